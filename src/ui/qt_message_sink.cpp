@@ -1,0 +1,38 @@
+#include "ui/qt_message_sink.h"
+
+#include <QMessageBox>
+
+#include "ui/latin1.h"
+
+namespace korvix {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Exclamation:
+    case MessageIcon::Warning:
+      return QMessageBox::Warning;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
+    case MessageIcon::None:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MessageResult QtMessageSink::Present(const std::string& caption, const std::string& text,
+                                     MessageIcon icon, MessageButtons buttons) {
+  QMessageBox box(ToQtIcon(icon), ToQString(caption), ToDisplayText(text),
+                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                  m_owner);
+  const int answer = box.exec();
+  if (buttons == MessageButtons::Ok) return MessageResult::Ok;
+  return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
+}
+
+}  // namespace korvix
