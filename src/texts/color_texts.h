@@ -1,6 +1,6 @@
 #pragma once
 
-// Colour texts (piece-02 Part 7.126): the "Color#RRGGBB" texts of the
+// Colour texts: the "Color#RRGGBB" texts of the
 // Scripts.txt and Conditionals.txt exports, and nine colour names.
 // Colours are the 0x00BBGGRR integers the project file stores (red 0x0000FF).
 

@@ -1,7 +1,6 @@
 #pragma once
 
-// ID Label comparison and character codes (piece-01 Part 2.102 "Left to the
-// implementer", piece-02 Part 0.2 `LabelsEqual`, Overview "Label references").
+// ID Label comparison and character codes in square brackets.
 // Byte strings; ASCII-only case folding, never the locale.
 
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-// Number texts (piece-01 Part 2.102 and the helpers its "Left to the
-// implementer" names; contracts as callers use them in piece-02 Part 0.2).
+// Number texts: decimal, time, hexadecimal and binary values as scaled
+// integers, and the texts made from them.
 //
 // Texts are 8-bit byte strings, compared byte for byte; nothing here depends
 // on the locale. Every parser takes any byte string (empty, huge, NUL bytes,
@@ -28,20 +28,19 @@ public:
   // callers clear it before they parse and test it afterwards.
   int m_overflow = 0;
 
-  // Part 2.102: a decimal or time text to the scaled integer n (value
-  // n / 10^m_decimals). Exactly the Part's algorithm; where it is silent:
+  // A decimal or time text to the scaled integer n (value n / 10^m_decimals).
+  // Details that matter to callers:
   // - no blanks are trimmed: a blank is "any other character" and gives 0;
   // - a "-" other than the first character is skipped (it neither negates nor
   //   counts as a digit);
   // - a ":" multiplies by 6 and adds the next character only when that is a
   //   digit (which is then consumed); otherwise it just multiplies by 6;
-  // - m_decimals counts every character after the last ".", as the Part says
-  //   (not only digits).
+  // - m_decimals counts every character after the last "." (not only
+  //   digits).
   // Range -2147483647..2147483647; outside it m_overflow = 1 and the result 0.
   int32_t ParseNumberText(std::string_view text);
 
-  // A text to milliseconds (piece-02 Part 6.132 `ParseMilliText`, with Part
-  // 0.2's extra checks):
+  // A text to milliseconds:
   // - leading and trailing blanks (' ') are trimmed; an empty text gives 0;
   // - a text beginning with "-" gives 0 (m_overflow untouched);
   // - a text holding any character other than ":.0123456789" gives 0
@@ -70,7 +69,7 @@ public:
   int32_t ParseBinaryText(std::string_view text);
 };
 
-// Part 2.102: the text of n / 10^d. Exactly the Part's algorithm (any n,
+// The text of n / 10^d (any n,
 // including -2147483648, whose magnitude is taken in 64 bits). A negative d
 // counts as 0; d above 1048576 counts as 1048576 (no text a caller parsed can
 // carry more decimals in practice, and the result stays bounded).
@@ -87,7 +86,7 @@ std::string FormatHexText(int32_t n, int d = 0);
 // Integer to binary text: as FormatHexText with the digits "01".
 std::string FormatBinaryText(int32_t n, int d = 0);
 
-// The seven time formats of the Event Timer's `timeformat` (piece-02 Part 0.1).
+// The seven time formats of the Event Timer's `timeformat`.
 enum class TimeFormat : int {
   HMm = 0,        // "h:mm"
   HMmSs = 1,      // "h:mm:ss"
@@ -98,7 +97,7 @@ enum class TimeFormat : int {
   SecondsDd = 6,  // "seconds.dd"
 };
 
-// Milliseconds to a duration text (piece-02 Part 6.132 `FormatDuration`):
+// Milliseconds to a duration text:
 // - 4, 5, 6: ms / 1000, ms / 100 or ms / 10 (truncated towards zero) by
 //   FormatNumberText with 0, 1 or 2 decimals: 90000 gives 90, 90.0, 90.00;
 // - 0 to 3: whole minutes, seconds, tenths or hundredths (truncated); hours
@@ -137,7 +136,7 @@ std::optional<std::string> CleanNumericText(std::string_view text,
 std::string PadNumberText(std::string_view text, std::string_view limit1,
                           std::string_view limit2);
 
-// Part 4.107: a zero in the shape of a number text: "0" when the text has no
+// A zero in the shape of a number text: "0" when the text has no
 // ".", else "0." and one "0" for each character after the last "." (the same
 // "." that sets ParseNumberText's decimal count): "12.50" gives "0.00".
 std::string ZeroTextLike(std::string_view text);

@@ -1,5 +1,5 @@
 // Every parser takes any byte string (empty, 1 MB, NUL bytes, bytes above
-// 0x7F) and yields what its Part says; run under ASan and UBSan too.
+// 0x7F) and yields its defined result; run under ASan and UBSan too.
 
 #include <gtest/gtest.h>
 

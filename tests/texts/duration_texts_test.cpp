@@ -110,7 +110,7 @@ TEST(FormatDuration, AnUnknownFormatIsHoursMinutesSeconds) {
   EXPECT_EQ(FormatDuration(5400000, TimeFormat::HMmSs), "1:30:00");
 }
 
-// piece-02 Part 6.132 edge cases of the Event Timer.
+// Event Timer texts at their edges.
 TEST(Durations, EventTimerResetValue) {
   NumberTexts texts;
   const int32_t ms = texts.ParseMilliText("1:30");

@@ -54,7 +54,7 @@ TEST_P(ExpandCharCodesTest, ReplacesDecimalCodes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Overview, ExpandCharCodesTest,
+    Codes, ExpandCharCodesTest,
     ::testing::Values(CodeCase{"", ""}, CodeCase{"AB", "AB"}, CodeCase{"[65]", "A"},
                       CodeCase{"#1RD[13]", "#1RD\r"}, CodeCase{"[13][10]", "\r\n"},
                       CodeCase{"[065]", "A"}, CodeCase{"[0]", "\0"s}, CodeCase{"[00]", "\0"s},

@@ -235,7 +235,7 @@ TEST(HexAndBinaryTexts, RoundTripWithPadding) {
   EXPECT_EQ(FormatBinaryText(texts.ParseBinaryText("00000101")), "101");
 }
 
-// The Data Window path of Part 4.107: a hexadecimal or binary value text read
+// The Data Window path of label reading: a hexadecimal or binary value text read
 // as decimal text.
 TEST(HexAndBinaryTexts, ReadAsDecimalText) {
   NumberTexts texts;
