@@ -1,0 +1,59 @@
+#pragma once
+
+namespace korvix {
+
+// Command identifiers shared by the menu, the toolbar and the handlers.
+// Projects, help pages and outside scripts refer to some of these numbers,
+// so they never change.
+enum CommandId : int {
+  ID_FILE_NEW = 57600,
+  ID_FILE_OPEN = 57601,
+  ID_FILE_SAVE = 57603,
+  ID_FILE_SAVE_AS = 57604,
+  ID_FILE_MRU_FILE1 = 57616,
+  ID_FILE_MRU_FILE2 = 57617,
+  ID_FILE_MRU_FILE3 = 57618,
+  ID_FILE_MRU_FILE4 = 57619,
+  ID_APP_ABOUT = 57664,
+  ID_APP_EXIT = 57665,
+  ID_VIEW_TOOLBAR = 59392,
+  ID_VIEW_STATUS_BAR = 59393,
+  ID_HELP_FILES = 32034,
+  ID_RADIO_SETUP = 32037,
+  ID_GET_FILE_VERSION = 32042,
+  ID_PLACE_PIVOT_TRACKER = 32112,
+  ID_VIEW_FONT_SIZE_1 = 32201,
+  ID_VIEW_FONT_SIZE_2 = 32202,
+  ID_VIEW_FONT_SIZE_3 = 32203,
+};
+
+// The top-level menus by position; commands that later parts of the program
+// add go into these by number.
+enum TopMenu : int {
+  kFileMenu = 0,
+  kEditMenu = 1,
+  kViewMenu = 2,
+  kPageMenu = 3,
+  kCommunicateMenu = 4,
+  kRunLoopMenu = 5,
+  kPlaceObjectMenu = 6,
+  kHelpMenu = 7,
+  kTopMenuCount = 8,
+};
+
+// Items that start-up puts into the menus by position (counted from 0,
+// separators included), once their commands exist.
+struct MenuInsertion {
+  int menu;
+  int position;
+  CommandId command;
+  const char* text;
+};
+
+inline constexpr MenuInsertion kStartupMenuInsertions[] = {
+    {kCommunicateMenu, 4, ID_RADIO_SETUP, "Radio Setup"},
+    {kPlaceObjectMenu, 14, ID_PLACE_PIVOT_TRACKER, "Pivot Tracker"},
+    {kFileMenu, 6, ID_GET_FILE_VERSION, "Get File Version"},
+};
+
+}  // namespace korvix

@@ -1,0 +1,39 @@
+#include "app/init_application.h"
+
+#include "app/profile_keys.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr char kWebLogIntervalKey[] = "WebLogInterval";
+constexpr char kTransmitTimeoutKey[] = "TransmitTimeout";
+constexpr char kTransmitRepeatKey[] = "TransmitRepeat";
+constexpr char kTelephoneRingtimeKey[] = "TelephoneRingtime";
+constexpr char kGetOldConfigKey[] = "GetOldConfig";
+
+constexpr int kDefaultWebLogInterval = 30000;
+constexpr int kDefaultTransmitTimeout = 60000;
+constexpr int kObsoleteTransmitTimeout = 180000;
+constexpr int kDefaultTransmitRepeat = 500;
+constexpr int kDefaultTelephoneRingtime = 40000;
+
+void SeedWhenZero(Profile& profile, const char* key, int value) {
+  if (profile.GetProfileInt(kConfigurationSection, key) == 0)
+    profile.WriteProfileInt(kConfigurationSection, key, value);
+}
+
+}  // namespace
+
+void InitApplication(Profile& profile) {
+  SeedWhenZero(profile, kWebLogIntervalKey, kDefaultWebLogInterval);
+  const int timeout = profile.GetProfileInt(kConfigurationSection, kTransmitTimeoutKey);
+  if (timeout == 0 || timeout == kObsoleteTransmitTimeout)
+    profile.WriteProfileInt(kConfigurationSection, kTransmitTimeoutKey, kDefaultTransmitTimeout);
+  SeedWhenZero(profile, kTransmitRepeatKey, kDefaultTransmitRepeat);
+  SeedWhenZero(profile, kTelephoneRingtimeKey, kDefaultTelephoneRingtime);
+  if (!profile.GetProfileString(kConfigurationSection, kGetOldConfigKey).empty())
+    profile.DeleteProfileKey(kConfigurationSection, kGetOldConfigKey);
+}
+
+}  // namespace korvix

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <sys/stat.h>
+#include <thread>
+
+#include "app/desktop_integration.h"
+#include "app/help_topic.h"
+#include "app/process_start.h"
+#include "scratch_folder.h"
+
+namespace korvix {
+namespace {
+
+TEST(DesktopIntegration, InstallsOnceAndRemoves) {
+  ScratchFolder folder;
+  const DesktopIntegration where{folder / "data", "/opt/my $tools/korvix", false};
+  std::string error;
+  ASSERT_TRUE(InstallDesktopIntegration(where, error)) << error;
+
+  const std::string entry = ReadFile(where.DesktopEntryPath());
+  EXPECT_NE(entry.find("Exec=\"/opt/my \\$tools/korvix\" %f\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("MimeType=application/x-korvix-project;\n"), std::string::npos);
+  const std::string mime = ReadFile(where.MimePackagePath());
+  EXPECT_NE(mime.find("<glob pattern=\"*.kvx\"/>"), std::string::npos);
+  EXPECT_EQ(where.MimePackagePath(), folder / "data/mime/packages/korvix.xml");
+
+  // A second start with nothing changed rewrites nothing.
+  struct stat before {}, after {};
+  stat(where.DesktopEntryPath().c_str(), &before);
+  ASSERT_TRUE(InstallDesktopIntegration(where, error)) << error;
+  stat(where.DesktopEntryPath().c_str(), &after);
+  EXPECT_EQ(before.st_ino, after.st_ino);
+
+  // A moved program gets its entry mended.
+  const DesktopIntegration moved{where.datahome, "/usr/bin/korvix", false};
+  ASSERT_TRUE(InstallDesktopIntegration(moved, error)) << error;
+  EXPECT_NE(ReadFile(where.DesktopEntryPath()).find("Exec=\"/usr/bin/korvix\" %f"), std::string::npos);
+
+  ASSERT_TRUE(RemoveDesktopIntegration(where, error)) << error;
+  EXPECT_FALSE(std::filesystem::exists(where.DesktopEntryPath()));
+  EXPECT_FALSE(std::filesystem::exists(where.MimePackagePath()));
+  EXPECT_TRUE(RemoveDesktopIntegration(where, error)) << error;
+}
+
+TEST(DesktopIntegration, UnwritableFolderIsReported) {
+  ScratchFolder folder;
+  WriteFile(folder / "data", "a file where a folder should be");
+  const DesktopIntegration where{folder / "data", "/usr/bin/korvix", false};
+  std::string error;
+  EXPECT_FALSE(InstallDesktopIntegration(where, error));
+  EXPECT_FALSE(error.empty());
+}
+
+TEST(ProcessStart, StartsWithoutWaitingAndReportsWhatCannotStart) {
+  ScratchFolder folder;
+  const std::string mark = folder / "started";
+  std::string error;
+  ASSERT_TRUE(StartDetachedProcess("/bin/sh", {"-c", "echo yes > '" + mark + "'"}, error)) << error;
+  for (int i = 0; i < 500 && ReadFile(mark) != "yes\n"; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  EXPECT_EQ(ReadFile(mark), "yes\n");
+
+  EXPECT_FALSE(StartDetachedProcess(folder / "missing", {}, error));
+  EXPECT_FALSE(error.empty());
+  WriteFile(folder / "plain", "not a program");
+  EXPECT_FALSE(StartDetachedProcess(folder / "plain", {}, error));
+}
+
+TEST(HelpTopic, OpensInstalledPagesOnly) {
+  ScratchFolder folder;
+  const std::string help = InstalledHelpFolder(folder / "bin/korvix");
+  EXPECT_EQ(help, folder / "share/korvix/help");
+  EXPECT_EQ(HelpTopicFile(help, ""), "");
+  WriteFile(help + "/index.html", "<html/>");
+  WriteFile(help + "/Data_Window.html", "<html/>");
+  EXPECT_EQ(HelpTopicFile(help, ""), help + "/index.html");
+  EXPECT_EQ(HelpTopicFile(help, "Data_Window.html"), help + "/Data_Window.html");
+  EXPECT_EQ(HelpTopicFile(help, "Missing.html"), "");
+  EXPECT_EQ(HelpTopicFile(help, "../../bin/korvix"), "");
+}
+
+}  // namespace
+}  // namespace korvix
