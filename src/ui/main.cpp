@@ -2,32 +2,61 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "ui/main_window.h"
+#include "platform/profile.h"
+#include "platform/wall_clock.h"
+#include "ui/korvix_app.h"
+#include "ui/latin1.h"
+#include "ui/main_frame.h"
+#include "ui/qt_message_sink.h"
+#include "ui/shell_dialogs.h"
 
 namespace {
 
 constexpr int kShotDelayMs = 3000;
+constexpr char kShotOption[] = "--shot";
 
 // "--shot FILE": save a picture of the screen after a few seconds and exit,
-// for machines where nobody watches the display.
-QString ShotPath(const QStringList& arguments) {
-  const qsizetype at = arguments.indexOf(QStringLiteral("--shot"));
-  return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+// for machines where nobody watches the display. Taken out of the arguments
+// before the program sees them.
+QString TakeShotPath(QStringList& arguments) {
+  const qsizetype at = arguments.indexOf(QString::fromLatin1(kShotOption));
+  if (at < 0 || at + 1 >= arguments.size()) return {};
+  const QString path = arguments.at(at + 1);
+  arguments.remove(at, 2);
+  return path;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  korvix::MainWindow window;
-  window.show();
+  QStringList arguments = app.arguments().mid(1);
+  const QString shot = TakeShotPath(arguments);
+  std::vector<std::string> words;
+  for (const QString& argument : arguments) words.push_back(argument.toLocal8Bit().toStdString());
 
-  const QString shot = ShotPath(app.arguments());
+  korvix::IniProfile profile(korvix::DefaultProfilePath());
+  korvix::QtMessageSink messages;
+  korvix::SystemWallClock clock;
+  korvix::QtShellDialogs dialogs;
+  korvix::CKorvixApp korvixapp(profile, messages, clock, dialogs, korvix::ShellEnvironment::FromSystem());
+  // Armed before start-up so that a start-up dialog is in the picture too.
+  bool shotdone = false;
+  int shotresult = 0;
   if (!shot.isEmpty()) {
-    QTimer::singleShot(kShotDelayMs, &app, [&window, shot] {
-      const bool saved = window.screen()->grabWindow(0).save(shot);
-      QCoreApplication::exit(saved ? 0 : 1);
+    QTimer::singleShot(kShotDelayMs, &app, [&shotdone, &shotresult, shot] {
+      shotdone = true;
+      shotresult = QGuiApplication::primaryScreen()->grabWindow(0).save(shot) ? 0 : 1;
+      QCoreApplication::exit(shotresult);
     });
   }
-  return app.exec();
+
+  korvixapp.InitApplication();
+  if (!korvixapp.InitInstance(words)) return korvixapp.ExitCode();
+  messages.SetOwner(korvixapp.MainFrame());
+  // A shot taken while start-up still waited in a dialog has ended the
+  // program already.
+  const int result = shotdone ? shotresult : app.exec();
+  const int exitresult = korvixapp.ExitInstance();
+  return result != 0 ? result : exitresult;
 }

@@ -1,0 +1,151 @@
+#include "ui/korvix_app.h"
+
+#include <QStyle>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "app/command_ids.h"
+#include "app/command_line.h"
+#include "app/curl_http_fetcher.h"
+#include "app/desktop_integration.h"
+#include "app/first_project.h"
+#include "app/help_topic.h"
+#include "app/init_application.h"
+#include "app/new_in_version.h"
+#include "app/process_start.h"
+#include "app/update_check.h"
+#include "app/update_gate.h"
+#include "ui/help.h"
+#include "ui/main_frame.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr char kHelpFilesText[] = "&Help Files";
+constexpr char kAboutText[] = "&About Korvix...";
+constexpr char kFileAccessCaption[] = "File Access Error";
+constexpr char kInstallerStartFailed[] = "The downloaded Korvix update could not be started.\r";
+
+bool StartInstaller(const std::string& file, std::string& error) { return StartDetachedProcess(file, {}, error); }
+
+}  // namespace
+
+ShellEnvironment ShellEnvironment::FromSystem() {
+  ShellEnvironment env;
+  std::error_code ignored;
+  env.currentdir = std::filesystem::current_path(ignored).string();
+  const char* home = std::getenv("HOME");
+  env.homedir = home ? home : "";
+  env.datahome = DefaultDataHome();
+  env.executable = RunningExecutable();
+  env.helpfolder = InstalledHelpFolder(env.executable);
+  env.updatebaseurl = UpdateBaseUrl();
+  env.installerfile = UpdateInstallerFile();
+  return env;
+}
+
+CKorvixApp::CKorvixApp(Profile& profile, MessageSink& messages, WallClock& clock, ShellDialogs& dialogs,
+                       ShellEnvironment environment)
+    : m_profile(profile),
+      m_messages(messages),
+      m_clock(clock),
+      m_dialogs(dialogs),
+      m_env(std::move(environment)),
+      m_workermessages(this, messages),
+      m_startinstaller(&StartInstaller) {
+  SetHelpFolder(m_env.helpfolder);
+}
+
+CKorvixApp::~CKorvixApp() {
+  m_cancelupdate = true;
+  WaitForUpdateCheck();
+}
+
+void CKorvixApp::InitApplication() { korvix::InitApplication(m_profile); }
+
+bool CKorvixApp::InitInstance(const std::vector<std::string>& arguments) {
+  const CommandLineInfo command = ParseCommandLine(arguments);
+  const DesktopIntegration desktop{m_env.datahome, m_env.executable, m_env.refreshdesktopcaches};
+  std::string error;
+  if (command.action != CommandLineInfo::Action::Run) {
+    const bool done = command.action == CommandLineInfo::Action::RegServer
+                          ? InstallDesktopIntegration(desktop, error)
+                          : RemoveDesktopIntegration(desktop, error);
+    if (!done) std::cerr << "korvix: " << error << '\n';
+    m_exitcode = done ? 0 : 1;
+    return false;
+  }
+
+  m_recentfiles.Load(m_profile);
+  if (!RunUpdateGate()) return false;
+
+  // Opening projects from the file manager is this program's job; a failure
+  // costs only that convenience, so it is told but does not stop the start.
+  if (!InstallDesktopIntegration(desktop, error)) std::cerr << "korvix: " << error << '\n';
+
+  CreateMainFrame();
+  m_frame->InsertStartupMenuItems();
+  m_frame->show();
+
+  if (TakeNewInVersionTurn(m_profile)) m_dialogs.ShowNewInVersion(m_frame.get());
+  ChooseFirstProject(m_profile, command.filename, m_env.currentdir);
+  return true;
+}
+
+bool CKorvixApp::RunUpdateGate() {
+  switch (DecideUpdateGate(m_profile, m_clock.Now().dayofyear)) {
+    case UpdateGate::OfferInstall: {
+      if (!m_dialogs.OfferUpdate(nullptr)) return true;
+      AcceptUpdate(m_profile);
+      std::string error;
+      if (m_startinstaller(m_env.installerfile, error)) return false;
+      // Ending now would leave the user with neither the update nor the
+      // program.
+      m_messages.Show(kFileAccessCaption, kInstallerStartFailed + error, MessageIcon::Exclamation);
+      return true;
+    }
+    case UpdateGate::StartCheck:
+      StartUpdateCheck();
+      return true;
+    case UpdateGate::None:
+      return true;
+  }
+  return true;
+}
+
+void CKorvixApp::StartUpdateCheck() {
+  if (m_env.updatebaseurl.empty() || m_updatethread.joinable()) return;
+  m_updatethread = std::thread([this] {
+    CurlHttpFetcher fetcher(&m_cancelupdate);
+    UpdateCheckContext context{m_profile, fetcher, m_workermessages, m_clock, m_env.updatebaseurl,
+                               m_env.installerfile};
+    UpdateCheckThread(context);
+  });
+}
+
+void CKorvixApp::WaitForUpdateCheck() {
+  if (m_updatethread.joinable()) m_updatethread.join();
+}
+
+void CKorvixApp::CreateMainFrame() {
+  m_frame = std::make_unique<CMainFrame>(m_profile);
+  m_frame->AddCommand(kHelpMenu, ID_HELP_FILES, kHelpFilesText, [this] { OnHelpFiles(); });
+  m_frame->AddSeparator(kHelpMenu);
+  m_frame->AddCommand(kHelpMenu, ID_APP_ABOUT, kAboutText, [this] { OnAppAbout(); });
+  m_frame->AddToolBarButton(ID_APP_ABOUT, QStyle::SP_MessageBoxQuestion);
+}
+
+void CKorvixApp::OnAppAbout() { m_dialogs.ShowAbout(m_frame.get(), "15.3"); }
+
+void CKorvixApp::OnHelpFiles() { ShowHelpTopic(""); }
+
+int CKorvixApp::ExitInstance() {
+  m_cancelupdate = true;
+  WaitForUpdateCheck();
+  m_recentfiles.Save(m_profile);
+  return 0;
+}
+
+}  // namespace korvix

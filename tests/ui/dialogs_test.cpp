@@ -1,0 +1,52 @@
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/new_in_version.h"
+#include "ui/new_in_version_dlg.h"
+#include "ui/software_update_dlg.h"
+
+namespace korvix {
+namespace {
+
+QPushButton* ButtonNamed(QDialog& dialog, const QString& text) {
+  for (QPushButton* button : dialog.findChildren<QPushButton*>())
+    if (button->text() == text) return button;
+  return nullptr;
+}
+
+int ClickWhileModal(QDialog& dialog, const QString& text) {
+  QTimer::singleShot(0, &dialog, [&dialog, text] { ButtonNamed(dialog, text)->click(); });
+  return dialog.exec();
+}
+
+TEST(SoftwareUpdateDlg, InstallAcceptsAndNotNowRejects) {
+  CSoftwareUpdateDlg dialog;
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Korvix Update"));
+  ASSERT_EQ(dialog.findChildren<QLabel*>().size(), 1);
+  EXPECT_EQ(dialog.findChildren<QLabel*>().at(0)->text(),
+            QStringLiteral("An important software update for Korvix is now available. Click below to install."));
+  ASSERT_NE(ButtonNamed(dialog, "Install"), nullptr);
+  EXPECT_TRUE(ButtonNamed(dialog, "Install")->isDefault());
+  EXPECT_EQ(ClickWhileModal(dialog, "Install"), QDialog::Accepted);
+  EXPECT_EQ(ClickWhileModal(dialog, "Not Now"), QDialog::Rejected);
+}
+
+TEST(NewInVersionDlg, ShowsTheFourParagraphsWithOneButton) {
+  CNewInVersionDlg dialog;
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New in this Version"));
+  const QList<QLabel*> labels = dialog.findChildren<QLabel*>();
+  ASSERT_EQ(labels.size(), 4);
+  EXPECT_TRUE(labels.at(0)->text().startsWith("Korvix supports extra large Screen Objects."));
+  EXPECT_TRUE(labels.at(1)->text().startsWith("\"Data Parser\" function can be used"));
+  EXPECT_TRUE(labels.at(2)->text().contains("the Korvix data \"Live\" using DDE (Dynamic Data Exchange)."));
+  EXPECT_TRUE(labels.at(3)->text().endsWith("click on <COM Speed> for more details."));
+  const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+  ASSERT_EQ(buttons.size(), 1);
+  EXPECT_EQ(ClickWhileModal(dialog, buttons.at(0)->text()), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace korvix
