@@ -1,0 +1,418 @@
+#include "qtdraw/qt_device_context.h"
+
+#include <QImage>
+#include <QPaintDevice>
+#include <QPolygon>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "qtdraw/qt_fonts.h"
+
+namespace korvix {
+
+namespace {
+
+QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
+
+QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+
+QString FromBytes(std::string_view text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int PenPixels(const Pen& pen) { return std::max(1, pen.width); }
+
+// One-pixel pens are Qt's cosmetic pens; wider ones end and join round, as
+// the wide pens of the stored layouts did.
+QPen ToQPen(const Pen& pen) {
+  if (pen.style == PenStyle::Null) return QPen(Qt::NoPen);
+  if (PenPixels(pen) == 1) return QPen(ToQColor(pen.colour), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  return QPen(ToQColor(pen.colour), PenPixels(pen), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
+
+QBrush ToQBrush(const Brush& brush) {
+  if (brush.style == BrushStyle::Null) return QBrush(Qt::NoBrush);
+  return QBrush(ToQColor(brush.colour));
+}
+
+// The path that a figure's pen follows. A one-pixel outline covers the
+// columns left to right - 1. A wider pen is centred on that outline, except
+// an inside-frame pen, whose outer edge lies on the bounds. Qt fills the
+// pixels whose centres a wide stroke covers.
+QRectF FigurePath(const Rect& bounds, const Pen& pen) {
+  const int w = PenPixels(pen);
+  if (w == 1) return QRectF(bounds.left, bounds.top, bounds.Width() - 1, bounds.Height() - 1);
+  if (pen.style == PenStyle::InsideFrame)
+    return QRectF(bounds.left + w / 2.0, bounds.top + w / 2.0, bounds.Width() - w, bounds.Height() - w);
+  return QRectF(bounds.left + 0.5, bounds.top + 0.5, bounds.Width() - 1, bounds.Height() - 1);
+}
+
+// The pixels whose centres lie inside the ellipse inscribed in bounds, one
+// span a row. Elliptic clip regions and one-pixel ellipses both use them, so
+// a round object cut out of the clip region is cut exactly where it was drawn.
+std::vector<QRect> EllipseRows(const Rect& bounds) {
+  std::vector<QRect> rows;
+  if (bounds.IsEmpty()) return rows;
+  const double cx = (bounds.left + bounds.right) / 2.0;
+  const double cy = (bounds.top + bounds.bottom) / 2.0;
+  const double rx = bounds.Width() / 2.0;
+  const double ry = bounds.Height() / 2.0;
+  for (int y = bounds.top; y < bounds.bottom; ++y) {
+    const double dy = (y + 0.5 - cy) / ry;
+    const double half = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+    // Every row keeps at least its middle pixel, so the outline is closed.
+    const int left = std::min(static_cast<int>(std::ceil(cx - half - 0.5)), static_cast<int>(std::floor(cx)));
+    const int right = bounds.left + bounds.right - 1 - left;
+    rows.emplace_back(left, y, right - left + 1, 1);
+  }
+  return rows;
+}
+
+QRegion EllipseRegion(const Rect& bounds) {
+  const std::vector<QRect> rows = EllipseRows(bounds);
+  QRegion region;
+  region.setRects(rows.data(), static_cast<int>(rows.size()));
+  return region;
+}
+
+// The row pixels of an ellipse that have no neighbour above or below inside
+// it, plus both ends of every row: a closed one-pixel outline.
+std::vector<QRect> EllipseOutline(const std::vector<QRect>& rows) {
+  std::vector<QRect> outline;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const QRect& row = rows[i];
+    int inner_left = row.right() + 1;
+    int inner_right = row.left() - 1;
+    if (i > 0 && i + 1 < rows.size()) {
+      inner_left = std::max({rows[i - 1].left(), rows[i + 1].left(), row.left() + 1});
+      inner_right = std::min({rows[i - 1].right(), rows[i + 1].right(), row.right() - 1});
+    }
+    if (inner_left > inner_right) {
+      outline.push_back(row);
+      continue;
+    }
+    outline.emplace_back(row.left(), row.top(), inner_left - row.left(), 1);
+    outline.emplace_back(inner_right + 1, row.top(), row.right() - inner_right, 1);
+  }
+  return outline;
+}
+
+QRegion ToQRegion(const Region& region) {
+  QRegion result;
+  for (const Region::Shape& shape : region.Shapes()) {
+    switch (shape.kind) {
+      case Region::ShapeKind::Rectangle:
+        result += QRegion(ToQRect(shape.bounds));
+        break;
+      case Region::ShapeKind::Ellipse:
+        result += EllipseRegion(shape.bounds);
+        break;
+      case Region::ShapeKind::Polygon: {
+        QPolygon polygon;
+        for (const Point& p : shape.points) polygon << QPoint(p.x, p.y);
+        result += QRegion(polygon, Qt::OddEvenFill);
+        break;
+      }
+    }
+  }
+  return result;
+}
+
+// Direction of p seen from the centre of bounds, in degrees counter-clockwise
+// from three o'clock on the screen.
+double ScreenAngle(const Rect& bounds, Point p) {
+  const double cx = (bounds.left + bounds.right) / 2.0;
+  const double cy = (bounds.top + bounds.bottom) / 2.0;
+  return std::atan2(cy - p.y, p.x - cx) * 180.0 / std::numbers::pi;
+}
+
+// The pixels of a one-pixel line from `from` up to but not including `to`.
+QPolygon LinePixels(Point from, Point to) {
+  QPolygon pixels;
+  const int dx = std::abs(to.x - from.x);
+  const int dy = -std::abs(to.y - from.y);
+  const int sx = from.x < to.x ? 1 : -1;
+  const int sy = from.y < to.y ? 1 : -1;
+  int error = dx + dy;
+  Point p = from;
+  while (p != to) {
+    pixels << QPoint(p.x, p.y);
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      p.x += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      p.y += sy;
+    }
+  }
+  return pixels;
+}
+
+}  // namespace
+
+QtDeviceContext::QtDeviceContext(QPaintDevice& device, int dpi)
+    : QtDeviceContext(device, QRegion(0, 0, device.width(), device.height()), dpi) {}
+
+QtDeviceContext::QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, int dpi)
+    : m_painter(&device), m_dpi(dpi) {
+  m_painter.setRenderHint(QPainter::Antialiasing, false);
+  m_state.clip = cliparea;
+  m_state.qfont = MakeQtFont(m_state.font, m_dpi);
+}
+
+Pen QtDeviceContext::SelectPen(const Pen& pen) { return std::exchange(m_state.pen, pen); }
+
+Brush QtDeviceContext::SelectBrush(const Brush& brush) { return std::exchange(m_state.brush, brush); }
+
+Font QtDeviceContext::SelectFont(const Font& font) {
+  if (font != m_state.font) m_state.qfont = MakeQtFont(font, m_dpi);
+  return std::exchange(m_state.font, font);
+}
+
+Colour QtDeviceContext::SetTextColour(Colour colour) { return std::exchange(m_state.textcolour, colour); }
+
+BackgroundMode QtDeviceContext::SetBackgroundMode(BackgroundMode mode) {
+  return std::exchange(m_state.bkmode, mode);
+}
+
+Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchange(m_state.bkcolour, colour); }
+
+void QtDeviceContext::ApplyClip() {
+  if (m_clipapplied) return;
+  m_painter.setClipRegion(m_state.clip);
+  m_clipapplied = true;
+}
+
+void QtDeviceContext::PrepareFigure() {
+  ApplyClip();
+  m_painter.setPen(ToQPen(m_state.pen));
+  m_painter.setBrush(ToQBrush(m_state.brush));
+}
+
+void QtDeviceContext::PrepareText() {
+  ApplyClip();
+  m_painter.setFont(m_state.qfont);
+  m_painter.setPen(ToQColor(m_state.textcolour));
+}
+
+// Rectangles are painted as filled bands, which are exact on every device.
+void QtDeviceContext::PaintFrame(const Rect& rect) {
+  const int w = PenPixels(m_state.pen);
+  Rect outer = rect;
+  Rect inner = rect.Inflated(-w, -w);
+  if (m_state.pen.style == PenStyle::Solid) {
+    // Centred on the one-pixel outline, odd extra widths going outwards first.
+    outer = rect.Inflated((w - 1) / 2, (w - 1) / 2);
+    inner = {rect.left + w / 2 + 1, rect.top + w / 2 + 1, rect.right - 1 - w / 2, rect.bottom - 1 - w / 2};
+  }
+  const QColor colour = ToQColor(m_state.pen.colour);
+  if (inner.IsEmpty()) {
+    m_painter.fillRect(ToQRect(outer), colour);
+    return;
+  }
+  m_painter.fillRect(ToQRect({outer.left, outer.top, outer.right, inner.top}), colour);
+  m_painter.fillRect(ToQRect({outer.left, inner.bottom, outer.right, outer.bottom}), colour);
+  m_painter.fillRect(ToQRect({outer.left, inner.top, inner.left, inner.bottom}), colour);
+  m_painter.fillRect(ToQRect({inner.right, inner.top, outer.right, inner.bottom}), colour);
+}
+
+void QtDeviceContext::Rectangle(const Rect& rect) {
+  if (rect.IsEmpty()) return;
+  ApplyClip();
+  if (m_state.brush.style == BrushStyle::Solid) m_painter.fillRect(ToQRect(rect), ToQColor(m_state.brush.colour));
+  if (m_state.pen.style != PenStyle::Null) PaintFrame(rect);
+}
+
+void QtDeviceContext::Ellipse(const Rect& bounds) {
+  if (bounds.IsEmpty()) return;
+  if (PenPixels(m_state.pen) == 1 || m_state.pen.style == PenStyle::Null) {
+    ApplyClip();
+    const std::vector<QRect> rows = EllipseRows(bounds);
+    if (m_state.brush.style == BrushStyle::Solid)
+      for (const QRect& row : rows) m_painter.fillRect(row, ToQColor(m_state.brush.colour));
+    if (m_state.pen.style != PenStyle::Null)
+      for (const QRect& run : EllipseOutline(rows)) m_painter.fillRect(run, ToQColor(m_state.pen.colour));
+    return;
+  }
+  PrepareFigure();
+  m_painter.drawEllipse(FigurePath(bounds, m_state.pen));
+}
+
+void QtDeviceContext::Polygon(std::span<const Point> points) {
+  if (points.size() < 2) return;
+  PrepareFigure();
+  QPolygon polygon;
+  for (const Point& p : points) polygon << QPoint(p.x, p.y);
+  m_painter.drawPolygon(polygon, Qt::OddEvenFill);
+}
+
+void QtDeviceContext::FillRect(const Rect& rect, Colour colour) {
+  if (rect.IsEmpty()) return;
+  ApplyClip();
+  m_painter.fillRect(ToQRect(rect), ToQColor(colour));
+}
+
+void QtDeviceContext::MoveTo(Point point) { m_state.position = point; }
+
+void QtDeviceContext::LineTo(Point point) {
+  PaintLine(m_state.position, point);
+  m_state.position = point;
+}
+
+void QtDeviceContext::PaintLine(Point from, Point to) {
+  if (m_state.pen.style == PenStyle::Null || from == to) return;
+  ApplyClip();
+  const QColor colour = ToQColor(m_state.pen.colour);
+  if (PenPixels(m_state.pen) > 1) {
+    m_painter.setPen(ToQPen(m_state.pen));
+    m_painter.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+    return;
+  }
+  if (from.y == to.y) {
+    const int left = from.x < to.x ? from.x : to.x + 1;
+    m_painter.fillRect(QRect(left, from.y, std::abs(to.x - from.x), 1), colour);
+  } else if (from.x == to.x) {
+    const int top = from.y < to.y ? from.y : to.y + 1;
+    m_painter.fillRect(QRect(from.x, top, 1, std::abs(to.y - from.y)), colour);
+  } else {
+    m_painter.setPen(QPen(colour, 0));
+    m_painter.drawPoints(LinePixels(from, to));
+  }
+}
+
+void QtDeviceContext::Polyline(std::span<const Point> points) {
+  for (std::size_t i = 1; i < points.size(); ++i) PaintLine(points[i - 1], points[i]);
+}
+
+void QtDeviceContext::Arc(const Rect& bounds, Point start, Point end) {
+  if (bounds.IsEmpty() || m_state.pen.style == PenStyle::Null) return;
+  const double from = ScreenAngle(bounds, start);
+  double span = ScreenAngle(bounds, end) - from;
+  if (span <= 0) span += 360.0;
+  PrepareFigure();
+  m_painter.setBrush(Qt::NoBrush);
+  m_painter.drawArc(FigurePath(bounds, m_state.pen), static_cast<int>(std::lround(from * 16)),
+                    static_cast<int>(std::lround(span * 16)));
+}
+
+void QtDeviceContext::SetPixel(Point point, Colour colour) {
+  ApplyClip();
+  m_painter.fillRect(QRect(point.x, point.y, 1, 1), ToQColor(colour));
+}
+
+int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextFormat format) {
+  PrepareText();
+  int flags = Qt::AlignLeft;
+  if (HasFlag(format, TextFormat::Centre))
+    flags = Qt::AlignHCenter;
+  else if (HasFlag(format, TextFormat::Right))
+    flags = Qt::AlignRight;
+  if (HasFlag(format, TextFormat::SingleLine))
+    flags |= Qt::TextSingleLine | (HasFlag(format, TextFormat::VCentre) ? Qt::AlignVCenter : Qt::AlignTop);
+  else
+    flags |= Qt::AlignTop | (HasFlag(format, TextFormat::WordBreak) ? Qt::TextWordWrap : 0);
+  if (!HasFlag(format, TextFormat::NoPrefix)) flags |= Qt::TextShowMnemonic;
+
+  const QRect area = ToQRect(rect);
+  const QString string = FromBytes(text);
+  m_painter.save();
+  m_painter.setClipRect(area, Qt::IntersectClip);
+  if (m_state.bkmode == BackgroundMode::Opaque)
+    m_painter.fillRect(m_painter.boundingRect(area, flags, string), ToQColor(m_state.bkcolour));
+  QRect drawn;
+  m_painter.drawText(area, flags, string, &drawn);
+  m_painter.restore();
+  return drawn.height();
+}
+
+void QtDeviceContext::JustifiedTextOut(Point origin, std::string_view text, int extra) {
+  PrepareText();
+  const QString string = FromBytes(text);
+  const QFontMetrics metrics = m_painter.fontMetrics();
+  if (m_state.bkmode == BackgroundMode::Opaque)
+    m_painter.fillRect(QRect(origin.x, origin.y, metrics.horizontalAdvance(string) + extra, metrics.height()),
+                       ToQColor(m_state.bkcolour));
+  const int baseline = origin.y + metrics.ascent();
+  const auto spaces = static_cast<int>(string.count(QLatin1Char(' ')));
+  if (extra == 0 || spaces == 0) {
+    m_painter.drawText(QPoint(origin.x, baseline), string);
+    return;
+  }
+  // Each word keeps its natural place plus its share of the extra pixels.
+  qsizetype wordstart = 0;
+  int spacesbefore = 0;
+  for (qsizetype i = 0; i <= string.size(); ++i) {
+    if (i < string.size() && string[i] != QLatin1Char(' ')) continue;
+    const int x = origin.x + metrics.horizontalAdvance(string.left(wordstart)) + extra * spacesbefore / spaces;
+    m_painter.drawText(QPoint(x, baseline), string.mid(wordstart, i + 1 - wordstart));
+    wordstart = i + 1;
+    ++spacesbefore;
+  }
+}
+
+Size QtDeviceContext::GetTextExtent(std::string_view text) {
+  m_painter.setFont(m_state.qfont);
+  const QFontMetrics metrics = m_painter.fontMetrics();
+  return {metrics.horizontalAdvance(FromBytes(text)), metrics.height()};
+}
+
+void QtDeviceContext::ExcludeClipRect(const Rect& rect) {
+  if (rect.IsEmpty()) return;
+  m_state.clip -= QRegion(ToQRect(rect));
+  m_clipapplied = false;
+}
+
+void QtDeviceContext::SubtractClipRegion(const Region& region) {
+  m_state.clip -= ToQRegion(region);
+  m_clipapplied = false;
+}
+
+bool QtDeviceContext::RectVisible(const Rect& rect) {
+  return !rect.IsEmpty() && m_state.clip.intersects(ToQRect(rect));
+}
+
+void QtDeviceContext::SaveState() { m_saved.push_back(m_state); }
+
+void QtDeviceContext::RestoreState() {
+  if (m_saved.empty()) return;
+  m_state = std::move(m_saved.back());
+  m_saved.pop_back();
+  m_clipapplied = false;
+}
+
+void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
+  ApplyClip();
+  const QImage image(reinterpret_cast<const uchar*>(bitmap.Pixels()), bitmap.Width(), bitmap.Height(),
+                     static_cast<qsizetype>(bitmap.Width()) * 4, QImage::Format_RGB32);
+  m_painter.drawImage(QPoint(origin.x, origin.y), image);
+}
+
+// Every other pixel of the border, on a checkerboard fixed to the device, so
+// that the same frame drawn again restores what was there.
+void QtDeviceContext::DrawFocusRect(const Rect& rect) {
+  if (rect.IsEmpty()) return;
+  ApplyClip();
+  QPolygon dots;
+  const auto dot = [&dots](int x, int y) {
+    if ((x + y) % 2 == 0) dots << QPoint(x, y);
+  };
+  for (int x = rect.left; x < rect.right; ++x) {
+    dot(x, rect.top);
+    if (rect.bottom - 1 > rect.top) dot(x, rect.bottom - 1);
+  }
+  for (int y = rect.top + 1; y < rect.bottom - 1; ++y) {
+    dot(rect.left, y);
+    if (rect.right - 1 > rect.left) dot(rect.right - 1, y);
+  }
+  m_painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+  m_painter.setPen(QPen(Qt::white, 0));
+  m_painter.drawPoints(dots);
+  m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+}  // namespace korvix

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QPainter>
+#include <QRegion>
+
+#include <vector>
+
+#include "render/device_context.h"
+
+class QPaintDevice;
+
+namespace korvix {
+
+// The device context over any Qt paint device: a window during its paint
+// event, an offscreen image, a printer page. It paints with its own pixel
+// rules rather than Qt's, so every device shows the same pixels.
+class QtDeviceContext final : public DeviceContext {
+public:
+  static constexpr int kScreenDpi = 96;
+
+  // The clip region starts as the whole device, or as cliparea (a window's
+  // invalid area). Fonts are sized for dpi.
+  explicit QtDeviceContext(QPaintDevice& device, int dpi = kScreenDpi);
+  QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, int dpi = kScreenDpi);
+
+  Pen SelectPen(const Pen& pen) override;
+  Brush SelectBrush(const Brush& brush) override;
+  Font SelectFont(const Font& font) override;
+  Colour SetTextColour(Colour colour) override;
+  BackgroundMode SetBackgroundMode(BackgroundMode mode) override;
+  Colour SetBackgroundColour(Colour colour) override;
+
+  void Rectangle(const Rect& rect) override;
+  void Ellipse(const Rect& bounds) override;
+  void Polygon(std::span<const Point> points) override;
+  void FillRect(const Rect& rect, Colour colour) override;
+
+  void MoveTo(Point point) override;
+  void LineTo(Point point) override;
+  void Polyline(std::span<const Point> points) override;
+  void Arc(const Rect& bounds, Point start, Point end) override;
+  void SetPixel(Point point, Colour colour) override;
+
+  int DrawText(std::string_view text, const Rect& rect, TextFormat format) override;
+  void JustifiedTextOut(Point origin, std::string_view text, int extra) override;
+  Size GetTextExtent(std::string_view text) override;
+
+  void ExcludeClipRect(const Rect& rect) override;
+  void SubtractClipRegion(const Region& region) override;
+  bool RectVisible(const Rect& rect) override;
+
+  void SaveState() override;
+  void RestoreState() override;
+
+  void DrawBitmap(const Bitmap& bitmap, Point origin) override;
+  void DrawFocusRect(const Rect& rect) override;
+
+private:
+  struct State {
+    Pen pen;
+    Brush brush;
+    Font font;
+    Colour textcolour = 0;
+    BackgroundMode bkmode = BackgroundMode::Opaque;
+    Colour bkcolour = Grey(255);
+    Point position;
+    QRegion clip;
+    QFont qfont;
+  };
+
+  void ApplyClip();
+  void PaintLine(Point from, Point to);
+  void PaintFrame(const Rect& rect);
+  void PrepareFigure();
+  void PrepareText();
+
+  QPainter m_painter;
+  int m_dpi;
+  State m_state;
+  std::vector<State> m_saved;
+  bool m_clipapplied = false;
+};
+
+}  // namespace korvix
