@@ -50,13 +50,13 @@ struct DataWindowRecord {
     int sizecode = kDefaultSizeCode;
     Block16 field8{};
     std::string pollcommand;
-    std::string prefix = "TITLE";
+    std::string prefix = kDefaultTitle;
     std::string valuetext;
-    std::string suffix = "UNITS";
+    std::string suffix = kDefaultUnits;
     int inputbase = 0;
     int outputbase = 0;
     int field15 = 1;
-    std::string multiplier = "1.000";
+    std::string multiplier = kDefaultMultiplier;
     std::string hightrip;
     std::string lowtrip;
     int highbgcolor = kColorRed;
@@ -120,7 +120,7 @@ struct InputWindowRecord {
     double heightfactor = 1.34;
     int sizecode = kDefaultSizeCode;
     std::string idlabel;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     std::string valuetext;
     std::string resetvalue;
     int inputcolor = kColorBlack;

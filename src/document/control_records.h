@@ -19,7 +19,7 @@ struct SignalLampRecord {
     int sizecode = kDefaultSizeCode;
     Block16 field7{};
     std::string idlabel;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     std::string valuetext = "Off";
     int state = 0;
     int resetstate = 0;
@@ -48,7 +48,7 @@ struct EventCounterRecord {
     int sizecode = kDefaultSizeCode;
     Block16 field8{};
     std::string idlabel;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     std::string valuetext = "0";
     std::string resetvalue = "0";
     int resetonrun = 1;
@@ -79,7 +79,7 @@ struct EventTimerRecord {
     int sizecode = kDefaultSizeCode;
     Block16 field8{};
     std::string idlabel;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     std::string valuetext = "0:00:00.0";
     int timeformat = 2;
     int resetonrun = 1;
@@ -111,7 +111,7 @@ struct PushButtonRecord {
     double widthfactor = 5.9;
     int sizecode = kDefaultSizeCode;
     Block16 field6{};
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     std::string pressparam;
     std::string presssecond;
     std::string field10;
@@ -182,16 +182,16 @@ struct RockerSwitchRecord {
     double widthfactor = 4.0;
     int sizecode = kDefaultSizeCode;
     Block16 field6{};
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     int initmode = 0;
     std::string startvalue = "50";
-    std::string valuetext = "0";
+    std::string upprefix;  // the "on" command
     int valuetype = 0;
+    std::string valuetext = "0";
     std::string getcommand;
-    std::string upprefix;
-    std::string downprefix;
     std::string responseto;
     std::string sendvalueto;
+    std::string downprefix;  // the "off" command
     int upstep = 0;
     int downstep = 1;
     std::string uplimit = "100";
@@ -217,15 +217,15 @@ struct SliderControlRecord {
     double widthfactor = 4.0;
     int sizecode = kDefaultSizeCode;
     Block16 field6{};
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     int initmode = 0;
     std::string startvalue = "50";
-    std::string valuetext = "0";
+    std::string sendprefix;  // the command sent with a value
     int valuetype = 0;
-    std::string getcommand;
-    std::string sendprefix;
+    std::string valuetext = "0";
     std::string responseto;
     std::string sendvalueto;
+    std::string getcommand;  // the second command, that asks for the value
     std::string topvalue = "100";
     std::string bottomvalue = "0";
     int continuoussend = 1;
@@ -249,7 +249,7 @@ struct PIControllerRecord {
     int y = 0;
     double widthfactor = 14.3;
     double heightfactor = 5.2;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     int sizecode = kDefaultSizeCode;
     int textcolor = kColorBlack;
     std::string idlabel;
@@ -257,7 +257,7 @@ struct PIControllerRecord {
     std::string sensorto;
     int kpkiformat = 1;
     int locksettings = 0;
-    std::string multiplier = "1.000";
+    std::string multiplier = kDefaultMultiplier;
     std::string offset = "0";
     std::string lookuptable;
     std::string formula;

@@ -16,7 +16,7 @@ struct LevelGaugeRecord {
     double widthfactor = 4.0;
     double heightfactor = 5.6;
     int sizecode = kDefaultSizeCode;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     int gaugecolor = kColorBlack;
     std::string valuetext = "0";
     std::string idlabel;
@@ -24,7 +24,7 @@ struct LevelGaugeRecord {
     std::string outputlabel;
     int inputbase = 0;
     int outputbase = 0;
-    std::string multiplier = "1.000";
+    std::string multiplier = kDefaultMultiplier;
     std::string offset = "0";
     std::string scaleend = "100";
     std::string scalestart = "0";
@@ -57,7 +57,7 @@ struct ScaleGaugeRecord {
     double widthfactor = 5.6;
     double heightfactor = 5.6;
     int sizecode = kDefaultSizeCode;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     int gaugecolor = kColorBlack;
     std::string valuetext = "0";
     std::string idlabel;
@@ -65,7 +65,7 @@ struct ScaleGaugeRecord {
     std::string outputlabel;
     int inputbase = 0;
     int outputbase = 0;
-    std::string multiplier = "1.000";
+    std::string multiplier = kDefaultMultiplier;
     std::string offset = "0";
     std::string scaleend = "100";
     std::string scalestart = "0";
@@ -113,14 +113,14 @@ struct DualHandGaugeRecord {
     double widthfactor = 5.6;
     double heightfactor = 5.6;
     int sizecode = kDefaultSizeCode;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     int gaugecolor = kColorYellow;
     std::string valuetext = "0";
     std::string idlabel;
     std::string pollcommand;
     std::string outputlabel;
     int inputbase = 0;
-    std::string multiplier = "1.000";
+    std::string multiplier = kDefaultMultiplier;
     std::string offset = "0";
     int dialfactor = 10;
     int submarks = 4;
@@ -144,7 +144,7 @@ struct WindVaneRecord {
     double widthfactor = 5.6;
     double heightfactor = 5.6;
     int sizecode = kDefaultSizeCode;
-    std::string title = "TITLE";
+    std::string title = kDefaultTitle;
     int gaugecolor = kColorYellow;
     std::string valuetext = "0";
     std::string idlabel;

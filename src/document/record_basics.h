@@ -32,6 +32,9 @@ constexpr int kColorSilver = Rgb(192, 192, 192);
 constexpr int kColorNavy = Rgb(0, 0, 128);
 
 constexpr int kDefaultSizeCode = 28;
+constexpr const char* kDefaultTitle = "TITLE";
+constexpr const char* kDefaultUnits = "UNITS";
+constexpr const char* kDefaultMultiplier = "1.000";
 constexpr int kNoLogColumn = -1;
 constexpr int kDefaultPageColor = kColorWhite;
 
