@@ -17,7 +17,7 @@ namespace {
 
 QColor ToQColor(Colour colour) { return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour)); }
 
-QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+QRect ToQRect(const Rect& rect) { return QRect(rect.left, rect.top, Width(rect), Height(rect)); }
 
 QString FromBytes(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -26,7 +26,7 @@ QString FromBytes(std::string_view text) {
 int PenPixels(const Pen& pen) { return std::max(1, pen.width); }
 
 // One-pixel pens are Qt's cosmetic pens; wider ones end and join round, as
-// the wide pens of the stored layouts did.
+// pens of drawn shapes are expected to.
 QPen ToQPen(const Pen& pen) {
   if (pen.style == PenStyle::Null) return QPen(Qt::NoPen);
   if (PenPixels(pen) == 1) return QPen(ToQColor(pen.colour), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
@@ -44,10 +44,10 @@ QBrush ToQBrush(const Brush& brush) {
 // pixels whose centres a wide stroke covers.
 QRectF FigurePath(const Rect& bounds, const Pen& pen) {
   const int w = PenPixels(pen);
-  if (w == 1) return QRectF(bounds.left, bounds.top, bounds.Width() - 1, bounds.Height() - 1);
+  if (w == 1) return QRectF(bounds.left, bounds.top, Width(bounds) - 1, Height(bounds) - 1);
   if (pen.style == PenStyle::InsideFrame)
-    return QRectF(bounds.left + w / 2.0, bounds.top + w / 2.0, bounds.Width() - w, bounds.Height() - w);
-  return QRectF(bounds.left + 0.5, bounds.top + 0.5, bounds.Width() - 1, bounds.Height() - 1);
+    return QRectF(bounds.left + w / 2.0, bounds.top + w / 2.0, Width(bounds) - w, Height(bounds) - w);
+  return QRectF(bounds.left + 0.5, bounds.top + 0.5, Width(bounds) - 1, Height(bounds) - 1);
 }
 
 // The pixels whose centres lie inside the ellipse inscribed in bounds, one
@@ -55,11 +55,11 @@ QRectF FigurePath(const Rect& bounds, const Pen& pen) {
 // a round object cut out of the clip region is cut exactly where it was drawn.
 std::vector<QRect> EllipseRows(const Rect& bounds) {
   std::vector<QRect> rows;
-  if (bounds.IsEmpty()) return rows;
+  if (IsEmpty(bounds)) return rows;
   const double cx = (bounds.left + bounds.right) / 2.0;
   const double cy = (bounds.top + bounds.bottom) / 2.0;
-  const double rx = bounds.Width() / 2.0;
-  const double ry = bounds.Height() / 2.0;
+  const double rx = Width(bounds) / 2.0;
+  const double ry = Height(bounds) / 2.0;
   for (int y = bounds.top; y < bounds.bottom; ++y) {
     const double dy = (y + 0.5 - cy) / ry;
     const double half = rx * std::sqrt(std::max(0.0, 1.0 - dy * dy));
@@ -204,14 +204,14 @@ void QtDeviceContext::PrepareText() {
 void QtDeviceContext::PaintFrame(const Rect& rect) {
   const int w = PenPixels(m_state.pen);
   Rect outer = rect;
-  Rect inner = rect.Inflated(-w, -w);
+  Rect inner = Inflated(rect, -w, -w);
   if (m_state.pen.style == PenStyle::Solid) {
     // Centred on the one-pixel outline, odd extra widths going outwards first.
-    outer = rect.Inflated((w - 1) / 2, (w - 1) / 2);
+    outer = Inflated(rect, (w - 1) / 2, (w - 1) / 2);
     inner = {rect.left + w / 2 + 1, rect.top + w / 2 + 1, rect.right - 1 - w / 2, rect.bottom - 1 - w / 2};
   }
   const QColor colour = ToQColor(m_state.pen.colour);
-  if (inner.IsEmpty()) {
+  if (IsEmpty(inner)) {
     m_painter.fillRect(ToQRect(outer), colour);
     return;
   }
@@ -222,14 +222,14 @@ void QtDeviceContext::PaintFrame(const Rect& rect) {
 }
 
 void QtDeviceContext::Rectangle(const Rect& rect) {
-  if (rect.IsEmpty()) return;
+  if (IsEmpty(rect)) return;
   ApplyClip();
   if (m_state.brush.style == BrushStyle::Solid) m_painter.fillRect(ToQRect(rect), ToQColor(m_state.brush.colour));
   if (m_state.pen.style != PenStyle::Null) PaintFrame(rect);
 }
 
 void QtDeviceContext::Ellipse(const Rect& bounds) {
-  if (bounds.IsEmpty()) return;
+  if (IsEmpty(bounds)) return;
   if (PenPixels(m_state.pen) == 1 || m_state.pen.style == PenStyle::Null) {
     ApplyClip();
     const std::vector<QRect> rows = EllipseRows(bounds);
@@ -252,7 +252,7 @@ void QtDeviceContext::Polygon(std::span<const Point> points) {
 }
 
 void QtDeviceContext::FillRect(const Rect& rect, Colour colour) {
-  if (rect.IsEmpty()) return;
+  if (IsEmpty(rect)) return;
   ApplyClip();
   m_painter.fillRect(ToQRect(rect), ToQColor(colour));
 }
@@ -290,7 +290,7 @@ void QtDeviceContext::Polyline(std::span<const Point> points) {
 }
 
 void QtDeviceContext::Arc(const Rect& bounds, Point start, Point end) {
-  if (bounds.IsEmpty() || m_state.pen.style == PenStyle::Null) return;
+  if (IsEmpty(bounds) || m_state.pen.style == PenStyle::Null) return;
   const double from = ScreenAngle(bounds, start);
   double span = ScreenAngle(bounds, end) - from;
   if (span <= 0) span += 360.0;
@@ -362,7 +362,7 @@ Size QtDeviceContext::GetTextExtent(std::string_view text) {
 }
 
 void QtDeviceContext::ExcludeClipRect(const Rect& rect) {
-  if (rect.IsEmpty()) return;
+  if (IsEmpty(rect)) return;
   m_state.clip -= QRegion(ToQRect(rect));
   m_clipapplied = false;
 }
@@ -373,7 +373,7 @@ void QtDeviceContext::SubtractClipRegion(const Region& region) {
 }
 
 bool QtDeviceContext::RectVisible(const Rect& rect) {
-  return !rect.IsEmpty() && m_state.clip.intersects(ToQRect(rect));
+  return !IsEmpty(rect) && m_state.clip.intersects(ToQRect(rect));
 }
 
 void QtDeviceContext::SaveState() { m_saved.push_back(m_state); }
@@ -395,7 +395,7 @@ void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
 // Every other pixel of the border, on a checkerboard fixed to the device, so
 // that the same frame drawn again restores what was there.
 void QtDeviceContext::DrawFocusRect(const Rect& rect) {
-  if (rect.IsEmpty()) return;
+  if (IsEmpty(rect)) return;
   ApplyClip();
   QPolygon dots;
   const auto dot = [&dots](int x, int y) {

@@ -12,7 +12,7 @@ namespace korvix {
 QString QtFontFamily(std::string_view face);
 
 // Character height in pixels of a font of pointtenths at dpi, rounded to the
-// nearest pixel as the point sizes of the stored layouts were.
+// nearest pixel, so a font keeps the height that object layouts assume.
 int FontPixelSize(int pointtenths, int dpi);
 
 QFont MakeQtFont(const Font& font, int dpi);

@@ -48,7 +48,7 @@ void DrawRing(DeviceContext& dc, const Rect& rect, const Ring& ring) {
   }
 }
 
-Rect Shrunk(const Rect& rect) { return rect.Inflated(-1, -1); }
+Rect Shrunk(const Rect& rect) { return Inflated(rect, -1, -1); }
 
 void DrawRaised(Rect& rect, DeviceContext& dc, std::span<const Ring> rings) {
   for (const Ring& ring : rings) {

@@ -2,15 +2,15 @@
 
 #include <cstdint>
 
+// Rgb comes with the records, whose colour fields hold the same values.
+#include "document/record_basics.h"
+
 namespace korvix {
 
-// Stored as the project file holds it: 0x00BBGGRR, red in the low byte.
+// 0x00BBGGRR, red in the low byte, as the project file holds it.
 using Colour = std::uint32_t;
 
-constexpr Colour Rgb(int red, int green, int blue) {
-  return static_cast<Colour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
-}
-constexpr Colour Grey(int level) { return Rgb(level, level, level); }
+constexpr Colour Grey(int level) { return static_cast<Colour>(Rgb(level, level, level)); }
 
 constexpr int RedOf(Colour colour) { return static_cast<int>(colour & 0xFF); }
 constexpr int GreenOf(Colour colour) { return static_cast<int>((colour >> 8) & 0xFF); }

@@ -1,5 +1,9 @@
 #pragma once
 
+// The records keep their cached screen rectangles in the document's Rect, so
+// drawing takes the very same type.
+#include "document/record_basics.h"
+
 namespace korvix {
 
 struct Point {
@@ -14,23 +18,18 @@ struct Size {
   friend bool operator==(const Size&, const Size&) = default;
 };
 
-// Device pixels; right and bottom lie just outside the area, so the width is
+// A Rect's right and bottom lie just outside its area, so its width is
 // right - left.
-struct Rect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
+constexpr int Width(const Rect& r) { return r.right - r.left; }
+constexpr int Height(const Rect& r) { return r.bottom - r.top; }
+constexpr bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
-  int Width() const { return right - left; }
-  int Height() const { return bottom - top; }
-  bool IsEmpty() const { return right <= left || bottom <= top; }
-
-  // Grows each side outwards; negative amounts shrink.
-  Rect Inflated(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
-  Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-
-  friend bool operator==(const Rect&, const Rect&) = default;
-};
+// Grows each side outwards; negative amounts shrink.
+constexpr Rect Inflated(const Rect& r, int dx, int dy) {
+  return {r.left - dx, r.top - dy, r.right + dx, r.bottom + dy};
+}
+constexpr Rect Offset(const Rect& r, int dx, int dy) {
+  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
 
 }  // namespace korvix

@@ -44,7 +44,7 @@ protected:
       for (int x = 0; x < m_image.width(); ++x)
         if (At(x, y) != kWhite) ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
                                        std::max(ink.bottom, y + 1)};
-    return ink.IsEmpty() ? Rect{} : ink;
+    return IsEmpty(ink) ? Rect{} : ink;
   }
 
   std::set<Colour> Colours() const {

@@ -131,8 +131,8 @@ TEST_F(DeviceContextTest, ArcRunsCounterClockwiseFromStartToEnd) {
   EXPECT_GE(ink.top, 10);
   EXPECT_LE(ink.right, 27);
   EXPECT_LE(ink.bottom, 27);
-  EXPECT_GT(ink.Width(), 12);
-  EXPECT_GT(ink.Height(), 12);
+  EXPECT_GT(Width(ink), 12);
+  EXPECT_GT(Height(ink), 12);
 }
 
 TEST_F(DeviceContextTest, ExcludedRectangleIsNeitherPaintedNorVisible) {
@@ -182,7 +182,7 @@ TEST_F(DeviceContextTest, EllipticRegionCoversThePixelsOfTheEllipseDrawnOnTheSam
     int differing = 0;  // pixels where the two pictures agree
     for (int y = 0; y < 48; ++y)
       for (int x = 0; x < 64; ++x) differing += (drawn.pixel(x, y) == m_image.pixel(x, y)) ? 1 : 0;
-    EXPECT_EQ(differing, 0) << bounds.Width();
+    EXPECT_EQ(differing, 0) << Width(bounds);
   }
 }
 

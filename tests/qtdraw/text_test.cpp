@@ -81,7 +81,7 @@ TEST_F(TextTest, WordBreakWrapsAtSpacesAndSingleLineDoesNot) {
   m_image.fill(Qt::white);
   Draw("tank level high", narrow, TextFormat::SingleLine);
   const Rect single = InkBounds();
-  EXPECT_GT(wrapped.Height(), 2 * single.Height());
+  EXPECT_GT(Height(wrapped), 2 * Height(single));
   EXPECT_EQ(single.right, narrow.right);  // cut off at the rectangle
 }
 
@@ -97,14 +97,14 @@ TEST_F(TextTest, TextIsClippedToItsRectangle) {
 
 TEST_F(TextTest, AmpersandIsAPrefixUnlessNoPrefix) {
   Draw("A&&B", kBox, TextFormat::SingleLine | TextFormat::NoPrefix);
-  const int literal = InkBounds().Width();
+  const int literal = Width(InkBounds());
   m_image.fill(Qt::white);
   Draw("A&&B", kBox, TextFormat::SingleLine);
-  const int processed = InkBounds().Width();
+  const int processed = Width(InkBounds());
   m_image.fill(Qt::white);
   Draw("A&B", kBox, TextFormat::SingleLine | TextFormat::NoPrefix);
   EXPECT_GT(literal, processed);               // "&&" shows one ampersand
-  EXPECT_EQ(InkBounds().Width(), processed);   // the same as one literal "&"
+  EXPECT_EQ(Width(InkBounds()), processed);   // the same as one literal "&"
 }
 
 TEST_F(TextTest, OpaqueBackgroundFillsBehindTheTextOnly) {

@@ -146,8 +146,8 @@ TEST(PrimitivesTest, BezelOnAHundredPixelSquareDrawsItsArcsAndHandsBackTheFace) 
     else
       DrawBezelSunken(ViewState{c.factor}, rect, dc);
     EXPECT_EQ(dc.Count(Op::Arc), c.arcs) << c.raised << c.factor;
-    EXPECT_EQ(rect.Width(), c.side) << c.raised << c.factor;
-    EXPECT_EQ(rect.Height(), c.side) << c.raised << c.factor;
+    EXPECT_EQ(Width(rect), c.side) << c.raised << c.factor;
+    EXPECT_EQ(Height(rect), c.side) << c.raised << c.factor;
     EXPECT_EQ(rect.left, (100 - c.side) / 2) << c.raised << c.factor;
   }
 }
