@@ -1,0 +1,98 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "comms/com_link_host.h"
+#include "comms/precise_wait.h"
+#include "comms/serial_port.h"
+#include "platform/message_sink.h"
+#include "platform/millisecond_clock.h"
+#include "platform/profile.h"
+#include "texts/number_texts.h"
+
+namespace korvix {
+
+class RealtimePriority;
+
+// The one road to the modules: opens the port, sends one command at a time
+// under the module protocol's gap, byte-timing and collision rules, reads
+// CR-ended reply lines into m_rxbuffer and reports every port failure. The
+// view owns one and runs it on the interface thread; the clock must be one
+// that advances by itself, since the waits poll it against a live line.
+class ComLink {
+public:
+  ComLink(ComLinkHost& host, MessageSink& sink, MillisecondClock& clock, Profile& profile,
+          NumberTexts& numbers, SerialPortFactory factory = MakePosixSerialPort);
+  ~ComLink();
+  ComLink(const ComLink&) = delete;
+  ComLink& operator=(const ComLink&) = delete;
+
+  // 1 when port n (0 = COM1) is open; m_comport is the caller's to set.
+  int OpenComPort(int n);
+  void CloseComPort();
+  bool IsOpen() const;
+
+  // 1 when the command went out, 0 when it did not (the caller may retry).
+  int TransmitCommand(std::string text);
+  void MirrorSentSliderValue(const std::string& sent);
+  // Reads the rest of the line that begins with `line`; true when a line was
+  // stored in m_rxbuffer.
+  bool ReadReplyLine(std::string line);
+  // 1 when a line was read.
+  int PollComPort();
+  void WaitForReply(uint32_t ms, const std::string& expected);
+  // 0 when the quit message was seen.
+  int PumpWhileHeld();
+  void FlushComInput();
+
+  uint32_t IoTime() const { return m_iotime; }
+
+  // Received lines, each with its CR, for the dispatcher to consume. Bounded:
+  // when nobody consumes it, the oldest lines make way for new ones.
+  std::string m_rxbuffer;
+  int m_runloop = 0;
+  int m_pollport = 0;
+  uint32_t m_releasetime = 0;
+
+  static constexpr size_t kMaxLineBytes = 4096;
+  static constexpr size_t kMaxReceiveBytes = 65536;
+
+private:
+  enum class Failure {
+    CommandWrite = 101,
+    ReadBack = 102,
+    CrWrite = 103,
+    StarWrite = 104,
+    LineSaturated = 201,
+    LineRead = 202,
+    PollRead = 301,
+    FlushSaturated = 401,
+    FlushRead = 402,
+  };
+
+  bool PortSelected();
+  void SetIoTime(int offset_ms = 0);
+  void WaitSinceIo(int ms);
+  std::string RewriteNumber(std::string text);
+  void StoreLine(const std::string& line);
+  void RemoveCancelAnswers();
+  bool LastLineStartsWith(char first) const;
+  void ReportFailure(Failure failure, RealtimePriority& priority);
+  void ReportNoPort();
+
+  ComLinkHost& m_host;
+  MessageSink& m_sink;
+  MillisecondClock& m_clock;
+  Profile& m_profile;
+  NumberTexts& m_numbers;
+  SerialPortFactory m_factory;
+  std::unique_ptr<SerialPort> m_comhandle;
+  // Time of the last serial write or read, in the clock's ticks and, for the
+  // sub-millisecond waits, on the fine clock.
+  uint32_t m_iotime = 0;
+  FineClock::time_point m_iostamp{};
+};
+
+}  // namespace korvix

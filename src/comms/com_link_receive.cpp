@@ -1,0 +1,158 @@
+#include <algorithm>
+
+#include "comms/com_link.h"
+#include "comms/realtime_priority.h"
+#include "texts/label_texts.h"
+
+namespace korvix {
+
+namespace {
+
+// A sender that goes quiet this long has finished its line, CR or not.
+constexpr uint32_t kLineSilenceMs = 100;
+// Input that never pauses this long is a stream, not replies.
+constexpr uint32_t kSaturationMs = 2000;
+// The next command may start 2 ms after a received line instead of 5.
+constexpr int kAfterLineCredit = -3;
+
+std::chrono::microseconds MsLeft(uint32_t limit, uint32_t elapsed) {
+  return std::chrono::milliseconds(elapsed < limit ? limit - elapsed : 0);
+}
+
+}  // namespace
+
+bool ComLink::ReadReplyLine(std::string line) {
+  if (!PortSelected()) return false;
+  RealtimePriority priority;
+  priority.Raise();
+  const uint32_t start = m_clock.Now();
+  bool ended = !line.empty() && line.back() == '\r';
+  while (!ended) {
+    if (ElapsedMs(m_clock.Now(), start) > kSaturationMs) {
+      ReportFailure(Failure::LineSaturated, priority);
+      return false;
+    }
+    SetIoTime();
+    uint8_t byte = 0;
+    for (;;) {
+      const SerialRead read = m_comhandle ? m_comhandle->ReadByte(byte) : SerialRead::Failed;
+      if (read == SerialRead::Failed) {
+        ReportFailure(Failure::LineRead, priority);
+        return false;
+      }
+      if (read == SerialRead::Byte) break;
+      const uint32_t quiet = ElapsedMs(m_clock.Now(), m_iotime);
+      if (quiet >= kLineSilenceMs) {
+        byte = '\r';
+        break;
+      }
+      m_comhandle->WaitReadable(MsLeft(kLineSilenceMs, quiet));
+    }
+    if (byte == '\0') continue;
+    ended = byte == '\r';
+    // A runaway line keeps its head and its end, never more than the bound.
+    if (ended || line.size() < kMaxLineBytes - 1) line.push_back(static_cast<char>(byte));
+  }
+  if ((static_cast<unsigned char>(line[0]) & 0x80) != 0) line.erase(0, 1);
+  StoreLine(line);
+  SetIoTime(kAfterLineCredit);
+  priority.Drop();
+  return true;
+}
+
+void ComLink::StoreLine(const std::string& line) {
+  if (m_rxbuffer.size() + line.size() > kMaxReceiveBytes) {
+    // Make room by whole lines, oldest first, so no line is left cut.
+    size_t cut = m_rxbuffer.size() + line.size() - kMaxReceiveBytes;
+    const size_t cr = m_rxbuffer.find('\r', cut - 1);
+    cut = cr == std::string::npos ? m_rxbuffer.size() : cr + 1;
+    m_rxbuffer.erase(0, cut);
+  }
+  m_rxbuffer += line;
+}
+
+int ComLink::PollComPort() {
+  if (!PortSelected()) return 0;
+  uint8_t byte = 0;
+  const SerialRead read = m_comhandle ? m_comhandle->ReadByte(byte) : SerialRead::Failed;
+  if (read == SerialRead::Failed) {
+    RealtimePriority normal;
+    ReportFailure(Failure::PollRead, normal);
+    return 0;
+  }
+  if (read == SerialRead::Nothing || byte == '\0' || byte == '\n' || byte == '\r') return 0;
+  return ReadReplyLine(std::string(1, static_cast<char>(byte))) ? 1 : 0;
+}
+
+bool ComLink::LastLineStartsWith(char first) const {
+  if (m_rxbuffer.size() < 2) return false;
+  const size_t before = m_rxbuffer.rfind('\r', m_rxbuffer.size() - 2);
+  const size_t begin = before == std::string::npos ? 0 : before + 1;
+  return begin < m_rxbuffer.size() - 1 && m_rxbuffer[begin] == first;
+}
+
+void ComLink::WaitForReply(uint32_t ms, const std::string& expected) {
+  const std::string text = ExpandCharCodes(expected);
+  const uint32_t start = m_clock.Now();
+  for (;;) {
+    const uint32_t elapsed = ElapsedMs(m_clock.Now(), start);
+    if (elapsed >= ms || !IsOpen()) break;
+    if (PollComPort() == 1) {
+      if (!text.empty() && LastLineStartsWith(text[0])) return;
+      continue;
+    }
+    if (IsOpen()) m_comhandle->WaitReadable(MsLeft(ms, elapsed));
+  }
+  m_host.ServiceReplyTimeouts();
+}
+
+int ComLink::PumpWhileHeld() {
+  // A paint right after a button release would flicker the released button.
+  constexpr uint32_t kPaintHoldMs = 100;
+  for (;;) {
+    const QueuedMessage next = m_host.PeekQueuedMessage();
+    if (next == QueuedMessage::None) break;
+    if (next == QueuedMessage::Paint && ElapsedMs(m_clock.Now(), m_releasetime) <= kPaintHoldMs) break;
+    if (!m_host.PumpMessage()) {
+      m_host.PostQuitMessage();
+      return 0;
+    }
+  }
+  for (int count = 0; m_host.OnIdle(count); ++count) {
+  }
+  if (m_runloop || m_pollport) PollComPort();
+  return 1;
+}
+
+void ComLink::FlushComInput() {
+  if (!PortSelected()) return;
+  RealtimePriority priority;
+  priority.Raise();
+  const uint32_t start = m_clock.Now();
+  uint32_t last_byte = start;
+  for (;;) {
+    if (ElapsedMs(m_clock.Now(), start) > kSaturationMs) {
+      ReportFailure(Failure::FlushSaturated, priority);
+      return;
+    }
+    SetIoTime();
+    uint8_t byte = 0;
+    const SerialRead read = m_comhandle ? m_comhandle->ReadByte(byte) : SerialRead::Failed;
+    if (read == SerialRead::Failed) {
+      ReportFailure(Failure::FlushRead, priority);
+      return;
+    }
+    if (read == SerialRead::Byte) {
+      last_byte = m_iotime;
+      continue;
+    }
+    const uint32_t quiet = ElapsedMs(m_clock.Now(), last_byte);
+    if (quiet >= kLineSilenceMs) break;
+    m_comhandle->WaitReadable(std::min(MsLeft(kLineSilenceMs, quiet),
+                                       MsLeft(kSaturationMs + 1, ElapsedMs(m_clock.Now(), start))));
+  }
+  priority.Drop();
+  m_rxbuffer.clear();
+}
+
+}  // namespace korvix

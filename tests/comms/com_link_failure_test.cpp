@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "comms/com_link.h"
+#include "comms/port_map.h"
+#include "fake_com_link_host.h"
+#include "link_fixture.h"
+#include "platform/millisecond_clock.h"
+#include "platform/profile.h"
+#include "platform/testing/recording_message_sink.h"
+#include "texts/number_texts.h"
+
+namespace korvix::testing {
+namespace {
+
+// A line whose writes and reads fail where the test says.
+struct Script {
+  int failing_write = -1;  // 0-based count of the write that fails
+  std::deque<SerialRead> reads;  // what reads give before the line goes quiet
+  std::string read_bytes;        // the bytes of the reads that give one
+  std::vector<std::string> written;
+};
+
+class ScriptedPort final : public SerialPort {
+public:
+  explicit ScriptedPort(Script& script) : m_script(script) {}
+  bool Open(const std::string&) override { return m_open = true; }
+  bool IsOpen() const override { return m_open; }
+  SerialRead ReadByte(uint8_t& byte) override {
+    if (m_script.reads.empty()) return SerialRead::Nothing;
+    const SerialRead read = m_script.reads.front();
+    m_script.reads.pop_front();
+    if (read == SerialRead::Byte) {
+      byte = static_cast<uint8_t>(m_script.read_bytes.front());
+      m_script.read_bytes.erase(0, 1);
+    }
+    return read;
+  }
+  bool Write(const std::string& bytes) override {
+    if (static_cast<int>(m_script.written.size()) == m_script.failing_write) return false;
+    m_script.written.push_back(bytes);
+    return true;
+  }
+  bool WaitReadable(std::chrono::microseconds timeout) override {
+    std::this_thread::sleep_for(std::min(timeout, std::chrono::microseconds(1000)));
+    return false;
+  }
+  void Purge() override {}
+  void Close() override { m_open = false; }
+
+private:
+  Script& m_script;
+  bool m_open = false;
+};
+
+struct FailureCase {
+  const char* name;
+  int failing_write;
+  std::deque<SerialRead> reads;
+  std::string read_bytes;
+  const char* caption;
+};
+
+class LinkFailures : public ::testing::TestWithParam<FailureCase> {};
+
+TEST_P(LinkFailures, ShowTheMessageThenCloseForgetAndHalt) {
+  const FailureCase& c = GetParam();
+  Script script;
+  script.failing_write = c.failing_write;
+  script.reads = c.reads;
+  script.read_bytes = c.read_bytes;
+  FakeComLinkHost host;
+  RecordingMessageSink sink;
+  host.sink = &sink;
+  host.m_comport = 2;
+  MemoryProfile profile;
+  MonotonicClock clock;
+  NumberTexts numbers;
+  ComLink link(host, sink, clock, profile, numbers,
+               [&script] { return std::make_unique<ScriptedPort>(script); });
+  ASSERT_EQ(link.OpenComPort(2), 1);
+  link.m_runloop = 1;
+
+  EXPECT_EQ(link.TransmitCommand("A1"), 0);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, c.caption);
+  EXPECT_EQ(sink.shown[0].text, "COM3 could not be accessed or is not responding.");
+  EXPECT_EQ(sink.shown[0].icon, MessageIcon::Exclamation);
+  EXPECT_EQ(host.shown_at_forget, 1u);
+  EXPECT_FALSE(link.IsOpen());
+  EXPECT_EQ(host.m_comport, -1);
+  const std::vector<std::string> tail(host.calls.end() - 2, host.calls.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{"ForgetComPort", "HaltRunLoop"}));
+
+  // Forgotten: the next transmit is refused without touching the line.
+  sink.shown.clear();
+  EXPECT_EQ(link.TransmitCommand("A1"), 0);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].text, "COM port has not been selected.");
+}
+
+using R = SerialRead;
+INSTANTIATE_TEST_SUITE_P(
+    Where, LinkFailures,
+    ::testing::Values(
+        FailureCase{"CommandWrite", 0, {}, "", "Communications Error 101"},
+        // Clear-line poll, then the read-back.
+        FailureCase{"ReadBack", -1, {R::Nothing, R::Failed}, "", "Communications Error 102"},
+        FailureCase{"CrWrite", 1, {}, "", "Communications Error 103"},
+        // The read-back finds a talker, and the "*" cannot go out.
+        FailureCase{"StarWrite", 1, {R::Nothing, R::Byte}, "B", "Communications Error 104"},
+        // A line begun while clearing the line breaks off.
+        FailureCase{"LineRead", -1, {R::Byte, R::Byte, R::Failed}, "B1", "Communications Error 202"},
+        FailureCase{"PollRead", -1, {R::Failed}, "", "Communications Error 301"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LinkOnPty, AClosedFarEndIsAReadFailure) {
+  link.m_runloop = 1;
+  pty.CloseMaster();
+  EXPECT_EQ(link.PollComPort(), 0);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, "Communications Error 301");
+  EXPECT_FALSE(link.IsOpen());
+  EXPECT_EQ(host.m_comport, -1);
+}
+
+TEST_F(LinkOnPty, AFarEndClosedWhileFlushingIsAFlushFailure) {
+  pty.Send("B1");
+  pty.CloseMaster();
+  link.FlushComInput();
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, "Communications Error 402");
+  EXPECT_EQ(sink.shown[0].text, "COM1 could not be accessed or is not responding.");
+  EXPECT_EQ(host.m_comport, -1);
+}
+
+TEST_F(LinkOnPty, AFarEndClosedInsideALineIsALineFailure) {
+  // A hang-up discards unread input, so the line must be running when it
+  // comes: the far end keeps it alive and then goes away.
+  pty.Send("B");
+  std::thread talker([this] {
+    for (int i = 0; i < 6; ++i) {
+      pty.Send("1");
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    pty.CloseMaster();
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  link.PollComPort();
+  talker.join();
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, "Communications Error 202");
+  EXPECT_EQ(link.m_rxbuffer, "");
+}
+
+}  // namespace
+}  // namespace korvix::testing

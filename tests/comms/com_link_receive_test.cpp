@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "link_fixture.h"
+
+namespace korvix::testing {
+namespace {
+
+using std::chrono::milliseconds;
+
+struct LineCase {
+  const char* name;
+  std::string sent;
+  std::string stored;
+};
+
+class ReplyLines : public LinkOnPty, public ::testing::WithParamInterface<LineCase> {};
+
+TEST_P(ReplyLines, AreStoredAsTheDispatcherExpects) {
+  pty.Send(GetParam().sent);
+  link.WaitForReply(300, "A");
+  EXPECT_EQ(link.m_rxbuffer, GetParam().stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bytes, ReplyLines,
+    ::testing::Values(LineCase{"Plain", "A12\r", "A12\r"},
+                      LineCase{"EndedBySilence", "A12", "A12\r"},
+                      LineCase{"HighFirstByteDropped", "\xF0" "A12\r", "A12\r"},
+                      LineCase{"HighByteLaterKept", "A\xF0\r", "A\xF0\r"},
+                      LineCase{"NulDroppedLfKept", std::string("A1\0" "2\n3\r", 7), "A12\n3\r"},
+                      LineCase{"LeadingControlBytesSkipped", std::string("\r\n\0A5\r", 6), "A5\r"},
+                      LineCase{"TwoLines", "B1\rA2\r", "B1\rA2\r"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LinkOnPty, WaitForReplyReturnsOnTheExpectedModule) {
+  pty.Send("B1\r");
+  std::thread late([this] {
+    std::this_thread::sleep_for(milliseconds(30));
+    pty.Send("A2\r");
+  });
+  link.WaitForReply(5000, "A");
+  late.join();
+  EXPECT_EQ(link.m_rxbuffer, "B1\rA2\r");
+  EXPECT_TRUE(host.calls.empty());  // answered: no time-out service
+}
+
+TEST_F(LinkOnPty, WaitForReplyTimesOutIntoTheReplyService) {
+  pty.Send("B1\r");
+  link.WaitForReply(60, "A");
+  EXPECT_EQ(link.m_rxbuffer, "B1\r");
+  EXPECT_EQ(host.calls, std::vector<std::string>{"ServiceReplyTimeouts"});
+
+  host.calls.clear();
+  link.WaitForReply(30, "");  // an empty text waits the full time
+  EXPECT_EQ(host.calls, std::vector<std::string>{"ServiceReplyTimeouts"});
+}
+
+TEST_F(LinkOnPty, PollReadsOneLineOrNothing) {
+  EXPECT_EQ(link.PollComPort(), 0);
+  pty.Send("\n");
+  std::this_thread::sleep_for(milliseconds(10));
+  EXPECT_EQ(link.PollComPort(), 0);
+  pty.Send("C3\rC4\r");
+  std::this_thread::sleep_for(milliseconds(10));
+  EXPECT_EQ(link.PollComPort(), 1);
+  EXPECT_EQ(link.m_rxbuffer, "C3\r");
+}
+
+TEST_F(LinkOnPty, FlushDiscardsInputUntilTheLineIsQuiet) {
+  link.m_rxbuffer = "A1\r";
+  pty.Send("B2\rB3");
+  link.FlushComInput();
+  EXPECT_EQ(link.m_rxbuffer, "");
+  EXPECT_EQ(link.PollComPort(), 0);
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(link.IsOpen());
+}
+
+TEST_F(LinkOnPty, ARunawayLineIsBoundedAndKeepsItsEnd) {
+  std::thread sender([this] { pty.Send("A" + std::string(100000, '7')); });
+  link.WaitForReply(2500, "A");
+  sender.join();
+  ASSERT_FALSE(link.m_rxbuffer.empty());
+  EXPECT_LE(link.m_rxbuffer.size(), ComLink::kMaxLineBytes);
+  EXPECT_EQ(link.m_rxbuffer[0], 'A');
+  EXPECT_EQ(link.m_rxbuffer.back(), '\r');
+}
+
+TEST_F(LinkOnPty, AnUnreadBufferMakesRoomByWholeOldLines) {
+  std::string flood;
+  for (int i = 0; i < 12000; ++i) flood += "B" + std::to_string(i) + "\r";
+  std::atomic<bool> sent{false};
+  std::thread sender([&] {
+    pty.Send(flood);
+    sent = true;
+  });
+  while (!sent) link.PollComPort();
+  while (link.PollComPort() == 1) {
+  }
+  sender.join();
+  EXPECT_LE(link.m_rxbuffer.size(), ComLink::kMaxReceiveBytes);
+  EXPECT_EQ(link.m_rxbuffer[0], 'B');
+  EXPECT_EQ(link.m_rxbuffer.substr(link.m_rxbuffer.size() - 7), "B11999\r");
+}
+
+struct StreamCase {
+  const char* name;
+  bool flush;
+  const char* caption;
+};
+
+class EndlessInput : public LinkOnPty, public ::testing::WithParamInterface<StreamCase> {};
+
+TEST_P(EndlessInput, IsReportedAsSaturationAndClosesThePort) {
+  link.m_runloop = 1;
+  {
+    // No CR and never 100 ms quiet.
+    Streamer stream(pty, "A1234567", milliseconds(5));
+    std::this_thread::sleep_for(milliseconds(20));
+    if (GetParam().flush) {
+      link.FlushComInput();
+    } else {
+      link.PollComPort();
+    }
+  }
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, GetParam().caption);
+  EXPECT_EQ(sink.shown[0].text, "COM1 is being saturated by continuous streaming data.");
+  EXPECT_EQ(sink.shown[0].icon, MessageIcon::Exclamation);
+  EXPECT_FALSE(link.IsOpen());
+  EXPECT_EQ(host.m_comport, -1);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"ForgetComPort", "HaltRunLoop"}));
+  EXPECT_LE(link.m_rxbuffer.size(), ComLink::kMaxReceiveBytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Streams, EndlessInput,
+                         ::testing::Values(StreamCase{"ReadingALine", false, "Communications Error 201"},
+                                           StreamCase{"Flushing", true, "Communications Error 401"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LinkOnPty, PumpLeavesAPaintQueuedRightAfterARelease) {
+  host.queue = {QueuedMessage::Other, QueuedMessage::Paint, QueuedMessage::Other};
+  link.m_releasetime = clock.Now();
+  EXPECT_EQ(link.PumpWhileHeld(), 1);
+  EXPECT_EQ(host.pumped, 1);
+  EXPECT_EQ(host.queue.size(), 2u);
+  EXPECT_EQ(host.idle_rounds, 3);  // counts 0, 1, 2: the third says enough
+
+  link.m_releasetime = clock.Now() - 101;
+  EXPECT_EQ(link.PumpWhileHeld(), 1);
+  EXPECT_TRUE(host.queue.empty());
+}
+
+TEST_F(LinkOnPty, PumpPassesAQuitOnAndPollsOnlyWhenAsked) {
+  pty.Send("A1\r");
+  std::this_thread::sleep_for(milliseconds(10));
+  EXPECT_EQ(link.PumpWhileHeld(), 1);
+  EXPECT_EQ(link.m_rxbuffer, "");
+  link.m_pollport = 1;
+  EXPECT_EQ(link.PumpWhileHeld(), 1);
+  EXPECT_EQ(link.m_rxbuffer, "A1\r");
+
+  host.queue = {QueuedMessage::Other};
+  host.quit_next = true;
+  EXPECT_EQ(link.PumpWhileHeld(), 0);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"PostQuitMessage"});
+}
+
+}  // namespace
+}  // namespace korvix::testing
