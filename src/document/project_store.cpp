@@ -1,5 +1,4 @@
 #include <charconv>
-#include <cstring>
 
 #include "document/atomic_file.h"
 #include "document/project_file.h"
