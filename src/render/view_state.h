@@ -2,9 +2,18 @@
 
 namespace korvix {
 
-// The view settings that object drawing reads.
+// The view settings that object geometry and drawing read.
 struct ViewState {
   int m_fontfactor = 1;  // Font Size X 1, 2 or 3
+  int m_gridsize = 5;    // always 5 x m_fontfactor
+  int m_scrollx = 0;     // scroll position in pixels
+  int m_scrolly = 0;
+  int m_dragstate = 0;   // non-zero while objects are dragged in edit mode
+
+  void SetFontFactor(int factor) {
+    m_fontfactor = factor;
+    m_gridsize = 5 * factor;
+  }
 };
 
 // At Font Size X 2 and 3 every 3-D edge has twice as many lines.
