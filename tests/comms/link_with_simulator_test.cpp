@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "comms/com_link.h"
+#include "comms/port_map.h"
+#include "daqsim/simulator.h"
+#include "fake_com_link_host.h"
+#include "platform/millisecond_clock.h"
+#include "platform/profile.h"
+#include "platform/testing/recording_message_sink.h"
+#include "texts/number_texts.h"
+
+namespace korvix::testing {
+namespace {
+
+// A bank of simulated modules on its own thread, and the link on COM1.
+class LinkWithSimulator : public ::testing::Test {
+protected:
+  void Start(const std::string& config) {
+    daqsim::ConfigResult parsed = daqsim::ParseConfig(config);
+    ASSERT_TRUE(parsed.config) << parsed.error;
+    simulator = std::make_unique<daqsim::Simulator>(*parsed.config);
+    std::string error;
+    ASSERT_TRUE(simulator->Open(error)) << error;
+    wire = std::thread([this] { simulator->Run(); });
+    host.sink = &sink;
+    MapComPort(profile, 0, simulator->DevicePath());
+    ASSERT_EQ(link.OpenComPort(0), 1);
+  }
+  void TearDown() override {
+    link.CloseComPort();
+    if (simulator) simulator->Stop();
+    if (wire.joinable()) wire.join();
+  }
+  // Sends, waits for the module's reply as the poll step does, and takes
+  // what arrived.
+  std::string Poll(const std::string& command, uint32_t wait_ms = 100) {
+    if (link.TransmitCommand(command) != 1) return "<not sent>";
+    link.WaitForReply(wait_ms, command);
+    std::string lines;
+    lines.swap(link.m_rxbuffer);
+    return lines;
+  }
+
+  std::unique_ptr<daqsim::Simulator> simulator;
+  std::thread wire;
+  FakeComLinkHost host;
+  RecordingMessageSink sink;
+  MemoryProfile profile;
+  MonotonicClock clock;
+  NumberTexts numbers;
+  ComLink link{host, sink, clock, profile, numbers};
+};
+
+TEST_F(LinkWithSimulator, PollsEveryModuleOfTheBankInTurn) {
+  Start("module A-P\n  RD counter 0 9\n  S echo\nmodule a-p\n  * constant x\n");
+  for (int round = 0; round < 2; ++round) {
+    for (char m = 'A'; m <= 'P'; ++m) {
+      EXPECT_EQ(Poll(std::string(1, m) + "RD"), std::string(1, m) + std::to_string(round) + "\r");
+    }
+  }
+  EXPECT_EQ(Poll("CS42"), "C42\r");
+  EXPECT_EQ(Poll("CX"), "C?\r");
+  EXPECT_EQ(Poll("p1"), "px\r");
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "ServiceReplyTimeouts"), 0);
+}
+
+TEST_F(LinkWithSimulator, HandlesTheFaultyModulesAsTheProtocolSays) {
+  Start("module A\n  * constant 5\n  fault silent\n"
+        "module B\n  * constant 6\n  fault reset\n"
+        "module C\n  * constant 7\n  fault highbyte\n"
+        "module D\n  * constant 8\n  fault nocr\n");
+  EXPECT_EQ(Poll("A1"), "");
+  EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "ServiceReplyTimeouts"), 1);
+  EXPECT_EQ(Poll("B1"), "B!\r");
+  EXPECT_EQ(Poll("B1"), "B6\r");
+  EXPECT_EQ(Poll("C1"), "C7\r");
+  EXPECT_EQ(Poll("D1", 300), "D8\r");  // ended by the line going quiet
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(LinkWithSimulator, ATalkingModuleCancelsTheCommand) {
+  Start("module A\n  * constant 5\nmodule B\n  fault talk 77\n");
+  link.m_runloop = 1;
+  // Long enough for the talker to be heard before the read-back.
+  EXPECT_EQ(link.TransmitCommand("A12345678901234567890123456789"), 0);
+  EXPECT_EQ(link.m_rxbuffer, "B77\r");  // A's answer to the cancelled command is gone
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(link.IsOpen());
+}
+
+TEST_F(LinkWithSimulator, AStreamingModuleSaturatesTheLine) {
+  Start("module A\n  * constant 5\n  fault stream\n");
+  link.m_runloop = 1;
+  ASSERT_EQ(link.TransmitCommand("A1"), 1);
+  link.WaitForReply(3000, "B");  // nothing from B: the stream runs on until saturation
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, "Communications Error 201");
+  EXPECT_FALSE(link.IsOpen());
+  EXPECT_EQ(host.m_comport, -1);
+}
+
+}  // namespace
+}  // namespace korvix::testing
