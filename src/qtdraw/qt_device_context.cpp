@@ -23,6 +23,14 @@ QString FromBytes(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Stored texts break lines with "\r\n" (or a lone "\r"); Qt breaks at "\n".
+QString FromLines(std::string_view text) {
+  QString string = FromBytes(text);
+  string.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  string.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return string;
+}
+
 int PenPixels(const Pen& pen) { return std::max(1, pen.width); }
 
 // One-pixel pens are Qt's cosmetic pens; wider ones end and join round, as
@@ -206,7 +214,7 @@ void QtDeviceContext::PaintFrame(const Rect& rect) {
   Rect outer = rect;
   Rect inner = Inflated(rect, -w, -w);
   if (m_state.pen.style == PenStyle::Solid) {
-    // Centred on the one-pixel outline, odd extra widths going outwards first.
+    // Centred on the one-pixel outline; an even width's odd pixel lies inside.
     outer = Inflated(rect, (w - 1) / 2, (w - 1) / 2);
     inner = {rect.left + w / 2 + 1, rect.top + w / 2 + 1, rect.right - 1 - w / 2, rect.bottom - 1 - w / 2};
   }
@@ -269,8 +277,9 @@ void QtDeviceContext::PaintLine(Point from, Point to) {
   ApplyClip();
   const QColor colour = ToQColor(m_state.pen.colour);
   if (PenPixels(m_state.pen) > 1) {
+    // Through the pixel centres, so the stroke covers whole pixels either side.
     m_painter.setPen(ToQPen(m_state.pen));
-    m_painter.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+    m_painter.drawLine(QPointF(from.x + 0.5, from.y + 0.5), QPointF(to.x + 0.5, to.y + 0.5));
     return;
   }
   if (from.y == to.y) {
@@ -319,7 +328,7 @@ int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextForma
   if (!HasFlag(format, TextFormat::NoPrefix)) flags |= Qt::TextShowMnemonic;
 
   const QRect area = ToQRect(rect);
-  const QString string = FromBytes(text);
+  const QString string = FromLines(text);
   m_painter.save();
   m_painter.setClipRect(area, Qt::IntersectClip);
   if (m_state.bkmode == BackgroundMode::Opaque)

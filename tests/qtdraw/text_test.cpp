@@ -83,6 +83,10 @@ TEST_F(TextTest, WordBreakWrapsAtSpacesAndSingleLineDoesNot) {
   const Rect single = InkBounds();
   EXPECT_GT(Height(wrapped), 2 * Height(single));
   EXPECT_EQ(single.right, narrow.right);  // cut off at the rectangle
+
+  m_image.fill(Qt::white);
+  Draw("tank\r\nhigh", kBox, TextFormat::WordBreak);
+  EXPECT_GT(Height(InkBounds()), 2 * Height(single));  // a stored line break
 }
 
 TEST_F(TextTest, TextIsClippedToItsRectangle) {
