@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 
 #include "document/korvix_doc.h"
 #include "document/project_file.h"
@@ -185,7 +186,8 @@ TEST(Document, AProjectInTheInstalledSamplesFolderIsNeverMarkedModified)
 
 TEST(Document, SavingIsAtomicAndLeavesNoTemporaryFileBehind)
 {
-    const auto folder = std::filesystem::temp_directory_path() / "korvix_document_save";
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("korvix_document_save_" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     const std::string path = (folder / "plant.kvx").string();

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "document/project_file.h"
 #include "fixture_writer.h"
@@ -23,7 +24,10 @@ class KvxTool : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_folder = fs::temp_directory_path() / "korvix_kvxtool_test";
+        // Tests may run side by side in separate processes.
+        m_folder = fs::temp_directory_path() /
+                   ("korvix_kvxtool_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                    "_" + std::to_string(::getpid()));
         fs::remove_all(m_folder);
         fs::create_directories(m_folder);
     }
