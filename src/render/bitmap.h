@@ -7,9 +7,9 @@
 
 namespace korvix {
 
-// A decoded picture, rows top-down. Pixels are 0xFFRRGGBB words, the layout a
-// screen surface takes as it is, so drawing a page background costs no
-// conversion.
+// A decoded picture: width x height pixels, rows top-down, each a 0xFFRRGGBB
+// word, the layout a screen surface takes as it is, so drawing a page
+// background costs no conversion.
 class Bitmap {
 public:
   Bitmap(int width, int height, std::vector<std::uint32_t> pixels)

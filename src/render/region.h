@@ -18,6 +18,9 @@ public:
   };
 
   static Region FromRect(const Rect& rect) { return Region({ShapeKind::Rectangle, rect, {}}); }
+  // Covers exactly the pixels of an Ellipse drawn on the same bounds with a
+  // one-pixel pen, so a round object is cut out of the clip region on its
+  // own rectangle.
   static Region FromEllipse(const Rect& bounds) { return Region({ShapeKind::Ellipse, bounds, {}}); }
   static Region FromPolygon(std::vector<Point> points) {
     return Region({ShapeKind::Polygon, {}, std::move(points)});
