@@ -38,7 +38,7 @@ TEST_P(ColorNameTest, ReadsTheNameAndItsColorTextBothWays) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part7126, ColorNameTest,
+    Cases, ColorNameTest,
     ::testing::Values(NameCase{"Black", 0x000000, "Color#000000"},
                       NameCase{"White", 0xFFFFFF, "Color#FFFFFF"},
                       NameCase{"Gray", 0xC0C0C0, "Color#C0C0C0"},
@@ -100,7 +100,7 @@ TEST_P(IllegalColorTest, WarnsAndGivesBlack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part7126, IllegalColorTest,
+    Cases, IllegalColorTest,
     ::testing::Values(IllegalCase{"Purple"}, IllegalCase{"Color#ff0000"},
                       IllegalCase{" Color#FF0000"}, IllegalCase{"Color#FF0000 "},
                       IllegalCase{"color#FF0000"}, IllegalCase{"Color#FF000"},

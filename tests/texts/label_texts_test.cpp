@@ -25,7 +25,7 @@ TEST_P(LabelsEqualTest, ComparesWithoutBlanksAndCase) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part02, LabelsEqualTest,
+    Cases, LabelsEqualTest,
     ::testing::Values(LabelCase{"Tank1", "Tank1", true}, LabelCase{"Tank1", "tank1", true},
                       LabelCase{"Tank 1", "TANK1", true}, LabelCase{" Tank1 ", "Tank1", true},
                       LabelCase{"T a n k 1", "tank1", true}, LabelCase{"Tank1", "Tank2", false},

@@ -29,7 +29,7 @@ TEST_P(ParseNumberTextTest, YieldsValueDecimalsAndOverflow) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part2102, ParseNumberTextTest,
+    Cases, ParseNumberTextTest,
     ::testing::Values(
         // Range.
         ParseCase{"2147483647", 2147483647, 0, 0},
@@ -99,7 +99,7 @@ TEST_P(FormatNumberTextTest, WritesTheScaledValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part2102, FormatNumberTextTest,
+    Cases, FormatNumberTextTest,
     ::testing::Values(FormatCase{0, 2, "0.00"}, FormatCase{12345, 2, "123.45"},
                       FormatCase{5, 3, "0.005"}, FormatCase{0, 0, "0"},
                       FormatCase{-7, 1, "-0.7"}, FormatCase{1000, 2, "10.00"},
@@ -325,7 +325,7 @@ TEST_P(ZeroTextLikeTest, ShapesAZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Part4107, ZeroTextLikeTest,
+    Cases, ZeroTextLikeTest,
     ::testing::Values(ZeroCase{"", "0"}, ZeroCase{"123", "0"}, ZeroCase{"12.50", "0.00"},
                       ZeroCase{"0.0", "0.0"}, ZeroCase{".5", "0.0"}, ZeroCase{"5.", "0."},
                       ZeroCase{"1.2.3", "0.0"}, ZeroCase{"-0.000", "0.000"},
