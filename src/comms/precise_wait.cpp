@@ -7,7 +7,7 @@ namespace korvix {
 namespace {
 
 // What a timed sleep may overshoot on a quiet machine.
-constexpr std::chrono::microseconds kSpinStretch(150);
+constexpr std::chrono::microseconds kSpinStretch(80);
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pthread.h>
+#include <sys/prctl.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -20,6 +22,7 @@ const char kRadioEscape[] = "+++";
 // The longest the loop sleeps with nothing to do, so Stop is seen promptly.
 constexpr std::chrono::milliseconds kIdleWake(100);
 constexpr std::chrono::milliseconds kRetryFullLine(10);
+constexpr int kWirePriority = 10;
 
 }  // namespace
 
@@ -63,6 +66,14 @@ void Simulator::Stop() {
 }
 
 void Simulator::Run() {
+  // Character times are a millisecond: the thread's sleeps must end on
+  // time, so the kernel may not defer them, and where the process may it
+  // runs ahead of ordinary work. Neither is needed to run at all.
+  prctl(PR_SET_TIMERSLACK, 1UL);
+  sched_param param{};
+  param.sched_priority = kWirePriority;
+  pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+
   m_start = Clock::now();
   while (!m_stop) {
     Clock::time_point now = Clock::now();
@@ -79,8 +90,9 @@ void Simulator::Run() {
     const ssize_t n = read(m_master, buffer, sizeof buffer);
     now = Clock::now();
     for (ssize_t i = 0; i < n; ++i) {
-      // A byte is heard when the line could have carried it, never sooner.
-      m_lastheard = std::max(now, m_lastheard + kByteTime);
+      // A byte is heard when the line could have carried it: one character
+      // time after it was written or after the byte before it, never sooner.
+      m_lastheard = std::max(now, m_lastheard) + kByteTime;
       Heard(buffer[i], m_lastheard);
     }
   }
@@ -113,11 +125,18 @@ void Simulator::Schedule(const Reply& reply, Clock::time_point from) {
 
 void Simulator::SendDue(Clock::time_point now) {
   while (!m_scheduled.empty() && m_scheduled.front().due <= now) {
+    // On an idle line the reply's first character starts when it is due.
+    if (m_outgoing.empty()) m_lastsent = std::max(m_lastsent, m_scheduled.front().due);
     m_outgoing += m_scheduled.front().bytes;
     m_scheduled.pop_front();
   }
-  if (m_outgoing.empty()) m_outgoing = m_bank.StreamChunk();
+  if (m_outgoing.empty()) {
+    m_outgoing = m_bank.StreamChunk();
+    if (!m_outgoing.empty()) m_lastsent = std::max(m_lastsent, now - kByteTime);
+  }
   if (m_outgoing.empty()) return;
+  // A byte is handed over when the line has carried it, at the end of its
+  // character time.
   const Clock::time_point next = m_lastsent + kByteTime;
   if (next > now) return;
   const ssize_t n = write(m_master, m_outgoing.data(), 1);
@@ -128,8 +147,9 @@ void Simulator::SendDue(Clock::time_point now) {
     return;
   }
   m_outgoing.erase(0, 1);
-  // Keep the character pace without drift, unless the line sat idle.
-  m_lastsent = now - next < kByteTime ? next : now;
+  // Keep the character pace without drift from the loop's own small
+  // lateness; after a long stall, go on from now rather than burst.
+  m_lastsent = now - next > kByteTime ? now : next;
 }
 
 Simulator::Clock::time_point Simulator::NextWake(Clock::time_point now) const {

@@ -26,7 +26,8 @@ public:
   // The device the program opens.
   const std::string& DevicePath() const { return m_slavepath; }
 
-  // Answers until Stop; may run on its own thread.
+  // Answers until Stop, on a thread of its own: it sharpens that thread's
+  // timing (and lifts it to real-time priority where the process may).
   void Run();
   void Stop();
 
@@ -53,7 +54,7 @@ private:
 
   Clock::time_point m_start;
   Clock::time_point m_lastheard{};  // when the last received byte was complete
-  Clock::time_point m_lastsent{};   // when the last sent byte started
+  Clock::time_point m_lastsent{};   // when the last sent byte had been carried
   std::string m_command;
   std::deque<Scheduled> m_scheduled;  // replies waiting out their delay
   std::string m_outgoing;             // bytes due, sent one character time apart
