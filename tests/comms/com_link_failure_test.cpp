@@ -118,6 +118,21 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"PollRead", -1, {R::Failed}, "", "Communications Error 301"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(LinkOnPty, OpeningRefusesWhatIsNoFreeSerialLine) {
+  MapComPort(profile, 1, "/dev/null");
+  MapComPort(profile, 2, "/nonexistent/ttyUSB0");
+  ComLink other(host, sink, clock, profile, numbers);
+  EXPECT_EQ(other.OpenComPort(1), 0);
+  EXPECT_EQ(other.OpenComPort(2), 0);
+  EXPECT_EQ(other.OpenComPort(0), 0);  // the fixture's link holds COM1
+  EXPECT_EQ(other.OpenComPort(-1), 0);
+  EXPECT_FALSE(other.IsOpen());
+  EXPECT_TRUE(sink.shown.empty());
+
+  EXPECT_EQ(link.OpenComPort(0), 1);  // reopening lets go of the old handle first
+  EXPECT_TRUE(link.IsOpen());
+}
+
 TEST_F(LinkOnPty, AClosedFarEndIsAReadFailure) {
   link.m_runloop = 1;
   pty.CloseMaster();

@@ -24,13 +24,13 @@ std::optional<double> Number(const std::string& word) {
 }
 
 // "A", "A-P", "ABC", "a-dX": the slots named, or none when a letter is no address.
-std::optional<std::vector<int>> Slots(const std::string& spec) {
+std::optional<std::vector<int>> Slots(const std::string& letters) {
   std::vector<int> slots;
-  for (size_t i = 0; i < spec.size(); ++i) {
-    const std::optional<int> first = SlotOf(spec[i]);
+  for (size_t i = 0; i < letters.size(); ++i) {
+    const std::optional<int> first = SlotOf(letters[i]);
     if (!first) return std::nullopt;
-    if (i + 2 < spec.size() && spec[i + 1] == '-') {
-      const std::optional<int> last = SlotOf(spec[i + 2]);
+    if (i + 2 < letters.size() && letters[i + 1] == '-') {
+      const std::optional<int> last = SlotOf(letters[i + 2]);
       if (!last || *last < *first || (*first < 16) != (*last < 16)) return std::nullopt;
       for (int s = *first; s <= *last; ++s) slots.push_back(s);
       i += 2;
