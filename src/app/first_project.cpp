@@ -4,6 +4,7 @@
 
 #include "app/profile_keys.h"
 #include "app/recent_file_list.h"
+#include "document/korvix_doc.h"
 
 namespace korvix {
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr char kDemoVersionKey[] = "DemoVersion";
 constexpr char kDemoVersion[] = "8.1";
-constexpr char kSamplesFolder[] = "Samples";
 constexpr char kDemoProject[] = "Demo.kvx";
 
 bool IsRegularFile(const std::string& path) {
@@ -25,7 +25,7 @@ std::string ChooseFirstProject(Profile& profile, const std::string& commandlinef
                                const std::string& currentdir) {
   if (!commandlinefile.empty()) return commandlinefile;
   if (profile.GetProfileString(kConfigurationSection, kDemoVersionKey) != kDemoVersion) {
-    const std::string demo = currentdir + "/" + kSamplesFolder + "/" + kDemoProject;
+    const std::string demo = currentdir + "/" + kSamplesFolderName + "/" + kDemoProject;
     if (IsRegularFile(demo)) {
       profile.WriteProfileString(kConfigurationSection, kDemoVersionKey, kDemoVersion);
       return demo;

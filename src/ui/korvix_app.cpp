@@ -16,6 +16,7 @@
 #include "app/process_start.h"
 #include "app/update_check.h"
 #include "app/update_gate.h"
+#include "document/project_file.h"
 #include "ui/help.h"
 #include "ui/main_frame.h"
 
@@ -86,12 +87,14 @@ bool CKorvixApp::InitInstance(const std::vector<std::string>& arguments) {
   if (!InstallDesktopIntegration(desktop, error)) std::cerr << "korvix: " << error << '\n';
 
   CreateMainFrame();
+  OnFileNew();
   m_frame->InsertStartupMenuItems();
   m_frame->show();
 
   if (TakeNewInVersionTurn(m_profile)) m_dialogs.ShowNewInVersion(m_frame.get());
-  ChooseFirstProject(m_profile, command.filename, m_env.currentdir);
-  return true;
+  const std::string first = ChooseFirstProject(m_profile, command.filename, m_env.currentdir);
+  if (!first.empty()) OpenDocumentFile(first);
+  return !m_ending;
 }
 
 bool CKorvixApp::RunUpdateGate() {
@@ -130,14 +133,17 @@ void CKorvixApp::WaitForUpdateCheck() {
 }
 
 void CKorvixApp::CreateMainFrame() {
+  m_doc = std::make_unique<CKorvixDoc>();
+  m_doc->SetInstallFolder(m_env.currentdir);
   m_frame = std::make_unique<CMainFrame>(m_profile);
+  AddFileCommands();
   m_frame->AddCommand(kHelpMenu, ID_HELP_FILES, kHelpFilesText, [this] { OnHelpFiles(); });
   m_frame->AddSeparator(kHelpMenu);
   m_frame->AddCommand(kHelpMenu, ID_APP_ABOUT, kAboutText, [this] { OnAppAbout(); });
   m_frame->AddToolBarButton(ID_APP_ABOUT, QStyle::SP_MessageBoxQuestion);
 }
 
-void CKorvixApp::OnAppAbout() { m_dialogs.ShowAbout(m_frame.get(), "15.3"); }
+void CKorvixApp::OnAppAbout() { m_dialogs.ShowAbout(m_frame.get(), kProgramVersionText); }
 
 void CKorvixApp::OnHelpFiles() { ShowHelpTopic(""); }
 

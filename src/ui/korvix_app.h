@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/recent_file_list.h"
+#include "document/korvix_doc.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
 #include "platform/wall_clock.h"
@@ -57,7 +58,22 @@ public:
   void OnAppAbout();
   void OnHelpFiles();
 
+  // File commands. The ones that can be refused return false when the user
+  // cancelled or the file could not be written.
+  void OnFileNew();
+  void OnFileOpen();
+  bool OnFileSave();
+  bool OnFileSaveAs();
+  // Opens a project in place of the current one; reports a failure and
+  // keeps what was open. False when it did not open.
+  bool OpenDocumentFile(const std::string& path);
+  // Asks whether to save a modified project; false means "stay".
+  bool SaveModified();
+
   CMainFrame* MainFrame() const { return m_frame.get(); }
+  CKorvixDoc& Document() { return *m_doc; }
+  // True once a failed unlock has closed the project for good.
+  bool Ending() const { return m_ending; }
   const RecentFileList& RecentFiles() const { return m_recentfiles; }
   // Blocks until a running update check has ended.
   void WaitForUpdateCheck();
@@ -69,6 +85,11 @@ private:
   bool RunUpdateGate();
   void StartUpdateCheck();
   void CreateMainFrame();
+  void AddFileCommands();
+  bool DoSave(const std::string& path);
+  bool PassSecurityLock();
+  void AfterProjectChange();
+  void RememberRecent(const std::string& path);
 
   Profile& m_profile;
   MessageSink& m_messages;
@@ -78,7 +99,9 @@ private:
   QueuedMessageSink m_workermessages;
   InstallerStarter m_startinstaller;
   RecentFileList m_recentfiles;
+  std::unique_ptr<CKorvixDoc> m_doc;
   std::unique_ptr<CMainFrame> m_frame;
+  bool m_ending = false;
   std::atomic<bool> m_cancelupdate{false};
   std::thread m_updatethread;
   int m_exitcode = 0;
