@@ -96,7 +96,7 @@ void ComLink::WaitForReply(uint32_t ms, const std::string& expected) {
   const uint32_t start = m_clock.Now();
   for (;;) {
     const uint32_t elapsed = ElapsedMs(m_clock.Now(), start);
-    if (elapsed >= ms || !IsOpen()) break;
+    if (elapsed >= ms || !IsOpen() || !PortSelected()) break;
     if (PollComPort() == 1) {
       if (!text.empty() && LastLineStartsWith(text[0])) return;
       continue;

@@ -85,6 +85,17 @@ TEST_F(LinkOnPty, OneCommandPerModuleWhileAReplyIsOwed) {
   EXPECT_EQ(pty.Received(), "B7\r");
 }
 
+TEST_F(LinkOnPty, AReplyDispatchedJustBeforeSendingFreesItsModule) {
+  link.m_runloop = 1;
+  host.pending = {'A'};
+  host.dispatch_answers = true;
+  pty.Send("A9\r");
+  std::this_thread::sleep_for(milliseconds(20));
+  int result = -1;
+  EXPECT_EQ(SendAndCollect("A1", 3, &result), "A1\r");
+  EXPECT_EQ(result, 1);
+}
+
 TEST_F(LinkOnPty, ReadsWhatIsWaitingAndDispatchesItBeforeSending) {
   link.m_runloop = 1;
   pty.Send("C42\r");

@@ -29,6 +29,8 @@ public:
   int pumped = 0;
   int idle_rounds = 0;
   bool quit_next = false;
+  // Dispatching hands the waiting replies to their objects.
+  bool dispatch_answers = false;
   // Messages already shown when the port was forgotten.
   const RecordingMessageSink* sink = nullptr;
   size_t shown_at_forget = 0;
@@ -41,7 +43,10 @@ public:
   }
   bool IsReplyPending(char address) override { return pending.count(address) != 0; }
   void ServiceReplyTimeouts() override { calls.push_back("ServiceReplyTimeouts"); }
-  void DispatchReceivedLines() override { calls.push_back("DispatchReceivedLines"); }
+  void DispatchReceivedLines() override {
+    calls.push_back("DispatchReceivedLines");
+    if (dispatch_answers) pending.clear();
+  }
   void HaltRunLoop() override { calls.push_back("HaltRunLoop"); }
   std::string ExpandLabelRefs(const std::string& text) override { return "<" + text + ">"; }
   void DeliverLabelValue(const std::string& label, const std::string& value) override {
