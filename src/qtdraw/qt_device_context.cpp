@@ -169,7 +169,7 @@ QtDeviceContext::QtDeviceContext(QPaintDevice& device, int dpi)
 QtDeviceContext::QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, int dpi)
     : m_painter(&device), m_dpi(dpi) {
   m_painter.setRenderHint(QPainter::Antialiasing, false);
-  m_state.clip = cliparea;
+  m_cliparea = cliparea;
   m_state.qfont = MakeQtFont(m_state.font, m_dpi);
 }
 
@@ -190,20 +190,53 @@ BackgroundMode QtDeviceContext::SetBackgroundMode(BackgroundMode mode) {
 
 Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchange(m_state.bkcolour, colour); }
 
-void QtDeviceContext::ApplyClip() {
-  if (m_clipapplied) return;
-  m_painter.setClipRegion(m_state.clip);
+QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
+  QRegion clip = m_cliparea.intersected(reach);
+  for (std::size_t i = 0; i < m_state.exclusions && !clip.isEmpty(); ++i)
+    if (m_excluded[i].bounds.intersects(reach)) clip -= m_excluded[i].region;
+  return clip;
+}
+
+void QtDeviceContext::Exclude(const QRect& bounds, QRegion region) {
+  m_excluded.resize(m_state.exclusions);
+  m_excluded.push_back({bounds, std::move(region)});
+  m_state.exclusions = m_excluded.size();
+  m_clipapplied = false;
+}
+
+// Only the part of the clip region that the next drawing can reach is handed
+// to the painter, and kept while the drawings stay inside it: one object's
+// strokes rarely leave its face.
+void QtDeviceContext::ApplyClip(const QRect& reach) {
+  if (m_clipapplied && m_clipreach.contains(reach)) return;
+  m_clipreach = reach;
+  m_painter.setClipRegion(ClipWithin(reach));
   m_clipapplied = true;
 }
 
-void QtDeviceContext::PrepareFigure() {
-  ApplyClip();
+// What a shape's pen can paint beyond its bounds, with a pixel to spare for
+// round caps and rasterising.
+QRect QtDeviceContext::Reach(const Rect& bounds) const {
+  const int overhang = PenPixels(m_state.pen) + 1;
+  return ToQRect(Inflated(bounds, overhang, overhang));
+}
+
+QRect QtDeviceContext::Reach(std::span<const Point> points) const {
+  Rect bounds{points.front().x, points.front().y, points.front().x + 1, points.front().y + 1};
+  for (const Point& p : points)
+    bounds = {std::min(bounds.left, p.x), std::min(bounds.top, p.y), std::max(bounds.right, p.x + 1),
+              std::max(bounds.bottom, p.y + 1)};
+  return Reach(bounds);
+}
+
+void QtDeviceContext::PrepareFigure(const QRect& reach) {
+  ApplyClip(reach);
   m_painter.setPen(ToQPen(m_state.pen));
   m_painter.setBrush(ToQBrush(m_state.brush));
 }
 
-void QtDeviceContext::PrepareText() {
-  ApplyClip();
+void QtDeviceContext::PrepareText(const QRect& reach) {
+  ApplyClip(reach);
   m_painter.setFont(m_state.qfont);
   m_painter.setPen(ToQColor(m_state.textcolour));
 }
@@ -231,7 +264,7 @@ void QtDeviceContext::PaintFrame(const Rect& rect) {
 
 void QtDeviceContext::Rectangle(const Rect& rect) {
   if (IsEmpty(rect)) return;
-  ApplyClip();
+  ApplyClip(Reach(rect));
   if (m_state.brush.style == BrushStyle::Solid) m_painter.fillRect(ToQRect(rect), ToQColor(m_state.brush.colour));
   if (m_state.pen.style != PenStyle::Null) PaintFrame(rect);
 }
@@ -239,7 +272,7 @@ void QtDeviceContext::Rectangle(const Rect& rect) {
 void QtDeviceContext::Ellipse(const Rect& bounds) {
   if (IsEmpty(bounds)) return;
   if (PenPixels(m_state.pen) == 1 || m_state.pen.style == PenStyle::Null) {
-    ApplyClip();
+    ApplyClip(ToQRect(bounds));
     const std::vector<QRect> rows = EllipseRows(bounds);
     if (m_state.brush.style == BrushStyle::Solid)
       for (const QRect& row : rows) m_painter.fillRect(row, ToQColor(m_state.brush.colour));
@@ -247,13 +280,13 @@ void QtDeviceContext::Ellipse(const Rect& bounds) {
       for (const QRect& run : EllipseOutline(rows)) m_painter.fillRect(run, ToQColor(m_state.pen.colour));
     return;
   }
-  PrepareFigure();
+  PrepareFigure(Reach(bounds));
   m_painter.drawEllipse(FigurePath(bounds, m_state.pen));
 }
 
 void QtDeviceContext::Polygon(std::span<const Point> points) {
   if (points.size() < 2) return;
-  PrepareFigure();
+  PrepareFigure(Reach(points));
   QPolygon polygon;
   for (const Point& p : points) polygon << QPoint(p.x, p.y);
   m_painter.drawPolygon(polygon, Qt::OddEvenFill);
@@ -261,7 +294,7 @@ void QtDeviceContext::Polygon(std::span<const Point> points) {
 
 void QtDeviceContext::FillRect(const Rect& rect, Colour colour) {
   if (IsEmpty(rect)) return;
-  ApplyClip();
+  ApplyClip(ToQRect(rect));
   m_painter.fillRect(ToQRect(rect), ToQColor(colour));
 }
 
@@ -274,7 +307,8 @@ void QtDeviceContext::LineTo(Point point) {
 
 void QtDeviceContext::PaintLine(Point from, Point to) {
   if (m_state.pen.style == PenStyle::Null || from == to) return;
-  ApplyClip();
+  const Point ends[] = {from, to};
+  ApplyClip(Reach(ends));
   const QColor colour = ToQColor(m_state.pen.colour);
   if (PenPixels(m_state.pen) > 1) {
     // Through the pixel centres, so the stroke covers whole pixels either side.
@@ -303,19 +337,20 @@ void QtDeviceContext::Arc(const Rect& bounds, Point start, Point end) {
   const double from = ScreenAngle(bounds, start);
   double span = ScreenAngle(bounds, end) - from;
   if (span <= 0) span += 360.0;
-  PrepareFigure();
+  PrepareFigure(Reach(bounds));
   m_painter.setBrush(Qt::NoBrush);
   m_painter.drawArc(FigurePath(bounds, m_state.pen), static_cast<int>(std::lround(from * 16)),
                     static_cast<int>(std::lround(span * 16)));
 }
 
 void QtDeviceContext::SetPixel(Point point, Colour colour) {
-  ApplyClip();
+  ApplyClip(QRect(point.x, point.y, 1, 1));
   m_painter.fillRect(QRect(point.x, point.y, 1, 1), ToQColor(colour));
 }
 
 int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextFormat format) {
-  PrepareText();
+  if (IsEmpty(rect)) return 0;
+  PrepareText(ToQRect(rect));
   int flags = Qt::AlignLeft;
   if (HasFlag(format, TextFormat::Centre))
     flags = Qt::AlignHCenter;
@@ -340,9 +375,12 @@ int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextForma
 }
 
 void QtDeviceContext::JustifiedTextOut(Point origin, std::string_view text, int extra) {
-  PrepareText();
+  m_painter.setFont(m_state.qfont);
   const QString string = FromBytes(text);
   const QFontMetrics metrics = m_painter.fontMetrics();
+  const int height = metrics.height();
+  PrepareText(QRect(origin.x - height, origin.y - height, metrics.horizontalAdvance(string) + extra + 2 * height,
+                    3 * height));
   if (m_state.bkmode == BackgroundMode::Opaque)
     m_painter.fillRect(QRect(origin.x, origin.y, metrics.horizontalAdvance(string) + extra, metrics.height()),
                        ToQColor(m_state.bkcolour));
@@ -372,17 +410,18 @@ Size QtDeviceContext::GetTextExtent(std::string_view text) {
 
 void QtDeviceContext::ExcludeClipRect(const Rect& rect) {
   if (IsEmpty(rect)) return;
-  m_state.clip -= QRegion(ToQRect(rect));
-  m_clipapplied = false;
+  Exclude(ToQRect(rect), QRegion(ToQRect(rect)));
 }
 
 void QtDeviceContext::SubtractClipRegion(const Region& region) {
-  m_state.clip -= ToQRegion(region);
-  m_clipapplied = false;
+  QRegion cut = ToQRegion(region);
+  if (cut.isEmpty()) return;
+  const QRect bounds = cut.boundingRect();
+  Exclude(bounds, std::move(cut));
 }
 
 bool QtDeviceContext::RectVisible(const Rect& rect) {
-  return !IsEmpty(rect) && m_state.clip.intersects(ToQRect(rect));
+  return !IsEmpty(rect) && !ClipWithin(ToQRect(rect)).isEmpty();
 }
 
 void QtDeviceContext::SaveState() { m_saved.push_back(m_state); }
@@ -395,7 +434,7 @@ void QtDeviceContext::RestoreState() {
 }
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
-  ApplyClip();
+  ApplyClip(QRect(origin.x, origin.y, bitmap.Width(), bitmap.Height()));
   const QImage image(reinterpret_cast<const uchar*>(bitmap.Pixels()), bitmap.Width(), bitmap.Height(),
                      static_cast<qsizetype>(bitmap.Width()) * 4, QImage::Format_RGB32);
   m_painter.drawImage(QPoint(origin.x, origin.y), image);
@@ -405,7 +444,7 @@ void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
 // that the same frame drawn again restores what was there.
 void QtDeviceContext::DrawFocusRect(const Rect& rect) {
   if (IsEmpty(rect)) return;
-  ApplyClip();
+  ApplyClip(ToQRect(rect));
   QPolygon dots;
   const auto dot = [&dots](int x, int y) {
     if ((x + y) % 2 == 0) dots << QPoint(x, y);

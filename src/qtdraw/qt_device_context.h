@@ -64,21 +64,36 @@ private:
     BackgroundMode bkmode = BackgroundMode::Opaque;
     Colour bkcolour = Grey(255);
     Point position;
-    QRegion clip;
+    std::size_t exclusions = 0;  // how many of m_excluded cut the clip region
     QFont qfont;
   };
 
-  void ApplyClip();
+  struct Exclusion {
+    QRect bounds;
+    QRegion region;
+  };
+
+  QRegion ClipWithin(const QRect& reach) const;
+  void Exclude(const QRect& bounds, QRegion region);
+  void ApplyClip(const QRect& reach);
+  QRect Reach(const Rect& bounds) const;
+  QRect Reach(std::span<const Point> points) const;
   void PaintLine(Point from, Point to);
   void PaintFrame(const Rect& rect);
-  void PrepareFigure();
-  void PrepareText();
+  void PrepareFigure(const QRect& reach);
+  void PrepareText(const QRect& reach);
 
   QPainter m_painter;
   int m_dpi;
   State m_state;
   std::vector<State> m_saved;
+  // The clip region is the starting area less every exclusion, kept apart:
+  // merged, the cut-outs of a full page make a region of thousands of
+  // rectangles that every drawing would have to go through.
+  QRegion m_cliparea;
+  std::vector<Exclusion> m_excluded;
   bool m_clipapplied = false;
+  QRect m_clipreach;  // the part of the clip region handed to the painter
 };
 
 }  // namespace korvix

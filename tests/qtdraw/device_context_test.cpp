@@ -218,6 +218,21 @@ TEST_F(DeviceContextTest, RestoreStateBringsBackClipAndSelections) {
   EXPECT_EQ(At(30, 30), kRed);
 }
 
+TEST_F(DeviceContextTest, ExclusionsMadeAfterARestoreKeepThoseFromBeforeTheSave) {
+  Paint([](QtDeviceContext& dc) {
+    dc.ExcludeClipRect({0, 0, 10, 10});
+    dc.SaveState();
+    dc.ExcludeClipRect({20, 0, 30, 10});
+    dc.RestoreState();
+    dc.SubtractClipRegion(Region::FromEllipse({40, 0, 50, 10}));
+    dc.FillRect({0, 0, 64, 48}, kRed);
+  });
+  EXPECT_EQ(At(5, 5), kWhite);
+  EXPECT_EQ(At(25, 5), kRed);
+  EXPECT_EQ(At(45, 5), kWhite);
+  EXPECT_EQ(At(40, 0), kRed);
+}
+
 TEST_F(DeviceContextTest, ClipAreaGivenAtTheStartLimitsPaintingAndVisibility) {
   bool outside = true;
   {
