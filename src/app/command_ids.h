@@ -2,9 +2,8 @@
 
 namespace korvix {
 
-// Command identifiers shared by the menu, the toolbar and the handlers.
-// Projects, help pages and outside scripts refer to some of these numbers,
-// so they never change.
+// Command identifiers shared by the menu, the toolbar and the handlers of
+// every part of the program; a number, once given, keeps its meaning.
 enum CommandId : int {
   ID_FILE_NEW = 57600,
   ID_FILE_OPEN = 57601,

@@ -5,8 +5,8 @@
 namespace korvix {
 
 // Gives the communication and web-log settings usable values before anything
-// reads them: a 0 means "never set", and 180000 was an old default that made
-// a dead module block the Run-Loop for three minutes.
+// reads them: a 0 means "never set", and a stored 180000 is a transmit
+// time-out of earlier releases that this one replaces.
 void InitApplication(Profile& profile);
 
 }  // namespace korvix

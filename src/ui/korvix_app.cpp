@@ -80,6 +80,7 @@ bool CKorvixApp::InitInstance(const std::vector<std::string>& arguments) {
   }
 
   m_recentfiles.Load(m_profile);
+  m_recentloaded = true;
   if (!RunUpdateGate()) return false;
 
   // Opening projects from the file manager is this program's job; a failure
@@ -150,7 +151,7 @@ void CKorvixApp::OnHelpFiles() { ShowHelpTopic(""); }
 int CKorvixApp::ExitInstance() {
   m_cancelupdate = true;
   WaitForUpdateCheck();
-  m_recentfiles.Save(m_profile);
+  if (m_recentloaded) m_recentfiles.Save(m_profile);
   return 0;
 }
 

@@ -102,6 +102,7 @@ private:
   std::unique_ptr<CKorvixDoc> m_doc;
   std::unique_ptr<CMainFrame> m_frame;
   bool m_ending = false;
+  bool m_recentloaded = false;
   std::atomic<bool> m_cancelupdate{false};
   std::thread m_updatethread;
   int m_exitcode = 0;

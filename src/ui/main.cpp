@@ -52,7 +52,10 @@ int main(int argc, char* argv[]) {
   }
 
   korvixapp.InitApplication();
-  if (!korvixapp.InitInstance(words)) return korvixapp.ExitCode();
+  if (!korvixapp.InitInstance(words)) {
+    korvixapp.ExitInstance();
+    return korvixapp.ExitCode();
+  }
   messages.SetOwner(korvixapp.MainFrame());
   // A shot taken while start-up still waited in a dialog has ended the
   // program already.

@@ -72,6 +72,14 @@ TEST_F(KorvixApp, RegisterSwitchesInAnyCaseEndWithoutAWindow) {
   EXPECT_FALSE(profile.HasKey(kSection, "InfoVersion"));
 }
 
+TEST_F(KorvixApp, EndingWithoutAWindowKeepsTheRecentFiles) {
+  profile.WriteProfileString("Recent File List", "File1", "/p/a.kvx");
+  auto app = MakeApp();
+  EXPECT_FALSE(app->InitInstance({"-RegServer"}));
+  app->ExitInstance();
+  EXPECT_EQ(profile.GetProfileString("Recent File List", "File1"), "/p/a.kvx");
+}
+
 TEST_F(KorvixApp, NormalStartShowsTheWindowAndEnsuresTheDesktopEntry) {
   auto app = MakeApp();
   app->InitApplication();
