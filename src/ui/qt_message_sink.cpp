@@ -1,5 +1,6 @@
 #include "ui/qt_message_sink.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 #include "ui/latin1.h"
@@ -29,7 +30,7 @@ MessageResult QtMessageSink::Present(const std::string& caption, const std::stri
                                      MessageIcon icon, MessageButtons buttons) {
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToDisplayText(text),
                   buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                  m_owner);
+                  m_owner ? m_owner : QApplication::activeWindow());
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;
   return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;
