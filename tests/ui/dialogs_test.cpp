@@ -4,7 +4,11 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
+
 #include "app/new_in_version.h"
+#include "ui/shell_dialogs.h"
 #include "ui/new_in_version_dlg.h"
 #include "ui/software_update_dlg.h"
 
@@ -46,6 +50,24 @@ TEST(NewInVersionDlg, ShowsTheFourParagraphsWithOneButton) {
   const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
   ASSERT_EQ(buttons.size(), 1);
   EXPECT_EQ(ClickWhileModal(dialog, buttons.at(0)->text()), QDialog::Accepted);
+}
+
+TEST(QtShellDialogs, SaveQuestionMapsItsThreeAnswers) {
+  const std::pair<QMessageBox::StandardButton, SaveChoice> cases[] = {
+      {QMessageBox::Yes, SaveChoice::Save}, {QMessageBox::No, SaveChoice::Discard},
+      {QMessageBox::Cancel, SaveChoice::Cancel}};
+  QtShellDialogs dialogs;
+  for (const auto& [button, expected] : cases) {
+    QString text;
+    QTimer::singleShot(0, [button, &text] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      text = box->text();
+      box->button(button)->click();
+    });
+    EXPECT_EQ(dialogs.AskSaveChanges(nullptr, "plant.kvx"), expected);
+    EXPECT_EQ(text, QStringLiteral("Save changes to plant.kvx?"));
+  }
 }
 
 }  // namespace
