@@ -10,9 +10,11 @@ struct ViewState {
   int m_scrolly = 0;
   int m_dragstate = 0;   // non-zero while objects are dragged in edit mode
 
+  // Factors outside 1..3 become 1, so a damaged profile or project cannot
+  // zoom the page out of shape.
   void SetFontFactor(int factor) {
-    m_fontfactor = factor;
-    m_gridsize = 5 * factor;
+    m_fontfactor = factor >= 1 && factor <= 3 ? factor : 1;
+    m_gridsize = 5 * m_fontfactor;
   }
 };
 

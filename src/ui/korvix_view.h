@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/view_state.h"
+#include "render/view_state.h"
 #include "platform/profile.h"
 
 class QPainter;
