@@ -36,9 +36,10 @@ protected:
     if (simulator) simulator->Stop();
     if (wire.joinable()) wire.join();
   }
-  // Sends, waits for the module's reply as the poll step does, and takes
-  // what arrived.
-  std::string Poll(const std::string& command, uint32_t wait_ms = 100) {
+  // Sends, waits for the module's reply as the poll step does (long enough
+  // for a loaded machine: the wait ends with the reply), and takes what
+  // arrived.
+  std::string Poll(const std::string& command, uint32_t wait_ms = 3000) {
     if (link.TransmitCommand(command) != 1) return "<not sent>";
     link.WaitForReply(wait_ms, command);
     std::string lines;
@@ -75,12 +76,12 @@ TEST_F(LinkWithSimulator, HandlesTheFaultyModulesAsTheProtocolSays) {
         "module B\n  * constant 6\n  fault reset\n"
         "module C\n  * constant 7\n  fault highbyte\n"
         "module D\n  * constant 8\n  fault nocr\n");
-  EXPECT_EQ(Poll("A1"), "");
+  EXPECT_EQ(Poll("A1", 100), "");
   EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "ServiceReplyTimeouts"), 1);
   EXPECT_EQ(Poll("B1"), "B!\r");
   EXPECT_EQ(Poll("B1"), "B6\r");
   EXPECT_EQ(Poll("C1"), "C7\r");
-  EXPECT_EQ(Poll("D1", 300), "D8\r");  // ended by the line going quiet
+  EXPECT_EQ(Poll("D1"), "D8\r");  // ended by the line going quiet
   EXPECT_TRUE(sink.shown.empty());
 }
 

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <pthread.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -21,6 +23,8 @@ PtyPair::PtyPair() {
   char name[128];
   if (ptsname_r(m_master, name, sizeof name) != 0) throw std::runtime_error("no slave name");
   m_slave = name;
+  m_watch = open(name, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (m_watch < 0) throw std::runtime_error("cannot open the slave");
   // Raw from the start, so that nothing the test sends is cooked or echoed
   // before the link opens the line.
   termios tio{};
@@ -40,6 +44,7 @@ PtyPair::~PtyPair() {
   (void)!write(m_wake[1], &kStop, 1);
   m_reader.join();
   if (m_master >= 0) close(m_master);
+  close(m_watch);
   close(m_wake[0]);
   close(m_wake[1]);
 }
@@ -63,6 +68,20 @@ void PtyPair::Send(const std::string& bytes) {
 
 // The reader closes the master itself: a close while another thread polls
 // the descriptor would not hang the line up until that poll returns.
+void PtyPair::SendDelivered(const std::string& bytes) {
+  Send(bytes);
+  WaitDelivered(bytes.size());
+}
+
+void PtyPair::WaitDelivered(size_t count) {
+  const auto until = Clock::now() + std::chrono::seconds(2);
+  int queued = 0;
+  while (Clock::now() < until && ioctl(m_watch, FIONREAD, &queued) == 0 &&
+         queued < static_cast<int>(count)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
+
 void PtyPair::CloseMaster() {
   std::unique_lock<std::mutex> guard(m_lock);
   if (m_master < 0) return;
@@ -96,6 +115,11 @@ bool PtyPair::WaitForBytes(size_t count, std::chrono::milliseconds limit) {
 }
 
 void PtyPair::ReadLoop() {
+  // The far end notes arrival times: where the process may, it is woken
+  // ahead of ordinary work, so that a loaded machine delays it less.
+  sched_param param{};
+  param.sched_priority = 10;
+  pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
   for (;;) {
     int master = -1;
     {

@@ -31,6 +31,11 @@ public:
   const std::string& SlavePath() const { return m_slave; }
   // Blocks while the line is full, for two seconds at most.
   void Send(const std::string& bytes);
+  // Sends and waits (two seconds at most) until the bytes are in the link's
+  // input, so that a test may rely on them being there.
+  void SendDelivered(const std::string& bytes);
+  // Waits (two seconds at most) until the link's input holds `count` bytes.
+  void WaitDelivered(size_t count);
   // Hangs up the line, as an unplugged adapter does.
   void CloseMaster();
 
@@ -46,6 +51,7 @@ private:
   void ReadLoop();
 
   int m_master = -1;
+  int m_watch = -1;  // our own hold on the link's end, to see what it holds
   int m_wake[2] = {-1, -1};
   std::string m_slave;
   std::mutex m_lock;
