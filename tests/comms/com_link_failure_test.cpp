@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <deque>
 #include <memory>
 #include <string>
@@ -64,6 +66,8 @@ struct FailureCase {
   std::string read_bytes;
   const char* caption;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.caption; }
 
 class LinkFailures : public ::testing::TestWithParam<FailureCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <atomic>
 #include <chrono>
 #include <thread>
@@ -16,6 +18,8 @@ struct LineCase {
   std::string sent;
   std::string stored;
 };
+
+void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
 
 class ReplyLines : public LinkOnPty, public ::testing::WithParamInterface<LineCase> {};
 
@@ -110,6 +114,8 @@ struct StreamCase {
   bool flush;
   const char* caption;
 };
+
+void PrintTo(const StreamCase& c, std::ostream* out) { *out << c.caption; }
 
 class EndlessInput : public LinkOnPty, public ::testing::WithParamInterface<StreamCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <pthread.h>
 
 #include <algorithm>
@@ -18,6 +20,8 @@ struct WireCase {
   const char* wire;
   bool mirrored;  // the after-send hook ran
 };
+
+void PrintTo(const WireCase& c, std::ostream* out) { *out << c.command; }
 
 class TransmitOnWire : public LinkOnPty, public ::testing::WithParamInterface<WireCase> {};
 

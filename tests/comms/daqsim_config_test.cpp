@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "daqsim/sim_config.h"
 
 namespace korvix::daqsim {
@@ -54,6 +56,8 @@ struct BadConfig {
   const char* text;
   const char* error;
 };
+
+void PrintTo(const BadConfig& c, std::ostream* out) { *out << c.error; }
 
 class DaqsimConfigErrors : public ::testing::TestWithParam<BadConfig> {};
 
