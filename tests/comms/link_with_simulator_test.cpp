@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
 #include <thread>
@@ -69,6 +70,18 @@ TEST_F(LinkWithSimulator, PollsEveryModuleOfTheBankInTurn) {
   EXPECT_EQ(Poll("p1"), "px\r");
   EXPECT_TRUE(sink.shown.empty());
   EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "ServiceReplyTimeouts"), 0);
+}
+
+// A lower bound only: a loaded machine makes it slower, never faster.
+TEST_F(LinkWithSimulator, TheSimulatorKeepsNineSixHundredBaudPaceAndItsDelay) {
+  const std::string answer(20, '7');
+  Start("module A delay 10\n  * constant " + answer + "\n");
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Poll("A1"), "A" + answer + "\r");
+  const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  const double byte_ms = std::chrono::duration<double, std::milli>(daqsim::Simulator::kByteTime).count();
+  // "A1" and CR heard, the answer delay, then the letter, the answer and CR.
+  EXPECT_GE(elapsed, 3 * byte_ms + 10 + (1 + answer.size() + 1) * byte_ms);
 }
 
 TEST_F(LinkWithSimulator, HandlesTheFaultyModulesAsTheProtocolSays) {
