@@ -1,0 +1,156 @@
+#include "recording/data_log.h"
+
+#include <vector>
+
+#include "recording/log_sources.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr const char* kFileAccessErrorCaption = "File Access Error";
+constexpr const char* kCannotOpenPrefix = "The data log file ";
+constexpr const char* kCannotOpenSuffix = " could not be opened.";
+constexpr const char* kOverflowOpenFailedMessage = "The data log overflow file could not be opened.";
+constexpr const char* kOverflowWriteFailedMessage = "Error while writing to data log overflow file.";
+constexpr const char* kWriteFailedMessage = "Error while writing to data log file.";
+constexpr const char* kCannotOpenForClearingPrefix = "The file ";
+constexpr const char* kCannotOpenForClearingSuffix = " could not be opened for clearing.";
+constexpr const char* kClearFailedPrefix = "Error while clearing the data log file ";
+
+constexpr const char* kDateHeader = "Date";
+constexpr const char* kTimeHeader = "Time";
+constexpr const char* kLineEnd = "\r\n";
+
+constexpr uint32_t kOpenRetryMs = 1000;
+// Short enough to catch a release at once, long enough not to spin a core
+// against a web-log upload that holds the file.
+constexpr uint32_t kOpenRetryPauseMs = 5;
+
+constexpr int kLogEventSchedule = 3;
+
+// The texts of column c are those of all its sources in visiting order,
+// joined with nothing between them.
+class Columns {
+public:
+  explicit Columns(int count) : m_texts(count > 0 ? static_cast<std::size_t>(count) : 0) {}
+  void Add(int column, const std::string& text) {
+    if (column >= 0 && static_cast<std::size_t>(column) < m_texts.size()) m_texts[column] += text;
+  }
+  bool Holds(int column) const { return column >= 0 && static_cast<std::size_t>(column) < m_texts.size(); }
+  std::string Line() const {
+    std::string line;
+    for (std::size_t c = 0; c < m_texts.size(); ++c) {
+      if (c > 0) line += ',';
+      line += m_texts[c];
+    }
+    return line + kLineEnd;
+  }
+
+private:
+  std::vector<std::string> m_texts;
+};
+
+}  // namespace
+
+std::string DataLog::HeaderLine() const {
+  Columns columns(m_doc.m_logfieldcount);
+  columns.Add(m_doc.m_logcoldate, kDateHeader);
+  columns.Add(m_doc.m_logcoltime, kTimeHeader);
+  ForEachLabelledLogColumn(m_doc, [&columns](int column, const std::string& label) { columns.Add(column, label); });
+  return columns.Line();
+}
+
+std::string DataLog::RecordLine() {
+  Columns columns(m_doc.m_logfieldcount);
+  const bool tenths = m_doc.m_loginterval.find('.') != std::string::npos;
+  columns.Add(m_doc.m_logcoldate, m_clock.m_datetext);
+  columns.Add(m_doc.m_logcoltime, tenths ? m_clock.m_timetext.substr(0, m_clock.m_timetext.size() - 1)
+                                         : m_clock.m_secondtext);
+  ForEachLabelledLogColumn(m_doc, [this, &columns](int column, const std::string& label) {
+    // Only logged labels are read: a read may have effects of its own.
+    if (columns.Holds(column)) columns.Add(column, m_labels.GetLabelValue(label));
+  });
+  return columns.Line();
+}
+
+int DataLog::OpenWithRetry(const std::string& path) {
+  const uint32_t first = m_ticks.Now();
+  for (;;) {
+    int handle = -1;
+    if (m_files.OpenExclusive(path, handle) == 0) return handle;
+    if (ElapsedMs(m_ticks.Now(), first) > kOpenRetryMs) return -1;
+    m_ticks.SleepMs(kOpenRetryPauseMs);
+  }
+}
+
+int DataLog::AppendWhole(int handle, int64_t end, const std::string& text, bool& cutfailed) {
+  std::size_t written = 0;
+  int error = m_files.Write(handle, text.data(), text.size(), written);
+  if (error == 0) error = m_files.Sync(handle);
+  cutfailed = error != 0 && m_files.Truncate(handle, end) != 0;
+  return error;
+}
+
+void DataLog::WriteDataLogRecord(const std::string& path) {
+  m_clock.UpdateTimestamp();
+  const int handle = OpenWithRetry(path);
+  if (handle < 0) {
+    Report(kCannotOpenPrefix + path + kCannotOpenSuffix);
+    return;
+  }
+  std::string output;
+  bool cutfailed = false;
+  int error = 0;
+  if (m_doc.m_logclearschedule == kLogEventSchedule) error = m_files.Truncate(handle, 0);
+  int64_t end = 0;
+  if (error == 0) error = m_files.SeekEnd(handle, end);
+  if (error == 0) {
+    if (end == 0) output = HeaderLine();
+    output += RecordLine();
+    error = AppendWhole(handle, end, output, cutfailed);
+  }
+  const int closeerror = m_files.Close(handle);
+  if (error == 0) error = closeerror;
+  if (error == 0) return;
+  if (IsDiskFull(error) && !output.empty()) {
+    // The text is kept in the overflow file, yet the log itself now ends in
+    // a broken line, which its readers must hear of.
+    if (cutfailed) Report(kWriteFailedMessage);
+    WriteOverflow(output);
+  } else {
+    Report(kWriteFailedMessage);
+  }
+}
+
+void DataLog::WriteOverflow(const std::string& text) {
+  int handle = -1;
+  if (m_files.OpenExclusive(m_labels.ExpandLabelRefs(m_doc.m_overflowfile), handle) != 0) {
+    Report(kOverflowOpenFailedMessage);
+    return;
+  }
+  int64_t end = 0;
+  int error = m_files.SeekEnd(handle, end);
+  bool cutfailed = false;
+  if (error == 0) error = AppendWhole(handle, end, text, cutfailed);
+  const int closeerror = m_files.Close(handle);
+  if (error != 0 || closeerror != 0) Report(kOverflowWriteFailedMessage);
+}
+
+void DataLog::ClearDataLog(const std::string& path) {
+  const int handle = OpenWithRetry(path);
+  if (handle < 0) {
+    Report(kCannotOpenForClearingPrefix + path + kCannotOpenForClearingSuffix);
+    return;
+  }
+  int error = m_files.Truncate(handle, 0);
+  if (error == 0) error = m_files.Sync(handle);
+  const int closeerror = m_files.Close(handle);
+  if (error != 0 || closeerror != 0) Report(kClearFailedPrefix + path);
+}
+
+void DataLog::Report(const std::string& text) {
+  m_sink.Show(kFileAccessErrorCaption, text, MessageIcon::Exclamation);
+}
+
+}  // namespace korvix
