@@ -1,0 +1,117 @@
+#include "dispatch/receive_dispatcher.h"
+
+#include <algorithm>
+
+#include "dispatch/data_parsers.h"
+
+namespace korvix {
+namespace {
+
+// Third characters of a Data Window's reply that answer without a value.
+constexpr const char* kNoValueReplies = "GHIJL";
+constexpr const char* kPositionReport = "$GPTLL";
+constexpr uint32_t kResetSettleMs = 200;
+
+std::string NoLabel(int) { return {}; }
+
+}  // namespace
+
+ReceiveDispatcher::ReceiveDispatcher(CKorvixDoc& doc, RunState& state, LabelValues& values,
+                                     ReplyTracker& replies, LinkServices& link,
+                                     RunLoopControl& runloop, ObjectActions& actions,
+                                     ScriptStarter& scripts, MillisecondClock& clock)
+    : m_doc(doc), m_state(state), m_values(values), m_replies(replies), m_link(link),
+      m_runloop(runloop), m_actions(actions), m_scripts(scripts), m_clock(clock) {}
+
+void ReceiveDispatcher::DispatchReceivedLines() {
+  // Read afresh each round: a delivery may transmit, and a transmit while
+  // running dispatches what arrived meanwhile from this same buffer.
+  while (!m_link.ReceiveBuffer().empty()) {
+    std::string& buffer = m_link.ReceiveBuffer();
+    if (RunDataParser(m_doc, buffer) != 0) continue;
+    const size_t cr = buffer.find('\r');
+    const size_t length = cr == std::string::npos ? buffer.size() : cr + 1;
+    std::string line = buffer.substr(0, length);
+    buffer.erase(0, length);
+    line.erase(std::remove(line.begin(), line.end(), '\r'), line.end());
+    if (line.size() < 2) continue;
+    m_state.m_recdata = line;
+    m_state.m_rawdata = line.substr(1);
+    if (ModuleReset(line)) return;
+    if (line.compare(0, 6, kPositionReport) == 0) ParseTransponderReport(line);
+    OfferLine(line);
+  }
+}
+
+bool ReceiveDispatcher::ModuleReset(const std::string& line) {
+  if (line[1] != '!') return false;
+  m_replies.ClearPendingReplies();
+  if (!m_doc.m_retransmitonreset) return false;
+  m_clock.SleepMs(kResetSettleMs);
+  m_link.FlushComInput();
+  m_runloop.SendInitCommands();
+  return true;
+}
+
+bool ReceiveDispatcher::Matches(const std::string& command, char address) {
+  const std::string expanded = m_values.ExpandLabelRefs(command);
+  return !expanded.empty() && expanded.front() == address;
+}
+
+template <class List>
+void ReceiveDispatcher::OfferPolled(List& list, PolledKind kind, const std::string& line) {
+  for (int i = 0; i < list.Count(); ++i) {
+    if (!m_state.Polled(kind, i).awaiting || !Matches(list[i].pollcommand, line[0])) continue;
+    PolledState& polled = m_state.Polled(kind, i);
+    polled.awaiting = 0;
+    polled.replystate = 0;
+    if (kind == PolledKind::DataWindow && line.size() > 2 &&
+        std::string_view(kNoValueReplies).find(line[2]) != std::string_view::npos) {
+      continue;
+    }
+    m_values.DeliverLabelValue(list[i].idlabel, line);
+  }
+}
+
+template <class Label>
+void ReceiveDispatcher::OfferCommands(CommandKind kind, const std::string& line, Label label) {
+  for (int i = 0; i < m_state.CommandRecords(kind); ++i) {
+    for (int slot = 0; slot < m_state.CommandSlots(kind, i); ++slot) {
+      const CommandState& command = m_state.Command(kind, i, slot);
+      if (!command.awaiting || command.replystate != 0 || !Matches(command.command, line[0])) {
+        continue;
+      }
+      m_state.Command(kind, i, slot).awaiting = 0;
+      if (kind == CommandKind::PushButton && i < m_doc.m_pushbuttons.Count() &&
+          m_doc.m_pushbuttons[i].page == m_doc.m_curpage) {
+        m_actions.InvalidateObject(ObjectKind::PushButton, i);
+      }
+      if (kind == CommandKind::Script) m_scripts.TakeScriptReply(i, line);
+      const std::string target = label(i);
+      if (!target.empty()) m_values.DeliverLabelValue(target, line);
+    }
+  }
+}
+
+void ReceiveDispatcher::OfferLine(const std::string& line) {
+  const auto responseto = [](const auto& list) {
+    return [&list](int i) { return i < list.Count() ? list[i].responseto : std::string(); };
+  };
+  OfferPolled(m_doc.m_datawindows, PolledKind::DataWindow, line);
+  OfferCommands(CommandKind::InputWindow, line, NoLabel);
+  OfferPolled(m_doc.m_levelgauges, PolledKind::LevelGauge, line);
+  OfferPolled(m_doc.m_dialgauges, PolledKind::DialGauge, line);
+  OfferPolled(m_doc.m_metergauges, PolledKind::MeterGauge, line);
+  OfferPolled(m_doc.m_vertgauges, PolledKind::VerticalGauge, line);
+  OfferPolled(m_doc.m_horzgauges, PolledKind::HorizontalGauge, line);
+  OfferPolled(m_doc.m_dualhandgauges, PolledKind::DualHandGauge, line);
+  OfferPolled(m_doc.m_windvanes, PolledKind::WindVane, line);
+  OfferCommands(CommandKind::PushButton, line, NoLabel);
+  OfferCommands(CommandKind::ButtonArray, line, NoLabel);
+  OfferCommands(CommandKind::RockerSwitch, line, responseto(m_doc.m_rockerswitches));
+  OfferCommands(CommandKind::SliderControl, line, responseto(m_doc.m_slidercontrols));
+  OfferPolled(m_doc.m_picontrollers, PolledKind::PIController, line);
+  OfferCommands(CommandKind::Script, line, NoLabel);
+}
+
+}  // namespace korvix

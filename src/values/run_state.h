@@ -1,0 +1,100 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/wall_clock.h"
+
+namespace korvix {
+
+// The kinds that poll a module with their `pollcommand`, in polling order.
+enum class PolledKind {
+  DataWindow,
+  LevelGauge,
+  DialGauge,
+  MeterGauge,
+  VerticalGauge,
+  HorizontalGauge,
+  WindVane,
+  DualHandGauge,
+  PIController,
+};
+constexpr int kPolledKinds = 9;
+
+// The controls and Scripts that send commands. Slots: a Push Button's press
+// (0) and release (1), a Rocker Switch's first (0) and second (1) position,
+// a Button Array's sub buttons; one slot for the others.
+enum class CommandKind { InputWindow, PushButton, ButtonArray, RockerSwitch, SliderControl, Script };
+constexpr int kCommandKinds = 6;
+
+// A polled object's reply bookkeeping.
+struct PolledState {
+  int awaiting = 0;
+  uint32_t senttime = 0;
+  int retries = 0;
+  int replystate = 0;  // cleared with `awaiting` when a reply is taken
+};
+
+// One command of a control or Script. `command` is kept unexpanded: label
+// references are read again at every send.
+struct CommandState {
+  int pending = 0;  // queued by operator input, sent by ServicePendingSends
+  int awaiting = 0;
+  int noreply = 0;
+  int replystate = 0;
+  std::string command;
+  std::string expected;
+  uint32_t senttime = 0;
+  uint32_t lastrepeat = 0;
+};
+
+// What a Pivot Tracker shows, by its label and the ".run", ".water" and
+// ".sis" labels after it.
+struct PivotTexts {
+  std::string position;
+  std::string run;
+  std::string water;
+  std::string sis;
+};
+
+// The clock texts that the reserved names read.
+struct ClockTexts {
+  std::string m_datetext = "00/00/00";     // month/day/year, two digits each
+  std::string m_timetext = "00:00:00.00";  // with hundredths
+  std::string m_timeseconds = "00:00:00";
+  std::string m_dowtext = "1";             // 1 = Sunday
+
+  void Set(const LocalDateTime& now);
+};
+
+// The run-time members of the view that label values and replies use.
+class RunState {
+public:
+  PolledState& Polled(PolledKind kind, int index);
+  CommandState& Command(CommandKind kind, int index, int slot = 0);
+  PivotTexts& Pivot(int index);
+  // Clears `awaiting` and `replystate` of every polled object.
+  void ClearPolledAwaiting();
+  // Slots of a record that exist so far (the others were never touched).
+  int CommandSlots(CommandKind kind, int index) const;
+  // Records of a kind that have command slots so far.
+  int CommandRecords(CommandKind kind) const {
+    return static_cast<int>(m_commands[static_cast<size_t>(kind)].size());
+  }
+
+  std::string m_recdata;  // the last received line without its CR
+  std::string m_rawdata;  // the same without the address letter
+  ClockTexts m_clock;
+  uint32_t m_transmittimeout = 60000;  // "TransmitTimeout"
+  uint32_t m_transmitrepeat = 500;     // "TransmitRepeat"
+  uint32_t m_lastretransmit = 0;
+
+private:
+  std::array<std::vector<PolledState>, kPolledKinds> m_polled;
+  std::array<std::vector<std::vector<CommandState>>, kCommandKinds> m_commands;
+  std::vector<PivotTexts> m_pivots;
+};
+
+}  // namespace korvix

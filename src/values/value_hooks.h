@@ -1,0 +1,65 @@
+#pragma once
+
+#include <string>
+
+namespace korvix {
+
+// The Run-Loop as label values and replies see it.
+class RunLoopControl {
+public:
+  virtual ~RunLoopControl() = default;
+  virtual bool IsRunning() = 0;
+  // HaltRunLoop: takes effect at the end of the current pass.
+  virtual void RequestHalt() = 0;
+  virtual void SendInitCommands() = 0;
+};
+
+// Screen objects that a value changes on the page.
+enum class ObjectKind {
+  DataWindow,
+  TextWindow,
+  InputWindow,
+  LevelGauge,
+  DialGauge,
+  MeterGauge,
+  VerticalGauge,
+  HorizontalGauge,
+  DualHandGauge,
+  WindVane,
+  PivotTracker,
+  EventCounter,
+  EventTimer,
+  PushButton,
+  PIController,
+};
+
+// What the view and the object actions do for label values.
+class ObjectActions {
+public:
+  virtual ~ObjectActions() = default;
+  // Only for objects on the current page; redraws without erasing.
+  virtual void InvalidateObject(ObjectKind kind, int index) = 0;
+  virtual void TurnOnLampAction(int index) = 0;
+  virtual void TurnOffLampAction(int index) = 0;
+  virtual void ToggleLampAction(int index) = 0;
+  virtual void IncrementCounterAction(int index) = 0;
+  virtual void DecrementCounterAction(int index) = 0;
+  virtual void ResetCounterAction(int index) = 0;
+  virtual void StartEventTimerAction(int index) = 0;
+  virtual void StopEventTimerAction(int index) = 0;
+  virtual void ResetEventTimerAction(int index) = 0;
+  virtual void SetButtonArrayAction(const std::string& label, const std::string& value) = 0;
+  // The transmit time-out popup for a command that was never acknowledged.
+  virtual void ShowTransmitTimeout(const std::string& command) = 0;
+};
+
+// The COM link as the dispatcher and the reply bookkeeping use it.
+class LinkServices {
+public:
+  virtual ~LinkServices() = default;
+  virtual std::string& ReceiveBuffer() = 0;  // m_rxbuffer
+  virtual int TransmitCommand(std::string command) = 0;
+  virtual void FlushComInput() = 0;
+};
+
+}  // namespace korvix
