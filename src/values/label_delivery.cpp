@@ -161,9 +161,12 @@ void LabelValues::StoreByLabel(const std::string& label, const std::string& valu
     if (!LabelsEqual(timer.idlabel, label)) continue;
     if (IsSpecial(value)) {
       timer.valuetext = value;
+    } else if (const std::optional<std::string> clean = CleanNumericText(value, NumberFormat::Time);
+               !clean) {
+      timer.valuetext = kErrorText;
     } else {
       NumberTexts numbers;
-      const int32_t ms = numbers.ParseMilliText(value);
+      const int32_t ms = numbers.ParseMilliText(*clean);
       if (numbers.m_overflow) {
         timer.valuetext = kOverflowText;
       } else {

@@ -113,18 +113,18 @@ void ValueRefresher::Refresh(std::string& valuetext, const ValueConversion& conv
       std::max(offset.decimals, read->decimals + SignificantDecimals(conversion.multiplier));
   valuetext = FormatValue(value, decimals);
   if (valuetext == kOverflowText) return;
-
-  if (!conversion.formula.empty()) {
-    const std::string formula = ExpandLabelRefs(conversion.formula, m_reader, true);
-    const std::optional<double> result = EvaluateMathFormula(formula, m_random);
-    if (!result) {
-      valuetext = kErrorText;
-      return;
-    }
-    valuetext = FormatValue(*result, decimals);
-    if (valuetext == kOverflowText) return;
-  }
+  // Written as shown while the formula runs, since reading the label converts
+  // the shown base back.
   valuetext = InOutputBase(valuetext, conversion.outputbase);
+  if (conversion.formula.empty()) return;
+  const std::string formula = ExpandLabelRefs(conversion.formula, m_reader, true);
+  const std::optional<double> result = EvaluateMathFormula(formula, m_random);
+  if (!result) {
+    valuetext = kErrorText;
+    return;
+  }
+  valuetext = FormatValue(*result, decimals);
+  if (valuetext != kOverflowText) valuetext = InOutputBase(valuetext, conversion.outputbase);
 }
 
 int DurationFormatOf(int decimals) {

@@ -40,8 +40,9 @@ public:
   ValueRefresher(LabelReader& reader, RandomSource& random, LookupTables& lookups)
       : m_reader(reader), m_random(random), m_lookups(lookups) {}
 
-  // In place: while the formula runs, `valuetext` holds the scaled value, so
-  // that the formula reads its own object's label as that value.
+  // In place: while the formula runs, `valuetext` holds the scaled value in
+  // the output base, so that the formula reads its own object's label as that
+  // value.
   void Refresh(std::string& valuetext, const ValueConversion& conversion);
 
 private:
