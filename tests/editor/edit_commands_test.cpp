@@ -1,0 +1,223 @@
+#include "editor_fixture.h"
+
+namespace korvix {
+namespace {
+
+using EditCommandsTest = EditorTest;
+
+TEST_F(EditCommandsTest, DeleteHandsOverEveryColumnAndRenumbersTheOthers) {
+  doc.m_logfieldcount = 7;
+  doc.m_logcoltime = 6;
+  const ObjectRef dw = PlaceOne(ObjectKind::DataWindow);
+  const ObjectRef pivot = PlaceOne(ObjectKind::PivotTracker);
+  const ObjectRef lamp = PlaceOne(ObjectKind::SignalLamp);
+  VariableRecord variable;
+  variable.logcolumn = 5;
+  doc.m_variables.Add(variable);
+  doc.m_datawindows[dw.index].logcolumn = 1;
+  PivotTrackerRecord& p = doc.m_pivottrackers[pivot.index];
+  p.logcolumn = 2;
+  p.logcolumnrun = -1;
+  p.logcolumnwater = 3;
+  p.logcolumnsis = 0;
+  doc.m_signallamps[lamp.index].logcolumn = 4;
+
+  editor.SelectOnly(dw);
+  editor.ToggleSelected(pivot);
+  editor.OnEditDelete();
+
+  // Columns 1, 2, 3 and 0 went; each field was read after the removals
+  // before it had renumbered it.
+  EXPECT_EQ(doc.m_signallamps[0].logcolumn, 0);
+  EXPECT_EQ(doc.m_variables[0].logcolumn, 1);
+  EXPECT_EQ(doc.m_logcoltime, 2);
+  EXPECT_EQ(doc.m_logfieldcount, 3);
+  EXPECT_EQ(doc.m_datawindows.Count(), 0);
+  EXPECT_EQ(doc.m_pivottrackers.Count(), 0);
+  EXPECT_EQ(editor.m_numselected, 0);
+}
+
+TEST_F(EditCommandsTest, DeleteClosesTheStackingGapOfItsPageOnly) {
+  PlaceOne(ObjectKind::TextBox);
+  const ObjectRef middle = PlaceOne(ObjectKind::DialGauge);
+  PlaceOne(ObjectKind::PushButton);
+  AddPage();
+  PlaceOne(ObjectKind::TextBox);
+  PlaceOne(ObjectKind::TextBox);
+  editor.GoToPage(1);
+  editor.SelectOnly(middle);
+  editor.OnEditDelete();
+  EXPECT_EQ(doc.m_pages[1].objectcount, 2);
+  EXPECT_EQ(doc.m_pushbuttons[0].stacknum, 1);
+  EXPECT_EQ(doc.m_pages[2].objectcount, 2);
+  EXPECT_EQ(doc.m_textboxes[2].stacknum, 1);
+  EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(EditCommandsTest, DeletingAChartRecorderMovesTheLaterMemoriesDown) {
+  for (int i = 0; i < 4; ++i) PlaceOne(ObjectKind::ChartRecorder);
+  editor.SelectOnly({ObjectKind::ChartRecorder, 1});
+  editor.OnEditDelete();
+  EXPECT_EQ(chartmemories.removals, (std::vector<std::pair<int, int>>{{1, 4}}));
+  EXPECT_EQ(doc.m_chartrecorders[1].idlabel, "ChartRec3");
+}
+
+// Cut and paste give back the very record that the project file stores.
+TEST_F(EditCommandsTest, CutAndPasteRoundTripOfEveryKind) {
+  ForEachKind([&](auto tag) {
+    constexpr ObjectKind K = decltype(tag)::value;
+    auto& list = ListOf<K>(doc);
+    const ObjectRef placed = PlaceOne(K);
+    list[placed.index].x = 37;
+    list[placed.index].y = 41;
+    const std::string before = StoredBytes(doc, list[placed.index]);
+    editor.SelectOnly(placed);
+    editor.OnEditCut();
+    EXPECT_EQ(list.Count(), 0) << KindIndex(K);
+    EXPECT_EQ(doc.m_pages[1].objectcount, 0);
+    editor.OnEditPaste();
+    ASSERT_EQ(list.Count(), 1) << KindIndex(K);
+    EXPECT_EQ(StoredBytes(doc, list[0]), before) << KindIndex(K);
+    EXPECT_EQ(list[0].selected, 1);
+    EXPECT_EQ(editor.m_numselected, 1);
+    EXPECT_TRUE(StackingIsValid(doc));
+    editor.OnEditDelete();
+  });
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(EditCommandsTest, PasteGoesInFrontOnTheCurrentPageKeepingItsOrder) {
+  const ObjectRef back = PlaceOne(ObjectKind::MeterGauge);
+  const ObjectRef front = PlaceOne(ObjectKind::TextBox);
+  editor.SelectOnly(back);
+  editor.ToggleSelected(front);
+  editor.OnEditCopy();
+  AddPage();
+  PlaceOne(ObjectKind::EventTimer);
+  editor.OnEditPaste();
+  EXPECT_EQ(doc.m_metergauges[1].page, 2);
+  EXPECT_EQ(doc.m_metergauges[1].stacknum, 1);
+  EXPECT_EQ(doc.m_textboxes[1].page, 2);
+  EXPECT_EQ(doc.m_textboxes[1].stacknum, 2);
+  EXPECT_EQ(doc.m_pages[2].objectcount, 3);
+  EXPECT_EQ(editor.m_numselected, 2);
+}
+
+// A copy is another object: it takes a free label and no data-log column.
+TEST_F(EditCommandsTest, ACopyGetsItsOwnLabelAndNoColumn) {
+  const ObjectRef dw = PlaceOne(ObjectKind::DataWindow);
+  doc.m_datawindows[0].logcolumn = 0;
+  editor.SelectOnly(dw);
+  editor.OnEditCopy();
+  editor.OnEditPaste();
+  ASSERT_EQ(doc.m_datawindows.Count(), 2);
+  EXPECT_EQ(doc.m_datawindows[1].idlabel, "DataWindow2");
+  EXPECT_EQ(doc.m_datawindows[1].logcolumn, kNoLogColumn);
+  EXPECT_EQ(doc.m_datawindows[0].logcolumn, 0);
+}
+
+TEST_F(EditCommandsTest, APasteThatWouldPassALimitIsRefusedWhole) {
+  const ObjectRef box = PlaceOne(ObjectKind::TextBox);
+  for (int i = 0; i < kMaxChartRecorders - 1; ++i) PlaceOne(ObjectKind::ChartRecorder);
+  editor.SelectOnly({ObjectKind::ChartRecorder, 0});
+  editor.ToggleSelected({ObjectKind::ChartRecorder, 1});
+  editor.ToggleSelected(box);
+  editor.OnEditCopy();
+  doc.SetModifiedFlag(false);
+  editor.OnEditPaste();
+  EXPECT_EQ(doc.m_chartrecorders.Count(), kMaxChartRecorders - 1);
+  EXPECT_EQ(doc.m_textboxes.Count(), 1);
+  EXPECT_FALSE(doc.IsModified());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Over Limit");
+  EXPECT_EQ(messages.shown[0].text, "Korvix can not contain more than 10 Chart Recorders.");
+}
+
+TEST_F(EditCommandsTest, ChartRecordersCarryTheirSamplesThroughTheClipboard) {
+  PlaceOne(ObjectKind::ChartRecorder);
+  const ObjectRef second = PlaceOne(ObjectKind::ChartRecorder);
+  editor.SelectOnly(second);
+  editor.OnEditCopy();
+  EXPECT_EQ(chartmemories.transfers, (std::vector<std::pair<int, int>>{{1, 10}}));
+  editor.OnEditPaste();
+  EXPECT_EQ(chartmemories.transfers.back(), (std::pair<int, int>{10, 2}));
+}
+
+TEST_F(EditCommandsTest, ASelectionTooBigForTheClipboardIsNotCut) {
+  for (int i = 0; i <= kClipboardSlots; ++i) PlaceOne(ObjectKind::PushButton);
+  for (int i = 0; i <= kClipboardSlots; ++i) editor.ToggleSelected({ObjectKind::PushButton, i});
+  editor.OnEditCut();
+  EXPECT_EQ(doc.m_pushbuttons.Count(), kClipboardSlots + 1);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Over Limit");
+  EXPECT_TRUE(editor.ClipboardEmpty());
+}
+
+TEST_F(EditCommandsTest, BringToFrontAndSendToBackKeepTheOthersInOrder) {
+  const ObjectRef a = PlaceOne(ObjectKind::TextBox);
+  const ObjectRef b = PlaceOne(ObjectKind::DialGauge);
+  const ObjectRef c = PlaceOne(ObjectKind::TextBox);
+  const ObjectRef d = PlaceOne(ObjectKind::SignalLamp);
+  editor.SelectOnly(a);
+  editor.ToggleSelected(b);
+  editor.OnEditBringToFront();
+  EXPECT_EQ(doc.m_textboxes[c.index].stacknum, 0);
+  EXPECT_EQ(doc.m_signallamps[d.index].stacknum, 1);
+  EXPECT_EQ(doc.m_textboxes[a.index].stacknum, 2);
+  EXPECT_EQ(doc.m_dialgauges[b.index].stacknum, 3);
+  editor.SelectOnly(d);
+  editor.OnEditSendToBack();
+  EXPECT_EQ(doc.m_signallamps[d.index].stacknum, 0);
+  EXPECT_EQ(doc.m_textboxes[c.index].stacknum, 1);
+  EXPECT_EQ(doc.m_dialgauges[b.index].stacknum, 3);
+}
+
+TEST_F(EditCommandsTest, ArrowKeysNudgeByStepsOfTheGridUnlessLocked) {
+  const ObjectRef box = PlaceOne(ObjectKind::TextBox);
+  editor.SelectOnly(box);
+  editor.Nudge(1, -2);
+  EXPECT_EQ(doc.m_textboxes[0].x, 105);
+  EXPECT_EQ(doc.m_textboxes[0].y, 70);
+  editor.Nudge(-100, 0);
+  EXPECT_EQ(doc.m_textboxes[0].x, 0);
+  doc.m_lockon = 1;
+  editor.Nudge(1, 1);
+  EXPECT_EQ(doc.m_textboxes[0].x, 0);
+  doc.m_lockpermissions[0] = 1;
+  editor.Nudge(1, 1);
+  EXPECT_EQ(doc.m_textboxes[0].x, 5);
+}
+
+TEST_F(EditCommandsTest, TheGroupMoveStoresTheGridOffsetAtTheRelease) {
+  view.SetFontFactor(2);
+  const ObjectRef a = PlaceOne(ObjectKind::TextBox);
+  const ObjectRef b = PlaceOne(ObjectKind::PushButton);
+  editor.SelectOnly(a);
+  editor.ToggleSelected(b);
+  editor.BeginGroupDrag({203, 164});  // snaps to (200, 160)
+  EXPECT_EQ(view.m_dragstate, 1);
+  const std::vector<Rect> feedback = editor.GroupDragFeedback({236, 147});
+  EXPECT_EQ(view.m_dragstate, kDragMoved);
+  ASSERT_EQ(feedback.size(), 2u);
+  EXPECT_EQ(feedback[0], Offset(doc.m_textboxes[0].screenrect, 40, -10));
+  EXPECT_EQ(doc.m_textboxes[0].x, 100);
+  editor.EndGroupDrag({236, 147});
+  EXPECT_EQ(view.m_dragstate, 0);
+  EXPECT_EQ(doc.m_textboxes[0].x, 120);
+  EXPECT_EQ(doc.m_textboxes[0].y, 75);
+  EXPECT_EQ(doc.m_pushbuttons[0].x, 120);
+  EXPECT_EQ(doc.m_pushbuttons[0].y, 75);
+}
+
+TEST_F(EditCommandsTest, AReleaseWithoutAMoveMovesNothing) {
+  const ObjectRef a = PlaceOne(ObjectKind::TextBox);
+  editor.SelectOnly(a);
+  doc.SetModifiedFlag(false);
+  editor.BeginGroupDrag({10, 10});
+  editor.EndGroupDrag({90, 90});
+  EXPECT_EQ(doc.m_textboxes[0].x, 100);
+  EXPECT_FALSE(doc.IsModified());
+}
+
+}  // namespace
+}  // namespace korvix

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "document/record_layouts.h"
+#include "document/project_writer.h"
+#include "editor/object_kinds.h"
+#include "editor/page_editor.h"
+#include "editor/stacking.h"
+#include "platform/testing/recording_message_sink.h"
+
+namespace korvix {
+
+struct FakeEditorWindow final : EditorWindow {
+  struct Invalidation {
+    Rect rect;
+    bool erase;
+  };
+  std::vector<Invalidation> invalidated;
+  int redrawall = 0;
+
+  void InvalidateRect(const Rect& rect, bool erase) override { invalidated.push_back({rect, erase}); }
+  void RedrawAll() override { ++redrawall; }
+};
+
+struct FakeChartMemories final : ChartMemoryHook {
+  std::vector<std::pair<int, int>> transfers;
+  std::vector<std::pair<int, int>> removals;
+  void TransferChartMemory(int from, int to) override { transfers.emplace_back(from, to); }
+  void RemoveChartMemory(int index, int count) override { removals.emplace_back(index, count); }
+};
+
+// The bytes a project file holds for a record: equal bytes, equal record.
+template <class Record>
+std::string StoredBytes(CKorvixDoc& doc, Record record) {
+  ArchiveWriter out;
+  ProjectWriter writer(out, doc);
+  writer.Record(record);
+  return out.TakeData();
+}
+
+class EditorTest : public ::testing::Test {
+protected:
+  CKorvixDoc doc;
+  ViewState view;
+  RecordingMessageSink messages;
+  FakeEditorWindow window;
+  FakeChartMemories chartmemories;
+  CPageEditor editor{doc, view, messages, window, chartmemories};
+
+  void TearDown() override { EXPECT_TRUE(StackingIsValid(doc)); }
+
+  ObjectRef PlaceOne(ObjectKind kind) {
+    editor.Place(kind);
+    int count = 0;
+    VisitKind(kind, [&](auto tag) { count = ListOf<decltype(tag)::value>(doc).Count(); });
+    return {kind, count - 1};
+  }
+
+  int AddPage() {
+    editor.OnPageAdd();
+    return doc.m_curpage;
+  }
+};
+
+}  // namespace korvix
