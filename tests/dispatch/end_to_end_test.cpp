@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "comms/com_link.h"
+#include "comms/port_map.h"
+#include "daqsim/simulator.h"
+#include "dispatch/com_link_services.h"
+#include "dispatch/run_values.h"
+#include "document/korvix_doc.h"
+#include "platform/millisecond_clock.h"
+#include "platform/profile.h"
+#include "platform/testing/recording_message_sink.h"
+#include "texts/number_texts.h"
+#include "values/testing/fake_value_hooks.h"
+
+namespace korvix::testing {
+namespace {
+
+// The view's part of the link host, forwarding what the run-time values
+// serve; the rest is what a view without controls answers.
+class ForwardingHost final : public ComLinkHost {
+public:
+  RunValues* values = nullptr;
+  int m_comport = 0;
+
+  int SelectedComPort() override { return m_comport; }
+  void ForgetComPort() override { m_comport = -1; }
+  bool IsReplyPending(char address) override { return values->IsReplyPending(address); }
+  void ServiceReplyTimeouts() override { values->ServiceReplyTimeouts(); }
+  void DispatchReceivedLines() override { values->DispatchReceivedLines(); }
+  void HaltRunLoop() override {}
+  std::string ExpandLabelRefs(const std::string& text) override {
+    return values->ExpandLabelRefs(text);
+  }
+  void DeliverLabelValue(const std::string& label, const std::string& value) override {
+    values->DeliverLabelValue(label, value);
+  }
+  void ShowPopupBox(const std::string&, const std::string&) override {}
+  void SetModifiedFlag() override {}
+  int SliderControlCount() override { return 0; }
+  SliderMirror GetSliderControl(int) override { return {}; }
+  void SetSliderValueText(int, const std::string&) override {}
+  void InvalidateSliderControl(int) override {}
+  int RockerSwitchCount() override { return 0; }
+  RockerMirror GetRockerSwitch(int) override { return {}; }
+  void SetRockerStateText(int, const std::string&) override {}
+  void InvalidateRockerSwitch(int) override {}
+  QueuedMessage PeekQueuedMessage() override { return QueuedMessage::None; }
+  bool PumpMessage() override { return true; }
+  void PostQuitMessage() override {}
+  bool OnIdle(int) override { return false; }
+};
+
+TEST(EndToEnd, AReplyFromTheSimulatedModuleReachesBothObjectsThatAwaitIt) {
+  daqsim::ConfigResult parsed = daqsim::ParseConfig("module C\n  T constant 23.5 C\n");
+  ASSERT_TRUE(parsed.config) << parsed.error;
+  daqsim::Simulator simulator(*parsed.config);
+  std::string error;
+  ASSERT_TRUE(simulator.Open(error)) << error;
+  std::thread wire([&] { simulator.Run(); });
+
+  CKorvixDoc doc;
+  DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
+  window.idlabel = "Temperature";
+  window.pollcommand = "CT";
+  DialGaugeRecord& dial = doc.m_dialgauges[doc.m_dialgauges.Add()];
+  dial.idlabel = "TempDial";
+  dial.pollcommand = "C{Channel}";
+  dial.multiplier = "2";
+  VariableRecord& channel = doc.m_variables[doc.m_variables.Add()];
+  channel.idlabel = "Channel";
+  channel.valuetext = "T";
+
+  RecordingMessageSink sink;
+  FakeValueHooks hooks;
+  ForwardingHost host;
+  MemoryProfile profile;
+  MonotonicClock clock;
+  NumberTexts numbers;
+  ComLink link(host, sink, clock, profile, numbers);
+  ComLinkServices services(link);
+  RunValues values(doc, sink, hooks, hooks, hooks, services, clock);
+  host.values = &values;
+  MapComPort(profile, 0, simulator.DevicePath());
+  ASSERT_EQ(link.OpenComPort(0), 1);
+  link.m_runloop = 1;
+
+  ASSERT_EQ(link.TransmitCommand(values.ExpandLabelRefs(window.pollcommand)), 1);
+  values.State().Polled(PolledKind::DataWindow, 0).awaiting = 1;
+  values.State().Polled(PolledKind::DialGauge, 0).awaiting = 1;
+  EXPECT_TRUE(values.IsReplyPending('C'));
+  link.WaitForReply(3000, "C");  // ends with the reply; the bound is for a loaded machine
+  values.DispatchReceivedLines();
+
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "23.5");
+  EXPECT_EQ(doc.m_dialgauges[0].valuetext, "47.0");
+  EXPECT_FALSE(values.IsReplyPending('C'));
+  EXPECT_TRUE(link.m_rxbuffer.empty());
+  EXPECT_TRUE(sink.shown.empty());
+
+  link.CloseComPort();
+  simulator.Stop();
+  wire.join();
+}
+
+}  // namespace
+}  // namespace korvix::testing

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "dispatch/run_values.h"
+#include "document/korvix_doc.h"
+#include "platform/testing/fake_clocks.h"
+#include "platform/testing/recording_message_sink.h"
+#include "values/testing/fake_value_hooks.h"
+
+namespace korvix::testing {
+namespace {
+
+class ReceiveDispatcherTest : public ::testing::Test {
+protected:
+  template <class List>
+  auto& AddPolled(List& list, const std::string& label, const std::string& command) {
+    auto& record = list[list.Add()];
+    record.idlabel = label;
+    record.pollcommand = command;
+    return record;
+  }
+  void Await(PolledKind kind, int index) { run.State().Polled(kind, index).awaiting = 1; }
+  void Receive(const std::string& bytes) {
+    hooks.rxbuffer = bytes;
+    run.DispatchReceivedLines();
+  }
+
+  CKorvixDoc doc;
+  RecordingMessageSink sink;
+  FakeValueHooks hooks;
+  FakeMillisecondClock clock;
+  RunValues run{doc, sink, hooks, hooks, hooks, hooks, clock};
+};
+
+TEST_F(ReceiveDispatcherTest, AReplyReachesEveryAwaitingObjectOfItsModuleInKindOrder) {
+  AddPolled(doc.m_datawindows, "Temp", "ART");
+  AddPolled(doc.m_datawindows, "Other", "BRT");
+  AddPolled(doc.m_levelgauges, "Level", "A{Channel}");
+  AddPolled(doc.m_windvanes, "Idle", "ART");
+  AddPolled(doc.m_picontrollers, "PI", "[65]RT");
+  doc.m_variables[doc.m_variables.Add()].idlabel = "Channel";
+  Await(PolledKind::DataWindow, 0);
+  Await(PolledKind::DataWindow, 1);
+  Await(PolledKind::LevelGauge, 0);
+  Await(PolledKind::PIController, 0);
+  CommandState& script = run.State().Command(CommandKind::Script, 3);
+  script.command = "ARUN";
+  script.awaiting = 1;
+  CommandState& rocker = run.State().Command(CommandKind::RockerSwitch, 0, 1);
+  rocker.command = "AUP";
+  rocker.awaiting = 1;
+  doc.m_rockerswitches.Add();
+  doc.m_rockerswitches[0].responseto = "Ack";
+  doc.m_variables[doc.m_variables.Add()].idlabel = "Ack";
+
+  Receive("A21.5\r");
+
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "21.5");
+  EXPECT_EQ(doc.m_datawindows[1].valuetext, "");
+  EXPECT_EQ(doc.m_levelgauges[0].valuetext, "21.5");
+  EXPECT_EQ(doc.m_windvanes[0].valuetext, "0");  // not awaiting
+  EXPECT_EQ(doc.m_picontrollers[0].valuetext, "21.5");
+  EXPECT_EQ(doc.m_variables[1].valuetext, "A21.5");
+  EXPECT_EQ(hooks.scriptreplies, (std::vector<std::pair<int, std::string>>{{3, "A21.5"}}));
+  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 1).awaiting, 1);
+  EXPECT_EQ(run.State().Polled(PolledKind::LevelGauge, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Command(CommandKind::Script, 3).awaiting, 0);
+  EXPECT_EQ(run.State().Command(CommandKind::RockerSwitch, 0, 1).awaiting, 0);
+  EXPECT_TRUE(hooks.rxbuffer.empty());
+  EXPECT_TRUE(sink.shown.empty());
+
+  std::string recdata;
+  run.GetLabelValue(recdata, "recdata", false);
+  EXPECT_EQ(recdata, "A21.5");
+  run.GetLabelValue(recdata, "rawdata", false);
+  EXPECT_EQ(recdata, "21.5");
+}
+
+TEST_F(ReceiveDispatcherTest, ADataWindowTakesANoValueReplyWithoutShowingIt) {
+  AddPolled(doc.m_datawindows, "B", "BRD").valuetext = "old";
+  doc.m_variables[doc.m_variables.Add()].idlabel = "B";
+  Await(PolledKind::DataWindow, 0);
+  run.State().Polled(PolledKind::DataWindow, 0).replystate = 1;
+  Receive("B1G5\r");
+  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).replystate, 0);
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "old");
+  EXPECT_EQ(doc.m_variables[0].valuetext, "0");
+  EXPECT_TRUE(hooks.calls.empty());
+
+  Await(PolledKind::DataWindow, 0);
+  Receive("B123\r");
+  EXPECT_EQ(doc.m_variables[0].valuetext, "B123");  // delivered whole
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "123");
+  EXPECT_EQ(hooks.calls, std::vector<std::string>{"SetButtonArray B=B123"});
+}
+
+TEST_F(ReceiveDispatcherTest, AResetNoticeWithRetransmitFlushesAndSendsTheInitCommands) {
+  AddPolled(doc.m_datawindows, "A", "ARD");
+  AddPolled(doc.m_dialgauges, "B", "BRD");
+  Await(PolledKind::DataWindow, 0);
+  Await(PolledKind::DialGauge, 0);
+  doc.m_retransmitonreset = 1;
+  clock.now = 1000;
+  Receive("A!\rA55\r");
+  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(PolledKind::DialGauge, 0).awaiting, 0);
+  EXPECT_EQ(clock.now, 1200u);
+  EXPECT_EQ(hooks.flushes, 1);
+  EXPECT_EQ(hooks.initsends, 1);
+  EXPECT_TRUE(hooks.rxbuffer.empty());
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "");
+}
+
+TEST_F(ReceiveDispatcherTest, AResetNoticeWithoutRetransmitClearsTheFlagsAndDispatchesOn) {
+  AddPolled(doc.m_datawindows, "A", "ARD");
+  doc.m_retransmitonreset = 0;
+  Await(PolledKind::DataWindow, 0);
+  run.State().Command(CommandKind::InputWindow, 0).awaiting = 1;
+  Receive("A!\rB7\r");
+  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Command(CommandKind::InputWindow, 0).awaiting, 0);
+  EXPECT_EQ(hooks.flushes, 0);
+  EXPECT_EQ(hooks.initsends, 0);
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "");
+  std::string last;
+  run.GetLabelValue(last, "recdata", false);
+  EXPECT_EQ(last, "B7");
+}
+
+TEST_F(ReceiveDispatcherTest, AOneCharacterLineReachesNothing) {
+  AddPolled(doc.m_datawindows, "A", "ARD");
+  Await(PolledKind::DataWindow, 0);
+  Receive("A\r\r\r");
+  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 1);
+  EXPECT_TRUE(hooks.calls.empty());
+}
+
+TEST_F(ReceiveDispatcherTest, APositionReportIsAlsoOfferedToObjectsAwaitingDollar) {
+  AddPolled(doc.m_datawindows, "Radio", "$GPTLL?");
+  doc.m_variables[doc.m_variables.Add()].idlabel = "Radio";
+  Await(PolledKind::DataWindow, 0);
+  Receive("$GPTLL,4916.45,N,12311.12,W\r");
+  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(doc.m_variables[0].valuetext, "$GPTLL,4916.45,N,12311.12,W");
+}
+
+TEST_F(ReceiveDispatcherTest, ABufferWithoutCarriageReturnIsOneLine) {
+  AddPolled(doc.m_datawindows, "A", "ARD");
+  Await(PolledKind::DataWindow, 0);
+  Receive("A12\rA34");
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "12");
+  Await(PolledKind::DataWindow, 0);
+  Receive("A34");
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "34");
+}
+
+TEST_F(ReceiveDispatcherTest, AnyBytesAreConsumedWithoutHarm) {
+  AddPolled(doc.m_datawindows, "A", "A{Missing}");
+  AddPolled(doc.m_datawindows, "B", "BRD").inputbase = 1;
+  doc.m_datawindows[1].formula = "{A} / {B}";
+  std::mt19937 random(8);
+  for (int round = 0; round < 200; ++round) {
+    Await(PolledKind::DataWindow, 1);
+    std::string bytes(static_cast<size_t>(random() % 64), '\0');
+    for (char& c : bytes) c = static_cast<char>(random() % 256);
+    bytes[0] = 'B';
+    Receive(bytes);
+    EXPECT_TRUE(hooks.rxbuffer.empty());
+  }
+  EXPECT_TRUE(sink.shown.empty());
+  Await(PolledKind::DataWindow, 0);
+  Receive("A1\r");
+  ASSERT_FALSE(sink.shown.empty());
+  EXPECT_EQ(sink.shown[0].caption, "Illegal Operation");
+}
+
+}  // namespace
+}  // namespace korvix::testing
