@@ -1,0 +1,141 @@
+#include "render/page_view.h"
+
+#include <algorithm>
+
+#include "render/image_box.h"
+#include "render/placeholder_drawing.h"
+#include "render/text_box.h"
+#include "render/value_windows.h"
+
+namespace korvix {
+
+void PageView::OnDraw(DeviceContext& dc) {
+  DrawingContext context{dc, m_doc, m_view, m_geometry};
+  const std::vector<ScreenObject> objects = PageObjectsFrontToBack(m_doc);
+  RecomputeScrollExtent(objects);
+  DrawKeypads(context);
+  for (const ScreenObject& object : objects) {
+    const std::optional<Rect> rect = ObjectRectOf(m_geometry, object);
+    if (!rect) continue;
+    if (!dc.RectVisible(*rect) && m_redrawall == 0) continue;
+    DrawObject(context, object);
+    if (IsSelected(object)) {
+      m_tracker.m_allhandles = ShowsAllHandles(object.kind) ? 1 : 0;
+      m_tracker.m_rect = *rect;
+      m_tracker.Draw(dc);
+    }
+    ExcludeObject(dc, object, *rect);
+  }
+  DrawBackgroundBitmap(dc);
+  m_redrawall = 0;
+}
+
+bool PageView::OnEraseBkgnd(DeviceContext& dc) {
+  const PageRecord* page = CurrentPage(m_doc);
+  dc.FillRect(m_window.ClientRect(), static_cast<Colour>(page != nullptr ? page->bgcolor : kDefaultPageColor));
+  const auto forget = [](auto& list) {
+    for (auto& r : list) r.uneditedtext = r.valuetext;
+  };
+  forget(m_doc.m_dialgauges);
+  forget(m_doc.m_metergauges);
+  forget(m_doc.m_vertgauges);
+  forget(m_doc.m_horzgauges);
+  forget(m_doc.m_dualhandgauges);
+  forget(m_doc.m_windvanes);
+  for (ChartRecorderRecord& r : m_doc.m_chartrecorders) r.redrawtraces = 0;
+  return true;
+}
+
+// The page reaches as far as its objects and its background bitmap.
+void PageView::RecomputeScrollExtent(const std::vector<ScreenObject>& objects) {
+  Size extent{0, 0};
+  for (const ScreenObject& object : objects) {
+    const std::optional<Rect> rect = ObjectRectOf(m_geometry, object);
+    if (!rect) continue;
+    extent.cx = std::max(extent.cx, rect->right + m_view.m_scrollx);
+    extent.cy = std::max(extent.cy, rect->bottom + m_view.m_scrolly);
+  }
+  if (const PageRecord* page = CurrentPage(m_doc)) {
+    if (const Bitmap* bitmap = m_bitmaps.Get(page->bgbitmapfile)) {
+      extent.cx = std::max(extent.cx, bitmap->Width());
+      extent.cy = std::max(extent.cy, bitmap->Height());
+    }
+  }
+  // Only a change is passed on: setting the extent may scroll, and a scroll
+  // repaints.
+  if (extent == m_scrollextent) return;
+  m_scrollextent = extent;
+  m_window.SetScrollExtent(extent);
+}
+
+// An open keypad lies over every object of its page; one left open on
+// another page is closed.
+void PageView::DrawKeypads(DrawingContext& context) {
+  for (int i = 0; i < m_doc.m_inputwindows.Count(); ++i) {
+    InputWindowRunState& state = m_inputwindowstates[i];
+    if (!state.KeypadShowing()) continue;
+    const InputWindowRecord& r = m_doc.m_inputwindows[i];
+    if (r.page != m_doc.m_curpage) {
+      state.keypadopen = 0;
+      state.keypadkey = 0;
+      continue;
+    }
+    if (r.keypadsize <= 0) continue;
+    const Rect keypad = m_geometry.ObjectRectInputWindowKeypad(i, m_window.ClientRect());
+    PlaceholderKeypad(context, i, keypad);
+    context.dc.ExcludeClipRect(keypad);
+  }
+}
+
+void PageView::DrawObject(DrawingContext& context, ScreenObject object) {
+  const int i = object.index;
+  switch (object.kind) {
+    case ScreenObjectKind::TextBox: return DrawTextBox(context, i);
+    case ScreenObjectKind::ImageBox: return DrawImageBox(context, i, m_bitmaps.Get(m_doc.m_imageboxes[i].bitmapfile));
+    case ScreenObjectKind::DataWindow: return DrawDataWindow(context, i);
+    case ScreenObjectKind::TextWindow: return DrawTextWindow(context, i);
+    case ScreenObjectKind::InputWindow: return DrawInputWindow(context, i, m_inputwindowstates[i]);
+    case ScreenObjectKind::LevelGauge: return PlaceholderLevelGauge(context, i);
+    case ScreenObjectKind::DialGauge: return PlaceholderDialGauge(context, i);
+    case ScreenObjectKind::MeterGauge: return PlaceholderMeterGauge(context, i);
+    case ScreenObjectKind::VerticalGauge: return PlaceholderVerticalGauge(context, i);
+    case ScreenObjectKind::HorizontalGauge: return PlaceholderHorizontalGauge(context, i);
+    case ScreenObjectKind::DualHandGauge: return PlaceholderDualHandGauge(context, i);
+    case ScreenObjectKind::WindVane: return PlaceholderWindVane(context, i);
+    case ScreenObjectKind::PivotTracker: return PlaceholderPivotTracker(context, i, m_invalidrgn);
+    case ScreenObjectKind::SignalLamp: return PlaceholderSignalLamp(context, i);
+    case ScreenObjectKind::EventCounter: return PlaceholderEventCounter(context, i);
+    case ScreenObjectKind::EventTimer: return PlaceholderEventTimer(context, i);
+    case ScreenObjectKind::PushButton: return PlaceholderPushButton(context, i);
+    case ScreenObjectKind::ButtonArray: return PlaceholderButtonArray(context, i);
+    case ScreenObjectKind::RockerSwitch: return PlaceholderRockerSwitch(context, i);
+    case ScreenObjectKind::SliderControl: return PlaceholderSliderControl(context, i);
+    case ScreenObjectKind::PIController: return PlaceholderPIController(context, i);
+    case ScreenObjectKind::ChartRecorder: return;
+  }
+}
+
+// Whatever is drawn later, lower in the stack, stays out of what this
+// object covers; a round object covers only its ellipse.
+void PageView::ExcludeObject(DeviceContext& dc, ScreenObject object, const Rect& rect) {
+  if (IsRoundKind(object.kind)) {
+    m_invalidrgn = Region::FromEllipse(rect);
+  } else if (object.kind != ScreenObjectKind::PivotTracker) {
+    dc.ExcludeClipRect(rect);
+    return;
+  }
+  dc.SubtractClipRegion(m_invalidrgn);
+  m_invalidrgn = Region();
+}
+
+void PageView::DrawBackgroundBitmap(DeviceContext& dc) {
+  const PageRecord* page = CurrentPage(m_doc);
+  if (page == nullptr) return;
+  const Bitmap* bitmap = m_bitmaps.Get(page->bgbitmapfile);
+  if (bitmap == nullptr) return;
+  const int sx = m_view.m_scrollx;
+  const int sy = m_view.m_scrolly;
+  DrawImageBox(dc, *bitmap, {-sx, -sy, bitmap->Width() - sx, bitmap->Height() - sy});
+}
+
+}  // namespace korvix

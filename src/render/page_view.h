@@ -1,0 +1,71 @@
+#pragma once
+
+#include <vector>
+
+#include "document/korvix_doc.h"
+#include "render/bitmap_cache.h"
+#include "render/device_context.h"
+#include "render/drawing_context.h"
+#include "render/input_window_state.h"
+#include "render/object_geometry.h"
+#include "render/object_tracker.h"
+#include "render/region.h"
+#include "render/screen_objects.h"
+#include "render/view_state.h"
+#include "render/view_window.h"
+
+namespace korvix {
+
+// What the program's view does with pages, apart from its toolkit: drawing
+// the current page, the selection with its tracker and the cursors over it.
+// The window hands in a device context for every paint.
+class PageView {
+public:
+  PageView(CKorvixDoc& doc, ViewState& view, ViewWindow& window, BitmapCache::Loader loader);
+
+  // Paints the current page within the device context's clip region: open
+  // keypads, then the objects front to back, each cut out of the clip region
+  // once drawn, then the background bitmap where nothing lies.
+  void OnDraw(DeviceContext& dc);
+  // Fills the client area with the page colour and makes the next drawing
+  // of every pointer kind a complete one.
+  bool OnEraseBkgnd(DeviceContext& dc);
+
+  // Clears every object's selection and repaints where it was.
+  void DeselectAll();
+  // Removes the focus rectangles the last drag left, drawn on dc, and ends
+  // the drag.
+  void CancelDragFeedback(DeviceContext& dc);
+  // 1 when the point lies on a handle of the one selected object's tracker
+  // and the sizing cursor of that handle was set.
+  int TrackerCursor(Point point);
+  // The cursor over the client area in edit mode; false leaves the cursor to
+  // the window's default.
+  bool OnSetCursor(Point point);
+
+  ObjectGeometry m_geometry;
+  CObjectTracker m_tracker;
+  BitmapCache m_bitmaps;
+  InputWindowRunStates m_inputwindowstates;
+  int m_numselected = 0;
+  // Set by whatever changes which page is shown or what it holds: the next
+  // OnDraw draws every object whatever the clip region.
+  int m_redrawall = 0;
+  // Where the Pivot Tracker's drawing leaves the area it covers.
+  Region m_invalidrgn;
+
+private:
+  void RecomputeScrollExtent(const std::vector<ScreenObject>& objects);
+  void DrawKeypads(DrawingContext& context);
+  void DrawObject(DrawingContext& context, ScreenObject object);
+  void ExcludeObject(DeviceContext& dc, ScreenObject object, const Rect& rect);
+  void DrawBackgroundBitmap(DeviceContext& dc);
+  bool IsSelected(ScreenObject object);
+
+  CKorvixDoc& m_doc;
+  ViewState& m_view;
+  ViewWindow& m_window;
+  Size m_scrollextent{-1, -1};
+};
+
+}  // namespace korvix

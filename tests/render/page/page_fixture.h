@@ -1,0 +1,53 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "document/korvix_doc.h"
+#include "fake_view_window.h"
+#include "render/page_view.h"
+
+namespace korvix {
+
+// A project of three empty pages on page 1, shown through a fake window;
+// the bitmap files are whatever `bitmaps` holds.
+class PageFixture {
+protected:
+  PageFixture() {
+    for (int i = 0; i < 3; ++i) m_doc.m_pages.Add();
+  }
+
+  // Adds a record of the list's kind on page at stacking number stacknum,
+  // position (x, y), counting it in the page's objects; returns its index.
+  template <class List>
+  int Add(List& list, int page, int stacknum, int x, int y, std::string label = {}) {
+    typename List::value_type r;
+    r.page = page;
+    r.stacknum = stacknum;
+    r.x = x;
+    r.y = y;
+    if constexpr (requires { r.idlabel; })
+      r.idlabel = std::move(label);
+    else if constexpr (requires { r.title; })
+      r.title = std::move(label);
+    else if constexpr (requires { r.text; })
+      r.text = std::move(label);
+    m_doc.m_pages[page].objectcount++;
+    return list.Add(std::move(r));
+  }
+
+  CKorvixDoc m_doc;
+  ViewState m_view;
+  FakeViewWindow m_window;
+  std::map<std::string, Bitmap> bitmaps;
+  int loads = 0;
+  PageView m_page{m_doc, m_view, m_window, [this](const std::string& file) -> std::optional<Bitmap> {
+                    ++loads;
+                    const auto found = bitmaps.find(file);
+                    if (found == bitmaps.end()) return std::nullopt;
+                    return found->second;
+                  }};
+};
+
+}  // namespace korvix
