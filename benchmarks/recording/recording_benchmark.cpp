@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
@@ -19,8 +20,9 @@ using namespace korvix;
 
 class TableLabels final : public LabelReader {
 public:
-  std::string GetLabelValue(const std::string& label) override { return label.size() % 2 ? "23.5" : "-7"; }
-  std::string ExpandLabelRefs(const std::string& text) override { return text; }
+  void GetLabelValue(std::string& out, std::string_view label, bool) override {
+    out = label.size() % 2 ? "23.5" : "-7";
+  }
 };
 
 struct Recording {

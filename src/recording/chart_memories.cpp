@@ -1,5 +1,7 @@
 #include "recording/chart_memories.h"
 
+#include <utility>
+
 #include "recording/time_stamps.h"
 
 namespace korvix {
@@ -97,7 +99,9 @@ void ChartMemories::ChartWrite(int index) {
   std::string record = m_clock.m_datetext + "," + m_clock.m_timetext + ",";
   for (int k = 0; k < r.fields.Count(); ++k) {
     if (k > 0) record += ',';
-    record += StoredChartValue(m_labels.GetLabelValue(r.fields[k].label));
+    std::string value;
+    m_labels.GetLabelValue(value, r.fields[k].label, false);
+    record += StoredChartValue(std::move(value));
   }
   record += "\r\n";
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "document/korvix_doc.h"
+#include "expressions/label_reader.h"
 #include "platform/message_sink.h"
 #include "recording/chart_memory.h"
-#include "recording/label_reader.h"
 #include "recording/run_clock.h"
 
 namespace korvix {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "expressions/label_refs.h"
 #include "recording/log_sources.h"
 
 namespace korvix {
@@ -69,7 +70,10 @@ std::string DataLog::RecordLine() {
                                          : m_clock.m_secondtext);
   ForEachLabelledLogColumn(m_doc, [this, &columns](int column, const std::string& label) {
     // Only logged labels are read: a read may have effects of its own.
-    if (columns.Holds(column)) columns.Add(column, m_labels.GetLabelValue(label));
+    if (!columns.Holds(column)) return;
+    std::string value;
+    m_labels.GetLabelValue(value, label, false);
+    columns.Add(column, value);
   });
   return columns.Line();
 }
@@ -125,7 +129,7 @@ void DataLog::WriteDataLogRecord(const std::string& path) {
 
 void DataLog::WriteOverflow(const std::string& text) {
   int handle = -1;
-  if (m_files.OpenExclusive(m_labels.ExpandLabelRefs(m_doc.m_overflowfile), handle) != 0) {
+  if (m_files.OpenExclusive(ExpandLabelRefs(m_doc.m_overflowfile, m_labels), handle) != 0) {
     Report(kOverflowOpenFailedMessage);
     return;
   }

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "document/korvix_doc.h"
+#include "expressions/label_reader.h"
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
-#include "recording/label_reader.h"
 #include "recording/log_file_access.h"
 #include "recording/run_clock.h"
 

@@ -74,7 +74,7 @@ public:
 class DataLogTest : public ::testing::Test {
 protected:
   DataLogTest() {
-    m_labels.dir = m_folder.Path();
+    m_labels.values["dir"] = m_folder.Path();
     m_doc.m_overflowfile = "{dir}/Overflow.txt";
     m_wall.now.year = 2009;
     m_wall.now.month = 3;
