@@ -37,7 +37,7 @@ void DrawLabel(DeviceContext& dc, std::string_view text, const Rect& rect, const
 void DrawGlyph(DeviceContext& dc, Glyph glyph, const Rect& rect, Colour colour) {
   const int cx = (rect.left + rect.right) / 2;
   const int cy = (rect.top + rect.bottom) / 2;
-  const int h = std::max(1, std::min(Width(rect), Height(rect)) / 4);
+  const int h = std::max(1, std::min(Width(rect), Height(rect)) / 3);
   SelectedPen pen(dc, SolidPen(1, colour));
   SelectedBrush brush(dc, SolidBrush(colour));
   switch (glyph) {

@@ -28,7 +28,7 @@ void DrawLabel(DeviceContext& dc, std::string_view text, const Rect& rect, const
 
 enum class Glyph { Up, Down, Right, Square, Ring, Pause };
 
-// A small symbol centred in rect, about half its smaller side.
+// A small symbol centred in rect, about two thirds of its smaller side.
 void DrawGlyph(DeviceContext& dc, Glyph glyph, const Rect& rect, Colour colour);
 
 // A small push button of the bevel family: raised when up, sunk when held.

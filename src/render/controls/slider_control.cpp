@@ -57,7 +57,7 @@ void DrawScale(DeviceContext& dc, const ViewState& view, const Scale& s) {
     half = dc.GetTextExtent("0").cy / 2 + 1;
   }
   const auto label = [&](std::string_view text, int y) {
-    DrawLabel(dc, text, {s.labelleft, y - half, s.labelright, y + half + 1}, font, kScale, TextFormat::Left);
+    DrawLabel(dc, text, {s.labelleft, y - half, s.labelright, y + half + 1}, font, kScale, TextFormat::Right);
   };
   // Crowded ticks are labelled at the ends only.
   const bool everytick = ticks >= 2 && bottom && top && travel / (ticks - 1) >= 2 * half;
@@ -92,9 +92,11 @@ void DrawSliderControl(DrawingContext& context, int index) {
   DrawBevelSunken(view, track.centrex - slot, track.ytop - slot, track.centrex + slot, track.ybottom + slot + 1, dc,
                   kSlot);
 
+  // Values are right-aligned beside the slot, so a long one reaches under the
+  // knob rather than being cut at the slider's edge.
   const int gap = edge + 1;
   DrawScale(dc, view,
-            {r, track, rect.left + edge + gap, knob.left - gap, knob.right + gap, rect.right - edge});
+            {r, track, rect.left + edge + gap, knob.left - gap, track.centrex + slot + gap, rect.right - edge - 1});
 
   Draw3DBox(view, knob, dc, 0, kSchemeGray);
   const int groove = (knob.top + knob.bottom) / 2;

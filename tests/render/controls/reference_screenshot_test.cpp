@@ -1,0 +1,98 @@
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "qtdraw/qt_device_context.h"
+#include "render/controls/button_array.h"
+#include "render/controls/event_counter.h"
+#include "render/controls/event_timer.h"
+#include "render/controls/keypad.h"
+#include "render/controls/pi_controller.h"
+#include "render/controls/push_button.h"
+#include "render/controls/rocker_switch.h"
+#include "render/controls/signal_lamp.h"
+#include "render/controls/slider_control.h"
+
+namespace korvix {
+namespace {
+
+constexpr int kWidth = 820;
+constexpr int kHeight = 560;
+constexpr QRgb kPage = 0xFF008080;
+// Glyph edges may come out a shade apart from one font build to another;
+// anything beyond a few pixels in a thousand is a changed drawing.
+constexpr int kChannelTolerance = 48;
+constexpr double kDifferingShare = 0.004;
+
+const std::string kReference = std::string(KORVIX_CONTROLS_DATA) + "/controls_reference.png";
+
+template <class List>
+auto& Place(List& list, int x, int y) {
+  auto& r = list[list.Add()];
+  r.x = x;
+  r.y = y;
+  return r;
+}
+
+QImage DrawEveryControl() {
+  CKorvixDoc doc;
+  ViewState view;
+  ObjectGeometry geometry(doc, view);
+  auto& lamp = Place(doc.m_signallamps, 10, 10);
+  lamp.lampcolor = 2;
+  lamp.state = 1;
+  lamp.title = "RUN";
+  Place(doc.m_pushbuttons, 90, 10).title = "START";
+  Place(doc.m_eventcounters, 200, 10).valuetext = "42";
+  Place(doc.m_eventtimers, 10, 80).valuetext = "0:01:30";
+  Place(doc.m_buttonarrays, 320, 80);
+  Place(doc.m_rockerswitches, 10, 160).valuetext = "50";
+  Place(doc.m_slidercontrols, 90, 160).valuetext = "30";
+  auto& pi = Place(doc.m_picontrollers, 170, 160);
+  pi.valuetext = "12.5";
+  auto& window = Place(doc.m_inputwindows, 560, 300);
+  window.valuetext = "3.25";
+
+  QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  image.fill(kPage);
+  {
+    QtDeviceContext dc(image);
+    DrawingContext context{dc, doc, view, geometry};
+    DrawSignalLamp(context, 0);
+    DrawPushButton(context, 0, true);
+    DrawEventCounter(context, 0);
+    DrawEventTimer(context, 0, TimerButton::Start);
+    DrawButtonArray(context, 0, true);
+    DrawRockerSwitch(context, 0, RockerHalf::Upper);
+    DrawSliderControl(context, 0);
+    DrawPIController(context, 0, {"40", "38", PIStepButton::KpUp});
+    DrawKeypad(context, 0, {0, 0, kWidth, kHeight}, {"3.2", 1});
+  }
+  return image;
+}
+
+TEST(ControlReferenceTest, OneOfEveryControlMatchesTheReferenceImage) {
+  const QImage drawn = DrawEveryControl();
+  if (std::getenv("KORVIX_UPDATE_REFERENCE")) {
+    ASSERT_TRUE(drawn.save(QString::fromStdString(kReference)));
+  }
+  const QImage reference(QString::fromStdString(kReference));
+  ASSERT_FALSE(reference.isNull()) << kReference;
+  ASSERT_EQ(reference.size(), drawn.size());
+  int differing = 0;
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x) {
+      const QRgb a = drawn.pixel(x, y);
+      const QRgb b = reference.pixel(x, y);
+      if (std::abs(qRed(a) - qRed(b)) > kChannelTolerance || std::abs(qGreen(a) - qGreen(b)) > kChannelTolerance ||
+          std::abs(qBlue(a) - qBlue(b)) > kChannelTolerance)
+        ++differing;
+    }
+  EXPECT_LE(differing, static_cast<int>(kDifferingShare * kWidth * kHeight));
+}
+
+}  // namespace
+}  // namespace korvix
