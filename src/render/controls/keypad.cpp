@@ -42,15 +42,15 @@ Rect KeypadKeyRect(const Rect& keypad, int k) {
   return Inflated({x(key.column), y(key.row), x(key.column + key.columns), y(key.row + key.rows)}, -gap, -gap);
 }
 
-void DrawKeypad(DrawingContext& context, int index, const Rect& clientrect) {
-  DrawKeypad(context, index, clientrect, {context.doc.m_inputwindows[index].valuetext, -1});
+void DrawKeypad(DrawingContext& context, int index, const Rect& keypad) {
+  DrawKeypad(context, index, keypad, InputWindowRunState{});
 }
 
-void DrawKeypad(DrawingContext& context, int index, const Rect& clientrect, const KeypadEntry& entry) {
+void DrawKeypad(DrawingContext& context, int index, const Rect& keypad, const InputWindowRunState& state) {
   DeviceContext& dc = context.dc;
   const ViewState& view = context.view;
   const InputWindowRecord& r = context.doc.m_inputwindows[index];
-  const Rect keypad = context.geometry.ObjectRectInputWindowKeypad(index, clientrect);
+  const std::string_view shown = state.editing != 0 ? std::string_view(state.edittext) : std::string_view(r.valuetext);
   DrawBevelRaised(view, keypad.left, keypad.top, keypad.right, keypad.bottom, dc);
 
   const Rect band = KeypadDisplayBand(keypad);
@@ -60,13 +60,13 @@ void DrawKeypad(DrawingContext& context, int index, const Rect& clientrect, cons
   const int gap = std::max(1, Margin(keypad) / 2);
   const Rect display{band.left + gap, split, band.right - gap, band.bottom - gap};
   DrawBevelSunken(view, display.left, display.top, display.right, display.bottom, dc, kDisplayFace);
-  DrawLabel(dc, entry.display, Inflated(display, -(BevelEdge(view) + 2), 0),
+  DrawLabel(dc, shown, Inflated(display, -(BevelEdge(view) + 2), 0),
             ObjectFont(kFaceArialUnicode, r.sizecode, view, 10), kDisplayText, TextFormat::Right);
 
   const Font font = ObjectFont(kFaceArial, r.sizecode, view, 6);
   for (int k = 0; k < static_cast<int>(kKeypadKeys.size()); ++k) {
     const Rect key = KeypadKeyRect(keypad, k);
-    const bool pressed = entry.pressedkey == k;
+    const bool pressed = state.keypadkey == KeypadKeyNumber(k);
     Draw3DBox(view, key, dc, pressed ? 1 : 0, kSchemeGray);
     DrawLabel(dc, kKeypadKeys[static_cast<std::size_t>(k)].caption, pressed ? Offset(key, 1, 1) : key, font, kCaption);
   }

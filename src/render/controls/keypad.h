@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "render/drawing_context.h"
+#include "render/input_window_state.h"
 #include "render/rect.h"
 
 namespace korvix {
@@ -30,16 +31,15 @@ inline constexpr std::array<KeypadKey, 14> kKeypadKeys{{
 Rect KeypadDisplayBand(const Rect& keypad);
 Rect KeypadKeyRect(const Rect& keypad, int k);
 
-// What the operator is typing on an open keypad.
-struct KeypadEntry {
-  std::string_view display;
-  int pressedkey = -1;  // index into kKeypadKeys, -1 none
-};
+// The key that an Input Window's `keypadkey` holds down: keypadkey k is
+// kKeypadKeys[k - 1], 0 is none.
+inline constexpr int KeypadKeyNumber(int k) { return k + 1; }
 
-// The keypad of Input Window index within clientrect (the rectangle its
-// position is pushed back into): the window's title and value in the display
-// band over the keys, all up.
-void DrawKeypad(DrawingContext& context, int index, const Rect& clientrect);
-void DrawKeypad(DrawingContext& context, int index, const Rect& clientrect, const KeypadEntry& entry);
+// The open keypad of Input Window index at keypad (its rectangle in the
+// client area it was pushed back into): the window's title and, while the
+// operator types, what has been typed, else its value, in the display band
+// over the keys; the key held down is drawn pressed.
+void DrawKeypad(DrawingContext& context, int index, const Rect& keypad);
+void DrawKeypad(DrawingContext& context, int index, const Rect& keypad, const InputWindowRunState& state);
 
 }  // namespace korvix

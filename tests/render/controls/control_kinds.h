@@ -65,7 +65,7 @@ inline std::vector<ControlKind> ControlKinds() {
        [](DrawingContext& c, int i) { DrawPIController(c, i); },
        [](DrawingContext& c, int i) { return c.geometry.ObjectRectPIController(i); }},
       {"Keypad", [](CKorvixDoc& d, int x, int y) { return Placed(d.m_inputwindows, x, y); },
-       [](DrawingContext& c, int i) { DrawKeypad(c, i, kKeypadClient); },
+       [](DrawingContext& c, int i) { DrawKeypad(c, i, c.geometry.ObjectRectInputWindowKeypad(i, kKeypadClient)); },
        [](DrawingContext& c, int i) { return c.geometry.ObjectRectInputWindowKeypad(i, kKeypadClient); }},
   };
 }

@@ -137,7 +137,10 @@ TEST_P(ControlPartsTest, KeypadKeysFillItsRectangleWithoutOverlapping) {
   const int window = canvas.doc.m_inputwindows.Add();
   canvas.doc.m_inputwindows[window].x = 300;
   const Rect keypad = canvas.geometry.ObjectRectInputWindowKeypad(window, canvas.Client());
-  canvas.Paint([&](DrawingContext& c) { DrawKeypad(c, window, canvas.Client(), {"12", 4}); });
+  InputWindowRunState state;
+  state.keypadopen = 1;
+  state.keypadkey = KeypadKeyNumber(4);
+  canvas.Paint([&](DrawingContext& c) { DrawKeypad(c, window, keypad, state); });
   const Rect band = KeypadDisplayBand(keypad);
   EXPECT_TRUE(Inside(band, keypad));
   for (int k = 0; k < static_cast<int>(kKeypadKeys.size()); ++k) {
@@ -154,16 +157,6 @@ TEST_P(ControlPartsTest, KeypadKeysFillItsRectangleWithoutOverlapping) {
     else
       ExpectUpOn(key, std::string("key ").append(kKeypadKeys[static_cast<std::size_t>(k)].caption));
   }
-}
-
-TEST_P(ControlPartsTest, KeypadPushedBackIntoTheClientAreaIsDrawnWhereItWasPushed) {
-  const int window = canvas.doc.m_inputwindows.Add();
-  canvas.doc.m_inputwindows[window].x = 2000;
-  const Rect client{0, 0, ControlCanvas::kSide, ControlCanvas::kSide};
-  const Rect keypad = canvas.geometry.ObjectRectInputWindowKeypad(window, client);
-  ASSERT_EQ(keypad.right, client.right - 5);
-  canvas.Paint([&](DrawingContext& c) { DrawKeypad(c, window, client); });
-  EXPECT_EQ(canvas.InkBounds(), keypad);
 }
 
 TEST_P(ControlPartsTest, SignalLampLensShowsItsColourLitOrDim) {

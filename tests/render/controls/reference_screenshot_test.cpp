@@ -69,7 +69,12 @@ QImage DrawEveryControl() {
     DrawRockerSwitch(context, 0, RockerHalf::Upper);
     DrawSliderControl(context, 0);
     DrawPIController(context, 0, {"40", "38", PIStepButton::KpUp});
-    DrawKeypad(context, 0, {0, 0, kWidth, kHeight}, {"3.2", 1});
+    InputWindowRunState typing;
+    typing.editing = 1;
+    typing.edittext = "3.2";
+    typing.keypadopen = 1;
+    typing.keypadkey = KeypadKeyNumber(1);
+    DrawKeypad(context, 0, geometry.ObjectRectInputWindowKeypad(0, {0, 0, kWidth, kHeight}), typing);
   }
   return image;
 }

@@ -124,15 +124,18 @@ TEST_F(ShownValuesTest, PIControllerShowsOutputKpKiAndTheReadingsItIsGiven) {
     EXPECT_TRUE(Wrote(texts, text)) << text;
 }
 
-TEST_F(ShownValuesTest, KeypadCaptionsEveryKeyAndShowsTheWindowsValueOrTheEntry) {
+TEST_F(ShownValuesTest, KeypadCaptionsEveryKeyAndShowsTheWindowsValueOrWhatIsTyped) {
   doc.m_inputwindows.Add();
   doc.m_inputwindows[0].valuetext = "17.5";
-  const Rect client{0, 0, 800, 600};
-  auto texts = Texts([&](DrawingContext& c) { DrawKeypad(c, 0, client); });
+  const Rect keypad = geometry.ObjectRectInputWindowKeypad(0, {0, 0, 800, 600});
+  auto texts = Texts([&](DrawingContext& c) { DrawKeypad(c, 0, keypad); });
   for (const char* caption : {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", ".", "+/-", "C", "Enter"})
     EXPECT_TRUE(Wrote(texts, caption)) << caption;
   EXPECT_TRUE(Wrote(texts, "17.5"));
-  texts = Texts([&](DrawingContext& c) { DrawKeypad(c, 0, client, {"-3.", -1}); });
+  InputWindowRunState state;
+  state.editing = 1;
+  state.edittext = "-3.";
+  texts = Texts([&](DrawingContext& c) { DrawKeypad(c, 0, keypad, state); });
   EXPECT_TRUE(Wrote(texts, "-3."));
   EXPECT_FALSE(Wrote(texts, "17.5"));
 }
