@@ -64,9 +64,9 @@ DialLayout Layout(DeviceContext& dc, const ViewState& view, const Rect& rect, co
 
 // Where the needle of a value lies, hub included; empty without a needle.
 Rect NeedleArea(const DialLayout& l, const std::optional<double>& at) {
-  const Rect hub = DiscBounds(l.scale.centre, l.hubradius);
   if (!at) return {};
-  return Union(NeedleBounds(l.scale.centre, l.needlelength, DialAngle(*at), l.needlewidth), hub);
+  return Union(NeedleBounds(l.scale.centre, l.needlelength, DialAngle(*at), l.needlewidth),
+               DiscBounds(l.scale.centre, l.hubradius));
 }
 
 void PaintFace(DeviceContext& dc, const ViewState& view, const DialLayout& l, const DialGaugeRecord& record,
@@ -81,8 +81,8 @@ void PaintFace(DeviceContext& dc, const ViewState& view, const DialLayout& l, co
     for (int k = 0; k < record.tickmarks; ++k) labels.push_back(TickLabel(record, k, record.tickmarks));
     DrawArcLabels(dc, l.scale, labels, l.labelradius, l.labelfont, record.gaugecolor);
   }
-  DrawCentredText(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
-  DrawCentredText(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
+  DrawTextLine(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
+  DrawTextLine(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
   if (at) {
     DrawNeedle(dc, l.scale.centre, l.needlelength, DialAngle(*at), l.needlewidth, kNeedleColour);
     DrawDisc(dc, l.scale.centre, l.hubradius, kHubColour);

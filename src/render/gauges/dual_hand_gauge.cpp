@@ -83,13 +83,13 @@ void Paint(DeviceContext& dc, const ViewState& view, const DualHandLayout& l, co
       const std::string text = std::to_string(digit);
       const double at = static_cast<double>(digit) / kDigits;
       const Point centre = Pixel(Polar(l.scale.centre, l.round.radius * 0.66, TurnAngle(at)));
-      DrawCentredText(dc, text, TextBoxAt(dc, text, l.digitfont, centre), l.digitfont, record.gaugecolor);
+      DrawTextLine(dc, text, TextBoxAt(dc, text, l.digitfont, centre), l.digitfont, record.gaugecolor);
     }
   }
   if (record.showfactor)
-    DrawCentredText(dc, "x" + std::to_string(record.dialfactor), l.factorbox, l.titlefont, record.gaugecolor);
-  DrawCentredText(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
-  DrawCentredText(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
+    DrawTextLine(dc, "x" + std::to_string(record.dialfactor), l.factorbox, l.titlefont, record.gaugecolor);
+  DrawTextLine(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
+  DrawTextLine(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
   if (hands) {
     const PointF c = l.scale.centre;
     DrawNeedle(dc, c, l.shortlength, BearingAngle(hands->shorthand), l.shortwidth, record.gaugecolor);

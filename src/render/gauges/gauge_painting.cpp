@@ -28,7 +28,7 @@ Font GaugeFont(std::string_view face, const ViewState& view, int sizecode, int t
   return Font{std::string(face), sizecode * view.m_fontfactor * tenthspercode};
 }
 
-void DrawCentredText(DeviceContext& dc, std::string_view text, const Rect& rect, const Font& font, Colour colour,
+void DrawTextLine(DeviceContext& dc, std::string_view text, const Rect& rect, const Font& font, Colour colour,
                      TextFormat alignment) {
   if (text.empty() || IsEmpty(rect)) return;
   SelectedFont selectedfont(dc, font);
@@ -226,7 +226,7 @@ void DrawArcLabels(DeviceContext& dc, const ArcScale& scale, std::span<const std
   for (int k = 0; k <= steps; ++k) {
     const std::string& label = labels[static_cast<std::size_t>(k)];
     const Point at = Pixel(Polar(scale.centre, labelradius, scale.angle(static_cast<double>(k) / steps)));
-    DrawCentredText(dc, label, TextBoxAt(dc, label, font, at), font, colour);
+    DrawTextLine(dc, label, TextBoxAt(dc, label, font, at), font, colour);
   }
 }
 

@@ -18,8 +18,9 @@ namespace korvix {
 // with the Font Size.
 Font GaugeFont(std::string_view face, const ViewState& view, int sizecode, int tenthspercode);
 
-// A one-line text centred in rect, transparent over what lies below.
-void DrawCentredText(DeviceContext& dc, std::string_view text, const Rect& rect, const Font& font,
+// One line of text, vertically centred in rect and aligned as asked,
+// transparent over what lies below.
+void DrawTextLine(DeviceContext& dc, std::string_view text, const Rect& rect, const Font& font,
                      Colour colour, TextFormat alignment = TextFormat::Centre);
 
 // A box of the text's size centred on a point.

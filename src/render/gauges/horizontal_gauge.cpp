@@ -82,11 +82,11 @@ void Paint(DeviceContext& dc, const ViewState& view, const Rect& rect, const Hor
       const std::string label = TickLabel(record, k, record.tickmarks);
       const Point at = LinePoint(l.scale, static_cast<double>(k) / (record.tickmarks - 1));
       const Rect box = TextBoxAt(dc, label, l.labelfont, at);
-      DrawCentredText(dc, label, Offset(box, 0, l.labeltop - box.top), l.labelfont, record.gaugecolor);
+      DrawTextLine(dc, label, Offset(box, 0, l.labeltop - box.top), l.labelfont, record.gaugecolor);
     }
   }
-  DrawCentredText(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor, TextFormat::Left);
-  DrawCentredText(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor, TextFormat::Right);
+  DrawTextLine(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor, TextFormat::Left);
+  DrawTextLine(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor, TextFormat::Right);
 }
 
 }  // namespace

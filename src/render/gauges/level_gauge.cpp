@@ -94,11 +94,11 @@ void DrawLevelGauge(DrawingContext& context, int index) {
       const std::string label = TickLabel(record, k, record.tickmarks);
       const Point at = LinePoint(l.scale, static_cast<double>(k) / (record.tickmarks - 1));
       const Rect box = TextBoxAt(dc, label, l.labelfont, at);
-      DrawCentredText(dc, label, Offset(box, l.labelleft - box.left, 0), l.labelfont, record.gaugecolor);
+      DrawTextLine(dc, label, Offset(box, l.labelleft - box.left, 0), l.labelfont, record.gaugecolor);
     }
   }
-  DrawCentredText(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
-  DrawCentredText(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
+  DrawTextLine(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
+  DrawTextLine(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
 }
 
 }  // namespace korvix

@@ -80,8 +80,8 @@ void Paint(DeviceContext& dc, const ViewState& view, const Rect& rect, const Met
     for (int k = 0; k < record.tickmarks; ++k) labels.push_back(TickLabel(record, k, record.tickmarks));
     DrawArcLabels(dc, l.scale, labels, l.labelradius, l.labelfont, record.gaugecolor);
   }
-  DrawCentredText(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor, TextFormat::Left);
-  DrawCentredText(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor, TextFormat::Right);
+  DrawTextLine(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor, TextFormat::Left);
+  DrawTextLine(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor, TextFormat::Right);
   if (at) DrawNeedle(dc, l.scale.centre, l.needlelength, MeterAngle(*at), l.needlewidth, kNeedleColour);
   DrawDisc(dc, l.scale.centre, l.hubradius, kHubColour);
 }

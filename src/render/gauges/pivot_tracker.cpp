@@ -115,10 +115,10 @@ void Paint(DeviceContext& dc, const ViewState& view, const TrackerLayout& l, con
       const std::string label = std::to_string(static_cast<int>(std::lround(360.0 * k / record.tickmarks)));
       const double at = static_cast<double>(k) / record.tickmarks;
       const Point centre = Pixel(Polar(l.scale.centre, l.labelradius, FullTurnAngle(at)));
-      DrawCentredText(dc, label, TextBoxAt(dc, label, l.labelfont, centre), l.labelfont, text);
+      DrawTextLine(dc, label, TextBoxAt(dc, label, l.labelfont, centre), l.labelfont, text);
     }
   }
-  DrawCentredText(dc, state.valuetext, l.valuebox, l.valuefont, text);
+  DrawTextLine(dc, state.valuetext, l.valuebox, l.valuefont, text);
   if (bearing) {
     const Pen pen = SolidPen(l.armwidth, kPivotArmColour);
     DrawRadialLine(dc, l.scale.centre, 0, l.armlength, BearingAngle(*bearing), pen);

@@ -79,11 +79,11 @@ void Paint(DeviceContext& dc, const ViewState& view, const VaneLayout& l, const 
       const double at = static_cast<double>(k) / kPoints.size();
       const Point centre = Pixel(Polar(l.scale.centre, l.round.radius * 0.7, TurnAngle(at)));
       const std::string_view text = kPoints[static_cast<std::size_t>(k)];
-      DrawCentredText(dc, text, TextBoxAt(dc, text, l.pointfont, centre), l.pointfont, record.gaugecolor);
+      DrawTextLine(dc, text, TextBoxAt(dc, text, l.pointfont, centre), l.pointfont, record.gaugecolor);
     }
   }
-  DrawCentredText(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
-  DrawCentredText(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
+  DrawTextLine(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
+  DrawTextLine(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
   if (bearing) {
     DrawArrow(dc, l.scale.centre, l.arrowlength, BearingAngle(*bearing), l.arrowwidth, kNeedleColour);
     DrawDisc(dc, l.scale.centre, l.hubradius, kHubColour);
