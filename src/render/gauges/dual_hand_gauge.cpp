@@ -86,8 +86,11 @@ void Paint(DeviceContext& dc, const ViewState& view, const DualHandLayout& l, co
       DrawTextLine(dc, text, TextBoxAt(dc, text, l.digitfont, centre), l.digitfont, record.gaugecolor);
     }
   }
-  if (record.showfactor)
-    DrawTextLine(dc, "x" + std::to_string(record.dialfactor), l.factorbox, l.titlefont, record.gaugecolor);
+  if (record.showfactor) {
+    std::string factor = "x";
+    factor += std::to_string(record.dialfactor);
+    DrawTextLine(dc, factor, l.factorbox, l.titlefont, record.gaugecolor);
+  }
   DrawTextLine(dc, record.title, l.titlebox, l.titlefont, record.gaugecolor);
   DrawTextLine(dc, record.valuetext, l.valuebox, l.valuefont, record.gaugecolor);
   if (hands) {
