@@ -19,7 +19,7 @@ constexpr int kNudgeUnits = 5;
 
 }  // namespace
 
-template <ObjectKind K>
+template <ScreenObjectKind K>
 void CPageEditor::RemoveObject(int index) {
   auto& list = ListOf<K>(m_doc);
   auto& record = list[index];
@@ -28,8 +28,8 @@ void CPageEditor::RemoveObject(int index) {
   // so every field is read just before it is handed over.
   for (auto column : KindTraits<K>::kLogColumns) RemoveLogColumn(m_doc, record.*column);
   CloseStackGap(m_doc, record.page, record.stacknum);
-  if constexpr (K == ObjectKind::ChartRecorder) m_chartmemories.RemoveChartMemory(index, list.Count());
-  if (record.selected) --m_numselected;
+  if constexpr (K == ScreenObjectKind::ChartRecorder) m_chartmemories.RemoveChartMemory(index, list.Count());
+  if (record.selected) --m_page.m_numselected;
   list.Remove(index);
 }
 
@@ -53,7 +53,7 @@ void CPageEditor::RemoveObjectsOfPage(int page) {
 void CPageEditor::DeleteSelection() {
   StackingCheck check(m_doc);
   RemoveObjects([](const auto& record) { return record.selected != 0; });
-  m_numselected = 0;
+  m_page.m_numselected = 0;
   m_doc.SetModifiedFlag();
 }
 
@@ -69,13 +69,13 @@ bool CPageEditor::CopySelection() {
     return false;
   }
   ForEachKind([&](auto tag) {
-    constexpr ObjectKind K = decltype(tag)::value;
+    constexpr ScreenObjectKind K = decltype(tag)::value;
     auto& list = ListOf<K>(m_doc);
     int slot = 0;
     for (int i = 0; i < list.Count(); ++i) {
       if (!list[i].selected) continue;
       list.Spare(slot) = list[i];
-      if constexpr (K == ObjectKind::ChartRecorder) m_chartmemories.TransferChartMemory(i, list.kLimit + slot);
+      if constexpr (K == ScreenObjectKind::ChartRecorder) m_chartmemories.TransferChartMemory(i, list.kLimit + slot);
       ++slot;
     }
     m_clipcount[static_cast<size_t>(KindIndex(K))] = slot;
@@ -88,21 +88,21 @@ bool CPageEditor::ClipboardEmpty() const {
 }
 
 void CPageEditor::OnEditDelete() {
-  if (m_numselected == 0) return;
+  if (m_page.m_numselected == 0) return;
   DeleteSelection();
 }
 
 void CPageEditor::OnEditCut() {
-  if (m_numselected == 0 || !CopySelection()) return;
+  if (m_page.m_numselected == 0 || !CopySelection()) return;
   DeleteSelection();
 }
 
 void CPageEditor::OnEditCopy() {
-  if (m_numselected == 0) return;
+  if (m_page.m_numselected == 0) return;
   CopySelection();
 }
 
-template <ObjectKind K>
+template <ScreenObjectKind K>
 void CPageEditor::PasteKind(int slot) {
   auto& list = ListOf<K>(m_doc);
   PageRecord& page = m_doc.m_pages[m_doc.m_curpage];
@@ -117,8 +117,8 @@ void CPageEditor::PasteKind(int slot) {
   }
   const int index = list.Add(std::move(record));
   ++page.objectcount;
-  ++m_numselected;
-  if constexpr (K == ObjectKind::ChartRecorder) m_chartmemories.TransferChartMemory(list.kLimit + slot, index);
+  ++m_page.m_numselected;
+  if constexpr (K == ScreenObjectKind::ChartRecorder) m_chartmemories.TransferChartMemory(list.kLimit + slot, index);
   m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of<K>(index), false);
 }
 
@@ -134,7 +134,7 @@ void CPageEditor::OnEditPaste() {
   if (refused) return;
   EnsureCurrentPage();
   StackingCheck check(m_doc);
-  DeselectAll();
+  m_page.DeselectAll();
   // The pasted objects keep their order of stacking among themselves.
   std::vector<std::tuple<int, int, int>> order;  // stacknum, kind, slot
   ForEachKind([&](auto tag) {
@@ -144,12 +144,12 @@ void CPageEditor::OnEditPaste() {
   });
   std::sort(order.begin(), order.end());
   for (const auto& [stacknum, kind, slot] : order)
-    VisitKind(static_cast<ObjectKind>(kind), [&](auto tag) { PasteKind<decltype(tag)::value>(slot); });
+    VisitKind(static_cast<ScreenObjectKind>(kind), [&](auto tag) { PasteKind<decltype(tag)::value>(slot); });
   m_doc.SetModifiedFlag();
 }
 
 void CPageEditor::OnEditBringToFront() {
-  if (m_numselected == 0) return;
+  if (m_page.m_numselected == 0) return;
   EnsureCurrentPage();
   StackingCheck check(m_doc);
   if (BringSelectedToFront(m_doc, m_doc.m_curpage) == 0) return;
@@ -158,7 +158,7 @@ void CPageEditor::OnEditBringToFront() {
 }
 
 void CPageEditor::OnEditSendToBack() {
-  if (m_numselected == 0) return;
+  if (m_page.m_numselected == 0) return;
   EnsureCurrentPage();
   StackingCheck check(m_doc);
   if (SendSelectedToBack(m_doc, m_doc.m_curpage) == 0) return;
@@ -180,7 +180,7 @@ void CPageEditor::MoveSelection(int dx, int dy) {
 }
 
 void CPageEditor::Nudge(int stepsx, int stepsy) {
-  if (m_numselected == 0 || MovingLocked() || (stepsx == 0 && stepsy == 0)) return;
+  if (m_page.m_numselected == 0 || MovingLocked() || (stepsx == 0 && stepsy == 0)) return;
   MoveSelection(stepsx * kNudgeUnits, stepsy * kNudgeUnits);
 }
 

@@ -1,18 +1,6 @@
 #pragma once
 
-#include "render/rect.h"
-
 namespace korvix {
-
-// What the page editor needs of the window that shows the page.
-class EditorWindow {
-public:
-  virtual ~EditorWindow() = default;
-  virtual void InvalidateRect(const Rect& rect, bool erase) = 0;
-  // The page changed as a whole: the next drawing paints everything
-  // (the page drawing's m_redrawall).
-  virtual void RedrawAll() = 0;
-};
 
 // The Chart Recorders' sample memories, one per record slot: the live
 // slots first, then one per clipboard slot. The samples travel with their

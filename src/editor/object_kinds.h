@@ -7,53 +7,27 @@
 
 #include "document/korvix_doc.h"
 #include "render/object_geometry.h"
+#include "render/screen_objects.h"
 
 namespace korvix {
 
-// The screen-object kinds in the one order that hit testing, drawing,
-// deleting and pasting walk them.
-enum class ObjectKind : int {
-  TextBox,
-  ImageBox,
-  DataWindow,
-  TextWindow,
-  InputWindow,
-  LevelGauge,
-  DialGauge,
-  MeterGauge,
-  VerticalGauge,
-  HorizontalGauge,
-  DualHandGauge,
-  WindVane,
-  PivotTracker,
-  SignalLamp,
-  EventCounter,
-  EventTimer,
-  PushButton,
-  ButtonArray,
-  RockerSwitch,
-  SliderControl,
-  PIController,
-  ChartRecorder,
-};
-
 constexpr int kObjectKindCount = 22;
 
-constexpr int KindIndex(ObjectKind kind) { return static_cast<int>(kind); }
+constexpr int KindIndex(ScreenObjectKind kind) { return static_cast<int>(kind); }
 
 // Per kind: its record and list, the prefix of its new ID Labels (empty for
 // the kinds without one), its limit message and its data-log column fields.
-template <ObjectKind K>
+template <ScreenObjectKind K>
 struct KindTraits;
 
-template <ObjectKind K>
-using KindTag = std::integral_constant<ObjectKind, K>;
+template <ScreenObjectKind K>
+using KindTag = std::integral_constant<ScreenObjectKind, K>;
 
-template <ObjectKind K>
+template <ScreenObjectKind K>
 using RecordOf = typename KindTraits<K>::Record;
 
 template <>
-struct KindTraits<ObjectKind::TextBox> {
+struct KindTraits<ScreenObjectKind::TextBox> {
   using Record = TextBoxRecord;
   static constexpr auto kList = &CKorvixDoc::m_textboxes;
   static constexpr std::string_view kLabelPrefix = {};
@@ -63,7 +37,7 @@ struct KindTraits<ObjectKind::TextBox> {
 };
 
 template <>
-struct KindTraits<ObjectKind::ImageBox> {
+struct KindTraits<ScreenObjectKind::ImageBox> {
   using Record = ImageBoxRecord;
   static constexpr auto kList = &CKorvixDoc::m_imageboxes;
   static constexpr std::string_view kLabelPrefix = {};
@@ -73,7 +47,7 @@ struct KindTraits<ObjectKind::ImageBox> {
 };
 
 template <>
-struct KindTraits<ObjectKind::DataWindow> {
+struct KindTraits<ScreenObjectKind::DataWindow> {
   using Record = DataWindowRecord;
   static constexpr auto kList = &CKorvixDoc::m_datawindows;
   static constexpr std::string_view kLabelPrefix = "DataWindow";
@@ -83,7 +57,7 @@ struct KindTraits<ObjectKind::DataWindow> {
 };
 
 template <>
-struct KindTraits<ObjectKind::TextWindow> {
+struct KindTraits<ScreenObjectKind::TextWindow> {
   using Record = TextWindowRecord;
   static constexpr auto kList = &CKorvixDoc::m_textwindows;
   static constexpr std::string_view kLabelPrefix = "TextWindow";
@@ -93,7 +67,7 @@ struct KindTraits<ObjectKind::TextWindow> {
 };
 
 template <>
-struct KindTraits<ObjectKind::InputWindow> {
+struct KindTraits<ScreenObjectKind::InputWindow> {
   using Record = InputWindowRecord;
   static constexpr auto kList = &CKorvixDoc::m_inputwindows;
   static constexpr std::string_view kLabelPrefix = "InputWindow";
@@ -103,7 +77,7 @@ struct KindTraits<ObjectKind::InputWindow> {
 };
 
 template <>
-struct KindTraits<ObjectKind::LevelGauge> {
+struct KindTraits<ScreenObjectKind::LevelGauge> {
   using Record = LevelGaugeRecord;
   static constexpr auto kList = &CKorvixDoc::m_levelgauges;
   static constexpr std::string_view kLabelPrefix = "Level";
@@ -113,7 +87,7 @@ struct KindTraits<ObjectKind::LevelGauge> {
 };
 
 template <>
-struct KindTraits<ObjectKind::DialGauge> {
+struct KindTraits<ScreenObjectKind::DialGauge> {
   using Record = DialGaugeRecord;
   static constexpr auto kList = &CKorvixDoc::m_dialgauges;
   static constexpr std::string_view kLabelPrefix = "Dial";
@@ -123,7 +97,7 @@ struct KindTraits<ObjectKind::DialGauge> {
 };
 
 template <>
-struct KindTraits<ObjectKind::MeterGauge> {
+struct KindTraits<ScreenObjectKind::MeterGauge> {
   using Record = MeterGaugeRecord;
   static constexpr auto kList = &CKorvixDoc::m_metergauges;
   static constexpr std::string_view kLabelPrefix = "Meter";
@@ -133,7 +107,7 @@ struct KindTraits<ObjectKind::MeterGauge> {
 };
 
 template <>
-struct KindTraits<ObjectKind::VerticalGauge> {
+struct KindTraits<ScreenObjectKind::VerticalGauge> {
   using Record = VerticalGaugeRecord;
   static constexpr auto kList = &CKorvixDoc::m_vertgauges;
   static constexpr std::string_view kLabelPrefix = "VGauge";
@@ -143,7 +117,7 @@ struct KindTraits<ObjectKind::VerticalGauge> {
 };
 
 template <>
-struct KindTraits<ObjectKind::HorizontalGauge> {
+struct KindTraits<ScreenObjectKind::HorizontalGauge> {
   using Record = HorizontalGaugeRecord;
   static constexpr auto kList = &CKorvixDoc::m_horzgauges;
   static constexpr std::string_view kLabelPrefix = "HGauge";
@@ -153,7 +127,7 @@ struct KindTraits<ObjectKind::HorizontalGauge> {
 };
 
 template <>
-struct KindTraits<ObjectKind::DualHandGauge> {
+struct KindTraits<ScreenObjectKind::DualHandGauge> {
   using Record = DualHandGaugeRecord;
   static constexpr auto kList = &CKorvixDoc::m_dualhandgauges;
   static constexpr std::string_view kLabelPrefix = "DHGauge";
@@ -163,7 +137,7 @@ struct KindTraits<ObjectKind::DualHandGauge> {
 };
 
 template <>
-struct KindTraits<ObjectKind::WindVane> {
+struct KindTraits<ScreenObjectKind::WindVane> {
   using Record = WindVaneRecord;
   static constexpr auto kList = &CKorvixDoc::m_windvanes;
   static constexpr std::string_view kLabelPrefix = "WindVane";
@@ -173,7 +147,7 @@ struct KindTraits<ObjectKind::WindVane> {
 };
 
 template <>
-struct KindTraits<ObjectKind::PivotTracker> {
+struct KindTraits<ScreenObjectKind::PivotTracker> {
   using Record = PivotTrackerRecord;
   static constexpr auto kList = &CKorvixDoc::m_pivottrackers;
   static constexpr std::string_view kLabelPrefix = "Pivot";
@@ -184,7 +158,7 @@ struct KindTraits<ObjectKind::PivotTracker> {
 };
 
 template <>
-struct KindTraits<ObjectKind::SignalLamp> {
+struct KindTraits<ScreenObjectKind::SignalLamp> {
   using Record = SignalLampRecord;
   static constexpr auto kList = &CKorvixDoc::m_signallamps;
   static constexpr std::string_view kLabelPrefix = "Lamp";
@@ -194,7 +168,7 @@ struct KindTraits<ObjectKind::SignalLamp> {
 };
 
 template <>
-struct KindTraits<ObjectKind::EventCounter> {
+struct KindTraits<ScreenObjectKind::EventCounter> {
   using Record = EventCounterRecord;
   static constexpr auto kList = &CKorvixDoc::m_eventcounters;
   static constexpr std::string_view kLabelPrefix = "Counter";
@@ -204,7 +178,7 @@ struct KindTraits<ObjectKind::EventCounter> {
 };
 
 template <>
-struct KindTraits<ObjectKind::EventTimer> {
+struct KindTraits<ScreenObjectKind::EventTimer> {
   using Record = EventTimerRecord;
   static constexpr auto kList = &CKorvixDoc::m_eventtimers;
   static constexpr std::string_view kLabelPrefix = "Timer";
@@ -214,7 +188,7 @@ struct KindTraits<ObjectKind::EventTimer> {
 };
 
 template <>
-struct KindTraits<ObjectKind::PushButton> {
+struct KindTraits<ScreenObjectKind::PushButton> {
   using Record = PushButtonRecord;
   static constexpr auto kList = &CKorvixDoc::m_pushbuttons;
   static constexpr std::string_view kLabelPrefix = {};
@@ -224,7 +198,7 @@ struct KindTraits<ObjectKind::PushButton> {
 };
 
 template <>
-struct KindTraits<ObjectKind::ButtonArray> {
+struct KindTraits<ScreenObjectKind::ButtonArray> {
   using Record = ButtonArrayRecord;
   static constexpr auto kList = &CKorvixDoc::m_buttonarrays;
   static constexpr std::string_view kLabelPrefix = "ButtonArray";
@@ -234,7 +208,7 @@ struct KindTraits<ObjectKind::ButtonArray> {
 };
 
 template <>
-struct KindTraits<ObjectKind::RockerSwitch> {
+struct KindTraits<ScreenObjectKind::RockerSwitch> {
   using Record = RockerSwitchRecord;
   static constexpr auto kList = &CKorvixDoc::m_rockerswitches;
   static constexpr std::string_view kLabelPrefix = {};
@@ -244,7 +218,7 @@ struct KindTraits<ObjectKind::RockerSwitch> {
 };
 
 template <>
-struct KindTraits<ObjectKind::SliderControl> {
+struct KindTraits<ScreenObjectKind::SliderControl> {
   using Record = SliderControlRecord;
   static constexpr auto kList = &CKorvixDoc::m_slidercontrols;
   static constexpr std::string_view kLabelPrefix = {};
@@ -256,7 +230,7 @@ struct KindTraits<ObjectKind::SliderControl> {
 // The controller's column is released like every other kind's: a column
 // left pointing at a deleted record would keep logging nothing forever.
 template <>
-struct KindTraits<ObjectKind::PIController> {
+struct KindTraits<ScreenObjectKind::PIController> {
   using Record = PIControllerRecord;
   static constexpr auto kList = &CKorvixDoc::m_picontrollers;
   static constexpr std::string_view kLabelPrefix = "Controller";
@@ -266,7 +240,7 @@ struct KindTraits<ObjectKind::PIController> {
 };
 
 template <>
-struct KindTraits<ObjectKind::ChartRecorder> {
+struct KindTraits<ScreenObjectKind::ChartRecorder> {
   using Record = ChartRecorderRecord;
   static constexpr auto kList = &CKorvixDoc::m_chartrecorders;
   static constexpr std::string_view kLabelPrefix = "ChartRec";
@@ -274,12 +248,12 @@ struct KindTraits<ObjectKind::ChartRecorder> {
   static constexpr std::array<int Record::*, 0> kLogColumns{};
 };
 
-template <ObjectKind K>
+template <ScreenObjectKind K>
 auto& ListOf(CKorvixDoc& doc) {
   return doc.*KindTraits<K>::kList;
 }
 
-template <ObjectKind K>
+template <ScreenObjectKind K>
 const auto& ListOf(const CKorvixDoc& doc) {
   return doc.*KindTraits<K>::kList;
 }
@@ -288,13 +262,13 @@ const auto& ListOf(const CKorvixDoc& doc) {
 template <class F>
 void ForEachKind(F&& f) {
   [&]<int... I>(std::integer_sequence<int, I...>) {
-    (f(KindTag<static_cast<ObjectKind>(I)>{}), ...);
+    (f(KindTag<static_cast<ScreenObjectKind>(I)>{}), ...);
   }(std::make_integer_sequence<int, kObjectKindCount>{});
 }
 
 // Calls f(KindTag<K>{}) for the one kind given at run time.
 template <class F>
-void VisitKind(ObjectKind kind, F&& f) {
+void VisitKind(ScreenObjectKind kind, F&& f) {
   ForEachKind([&](auto tag) {
     if (tag.value == kind) f(tag);
   });

@@ -2,7 +2,7 @@
 
 namespace korvix {
 
-Rect ObjectRects::Of(ObjectKind kind, int index) {
+Rect ObjectRects::Of(ScreenObjectKind kind, int index) {
   Rect rect;
   VisitKind(kind, [&](auto tag) { rect = Of<decltype(tag)::value>(index); });
   return rect;

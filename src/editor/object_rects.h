@@ -13,15 +13,15 @@ class ObjectRects {
 public:
   ObjectRects(CKorvixDoc& doc, const ViewState& view) : m_geometry(doc, view), m_chart(doc, view) {}
 
-  template <ObjectKind K>
+  template <ScreenObjectKind K>
   Rect Of(int index) {
-    if constexpr (K == ObjectKind::ChartRecorder)
+    if constexpr (K == ScreenObjectKind::ChartRecorder)
       return m_chart.ObjectRectChartRecorder(index);
     else
       return (m_geometry.*KindTraits<K>::kRect)(index);
   }
 
-  Rect Of(ObjectKind kind, int index);
+  Rect Of(ScreenObjectKind kind, int index);
 
 private:
   ObjectGeometry m_geometry;

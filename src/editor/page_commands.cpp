@@ -11,16 +11,16 @@ void CPageEditor::OnPageAdd() {
     return;
   }
   EnsureCurrentPage();
-  DeselectAll();
+  m_page.DeselectAll();
   m_doc.m_curpage = m_doc.m_pages.Add();
   m_doc.SetModifiedFlag();
-  m_window.RedrawAll();
+  RedrawAll();
 }
 
 void CPageEditor::OnPageDelete() {
   EnsureCurrentPage();
   StackingCheck check(m_doc);
-  DeselectAll();
+  m_page.DeselectAll();
   const int page = m_doc.m_curpage;
   RemoveObjectsOfPage(page);
   ForEachObject(m_doc, [&](auto, int, auto& record) {
@@ -31,7 +31,7 @@ void CPageEditor::OnPageDelete() {
   if (m_doc.m_pages.Count() == 0) m_doc.m_pages.Add();
   m_doc.m_curpage = std::min(page, m_doc.m_pages.Count());
   m_doc.SetModifiedFlag();
-  m_window.RedrawAll();
+  RedrawAll();
 }
 
 void CPageEditor::MovePage(int to) {
@@ -60,16 +60,16 @@ void CPageEditor::MovePage(int to) {
   m_doc.m_pages = std::move(pages);
   m_doc.m_curpage = to;
   m_doc.SetModifiedFlag();
-  m_window.RedrawAll();
+  RedrawAll();
 }
 
 // A selection never reaches past the page it was made on.
 void CPageEditor::GoToPage(int page) {
   EnsureCurrentPage();
   if (page < 1 || page > m_doc.m_pages.Count() || page == m_doc.m_curpage) return;
-  DeselectAll();
+  m_page.DeselectAll();
   m_doc.m_curpage = page;
-  m_window.RedrawAll();
+  RedrawAll();
 }
 
 void CPageEditor::SetPageBackground(int color, const std::string& bitmapfile) {
@@ -78,7 +78,7 @@ void CPageEditor::SetPageBackground(int color, const std::string& bitmapfile) {
   page.bgcolor = color;
   page.bgbitmapfile = bitmapfile;
   m_doc.SetModifiedFlag();
-  m_window.RedrawAll();
+  RedrawAll();
 }
 
 }  // namespace korvix

@@ -10,12 +10,13 @@ bool Contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right &&
 
 }  // namespace
 
-CPageEditor::CPageEditor(CKorvixDoc& doc, ViewState& view, MessageSink& messages, EditorWindow& window,
-                         ChartMemoryHook& chartmemories)
+CPageEditor::CPageEditor(CKorvixDoc& doc, ViewState& view, PageView& page, ViewWindow& window,
+                         MessageSink& messages, ChartMemoryHook& chartmemories)
     : m_doc(doc),
       m_view(view),
-      m_messages(messages),
+      m_page(page),
       m_window(window),
+      m_messages(messages),
       m_chartmemories(chartmemories) {}
 
 void CPageEditor::EnsureCurrentPage() {
@@ -24,63 +25,50 @@ void CPageEditor::EnsureCurrentPage() {
   if (m_doc.m_curpage > m_doc.m_pages.Count()) m_doc.m_curpage = m_doc.m_pages.Count();
 }
 
-Rect CPageEditor::ObjectRect(ObjectRef object) { return ObjectRects(m_doc, m_view).Of(object.kind, object.index); }
+Rect CPageEditor::ObjectRect(ScreenObject object) { return ObjectRects(m_doc, m_view).Of(object.kind, object.index); }
 
-void CPageEditor::DeselectAll() {
-  ObjectRects rects(m_doc, m_view);
-  ForEachObject(m_doc, [&](auto tag, int index, auto& record) {
-    if (!record.selected) return;
-    m_window.InvalidateRect(rects.Of<decltype(tag)::value>(index), true);
-    record.selected = 0;
-  });
-  m_numselected = 0;
+void CPageEditor::RedrawAll() {
+  m_page.m_redrawall = 1;
+  m_window.InvalidateRect(m_window.ClientRect(), true);
 }
 
-bool CPageEditor::IsSelected(ObjectRef object) const {
+bool CPageEditor::IsSelected(ScreenObject object) const {
   bool selected = false;
   VisitKind(object.kind, [&](auto tag) { selected = ListOf<decltype(tag)::value>(m_doc)[object.index].selected != 0; });
   return selected;
 }
 
-void CPageEditor::ToggleSelected(ObjectRef object) {
+void CPageEditor::ToggleSelected(ScreenObject object) {
   VisitKind(object.kind, [&](auto tag) {
     int& selected = ListOf<decltype(tag)::value>(m_doc)[object.index].selected;
     selected = selected ? 0 : 1;
-    m_numselected += selected ? 1 : -1;
+    m_page.m_numselected += selected ? 1 : -1;
   });
   m_window.InvalidateRect(ObjectRect(object), true);
 }
 
-void CPageEditor::SelectOnly(ObjectRef object) {
-  DeselectAll();
+void CPageEditor::SelectOnly(ScreenObject object) {
+  m_page.DeselectAll();
   ToggleSelected(object);
 }
 
-std::vector<ObjectRef> CPageEditor::SelectedObjects() const {
-  std::vector<ObjectRef> selected;
+std::vector<ScreenObject> CPageEditor::SelectedObjects() const {
+  std::vector<ScreenObject> selected;
   ForEachObject(m_doc, [&](auto tag, int index, const auto& record) {
     if (record.selected) selected.push_back({decltype(tag)::value, index});
   });
   return selected;
 }
 
-// The highest stacking number wins; within one layer the kind order.
-ObjectRef CPageEditor::HitTest(Point point) {
+ScreenObject CPageEditor::HitTest(Point point) {
   ObjectRects rects(m_doc, m_view);
-  ObjectRef hit;
-  int layer = -1;
-  ForEachObject(m_doc, [&](auto tag, int index, auto& record) {
-    if (record.page != m_doc.m_curpage || record.stacknum <= layer) return;
-    if (Contains(rects.Of<decltype(tag)::value>(index), point)) {
-      hit = {decltype(tag)::value, index};
-      layer = record.stacknum;
-    }
-  });
-  return hit;
+  for (const ScreenObject& object : PageObjectsFrontToBack(m_doc))
+    if (Contains(rects.Of(object.kind, object.index), point)) return object;
+  return {ScreenObjectKind::TextBox, -1};
 }
 
 void CPageEditor::InvalidateSelection(bool erase) {
-  for (const ObjectRef& object : SelectedObjects()) m_window.InvalidateRect(ObjectRect(object), erase);
+  for (const ScreenObject& object : SelectedObjects()) m_window.InvalidateRect(ObjectRect(object), erase);
 }
 
 }  // namespace korvix

@@ -8,8 +8,10 @@
 #include "editor/editor_ports.h"
 #include "editor/object_kinds.h"
 #include "platform/message_sink.h"
+#include "render/page_view.h"
 #include "render/rect.h"
 #include "render/view_state.h"
+#include "render/view_window.h"
 
 namespace korvix {
 
@@ -18,69 +20,56 @@ constexpr const char* kOverLimitCaption = "Over Limit";
 // m_dragstate once the mouse moved during a group drag.
 constexpr int kDragMoved = 0xFF;
 
-// One object of the page by kind and index.
-struct ObjectRef {
-  ObjectKind kind = ObjectKind::TextBox;
-  int index = -1;
-  friend bool operator==(const ObjectRef&, const ObjectRef&) = default;
-};
-
 // The page editor's commands over the document: placing, selection, the
 // clipboard, stacking order, nudging, the group move and the pages. Every
 // command leaves each page's stacking numbers running from 0 to its
 // objectcount - 1 without a gap or a repeat.
 class CPageEditor {
 public:
-  CPageEditor(CKorvixDoc& doc, ViewState& view, MessageSink& messages, EditorWindow& window,
+  CPageEditor(CKorvixDoc& doc, ViewState& view, PageView& page, ViewWindow& window, MessageSink& messages,
               ChartMemoryHook& chartmemories);
-
-  CKorvixDoc& Doc() { return m_doc; }
-  ViewState& View() { return m_view; }
-  EditorWindow& Window() { return m_window; }
 
   // The security lock is on.
   bool Locked() const { return m_doc.m_lockon != 0; }
   // Locked without the permission to move and size objects.
   bool MovingLocked() const { return Locked() && m_doc.m_lockpermissions[0] == 0; }
 
-  // Selection. m_numselected counts the selected objects of the page.
-  int m_numselected = 0;
-  void DeselectAll();
-  void ToggleSelected(ObjectRef object);
-  void SelectOnly(ObjectRef object);
-  bool IsSelected(ObjectRef object) const;
-  std::vector<ObjectRef> SelectedObjects() const;
-  Rect ObjectRect(ObjectRef object);
+  // Selection; the page view keeps the count.
+  void ToggleSelected(ScreenObject object);
+  void SelectOnly(ScreenObject object);
+  bool IsSelected(ScreenObject object) const;
+  std::vector<ScreenObject> SelectedObjects() const;
+  Rect ObjectRect(ScreenObject object);
 
   // The front-most object of the current page under a client point, or an
-  // index of -1.
-  ObjectRef HitTest(Point point);
+  // index of -1: the highest layer first, the kind order within a layer.
+  ScreenObject HitTest(Point point);
 
   // Place-Object: a new object of the kind with its defaults, in front of
   // the page's others, near the top left of the visible part of the page.
-  void Place(ObjectKind kind);
-  void OnPlaceTextBox() { Place(ObjectKind::TextBox); }
-  void OnPlaceImageBox() { Place(ObjectKind::ImageBox); }
-  void OnPlaceDataWindow() { Place(ObjectKind::DataWindow); }
-  void OnPlaceTextWindow() { Place(ObjectKind::TextWindow); }
-  void OnPlaceInputWindow() { Place(ObjectKind::InputWindow); }
-  void OnPlaceLevelGauge() { Place(ObjectKind::LevelGauge); }
-  void OnPlaceDialGauge() { Place(ObjectKind::DialGauge); }
-  void OnPlaceMeterGauge() { Place(ObjectKind::MeterGauge); }
-  void OnPlaceVerticalGauge() { Place(ObjectKind::VerticalGauge); }
-  void OnPlaceHorizontalGauge() { Place(ObjectKind::HorizontalGauge); }
-  void OnPlaceDualHandGauge() { Place(ObjectKind::DualHandGauge); }
-  void OnPlaceWindVane() { Place(ObjectKind::WindVane); }
-  void OnPlacePivotTracker() { Place(ObjectKind::PivotTracker); }
-  void OnPlaceSignalLamp() { Place(ObjectKind::SignalLamp); }
-  void OnPlaceEventCounter() { Place(ObjectKind::EventCounter); }
-  void OnPlaceEventTimer() { Place(ObjectKind::EventTimer); }
-  void OnPlacePushButton() { Place(ObjectKind::PushButton); }
-  void OnPlaceButtonArray() { Place(ObjectKind::ButtonArray); }
-  void OnPlaceRockerSwitch() { Place(ObjectKind::RockerSwitch); }
-  void OnPlaceSliderControl() { Place(ObjectKind::SliderControl); }
-  void OnPlacePIController() { Place(ObjectKind::PIController); }
-  void OnPlaceChartRecorder() { Place(ObjectKind::ChartRecorder); }
+  void Place(ScreenObjectKind kind);
+  void OnPlaceTextBox() { Place(ScreenObjectKind::TextBox); }
+  void OnPlaceImageBox() { Place(ScreenObjectKind::ImageBox); }
+  void OnPlaceDataWindow() { Place(ScreenObjectKind::DataWindow); }
+  void OnPlaceTextWindow() { Place(ScreenObjectKind::TextWindow); }
+  void OnPlaceInputWindow() { Place(ScreenObjectKind::InputWindow); }
+  void OnPlaceLevelGauge() { Place(ScreenObjectKind::LevelGauge); }
+  void OnPlaceDialGauge() { Place(ScreenObjectKind::DialGauge); }
+  void OnPlaceMeterGauge() { Place(ScreenObjectKind::MeterGauge); }
+  void OnPlaceVerticalGauge() { Place(ScreenObjectKind::VerticalGauge); }
+  void OnPlaceHorizontalGauge() { Place(ScreenObjectKind::HorizontalGauge); }
+  void OnPlaceDualHandGauge() { Place(ScreenObjectKind::DualHandGauge); }
+  void OnPlaceWindVane() { Place(ScreenObjectKind::WindVane); }
+  void OnPlacePivotTracker() { Place(ScreenObjectKind::PivotTracker); }
+  void OnPlaceSignalLamp() { Place(ScreenObjectKind::SignalLamp); }
+  void OnPlaceEventCounter() { Place(ScreenObjectKind::EventCounter); }
+  void OnPlaceEventTimer() { Place(ScreenObjectKind::EventTimer); }
+  void OnPlacePushButton() { Place(ScreenObjectKind::PushButton); }
+  void OnPlaceButtonArray() { Place(ScreenObjectKind::ButtonArray); }
+  void OnPlaceRockerSwitch() { Place(ScreenObjectKind::RockerSwitch); }
+  void OnPlaceSliderControl() { Place(ScreenObjectKind::SliderControl); }
+  void OnPlacePIController() { Place(ScreenObjectKind::PIController); }
+  void OnPlaceChartRecorder() { Place(ScreenObjectKind::ChartRecorder); }
 
   // Edit menu. Cut and Copy refuse, with a message, a selection that holds
   // more objects of one kind than the kind's clipboard.
@@ -118,15 +107,17 @@ public:
 private:
   // A loaded project may name a page it does not have.
   void EnsureCurrentPage();
-  template <ObjectKind K>
+  // The page is drawn anew as a whole.
+  void RedrawAll();
+  template <ScreenObjectKind K>
   void PlaceKind();
-  template <ObjectKind K>
+  template <ScreenObjectKind K>
   void RemoveObject(int index);
   // Removes every object for which drop(record) is true.
   template <class Drop>
   void RemoveObjects(Drop drop);
   void RemoveObjectsOfPage(int page);
-  template <ObjectKind K>
+  template <ScreenObjectKind K>
   void PasteKind(int slot);
   bool CopySelection();
   void DeleteSelection();
@@ -136,8 +127,9 @@ private:
 
   CKorvixDoc& m_doc;
   ViewState& m_view;
+  PageView& m_page;
+  ViewWindow& m_window;
   MessageSink& m_messages;
-  EditorWindow& m_window;
   ChartMemoryHook& m_chartmemories;
   std::array<int, kObjectKindCount> m_clipcount{};
   Point m_dragorigin;

@@ -20,7 +20,7 @@ constexpr const char* kPlotFileExtension = ".txt";
 
 }  // namespace
 
-template <ObjectKind K>
+template <ScreenObjectKind K>
 void CPageEditor::PlaceKind() {
   using Traits = KindTraits<K>;
   auto& list = ListOf<K>(m_doc);
@@ -31,7 +31,7 @@ void CPageEditor::PlaceKind() {
   EnsureCurrentPage();
   StackingCheck check(m_doc);
   PageRecord& page = m_doc.m_pages[m_doc.m_curpage];
-  const bool chart = K == ObjectKind::ChartRecorder;
+  const bool chart = K == ScreenObjectKind::ChartRecorder;
 
   RecordOf<K> record;
   record.stacknum = page.objectcount;
@@ -39,12 +39,12 @@ void CPageEditor::PlaceKind() {
   record.y = m_view.m_scrolly / m_view.m_fontfactor + (chart ? kChartPlaceOffsetY : kPlaceOffsetY);
   record.page = m_doc.m_curpage;
   if constexpr (!Traits::kLabelPrefix.empty()) record.idlabel = MakeUniqueIdLabel(m_doc, Traits::kLabelPrefix);
-  if constexpr (K == ObjectKind::TextBox) record.bgcolor = page.bgcolor;
-  if constexpr (K == ObjectKind::ImageBox) {
+  if constexpr (K == ScreenObjectKind::TextBox) record.bgcolor = page.bgcolor;
+  if constexpr (K == ScreenObjectKind::ImageBox) {
     record.width = kImageBoxWidth * m_view.m_fontfactor;
     record.height = kImageBoxHeight * m_view.m_fontfactor;
   }
-  if constexpr (K == ObjectKind::ChartRecorder) record.plotfile = record.idlabel + kPlotFileExtension;
+  if constexpr (K == ScreenObjectKind::ChartRecorder) record.plotfile = record.idlabel + kPlotFileExtension;
 
   for (int i = 0; i < list.Count();) {
     if (list[i].x == record.x && list[i].y == record.y) {
@@ -60,10 +60,10 @@ void CPageEditor::PlaceKind() {
   ++page.objectcount;
   m_doc.SetModifiedFlag();
   m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of<K>(index), false);
-  DeselectAll();
+  m_page.DeselectAll();
 }
 
-void CPageEditor::Place(ObjectKind kind) {
+void CPageEditor::Place(ScreenObjectKind kind) {
   VisitKind(kind, [&](auto tag) { PlaceKind<decltype(tag)::value>(); });
 }
 

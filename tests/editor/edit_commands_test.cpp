@@ -8,9 +8,9 @@ using EditCommandsTest = EditorTest;
 TEST_F(EditCommandsTest, DeleteHandsOverEveryColumnAndRenumbersTheOthers) {
   doc.m_logfieldcount = 7;
   doc.m_logcoltime = 6;
-  const ObjectRef dw = PlaceOne(ObjectKind::DataWindow);
-  const ObjectRef pivot = PlaceOne(ObjectKind::PivotTracker);
-  const ObjectRef lamp = PlaceOne(ObjectKind::SignalLamp);
+  const ScreenObject dw = PlaceOne(ScreenObjectKind::DataWindow);
+  const ScreenObject pivot = PlaceOne(ScreenObjectKind::PivotTracker);
+  const ScreenObject lamp = PlaceOne(ScreenObjectKind::SignalLamp);
   VariableRecord variable;
   variable.logcolumn = 5;
   doc.m_variables.Add(variable);
@@ -34,16 +34,16 @@ TEST_F(EditCommandsTest, DeleteHandsOverEveryColumnAndRenumbersTheOthers) {
   EXPECT_EQ(doc.m_logfieldcount, 3);
   EXPECT_EQ(doc.m_datawindows.Count(), 0);
   EXPECT_EQ(doc.m_pivottrackers.Count(), 0);
-  EXPECT_EQ(editor.m_numselected, 0);
+  EXPECT_EQ(page.m_numselected, 0);
 }
 
 TEST_F(EditCommandsTest, DeleteClosesTheStackingGapOfItsPageOnly) {
-  PlaceOne(ObjectKind::TextBox);
-  const ObjectRef middle = PlaceOne(ObjectKind::DialGauge);
-  PlaceOne(ObjectKind::PushButton);
+  PlaceOne(ScreenObjectKind::TextBox);
+  const ScreenObject middle = PlaceOne(ScreenObjectKind::DialGauge);
+  PlaceOne(ScreenObjectKind::PushButton);
   AddPage();
-  PlaceOne(ObjectKind::TextBox);
-  PlaceOne(ObjectKind::TextBox);
+  PlaceOne(ScreenObjectKind::TextBox);
+  PlaceOne(ScreenObjectKind::TextBox);
   editor.GoToPage(1);
   editor.SelectOnly(middle);
   editor.OnEditDelete();
@@ -55,8 +55,8 @@ TEST_F(EditCommandsTest, DeleteClosesTheStackingGapOfItsPageOnly) {
 }
 
 TEST_F(EditCommandsTest, DeletingAChartRecorderMovesTheLaterMemoriesDown) {
-  for (int i = 0; i < 4; ++i) PlaceOne(ObjectKind::ChartRecorder);
-  editor.SelectOnly({ObjectKind::ChartRecorder, 1});
+  for (int i = 0; i < 4; ++i) PlaceOne(ScreenObjectKind::ChartRecorder);
+  editor.SelectOnly({ScreenObjectKind::ChartRecorder, 1});
   editor.OnEditDelete();
   EXPECT_EQ(chartmemories.removals, (std::vector<std::pair<int, int>>{{1, 4}}));
   EXPECT_EQ(doc.m_chartrecorders[1].idlabel, "ChartRec3");
@@ -65,9 +65,9 @@ TEST_F(EditCommandsTest, DeletingAChartRecorderMovesTheLaterMemoriesDown) {
 // Cut and paste give back the very record that the project file stores.
 TEST_F(EditCommandsTest, CutAndPasteRoundTripOfEveryKind) {
   ForEachKind([&](auto tag) {
-    constexpr ObjectKind K = decltype(tag)::value;
+    constexpr ScreenObjectKind K = decltype(tag)::value;
     auto& list = ListOf<K>(doc);
-    const ObjectRef placed = PlaceOne(K);
+    const ScreenObject placed = PlaceOne(K);
     list[placed.index].x = 37;
     list[placed.index].y = 41;
     const std::string before = StoredBytes(doc, list[placed.index]);
@@ -79,7 +79,7 @@ TEST_F(EditCommandsTest, CutAndPasteRoundTripOfEveryKind) {
     ASSERT_EQ(list.Count(), 1) << KindIndex(K);
     EXPECT_EQ(StoredBytes(doc, list[0]), before) << KindIndex(K);
     EXPECT_EQ(list[0].selected, 1);
-    EXPECT_EQ(editor.m_numselected, 1);
+    EXPECT_EQ(page.m_numselected, 1);
     EXPECT_TRUE(StackingIsValid(doc));
     editor.OnEditDelete();
   });
@@ -87,25 +87,25 @@ TEST_F(EditCommandsTest, CutAndPasteRoundTripOfEveryKind) {
 }
 
 TEST_F(EditCommandsTest, PasteGoesInFrontOnTheCurrentPageKeepingItsOrder) {
-  const ObjectRef back = PlaceOne(ObjectKind::MeterGauge);
-  const ObjectRef front = PlaceOne(ObjectKind::TextBox);
+  const ScreenObject back = PlaceOne(ScreenObjectKind::MeterGauge);
+  const ScreenObject front = PlaceOne(ScreenObjectKind::TextBox);
   editor.SelectOnly(back);
   editor.ToggleSelected(front);
   editor.OnEditCopy();
   AddPage();
-  PlaceOne(ObjectKind::EventTimer);
+  PlaceOne(ScreenObjectKind::EventTimer);
   editor.OnEditPaste();
   EXPECT_EQ(doc.m_metergauges[1].page, 2);
   EXPECT_EQ(doc.m_metergauges[1].stacknum, 1);
   EXPECT_EQ(doc.m_textboxes[1].page, 2);
   EXPECT_EQ(doc.m_textboxes[1].stacknum, 2);
   EXPECT_EQ(doc.m_pages[2].objectcount, 3);
-  EXPECT_EQ(editor.m_numselected, 2);
+  EXPECT_EQ(page.m_numselected, 2);
 }
 
 // A copy is another object: it takes a free label and no data-log column.
 TEST_F(EditCommandsTest, ACopyGetsItsOwnLabelAndNoColumn) {
-  const ObjectRef dw = PlaceOne(ObjectKind::DataWindow);
+  const ScreenObject dw = PlaceOne(ScreenObjectKind::DataWindow);
   doc.m_datawindows[0].logcolumn = 0;
   editor.SelectOnly(dw);
   editor.OnEditCopy();
@@ -117,10 +117,10 @@ TEST_F(EditCommandsTest, ACopyGetsItsOwnLabelAndNoColumn) {
 }
 
 TEST_F(EditCommandsTest, APasteThatWouldPassALimitIsRefusedWhole) {
-  const ObjectRef box = PlaceOne(ObjectKind::TextBox);
-  for (int i = 0; i < kMaxChartRecorders - 1; ++i) PlaceOne(ObjectKind::ChartRecorder);
-  editor.SelectOnly({ObjectKind::ChartRecorder, 0});
-  editor.ToggleSelected({ObjectKind::ChartRecorder, 1});
+  const ScreenObject box = PlaceOne(ScreenObjectKind::TextBox);
+  for (int i = 0; i < kMaxChartRecorders - 1; ++i) PlaceOne(ScreenObjectKind::ChartRecorder);
+  editor.SelectOnly({ScreenObjectKind::ChartRecorder, 0});
+  editor.ToggleSelected({ScreenObjectKind::ChartRecorder, 1});
   editor.ToggleSelected(box);
   editor.OnEditCopy();
   doc.SetModifiedFlag(false);
@@ -134,8 +134,8 @@ TEST_F(EditCommandsTest, APasteThatWouldPassALimitIsRefusedWhole) {
 }
 
 TEST_F(EditCommandsTest, ChartRecordersCarryTheirSamplesThroughTheClipboard) {
-  PlaceOne(ObjectKind::ChartRecorder);
-  const ObjectRef second = PlaceOne(ObjectKind::ChartRecorder);
+  PlaceOne(ScreenObjectKind::ChartRecorder);
+  const ScreenObject second = PlaceOne(ScreenObjectKind::ChartRecorder);
   editor.SelectOnly(second);
   editor.OnEditCopy();
   EXPECT_EQ(chartmemories.transfers, (std::vector<std::pair<int, int>>{{1, 10}}));
@@ -144,8 +144,8 @@ TEST_F(EditCommandsTest, ChartRecordersCarryTheirSamplesThroughTheClipboard) {
 }
 
 TEST_F(EditCommandsTest, ASelectionTooBigForTheClipboardIsNotCut) {
-  for (int i = 0; i <= kClipboardSlots; ++i) PlaceOne(ObjectKind::PushButton);
-  for (int i = 0; i <= kClipboardSlots; ++i) editor.ToggleSelected({ObjectKind::PushButton, i});
+  for (int i = 0; i <= kClipboardSlots; ++i) PlaceOne(ScreenObjectKind::PushButton);
+  for (int i = 0; i <= kClipboardSlots; ++i) editor.ToggleSelected({ScreenObjectKind::PushButton, i});
   editor.OnEditCut();
   EXPECT_EQ(doc.m_pushbuttons.Count(), kClipboardSlots + 1);
   ASSERT_EQ(messages.shown.size(), 1u);
@@ -154,10 +154,10 @@ TEST_F(EditCommandsTest, ASelectionTooBigForTheClipboardIsNotCut) {
 }
 
 TEST_F(EditCommandsTest, BringToFrontAndSendToBackKeepTheOthersInOrder) {
-  const ObjectRef a = PlaceOne(ObjectKind::TextBox);
-  const ObjectRef b = PlaceOne(ObjectKind::DialGauge);
-  const ObjectRef c = PlaceOne(ObjectKind::TextBox);
-  const ObjectRef d = PlaceOne(ObjectKind::SignalLamp);
+  const ScreenObject a = PlaceOne(ScreenObjectKind::TextBox);
+  const ScreenObject b = PlaceOne(ScreenObjectKind::DialGauge);
+  const ScreenObject c = PlaceOne(ScreenObjectKind::TextBox);
+  const ScreenObject d = PlaceOne(ScreenObjectKind::SignalLamp);
   editor.SelectOnly(a);
   editor.ToggleSelected(b);
   editor.OnEditBringToFront();
@@ -173,7 +173,7 @@ TEST_F(EditCommandsTest, BringToFrontAndSendToBackKeepTheOthersInOrder) {
 }
 
 TEST_F(EditCommandsTest, ArrowKeysNudgeByStepsOfTheGridUnlessLocked) {
-  const ObjectRef box = PlaceOne(ObjectKind::TextBox);
+  const ScreenObject box = PlaceOne(ScreenObjectKind::TextBox);
   editor.SelectOnly(box);
   editor.Nudge(1, -2);
   EXPECT_EQ(doc.m_textboxes[0].x, 105);
@@ -190,8 +190,8 @@ TEST_F(EditCommandsTest, ArrowKeysNudgeByStepsOfTheGridUnlessLocked) {
 
 TEST_F(EditCommandsTest, TheGroupMoveStoresTheGridOffsetAtTheRelease) {
   view.SetFontFactor(2);
-  const ObjectRef a = PlaceOne(ObjectKind::TextBox);
-  const ObjectRef b = PlaceOne(ObjectKind::PushButton);
+  const ScreenObject a = PlaceOne(ScreenObjectKind::TextBox);
+  const ScreenObject b = PlaceOne(ScreenObjectKind::PushButton);
   editor.SelectOnly(a);
   editor.ToggleSelected(b);
   editor.BeginGroupDrag({203, 164});  // snaps to (200, 160)
@@ -210,7 +210,7 @@ TEST_F(EditCommandsTest, TheGroupMoveStoresTheGridOffsetAtTheRelease) {
 }
 
 TEST_F(EditCommandsTest, AReleaseWithoutAMoveMovesNothing) {
-  const ObjectRef a = PlaceOne(ObjectKind::TextBox);
+  const ScreenObject a = PlaceOne(ScreenObjectKind::TextBox);
   editor.SelectOnly(a);
   doc.SetModifiedFlag(false);
   editor.BeginGroupDrag({10, 10});

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,16 +16,18 @@
 
 namespace korvix {
 
-struct FakeEditorWindow final : EditorWindow {
+struct FakeViewWindow final : ViewWindow {
   struct Invalidation {
     Rect rect;
     bool erase;
   };
   std::vector<Invalidation> invalidated;
-  int redrawall = 0;
+  Cursor cursor = Cursor::Arrow;
 
+  Rect ClientRect() const override { return {0, 0, 1000, 700}; }
   void InvalidateRect(const Rect& rect, bool erase) override { invalidated.push_back({rect, erase}); }
-  void RedrawAll() override { ++redrawall; }
+  void SetCursor(Cursor shown) override { cursor = shown; }
+  void SetScrollExtent(Size) override {}
 };
 
 struct FakeChartMemories final : ChartMemoryHook {
@@ -48,13 +51,14 @@ protected:
   CKorvixDoc doc;
   ViewState view;
   RecordingMessageSink messages;
-  FakeEditorWindow window;
+  FakeViewWindow window;
   FakeChartMemories chartmemories;
-  CPageEditor editor{doc, view, messages, window, chartmemories};
+  PageView page{doc, view, window, [](const std::string&) { return std::optional<Bitmap>(); }};
+  CPageEditor editor{doc, view, page, window, messages, chartmemories};
 
   void TearDown() override { EXPECT_TRUE(StackingIsValid(doc)); }
 
-  ObjectRef PlaceOne(ObjectKind kind) {
+  ScreenObject PlaceOne(ScreenObjectKind kind) {
     editor.Place(kind);
     int count = 0;
     VisitKind(kind, [&](auto tag) { count = ListOf<decltype(tag)::value>(doc).Count(); });

@@ -9,7 +9,7 @@ TEST_F(PageCommandsTest, AddGoesToTheNewLastPage) {
   AddPage();
   EXPECT_EQ(doc.m_pages.Count(), 2);
   EXPECT_EQ(doc.m_curpage, 2);
-  EXPECT_EQ(window.redrawall, 1);
+  EXPECT_EQ(page.m_redrawall, 1);
   EXPECT_TRUE(doc.IsModified());
 }
 
@@ -33,32 +33,32 @@ TEST_F(PageCommandsTest, NavigationStopsAtTheEndsAndRedrawsEverything) {
                         {&CPageEditor::OnPageNext, 2},     {&CPageEditor::OnPageLast, 3},
                         {&CPageEditor::OnPageNext, 3},     {&CPageEditor::OnPagePrevious, 2}};
   for (const Step& step : steps) {
-    const int before = window.redrawall;
+    page.m_redrawall = 0;
     const int from = doc.m_curpage;
     (editor.*step.command)();
     EXPECT_EQ(doc.m_curpage, step.page);
-    EXPECT_EQ(window.redrawall, before + (from != step.page ? 1 : 0));
+    EXPECT_EQ(page.m_redrawall, from != step.page ? 1 : 0);
   }
 }
 
 TEST_F(PageCommandsTest, LeavingAPageEndsItsSelection) {
-  editor.SelectOnly(PlaceOne(ObjectKind::TextBox));
+  editor.SelectOnly(PlaceOne(ScreenObjectKind::TextBox));
   AddPage();
   editor.OnEditDelete();
   EXPECT_EQ(doc.m_textboxes.Count(), 1);
-  EXPECT_EQ(editor.m_numselected, 0);
+  EXPECT_EQ(page.m_numselected, 0);
 }
 
 TEST_F(PageCommandsTest, DeleteTakesItsObjectsWithItAndRenumbersLaterPages) {
-  PlaceOne(ObjectKind::TextBox);
+  PlaceOne(ScreenObjectKind::TextBox);
   AddPage();
-  const ObjectRef level = PlaceOne(ObjectKind::LevelGauge);
+  const ScreenObject level = PlaceOne(ScreenObjectKind::LevelGauge);
   doc.m_levelgauges[level.index].logcolumn = 0;
   doc.m_logcoldate = 1;
   doc.m_logfieldcount = 2;
-  PlaceOne(ObjectKind::ChartRecorder);
+  PlaceOne(ScreenObjectKind::ChartRecorder);
   AddPage();
-  PlaceOne(ObjectKind::DialGauge);
+  PlaceOne(ScreenObjectKind::DialGauge);
   editor.GoToPage(2);
   editor.OnPageDelete();
   EXPECT_EQ(doc.m_pages.Count(), 2);
@@ -74,7 +74,7 @@ TEST_F(PageCommandsTest, DeleteTakesItsObjectsWithItAndRenumbersLaterPages) {
 
 TEST_F(PageCommandsTest, DeletingTheLastPageLeavesOneEmptyPage) {
   doc.m_pages[1].bgcolor = Rgb(9, 9, 9);
-  PlaceOne(ObjectKind::TextBox);
+  PlaceOne(ScreenObjectKind::TextBox);
   editor.OnPageDelete();
   ASSERT_EQ(doc.m_pages.Count(), 1);
   EXPECT_EQ(doc.m_curpage, 1);
@@ -84,12 +84,12 @@ TEST_F(PageCommandsTest, DeletingTheLastPageLeavesOneEmptyPage) {
 }
 
 TEST_F(PageCommandsTest, MoveCarriesThePagesObjects) {
-  PlaceOne(ObjectKind::TextBox);  // page 1
+  PlaceOne(ScreenObjectKind::TextBox);  // page 1
   AddPage();
   doc.m_pages[2].bgcolor = Rgb(2, 2, 2);
-  PlaceOne(ObjectKind::PushButton);  // page 2
+  PlaceOne(ScreenObjectKind::PushButton);  // page 2
   AddPage();
-  PlaceOne(ObjectKind::SignalLamp);  // page 3
+  PlaceOne(ScreenObjectKind::SignalLamp);  // page 3
   editor.GoToPage(1);
   editor.MovePage(3);
   EXPECT_EQ(doc.m_curpage, 3);
@@ -108,7 +108,7 @@ TEST_F(PageCommandsTest, BackgroundColourAndBitmap) {
   editor.SetPageBackground(Rgb(0, 128, 0), "plant.bmp");
   EXPECT_EQ(doc.m_pages[1].bgcolor, Rgb(0, 128, 0));
   EXPECT_EQ(doc.m_pages[1].bgbitmapfile, "plant.bmp");
-  EXPECT_EQ(window.redrawall, 1);
+  EXPECT_EQ(page.m_redrawall, 1);
   EXPECT_TRUE(doc.IsModified());
 }
 

@@ -52,21 +52,21 @@ TEST_F(PlaceTest, TakesThePagesObjectCountAsItsStackingNumber) {
   EXPECT_EQ(doc.m_dialgauges[0].stacknum, 1);
   EXPECT_EQ(doc.m_chartrecorders[0].stacknum, 2);
   EXPECT_EQ(doc.m_pages[1].objectcount, 3);
-  const Rect dial = editor.ObjectRect({ObjectKind::DialGauge, 0});
-  const ObjectRef front = editor.HitTest({dial.left + 1, dial.top + 1});
-  EXPECT_EQ(front.kind, ObjectKind::ChartRecorder);
+  const Rect dial = editor.ObjectRect({ScreenObjectKind::DialGauge, 0});
+  const ScreenObject front = editor.HitTest({dial.left + 1, dial.top + 1});
+  EXPECT_EQ(front.kind, ScreenObjectKind::ChartRecorder);
 }
 
 TEST_F(PlaceTest, LeavesNothingSelectedMarksModifiedAndInvalidatesWithoutErasing) {
-  const ObjectRef first = PlaceOne(ObjectKind::SignalLamp);
+  const ScreenObject first = PlaceOne(ScreenObjectKind::SignalLamp);
   editor.SelectOnly(first);
   window.invalidated.clear();
   editor.OnPlaceSignalLamp();
-  EXPECT_EQ(editor.m_numselected, 0);
+  EXPECT_EQ(page.m_numselected, 0);
   EXPECT_EQ(doc.m_signallamps[0].selected, 0);
   EXPECT_TRUE(doc.IsModified());
   ASSERT_FALSE(window.invalidated.empty());
-  EXPECT_EQ(window.invalidated.front().rect, editor.ObjectRect({ObjectKind::SignalLamp, 1}));
+  EXPECT_EQ(window.invalidated.front().rect, editor.ObjectRect({ScreenObjectKind::SignalLamp, 1}));
   EXPECT_FALSE(window.invalidated.front().erase);
 }
 
@@ -103,7 +103,7 @@ TEST_F(PlaceTest, PageAndZoomDependentDefaults) {
 
 // A removed object's fields never reach the next one placed in its slot.
 TEST_F(PlaceTest, ANewObjectStartsFromAFreshRecord) {
-  const ObjectRef first = PlaceOne(ObjectKind::DataWindow);
+  const ScreenObject first = PlaceOne(ScreenObjectKind::DataWindow);
   doc.m_datawindows[0].prefix = "PUMP";
   doc.m_datawindows[0].pollcommand = "A1";
   doc.m_datawindows.Spare(0).prefix = "STALE";
@@ -118,13 +118,13 @@ TEST_F(PlaceTest, ANewObjectStartsFromAFreshRecord) {
 
 TEST_F(PlaceTest, AtTheLimitOnlyTheMessage) {
   struct Case {
-    ObjectKind kind;
+    ScreenObjectKind kind;
     const char* message;
   };
   const Case cases[] = {
-      {ObjectKind::DataWindow, "Korvix can not contain more than 2000 Data Windows."},
-      {ObjectKind::PIController, "Korvix can not contain more than 100 PI-Controllers."},
-      {ObjectKind::ChartRecorder, "Korvix can not contain more than 10 Chart Recorders."},
+      {ScreenObjectKind::DataWindow, "Korvix can not contain more than 2000 Data Windows."},
+      {ScreenObjectKind::PIController, "Korvix can not contain more than 100 PI-Controllers."},
+      {ScreenObjectKind::ChartRecorder, "Korvix can not contain more than 10 Chart Recorders."},
   };
   for (const Case& c : cases) {
     messages.shown.clear();
@@ -164,7 +164,7 @@ TEST_F(PlaceTest, AShownPopupClosesBeforeTheLimitMessage) {
 TEST_F(PlaceTest, EveryKindGoesOnTheCurrentPageUnselected) {
   AddPage();
   ForEachKind([&](auto tag) {
-    const ObjectRef placed = PlaceOne(tag.value);
+    const ScreenObject placed = PlaceOne(tag.value);
     EXPECT_EQ(ListOf<decltype(tag)::value>(doc)[placed.index].selected, 0);
     EXPECT_EQ(ListOf<decltype(tag)::value>(doc)[placed.index].page, 2);
   });

@@ -10,7 +10,7 @@ namespace {
 class StackingPropertyTest : public EditorTest, public ::testing::WithParamInterface<unsigned> {
 protected:
   void SelectSome(std::mt19937& random) {
-    editor.DeselectAll();
+    page.DeselectAll();
     std::bernoulli_distribution pick(0.3);
     ForEachObject(doc, [&](auto tag, int index, auto& record) {
       if (record.page == doc.m_curpage && pick(random)) editor.ToggleSelected({tag.value, index});
@@ -22,11 +22,11 @@ TEST_P(StackingPropertyTest, EverySequenceKeepsEachPageWithoutGapsOrRepeats) {
   std::mt19937 random(GetParam());
   std::uniform_int_distribution<int> kind(0, kObjectKindCount - 1);
   std::uniform_int_distribution<int> action(0, 11);
-  std::uniform_int_distribution<int> page(1, 4);
+  std::uniform_int_distribution<int> anypage(1, 4);
   for (int step = 0; step < 300; ++step) {
     const int a = action(random);
     switch (a) {
-      case 0: case 1: case 2: editor.Place(static_cast<ObjectKind>(kind(random))); break;
+      case 0: case 1: case 2: editor.Place(static_cast<ScreenObjectKind>(kind(random))); break;
       case 3: SelectSome(random); editor.OnEditDelete(); break;
       case 4: SelectSome(random); editor.OnEditCut(); break;
       case 5: SelectSome(random); editor.OnEditCopy(); break;
@@ -34,13 +34,13 @@ TEST_P(StackingPropertyTest, EverySequenceKeepsEachPageWithoutGapsOrRepeats) {
       case 7: SelectSome(random); editor.OnEditBringToFront(); break;
       case 8: SelectSome(random); editor.OnEditSendToBack(); break;
       case 9: if (doc.m_pages.Count() < 5) editor.OnPageAdd(); else editor.OnPageDelete(); break;
-      case 10: editor.MovePage(page(random)); break;
-      case 11: editor.GoToPage(page(random)); break;
+      case 10: editor.MovePage(anypage(random)); break;
+      case 11: editor.GoToPage(anypage(random)); break;
     }
     ASSERT_TRUE(StackingIsValid(doc)) << "step " << step << " action " << a;
     int selected = 0;
     ForEachObject(doc, [&](auto, int, const auto& record) { selected += record.selected; });
-    ASSERT_EQ(selected, editor.m_numselected) << "step " << step << " action " << a;
+    ASSERT_EQ(selected, page.m_numselected) << "step " << step << " action " << a;
   }
 }
 
