@@ -84,7 +84,8 @@ void DrawLevelGauge(DrawingContext& context, int index) {
     dc.FillRect({l.liquid.left, l.liquid.bottom - height, l.liquid.right, l.liquid.bottom},
                 static_cast<Colour>(record.barcolor));
   }
-  if (record.showminmax) {
+  // Both at 0 is how a new or just edited gauge says that it has seen none.
+  if (record.showminmax && (record.minseen != 0 || record.maxseen != 0)) {
     DrawSeenMark(dc, view, l, scale, record.minseen);
     DrawSeenMark(dc, view, l, scale, record.maxseen);
   }

@@ -192,6 +192,29 @@ TEST(GaugeDrawingEdgeTest, ZeroSpanScaleDrawsItsNeedleAtTheStart) {
   EXPECT_GT(needle.bottom, (rect.top + rect.bottom) / 2);
 }
 
+TEST(GaugeDrawingEdgeTest, LevelGaugeMarksTheExtremesItHasSeen) {
+  for (const int showminmax : {1, 0}) {
+    GaugeCanvas canvas(1);
+    const int index = detail::Place(canvas.m_doc.m_levelgauges, kX, kY);
+    LevelGaugeRecord& level = canvas.m_doc.m_levelgauges[index];
+    canvas.Draw([&](DrawingContext& c) { DrawLevelGauge(c, index); });
+    EXPECT_TRUE(IsEmpty(canvas.BoundsOf(kNeedleColour))) << "none seen yet";
+    level.showminmax = showminmax;
+    level.minseen = 20;
+    level.maxseen = 80;
+    canvas.Draw([&](DrawingContext& c) { DrawLevelGauge(c, index); });
+    const Rect marks = canvas.BoundsOf(kNeedleColour);
+    const Rect rect = canvas.m_geometry.ObjectRectLevelGauge(index);
+    if (!showminmax) {
+      EXPECT_TRUE(IsEmpty(marks));
+      continue;
+    }
+    // 80 lies far above 20: the marks span most of the tank's height.
+    EXPECT_GT(Height(marks), Height(rect) / 3);
+    EXPECT_TRUE(Inside(marks, rect));
+  }
+}
+
 TEST(GaugeDrawingEdgeTest, PivotTrackerLampChangeRedrawsToTheWholeDrawing) {
   GaugeCanvas canvas(2);
   const int index = detail::Place(canvas.m_doc.m_pivottrackers, kX, kY);
