@@ -29,7 +29,7 @@ Font GaugeFont(std::string_view face, const ViewState& view, int sizecode, int t
 }
 
 void DrawTextLine(DeviceContext& dc, std::string_view text, const Rect& rect, const Font& font, Colour colour,
-                     TextFormat alignment) {
+                  TextFormat alignment) {
   if (text.empty() || IsEmpty(rect)) return;
   SelectedFont selectedfont(dc, font);
   SelectedTextColour textcolour(dc, colour);

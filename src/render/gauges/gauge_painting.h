@@ -20,8 +20,8 @@ Font GaugeFont(std::string_view face, const ViewState& view, int sizecode, int t
 
 // One line of text, vertically centred in rect and aligned as asked,
 // transparent over what lies below.
-void DrawTextLine(DeviceContext& dc, std::string_view text, const Rect& rect, const Font& font,
-                     Colour colour, TextFormat alignment = TextFormat::Centre);
+void DrawTextLine(DeviceContext& dc, std::string_view text, const Rect& rect, const Font& font, Colour colour,
+                  TextFormat alignment = TextFormat::Centre);
 
 // A box of the text's size centred on a point.
 Rect TextBoxAt(DeviceContext& dc, std::string_view text, const Font& font, Point centre);
@@ -100,6 +100,10 @@ void DrawArcMarks(DeviceContext& dc, const ArcScale& scale);
 // labels[k] centred at labelradius beside major mark k.
 void DrawArcLabels(DeviceContext& dc, const ArcScale& scale, std::span<const std::string> labels,
                    double labelradius, const Font& font, Colour colour);
+// A band of `width` along the arc from fraction `from` to fraction `to`.
+void DrawArcBand(DeviceContext& dc, const ArcScale& scale, double bandradius, int width, double from, double to,
+                 Colour colour);
+
 // A linear scale: marks at right angles to the line from `zero` (fraction
 // 0) to `full` (fraction 1), reaching `majorlength` or `minorlength` towards
 // `side` (a unit step such as {1, 0}).
@@ -116,9 +120,5 @@ struct LineScale {
 };
 Point LinePoint(const LineScale& scale, double fraction);
 void DrawLineMarks(DeviceContext& dc, const LineScale& scale);
-
-// A band of `width` along the arc from fraction `from` to fraction `to`.
-void DrawArcBand(DeviceContext& dc, const ArcScale& scale, double bandradius, int width, double from, double to,
-                 Colour colour);
 
 }  // namespace korvix

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <span>
 
 #include "render/device_context.h"
@@ -10,8 +9,8 @@
 
 namespace korvix {
 
-// The compass-like faces of the Dual Hand Gauge and the Wind Vane: a raised
-// bezel around a face of one colour, with marks all the way round.
+// The face of the Dial Gauge, the Dual Hand Gauge and the Wind Vane: a
+// raised bezel around a disc of one colour, in the largest square that fits.
 struct RoundFace {
   Rect square;  // the bezel's
   Rect face;    // inside the bezel
@@ -23,6 +22,7 @@ RoundFace RoundFaceIn(const ViewState& view, const Rect& rect);
 // The drawing angle of a fraction of a full turn clockwise from the top.
 double TurnAngle(double fraction);
 
+// The bezel (unless `withframe` is false) and the disc inside it.
 void DrawRoundFace(DeviceContext& dc, const ViewState& view, const RoundFace& face, Colour colour, bool withframe);
 
 // Clips a partial redraw to areas; true when the bezel lies outside them
