@@ -73,8 +73,11 @@ void Paint(DeviceContext& dc, const ViewState& view, const VaneLayout& l, const 
            const std::optional<double>& bearing, bool withframe) {
   DrawRoundFace(dc, view, l.round, kDarkFace, withframe);
   DrawArcMarks(dc, l.scale);
-  if (record.showlabels && record.tickmarks > 0) {
-    const int stride = static_cast<int>(kPoints.size()) / std::min<int>(record.tickmarks, kPoints.size());
+  // Labels sit on the marks, so only the counts that fall on compass points
+  // get them.
+  const bool onpoints = record.tickmarks == 4 || record.tickmarks == 8 || record.tickmarks == 16;
+  if (record.showlabels && onpoints) {
+    const int stride = static_cast<int>(kPoints.size()) / record.tickmarks;
     for (int k = 0; k < static_cast<int>(kPoints.size()); k += stride) {
       const double at = static_cast<double>(k) / kPoints.size();
       const Point centre = Pixel(Polar(l.scale.centre, l.round.radius * 0.7, TurnAngle(at)));
