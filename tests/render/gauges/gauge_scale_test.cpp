@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "render/gauges/gauge_scale.h"
 
@@ -49,6 +50,14 @@ TEST(GaugeScaleTest, PositionsArePinnedToTheScaleEndsAndAZeroSpanNeverDivides) {
   EXPECT_DOUBLE_EQ(*ScalePosition(ScaleOf(record), "9"), 0.0);
 }
 
+ScaleGaugeRecord ScaleRecord(std::string start, std::string end, int base = kBaseDec) {
+  ScaleGaugeRecord record;
+  record.outputbase = base;
+  record.scalestart = std::move(start);
+  record.scaleend = std::move(end);
+  return record;
+}
+
 TEST(GaugeScaleTest, WarningZoneAndTickLabelsFollowTheScale) {
   DialGaugeRecord dial;
   EXPECT_DOUBLE_EQ(*WarningPosition(dial), 0.875);
@@ -58,15 +67,8 @@ TEST(GaugeScaleTest, WarningZoneAndTickLabelsFollowTheScale) {
   dial.warnlevel = "";
   EXPECT_FALSE(WarningPosition(dial));
 
-  ScaleGaugeRecord hex;
-  hex.outputbase = kBaseHex;
-  hex.scalestart = "0";
-  hex.scaleend = "FF";
-  EXPECT_EQ(TickLabel(hex, 1, 2), "FF");
-  ScaleGaugeRecord tenths;
-  tenths.scalestart = "0";
-  tenths.scaleend = "1.0";
-  EXPECT_EQ(TickLabel(tenths, 1, 4), "0.3");
+  EXPECT_EQ(TickLabel(ScaleRecord("0", "FF", kBaseHex), 1, 2), "FF");
+  EXPECT_EQ(TickLabel(ScaleRecord("0", "1.0"), 1, 4), "0.3");
 }
 
 TEST(GaugeScaleTest, DialsSweepFromLowerLeftToLowerRightAndMetersOverTheTop) {
