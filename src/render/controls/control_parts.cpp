@@ -56,9 +56,6 @@ void DrawGlyph(DeviceContext& dc, Glyph glyph, const Rect& rect, Colour colour) 
       dc.Polygon(points);
       break;
     }
-    case Glyph::Square:
-      dc.Rectangle({cx - h / 2 - 1, cy - h / 2 - 1, cx + h / 2 + 1, cy + h / 2 + 1});
-      break;
     case Glyph::Ring: {
       SelectedBrush hollow(dc, NullBrush());
       dc.Ellipse({cx - h / 2 - 1, cy - h / 2 - 1, cx + h / 2 + 2, cy + h / 2 + 2});

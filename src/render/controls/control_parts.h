@@ -26,7 +26,7 @@ Font ObjectFont(std::string_view face, int sizecode, const ViewState& view, int 
 void DrawLabel(DeviceContext& dc, std::string_view text, const Rect& rect, const Font& font, Colour colour,
                TextFormat format = TextFormat::Centre);
 
-enum class Glyph { Up, Down, Right, Square, Ring, Pause };
+enum class Glyph { Up, Down, Right, Ring, Pause };
 
 // A small symbol centred in rect, about two thirds of its smaller side.
 void DrawGlyph(DeviceContext& dc, Glyph glyph, const Rect& rect, Colour colour);
