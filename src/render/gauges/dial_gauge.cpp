@@ -94,6 +94,10 @@ void PaintFace(DeviceContext& dc, const ViewState& view, const DialLayout& l, co
 void DrawDialGauge(DrawingContext& context, int index) {
   DialGaugeRecord& record = context.doc.m_dialgauges[index];
   const Rect rect = context.geometry.ObjectRectDialGauge(index);
+  if (IsEmpty(rect)) {
+    record.uneditedtext = record.valuetext;
+    return;
+  }
   SavedState saved(context.dc);
   const DialLayout layout = Layout(context.dc, context.view, rect, record);
   const GaugeScale scale = ScaleOf(record);

@@ -106,6 +106,10 @@ void Paint(DeviceContext& dc, const ViewState& view, const DualHandLayout& l, co
 void DrawDualHandGauge(DrawingContext& context, int index) {
   DualHandGaugeRecord& record = context.doc.m_dualhandgauges[index];
   const Rect rect = context.geometry.ObjectRectDualHandGauge(index);
+  if (IsEmpty(rect)) {
+    record.uneditedtext = record.valuetext;
+    return;
+  }
   SavedState saved(context.dc);
   const DualHandLayout layout = Layout(context.dc, context.view, rect, record);
   const std::optional<HandBearings> hands = DualHandBearings(record, record.valuetext);

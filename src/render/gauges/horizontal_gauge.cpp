@@ -94,6 +94,10 @@ void Paint(DeviceContext& dc, const ViewState& view, const Rect& rect, const Hor
 void DrawHorizontalGauge(DrawingContext& context, int index) {
   HorizontalGaugeRecord& record = context.doc.m_horzgauges[index];
   const Rect rect = context.geometry.ObjectRectHorizontalGauge(index);
+  if (IsEmpty(rect)) {
+    record.uneditedtext = record.valuetext;
+    return;
+  }
   SavedState saved(context.dc);
   const HorizontalLayout layout = Layout(context.dc, context.view, rect, record);
   const std::optional<double> at = ScalePosition(ScaleOf(record), record.valuetext);

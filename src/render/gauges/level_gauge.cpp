@@ -74,6 +74,7 @@ void DrawLevelGauge(DrawingContext& context, int index) {
   const ViewState& view = context.view;
   const LevelGaugeRecord& record = context.doc.m_levelgauges[index];
   const Rect rect = context.geometry.ObjectRectLevelGauge(index);
+  if (IsEmpty(rect)) return;
   SavedState saved(dc);
   const LevelLayout l = Layout(dc, view, rect, record);
   const GaugeScale scale = ScaleOf(record);

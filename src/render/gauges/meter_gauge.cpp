@@ -91,6 +91,10 @@ void Paint(DeviceContext& dc, const ViewState& view, const Rect& rect, const Met
 void DrawMeterGauge(DrawingContext& context, int index) {
   MeterGaugeRecord& record = context.doc.m_metergauges[index];
   const Rect rect = context.geometry.ObjectRectMeterGauge(index);
+  if (IsEmpty(rect)) {
+    record.uneditedtext = record.valuetext;
+    return;
+  }
   SavedState saved(context.dc);
   const MeterLayout layout = Layout(context.dc, context.view, rect, record);
   const GaugeScale scale = ScaleOf(record);

@@ -138,6 +138,12 @@ void DrawPivotTracker(DrawingContext& context, int index, PivotTrackerStates& st
   const PivotTrackerRecord& record = context.doc.m_pivottrackers[index];
   PivotTrackerState& state = states[index];
   const Rect rect = context.geometry.ObjectRectPivotTracker(index);
+  if (IsEmpty(rect)) {
+    state.drawnvalue = state.valuetext;
+    state.drawnlamps = state.lamps;
+    invalidrgn = Region();
+    return;
+  }
   SavedState saved(context.dc);
   const TrackerLayout layout = Layout(context.dc, context.view, rect, record);
   const std::optional<double> bearing = PivotArmBearing(state.valuetext);

@@ -93,6 +93,10 @@ void Paint(DeviceContext& dc, const ViewState& view, const Rect& rect, const Ver
 void DrawVerticalGauge(DrawingContext& context, int index) {
   VerticalGaugeRecord& record = context.doc.m_vertgauges[index];
   const Rect rect = context.geometry.ObjectRectVerticalGauge(index);
+  if (IsEmpty(rect)) {
+    record.uneditedtext = record.valuetext;
+    return;
+  }
   SavedState saved(context.dc);
   const VerticalLayout layout = Layout(context.dc, context.view, rect, record);
   const std::optional<double> at = ScalePosition(ScaleOf(record), record.valuetext);

@@ -98,6 +98,10 @@ void Paint(DeviceContext& dc, const ViewState& view, const VaneLayout& l, const 
 void DrawWindVane(DrawingContext& context, int index) {
   WindVaneRecord& record = context.doc.m_windvanes[index];
   const Rect rect = context.geometry.ObjectRectWindVane(index);
+  if (IsEmpty(rect)) {
+    record.uneditedtext = record.valuetext;
+    return;
+  }
   SavedState saved(context.dc);
   const VaneLayout layout = Layout(context.dc, context.view, rect, record);
   const std::optional<double> bearing = WindVaneBearing(record, record.valuetext);

@@ -135,6 +135,17 @@ TEST_P(PointerGaugeTest, PartialRedrawLeavesTheFrameAlone) {
   EXPECT_EQ(canvas.At(mark.x, mark.y), Rgb(255, 0, 255));
 }
 
+TEST_P(GaugeDrawingTest, ObjectSnappedToNothingPaintsNothing) {
+  GaugeCanvas canvas(Factor());
+  const GaugeKind kind = Kind();
+  const int index = kind.add(canvas, kX, kY);
+  kind.shrink(canvas, index);
+  kind.setvalue(canvas, index, kInside);
+  canvas.Draw([&](DrawingContext& c) { kind.draw(canvas, c, index); });
+  EXPECT_TRUE(IsEmpty(kind.rect(canvas, index)));
+  EXPECT_TRUE(IsEmpty(canvas.InkBounds()));
+}
+
 TEST_P(GaugeDrawingTest, EveryDrawingPutsTheDeviceContextBack) {
   const GaugeKind kind = Kind();
   GaugeCanvas canvas(Factor());

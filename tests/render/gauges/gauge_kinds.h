@@ -31,6 +31,8 @@ struct GaugeKind {
   std::function<void(GaugeCanvas&, int)> forget;
   std::function<void(GaugeCanvas&, DrawingContext&, int)> draw;
   std::function<Rect(GaugeCanvas&, int)> rect;
+  // Makes the object so small that its rectangle snaps to nothing.
+  std::function<void(GaugeCanvas&, int)> shrink;
 };
 
 namespace detail {
@@ -59,6 +61,10 @@ GaugeKind RecordKind(std::string name, Colour needle, bool round, bool pinned, b
   };
   kind.draw = [](GaugeCanvas&, DrawingContext& context, int i) { Draw(context, i); };
   kind.rect = [](GaugeCanvas& c, int i) { return (c.m_geometry.*RectOf)(i); };
+  kind.shrink = [](GaugeCanvas& c, int i) {
+    auto& record = (c.m_doc.*Member)[i];
+    record.widthfactor = record.heightfactor = 0.01;
+  };
   return kind;
 }
 
@@ -94,6 +100,9 @@ inline std::vector<GaugeKind> AllGaugeKinds() {
     DrawPivotTracker(context, i, c.m_trackers, c.m_invalidrgn);
   };
   tracker.rect = [](GaugeCanvas& c, int i) { return c.m_geometry.ObjectRectPivotTracker(i); };
+  tracker.shrink = [](GaugeCanvas& c, int i) {
+    c.m_doc.m_pivottrackers[i].widthfactor = c.m_doc.m_pivottrackers[i].heightfactor = 0.01;
+  };
   kinds.push_back(tracker);
   return kinds;
 }
