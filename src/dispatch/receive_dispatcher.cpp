@@ -54,14 +54,21 @@ bool ReceiveDispatcher::ModuleReset(const std::string& line) {
 }
 
 bool ReceiveDispatcher::Matches(const std::string& command, char address) {
+  if (command.find_first_of("{[") == std::string::npos) {
+    return !command.empty() && command.front() == address;
+  }
   const std::string expanded = m_values.ExpandLabelRefs(command);
   return !expanded.empty() && expanded.front() == address;
 }
 
 template <class List>
 void ReceiveDispatcher::OfferPolled(List& list, PolledKind kind, const std::string& line) {
-  for (int i = 0; i < list.Count(); ++i) {
-    if (!m_state.Polled(kind, i).awaiting || !Matches(list[i].pollcommand, line[0])) continue;
+  const int count = std::min(list.Count(), static_cast<int>(m_state.PolledList(kind).size()));
+  for (int i = 0; i < count; ++i) {
+    if (!m_state.PolledList(kind)[static_cast<size_t>(i)].awaiting ||
+        !Matches(list[i].pollcommand, line[0])) {
+      continue;
+    }
     PolledState& polled = m_state.Polled(kind, i);
     polled.awaiting = 0;
     polled.replystate = 0;

@@ -78,8 +78,9 @@ struct Operand {
 
 class ConditionParser {
 public:
-  ConditionParser(std::vector<std::string> tokens, LabelReader& reader, RandomSource& random)
-      : m_tokens(std::move(tokens)), m_reader(reader), m_random(random) {}
+  ConditionParser(const std::vector<std::string>& tokens, LabelReader& reader,
+                  RandomSource& random)
+      : m_tokens(tokens), m_reader(reader), m_random(random) {}
 
   bool Run() {
     const bool value = Or();
@@ -219,7 +220,7 @@ private:
                                                                 : 1);
   }
 
-  std::vector<std::string> m_tokens;
+  const std::vector<std::string>& m_tokens;
   LabelReader& m_reader;
   RandomSource& m_random;
   size_t m_pos = 0;
@@ -260,13 +261,22 @@ std::vector<std::string> Tokens(const std::string& expression) {
 
 }  // namespace
 
-bool EvaluateCondition(const std::string& expression, LabelReader& reader, RandomSource& random) {
+ParsedCondition ParseCondition(const std::string& expression) {
   std::string normalized = expression;
   NormalizeExpression(normalized);
-  if (ExpressionProblem(normalized)) return false;
-  std::vector<std::string> tokens = Tokens(normalized);
-  if (tokens.empty()) return false;
-  return ConditionParser(std::move(tokens), reader, random).Run();
+  ParsedCondition parsed;
+  if (ExpressionProblem(normalized)) return parsed;
+  parsed.tokens = Tokens(normalized);
+  parsed.valid = !parsed.tokens.empty();
+  return parsed;
+}
+
+bool EvaluateCondition(const ParsedCondition& parsed, LabelReader& reader, RandomSource& random) {
+  return parsed.valid && ConditionParser(parsed.tokens, reader, random).Run();
+}
+
+bool EvaluateCondition(const std::string& expression, LabelReader& reader, RandomSource& random) {
+  return EvaluateCondition(ParseCondition(expression), reader, random);
 }
 
 }  // namespace korvix

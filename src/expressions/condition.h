@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "expressions/label_reader.h"
 #include "expressions/math_formula.h"
@@ -15,5 +16,13 @@ namespace korvix {
 // numbers, any other pair as texts with the blanks at their ends ignored.
 // An expression that the entry check refuses, or an empty one, is false.
 bool EvaluateCondition(const std::string& expression, LabelReader& reader, RandomSource& random);
+
+// An expression taken apart once, to be evaluated again and again.
+struct ParsedCondition {
+  bool valid = false;
+  std::vector<std::string> tokens;
+};
+ParsedCondition ParseCondition(const std::string& expression);
+bool EvaluateCondition(const ParsedCondition& parsed, LabelReader& reader, RandomSource& random);
 
 }  // namespace korvix

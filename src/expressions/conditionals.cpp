@@ -11,11 +11,28 @@ ConditionalEngine::ConditionalEngine(CKorvixDoc& doc, LabelReader& reader, Scrip
     : m_doc(doc), m_reader(reader), m_scripts(scripts), m_random(random) {}
 
 void ConditionalEngine::RunConditionalsFor(std::string_view label) {
-  for (int i = 0; i < m_doc.m_conditionals.Count(); ++i) {
-    if (!ReferencesLabel(i, label)) continue;
+  if (!m_indexed || m_indexedcount != m_doc.m_conditionals.Count()) BuildIndex();
+  const auto found = m_bylabel.find(LabelKey(label));
+  if (found == m_bylabel.end()) return;
+  // A copy: a Script started here may lead to the index being rebuilt.
+  const std::vector<int> watching = found->second;
+  for (const int i : watching) {
+    if (i >= m_doc.m_conditionals.Count() || !ReferencesLabel(i, label)) continue;
     m_doc.m_conditionals[i].actionstarted = 1;
     Evaluate(i);
   }
+}
+
+void ConditionalEngine::BuildIndex() {
+  m_bylabel.clear();
+  for (int i = 0; i < m_doc.m_conditionals.Count(); ++i) {
+    for (const std::string& label : Cached(i).labels) {
+      std::vector<int>& watching = m_bylabel[LabelKey(label)];
+      if (watching.empty() || watching.back() != i) watching.push_back(i);
+    }
+  }
+  m_indexedcount = m_doc.m_conditionals.Count();
+  m_indexed = true;
 }
 
 void ConditionalEngine::PollConditionals(ConditionalSweep sweep) {
@@ -36,12 +53,13 @@ void ConditionalEngine::Evaluate(int index) {
     m_evaluating.resize(static_cast<size_t>(m_doc.m_conditionals.Count()), 0);
   }
   if (m_evaluating[static_cast<size_t>(index)]) return;
-  const int script = FindActionScript(m_doc.m_conditionals[index].idlabel);
+  const int script = FindActionScript(index);
   if (script < 0 || m_doc.m_scripts[script].isrunning) return;
 
   m_evaluating[static_cast<size_t>(index)] = 1;
   m_doc.m_conditionals[index].actionstarted = 0;
-  const bool holds = EvaluateCondition(m_doc.m_conditionals[index].expression, m_reader, m_random);
+  const ParsedCondition& parsed = Cached(index).parsed;
+  const bool holds = EvaluateCondition(parsed, m_reader, m_random);
   ConditionalRecord& conditional = m_doc.m_conditionals[index];
   if (holds && conditional.armed) {
     conditional.armed = 0;
@@ -53,7 +71,7 @@ void ConditionalEngine::Evaluate(int index) {
   m_evaluating[static_cast<size_t>(index)] = 0;
 }
 
-bool ConditionalEngine::ReferencesLabel(int index, std::string_view label) {
+ConditionalEngine::References& ConditionalEngine::Cached(int index) {
   if (m_references.size() < static_cast<size_t>(m_doc.m_conditionals.Count())) {
     m_references.resize(static_cast<size_t>(m_doc.m_conditionals.Count()));
   }
@@ -62,17 +80,28 @@ bool ConditionalEngine::ReferencesLabel(int index, std::string_view label) {
   if (refs.expression != expression) {
     refs.expression = expression;
     refs.labels = ReferencedLabels(expression);
+    refs.parsed = ParseCondition(expression);
   }
-  for (const std::string& named : refs.labels) {
+  return refs;
+}
+
+bool ConditionalEngine::ReferencesLabel(int index, std::string_view label) {
+  for (const std::string& named : Cached(index).labels) {
     if (LabelsEqual(named, label)) return true;
   }
   return false;
 }
 
-int ConditionalEngine::FindActionScript(const std::string& idlabel) const {
-  const std::string action = idlabel + kActionScriptMarker;
+int ConditionalEngine::FindActionScript(int index) {
+  const std::string action = m_doc.m_conditionals[index].idlabel + kActionScriptMarker;
+  References& refs = Cached(index);
+  if (refs.script >= 0 && refs.script < m_doc.m_scripts.Count() &&
+      LabelsEqual(m_doc.m_scripts[refs.script].idlabel, action)) {
+    return refs.script;
+  }
+  refs.script = -1;
   for (int i = 0; i < m_doc.m_scripts.Count(); ++i) {
-    if (LabelsEqual(m_doc.m_scripts[i].idlabel, action)) return i;
+    if (LabelsEqual(m_doc.m_scripts[i].idlabel, action)) return refs.script = i;
   }
   return -1;
 }

@@ -2,9 +2,11 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "document/korvix_doc.h"
+#include "expressions/condition.h"
 #include "expressions/label_reader.h"
 #include "expressions/math_formula.h"
 #include "expressions/script_starter.h"
@@ -31,22 +33,35 @@ public:
   void PollConditionals(ConditionalSweep sweep = ConditionalSweep::Pending);
   // Sets the pending flag of every Conditional whose expression holds the text.
   void MarkPendingContaining(std::string_view text);
+  // Which Conditionals name which label is kept until this is called or the
+  // number of Conditionals changes; call it whenever expressions may have
+  // been edited.
+  void DropIndex() { m_indexed = false; }
 
 private:
+  // What an expression names and how it reads, kept while its text stays.
   struct References {
-    std::string expression;  // what `labels` were read from
+    std::string expression;
     std::vector<std::string> labels;
+    ParsedCondition parsed;
+    int script = -1;  // where its action Script was last found
   };
 
   void Evaluate(int index);
   bool ReferencesLabel(int index, std::string_view label);
-  int FindActionScript(const std::string& idlabel) const;
+  References& Cached(int index);
+  int FindActionScript(int index);
+
+  void BuildIndex();
 
   CKorvixDoc& m_doc;
   LabelReader& m_reader;
   ScriptStarter& m_scripts;
   RandomSource& m_random;
   std::vector<References> m_references;
+  bool m_indexed = false;
+  int m_indexedcount = 0;
+  std::unordered_map<std::string, std::vector<int>> m_bylabel;  // label key: Conditionals
   // A Conditional whose evaluation is under way further up the call stack
   // (its Script delivered a value it watches) is not evaluated again inside
   // itself: it stays pending for the next pass, so no Conditional can

@@ -38,6 +38,16 @@ std::string ExpandLabelRefs(std::string_view text, LabelReader& reader, bool zer
   return out;
 }
 
+std::string LabelKey(std::string_view label) {
+  std::string key;
+  key.reserve(label.size());
+  for (const char c : label) {
+    if (c == ' ') continue;
+    key.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+  }
+  return key;
+}
+
 std::vector<std::string> ReferencedLabels(std::string_view text) {
   std::vector<std::string> labels;
   WalkReferences(

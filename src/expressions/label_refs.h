@@ -14,6 +14,9 @@ namespace korvix {
 // again, so a value that holds braces or brackets arrives unchanged.
 std::string ExpandLabelRefs(std::string_view text, LabelReader& reader, bool zeroIfEmpty = false);
 
+// A label as labels compare: every blank removed, ASCII letters upper case.
+std::string LabelKey(std::string_view label);
+
 // The labels written in curly braces, in order of appearance.
 std::vector<std::string> ReferencedLabels(std::string_view text);
 

@@ -34,6 +34,27 @@ ValueConversion ConversionOf(const Record& r) {
   return c;
 }
 
+// An Event Timer shows a delivered duration in its own time format.
+void StoreTimer(EventTimerRecord& timer, const std::string& value) {
+  if (IsSpecial(value)) {
+    timer.valuetext = value;
+    return;
+  }
+  const std::optional<std::string> clean = CleanNumericText(value, NumberFormat::Time);
+  if (!clean) {
+    timer.valuetext = kErrorText;
+    return;
+  }
+  NumberTexts numbers;
+  const int32_t ms = numbers.ParseMilliText(*clean);
+  if (numbers.m_overflow) {
+    timer.valuetext = kOverflowText;
+    return;
+  }
+  timer.elapsedms = ms;
+  timer.valuetext = FormatDuration(ms, timer.timeformat);
+}
+
 class DepthGuard {
 public:
   explicit DepthGuard(int& depth) : m_depth(++depth) {}
@@ -60,6 +81,8 @@ void LabelValues::DeliverLabelValue(const std::string& label, const std::string&
   }
   StoreByLabel(label, value);
   m_actions.SetButtonArrayAction(label, value);
+  // Outside a run the expressions may be edited at any time.
+  if (!m_runloop.IsRunning()) m_conditionals.DropIndex();
   m_conditionals.RunConditionalsFor(label);
 }
 
@@ -91,98 +114,86 @@ void LabelValues::DeliverTrigger(const std::string& untrimmed) {
 }
 
 template <class List>
-void LabelValues::StoreGauges(List& list, ObjectKind kind, const std::string& label,
-                              const std::string& value) {
-  for (int i = 0; i < list.Count(); ++i) {
+void LabelValues::StoreGauges(List& list, LabelledKind labelled, ObjectKind kind,
+                              const std::string& label, const std::string& value,
+                              const LabelHits& hits) {
+  ForEachWithLabel(list, labelled, label, hits, [&](int i) {
     auto& gauge = list[i];
-    if (!LabelsEqual(gauge.idlabel, label)) continue;
     gauge.valuetext = value;
     if constexpr (requires { gauge.multiplier; }) {
       m_refresher.Refresh(gauge.valuetext, ConversionOf(gauge));
-    } else if (!gauge.valuetext.empty() && !IsSpecial(gauge.valuetext)) {
+    } else {
       ValueConversion plain;
       plain.address = ModuleAddressOf(gauge.pollcommand);
       m_refresher.Refresh(gauge.valuetext, plain);
     }
     Invalidate(kind, i, gauge.page);
-    if constexpr (requires { gauge.outputlabel; }) {
-      if (!gauge.outputlabel.empty()) DeliverLabelValue(gauge.outputlabel, list[i].valuetext);
+    if (!gauge.outputlabel.empty()) {
+      const std::string output = gauge.outputlabel;
+      DeliverLabelValue(output, list[i].valuetext);
     }
-  }
+    return true;
+  });
 }
 
 void LabelValues::StoreByLabel(const std::string& label, const std::string& value) {
-  for (VariableRecord& variable : m_doc.m_variables) {
-    if (!LabelsEqual(variable.idlabel, label)) continue;
+  const LabelHits hits = Hits(label);
+  ForEachWithLabel(m_doc.m_variables, LabelledKind::Variable, label, hits, [&](int i) {
+    VariableRecord& variable = m_doc.m_variables[i];
     variable.valuetext = value;
     if (variable.valueformat == kVariableTimer && !IsSpecial(value)) RefreshVariableText(variable);
     m_doc.SetModifiedFlag();
-  }
-  for (int i = 0; i < m_doc.m_datawindows.Count(); ++i) {
+    return true;
+  });
+  ForEachWithLabel(m_doc.m_datawindows, LabelledKind::DataWindow, label, hits, [&](int i) {
     DataWindowRecord& window = m_doc.m_datawindows[i];
-    if (!LabelsEqual(window.idlabel, label)) continue;
     window.valuetext = value;
     m_refresher.Refresh(window.valuetext, ConversionOf(window));
     Invalidate(ObjectKind::DataWindow, i, window.page);
-  }
-  for (int i = 0; i < m_doc.m_textwindows.Count(); ++i) {
-    TextWindowRecord& window = m_doc.m_textwindows[i];
-    if (!LabelsEqual(window.idlabel, label)) continue;
-    window.valuetext = value;
-    Invalidate(ObjectKind::TextWindow, i, window.page);
-  }
-  for (int i = 0; i < m_doc.m_inputwindows.Count(); ++i) {
-    InputWindowRecord& window = m_doc.m_inputwindows[i];
-    if (!LabelsEqual(window.idlabel, label)) continue;
-    window.valuetext = CleanedOrError(value);
-    Invalidate(ObjectKind::InputWindow, i, window.page);
-  }
-  StoreGauges(m_doc.m_levelgauges, ObjectKind::LevelGauge, label, value);
-  StoreGauges(m_doc.m_dialgauges, ObjectKind::DialGauge, label, value);
-  StoreGauges(m_doc.m_metergauges, ObjectKind::MeterGauge, label, value);
-  StoreGauges(m_doc.m_vertgauges, ObjectKind::VerticalGauge, label, value);
-  StoreGauges(m_doc.m_horzgauges, ObjectKind::HorizontalGauge, label, value);
-  StoreGauges(m_doc.m_dualhandgauges, ObjectKind::DualHandGauge, label, value);
-  StoreGauges(m_doc.m_windvanes, ObjectKind::WindVane, label, value);
-  for (int i = 0; i < m_doc.m_pivottrackers.Count(); ++i) {
-    const PivotTrackerRecord& tracker = m_doc.m_pivottrackers[i];
-    if (!LabelsEqual(tracker.idlabel, label)) continue;
+    return true;
+  });
+  ForEachWithLabel(m_doc.m_textwindows, LabelledKind::TextWindow, label, hits, [&](int i) {
+    m_doc.m_textwindows[i].valuetext = value;
+    Invalidate(ObjectKind::TextWindow, i, m_doc.m_textwindows[i].page);
+    return true;
+  });
+  ForEachWithLabel(m_doc.m_inputwindows, LabelledKind::InputWindow, label, hits, [&](int i) {
+    m_doc.m_inputwindows[i].valuetext = CleanedOrError(value);
+    Invalidate(ObjectKind::InputWindow, i, m_doc.m_inputwindows[i].page);
+    return true;
+  });
+  StoreGauges(m_doc.m_levelgauges, LabelledKind::LevelGauge, ObjectKind::LevelGauge, label, value, hits);
+  StoreGauges(m_doc.m_dialgauges, LabelledKind::DialGauge, ObjectKind::DialGauge, label, value, hits);
+  StoreGauges(m_doc.m_metergauges, LabelledKind::MeterGauge, ObjectKind::MeterGauge, label, value, hits);
+  StoreGauges(m_doc.m_vertgauges, LabelledKind::VerticalGauge, ObjectKind::VerticalGauge, label,
+              value, hits);
+  StoreGauges(m_doc.m_horzgauges, LabelledKind::HorizontalGauge, ObjectKind::HorizontalGauge, label,
+              value, hits);
+  StoreGauges(m_doc.m_dualhandgauges, LabelledKind::DualHandGauge, ObjectKind::DualHandGauge, label,
+              value, hits);
+  StoreGauges(m_doc.m_windvanes, LabelledKind::WindVane, ObjectKind::WindVane, label, value, hits);
+  ForEachWithLabel(m_doc.m_pivottrackers, LabelledKind::PivotTracker, label, hits, [&](int i) {
     m_state.Pivot(i).position = value;
-    Invalidate(ObjectKind::PivotTracker, i, tracker.page);
-  }
-  for (int i = 0; i < m_doc.m_eventcounters.Count(); ++i) {
-    EventCounterRecord& counter = m_doc.m_eventcounters[i];
-    if (!LabelsEqual(counter.idlabel, label)) continue;
-    counter.valuetext = IsSpecial(value) ? value : CleanedOrError(value);
-    Invalidate(ObjectKind::EventCounter, i, counter.page);
-  }
-  for (int i = 0; i < m_doc.m_eventtimers.Count(); ++i) {
-    EventTimerRecord& timer = m_doc.m_eventtimers[i];
-    if (!LabelsEqual(timer.idlabel, label)) continue;
-    if (IsSpecial(value)) {
-      timer.valuetext = value;
-    } else if (const std::optional<std::string> clean = CleanNumericText(value, NumberFormat::Time);
-               !clean) {
-      timer.valuetext = kErrorText;
-    } else {
-      NumberTexts numbers;
-      const int32_t ms = numbers.ParseMilliText(*clean);
-      if (numbers.m_overflow) {
-        timer.valuetext = kOverflowText;
-      } else {
-        timer.elapsedms = ms;
-        timer.valuetext = FormatDuration(ms, timer.timeformat);
-      }
-    }
-    Invalidate(ObjectKind::EventTimer, i, timer.page);
-  }
-  for (int i = 0; i < m_doc.m_picontrollers.Count(); ++i) {
+    Invalidate(ObjectKind::PivotTracker, i, m_doc.m_pivottrackers[i].page);
+    return true;
+  });
+  ForEachWithLabel(m_doc.m_eventcounters, LabelledKind::EventCounter, label, hits, [&](int i) {
+    m_doc.m_eventcounters[i].valuetext = IsSpecial(value) ? value : CleanedOrError(value);
+    Invalidate(ObjectKind::EventCounter, i, m_doc.m_eventcounters[i].page);
+    return true;
+  });
+  ForEachWithLabel(m_doc.m_eventtimers, LabelledKind::EventTimer, label, hits, [&](int i) {
+    StoreTimer(m_doc.m_eventtimers[i], value);
+    Invalidate(ObjectKind::EventTimer, i, m_doc.m_eventtimers[i].page);
+    return true;
+  });
+  ForEachWithLabel(m_doc.m_picontrollers, LabelledKind::PIController, label, hits, [&](int i) {
     PIControllerRecord& controller = m_doc.m_picontrollers[i];
-    if (!LabelsEqual(controller.idlabel, label)) continue;
     controller.valuetext = value;
     m_refresher.Refresh(controller.valuetext, ConversionOf(controller));
     Invalidate(ObjectKind::PIController, i, controller.page);
-  }
+    return true;
+  });
 }
 
 }  // namespace korvix

@@ -21,14 +21,6 @@ std::string AsDecimal(const std::string& text, int base) {
   return FormatNumberText(n, 0);
 }
 
-template <class List>
-const typename List::value_type* FindByLabel(const List& list, std::string_view label) {
-  for (const auto& record : list) {
-    if (LabelsEqual(record.idlabel, label)) return &record;
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 LabelValues::LabelValues(CKorvixDoc& doc, RunState& state, MessageSink& sink,
@@ -42,59 +34,77 @@ LabelValues::LabelValues(CKorvixDoc& doc, RunState& state, MessageSink& sink,
       m_refresher(*this, random, lookups),
       m_conditionals(doc, *this, scripts, random) {}
 
+LabelValues::LabelHits LabelValues::Hits(std::string_view label) {
+  if (!m_runloop.IsRunning()) return {};
+  if (!m_index.Usable(m_doc)) m_index.Build(m_doc);
+  return {true, m_index.Find(label)};
+}
+
 void LabelValues::GetLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty) {
   out.clear();
   if (label.empty()) return;
-  if (FindLabelValue(out, label, zeroIfEmpty) || FindReservedValue(out, label)) return;
+  if (FindLabelValue(out, label, zeroIfEmpty, Hits(label)) || FindReservedValue(out, label)) return;
   out = kErrorText;
   if (m_runloop.IsRunning()) ReportUnknownLabel(label);
 }
 
-bool LabelValues::FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty) {
-  const auto numeric = [&](const std::string& text, int base, const std::string* zeroshape) {
-    out = zeroshape && zeroIfEmpty && text.empty() ? ZeroTextLike(*zeroshape)
-                                                   : AsDecimal(text, base);
-    return true;
+bool LabelValues::FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty,
+                                 const LabelHits& hits) {
+  bool found = false;
+  // The first record of the kind with the label gives `read(record)`.
+  const auto first = [&](auto& list, LabelledKind kind, auto read, const char* suffix = "") {
+    if (found) return;
+    ForEachWithLabel(
+        list, kind, label, hits,
+        [&](int i) {
+          out = read(list[i], i);
+          found = true;
+          return false;
+        },
+        suffix);
   };
-  if (const auto* v = FindByLabel(m_doc.m_variables, label)) return out = v->valuetext, true;
-  if (const auto* d = FindByLabel(m_doc.m_datawindows, label)) {
-    return numeric(d->valuetext, d->outputbase, &d->offset);
-  }
-  if (const auto* t = FindByLabel(m_doc.m_textwindows, label)) return out = t->valuetext, true;
-  if (const auto* i = FindByLabel(m_doc.m_inputwindows, label)) return out = i->valuetext, true;
-  if (const auto* g = FindByLabel(m_doc.m_levelgauges, label)) {
-    return numeric(g->valuetext, g->outputbase, &g->offset);
-  }
-  if (const auto* g = FindByLabel(m_doc.m_dialgauges, label)) return numeric(g->valuetext, g->outputbase, nullptr);
-  if (const auto* g = FindByLabel(m_doc.m_metergauges, label)) return numeric(g->valuetext, g->outputbase, nullptr);
-  if (const auto* g = FindByLabel(m_doc.m_vertgauges, label)) return numeric(g->valuetext, g->outputbase, nullptr);
-  if (const auto* g = FindByLabel(m_doc.m_horzgauges, label)) return numeric(g->valuetext, g->outputbase, nullptr);
-  if (const auto* g = FindByLabel(m_doc.m_dualhandgauges, label)) return out = g->valuetext, true;
-  if (const auto* w = FindByLabel(m_doc.m_windvanes, label)) return out = w->valuetext, true;
-
-  static constexpr const char* kPivotSuffixes[] = {"", ".run", ".water", ".sis"};
-  for (int pass = 0; pass < 4; ++pass) {
-    for (int i = 0; i < m_doc.m_pivottrackers.Count(); ++i) {
-      if (!LabelsEqual(m_doc.m_pivottrackers[i].idlabel + kPivotSuffixes[pass], label)) continue;
-      const PivotTexts& texts = m_state.Pivot(i);
-      const std::string* parts[] = {&texts.position, &texts.run, &texts.water, &texts.sis};
-      out = *parts[pass];
-      return true;
+  const auto shown = [](const auto& record, int) { return record.valuetext; };
+  // Hexadecimal and binary values read as decimal; an empty one, where
+  // asked, as a zero shaped like the offset.
+  const auto numeric = [&](bool zerorule) {
+    return [&, zerorule](const auto& record, int) {
+      if (zerorule && zeroIfEmpty && record.valuetext.empty()) return ZeroTextLike(record.offset);
+      if constexpr (requires { record.outputbase; }) {
+        return AsDecimal(record.valuetext, record.outputbase);
+      }
+      return record.valuetext;
+    };
+  };
+  first(m_doc.m_variables, LabelledKind::Variable, shown);
+  first(m_doc.m_datawindows, LabelledKind::DataWindow, numeric(true));
+  first(m_doc.m_textwindows, LabelledKind::TextWindow, shown);
+  first(m_doc.m_inputwindows, LabelledKind::InputWindow, shown);
+  first(m_doc.m_levelgauges, LabelledKind::LevelGauge, numeric(true));
+  first(m_doc.m_dialgauges, LabelledKind::DialGauge, numeric(false));
+  first(m_doc.m_metergauges, LabelledKind::MeterGauge, numeric(false));
+  first(m_doc.m_vertgauges, LabelledKind::VerticalGauge, numeric(false));
+  first(m_doc.m_horzgauges, LabelledKind::HorizontalGauge, numeric(false));
+  first(m_doc.m_dualhandgauges, LabelledKind::DualHandGauge, shown);
+  first(m_doc.m_windvanes, LabelledKind::WindVane, shown);
+  first(m_doc.m_pivottrackers, LabelledKind::PivotTracker,
+        [&](const auto&, int i) { return m_state.Pivot(i).position; });
+  first(m_doc.m_pivottrackers, LabelledKind::PivotRun,
+        [&](const auto&, int i) { return m_state.Pivot(i).run; }, ".run");
+  first(m_doc.m_pivottrackers, LabelledKind::PivotWater,
+        [&](const auto&, int i) { return m_state.Pivot(i).water; }, ".water");
+  first(m_doc.m_pivottrackers, LabelledKind::PivotSis,
+        [&](const auto&, int i) { return m_state.Pivot(i).sis; }, ".sis");
+  first(m_doc.m_signallamps, LabelledKind::SignalLamp, shown);
+  first(m_doc.m_eventcounters, LabelledKind::EventCounter, shown);
+  first(m_doc.m_eventtimers, LabelledKind::EventTimer, shown);
+  first(m_doc.m_buttonarrays, LabelledKind::ButtonArray, [](const auto& array, int) {
+    for (const ButtonArrayButton& button : array.buttons) {
+      if (button.isdown) return button.title;
     }
-  }
-  if (const auto* l = FindByLabel(m_doc.m_signallamps, label)) return out = l->valuetext, true;
-  if (const auto* c = FindByLabel(m_doc.m_eventcounters, label)) return out = c->valuetext, true;
-  if (const auto* t = FindByLabel(m_doc.m_eventtimers, label)) return out = t->valuetext, true;
-  if (const auto* a = FindByLabel(m_doc.m_buttonarrays, label)) {
-    for (const ButtonArrayButton& button : a->buttons) {
-      if (button.isdown) return out = button.title, true;
-    }
-    return true;
-  }
-  if (const auto* p = FindByLabel(m_doc.m_picontrollers, label)) {
-    return numeric(p->valuetext, 0, &p->offset);
-  }
-  return false;
+    return std::string();
+  });
+  first(m_doc.m_picontrollers, LabelledKind::PIController, numeric(true));
+  return found;
 }
 
 bool LabelValues::FindReservedValue(std::string& out, std::string_view label) {
@@ -142,22 +152,25 @@ std::string LabelValues::ExpandLabelRefs(std::string_view text) {
 }
 
 void LabelValues::SetMessageColours(const std::string& label, int foreground, int background) {
-  for (int i = 0; i < m_doc.m_datawindows.Count(); ++i) {
+  const LabelHits hits = Hits(label);
+  ForEachWithLabel(m_doc.m_datawindows, LabelledKind::DataWindow, label, hits, [&](int i) {
     DataWindowRecord& window = m_doc.m_datawindows[i];
-    if (!LabelsEqual(window.idlabel, label)) continue;
-    if (window.runcolor1 == foreground && window.runcolor2 == background) continue;
-    window.runcolor1 = foreground;
-    window.runcolor2 = background;
-    Invalidate(ObjectKind::DataWindow, i, window.page);
-  }
-  for (int i = 0; i < m_doc.m_textwindows.Count(); ++i) {
+    if (window.runcolor1 != foreground || window.runcolor2 != background) {
+      window.runcolor1 = foreground;
+      window.runcolor2 = background;
+      Invalidate(ObjectKind::DataWindow, i, window.page);
+    }
+    return true;
+  });
+  ForEachWithLabel(m_doc.m_textwindows, LabelledKind::TextWindow, label, hits, [&](int i) {
     TextWindowRecord& window = m_doc.m_textwindows[i];
-    if (!LabelsEqual(window.idlabel, label)) continue;
-    if (window.curtextcolor == foreground && window.curbgcolor == background) continue;
-    window.curtextcolor = foreground;
-    window.curbgcolor = background;
-    Invalidate(ObjectKind::TextWindow, i, window.page);
-  }
+    if (window.curtextcolor != foreground || window.curbgcolor != background) {
+      window.curtextcolor = foreground;
+      window.curbgcolor = background;
+      Invalidate(ObjectKind::TextWindow, i, window.page);
+    }
+    return true;
+  });
 }
 
 void LabelValues::Invalidate(ObjectKind kind, int index, int page) {

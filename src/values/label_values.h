@@ -9,6 +9,8 @@
 #include "expressions/math_formula.h"
 #include "expressions/script_starter.h"
 #include "platform/message_sink.h"
+#include "texts/label_texts.h"
+#include "values/label_index.h"
 #include "values/lookup_tables.h"
 #include "values/run_state.h"
 #include "values/value_hooks.h"
@@ -37,17 +39,38 @@ public:
   std::string ExpandLabelRefs(std::string_view text);
 
   ConditionalEngine& Conditionals() { return m_conditionals; }
+  // Labels are indexed while the Run-Loop runs; the index is built afresh at
+  // the next use after this (the Run-Loop's start and halt).
+  void DropLabelIndex() {
+    m_index.Drop();
+    m_conditionals.DropIndex();
+  }
   // Deliveries dropped at kMaxDeliveryDepth since construction.
   int DeliveryCuts() const { return m_cuts; }
 
 private:
-  bool FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty);
+  // Where to look for a label: the index's records while it is usable, else
+  // every record.
+  struct LabelHits {
+    bool indexed = false;
+    const LabelIndex::Records* records = nullptr;
+  };
+  LabelHits Hits(std::string_view label);
+  // Calls fn(index) for every record of the list with the label, in order,
+  // until fn returns false.
+  template <class List, class Fn>
+  void ForEachWithLabel(List& list, LabelledKind kind, std::string_view label,
+                        const LabelHits& hits, Fn fn, const char* suffix = "");
+
+  bool FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty,
+                      const LabelHits& hits);
   bool FindReservedValue(std::string& out, std::string_view label);
   void ReportUnknownLabel(std::string_view label);
   void DeliverTrigger(const std::string& value);
   void StoreByLabel(const std::string& label, const std::string& value);
   template <class List>
-  void StoreGauges(List& list, ObjectKind kind, const std::string& label, const std::string& value);
+  void StoreGauges(List& list, LabelledKind labelled, ObjectKind kind, const std::string& label,
+                   const std::string& value, const LabelHits& hits);
   bool OnCurrentPage(int page) const { return page == m_doc.m_curpage; }
   void Invalidate(ObjectKind kind, int index, int page);
 
@@ -58,8 +81,27 @@ private:
   ObjectActions& m_actions;
   ValueRefresher m_refresher;
   ConditionalEngine m_conditionals;
+  LabelIndex m_index;
   int m_depth = 0;
   int m_cuts = 0;
 };
+
+template <class List, class Fn>
+void LabelValues::ForEachWithLabel(List& list, LabelledKind kind, std::string_view label,
+                                   const LabelHits& hits, Fn fn, const char* suffix) {
+  const auto bears = [&](int i) {
+    return *suffix ? LabelsEqual(list[i].idlabel + suffix, label) : LabelsEqual(list[i].idlabel, label);
+  };
+  if (!hits.indexed) {
+    for (int i = 0; i < list.Count(); ++i) {
+      if (bears(i) && !fn(i)) return;
+    }
+    return;
+  }
+  if (!hits.records) return;
+  for (const int i : (*hits.records)[static_cast<size_t>(kind)]) {
+    if (i < list.Count() && bears(i) && !fn(i)) return;
+  }
+}
 
 }  // namespace korvix

@@ -16,6 +16,9 @@ ReplyTracker::ReplyTracker(CKorvixDoc& doc, RunState& state, LabelValues& values
       m_clock(clock) {}
 
 bool ReplyTracker::StartsWith(const std::string& command, char address) {
+  if (command.find_first_of("{[") == std::string::npos) {
+    return !command.empty() && command.front() == address;
+  }
   const std::string expanded = m_values.ExpandLabelRefs(command);
   return !expanded.empty() && expanded.front() == address;
 }
@@ -53,6 +56,9 @@ bool ReplyTracker::IsReplyPending(char address) {
 }
 
 void ReplyTracker::ClearPendingReplies() {
+  // Called at the Run-Loop's start and halt: labels may have been edited
+  // since the last run.
+  m_values.DropLabelIndex();
   m_state.ClearPolledAwaiting();
   for (int k = 0; k < kCommandKinds; ++k) {
     const CommandKind kind = static_cast<CommandKind>(k);

@@ -73,6 +73,10 @@ struct ClockTexts {
 class RunState {
 public:
   PolledState& Polled(PolledKind kind, int index);
+  // The polled states of a kind that exist so far, by record index.
+  std::vector<PolledState>& PolledList(PolledKind kind) {
+    return m_polled[static_cast<size_t>(kind)];
+  }
   CommandState& Command(CommandKind kind, int index, int slot = 0);
   PivotTexts& Pivot(int index);
   // Clears `awaiting` and `replystate` of every polled object.

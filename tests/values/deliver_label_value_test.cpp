@@ -144,6 +144,33 @@ TEST_F(DeliverLabelValueTest, GaugesThatSendTheirValueToEachOtherStopAtTheDepthL
   EXPECT_GT(values.DeliveryCuts(), 0);
 }
 
+TEST_F(DeliverLabelValueTest, RecordsAndConditionalsChangedBetweenDeliveriesAreFound) {
+  Add(doc.m_datawindows, "X");
+  values.DeliverLabelValue("X", "1");
+  Add(doc.m_datawindows, "X");  // a new record while running
+  AddConditional("Watch", "{X} = 2");
+  values.DeliverLabelValue("X", "2");
+  EXPECT_EQ(doc.m_datawindows[1].valuetext, "2");
+  EXPECT_EQ(hooks.scriptsrun.size(), 1u);
+
+  doc.m_datawindows[0].idlabel = "Y";  // a rename: never delivered to under its old name
+  values.DeliverLabelValue("X", "3");
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "2");
+  EXPECT_EQ(doc.m_datawindows[1].valuetext, "3");
+  replies.ClearPendingReplies();  // the Run-Loop's start
+  values.DeliverLabelValue("Y", "4");
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "4");
+
+  hooks.running = false;  // edit mode: every change counts at once
+  doc.m_datawindows[1].idlabel = "Z";
+  doc.m_conditionals[0].expression = "{Z} = 5";
+  doc.m_conditionals[0].armed = 1;
+  values.DeliverLabelValue("Z", "5");
+  EXPECT_EQ(doc.m_datawindows[1].valuetext, "5");
+  EXPECT_EQ(hooks.scriptsrun.size(), 2u);
+  EXPECT_EQ(Read("Z"), "5");
+}
+
 TEST_F(DeliverLabelValueTest, SetMessageColoursRecoloursTheWindowsOfTheLabel) {
   Add(doc.m_datawindows, "Msg");
   Add(doc.m_textwindows, "Msg");
