@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "app/command_ids.h"
+#include "editor/edit_mouse.h"
+#include "editor/editor_ports.h"
+#include "editor/page_editor.h"
+#include "platform/message_sink.h"
+#include "render/page_view.h"
+
+class QEvent;
+class QWidget;
+
+namespace korvix {
+
+class CKorvixView;
+class CMainFrame;
+
+// The page editor's commands. Place-Object is 32100 plus the kind's place
+// in the kind order.
+constexpr int kPlaceCommandBase = 32100;
+constexpr CommandId ID_EDIT_CLEAR = static_cast<CommandId>(57632);
+constexpr CommandId ID_EDIT_COPY = static_cast<CommandId>(57634);
+constexpr CommandId ID_EDIT_CUT = static_cast<CommandId>(57635);
+constexpr CommandId ID_EDIT_PASTE = static_cast<CommandId>(57637);
+constexpr CommandId ID_EDIT_BRING_TO_FRONT = static_cast<CommandId>(32401);
+constexpr CommandId ID_EDIT_SEND_TO_BACK = static_cast<CommandId>(32402);
+constexpr CommandId ID_EDIT_PROPERTIES = static_cast<CommandId>(32403);
+constexpr CommandId ID_PAGE_ADD = static_cast<CommandId>(32410);
+constexpr CommandId ID_PAGE_DELETE = static_cast<CommandId>(32411);
+constexpr CommandId ID_PAGE_MOVE = static_cast<CommandId>(32412);
+constexpr CommandId ID_PAGE_FIRST = static_cast<CommandId>(32413);
+constexpr CommandId ID_PAGE_PREVIOUS = static_cast<CommandId>(32414);
+constexpr CommandId ID_PAGE_NEXT = static_cast<CommandId>(32415);
+constexpr CommandId ID_PAGE_LAST = static_cast<CommandId>(32416);
+constexpr CommandId ID_PAGE_BACKGROUND_COLOR = static_cast<CommandId>(32417);
+constexpr CommandId ID_PAGE_BACKGROUND_BITMAP = static_cast<CommandId>(32418);
+
+constexpr CommandId PlaceCommand(ScreenObjectKind kind) {
+  return static_cast<CommandId>(kPlaceCommandBase + static_cast<int>(kind));
+}
+
+// What the Page menu asks the user; each answer is empty when cancelled.
+struct PageDialogs {
+  std::function<std::optional<int>(QWidget* parent, int page, int pages)> choosePosition;
+  std::function<std::optional<int>(QWidget* parent, int color)> chooseColor;
+  std::function<std::optional<std::string>(QWidget* parent, const std::string& file)> chooseBitmap;
+
+  // The toolkit's own dialogs.
+  static PageDialogs Standard();
+};
+
+// The page editor in the window: the Place-Object, Edit and Page menus, and
+// the mouse and the keys of the view in edit mode. The page view and its
+// window are shared with the page drawing, so selection and drawing agree.
+class CPageEditorUi final : public QObject {
+  Q_OBJECT
+
+public:
+  CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page, ViewWindow& window, MessageSink& messages,
+                ChartMemoryHook& chartmemories, PropertyEditors& editors, PageDialogs dialogs = PageDialogs::Standard());
+  // Its owner keeps it as long as the frame: the menus call into it.
+  ~CPageEditorUi() override;
+
+  CPageEditor& Editor() { return m_editor; }
+  CEditMouse& Mouse() { return m_mouse; }
+
+  // Sees the view's input first; true when the editor used the event.
+  bool OnViewEvent(QEvent* event);
+  // Enables the commands as the selection, the clipboard and the lock allow.
+  void UpdateCommands();
+
+private:
+  class Feedback;
+
+  void AddPlaceMenu();
+  void AddEditMenu();
+  void AddPageMenu();
+  void OnPageDeleteAsked();
+  void OnPageMoveAsked();
+  void OnPageColorAsked();
+  void OnPageBitmapAsked();
+  void Refresh();
+
+  CMainFrame& m_frame;
+  CKorvixView& m_view;
+  QPointer<CKorvixView> m_viewalive;
+  CKorvixDoc& m_doc;
+  PageView& m_page;
+  MessageSink& m_messages;
+  PageDialogs m_dialogs;
+  CPageEditor m_editor;
+  CEditMouse m_mouse;
+  QPointer<QWidget> m_feedback;
+};
+
+}  // namespace korvix

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+#include "document/korvix_doc.h"
+#include "editor/object_kinds.h"
+#include "editor/stacking.h"
+#include "platform/profile.h"
+#include "platform/testing/recording_message_sink.h"
+#include "ui/korvix_view.h"
+#include "ui/main_frame.h"
+#include "ui/page_editor_ui.h"
+#include "ui/page_editor_view_window.h"
+
+namespace korvix {
+
+struct NoSampleMemories final : ChartMemoryHook {
+  void TransferChartMemory(int, int) override {}
+  void RemoveChartMemory(int, int) override {}
+};
+
+// The real frame and view, with the page editor installed, driven by the
+// mouse and key events the viewport would get.
+class PageEditorUiTest : public ::testing::Test {
+protected:
+  MemoryProfile profile;
+  CMainFrame frame{profile};
+  CKorvixDoc doc;
+  PageEditorViewWindow window{*frame.View()};
+  PageView page{doc, frame.View()->State(), window, [](const std::string&) { return std::optional<Bitmap>(); }};
+  RecordingMessageSink messages;
+  NoSampleMemories memories;
+  PropertyEditors editors;
+  std::optional<int> chosenposition;
+  std::unique_ptr<CPageEditorUi> ui;
+
+  void SetUp() override {
+    PageDialogs dialogs;
+    dialogs.choosePosition = [this](QWidget*, int, int) { return chosenposition; };
+    dialogs.chooseColor = [](QWidget*, int) { return std::optional<int>(); };
+    dialogs.chooseBitmap = [](QWidget*, const std::string&) { return std::optional<std::string>(); };
+    ui = std::make_unique<CPageEditorUi>(frame, doc, page, window, messages, memories, editors, dialogs);
+    frame.InsertStartupMenuItems();
+    frame.show();
+  }
+
+  void TearDown() override {
+    EXPECT_TRUE(StackingIsValid(doc));
+    ui.reset();
+  }
+
+  ViewState& View() { return frame.View()->State(); }
+  QWidget* Viewport() { return frame.View()->viewport(); }
+
+  void Trigger(CommandId id) {
+    QAction* action = frame.CommandAction(id);
+    ASSERT_NE(action, nullptr) << id;
+    action->trigger();
+  }
+
+  ScreenObject Place(ScreenObjectKind kind) {
+    Trigger(PlaceCommand(kind));
+    int count = 0;
+    VisitKind(kind, [&](auto tag) { count = ListOf<decltype(tag)::value>(doc).Count(); });
+    return {kind, count - 1};
+  }
+
+  Rect RectOf(ScreenObject object) { return ui->Editor().ObjectRect(object); }
+
+  void Mouse(QEvent::Type type, Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers modifiers = {}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(at), QPointF(Viewport()->mapToGlobal(at)), button, held, modifiers);
+    QApplication::sendEvent(Viewport(), &event);
+  }
+  void Press(QPoint at, Qt::KeyboardModifiers modifiers = {}) {
+    Mouse(QEvent::MouseButtonPress, Qt::LeftButton, at, modifiers);
+  }
+  void Release(QPoint at) { Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, at); }
+  void MoveTo(QPoint at) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(at), QPointF(Viewport()->mapToGlobal(at)), Qt::NoButton,
+                      Qt::LeftButton, {});
+    QApplication::sendEvent(Viewport(), &event);
+  }
+  void Click(QPoint at, Qt::KeyboardModifiers modifiers = {}) {
+    Press(at, modifiers);
+    Release(at);
+  }
+  void Drag(QPoint from, QPoint to) {
+    Press(from);
+    MoveTo((from + to) / 2);
+    MoveTo(to);
+    Release(to);
+  }
+  void Key(int key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(Viewport(), &event);
+  }
+
+  static QPoint Inside(const Rect& r) { return {r.left + Width(r) / 2, r.top + Height(r) / 2}; }
+  static QPoint BottomRightHandle(const Rect& r) { return {r.right - 2, r.bottom - 2}; }
+  static QPoint RightHandle(const Rect& r) { return {r.right - 2, (r.top + r.bottom) / 2}; }
+};
+
+}  // namespace korvix
