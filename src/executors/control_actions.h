@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/korvix_doc.h"
+#include "executors/run_services.h"
+#include "platform/millisecond_clock.h"
+
+namespace korvix {
+
+// Signal Lamps, Event Counters and Event Timers changed by index, as Scripts,
+// controls and trigger texts ask.
+class ControlActions {
+public:
+  ControlActions(CKorvixDoc& doc, MillisecondClock& clock, RunServices& services)
+      : m_doc(doc), m_clock(clock), m_services(services) {}
+
+  void TurnOnLampAction(int index);
+  void TurnOffLampAction(int index);
+  void ToggleLampAction(int index);
+  void IncrementCounterAction(int index);
+  void DecrementCounterAction(int index);
+  void ResetCounterAction(int index);
+  void StartEventTimerAction(int index);
+  void StopEventTimerAction(int index);
+  void ResetEventTimerAction(int index);
+
+  // Running timers show their time; once per pass.
+  void AdvanceEventTimers();
+  // When the lamp last went on, for flashing.
+  uint32_t LampOnSince(int index) const;
+  bool TimerRunning(int index) const;
+  void Reset();
+
+private:
+  struct TimerRun {
+    int running = 0;
+    uint32_t start = 0;
+  };
+  void StepCounter(int index, int step);
+  void ShowTimer(int index);
+  TimerRun& Timer(int index);
+
+  CKorvixDoc& m_doc;
+  MillisecondClock& m_clock;
+  RunServices& m_services;
+  std::vector<TimerRun> m_timers;
+  std::vector<uint32_t> m_lampon;
+};
+
+}  // namespace korvix

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+
+namespace korvix {
+
+// The kinds that the executors redraw after changing them.
+enum class ControlKind { SignalLamp, EventCounter, EventTimer, PushButton, ButtonArray, RockerSwitch,
+                         SliderControl, InputWindow, PIController };
+
+// What the executors ask of the view, the Run-Loop and recording: the
+// actions whose state lives there.
+class RunServices {
+public:
+  virtual ~RunServices() = default;
+  // A page that exists (1 to the page count).
+  virtual void GotoPage(int page) = 0;
+  virtual void MinimizeWindow() = 0;
+  virtual void RestoreWindow() = 0;
+  virtual void QuitProgram() = 0;
+  virtual void SaveProject() = 0;
+  virtual void ShowPopupBox(const std::string& title, const std::string& message) = 0;
+  // WriteDataLogRecord with the data-log file name expanded, whether or not
+  // the web log is reading the file.
+  virtual void LogDataToFile() = 0;
+  virtual void StartChartRecorderAction(const std::string& label) = 0;
+  virtual void HaltChartRecorderAction(const std::string& label) = 0;
+  virtual void StartPIController(int index) = 0;
+  virtual void HaltPIController(int index) = 0;
+  virtual void SetPIControllerSetPoint(int index, const std::string& setpoint) = 0;
+  // The port is closed while another program runs in its place.
+  virtual void ReopenComPort() = 0;
+  // Only objects on the current page are redrawn.
+  virtual void InvalidateControl(ControlKind kind, int index) = 0;
+};
+
+}  // namespace korvix
