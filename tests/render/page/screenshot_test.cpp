@@ -1,0 +1,131 @@
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "page_fixture.h"
+#include "qtdraw/bitmap_file.h"
+#include "qtdraw/qt_device_context.h"
+
+namespace korvix {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDataFolder = KORVIX_PAGE_TEST_DATA;
+const fs::path kReference = kDataFolder / "boxes_page.png";
+
+// Font rasterisation differs a little between machines: a pixel counts as
+// changed only when a channel moves by more than kChannelTolerance, and the
+// picture as changed when more than kChangedFraction of its pixels do.
+constexpr int kChannelTolerance = 48;
+constexpr double kChangedFraction = 0.015;
+
+// A page with every kind drawn here, overlapping, selected, over a
+// background bitmap.
+class ScreenshotTest : public PageFixture, public ::testing::Test {
+protected:
+  void BuildPage() {
+    m_doc.m_pages[1].bgcolor = Rgb(230, 230, 240);
+    m_doc.m_pages[1].bgbitmapfile = "probe.bmp";
+    bitmaps.emplace("probe.bmp", *LoadBitmapFile((kDataFolder / "probe.bmp").string()));
+
+    int n = 0;
+    const int centred = Add(m_doc.m_textboxes, 1, n++, 70, 10, "Tank farm\r\nnorth");
+    m_doc.m_textboxes[centred].heightfactor = 2.2;
+    m_doc.m_textboxes[centred].widthfactor = 10;
+    const int left = Add(m_doc.m_textboxes, 1, n++, 250, 10, "Left aligned text that wraps");
+    m_doc.m_textboxes[left].alignment = 0;
+    m_doc.m_textboxes[left].widthfactor = 9;
+    m_doc.m_textboxes[left].heightfactor = 2.2;
+    m_doc.m_textboxes[left].bgcolor = Rgb(255, 255, 200);
+    const int justified =
+        Add(m_doc.m_textboxes, 1, n++, 420, 10, "Justified lines spread their words to the edge of the box");
+    m_doc.m_textboxes[justified].alignment = 3;
+    m_doc.m_textboxes[justified].widthfactor = 13;
+    m_doc.m_textboxes[justified].heightfactor = 3.3;
+    m_doc.m_textboxes[justified].sizecode = 22;
+    m_doc.m_textboxes[justified].borderwidth = 4;
+    m_doc.m_textboxes[justified].bordercolor = Rgb(0, 0, 160);
+    const int right = Add(m_doc.m_textboxes, 1, n++, 250, 120, "Right");
+    m_doc.m_textboxes[right].alignment = 2;
+    m_doc.m_textboxes[right].borderwidth = 0;
+    m_doc.m_textboxes[right].widthfactor = 6;
+    m_doc.m_textboxes[right].bgcolor = Rgb(200, 230, 255);
+
+    const int picture = Add(m_doc.m_imageboxes, 1, n++, 10, 150);
+    m_doc.m_imageboxes[picture].bitmapfile = "probe.bmp";
+    m_doc.m_imageboxes[picture].width = 52;
+    m_doc.m_imageboxes[picture].height = 36;
+    Add(m_doc.m_imageboxes, 1, n++, 80, 150);
+
+    const int data = Add(m_doc.m_datawindows, 1, n++, 10, 280, "Data1");
+    m_doc.m_datawindows[data].valuetext = "123.45";
+    const int message = Add(m_doc.m_textwindows, 1, n++, 200, 200, "Message1");
+    m_doc.m_textwindows[message].valuetext = "Pump running";
+    m_doc.m_textwindows[message].prefixwidth = 3;
+    m_doc.m_textwindows[message].prefix = "P1";
+    const int input = Add(m_doc.m_inputwindows, 1, n++, 300, 290, "Input1");
+    m_page.m_inputwindowstates[input].editing = 1;
+    m_page.m_inputwindowstates[input].edittext = "42.";
+
+    // A selected round object over a box, and a selected Push Button.
+    const int dial = Add(m_doc.m_dialgauges, 1, n++, 190, 110, "Dial1");
+    m_doc.m_dialgauges[dial].widthfactor = 2;
+    m_doc.m_dialgauges[dial].heightfactor = 2;
+    m_doc.m_dialgauges[dial].selected = 1;
+    const int button = Add(m_doc.m_pushbuttons, 1, n++, 520, 150, "Start");
+    m_doc.m_pushbuttons[button].selected = 1;
+    m_page.m_numselected = 2;
+  }
+
+  QImage Render() {
+    QImage image(640, 400, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    m_window.clientrect = {0, 0, image.width(), image.height()};
+    QtDeviceContext dc(image);
+    m_page.OnEraseBkgnd(dc);
+    m_page.OnDraw(dc);
+    return image;
+  }
+};
+
+double ChangedFraction(const QImage& a, const QImage& b) {
+  int changed = 0;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      if (std::abs(qRed(p) - qRed(q)) > kChannelTolerance || std::abs(qGreen(p) - qGreen(q)) > kChannelTolerance ||
+          std::abs(qBlue(p) - qBlue(q)) > kChannelTolerance)
+        ++changed;
+    }
+  return static_cast<double>(changed) / (a.width() * a.height());
+}
+
+TEST_F(ScreenshotTest, BoxesAndWindowsPageLooksAsItsReference) {
+  BuildPage();
+  const QImage image = Render();
+  // KORVIX_UPDATE_REFERENCE=1 writes a new reference after a deliberate change.
+  if (std::getenv("KORVIX_UPDATE_REFERENCE") != nullptr) {
+    ASSERT_TRUE(image.save(QString::fromStdString(kReference.string())));
+    GTEST_SKIP() << "reference written to " << kReference;
+  }
+  QImage reference;
+  ASSERT_TRUE(reference.load(QString::fromStdString(kReference.string()))) << kReference;
+  reference = reference.convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(reference.size(), image.size());
+  const double changed = ChangedFraction(image, reference);
+  if (changed > kChangedFraction) {
+    const fs::path actual = fs::temp_directory_path() / "boxes_page_actual.png";
+    image.save(QString::fromStdString(actual.string()));
+    ADD_FAILURE() << changed * 100 << "% of the pixels differ from " << kReference << "; this run drew " << actual;
+  }
+}
+
+}  // namespace
+}  // namespace korvix
