@@ -42,6 +42,14 @@ void ComLink::CloseComPort() {
 
 bool ComLink::IsOpen() const { return m_comhandle && m_comhandle->IsOpen(); }
 
+void ComLink::WaitReadable(uint32_t ms) {
+  if (IsOpen()) {
+    m_comhandle->WaitReadable(std::chrono::milliseconds(ms));
+  } else {
+    m_clock.SleepMs(ms);
+  }
+}
+
 bool ComLink::PortSelected() { return m_host.SelectedComPort() != -1; }
 
 void ComLink::SetIoTime(int offset_ms) {

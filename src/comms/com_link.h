@@ -46,6 +46,9 @@ public:
   // 0 when the quit message was seen.
   int PumpWhileHeld();
   void FlushComInput();
+  // Sleeps until a byte may be read or `ms` have passed; without an open
+  // port it just sleeps.
+  void WaitReadable(uint32_t ms);
 
   uint32_t IoTime() const { return m_iotime; }
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "document/korvix_doc.h"
+
+namespace korvix {
+
+// The web-log upload as the Run-Loop starts it. The upload thread comes with
+// the web log itself; until then nothing is uploaded and the thread's flags
+// are cleared at once, as a finished upload would leave them.
+class WebLogThread {
+public:
+  virtual ~WebLogThread() = default;
+  // `doc`'s m_weblogpath, m_weblogbusy and m_weblogreading are set already.
+  virtual void Start(CKorvixDoc& doc) = 0;
+  // True while an upload started in an earlier run has not ended.
+  virtual bool IsRunning() const = 0;
+};
+
+class NoWebLogThread final : public WebLogThread {
+public:
+  void Start(CKorvixDoc& doc) override {
+    doc.m_weblogreading.Set(0);
+    doc.m_weblogbusy.Set(0);
+  }
+  bool IsRunning() const override { return false; }
+};
+
+// The DDE server's push of changed values to its client. The server comes
+// later; until then no client can link, so there is nothing to send.
+class DdeAdvisor {
+public:
+  virtual ~DdeAdvisor() = default;
+  virtual void SendDdeAdvise() = 0;
+};
+
+class NoDdeAdvisor final : public DdeAdvisor {
+public:
+  void SendDdeAdvise() override {}
+};
+
+}  // namespace korvix

@@ -1,0 +1,194 @@
+#include <algorithm>
+
+#include "runloop/value_conversion.h"
+#include "runloop/view_runtime.h"
+#include "values/value_refresh.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr uint32_t kMaxReplyWaitMs = 100;
+constexpr uint32_t kRecomputeMs = 20;
+constexpr uint32_t kFollowMs = 100;
+constexpr uint32_t kReducedCpuWaitMs = 20;
+// Longest sleep between passes when nothing is due: short enough that the
+// pass keeps within a millisecond of its timings, long enough that an idle
+// run costs next to no processor time.
+constexpr uint32_t kIdleWaitMs = 2;
+
+constexpr const char* kClockNames[] = {"systemtime", "systemhour",  "systemmin", "systemsec", "systemdate",
+                                       "systemyear", "systemmonth", "systemday", "systemdow"};
+
+// An object whose value comes from its math formula over other labels, not
+// from a module: its polling command starts with no module address.
+template <class Record>
+bool IsComputedObject(const Record& r) {
+  if constexpr (requires { r.formula; }) {
+    return ModuleAddressOf(r.pollcommand) == 0 && !r.formula.empty();
+  } else {
+    return false;
+  }
+}
+
+}  // namespace
+
+template <class Use>
+void ViewRuntime::WithPolled(PolledRef ref, Use&& use) {
+  switch (ref.kind) {
+    case PolledKind::DataWindow: return use(m_doc.m_datawindows[ref.index], ScreenObjectKind::DataWindow);
+    case PolledKind::LevelGauge: return use(m_doc.m_levelgauges[ref.index], ScreenObjectKind::LevelGauge);
+    case PolledKind::DialGauge: return use(m_doc.m_dialgauges[ref.index], ScreenObjectKind::DialGauge);
+    case PolledKind::MeterGauge: return use(m_doc.m_metergauges[ref.index], ScreenObjectKind::MeterGauge);
+    case PolledKind::VerticalGauge: return use(m_doc.m_vertgauges[ref.index], ScreenObjectKind::VerticalGauge);
+    case PolledKind::HorizontalGauge:
+      return use(m_doc.m_horzgauges[ref.index], ScreenObjectKind::HorizontalGauge);
+    case PolledKind::WindVane: return use(m_doc.m_windvanes[ref.index], ScreenObjectKind::WindVane);
+    case PolledKind::DualHandGauge:
+      return use(m_doc.m_dualhandgauges[ref.index], ScreenObjectKind::DualHandGauge);
+    case PolledKind::PIController: return use(m_doc.m_picontrollers[ref.index], ScreenObjectKind::PIController);
+  }
+}
+
+bool ViewRuntime::RunPass() {
+  ++m_passes;
+  PollStep();
+  RecomputeStep();
+  m_scripts.ServiceHeldControls();
+  m_scripts.ExecuteRunningButtonArrays();
+  m_scripts.ExecuteRunningScripts();
+  m_values.PollConditionals(ConditionalSweep::Pending);
+  m_scripts.AdvanceControls();
+  ChartStep();
+  DataLogStep();
+  WebLogStep();
+  m_scripts.ServiceDialQueue();
+  PivotTrackerStep();
+  ClockStep();
+  if (m_doc.m_reducedcpu != 0) m_pump.WaitMessage(kReducedCpuWaitMs);
+  DispatchReceivedLines();
+  ServiceReplyTimeouts();
+  m_values.ServicePendingSends();
+  m_dde.SendDdeAdvise();
+  if (!PumpAndRead()) return false;
+  if (m_doc.m_reducedcpu == 0 && m_link.m_runloop == 1) IdleUntilDue();
+  return true;
+}
+
+void ViewRuntime::PollStep() {
+  const uint32_t interval = static_cast<uint32_t>(std::max(0, m_doc.m_polldelay));
+  if (ElapsedMs(m_clock.Now(), m_lastpoll) < interval) return;
+  const int total = PolledCount();
+  if (total == 0) return;
+  const int start = m_pollcursor % total;
+  int at = start;
+  do {
+    const PolledRef ref = PolledAt(at);
+    bool sent = false;
+    WithPolled(ref, [&](auto& r, ScreenObjectKind) {
+      if (IsComputedObject(r)) return;
+      const std::string command = ExpandLabelRefs(r.pollcommand);
+      if (command.empty() || m_link.TransmitCommand(command) == 0) return;
+      const uint32_t now = m_clock.Now();
+      PolledState& state = m_values.State().Polled(ref.kind, ref.index);
+      state.awaiting = 1;
+      state.senttime = now;
+      m_lastpoll = now;
+      ++m_polls;
+      const uint32_t wait = static_cast<uint32_t>(std::max(0, m_doc.m_replytimeout));
+      m_link.WaitForReply(std::min(wait, kMaxReplyWaitMs), command.substr(0, 1));
+      DispatchReceivedLines();
+      sent = true;
+    });
+    at = (at + 1) % total;
+    if (sent) {
+      m_pollcursor = at;
+      return;
+    }
+  } while (at != start && m_link.m_runloop == 1);
+  m_pollcursor = (start + 1) % total;
+}
+
+void ViewRuntime::RecomputeStep() {
+  const int total = PolledCount();
+  for (int at = 0; at < total; ++at) {
+    const PolledRef ref = PolledAt(at);
+    WithPolled(ref, [&](auto& r, ScreenObjectKind kind) {
+      if (!IsComputedObject(r)) return;
+      const uint32_t now = m_clock.Now();
+      std::vector<uint32_t>& stamps = m_recomputestamps[static_cast<size_t>(ref.kind)];
+      if (stamps.size() <= static_cast<size_t>(ref.index)) {
+        stamps.resize(static_cast<size_t>(ref.index) + 1, now - kRecomputeMs - 1);
+      }
+      uint32_t& stamp = stamps[static_cast<size_t>(ref.index)];
+      if (ElapsedMs(now, stamp) <= kRecomputeMs) return;
+      stamp = now;
+      const std::string old = r.valuetext;
+      r.valuetext = "0";
+      Reformat(r.valuetext, ConversionFor(r));
+      if (r.valuetext != old) Invalidate(kind, ref.index, r.page);
+      if constexpr (requires { r.outputlabel; }) {
+        if (!r.outputlabel.empty()) DeliverLabelValue(r.outputlabel, r.valuetext);
+      }
+      m_values.RunConditionalsFor(r.idlabel);
+    });
+  }
+}
+
+void ViewRuntime::ChartStep() {
+  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
+    ChartRecorderRecord& r = m_doc.m_chartrecorders[i];
+    if (r.running == 0 || r.fields.Count() == 0) continue;
+    const uint32_t now = m_clock.Now();
+    if (!m_charts.SampleChartRecorder(i, now)) continue;
+    if (!OnCurrentPage(r.page) || r.windowheld != 0) continue;
+    if (ElapsedMs(now, static_cast<uint32_t>(r.lastfollow)) < kFollowMs) continue;
+    r.lastfollow = static_cast<int>(now);
+    r.redrawtraces = 1;
+    m_window.InvalidateObject(ScreenObjectKind::ChartRecorder, i);
+  }
+}
+
+void ViewRuntime::DataLogStep() {
+  if (m_schedule.TimedRecordDue(m_clock.Now())) m_datalog.WriteDataLogRecord(ExpandLabelRefs(m_doc.m_datalogfile));
+}
+
+void ViewRuntime::WebLogStep() {
+  if (m_doc.m_ftpaddress.empty() || m_doc.m_weblogbusy.Get() != 0) return;
+  if (ElapsedMs(m_clock.Now(), m_doc.m_weblogdone.Get()) < m_webloginterval) return;
+  m_doc.m_weblogpath = ExpandLabelRefs(m_doc.m_datalogfile);
+  m_doc.m_weblogbusy.Set(1);
+  m_doc.m_weblogreading.Set(1);
+  m_weblog.Start(m_doc);
+}
+
+void ViewRuntime::PivotTrackerStep() {
+  const int count = m_doc.m_pivottrackers.Count();
+  m_drawnpivots.resize(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    const PivotTexts& now = m_values.State().Pivot(i);
+    PivotTexts& drawn = m_drawnpivots[static_cast<size_t>(i)];
+    if (now.position == drawn.position && now.run == drawn.run && now.water == drawn.water && now.sis == drawn.sis)
+      continue;
+    drawn = now;
+    Invalidate(ScreenObjectKind::PivotTracker, i, m_doc.m_pivottrackers[i].page);
+  }
+}
+
+void ViewRuntime::ClockStep() {
+  const int second = m_wall.Now().second;
+  if (second == m_clocksecond) return;
+  m_clocksecond = second;
+  UpdateClockTexts();
+  for (const char* name : kClockNames) m_values.RunConditionalsFor(name);
+}
+
+void ViewRuntime::IdleUntilDue() {
+  const uint32_t interval = static_cast<uint32_t>(std::max(0, m_doc.m_polldelay));
+  const uint32_t since = ElapsedMs(m_clock.Now(), m_lastpoll);
+  const uint32_t untilpoll = PolledCount() == 0 || since >= interval ? kIdleWaitMs : interval - since;
+  const uint32_t wait = std::min(untilpoll, kIdleWaitMs);
+  if (wait > 0) m_link.WaitReadable(wait);
+}
+
+}  // namespace korvix

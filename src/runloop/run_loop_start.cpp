@@ -1,0 +1,234 @@
+#include <ctime>
+
+#include "app/profile_keys.h"
+#include "runloop/value_conversion.h"
+#include "runloop/view_runtime.h"
+#include "values/value_refresh.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr char kTelephoneRingtimeKey[] = "TelephoneRingtime";
+constexpr char kTransmitTimeoutKey[] = "TransmitTimeout";
+constexpr char kTransmitRepeatKey[] = "TransmitRepeat";
+constexpr char kWebLogIntervalKey[] = "WebLogInterval";
+constexpr int kDefaultTelephoneRingtime = 40000;
+constexpr int kDefaultTransmitTimeout = 60000;
+constexpr int kDefaultTransmitRepeat = 500;
+constexpr int kDefaultWebLogInterval = 30000;
+constexpr int kClearAtRunLoop = 2;
+constexpr int kLevelLowestUnseen = 2147483647;
+constexpr int kLevelHighestUnseen = -2147483647;
+constexpr char kLampOnText[] = "On";
+constexpr char kLampOffText[] = "Off";
+
+uint32_t ProfileMs(Profile& profile, const char* key, int fallback) {
+  const int value = profile.GetProfileInt(kConfigurationSection, key, fallback);
+  return static_cast<uint32_t>(value > 0 ? value : fallback);
+}
+
+bool IsSpecial(const std::string& text) { return text == kErrorText || text == kOverflowText; }
+
+}  // namespace
+
+void ViewRuntime::StartRunLoop() {
+  if (m_link.m_runloop == 1) return;
+  m_link.m_runloop = 1;
+  m_values.Random().Seed(static_cast<uint32_t>(std::time(nullptr)));
+
+  m_window.DeselectAll();
+  m_window.UpdateWindow();
+  m_link.FlushComInput();
+  m_values.ClearPendingReplies();
+  m_values.State().m_recdata.clear();
+  m_values.State().m_rawdata.clear();
+  m_values.Tables().Clear();
+
+  m_telephoneringtime = ProfileMs(m_profile, kTelephoneRingtimeKey, kDefaultTelephoneRingtime);
+  m_values.State().m_transmittimeout = ProfileMs(m_profile, kTransmitTimeoutKey, kDefaultTransmitTimeout);
+  m_values.State().m_transmitrepeat = ProfileMs(m_profile, kTransmitRepeatKey, kDefaultTransmitRepeat);
+
+  m_runclock.AlignToSecond();
+  UpdateClockTexts();
+  m_clocksecond = m_wall.Now().second;
+
+  const uint32_t now = m_clock.Now();
+  m_schedule.Start(now, m_wall.Now());
+
+  m_webloginterval = ProfileMs(m_profile, kWebLogIntervalKey, kDefaultWebLogInterval);
+  m_doc.m_weblogdone.Set(now);
+  m_doc.m_webloglinelen.Set(0);
+  // A second upload beside one still under way from the last run would race
+  // it over the same page.
+  if (!m_weblog.IsRunning()) {
+    m_doc.m_weblogbusy.Set(0);
+    m_doc.m_weblogreading.Set(0);
+  }
+
+  if (m_doc.m_logclearschedule == kClearAtRunLoop) m_datalog.ClearDataLog(ExpandLabelRefs(m_doc.m_datalogfile));
+
+  SetStartValues();
+  StartChartRecorders(now);
+  m_scripts.StartControls();
+
+  m_link.m_rxbuffer.clear();
+  SendInitCommands();
+  if (m_quit) return EndForQuit();
+  if (m_link.m_runloop == 1) m_scripts.StartButtonArraysAtRun();
+  const std::string script = ExpandLabelRefs(m_doc.m_runinitscript);
+  if (m_link.m_runloop == 1 && !script.empty()) m_scripts.RunScriptByName(script);
+  m_values.PollConditionals(ConditionalSweep::Every);
+
+  m_pollcursor = 0;
+  m_lastpoll = m_clock.Now() - static_cast<uint32_t>(m_doc.m_polldelay);
+  m_recomputestamps.assign(kPolledKinds, {});
+  m_drawnpivots.clear();
+  while (m_link.m_runloop == 1) {
+    if (!RunPass()) return EndForQuit();
+  }
+}
+
+void ViewRuntime::EndForQuit() {
+  m_link.m_runloop = 0;
+  m_link.m_pollport = 0;
+  m_pump.EndProcess();
+}
+
+void ViewRuntime::SetStartValues() {
+  StartVariables();
+  for (ScriptRecord& script : m_doc.m_scripts) {
+    script.isrunning = 0;
+    script.curstep = 0;
+  }
+  for (ConditionalRecord& conditional : m_doc.m_conditionals) {
+    conditional.armed = 1;
+    conditional.actionstarted = 0;
+  }
+  for (int i = 0; i < m_doc.m_inputwindows.Count(); ++i) {
+    InputWindowRecord& r = m_doc.m_inputwindows[i];
+    if (r.resetonrun != 0) {
+      r.valuetext = r.resetvalue;
+      Invalidate(ScreenObjectKind::InputWindow, i, r.page);
+    }
+  }
+  StartGauges();
+  StartLampsAndCounters();
+  for (int i = 0; i < m_doc.m_buttonarrays.Count(); ++i) {
+    Invalidate(ScreenObjectKind::ButtonArray, i, m_doc.m_buttonarrays[i].page);
+  }
+}
+
+void ViewRuntime::StartVariables() {
+  for (VariableRecord& variable : m_doc.m_variables) {
+    variable.timerrunning = 0;
+    if (variable.resetonrun == 1) {
+      variable.valuetext = variable.valueformat == kVariableText ? "" : "0";
+    } else if (IsSpecial(variable.valuetext)) {
+      variable.valuetext = "0";
+      m_doc.SetModifiedFlag();
+    } else {
+      continue;
+    }
+    RefreshVariableText(variable);
+  }
+}
+
+void ViewRuntime::StartGauges() {
+  for (int i = 0; i < m_doc.m_levelgauges.Count(); ++i) {
+    LevelGaugeRecord& r = m_doc.m_levelgauges[i];
+    r.minseen = kLevelLowestUnseen;
+    r.maxseen = kLevelHighestUnseen;
+    r.valuetext.clear();
+    Invalidate(ScreenObjectKind::LevelGauge, i, r.page);
+  }
+  const auto scale = [this](auto& list, ScreenObjectKind kind) {
+    for (int i = 0; i < list.Count(); ++i) {
+      auto& r = list[i];
+      r.valuetext = r.uneditedtext;
+      Reformat(r.valuetext, ConversionFor(r));
+      Invalidate(kind, i, r.page);
+    }
+  };
+  scale(m_doc.m_dialgauges, ScreenObjectKind::DialGauge);
+  scale(m_doc.m_metergauges, ScreenObjectKind::MeterGauge);
+  scale(m_doc.m_vertgauges, ScreenObjectKind::VerticalGauge);
+  scale(m_doc.m_horzgauges, ScreenObjectKind::HorizontalGauge);
+  for (int i = 0; i < m_doc.m_dualhandgauges.Count(); ++i) {
+    DualHandGaugeRecord& r = m_doc.m_dualhandgauges[i];
+    r.valuetext = "0";
+    Reformat(r.valuetext, ConversionFor(r));
+    Invalidate(ScreenObjectKind::DualHandGauge, i, r.page);
+  }
+  for (int i = 0; i < m_doc.m_picontrollers.Count(); ++i) {
+    m_doc.m_picontrollers[i].valuetext = "0.0";
+    Invalidate(ScreenObjectKind::PIController, i, m_doc.m_picontrollers[i].page);
+  }
+}
+
+void ViewRuntime::StartLampsAndCounters() {
+  for (int i = 0; i < m_doc.m_signallamps.Count(); ++i) {
+    SignalLampRecord& r = m_doc.m_signallamps[i];
+    if (r.resetonrun == 0) continue;
+    r.state = r.resetstate != 0 ? 1 : 0;
+    r.valuetext = r.state != 0 ? kLampOnText : kLampOffText;
+    Invalidate(ScreenObjectKind::SignalLamp, i, r.page);
+  }
+  for (int i = 0; i < m_doc.m_eventcounters.Count(); ++i) {
+    EventCounterRecord& r = m_doc.m_eventcounters[i];
+    if (r.resetonrun == 0) continue;
+    r.valuetext = r.resetvalue;
+    Invalidate(ScreenObjectKind::EventCounter, i, r.page);
+  }
+}
+
+void ViewRuntime::StartChartRecorders(uint32_t now) {
+  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
+    ChartRecorderRecord& r = m_doc.m_chartrecorders[i];
+    if (r.autostart == 0) continue;
+    m_charts.StartChartRecorder(i, now);
+    r.windowheld = 0;
+    r.lastfollow = static_cast<int>(now);
+    Invalidate(ScreenObjectKind::ChartRecorder, i, r.page);
+  }
+}
+
+void ViewRuntime::SendInitCommands() { SendCommandLines(m_doc.m_runinitsend, true); }
+
+bool ViewRuntime::SendCommandLines(const std::string& text, bool whilerunning) {
+  constexpr uint32_t kLineWaitMs = 100;
+  constexpr uint32_t kBetweenLinesMs = 3;
+  size_t at = 0;
+  while (at < text.size() && (!whilerunning || m_link.m_runloop == 1)) {
+    size_t end = text.find('\r', at);
+    // A last line without its CR is still a command the user wrote.
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(at, end - at);
+    at = end + 2;  // past the CR and the LF after it
+    if (line.empty()) continue;
+    const std::string address(1, line[0]);
+    if (m_link.TransmitCommand(line) == 0) {
+      m_link.WaitForReply(kLineWaitMs, address);
+      DispatchReceivedLines();
+      m_link.TransmitCommand(line);
+    }
+    m_link.WaitForReply(kLineWaitMs, address);
+    m_link.m_rxbuffer.clear();
+    // A channel setup command ("AS" and a channel letter) takes a module
+    // a while longer.
+    if (line.size() == 3 && line[1] == 'S' && line[2] >= 'A' && line[2] <= 'N') {
+      m_link.WaitForReply(kLineWaitMs, address);
+      DispatchReceivedLines();
+    }
+    m_clock.SleepMs(kBetweenLinesMs);
+    if (!PumpAndRead()) {
+      m_quit = true;
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ViewRuntime::PumpAndRead() { return m_link.PumpWhileHeld() == 1; }
+
+}  // namespace korvix

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "render/screen_objects.h"
+
+namespace korvix {
+
+// What the Run-Loop needs of the window that shows the current page.
+class RuntimeWindow {
+public:
+  virtual ~RuntimeWindow() = default;
+  // The object is on the current page; its area is redrawn at the next paint.
+  virtual void InvalidateObject(ScreenObjectKind kind, int index) = 0;
+  // Paints what is invalid now, before the run begins.
+  virtual void UpdateWindow() = 0;
+  // Run mode starts with no object selected.
+  virtual void DeselectAll() = 0;
+};
+
+}  // namespace korvix

@@ -1,0 +1,217 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "comms/com_link.h"
+#include "comms/com_link_host.h"
+#include "dispatch/com_link_services.h"
+#include "dispatch/run_values.h"
+#include "document/korvix_doc.h"
+#include "platform/message_sink.h"
+#include "platform/millisecond_clock.h"
+#include "platform/profile.h"
+#include "platform/wall_clock.h"
+#include "recording/chart_memories.h"
+#include "recording/data_log.h"
+#include "recording/data_log_schedule.h"
+#include "recording/log_file_access.h"
+#include "recording/popup_box.h"
+#include "recording/run_clock.h"
+#include "runloop/message_pump.h"
+#include "runloop/publishing.h"
+#include "runloop/run_loop_services.h"
+#include "runloop/runtime_window.h"
+#include "texts/number_texts.h"
+#include "values/value_hooks.h"
+#include "values/value_refresh.h"
+
+namespace korvix {
+
+// What the view hands its run-time core: the program's own services and the
+// parts that later work fills in.
+struct RuntimeServices {
+  Profile& profile;
+  MessageSink& sink;
+  MillisecondClock& clock;
+  WallClock& wall;
+  MessagePump& pump;
+  RuntimeWindow& window;
+  PopupWindow& popupwindow;
+  ScriptServices& scripts;
+  WebLogThread& weblog;
+  DdeAdvisor& dde;
+  SerialPortFactory serialports = MakePosixSerialPort;
+  LogFileAccess* logfiles = nullptr;  // the local disk when null
+};
+
+// The run-time state of the view and its Run-Loop, apart from any toolkit:
+// the COM link, the label values with their dispatcher, the data log, the
+// Chart Recorder memories, the run-time clock and the popup box. The loop
+// runs on the caller's thread inside StartRunLoop and pumps the messages of
+// that thread itself.
+class ViewRuntime final : public ComLinkHost, public RunLoopControl, public ObjectActions {
+public:
+  ViewRuntime(CKorvixDoc& doc, RuntimeServices services);
+  ~ViewRuntime() override;
+  ViewRuntime(const ViewRuntime&) = delete;
+  ViewRuntime& operator=(const ViewRuntime&) = delete;
+
+  // A project was created or opened: the Run-Loop halts (resetting every
+  // object), the data log is cleared when the project asks for it at
+  // start-up, and the project's port, else the profile's default, is opened.
+  // A project set to start by itself posts the start message.
+  void OnInitialUpdate();
+
+  void StartRunLoop();
+  void HaltRunLoop() override;
+  void SendInitCommands() override;
+  void OnStartRunLoopMessage() { StartRunLoop(); }
+  void OnHaltRunLoopMessage() {
+    if (m_link.m_runloop == 1) HaltRunLoop();
+  }
+  bool IsRunning() override { return m_link.m_runloop == 1; }
+  void RequestHalt() override { HaltRunLoop(); }
+
+  ComLink& Link() { return m_link; }
+  RunValues& Values() { return m_values; }
+  DataLog& Log() { return m_datalog; }
+  ChartMemories& Charts() { return m_charts; }
+  RunClock& Clock() { return m_runclock; }
+  PopupBox& Popup() { return m_popupbox; }
+  NumberTexts& Numbers() { return m_numbers; }
+  uint32_t TelephoneRingtime() const { return m_telephoneringtime; }
+  // Passes run since construction; a test's and a benchmark's measure.
+  uint64_t PassCount() const { return m_passes; }
+  // Commands sent by the poll step since construction.
+  uint64_t PollCount() const { return m_polls; }
+  // The tick of the last poll that went out (its seed at the start).
+  uint32_t LastPollTime() const { return m_lastpoll; }
+
+  // ComLinkHost
+  int SelectedComPort() override { return m_doc.m_comport; }
+  void ForgetComPort() override { m_doc.m_comport = -1; }
+  bool IsReplyPending(char address) override { return m_values.IsReplyPending(address); }
+  void ServiceReplyTimeouts() override { m_values.ServiceReplyTimeouts(); }
+  void DispatchReceivedLines() override { m_values.DispatchReceivedLines(); }
+  std::string ExpandLabelRefs(const std::string& text) override { return m_values.ExpandLabelRefs(text); }
+  void DeliverLabelValue(const std::string& label, const std::string& value) override {
+    m_values.DeliverLabelValue(label, value);
+  }
+  void ShowPopupBox(const std::string& title, const std::string& text) override {
+    m_popupbox.Show(title, text);
+  }
+  void SetModifiedFlag() override { m_doc.SetModifiedFlag(); }
+  int SliderControlCount() override { return m_doc.m_slidercontrols.Count(); }
+  SliderMirror GetSliderControl(int index) override;
+  void SetSliderValueText(int index, const std::string& value) override;
+  void InvalidateSliderControl(int index) override;
+  int RockerSwitchCount() override { return m_doc.m_rockerswitches.Count(); }
+  RockerMirror GetRockerSwitch(int index) override;
+  void SetRockerStateText(int index, const std::string& value) override;
+  void InvalidateRockerSwitch(int index) override;
+  QueuedMessage PeekQueuedMessage() override { return m_pump.PeekQueuedMessage(); }
+  bool PumpMessage() override { return m_pump.PumpMessage(); }
+  void PostQuitMessage() override { m_pump.PostQuitMessage(); }
+  bool OnIdle(int count) override { return m_pump.OnIdle(count); }
+
+  // ObjectActions
+  void InvalidateObject(ObjectKind kind, int index) override;
+  void TurnOnLampAction(int index) override { m_scripts.TurnOnLampAction(index); }
+  void TurnOffLampAction(int index) override { m_scripts.TurnOffLampAction(index); }
+  void ToggleLampAction(int index) override { m_scripts.ToggleLampAction(index); }
+  void IncrementCounterAction(int index) override { m_scripts.IncrementCounterAction(index); }
+  void DecrementCounterAction(int index) override { m_scripts.DecrementCounterAction(index); }
+  void ResetCounterAction(int index) override { m_scripts.ResetCounterAction(index); }
+  void StartEventTimerAction(int index) override { m_scripts.StartEventTimerAction(index); }
+  void StopEventTimerAction(int index) override { m_scripts.StopEventTimerAction(index); }
+  void ResetEventTimerAction(int index) override { m_scripts.ResetEventTimerAction(index); }
+  void SetButtonArrayAction(const std::string& label, const std::string& value) override {
+    m_scripts.SetButtonArrayAction(label, value);
+  }
+  void ShowTransmitTimeout(const std::string& command) override;
+
+private:
+  struct PolledRef {
+    PolledKind kind;
+    int index;
+  };
+
+  // Start.
+  void SetStartValues();
+  void StartVariables();
+  void StartGauges();
+  void StartLampsAndCounters();
+  void StartChartRecorders(uint32_t now);
+
+  // One pass; false when the program is to end.
+  bool RunPass();
+  void PollStep();
+  void RecomputeStep();
+  void ChartStep();
+  void DataLogStep();
+  void WebLogStep();
+  void PivotTrackerStep();
+  void ClockStep();
+  void IdleUntilDue();
+
+  // Halt.
+  void ResetRunState(bool wasrunning);
+
+  // The lines of a command text, each sent with the waits modules need
+  // between commands; false when a quit ended the pumping.
+  bool SendCommandLines(const std::string& text, bool whilerunning);
+  // Pumps, runs idle work and reads a byte; false when a quit was seen.
+  bool PumpAndRead();
+  void EndForQuit();
+
+  int PolledCount();
+  PolledRef PolledAt(int position);
+  // Visits the record of a polled object.
+  template <class Use>
+  void WithPolled(PolledRef ref, Use&& use);
+  bool OnCurrentPage(int page) const { return page == m_doc.m_curpage; }
+  void Invalidate(ScreenObjectKind kind, int index, int page);
+  void Reformat(std::string& valuetext, const ValueConversion& conversion);
+  void UpdateClockTexts();
+
+  CKorvixDoc& m_doc;
+  Profile& m_profile;
+  MessageSink& m_sink;
+  MillisecondClock& m_clock;
+  WallClock& m_wall;
+  MessagePump& m_pump;
+  RuntimeWindow& m_window;
+  ScriptServices& m_scripts;
+  WebLogThread& m_weblog;
+  DdeAdvisor& m_dde;
+  std::unique_ptr<LogFileAccess> m_ownlogfiles;
+
+  NumberTexts m_numbers;
+  ComLink m_link;
+  ComLinkServices m_linkservices;
+  RunValues m_values;
+  ValueRefresher m_refresher;
+  RunClock m_runclock;
+  DataLog m_datalog;
+  DataLogSchedule m_schedule;
+  ChartMemories m_charts;
+  PopupBox m_popupbox;
+
+  uint32_t m_telephoneringtime = 40000;
+  uint32_t m_webloginterval = 30000;
+  // Local to one run.
+  int m_pollcursor = 0;
+  uint32_t m_lastpoll = 0;
+  int m_clocksecond = -1;
+  std::vector<std::vector<uint32_t>> m_recomputestamps;
+  std::vector<PivotTexts> m_drawnpivots;
+  bool m_quit = false;
+  bool m_halting = false;
+  uint64_t m_passes = 0;
+  uint64_t m_polls = 0;
+};
+
+}  // namespace korvix

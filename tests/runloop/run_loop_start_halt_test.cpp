@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "runloop_fixture.h"
+
+namespace korvix::testing {
+namespace {
+
+using StartAndHalt = RunLoopOnSimulator;
+
+size_t Occurrences(const std::string& text, const std::string& part) {
+  size_t count = 0;
+  for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+TEST_F(StartAndHalt, InitializationAndHaltCommandsGoOutLineByLineInTheirOrder) {
+  StartSimulator("module A-C\n  * constant ok\n");
+  // The last line lacks its CR LF; it is still sent.
+  doc.m_runinitsend = "AI1\r\n\r\nBSC\r\nCI3";
+  doc.m_runexitsend = "AH\r\nBH\r\n";
+  Open();
+
+  ASSERT_TRUE(RunUntil([&] { return runtime->PassCount() >= 5; }));
+  EXPECT_EQ(wire.Written(), "AI1\rBSC\rCI3\rAH\rBH\r");
+  EXPECT_FALSE(runtime->IsRunning());
+}
+
+TEST_F(StartAndHalt, AHaltWhileStoppedResetsTheObjectsAndSendsNothing) {
+  StartSimulator("module A\n  * constant ok\n");
+  DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
+  window.valuetext = "12.5";
+  SignalLampRecord& lamp = doc.m_signallamps[doc.m_signallamps.Add()];
+  lamp.resetstate = 1;
+  ChartRecorderRecord& recorder = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
+  doc.m_runexitsend = "AH\r\n";
+  Open();
+  window.valuetext = "12.5";
+  lamp.valuetext = "Off";
+  recorder.running = 1;
+  recorder.printpressed = 1;
+
+  runtime->HaltRunLoop();
+  EXPECT_EQ(doc.m_datawindows[0].valuetext, "");
+  EXPECT_EQ(doc.m_signallamps[0].valuetext, "On");
+  EXPECT_EQ(doc.m_chartrecorders[0].running, 0);
+  EXPECT_EQ(doc.m_chartrecorders[0].printpressed, 0);
+  EXPECT_EQ(wire.Written(), "");
+}
+
+TEST_F(StartAndHalt, ASecondStartWhileRunningDoesNothing) {
+  StartSimulator("module A\n  * constant ok\n");
+  doc.m_runinitsend = "AI\r\n";
+  Open();
+
+  int nested = 0;
+  ASSERT_TRUE(RunUntil([&] {
+    if (runtime->PassCount() == 3) {
+      runtime->StartRunLoop();  // returns at once instead of running a loop inside the loop
+      ++nested;
+    }
+    return runtime->PassCount() >= 6;
+  }));
+  EXPECT_EQ(nested, 1);
+  EXPECT_EQ(Occurrences(wire.Written(), "AI\r"), 1u);
+}
+
+TEST_F(StartAndHalt, StartValuesAreSetAndTheHaltKeepsTheChartSamples) {
+  StartSimulator("module A\n  T constant 7\n");
+  LevelGaugeRecord& level = doc.m_levelgauges[doc.m_levelgauges.Add()];
+  level.idlabel = "Level";
+  level.valuetext = "55";
+  VariableRecord& keep = doc.m_variables[doc.m_variables.Add()];
+  keep.idlabel = "Kept";
+  keep.resetonrun = 0;
+  keep.valuetext = "Error";
+  VariableRecord& reset = doc.m_variables[doc.m_variables.Add()];
+  reset.idlabel = "Reset";
+  reset.valuetext = "9";
+  ConditionalRecord& conditional = doc.m_conditionals[doc.m_conditionals.Add()];
+  conditional.idlabel = "Watch";
+  conditional.expression = "{Reset}>100";
+  conditional.actionstarted = 1;
+  DataWindowRecord& sampled = doc.m_datawindows[doc.m_datawindows.Add()];
+  sampled.idlabel = "Sampled";
+  sampled.pollcommand = "AT";
+  sampled.multiplier = "1";
+  ChartRecorderRecord& recorder = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
+  recorder.fields.Add();
+  recorder.fields[0].label = "Sampled";
+  recorder.scanrate = 50;
+  Open();
+
+  ASSERT_TRUE(RunUntil([&] {
+    EXPECT_EQ(doc.m_levelgauges[0].minseen, 2147483647);
+    EXPECT_EQ(doc.m_levelgauges[0].maxseen, -2147483647);
+    return runtime->Charts().Memory(0).Length() > 0 && doc.m_datawindows[0].valuetext == "7";
+  }));
+  EXPECT_EQ(doc.m_variables[0].valuetext, "0");
+  EXPECT_EQ(doc.m_variables[1].valuetext, "0");
+  EXPECT_EQ(doc.m_conditionals[0].armed, 1);
+  EXPECT_EQ(doc.m_chartrecorders[0].running, 0);
+  EXPECT_GT(runtime->Charts().Memory(0).Length(), 0u);
+}
+
+class ScratchLog {
+public:
+  ScratchLog() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "korvix-runloop-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    m_folder = pattern;
+  }
+  ~ScratchLog() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_folder, ignored);
+  }
+  std::string Path() const { return m_folder + "/DataLog.txt"; }
+  size_t Lines() const {
+    std::ifstream in(Path(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return Occurrences(text.str(), "\r\n");
+  }
+
+private:
+  std::string m_folder;
+};
+
+TEST_F(StartAndHalt, ADataLogIntervalShorterThanAPassWritesAtMostOneRecordEachPass) {
+  StartSimulator("module A\n  fault silent\n");
+  ScratchLog log;
+  DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
+  window.idlabel = "Slow";
+  window.pollcommand = "AT";  // every pass waits for a reply that never comes
+  window.logcolumn = 0;
+  doc.m_logfieldcount = 1;
+  doc.m_datalogfile = log.Path();
+  doc.m_loginterval = "0.02";
+  doc.m_logintervalunit = 0;
+  doc.m_pollretries = 1000000;
+  Open();
+
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_TRUE(RunUntil([&] { return runtime->PassCount() >= 8; }));
+  const auto elapsed =
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+  const size_t records = log.Lines() - 1;  // after the header
+  EXPECT_GE(records, 1u);
+  EXPECT_LE(records, runtime->PassCount());
+  // Missed intervals are skipped, not caught up.
+  EXPECT_LT(records, static_cast<size_t>(elapsed / 20));
+}
+
+TEST_F(StartAndHalt, AProjectSetToStartByItselfPostsTheStartMessage) {
+  StartSimulator("module A\n  * constant ok\n");
+  doc.m_autostartrunloop = 1;
+  Open();
+  EXPECT_EQ(pump.posted, std::vector<RunLoopMessage>{RunLoopMessage::Start});
+  EXPECT_FALSE(runtime->IsRunning());
+}
+
+TEST_F(StartAndHalt, AQuitSeenInThePumpEndsTheProgram) {
+  StartSimulator("module A\n  * constant ok\n");
+  doc.m_runexitsend = "AH\r\n";
+  Open();
+  pump.onpump = [&] {
+    if (runtime->PassCount() >= 3) pump.quit = true;
+  };
+  runtime->StartRunLoop();
+  EXPECT_EQ(pump.endprocess, 1);
+  EXPECT_FALSE(runtime->IsRunning());
+  EXPECT_EQ(wire.Written().find("AH"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvix::testing
