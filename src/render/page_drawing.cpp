@@ -15,16 +15,15 @@ void PageView::OnDraw(DeviceContext& dc) {
   RecomputeScrollExtent(objects);
   DrawKeypads(context);
   for (const ScreenObject& object : objects) {
-    const std::optional<Rect> rect = ObjectRectOf(m_geometry, object);
-    if (!rect) continue;
-    if (!dc.RectVisible(*rect) && m_redrawall == 0) continue;
-    DrawObject(context, object);
+    const Rect rect = ObjectRect(object);
+    if (!dc.RectVisible(rect) && m_redrawall == 0) continue;
+    DrawObject(context, object, rect);
     if (IsSelected(object)) {
       m_tracker.m_allhandles = ShowsAllHandles(object.kind) ? 1 : 0;
-      m_tracker.m_rect = *rect;
+      m_tracker.m_rect = rect;
       m_tracker.Draw(dc);
     }
-    ExcludeObject(dc, object, *rect);
+    ExcludeObject(dc, object, rect);
   }
   DrawBackgroundBitmap(dc);
   m_redrawall = 0;
@@ -50,10 +49,9 @@ bool PageView::OnEraseBkgnd(DeviceContext& dc) {
 void PageView::RecomputeScrollExtent(const std::vector<ScreenObject>& objects) {
   Size extent{0, 0};
   for (const ScreenObject& object : objects) {
-    const std::optional<Rect> rect = ObjectRectOf(m_geometry, object);
-    if (!rect) continue;
-    extent.cx = std::max(extent.cx, rect->right + m_view.m_scrollx);
-    extent.cy = std::max(extent.cy, rect->bottom + m_view.m_scrolly);
+    const Rect rect = ObjectRect(object);
+    extent.cx = std::max(extent.cx, rect.right + m_view.m_scrollx);
+    extent.cy = std::max(extent.cy, rect.bottom + m_view.m_scrolly);
   }
   if (const PageRecord* page = CurrentPage(m_doc)) {
     if (const Bitmap* bitmap = m_bitmaps.Get(page->bgbitmapfile)) {
@@ -87,7 +85,7 @@ void PageView::DrawKeypads(DrawingContext& context) {
   }
 }
 
-void PageView::DrawObject(DrawingContext& context, ScreenObject object) {
+void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect) {
   const int i = object.index;
   switch (object.kind) {
     case ScreenObjectKind::TextBox: return DrawTextBox(context, i);
@@ -111,7 +109,7 @@ void PageView::DrawObject(DrawingContext& context, ScreenObject object) {
     case ScreenObjectKind::RockerSwitch: return PlaceholderRockerSwitch(context, i);
     case ScreenObjectKind::SliderControl: return PlaceholderSliderControl(context, i);
     case ScreenObjectKind::PIController: return PlaceholderPIController(context, i);
-    case ScreenObjectKind::ChartRecorder: return;
+    case ScreenObjectKind::ChartRecorder: return PlaceholderChartRecorder(context, i, rect);
   }
 }
 

@@ -16,7 +16,7 @@ void PageView::DeselectAll() {
     for (int i = 0; i < list.Count(); ++i) {
       auto& r = list[i];
       if (r.selected == 0) continue;
-      m_window.InvalidateRect(ObjectRectOf(m_geometry, {kind, i}).value_or(r.screenrect), true);
+      m_window.InvalidateRect(ObjectRect({kind, i}), true);
       r.selected = 0;
     }
   });
@@ -30,7 +30,7 @@ void PageView::CancelDragFeedback(DeviceContext& dc) {
     for (int i = 0; i < list.Count(); ++i) {
       if (list[i].selected == 0) continue;
       dc.DrawFocusRect(list[i].screenrect);
-      ObjectRectOf(m_geometry, {kind, i});
+      ObjectRect({kind, i});
     }
   });
 }
@@ -53,8 +53,7 @@ bool PageView::OnSetCursor(Point point) {
     return true;
   }
   for (const ScreenObject& object : PageObjectsFrontToBack(m_doc)) {
-    const std::optional<Rect> rect = ObjectRectOf(m_geometry, object);
-    if (!rect || !Contains(*rect, point)) continue;
+    if (!Contains(ObjectRect(object), point)) continue;
     // The front-most object under the point decides; an Image Box is never
     // sized by its handles.
     if (object.kind == ScreenObjectKind::ImageBox || !IsSelected(object)) return false;

@@ -44,6 +44,7 @@ public:
   bool OnSetCursor(Point point);
 
   ObjectGeometry m_geometry;
+  ChartRecorderGeometry m_chartgeometry;
   CObjectTracker m_tracker;
   BitmapCache m_bitmaps;
   InputWindowRunStates m_inputwindowstates;
@@ -57,10 +58,11 @@ public:
 private:
   void RecomputeScrollExtent(const std::vector<ScreenObject>& objects);
   void DrawKeypads(DrawingContext& context);
-  void DrawObject(DrawingContext& context, ScreenObject object);
+  void DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect);
   void ExcludeObject(DeviceContext& dc, ScreenObject object, const Rect& rect);
   void DrawBackgroundBitmap(DeviceContext& dc);
   bool IsSelected(ScreenObject object);
+  Rect ObjectRect(ScreenObject object) { return ObjectRectOf(m_geometry, m_chartgeometry, object); }
 
   CKorvixDoc& m_doc;
   ViewState& m_view;

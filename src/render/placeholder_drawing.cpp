@@ -83,6 +83,9 @@ void PlaceholderSliderControl(DrawingContext& c, int i) {
 void PlaceholderPIController(DrawingContext& c, int i) {
   DrawFrame(c, c.doc.m_picontrollers[i], c.geometry.ObjectRectPIController(i));
 }
+void PlaceholderChartRecorder(DrawingContext& c, int i, const Rect& rect) {
+  DrawFrame(c, c.doc.m_chartrecorders[i], rect);
+}
 void PlaceholderKeypad(DrawingContext& c, int i, const Rect& keypad) {
   DrawFrame(c, c.doc.m_inputwindows[i], keypad);
 }

@@ -26,6 +26,8 @@ void PlaceholderButtonArray(DrawingContext& context, int index);
 void PlaceholderRockerSwitch(DrawingContext& context, int index);
 void PlaceholderSliderControl(DrawingContext& context, int index);
 void PlaceholderPIController(DrawingContext& context, int index);
+// Its rectangle comes from the Chart Recorder's own geometry.
+void PlaceholderChartRecorder(DrawingContext& context, int index, const Rect& rect);
 // The open keypad of Input Window index, at keypad.
 void PlaceholderKeypad(DrawingContext& context, int index, const Rect& keypad);
 

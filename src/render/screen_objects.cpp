@@ -4,7 +4,7 @@
 
 namespace korvix {
 
-std::optional<Rect> ObjectRectOf(ObjectGeometry& geometry, ScreenObject object) {
+Rect ObjectRectOf(ObjectGeometry& geometry, ChartRecorderGeometry& chartgeometry, ScreenObject object) {
   const int i = object.index;
   switch (object.kind) {
     case ScreenObjectKind::TextBox: return geometry.ObjectRectTextBox(i);
@@ -28,9 +28,9 @@ std::optional<Rect> ObjectRectOf(ObjectGeometry& geometry, ScreenObject object) 
     case ScreenObjectKind::RockerSwitch: return geometry.ObjectRectRockerSwitch(i);
     case ScreenObjectKind::SliderControl: return geometry.ObjectRectSliderControl(i);
     case ScreenObjectKind::PIController: return geometry.ObjectRectPIController(i);
-    case ScreenObjectKind::ChartRecorder: return std::nullopt;
+    case ScreenObjectKind::ChartRecorder: return chartgeometry.ObjectRectChartRecorder(i);
   }
-  return std::nullopt;
+  return {};
 }
 
 const PageRecord* CurrentPage(const CKorvixDoc& doc) {

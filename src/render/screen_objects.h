@@ -1,10 +1,9 @@
 #pragma once
 
-#include <array>
-#include <optional>
 #include <vector>
 
 #include "document/korvix_doc.h"
+#include "render/chart_recorder_geometry.h"
 #include "render/object_geometry.h"
 #include "render/rect.h"
 
@@ -80,9 +79,8 @@ void WithRecord(Doc& doc, ScreenObject object, Use&& use) {
 }
 
 // The whole-object rectangle of one object, refreshing its cached
-// screenrect; none for a kind whose geometry is not there yet (the Chart
-// Recorder), which pages then leave out.
-std::optional<Rect> ObjectRectOf(ObjectGeometry& geometry, ScreenObject object);
+// screenrect.
+Rect ObjectRectOf(ObjectGeometry& geometry, ChartRecorderGeometry& chartgeometry, ScreenObject object);
 
 // Kinds that are cut out of the clip region by their ellipse.
 constexpr bool IsRoundKind(ScreenObjectKind kind) {

@@ -37,6 +37,7 @@ TEST_F(PageDrawingTest, ObjectsAreDrawnFrontToBackByLayerThenKindAndOtherPagesNe
   Add(m_doc.m_dialgauges, 1, 2, 40, 10, "Dial1");
   Add(m_doc.m_textboxes, 1, 1, 80, 10, "text");
   Add(m_doc.m_signallamps, 1, 2, 120, 10, "Lamp1");
+  Add(m_doc.m_chartrecorders, 1, 2, 10, 200, "ChartRec1");
   Add(m_doc.m_levelgauges, 2, 2, 10, 10, "Level on page 2");
   Add(m_doc.m_levelgauges, 1, 3, 160, 10, "Level1");
   // A stacking number beyond the page's layers belongs to none of them.
@@ -44,11 +45,12 @@ TEST_F(PageDrawingTest, ObjectsAreDrawnFrontToBackByLayerThenKindAndOtherPagesNe
   m_doc.m_levelgauges[stray].stacknum = 9;
 
   m_page.OnDraw(m_dc);
-  EXPECT_EQ(Drawn(), (std::vector<std::string>{"Level1", "Dial1", "Lamp1", "text", "button at the back"}));
+  EXPECT_EQ(Drawn(), (std::vector<std::string>{"Level1", "Dial1", "Lamp1", "ChartRec1", "text", "button at the back"}));
   EXPECT_EQ(PageObjectsFrontToBack(m_doc),
             (std::vector<ScreenObject>{{ScreenObjectKind::LevelGauge, 1},
                                        {ScreenObjectKind::DialGauge, 0},
                                        {ScreenObjectKind::SignalLamp, 0},
+                                       {ScreenObjectKind::ChartRecorder, 0},
                                        {ScreenObjectKind::TextBox, 0},
                                        {ScreenObjectKind::PushButton, 0}}));
 }
