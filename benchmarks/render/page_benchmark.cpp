@@ -36,7 +36,8 @@ public:
 Bitmap Picture() {
   std::vector<std::uint32_t> pixels;
   for (int y = 0; y < 44; ++y)
-    for (int x = 0; x < 60; ++x) pixels.push_back(0xFF000000u | static_cast<std::uint32_t>((x * 4) << 16 | (y * 5) << 8 | 0x60));
+    for (int x = 0; x < 60; ++x)
+      pixels.push_back(0xFF000000u | static_cast<std::uint32_t>((x * 4) << 16 | (y * 5) << 8 | 0x60));
   return Bitmap(60, 44, std::move(pixels));
 }
 
@@ -97,7 +98,8 @@ int BuildPage(CKorvixDoc& doc) {
 }
 
 struct Screen {
-  explicit Screen(int factor) : page(doc, view, window, [](const std::string&) -> std::optional<Bitmap> { return Picture(); }) {
+  explicit Screen(int factor)
+      : page(doc, view, window, [](const std::string&) -> std::optional<Bitmap> { return Picture(); }) {
     view.SetFontFactor(factor);
     middle = BuildPage(doc);
   }

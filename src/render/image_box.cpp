@@ -50,7 +50,8 @@ void DrawImageBox(DrawingContext& context, int index, const Bitmap* bitmap) {
   const PageRecord* page = CurrentPage(context.doc);
   const Colour pagecolour = static_cast<Colour>(page != nullptr ? page->bgcolor : kDefaultPageColor);
   {
-    SelectedPen pen(dc, InsideFramePen(r.borderwidth, r.borderwidth != 0 ? static_cast<Colour>(r.bordercolor) : pagecolour));
+    const Colour frame = r.borderwidth != 0 ? static_cast<Colour>(r.bordercolor) : pagecolour;
+    SelectedPen pen(dc, InsideFramePen(r.borderwidth, frame));
     SelectedBrush brush(dc, SolidBrush(pagecolour));
     dc.Rectangle(rect);
   }

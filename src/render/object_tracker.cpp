@@ -9,7 +9,9 @@ namespace {
 constexpr int kMinimumSize = 20;
 constexpr Colour kHandleColour = Grey(0);
 
-bool MovesLeft(int handle) { return handle == kHandleTopLeft || handle == kHandleBottomLeft || handle == kHandleLeft; }
+bool MovesLeft(int handle) {
+  return handle == kHandleTopLeft || handle == kHandleBottomLeft || handle == kHandleLeft;
+}
 bool MovesRight(int handle) {
   return handle == kHandleTopRight || handle == kHandleBottomRight || handle == kHandleRight;
 }

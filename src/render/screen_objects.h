@@ -80,7 +80,8 @@ void WithRecord(Doc& doc, ScreenObject object, Use&& use) {
 
 // The whole-object rectangle of one object, refreshing its cached
 // screenrect.
-Rect ObjectRectOf(ObjectGeometry& geometry, ChartRecorderGeometry& chartgeometry, ScreenObject object);
+Rect ObjectRectOf(ObjectGeometry& geometry, ChartRecorderGeometry& chartgeometry,
+                  ScreenObject object);
 
 // Kinds that are cut out of the clip region by their ellipse.
 constexpr bool IsRoundKind(ScreenObjectKind kind) {

@@ -45,7 +45,8 @@ void DrawTextBox(DrawingContext& context, int index) {
   const Rect rect = context.geometry.ObjectRectTextBox(index);
   {
     // Without a border width the frame takes the fill colour, so no line shows.
-    SelectedPen pen(dc, InsideFramePen(r.borderwidth, static_cast<Colour>(r.borderwidth != 0 ? r.bordercolor : r.bgcolor)));
+    const Colour frame = static_cast<Colour>(r.borderwidth != 0 ? r.bordercolor : r.bgcolor);
+    SelectedPen pen(dc, InsideFramePen(r.borderwidth, frame));
     SelectedBrush brush(dc, SolidBrush(static_cast<Colour>(r.bgcolor)));
     dc.Rectangle(rect);
   }

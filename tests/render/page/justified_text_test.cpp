@@ -35,7 +35,8 @@ TEST(JustifiedTextTest, LinesBrokenByWidthAreStretchedAndParagraphEndsAreNot) {
 
 TEST(JustifiedTextTest, CarriageReturnsEndParagraphsWithTheirLineFeeds) {
   EXPECT_EQ(Layout("alpha beta gamma\r\ndelta\r\rend", 110),
-            (std::vector<Line>{{"alpha beta", true}, {"gamma", false}, {"delta", false}, {"", false}, {"end", false}}));
+            (std::vector<Line>{
+                {"alpha beta", true}, {"gamma", false}, {"delta", false}, {"", false}, {"end", false}}));
   EXPECT_EQ(Layout("", 100), (std::vector<Line>{{"", false}}));
 }
 

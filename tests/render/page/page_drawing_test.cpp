@@ -45,7 +45,8 @@ TEST_F(PageDrawingTest, ObjectsAreDrawnFrontToBackByLayerThenKindAndOtherPagesNe
   m_doc.m_levelgauges[stray].stacknum = 9;
 
   m_page.OnDraw(m_dc);
-  EXPECT_EQ(Drawn(), (std::vector<std::string>{"Level1", "Dial1", "Lamp1", "ChartRec1", "text", "button at the back"}));
+  EXPECT_EQ(Drawn(),
+            (std::vector<std::string>{"Level1", "Dial1", "Lamp1", "ChartRec1", "text", "button at the back"}));
   EXPECT_EQ(PageObjectsFrontToBack(m_doc),
             (std::vector<ScreenObject>{{ScreenObjectKind::LevelGauge, 1},
                                        {ScreenObjectKind::DialGauge, 0},
