@@ -70,7 +70,7 @@ CommandState& ActionExecutor::Command(const ActionHolder& holder) {
   return m_values.State().Command(holder.kind, holder.index, holder.slot);
 }
 
-void ActionExecutor::ReportMissing(const std::string& label, const char* kind) {
+void ActionExecutor::ReportMissing(std::string label, const char* kind) {
   std::string ignored;
   // A label that nothing bears gets the Run-Loop's own unknown-label halt.
   m_values.GetLabelValue(ignored, label, false);

@@ -73,7 +73,8 @@ public:
   ActionProgress Continue(const ActionHolder& holder, ActionWait& wait);
   // Tells the operator that a label names nothing of that kind; for a label
   // that nothing bears at all the Run-Loop halts as for any unknown label.
-  void ReportMissing(const std::string& label, const char* kind);
+  // The label is a copy: the halt resets the state it may come from.
+  void ReportMissing(std::string label, const char* kind);
   void ReportBadText(const std::string& what, const std::string& text);
 
 private:

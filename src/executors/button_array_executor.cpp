@@ -111,6 +111,9 @@ bool ButtonArrayExecutor::SetButtonArrayAction(const std::string& label, const s
   return found;
 }
 
-void ButtonArrayExecutor::Reset() { m_runs.clear(); }
+void ButtonArrayExecutor::Reset() {
+  // In place: a halt may come from inside an action that still holds its state.
+  for (ArrayRun& run : m_runs) run = ArrayRun{};
+}
 
 }  // namespace korvix

@@ -124,7 +124,8 @@ void ScriptExecutor::Reset() {
     script.isrunning = 0;
     script.curstep = 0;
   }
-  m_runs.clear();
+  // In place: a halt may come from inside a step that still holds its state.
+  for (ScriptRun& run : m_runs) run = ScriptRun{};
 }
 
 void ScriptExecutor::ExecuteScript(int index) {

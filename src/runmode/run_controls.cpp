@@ -458,8 +458,9 @@ void RunControls::Reset() {
   m_held = Held::None;
   m_heldindex = -1;
   m_keypadwindow = m_editwindow = -1;
-  m_pushes.clear();
-  m_inputruns.clear();
+  // In place: a halt may come from inside an action that still holds its state.
+  for (PushRun& run : m_pushes) run = PushRun{};
+  for (ControlRun& run : m_inputruns) run = ControlRun{};
   m_inputs.Clear();
 }
 
