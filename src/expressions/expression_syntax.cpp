@@ -103,8 +103,8 @@ std::optional<std::string> ExpressionProblem(std::string text) {
     if (close == std::string::npos || open > close) break;
     const std::string piece = text.substr(open, close - open + 1);
     if (piece.find_first_of("()><=,") != std::string::npos) return kBadNameMessage;
-    text.replace(open, piece.size(), "0");
-    if (std::count(piece.begin(), piece.end(), '{') > 1) text.insert(0, "}");
+    const std::string nested = std::count(piece.begin(), piece.end(), '{') > 1 ? "}" : "";
+    text = nested + text.substr(0, open) + "0" + text.substr(close + 1);
   }
   if (text.find_first_of("{}") != std::string::npos) return kBracesMessage;
 

@@ -57,8 +57,10 @@ TEST_F(ConditionalsTest, ARunningOrMissingActionScriptLeavesTheConditionalPendin
 }
 
 TEST_F(ConditionalsTest, TheStartSweepEvaluatesEveryConditionalOnce) {
-  ConditionalRecord& high = AddConditional("High", "{Tank} > 50");
-  ConditionalRecord& low = AddConditional("Low", "{Tank} < 10");
+  AddConditional("High", "{Tank} > 50");
+  AddConditional("Low", "{Tank} < 10");
+  ConditionalRecord& high = doc.m_conditionals[0];
+  ConditionalRecord& low = doc.m_conditionals[1];
   Add(doc.m_variables, "Tank").valuetext = "60";
   high.actionstarted = low.actionstarted = 0;
   low.armed = 0;
