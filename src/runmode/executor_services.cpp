@@ -8,11 +8,20 @@ constexpr const char* kRingTimeKey = "TelephoneRingtime";
 
 }  // namespace
 
+void ExecutorServices::RunScriptByName(const std::string& label) {
+  if (m_executors) m_executors->RunScriptByName(label);
+}
+
+void ExecutorServices::TakeScriptReply(int index, const std::string& line) {
+  if (m_executors) m_executors->Scripts().TakeScriptReply(index, line);
+}
+
 void ExecutorServices::StartControls() {
   const int ringtime = m_profile.GetProfileInt(kSection, kRingTimeKey, static_cast<int>(kDefaultRingTimeMs));
   m_ringtime = ringtime > 0 ? static_cast<uint32_t>(ringtime) : kDefaultRingTimeMs;
-  m_executors.Reset();
-  m_controls.Reset();
+  if (m_executors) m_executors->Reset();
+  if (m_controls) m_controls->Reset();
+  if (m_start) m_start->StartControls();
 }
 
 void ExecutorServices::StartButtonArraysAtRun() {
@@ -20,9 +29,69 @@ void ExecutorServices::StartButtonArraysAtRun() {
   // itself at the start of a run.
 }
 
+void ExecutorServices::ServiceHeldControls() {
+  if (m_controls) m_controls->ServiceHeldControls();
+}
+
+void ExecutorServices::ExecuteRunningButtonArrays() {
+  if (m_executors) m_executors->ExecuteRunningButtonArrays();
+}
+
+void ExecutorServices::ExecuteRunningScripts() {
+  if (m_executors) m_executors->ExecuteRunningScripts();
+}
+
+void ExecutorServices::AdvanceControls() {
+  if (m_controls) m_controls->AdvanceControls();
+}
+
+void ExecutorServices::ServiceDialQueue() {
+  if (m_executors) m_executors->Dialer().Service(m_ringtime);
+}
+
+void ExecutorServices::HaltButtonArrayAction(const std::string& label) {
+  if (m_executors) m_executors->Arrays().HaltButtonArrayAction(label);
+}
+
 void ExecutorServices::ResetControls(bool) {
-  m_executors.Reset();
-  m_controls.Reset();
+  if (m_executors) m_executors->Reset();
+  if (m_controls) m_controls->Reset();
+}
+
+void ExecutorServices::HangUpTelephone() {
+  if (m_executors) m_executors->Dialer().HangUp();
+}
+
+void ExecutorServices::TurnOnLampAction(int index) {
+  OnControls([index](ControlActions& c) { c.TurnOnLampAction(index); });
+}
+void ExecutorServices::TurnOffLampAction(int index) {
+  OnControls([index](ControlActions& c) { c.TurnOffLampAction(index); });
+}
+void ExecutorServices::ToggleLampAction(int index) {
+  OnControls([index](ControlActions& c) { c.ToggleLampAction(index); });
+}
+void ExecutorServices::IncrementCounterAction(int index) {
+  OnControls([index](ControlActions& c) { c.IncrementCounterAction(index); });
+}
+void ExecutorServices::DecrementCounterAction(int index) {
+  OnControls([index](ControlActions& c) { c.DecrementCounterAction(index); });
+}
+void ExecutorServices::ResetCounterAction(int index) {
+  OnControls([index](ControlActions& c) { c.ResetCounterAction(index); });
+}
+void ExecutorServices::StartEventTimerAction(int index) {
+  OnControls([index](ControlActions& c) { c.StartEventTimerAction(index); });
+}
+void ExecutorServices::StopEventTimerAction(int index) {
+  OnControls([index](ControlActions& c) { c.StopEventTimerAction(index); });
+}
+void ExecutorServices::ResetEventTimerAction(int index) {
+  OnControls([index](ControlActions& c) { c.ResetEventTimerAction(index); });
+}
+
+void ExecutorServices::SetButtonArrayAction(const std::string& label, const std::string& value) {
+  if (m_executors) m_executors->Arrays().SetButtonArrayAction(label, value);
 }
 
 }  // namespace korvix

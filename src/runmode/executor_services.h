@@ -1,10 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "executors/executors.h"
 #include "platform/profile.h"
 #include "runloop/run_loop_services.h"
+#include "runmode/control_start.h"
 #include "runmode/run_controls.h"
 
 namespace korvix {
@@ -12,46 +14,52 @@ namespace korvix {
 constexpr uint32_t kDefaultRingTimeMs = 40000;
 
 // The executors and the run-mode controls as one pass of the Run-Loop
-// calls them.
+// calls them. The Run-Loop takes this before the executors can exist (they
+// work on its label values), so they are attached afterwards; until then
+// every call does nothing.
 class ExecutorServices final : public ScriptServices {
 public:
-  ExecutorServices(Executors& executors, RunControls& controls, Profile& profile)
-      : m_executors(executors), m_controls(controls), m_profile(profile) {}
-
-  void RunScriptByName(const std::string& label) override { m_executors.RunScriptByName(label); }
-  void TakeScriptReply(int index, const std::string& line) override {
-    m_executors.Scripts().TakeScriptReply(index, line);
+  explicit ExecutorServices(Profile& profile) : m_profile(profile) {}
+  void Attach(Executors& executors, RunControls& controls, ControlStart& start) {
+    m_executors = &executors;
+    m_controls = &controls;
+    m_start = &start;
   }
+
+  void RunScriptByName(const std::string& label) override;
+  void TakeScriptReply(int index, const std::string& line) override;
   void StartControls() override;
   void StartButtonArraysAtRun() override;
-  void ServiceHeldControls() override { m_controls.ServiceHeldControls(); }
-  void ExecuteRunningButtonArrays() override { m_executors.ExecuteRunningButtonArrays(); }
-  void ExecuteRunningScripts() override { m_executors.ExecuteRunningScripts(); }
-  void AdvanceControls() override { m_controls.AdvanceControls(); }
-  void ServiceDialQueue() override { m_executors.Dialer().Service(m_ringtime); }
-  void HaltButtonArrayAction(const std::string& label) override {
-    m_executors.Arrays().HaltButtonArrayAction(label);
-  }
+  void ServiceHeldControls() override;
+  void ExecuteRunningButtonArrays() override;
+  void ExecuteRunningScripts() override;
+  void AdvanceControls() override;
+  void ServiceDialQueue() override;
+  void HaltButtonArrayAction(const std::string& label) override;
   void ResetControls(bool wasrunning) override;
-  void HangUpTelephone() override { m_executors.Dialer().HangUp(); }
+  void HangUpTelephone() override;
 
-  void TurnOnLampAction(int index) override { m_executors.Controls().TurnOnLampAction(index); }
-  void TurnOffLampAction(int index) override { m_executors.Controls().TurnOffLampAction(index); }
-  void ToggleLampAction(int index) override { m_executors.Controls().ToggleLampAction(index); }
-  void IncrementCounterAction(int index) override { m_executors.Controls().IncrementCounterAction(index); }
-  void DecrementCounterAction(int index) override { m_executors.Controls().DecrementCounterAction(index); }
-  void ResetCounterAction(int index) override { m_executors.Controls().ResetCounterAction(index); }
-  void StartEventTimerAction(int index) override { m_executors.Controls().StartEventTimerAction(index); }
-  void StopEventTimerAction(int index) override { m_executors.Controls().StopEventTimerAction(index); }
-  void ResetEventTimerAction(int index) override { m_executors.Controls().ResetEventTimerAction(index); }
-  void SetButtonArrayAction(const std::string& label, const std::string& value) override {
-    m_executors.Arrays().SetButtonArrayAction(label, value);
-  }
+  void TurnOnLampAction(int index) override;
+  void TurnOffLampAction(int index) override;
+  void ToggleLampAction(int index) override;
+  void IncrementCounterAction(int index) override;
+  void DecrementCounterAction(int index) override;
+  void ResetCounterAction(int index) override;
+  void StartEventTimerAction(int index) override;
+  void StopEventTimerAction(int index) override;
+  void ResetEventTimerAction(int index) override;
+  void SetButtonArrayAction(const std::string& label, const std::string& value) override;
 
 private:
-  Executors& m_executors;
-  RunControls& m_controls;
+  template <class Act>
+  void OnControls(Act act) {
+    if (m_executors) act(m_executors->Controls());
+  }
+
   Profile& m_profile;
+  Executors* m_executors = nullptr;
+  RunControls* m_controls = nullptr;
+  ControlStart* m_start = nullptr;
   uint32_t m_ringtime = kDefaultRingTimeMs;
 };
 

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "../executors/executors_fixture.h"
+#include "../runloop/runloop_fixture.h"
+#include "dispatch/com_link_services.h"
+#include "render/controls/slider_knob.h"
+#include "runmode/control_start.h"
+#include "runmode/executor_services.h"
+#include "runmode/run_controls.h"
+
+namespace korvix::testing {
+namespace {
+
+class NoPI final : public PIStepper {
+public:
+  void StepPIController(int, PIStepButton) override {}
+};
+
+// The Run-Loop against the module simulator with the executors and the
+// run-mode controls in place, wired as the view wires them.
+class ExecutorsOnSimulator : public RunLoopOnSimulator {
+protected:
+  void OpenWithExecutors() {
+    doc.m_replytimeout = 100;
+    runtime = std::make_unique<ViewRuntime>(
+        doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, services, weblog, dde,
+                             [this] { return std::make_unique<LoggingSerialPort>(wire); }});
+    linkservices = std::make_unique<ComLinkServices>(runtime->Link());
+    executors = std::make_unique<Executors>(doc, runtime->Values(), *linkservices, clock, sink, *runtime,
+                                            fakes, outside);
+    controls = std::make_unique<RunControls>(doc, view, geometry, runtime->Values(), *executors, fakes, pi,
+                                             clock, inputs);
+    start = std::make_unique<ControlStart>(doc, runtime->Link(), runtime->Values(), sink);
+    services.Attach(*executors, *controls, *start);
+    runtime->OnInitialUpdate();
+    ASSERT_EQ(doc.m_comport, 0);
+    wire.Clear();
+  }
+  void TearDown() override {
+    runtime.reset();
+    RunLoopOnSimulator::TearDown();
+  }
+
+  FakeRunServices fakes;
+  OutsideActions outside{fakes, fakes, fakes, fakes, fakes};
+  ExecutorServices services{profile};
+  ViewState view;
+  ObjectGeometry geometry{doc, view};
+  NoPI pi;
+  InputWindowRunStates inputs;
+  std::unique_ptr<ComLinkServices> linkservices;
+  std::unique_ptr<Executors> executors;
+  std::unique_ptr<RunControls> controls;
+  std::unique_ptr<ControlStart> start;
+};
+
+TEST_F(ExecutorsOnSimulator, AScriptTransmitGetsTheModulesReply) {
+  StartSimulator("module A\n  T constant 11\n");
+  VariableRecord& reading = doc.m_variables[doc.m_variables.Add()];
+  reading.idlabel = "reading";
+  reading.valuetext = "none";
+  reading.resetonrun = 0;
+  ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
+  script.idlabel = "ask";
+  ScriptStep step;
+  step.code = 0;
+  step.param1 = "AT";
+  step.param2 = "reading";
+  script.steps.Add(step);
+  doc.m_runinitscript = "ask";
+  OpenWithExecutors();
+  ASSERT_TRUE(RunUntil([&] { return doc.m_variables[0].valuetext != "none" && !doc.m_scripts[0].isrunning; }));
+  EXPECT_NE(doc.m_variables[0].valuetext.find("11"), std::string::npos) << doc.m_variables[0].valuetext;
+  EXPECT_EQ(wire.Written(), "AT\r");
+}
+
+TEST_F(ExecutorsOnSimulator, ASliderStartsAtItsValueAndADragIsMirroredOnItsTwin) {
+  StartSimulator("module A\n  S constant ok\n");
+  for (int x : {50, 300}) {
+    SliderControlRecord& slider = doc.m_slidercontrols[doc.m_slidercontrols.Add()];
+    slider.x = x;
+    slider.y = 40;
+    slider.sendprefix = "AS";
+    slider.startvalue = "10";
+  }
+  OpenWithExecutors();
+  bool dragged = false;
+  ASSERT_TRUE(RunUntil([&] {
+    if (!dragged) {
+      const Rect knob = ObjectRectSliderKnob(doc, view, 0);
+      const SliderTrack track = SliderTrackOf(doc.m_slidercontrols[0], view);
+      const Point at{(knob.left + knob.right) / 2, (knob.top + knob.bottom) / 2};
+      controls->OnLeftButtonDown(at, Rect{0, 0, 1000, 800});
+      controls->OnLeftButtonUp({at.x, (track.ytop + track.ybottom) / 2});
+      dragged = true;
+    }
+    return doc.m_slidercontrols[1].valuetext == "50";
+  }));
+  EXPECT_EQ(doc.m_slidercontrols[0].valuetext, "50");
+  const std::string written = wire.Written();
+  EXPECT_NE(written.find("AS10\r"), std::string::npos) << written;
+  EXPECT_NE(written.find("AS50\r"), std::string::npos) << written;
+}
+
+}  // namespace
+}  // namespace korvix::testing
