@@ -113,7 +113,10 @@ void BM_DispatchSixteenLines(benchmark::State& state) {
     project.hooks.rxbuffer = lines;
     project.run.DispatchReceivedLines();
   }
+  int delivered = 0;
+  for (int m = 0; m < 16; ++m) delivered += !project.doc.m_datawindows[100 + m].valuetext.empty();
   state.counters["lines"] = 16;
+  state.counters["delivered"] = delivered;
 }
 BENCHMARK(BM_DispatchSixteenLines)->Unit(benchmark::kMicrosecond);
 
