@@ -27,6 +27,12 @@ void CPageEditor::EnsureCurrentPage() {
 
 Rect CPageEditor::ObjectRect(ScreenObject object) { return ObjectRects(m_doc, m_view).Of(object.kind, object.index); }
 
+void CPageEditor::OnInitialUpdate() {
+  m_clipcount.fill(0);
+  m_page.DeselectAll();
+  m_view.m_dragstate = 0;
+}
+
 void CPageEditor::RedrawAll() {
   m_page.m_redrawall = 1;
   m_window.InvalidateRect(m_window.ClientRect(), true);

@@ -93,6 +93,10 @@ public:
   void EndGroupDrag(Point point);
   void CancelGroupDrag();
 
+  // A project was created or opened: the clipboard slots it brought are
+  // empty and nothing is selected.
+  void OnInitialUpdate();
+
   // Page menu.
   void OnPageAdd();
   void OnPageDelete();

@@ -134,6 +134,11 @@ CPageEditorUi::CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page,
   AddEditMenu();
   AddPageMenu();
   m_view.SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
+  m_view.AddInitialUpdateStep([this] {
+    m_mouse.OnKillFocus();
+    m_editor.OnInitialUpdate();
+    Refresh();
+  });
   UpdateCommands();
 }
 

@@ -107,5 +107,16 @@ TEST_F(PageEditorMenusTest, PageMenuAddsMovesNavigatesAndAsksBeforeDeleting) {
   EXPECT_EQ(doc.m_pages[1].objectcount, 0);
 }
 
+TEST_F(PageEditorMenusTest, ANewOrOpenedProjectEndsTheSelectionAndTheClipboard) {
+  const ScreenObject box = Place(ScreenObjectKind::TextBox);
+  Click(Inside(RectOf(box)));
+  Trigger(ID_EDIT_COPY);
+  doc.TakeProject(CKorvixDoc{});
+  frame.View()->OnInitialUpdate();
+  EXPECT_EQ(page.m_numselected, 0);
+  EXPECT_FALSE(frame.CommandAction(ID_EDIT_PASTE)->isEnabled());
+  EXPECT_FALSE(frame.CommandAction(ID_EDIT_COPY)->isEnabled());
+}
+
 }  // namespace
 }  // namespace korvix
