@@ -56,7 +56,6 @@ struct ActionWait {
   std::string pending;   // Ping: the addresses still to ask
   int failures = 0;
   int replied = 0;
-  std::string reply;
 };
 
 // Carries out one action of the vocabulary for any holder, never blocking:

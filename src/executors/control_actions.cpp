@@ -18,8 +18,7 @@ void ControlActions::TurnOnLampAction(int index) {
   SignalLampRecord& lamp = m_doc.m_signallamps[index];
   lamp.valuetext = kLampOnText;
   lamp.state = 1;
-  if (static_cast<size_t>(index) >= m_lampon.size()) m_lampon.resize(static_cast<size_t>(index) + 1);
-  m_lampon[static_cast<size_t>(index)] = m_clock.Now();
+  LampStamp(index) = m_clock.Now();
   m_services.InvalidateControl(ControlKind::SignalLamp, index);
 }
 
@@ -31,15 +30,37 @@ void ControlActions::TurnOffLampAction(int index) {
 }
 
 void ControlActions::ToggleLampAction(int index) {
-  if (m_doc.m_signallamps[index].state) {
+  if (m_doc.m_signallamps[index].valuetext == kLampOnText) {
     TurnOffLampAction(index);
   } else {
     TurnOnLampAction(index);
   }
 }
 
-uint32_t ControlActions::LampOnSince(int index) const {
-  return static_cast<size_t>(index) < m_lampon.size() ? m_lampon[static_cast<size_t>(index)] : 0;
+uint32_t& ControlActions::LampStamp(int index) {
+  if (static_cast<size_t>(index) >= m_lampon.size()) m_lampon.resize(static_cast<size_t>(index) + 1);
+  return m_lampon[static_cast<size_t>(index)];
+}
+
+void ControlActions::FlashLamps() {
+  constexpr uint32_t kDarkMs = 199;
+  const uint32_t now = m_clock.Now();
+  for (int i = 0; i < m_doc.m_signallamps.Count(); ++i) {
+    SignalLampRecord& lamp = m_doc.m_signallamps[i];
+    const int r = lamp.flashrate;
+    if (r < 1 || r > 5 || lamp.valuetext != kLampOnText) continue;
+    const uint32_t lit = static_cast<uint32_t>((350 - 50 * r) * (7 - r));
+    uint32_t& stamp = LampStamp(i);
+    if (lamp.state && ElapsedMs(now, stamp) >= lit) {
+      lamp.state = 0;
+    } else if (!lamp.state && ElapsedMs(now, stamp) > kDarkMs) {
+      lamp.state = 1;
+    } else {
+      continue;
+    }
+    stamp = now;
+    m_services.InvalidateControl(ControlKind::SignalLamp, i);
+  }
 }
 
 void ControlActions::StepCounter(int index, int step) {

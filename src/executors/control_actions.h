@@ -29,8 +29,9 @@ public:
 
   // Running timers show their time; once per pass.
   void AdvanceEventTimers();
-  // When the lamp last went on, for flashing.
-  uint32_t LampOnSince(int index) const;
+  // Lamps that are on and set to flash go dark and light again; once per
+  // pass. A flashing lamp stays "On" while it is dark.
+  void FlashLamps();
   bool TimerRunning(int index) const;
   void Reset();
 
@@ -47,7 +48,8 @@ private:
   MillisecondClock& m_clock;
   RunServices& m_services;
   std::vector<TimerRun> m_timers;
-  std::vector<uint32_t> m_lampon;
+  std::vector<uint32_t> m_lampon;  // when each lamp last lit or went dark
+  uint32_t& LampStamp(int index);
 };
 
 }  // namespace korvix

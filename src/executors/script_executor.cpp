@@ -106,7 +106,6 @@ void ScriptExecutor::TakeScriptReply(int index, const std::string& line) {
   ScriptRun& run = Run(index);
   if (!run.waiting || run.wait.action != ArrayAction::TransmitCommand || run.wait.replied) return;
   run.wait.replied = 1;
-  run.wait.reply = line;
   const std::string& target = run.wait.texts.second;
   if (!LabelsEqual(target, kDiscardLabel)) m_values.DeliverLabelValue(target, line);
 }

@@ -426,6 +426,7 @@ bool RunControls::OnLeftButtonUp(Point point) {
 }
 
 void RunControls::ServiceHeldControls() {
+  m_executors.Controls().FlashLamps();
   if (m_held != Held::RockerSwitch) return;
   const RockerSwitchRecord& rocker = m_doc.m_rockerswitches[m_heldindex];
   if (rocker.valuetext == kErrorValue) return;

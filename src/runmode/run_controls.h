@@ -43,7 +43,7 @@ public:
   // Typing into an Input Window whose editing was started; true when taken.
   bool OnCharacter(char c);
 
-  // Pass step of held Rocker Switches.
+  // Pass step of flashing lamps and held Rocker Switches.
   void ServiceHeldControls();
   // Pass step of held Push Buttons and PI-Controller buttons, and of the
   // actions that Push Buttons and Input Windows started.

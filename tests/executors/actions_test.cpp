@@ -42,6 +42,26 @@ TEST_F(Actions, LampsCountersAndTimersByLabel) {
   EXPECT_TRUE(sink.shown.empty());
 }
 
+TEST_F(Actions, AFlashingLampGoesDarkAndLightsAgainWhileItStaysOn) {
+  SignalLampRecord& lamp = doc.m_signallamps[doc.m_signallamps.Add()];
+  lamp.flashrate = 5;  // lit for (350 - 250) x 2 ms
+  ControlActions& controls = executors.Controls();
+  controls.TurnOnLampAction(0);
+  std::string states;
+  for (uint32_t step : {199u, 1u, 199u, 1u, 1u}) {
+    clock.now += step;
+    controls.FlashLamps();
+    states += std::to_string(lamp.state);
+  }
+  EXPECT_EQ(states, "10011");
+  EXPECT_EQ(lamp.valuetext, "On");
+  controls.ToggleLampAction(0);
+  clock.now += 1000;
+  controls.FlashLamps();
+  EXPECT_EQ(lamp.valuetext, "Off");
+  EXPECT_EQ(lamp.state, 0);
+}
+
 TEST_F(Actions, ServicesAreAskedWithExpandedTexts) {
   AddVariable("n", "3");
   doc.m_chartrecorders[doc.m_chartrecorders.Add()].idlabel = "chart";
