@@ -9,6 +9,7 @@
 #include "runmode/control_start.h"
 #include "runmode/executor_services.h"
 #include "runmode/run_controls.h"
+#include "runmode/runtime_run_services.h"
 
 namespace korvix::testing {
 namespace {
@@ -16,6 +17,21 @@ namespace {
 class NoPI final : public PIStepper {
 public:
   void StepPIController(int, PIStepButton) override {}
+};
+
+// The window's part of the actions, recorded.
+class FakeWindowActions final : public RunWindowActions {
+public:
+  std::vector<std::string> calls;
+  void GotoPage(int page) override { calls.push_back("page " + std::to_string(page)); }
+  void MinimizeWindow() override { calls.push_back("minimize"); }
+  void RestoreWindow() override { calls.push_back("restore"); }
+  void QuitProgram() override { calls.push_back("quit"); }
+  void SaveProject() override { calls.push_back("save"); }
+  void InvalidateControl(ControlKind, int) override {}
+  void StartPIController(int) override {}
+  void HaltPIController(int) override {}
+  void SetPIControllerSetPoint(int, const std::string&) override {}
 };
 
 // The Run-Loop against the module simulator with the executors and the
@@ -28,9 +44,10 @@ protected:
         doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, services, weblog, dde,
                              [this] { return std::make_unique<LoggingSerialPort>(wire); }});
     linkservices = std::make_unique<ComLinkServices>(runtime->Link());
+    runservices = std::make_unique<RuntimeRunServices>(doc, *runtime, clock, windowactions);
     executors = std::make_unique<Executors>(doc, runtime->Values(), *linkservices, clock, sink, *runtime,
-                                            fakes, outside);
-    controls = std::make_unique<RunControls>(doc, view, geometry, runtime->Values(), *executors, fakes, pi,
+                                            *runservices, outside);
+    controls = std::make_unique<RunControls>(doc, view, geometry, runtime->Values(), *executors, *runservices, pi,
                                              clock, inputs);
     start = std::make_unique<ControlStart>(doc, runtime->Link(), runtime->Values(), sink);
     services.Attach(*executors, *controls, *start);
@@ -50,7 +67,9 @@ protected:
   ObjectGeometry geometry{doc, view};
   NoPI pi;
   InputWindowRunStates inputs;
+  FakeWindowActions windowactions;
   std::unique_ptr<ComLinkServices> linkservices;
+  std::unique_ptr<RuntimeRunServices> runservices;
   std::unique_ptr<Executors> executors;
   std::unique_ptr<RunControls> controls;
   std::unique_ptr<ControlStart> start;
@@ -102,6 +121,35 @@ TEST_F(ExecutorsOnSimulator, ASliderStartsAtItsValueAndADragIsMirroredOnItsTwin)
   const std::string written = wire.Written();
   EXPECT_NE(written.find("AS10\r"), std::string::npos) << written;
   EXPECT_NE(written.find("AS50\r"), std::string::npos) << written;
+}
+
+TEST_F(ExecutorsOnSimulator, ActionsReachTheRuntimeAndThePortIsBackAfterAProgram) {
+  StartSimulator("module A\n  T constant 11\n");
+  doc.m_chartrecorders[doc.m_chartrecorders.Add()].idlabel = "chart";
+  doc.m_variables[doc.m_variables.Add()].idlabel = "reading";
+  ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
+  script.idlabel = "tour";
+  const auto add = [&](int code, const std::string& param1, const std::string& param2 = "") {
+    ScriptStep step;
+    step.code = code;
+    step.param1 = param1;
+    step.param2 = param2;
+    script.steps.Add(step);
+  };
+  add(41, "Note", "Started");
+  add(28, "chart");
+  add(22, "helper --once");
+  add(0, "AT", "reading");
+  add(36, "");
+  doc.m_runinitscript = "tour";
+  OpenWithExecutors();
+  ASSERT_TRUE(RunUntil([&] { return !doc.m_scripts[0].isrunning; }));
+  EXPECT_EQ(runtime->Popup().m_title, "Note");
+  EXPECT_EQ(runtime->Popup().m_message, "Started");
+  EXPECT_EQ(fakes.calls, std::vector<std::string>{"run helper --once"});
+  EXPECT_EQ(windowactions.calls, std::vector<std::string>{"minimize"});
+  EXPECT_EQ(doc.m_comport, 0);
+  EXPECT_NE(doc.m_variables[0].valuetext.find("11"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#include "runmode/runtime_run_services.h"
+
+#include "texts/label_texts.h"
+
+namespace korvix {
+
+void RuntimeRunServices::ShowPopupBox(const std::string& title, const std::string& message) {
+  m_runtime.Popup().Show(title, message);
+}
+
+void RuntimeRunServices::LogDataToFile() {
+  m_runtime.Log().WriteDataLogRecord(m_runtime.Values().ExpandLabelRefs(m_doc.m_datalogfile));
+}
+
+void RuntimeRunServices::StartChartRecorderAction(const std::string& label) {
+  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
+    const ChartRecorderRecord& recorder = m_doc.m_chartrecorders[i];
+    if (recorder.running || !LabelsEqual(recorder.idlabel, label)) continue;
+    m_runtime.Charts().StartChartRecorder(i, m_clock.Now());
+  }
+}
+
+void RuntimeRunServices::HaltChartRecorderAction(const std::string& label) {
+  for (ChartRecorderRecord& recorder : m_doc.m_chartrecorders) {
+    if (LabelsEqual(recorder.idlabel, label)) recorder.running = 0;
+  }
+}
+
+void RuntimeRunServices::ReopenComPort() {
+  ComLink& link = m_runtime.Link();
+  link.CloseComPort();
+  // The port is forgotten when it will not open again, as after any port
+  // failure.
+  if (m_doc.m_comport >= 0 && link.OpenComPort(m_doc.m_comport) != 1) m_doc.m_comport = -1;
+}
+
+}  // namespace korvix

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <string>
+
+#include "executors/run_services.h"
+#include "platform/millisecond_clock.h"
+#include "runloop/view_runtime.h"
+
+namespace korvix {
+
+// What only the window can do for the actions: the page shown, the frame,
+// saving, redrawing, and the PI-Controllers' run-time values.
+class RunWindowActions {
+public:
+  virtual ~RunWindowActions() = default;
+  virtual void GotoPage(int page) = 0;
+  virtual void MinimizeWindow() = 0;
+  virtual void RestoreWindow() = 0;
+  virtual void QuitProgram() = 0;
+  virtual void SaveProject() = 0;
+  virtual void InvalidateControl(ControlKind kind, int index) = 0;
+  virtual void StartPIController(int index) = 0;
+  virtual void HaltPIController(int index) = 0;
+  virtual void SetPIControllerSetPoint(int index, const std::string& setpoint) = 0;
+};
+
+// The actions' services on the view's run-time core: the data log, the
+// Chart Recorders, the popup box and the COM port; the rest goes to the
+// window.
+class RuntimeRunServices final : public RunServices {
+public:
+  RuntimeRunServices(CKorvixDoc& doc, ViewRuntime& runtime, MillisecondClock& clock, RunWindowActions& window)
+      : m_doc(doc), m_runtime(runtime), m_clock(clock), m_window(window) {}
+
+  void GotoPage(int page) override { m_window.GotoPage(page); }
+  void MinimizeWindow() override { m_window.MinimizeWindow(); }
+  void RestoreWindow() override { m_window.RestoreWindow(); }
+  void QuitProgram() override { m_window.QuitProgram(); }
+  void SaveProject() override { m_window.SaveProject(); }
+  void ShowPopupBox(const std::string& title, const std::string& message) override;
+  void LogDataToFile() override;
+  void StartChartRecorderAction(const std::string& label) override;
+  void HaltChartRecorderAction(const std::string& label) override;
+  void StartPIController(int index) override { m_window.StartPIController(index); }
+  void HaltPIController(int index) override { m_window.HaltPIController(index); }
+  void SetPIControllerSetPoint(int index, const std::string& setpoint) override {
+    m_window.SetPIControllerSetPoint(index, setpoint);
+  }
+  void ReopenComPort() override;
+  void InvalidateControl(ControlKind kind, int index) override { m_window.InvalidateControl(kind, index); }
+
+private:
+  CKorvixDoc& m_doc;
+  ViewRuntime& m_runtime;
+  MillisecondClock& m_clock;
+  RunWindowActions& m_window;
+};
+
+}  // namespace korvix
