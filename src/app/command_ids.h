@@ -24,6 +24,8 @@ enum CommandId : int {
   ID_VIEW_FONT_SIZE_1 = 32201,
   ID_VIEW_FONT_SIZE_2 = 32202,
   ID_VIEW_FONT_SIZE_3 = 32203,
+  ID_RUNLOOP_START = 32301,
+  ID_RUNLOOP_HALT = 32302,
 };
 
 // The top-level menus by position; commands that later parts of the program

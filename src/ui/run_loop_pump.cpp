@@ -1,0 +1,74 @@
+#include "ui/run_loop_pump.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace korvix {
+
+QtMessagePump::QtMessagePump(Runner runner)
+    : m_runner(std::move(runner)), m_ender([] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+      }) {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+QtMessagePump::~QtMessagePump() {
+  if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void QtMessagePump::RunGuarded(const std::function<void()>& body) {
+  if (m_guard) return body();
+  QEventLoop guard;
+  m_guard = &guard;
+  m_quitevent = false;
+  QTimer::singleShot(0, &guard, [&] {
+    body();
+    guard.exit(0);
+  });
+  guard.exec();
+  m_guard = nullptr;
+}
+
+bool QtMessagePump::QuitSeen() const { return m_quitevent || (m_guard && !m_guard->isRunning()); }
+
+QueuedMessage QtMessagePump::PeekQueuedMessage() {
+  if (m_pumped) return QueuedMessage::None;
+  return m_paintqueued ? QueuedMessage::Paint : QueuedMessage::Other;
+}
+
+bool QtMessagePump::PumpMessage() {
+  m_pumped = true;
+  m_paintqueued = false;
+  QCoreApplication::processEvents();
+  return !QuitSeen();
+}
+
+void QtMessagePump::PostQuitMessage() { QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit)); }
+
+bool QtMessagePump::OnIdle(int) {
+  m_pumped = false;
+  return false;
+}
+
+void QtMessagePump::WaitMessage(uint32_t ms) {
+  QTimer wake;
+  wake.setSingleShot(true);
+  wake.start(static_cast<int>(ms));
+  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void QtMessagePump::PostRunLoopMessage(RunLoopMessage message) {
+  QTimer::singleShot(0, this, [this, message] { m_runner(message); });
+}
+
+void QtMessagePump::EndProcess() { m_ender(); }
+
+bool QtMessagePump::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) m_quitevent = true;
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace korvix

@@ -1,0 +1,108 @@
+#include "ui/run_loop_ui.h"
+
+#include <QAction>
+#include <QImage>
+#include <QPainter>
+
+#include "app/command_ids.h"
+#include "editor/object_rects.h"
+#include "qtdraw/bitmap_file.h"
+#include "qtdraw/qt_device_context.h"
+#include "ui/korvix_view.h"
+#include "ui/main_frame.h"
+
+namespace korvix {
+
+namespace {
+constexpr char kStartRunLoopText[] = "Start Run Loop";
+constexpr char kHaltRunLoopText[] = "Halt Run Loop";
+}  // namespace
+
+CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
+                       ScriptServices* scripts)
+    : QObject(&frame),
+      m_frame(frame),
+      m_view(*frame.View()),
+      m_viewalive(frame.View()),
+      m_doc(doc),
+      m_pagewindow(*frame.View()),
+      m_page(doc, frame.View()->State(), m_pagewindow, &LoadBitmapFile),
+      m_pump([this](RunLoopMessage message) { OnRunLoopMessage(message); }),
+      m_popupwindow(&frame) {
+  m_runtime = std::make_unique<ViewRuntime>(
+      doc, RuntimeServices{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
+                           scripts ? *scripts : m_noscripts, m_weblog, m_dde});
+  m_popupwindow.SetBox(&m_runtime->Popup());
+
+  m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_START, kStartRunLoopText, [this] { OnRunLoopStart(); });
+  m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_HALT, kHaltRunLoopText, [this] { OnRunLoopHalt(); });
+  m_view.SetPaintHandler([this](QPainter& painter, const QRect& dirty) { Paint(painter, dirty); });
+  m_view.AddInitialUpdateStep([this] {
+    m_page.m_bitmaps.Clear();
+    m_page.m_redrawall = 1;
+    m_runtime->OnInitialUpdate();
+    UpdateCommands();
+  });
+  UpdateCommands();
+}
+
+CRunLoopUi::~CRunLoopUi() {
+  if (m_viewalive) m_view.SetPaintHandler(nullptr);
+  m_popupwindow.SetBox(nullptr);
+  m_popupwindow.Destroy();
+}
+
+void CRunLoopUi::OnRunLoopStart() {
+  if (m_runtime->IsRunning()) return;
+  m_pump.RunGuarded([this] {
+    UpdateCommands();
+    m_runtime->StartRunLoop();
+  });
+  UpdateCommands();
+}
+
+void CRunLoopUi::OnRunLoopHalt() {
+  m_runtime->HaltRunLoop();
+  UpdateCommands();
+}
+
+void CRunLoopUi::OnRunLoopMessage(RunLoopMessage message) {
+  if (message == RunLoopMessage::Start) {
+    OnRunLoopStart();
+  } else {
+    m_runtime->OnHaltRunLoopMessage();
+    UpdateCommands();
+  }
+}
+
+void CRunLoopUi::UpdateCommands() {
+  const bool running = m_runtime->IsRunning();
+  if (QAction* start = m_frame.CommandAction(ID_RUNLOOP_START)) start->setEnabled(!running);
+  if (QAction* halt = m_frame.CommandAction(ID_RUNLOOP_HALT)) halt->setEnabled(running);
+}
+
+void CRunLoopUi::InvalidateObject(ScreenObjectKind kind, int index) {
+  ObjectRects rects(m_doc, m_view.State());
+  m_pagewindow.InvalidateRect(rects.Of(kind, index), false);
+  m_pump.NotePaintQueued();
+}
+
+void CRunLoopUi::UpdateWindow() { m_view.viewport()->repaint(); }
+
+void CRunLoopUi::DeselectAll() { m_page.DeselectAll(); }
+
+// The page is drawn into an image of the invalid area and copied over, so
+// the drawing's own device context never shares the window with the
+// view's painter.
+void CRunLoopUi::Paint(QPainter& painter, const QRect& dirty) {
+  const QRect client = dirty.translated(-m_view.State().m_scrollx, -m_view.State().m_scrolly);
+  QImage image(m_view.viewport()->size(), QImage::Format_RGB32);
+  {
+    QtDeviceContext dc(image, QRegion(client));
+    m_page.OnEraseBkgnd(dc);
+    m_page.OnDraw(dc);
+  }
+  painter.drawImage(dirty.topLeft(), image, client);
+}
+
+}  // namespace korvix

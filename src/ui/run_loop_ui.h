@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "platform/message_sink.h"
+#include "platform/millisecond_clock.h"
+#include "platform/profile.h"
+#include "platform/wall_clock.h"
+#include "render/page_view.h"
+#include "runloop/publishing.h"
+#include "runloop/run_loop_services.h"
+#include "runloop/view_runtime.h"
+#include "ui/page_editor_view_window.h"
+#include "ui/popup_box_window.h"
+#include "ui/run_loop_pump.h"
+
+namespace korvix {
+
+class CMainFrame;
+class CKorvixView;
+
+// The Run-Loop in the window: the Run-Loop menu's start and halt, the
+// private start and halt messages, the page drawn live as values arrive,
+// and the popup box beside it. It owns the view's run-time core and the
+// page view that draws the current page, and lives as a child of the frame.
+class CRunLoopUi final : public QObject, private RuntimeWindow {
+  Q_OBJECT
+
+public:
+  // `scripts` are the executors; without them a project runs without
+  // Scripts, Button Arrays and held controls.
+  CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
+             ScriptServices* scripts = nullptr);
+  ~CRunLoopUi() override;
+
+  ViewRuntime& Runtime() { return *m_runtime; }
+  PageView& Page() { return m_page; }
+  ViewWindow& PageWindow() { return m_pagewindow; }
+  QtMessagePump& Pump() { return m_pump; }
+  PopupBoxWindow& PopupWindow() { return m_popupwindow; }
+
+  void OnRunLoopStart();
+  void OnRunLoopHalt();
+
+private:
+  void InvalidateObject(ScreenObjectKind kind, int index) override;
+  void UpdateWindow() override;
+  void DeselectAll() override;
+  void OnRunLoopMessage(RunLoopMessage message);
+  void Paint(QPainter& painter, const QRect& dirty);
+  void UpdateCommands();
+
+  CMainFrame& m_frame;
+  CKorvixView& m_view;
+  QPointer<CKorvixView> m_viewalive;
+  CKorvixDoc& m_doc;
+  PageEditorViewWindow m_pagewindow;
+  PageView m_page;
+  QtMessagePump m_pump;
+  PopupBoxWindow m_popupwindow;
+  NoScriptServices m_noscripts;
+  NoWebLogThread m_weblog;
+  NoDdeAdvisor m_dde;
+  MonotonicClock m_clock;
+  SystemWallClock m_wall;
+  std::unique_ptr<ViewRuntime> m_runtime;
+};
+
+}  // namespace korvix
