@@ -8,7 +8,7 @@ packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev libcurl4-openssl-dev libpulse-dev fonts-liberation python3)
 if [ "${1:-test}" = demo ]; then
-  packages+=(xvfb xauth)
+  packages+=(xvfb xauth imagemagick)
 fi
 
 missing=()
