@@ -25,6 +25,8 @@ constexpr const char* kBadTextEnd = "\" cannot be used.";
 constexpr const char* kNoPageStart = "There is no page ";
 constexpr const char* kNoPageEnd = " in this project.";
 constexpr const char* kFileOpenFailed = "The file could not be opened:\r";
+constexpr const char* kFileReadFailed = "The file could not be read:\r";
+constexpr const char* kFileWriteFailed = "The file could not be written:\r";
 constexpr const char* kSoundFailed = "The sound file could not be played:\r";
 constexpr const char* kWaveExtension = ".wav";
 // Module addresses answer this with their identity.
@@ -358,14 +360,18 @@ bool ActionExecutor::OpenAndTransfer(ActionWait& wait) {
     const ssize_t written = ::write(handle, line.data(), line.size());
     ::close(handle);
     if (written != static_cast<ssize_t>(line.size())) {
-      m_sink.Show(kFileCaption, kFileOpenFailed + wait.text, MessageIcon::Exclamation);
+      m_sink.Show(kFileCaption, kFileWriteFailed + wait.text, MessageIcon::Exclamation);
     }
     return true;
   }
   std::string data(kMaxReadBytes, '\0');
   const ssize_t got = ::read(handle, data.data(), data.size());
   ::close(handle);
-  data.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  if (got < 0) {
+    m_sink.Show(kFileCaption, kFileReadFailed + wait.text, MessageIcon::Exclamation);
+    return true;
+  }
+  data.resize(static_cast<size_t>(got));
   const size_t end = data.find_first_of("\r\n");
   if (end != std::string::npos) data.resize(end);
   m_values.DeliverLabelValue(wait.texts.second, data);

@@ -124,6 +124,14 @@ TEST_F(Actions, AFileThatCannotBeOpenedIsRetriedThenReported) {
   EXPECT_EQ(Value("after"), "0");
 }
 
+TEST_F(Actions, AFolderNamedAsAFileIsReportedAndNothingIsDelivered) {
+  AddVariable("back", "kept");
+  RunSteps({Step(23, folder.string(), "back")});
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_NE(sink.shown[0].text.find("could not be read"), std::string::npos);
+  EXPECT_EQ(Value("back"), "kept");
+}
+
 TEST_F(Actions, SoundAndProgramsReachTheirLayers) {
   RunSteps({Step(21, "alarm"), Step(21, "bell.WAV"), Step(22, "logger --fast")});
   EXPECT_EQ(services.calls,
