@@ -6,7 +6,7 @@
 #include "editor/page_editor.h"
 #include "editor/stacking.h"
 #include "recording/log_sources.h"
-#include "render/font_cell.h"
+#include "render/editor_grid.h"
 
 namespace korvix {
 
@@ -184,14 +184,16 @@ void CPageEditor::Nudge(int stepsx, int stepsy) {
   MoveSelection(stepsx * kNudgeUnits, stepsy * kNudgeUnits);
 }
 
+// The feedback starts from where the selection lies now, so the cached
+// rectangles are brought up to date before the drag stops caching them.
 void CPageEditor::BeginGroupDrag(Point point) {
-  m_dragorigin = {SnapExtent(point.x, m_view.m_gridsize), SnapExtent(point.y, m_view.m_gridsize)};
+  InvalidateSelection(false);
+  m_dragorigin = {SnapToGrid(m_view, point.x), SnapToGrid(m_view, point.y)};
   m_view.m_dragstate = 1;
 }
 
 Point CPageEditor::GroupDragOffset(Point point) const {
-  return {SnapExtent(point.x, m_view.m_gridsize) - m_dragorigin.x,
-          SnapExtent(point.y, m_view.m_gridsize) - m_dragorigin.y};
+  return {SnapToGrid(m_view, point.x) - m_dragorigin.x, SnapToGrid(m_view, point.y) - m_dragorigin.y};
 }
 
 std::vector<Rect> CPageEditor::GroupDragFeedback(Point point) {

@@ -10,8 +10,8 @@
 namespace korvix {
 
 // The key flags that come with a press.
-constexpr unsigned kKeyShift = 0x4;    // MK_SHIFT
-constexpr unsigned kKeyControl = 0x8;  // MK_CONTROL
+constexpr unsigned kKeyShift = 0x4;
+constexpr unsigned kKeyControl = 0x8;
 
 // The left button in edit mode: selecting with Shift and Ctrl toggling, the
 // group drag of a selection, and moving or sizing one object through the

@@ -211,10 +211,8 @@ void CPageEditorUi::AddPageMenu() {
   m_frame.AddCommand(kPageMenu, ID_PAGE_MOVE, kPageMoveText, [this] { OnPageMoveAsked(); });
   m_frame.AddSeparator(kPageMenu);
   m_frame.AddCommand(kPageMenu, ID_PAGE_FIRST, kPageFirstText, run(&CPageEditor::OnPageFirst));
-  m_frame.AddCommand(kPageMenu, ID_PAGE_PREVIOUS, kPagePreviousText, run(&CPageEditor::OnPagePrevious),
-                     QKeySequence(Qt::Key_PageUp));
-  m_frame.AddCommand(kPageMenu, ID_PAGE_NEXT, kPageNextText, run(&CPageEditor::OnPageNext),
-                     QKeySequence(Qt::Key_PageDown));
+  m_frame.AddCommand(kPageMenu, ID_PAGE_PREVIOUS, kPagePreviousText, run(&CPageEditor::OnPagePrevious));
+  m_frame.AddCommand(kPageMenu, ID_PAGE_NEXT, kPageNextText, run(&CPageEditor::OnPageNext));
   m_frame.AddCommand(kPageMenu, ID_PAGE_LAST, kPageLastText, run(&CPageEditor::OnPageLast));
   m_frame.AddSeparator(kPageMenu);
   m_frame.AddCommand(kPageMenu, ID_PAGE_BACKGROUND_COLOR, kPageColorText, [this] { OnPageColorAsked(); });
