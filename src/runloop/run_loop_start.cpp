@@ -35,6 +35,7 @@ bool IsSpecial(const std::string& text) { return text == kErrorText || text == k
 void ViewRuntime::StartRunLoop() {
   if (m_link.m_runloop == 1) return;
   m_link.m_runloop = 1;
+  m_quit = false;
   m_values.Random().Seed(static_cast<uint32_t>(std::time(nullptr)));
 
   m_window.DeselectAll();
@@ -87,6 +88,8 @@ void ViewRuntime::StartRunLoop() {
   while (m_link.m_runloop == 1) {
     if (!RunPass()) return EndForQuit();
   }
+  // A quit that the halt commands' pumping saw.
+  if (m_quit) EndForQuit();
 }
 
 void ViewRuntime::EndForQuit() {

@@ -55,7 +55,7 @@ CRunLoopUi::~CRunLoopUi() {
 void CRunLoopUi::OnRunLoopStart() {
   if (m_runtime->IsRunning()) return;
   m_pump.RunGuarded([this] {
-    UpdateCommands();
+    ShowRunning(true);
     m_runtime->StartRunLoop();
   });
   UpdateCommands();
@@ -75,8 +75,9 @@ void CRunLoopUi::OnRunLoopMessage(RunLoopMessage message) {
   }
 }
 
-void CRunLoopUi::UpdateCommands() {
-  const bool running = m_runtime->IsRunning();
+void CRunLoopUi::UpdateCommands() { ShowRunning(m_runtime->IsRunning()); }
+
+void CRunLoopUi::ShowRunning(bool running) {
   if (QAction* start = m_frame.CommandAction(ID_RUNLOOP_START)) start->setEnabled(!running);
   if (QAction* halt = m_frame.CommandAction(ID_RUNLOOP_HALT)) halt->setEnabled(running);
 }

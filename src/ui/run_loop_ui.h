@@ -51,6 +51,7 @@ private:
   void OnRunLoopMessage(RunLoopMessage message);
   void Paint(QPainter& painter, const QRect& dirty);
   void UpdateCommands();
+  void ShowRunning(bool running);
 
   CMainFrame& m_frame;
   CKorvixView& m_view;

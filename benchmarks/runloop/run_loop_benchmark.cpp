@@ -1,0 +1,151 @@
+// The Run-Loop polling 16 simulated modules at 9600-baud pace: polls per
+// second beside the bound the protocol sets, and the CPU the loop's thread
+// uses, with and without the reduced-CPU setting.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "comms/port_map.h"
+#include "daqsim/simulator.h"
+#include "document/korvix_doc.h"
+#include "platform/millisecond_clock.h"
+#include "platform/profile.h"
+#include "platform/testing/recording_message_sink.h"
+#include "platform/wall_clock.h"
+#include "runloop/view_runtime.h"
+
+namespace korvix {
+namespace {
+
+constexpr int kModules = 16;
+constexpr double kAnswerDelayMs = 2;
+const char kBank[] = "module A-P delay 2\n  RD constant 1234\n";
+const char kCommandBody[] = "RD";
+constexpr size_t kReplyBytes = 6;  // letter, "1234", CR
+// After a received line the next command may start this soon.
+constexpr double kGapAfterLineMs = 2;
+constexpr std::chrono::seconds kRunTime{5};
+
+double ThreadCpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_THREAD, &usage);
+  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Nothing queued. It measures from the first pump, after the start has
+// waited for its second edge, and ends the run when its time is up.
+class TimedPump final : public MessagePump {
+public:
+  ViewRuntime* runtime = nullptr;
+  std::chrono::steady_clock::time_point first{};
+  double cpufirst = 0;
+  uint64_t pollsfirst = 0;
+
+  QueuedMessage PeekQueuedMessage() override { return m_turn ? QueuedMessage::Other : QueuedMessage::None; }
+  bool PumpMessage() override {
+    m_turn = false;
+    const auto now = std::chrono::steady_clock::now();
+    if (first == std::chrono::steady_clock::time_point{}) {
+      first = now;
+      cpufirst = ThreadCpuSeconds();
+      pollsfirst = runtime->PollCount();
+    } else if (now - first >= kRunTime) {
+      runtime->HaltRunLoop();
+    }
+    return true;
+  }
+  void PostQuitMessage() override {}
+  bool OnIdle(int) override {
+    m_turn = true;
+    return false;
+  }
+  void WaitMessage(uint32_t ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+  void PostRunLoopMessage(RunLoopMessage) override {}
+  void EndProcess() override {}
+
+private:
+  bool m_turn = true;
+};
+
+class NoWindow final : public RuntimeWindow {
+public:
+  void InvalidateObject(ScreenObjectKind, int) override {}
+  void UpdateWindow() override {}
+  void DeselectAll() override {}
+};
+
+class NoPopup final : public PopupWindow {
+public:
+  void Create(const std::string&, const std::string&, const std::string&) override {}
+  void Destroy() override {}
+};
+
+void RunLoopPolling(benchmark::State& state) {
+  const bool reducedcpu = state.range(0) != 0;
+  daqsim::Simulator simulator(*daqsim::ParseConfig(kBank).config);
+  std::string error;
+  if (!simulator.Open(error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  std::thread wire([&simulator] { simulator.Run(); });
+
+  CKorvixDoc doc;
+  for (int i = 0; i < kModules; ++i) {
+    DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
+    window.idlabel = "Module" + std::string(1, static_cast<char>('A' + i));
+    window.pollcommand = std::string(1, static_cast<char>('A' + i)) + kCommandBody;
+  }
+  doc.m_polldelay = 0;
+  doc.m_reducedcpu = reducedcpu ? 1 : 0;
+  MemoryProfile profile;
+  MapComPort(profile, 0, simulator.DevicePath());
+  RecordingMessageSink sink;
+  MonotonicClock clock;
+  SystemWallClock wall;
+  TimedPump pump;
+  NoWindow window;
+  NoPopup popup;
+  NoScriptServices scripts;
+  NoWebLogThread weblog;
+  NoDdeAdvisor dde;
+  ViewRuntime runtime(doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde});
+  pump.runtime = &runtime;
+  runtime.OnInitialUpdate();
+
+  double polls = 0;
+  double seconds = 0;
+  double cpu = 0;
+  for (auto _ : state) {
+    pump.first = {};
+    runtime.StartRunLoop();
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - pump.first).count();
+    cpu += ThreadCpuSeconds() - pump.cpufirst;
+    polls += static_cast<double>(runtime.PollCount() - pump.pollsfirst);
+  }
+
+  const double byte_ms = std::chrono::duration<double, std::milli>(daqsim::Simulator::kByteTime).count();
+  const double command_bytes = 1 + std::string(kCommandBody).size() + 1;
+  const double bound_ms = kGapAfterLineMs + command_bytes * byte_ms + kAnswerDelayMs + kReplyBytes * byte_ms;
+  const double polls_per_s = polls / seconds;
+  state.counters["polls_per_s"] = polls_per_s;
+  state.counters["bound_per_s"] = 1000.0 / bound_ms;
+  state.counters["ratio"] = polls_per_s * bound_ms / 1000.0;
+  state.counters["cpu_pct"] = 100.0 * cpu / seconds;
+  state.counters["errors"] = static_cast<double>(sink.shown.size());
+  simulator.Stop();
+  wire.join();
+}
+
+BENCHMARK(RunLoopPolling)->ArgName("reducedcpu")->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace korvix
+
+BENCHMARK_MAIN();
