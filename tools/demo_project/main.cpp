@@ -62,7 +62,7 @@ CKorvixDoc BuildDemo() {
   dial.tickmarks = 8;
   dial.multiplier = "1.0";
 
-  LevelGaugeRecord& level = Add(doc, doc.m_levelgauges, 530, 50);
+  LevelGaugeRecord& level = Add(doc, doc.m_levelgauges, 590, 50);
   level.idlabel = "Tank";
   level.title = "TANK %";
   level.pollcommand = "DRL";
@@ -75,7 +75,7 @@ CKorvixDoc BuildDemo() {
   flow.multiplier = "1";
   flow.widthfactor = 6.5;
 
-  SignalLampRecord& lamp = Add(doc, doc.m_signallamps, 620, 60);
+  SignalLampRecord& lamp = Add(doc, doc.m_signallamps, 680, 60);
   lamp.idlabel = "Running";
   lamp.title = "RUN";
   lamp.resetonrun = 1;
