@@ -95,43 +95,5 @@ TEST(RunLoopWindow, AProjectSetToStartByItselfShowsTheModulesValueInTheWindow) {
   wire.join();
 }
 
-// The screenshot option and the window system end the program by leaving
-// the event loops; a run notices that in its pump and ends the program.
-TEST(RunLoopWindow, LeavingTheEventLoopsDuringARunEndsTheProgram) {
-  daqsim::ConfigResult parsed = daqsim::ParseConfig("module A\n  T constant 1\n");
-  ASSERT_TRUE(parsed.config) << parsed.error;
-  daqsim::Simulator simulator(*parsed.config);
-  std::string error;
-  ASSERT_TRUE(simulator.Open(error)) << error;
-  std::thread wire([&] { simulator.Run(); });
-
-  MemoryProfile profile;
-  MapComPort(profile, 0, simulator.DevicePath());
-  RecordingMessageSink sink;
-  CMainFrame frame(profile);
-  CKorvixDoc doc;
-  doc.m_autostartrunloop = 1;
-  auto* ui = new CRunLoopUi(frame, doc, profile, sink);
-  int ended = 0;
-  ui->Pump().SetEnder([&ended] { ++ended; });
-  frame.View()->OnInitialUpdate();
-
-  QEventLoop waiting;
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, [&] {
-    if (ui->Runtime().IsRunning() && ui->Runtime().PassCount() > 3) QCoreApplication::exit(0);
-  });
-  check.start(20);
-  QTimer::singleShot(20000, &waiting, [&] { ui->OnRunLoopHalt(); });
-  waiting.exec();
-  check.stop();
-
-  EXPECT_EQ(ended, 1);
-  EXPECT_FALSE(ui->Runtime().IsRunning());
-
-  simulator.Stop();
-  wire.join();
-}
-
 }  // namespace
 }  // namespace korvix::testing
