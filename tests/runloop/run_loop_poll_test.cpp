@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -94,6 +96,8 @@ struct ReplyWaitCase {
   int replytimeout;
   const char* name;
 };
+
+void PrintTo(const ReplyWaitCase& c, std::ostream* out) { *out << c.replytimeout << " ms"; }
 
 class ReplyWait : public RunLoopOnSimulator, public ::testing::WithParamInterface<ReplyWaitCase> {};
 
