@@ -2,6 +2,23 @@
 
 #include <algorithm>
 
+#include "render/controls/button_array.h"
+#include "render/controls/event_counter.h"
+#include "render/controls/event_timer.h"
+#include "render/controls/keypad.h"
+#include "render/controls/pi_controller.h"
+#include "render/controls/push_button.h"
+#include "render/controls/rocker_switch.h"
+#include "render/controls/signal_lamp.h"
+#include "render/controls/slider_control.h"
+#include "render/gauges/dial_gauge.h"
+#include "render/gauges/dual_hand_gauge.h"
+#include "render/gauges/horizontal_gauge.h"
+#include "render/gauges/level_gauge.h"
+#include "render/gauges/meter_gauge.h"
+#include "render/gauges/pivot_tracker.h"
+#include "render/gauges/vertical_gauge.h"
+#include "render/gauges/wind_vane.h"
 #include "render/image_box.h"
 #include "render/placeholder_drawing.h"
 #include "render/text_box.h"
@@ -41,6 +58,7 @@ bool PageView::OnEraseBkgnd(DeviceContext& dc) {
   forget(m_doc.m_horzgauges);
   forget(m_doc.m_dualhandgauges);
   forget(m_doc.m_windvanes);
+  m_pivottrackerstates.ForgetDrawn();
   for (ChartRecorderRecord& r : m_doc.m_chartrecorders) r.redrawtraces = 0;
   return true;
 }
@@ -80,7 +98,7 @@ void PageView::DrawKeypads(DrawingContext& context) {
     }
     if (r.keypadsize <= 0) continue;
     const Rect keypad = m_geometry.ObjectRectInputWindowKeypad(i, m_window.ClientRect());
-    PlaceholderKeypad(context, i, keypad);
+    DrawKeypad(context, i, keypad, state);
     context.dc.ExcludeClipRect(keypad);
   }
 }
@@ -93,22 +111,22 @@ void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Re
     case ScreenObjectKind::DataWindow: return DrawDataWindow(context, i);
     case ScreenObjectKind::TextWindow: return DrawTextWindow(context, i);
     case ScreenObjectKind::InputWindow: return DrawInputWindow(context, i, m_inputwindowstates[i]);
-    case ScreenObjectKind::LevelGauge: return PlaceholderLevelGauge(context, i);
-    case ScreenObjectKind::DialGauge: return PlaceholderDialGauge(context, i);
-    case ScreenObjectKind::MeterGauge: return PlaceholderMeterGauge(context, i);
-    case ScreenObjectKind::VerticalGauge: return PlaceholderVerticalGauge(context, i);
-    case ScreenObjectKind::HorizontalGauge: return PlaceholderHorizontalGauge(context, i);
-    case ScreenObjectKind::DualHandGauge: return PlaceholderDualHandGauge(context, i);
-    case ScreenObjectKind::WindVane: return PlaceholderWindVane(context, i);
-    case ScreenObjectKind::PivotTracker: return PlaceholderPivotTracker(context, i, m_invalidrgn);
-    case ScreenObjectKind::SignalLamp: return PlaceholderSignalLamp(context, i);
-    case ScreenObjectKind::EventCounter: return PlaceholderEventCounter(context, i);
-    case ScreenObjectKind::EventTimer: return PlaceholderEventTimer(context, i);
-    case ScreenObjectKind::PushButton: return PlaceholderPushButton(context, i);
-    case ScreenObjectKind::ButtonArray: return PlaceholderButtonArray(context, i);
-    case ScreenObjectKind::RockerSwitch: return PlaceholderRockerSwitch(context, i);
-    case ScreenObjectKind::SliderControl: return PlaceholderSliderControl(context, i);
-    case ScreenObjectKind::PIController: return PlaceholderPIController(context, i);
+    case ScreenObjectKind::LevelGauge: return DrawLevelGauge(context, i);
+    case ScreenObjectKind::DialGauge: return DrawDialGauge(context, i);
+    case ScreenObjectKind::MeterGauge: return DrawMeterGauge(context, i);
+    case ScreenObjectKind::VerticalGauge: return DrawVerticalGauge(context, i);
+    case ScreenObjectKind::HorizontalGauge: return DrawHorizontalGauge(context, i);
+    case ScreenObjectKind::DualHandGauge: return DrawDualHandGauge(context, i);
+    case ScreenObjectKind::WindVane: return DrawWindVane(context, i);
+    case ScreenObjectKind::PivotTracker: return DrawPivotTracker(context, i, m_pivottrackerstates, m_invalidrgn);
+    case ScreenObjectKind::SignalLamp: return DrawSignalLamp(context, i);
+    case ScreenObjectKind::EventCounter: return DrawEventCounter(context, i);
+    case ScreenObjectKind::EventTimer: return DrawEventTimer(context, i);
+    case ScreenObjectKind::PushButton: return DrawPushButton(context, i);
+    case ScreenObjectKind::ButtonArray: return DrawButtonArray(context, i);
+    case ScreenObjectKind::RockerSwitch: return DrawRockerSwitch(context, i);
+    case ScreenObjectKind::SliderControl: return DrawSliderControl(context, i);
+    case ScreenObjectKind::PIController: return DrawPIController(context, i);
     case ScreenObjectKind::ChartRecorder: return PlaceholderChartRecorder(context, i, rect);
   }
 }

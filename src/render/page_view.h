@@ -4,6 +4,7 @@
 
 #include "document/korvix_doc.h"
 #include "render/bitmap_cache.h"
+#include "render/gauges/pivot_tracker_state.h"
 #include "render/device_context.h"
 #include "render/drawing_context.h"
 #include "render/input_window_state.h"
@@ -48,6 +49,7 @@ public:
   CObjectTracker m_tracker;
   BitmapCache m_bitmaps;
   InputWindowRunStates m_inputwindowstates;
+  PivotTrackerStates m_pivottrackerstates;
   int m_numselected = 0;
   // Set by whatever changes which page is shown or what it holds: the next
   // OnDraw draws every object whatever the clip region.

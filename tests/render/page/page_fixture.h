@@ -27,12 +27,13 @@ protected:
     r.stacknum = stacknum;
     r.x = x;
     r.y = y;
-    if constexpr (requires { r.idlabel; })
-      r.idlabel = std::move(label);
-    else if constexpr (requires { r.title; })
-      r.title = std::move(label);
+    // The label also goes into the title, so that the kinds that show
+    // their title rather than their ID Label name themselves when drawn.
+    if constexpr (requires { r.idlabel; }) r.idlabel = label;
+    if constexpr (requires { r.title; })
+      r.title = label;
     else if constexpr (requires { r.text; })
-      r.text = std::move(label);
+      r.text = label;
     m_doc.m_pages[page].objectcount++;
     return list.Add(std::move(r));
   }
