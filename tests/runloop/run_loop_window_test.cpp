@@ -76,7 +76,8 @@ TEST(RunLoopWindow, AProjectSetToStartByItselfShowsTheModulesValueInTheWindow) {
   });
   check.start(20);
   QObject::connect(&check, &QTimer::timeout, &waiting, [&] {
-    if (!live.isNull() && !ui->Runtime().IsRunning()) waiting.quit();
+    // A Run-Loop that never starts must fail the test, not hang it.
+    if ((!live.isNull() && !ui->Runtime().IsRunning()) || limit.elapsed() > 30000) waiting.quit();
   });
   waiting.exec();
   check.stop();
