@@ -19,7 +19,7 @@
 #include "document/project_file.h"
 #include "ui/help.h"
 #include "ui/main_frame.h"
-#include "ui/run_loop_ui.h"
+#include "ui/view_subsystems.h"
 
 namespace korvix {
 
@@ -139,7 +139,7 @@ void CKorvixApp::CreateMainFrame() {
   m_doc->SetInstallFolder(m_env.currentdir);
   m_frame = std::make_unique<CMainFrame>(m_profile);
   AddFileCommands();
-  new CRunLoopUi(*m_frame, *m_doc, m_profile, m_messages);  // a child of the frame
+  new CViewSubsystems(*m_frame, *m_doc, m_profile, m_messages, [this] { OnFileSave(); });  // a child of the frame
   m_frame->AddCommand(kHelpMenu, ID_HELP_FILES, kHelpFilesText, [this] { OnHelpFiles(); });
   m_frame->AddSeparator(kHelpMenu);
   m_frame->AddCommand(kHelpMenu, ID_APP_ABOUT, kAboutText, [this] { OnAppAbout(); });

@@ -1,0 +1,72 @@
+#include "ui/view_subsystems.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMouseEvent>
+
+#include "ui/korvix_view.h"
+#include "ui/main_frame.h"
+
+namespace korvix {
+
+CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
+                                 std::function<void()> saveproject)
+    : QObject(&frame),
+      m_frame(frame),
+      m_doc(doc),
+      m_saveproject(std::move(saveproject)),
+      m_scripts(profile),
+      m_runloop(new CRunLoopUi(frame, doc, profile, messages, &m_scripts)),
+      m_linkservices(m_runloop->Runtime().Link()),
+      m_runservices(doc, m_runloop->Runtime(), m_clock, *this),
+      m_telephone(profile),
+      m_email(messages),
+      m_printer(messages),
+      m_outside{m_sound, m_programs, m_telephone, m_email, m_printer},
+      m_executors(doc, m_runloop->Runtime().Values(), m_linkservices, m_clock, messages, m_runloop->Runtime(),
+                  m_runservices, m_outside),
+      m_controls(doc, frame.View()->State(), m_runloop->Page().m_geometry, m_runloop->Runtime().Values(), m_executors,
+                 m_runservices, *this, m_clock, m_runloop->Page().m_inputwindowstates),
+      m_controlstart(doc, m_runloop->Runtime().Link(), m_runloop->Runtime().Values(), messages),
+      m_runinput(*frame.View(), m_controls, [this] { return m_runloop && m_runloop->Runtime().IsRunning(); }),
+      m_chartmemories(m_runloop->Runtime().Charts()) {
+  m_scripts.Attach(m_executors, m_controls, m_controlstart);
+  m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,
+                                             m_chartmemories, m_propertyeditors);
+  frame.View()->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
+}
+
+// The Run-Loop's core still refers to the executors until it is gone, so it
+// goes first.
+CViewSubsystems::~CViewSubsystems() {
+  m_editor.reset();
+  delete m_runloop.data();
+}
+
+bool CViewSubsystems::OnViewEvent(QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_runloop)
+    m_runloop->Runtime().Link().m_releasetime = m_clock.Now();
+  return m_runinput.OnViewEvent(event) || m_editor->OnViewEvent(event);
+}
+
+void CViewSubsystems::GotoPage(int page) {
+  if (page < 1 || page > m_doc.m_pages.Count() || page == m_doc.m_curpage) return;
+  m_doc.m_curpage = page;
+  m_runloop->Page().m_redrawall = 1;
+  m_frame.View()->viewport()->update();
+}
+
+void CViewSubsystems::MinimizeWindow() { m_frame.showMinimized(); }
+
+void CViewSubsystems::RestoreWindow() { m_frame.showNormal(); }
+
+void CViewSubsystems::QuitProgram() { QCoreApplication::quit(); }
+
+void CViewSubsystems::SaveProject() {
+  if (m_saveproject) m_saveproject();
+}
+
+void CViewSubsystems::InvalidateControl(ControlKind, int) { m_frame.View()->viewport()->update(); }
+
+}  // namespace korvix

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "dispatch/com_link_services.h"
+#include "editor/editor_ports.h"
+#include "editor/recorder_memories.h"
+#include "executors/executors.h"
+#include "executors/modem_telephone.h"
+#include "executors/program_runner.h"
+#include "executors/unavailable_actions.h"
+#include "executors/wave_sound_player.h"
+#include "platform/message_sink.h"
+#include "platform/millisecond_clock.h"
+#include "platform/profile.h"
+#include "runmode/control_start.h"
+#include "runmode/executor_services.h"
+#include "runmode/run_controls.h"
+#include "runmode/runtime_run_services.h"
+#include "ui/page_editor_ui.h"
+#include "ui/run_loop_ui.h"
+#include "ui/run_mode_input.h"
+
+namespace korvix {
+
+class CMainFrame;
+
+// Everything the view does beyond the shell, wired once per frame: the
+// Run-Loop with the page it draws, the Script and Button Array executors
+// with their actions, the operator's controls in run mode and the page
+// editor in edit mode. Input reaches the run-mode controls first.
+class CViewSubsystems final : public QObject, private RunWindowActions, private PIStepper {
+  Q_OBJECT
+
+public:
+  CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
+                  std::function<void()> saveproject);
+  ~CViewSubsystems() override;
+
+  CRunLoopUi& RunLoop() { return *m_runloop; }
+  CPageEditorUi& PageEditor() { return *m_editor; }
+
+private:
+  bool OnViewEvent(QEvent* event);
+
+  void GotoPage(int page) override;
+  void MinimizeWindow() override;
+  void RestoreWindow() override;
+  void QuitProgram() override;
+  void SaveProject() override;
+  void InvalidateControl(ControlKind kind, int index) override;
+  // PI-Controllers are drawn and polled but not yet regulated: their start,
+  // halt, set point and step buttons change nothing.
+  void StartPIController(int) override {}
+  void HaltPIController(int) override {}
+  void SetPIControllerSetPoint(int, const std::string&) override {}
+  void StepPIController(int, PIStepButton) override {}
+
+  CMainFrame& m_frame;
+  CKorvixDoc& m_doc;
+  std::function<void()> m_saveproject;
+  MonotonicClock m_clock;
+  ExecutorServices m_scripts;
+  QPointer<CRunLoopUi> m_runloop;
+  ComLinkServices m_linkservices;
+  RuntimeRunServices m_runservices;
+  PulseSoundPlayer m_sound;
+  SpawnProgramRunner m_programs;
+  ModemTelephone m_telephone;
+  UnavailableEmail m_email;
+  UnavailablePrinter m_printer;
+  OutsideActions m_outside;
+  Executors m_executors;
+  RunControls m_controls;
+  ControlStart m_controlstart;
+  CRunModeInput m_runinput;
+  RecorderChartMemories m_chartmemories;
+  PropertyEditors m_propertyeditors;
+  std::unique_ptr<CPageEditorUi> m_editor;
+};
+
+}  // namespace korvix
