@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "runloop/value_conversion.h"
+#include "values/value_conversion.h"
 #include "runloop/view_runtime.h"
 #include "values/value_refresh.h"
 
@@ -125,7 +125,7 @@ void ViewRuntime::RecomputeStep() {
       stamp = now;
       const std::string old = r.valuetext;
       r.valuetext = "0";
-      Reformat(r.valuetext, ConversionFor(r));
+      Reformat(r.valuetext, ConversionOf(r));
       if (r.valuetext != old) Invalidate(kind, ref.index, r.page);
       if constexpr (requires { r.outputlabel; }) {
         if (!r.outputlabel.empty()) DeliverLabelValue(r.outputlabel, r.valuetext);

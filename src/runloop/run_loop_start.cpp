@@ -1,7 +1,7 @@
 #include <ctime>
 
 #include "app/profile_keys.h"
-#include "runloop/value_conversion.h"
+#include "values/value_conversion.h"
 #include "runloop/view_runtime.h"
 #include "values/value_refresh.h"
 
@@ -149,7 +149,7 @@ void ViewRuntime::StartGauges() {
     for (int i = 0; i < list.Count(); ++i) {
       auto& r = list[i];
       r.valuetext = r.uneditedtext;
-      Reformat(r.valuetext, ConversionFor(r));
+      Reformat(r.valuetext, ConversionOf(r));
       Invalidate(kind, i, r.page);
     }
   };
@@ -160,7 +160,7 @@ void ViewRuntime::StartGauges() {
   for (int i = 0; i < m_doc.m_dualhandgauges.Count(); ++i) {
     DualHandGaugeRecord& r = m_doc.m_dualhandgauges[i];
     r.valuetext = "0";
-    Reformat(r.valuetext, ConversionFor(r));
+    Reformat(r.valuetext, ConversionOf(r));
     Invalidate(ScreenObjectKind::DualHandGauge, i, r.page);
   }
   for (int i = 0; i < m_doc.m_picontrollers.Count(); ++i) {

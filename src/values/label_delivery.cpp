@@ -4,6 +4,7 @@
 #include "texts/label_texts.h"
 #include "texts/number_texts.h"
 #include "values/label_values.h"
+#include "values/value_conversion.h"
 
 namespace korvix {
 namespace {
@@ -19,19 +20,6 @@ bool IsSpecial(const std::string& value) { return value == kErrorText || value =
 std::string CleanedOrError(const std::string& value) {
   const std::optional<std::string> clean = CleanNumericText(value);
   return clean ? *clean : std::string(kErrorText);
-}
-
-template <class Record>
-ValueConversion ConversionOf(const Record& r) {
-  ValueConversion c;
-  if constexpr (requires { r.inputbase; }) c.inputbase = r.inputbase;
-  if constexpr (requires { r.outputbase; }) c.outputbase = r.outputbase;
-  c.multiplier = r.multiplier;
-  c.offset = r.offset;
-  c.lookuptable = r.lookuptable;
-  c.formula = r.formula;
-  c.address = ModuleAddressOf(r.pollcommand);
-  return c;
 }
 
 // An Event Timer shows a delivered duration in its own time format.

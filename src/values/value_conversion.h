@@ -7,7 +7,7 @@ namespace korvix {
 // The fields of a polled object that turn a value into its shown text;
 // kinds that lack a field keep its default.
 template <class Record>
-ValueConversion ConversionFor(const Record& r) {
+ValueConversion ConversionOf(const Record& r) {
   ValueConversion c;
   if constexpr (requires { r.inputbase; }) c.inputbase = r.inputbase;
   if constexpr (requires { r.outputbase; }) c.outputbase = r.outputbase;
