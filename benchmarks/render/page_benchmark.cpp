@@ -1,12 +1,14 @@
 // Painting a full-screen page of 200 boxes and windows at Font Size X 1 and
-// X 3, and the repaint after one Data Window's value changed, on the
-// offscreen platform.
+// X 3, and the repaint after one Data Window's value changed; then a page of
+// 200 objects of every kind and the repaint after one Dial Gauge's value
+// changed; all on the offscreen platform.
 #include <QGuiApplication>
 #include <QImage>
 #include <QRegion>
 
 #include <benchmark/benchmark.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,11 +99,52 @@ int BuildPage(CKorvixDoc& doc) {
   return middle;
 }
 
+using Placer = std::function<int(int x, int y, int stacknum)>;
+
+template <class List>
+Placer PlacerFor(List& list) {
+  return [&list](int x, int y, int stacknum) {
+    typename List::value_type r;
+    r.x = x;
+    r.y = y;
+    r.stacknum = stacknum;
+    if constexpr (requires { r.sizecode; }) r.sizecode = kSmallCode;
+    if constexpr (requires { r.valuetext; }) r.valuetext = "42";
+    return list.Add(std::move(r));
+  };
+}
+
+// The same grid with every kind but the Chart Recorder in turn; returns the
+// index of a Dial Gauge in the middle.
+int BuildAllKindsPage(CKorvixDoc& doc) {
+  doc.m_pages.Add();
+  const std::vector<Placer> kinds{
+      PlacerFor(doc.m_textboxes),      PlacerFor(doc.m_imageboxes),     PlacerFor(doc.m_datawindows),
+      PlacerFor(doc.m_textwindows),    PlacerFor(doc.m_inputwindows),   PlacerFor(doc.m_levelgauges),
+      PlacerFor(doc.m_dialgauges),     PlacerFor(doc.m_metergauges),    PlacerFor(doc.m_vertgauges),
+      PlacerFor(doc.m_horzgauges),     PlacerFor(doc.m_dualhandgauges), PlacerFor(doc.m_windvanes),
+      PlacerFor(doc.m_pivottrackers),  PlacerFor(doc.m_signallamps),    PlacerFor(doc.m_eventcounters),
+      PlacerFor(doc.m_eventtimers),    PlacerFor(doc.m_pushbuttons),    PlacerFor(doc.m_buttonarrays),
+      PlacerFor(doc.m_rockerswitches), PlacerFor(doc.m_slidercontrols), PlacerFor(doc.m_picontrollers)};
+  constexpr int kDialKind = 6;
+  int stack = 0;
+  int middle = -1;
+  for (int row = 0; row < kRows; ++row) {
+    for (int column = 0; column < kColumns; ++column) {
+      const int kind = (row * kColumns + column) % static_cast<int>(kinds.size());
+      const int i = kinds[static_cast<std::size_t>(kind)](column * 190 + (row % 2) * 20, row * 54, stack++);
+      if (kind == kDialKind && row >= kRows / 2 && middle < 0) middle = i;
+    }
+  }
+  doc.m_pages[1].objectcount = stack;
+  return middle;
+}
+
 struct Screen {
-  explicit Screen(int factor)
+  Screen(int factor, int (*build)(CKorvixDoc&))
       : page(doc, view, window, [](const std::string&) -> std::optional<Bitmap> { return Picture(); }) {
     view.SetFontFactor(factor);
-    middle = BuildPage(doc);
+    middle = build(doc);
   }
 
   void Paint(const QRegion& area) {
@@ -119,7 +162,7 @@ struct Screen {
 };
 
 void FullPage(benchmark::State& state) {
-  Screen screen(static_cast<int>(state.range(0)));
+  Screen screen(static_cast<int>(state.range(0)), BuildPage);
   const QRegion all(0, 0, kScreenWidth, kScreenHeight);
   for (auto _ : state) {
     screen.Paint(all);
@@ -128,7 +171,7 @@ void FullPage(benchmark::State& state) {
 }
 
 void OneValueUpdate(benchmark::State& state) {
-  Screen screen(1);
+  Screen screen(1, BuildPage);
   screen.Paint(QRegion(0, 0, kScreenWidth, kScreenHeight));
   const Rect value = ValueAreaDataWindow(screen.doc, screen.view, screen.page.m_geometry, screen.middle);
   const QRegion area(value.left, value.top, Width(value), Height(value));
@@ -140,8 +183,35 @@ void OneValueUpdate(benchmark::State& state) {
   }
 }
 
+void FullPageOfEveryKind(benchmark::State& state) {
+  Screen screen(static_cast<int>(state.range(0)), BuildAllKindsPage);
+  const QRegion all(0, 0, kScreenWidth, kScreenHeight);
+  for (auto _ : state) {
+    screen.Paint(all);
+    benchmark::ClobberMemory();
+  }
+}
+
+// Only the gauge's rectangle is repainted, without erasing, as a delivered
+// value invalidates it.
+void OneGaugeUpdate(benchmark::State& state) {
+  Screen screen(1, BuildAllKindsPage);
+  screen.Paint(QRegion(0, 0, kScreenWidth, kScreenHeight));
+  const Rect rect = screen.page.m_geometry.ObjectRectDialGauge(screen.middle);
+  const QRegion area(rect.left, rect.top, Width(rect), Height(rect));
+  bool flip = false;
+  for (auto _ : state) {
+    screen.doc.m_dialgauges[screen.middle].valuetext = (flip = !flip) ? "87" : "12";
+    QtDeviceContext dc(screen.image, area);
+    screen.page.OnDraw(dc);
+    benchmark::ClobberMemory();
+  }
+}
+
 BENCHMARK(FullPage)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(OneValueUpdate)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(FullPageOfEveryKind)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(OneGaugeUpdate)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 
