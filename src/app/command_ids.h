@@ -26,6 +26,7 @@ enum CommandId : int {
   ID_VIEW_FONT_SIZE_3 = 32203,
   ID_RUNLOOP_START = 32301,
   ID_RUNLOOP_HALT = 32302,
+  ID_PORT_SELECTION = 32401,
 };
 
 // The top-level menus by position; commands that later parts of the program

@@ -6,6 +6,7 @@
 
 #include "ui/korvix_view.h"
 #include "ui/main_frame.h"
+#include "ui/port_selection_dlg.h"
 
 namespace korvix {
 
@@ -14,6 +15,8 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
     : QObject(&frame),
       m_frame(frame),
       m_doc(doc),
+      m_profile(profile),
+      m_messages(messages),
       m_saveproject(std::move(saveproject)),
       m_scripts(profile),
       m_runloop(new CRunLoopUi(frame, doc, profile, messages, &m_scripts)),
@@ -34,6 +37,7 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
   m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,
                                              m_chartmemories, m_propertyeditors);
   frame.View()->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
+  frame.AddCommand(kCommunicateMenu, ID_PORT_SELECTION, "Port Selection", [this] { OnPortSelection(); });
 }
 
 // The Run-Loop's core still refers to the executors until it is gone, so it
@@ -48,6 +52,17 @@ bool CViewSubsystems::OnViewEvent(QEvent* event) {
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_runloop)
     m_runloop->Runtime().Link().m_releasetime = m_clock.Now();
   return m_runinput.OnViewEvent(event) || m_editor->OnViewEvent(event);
+}
+
+// The Run-Loop owns the port while it runs; pulling it away mid-command
+// would turn into communications errors the user did not cause.
+void CViewSubsystems::OnPortSelection() {
+  if (m_runloop->Runtime().IsRunning()) {
+    m_messages.Show("Port Selection", "Halt the Run-Loop before selecting a port.", MessageIcon::Exclamation);
+    return;
+  }
+  CPortSelectionDlg dialog(m_doc, m_runloop->Runtime().Link(), m_profile, m_messages, &m_frame);
+  dialog.exec();
 }
 
 void CViewSubsystems::GotoPage(int page) {

@@ -44,6 +44,7 @@ public:
 
 private:
   bool OnViewEvent(QEvent* event);
+  void OnPortSelection();
 
   void GotoPage(int page) override;
   void MinimizeWindow() override;
@@ -60,6 +61,8 @@ private:
 
   CMainFrame& m_frame;
   CKorvixDoc& m_doc;
+  Profile& m_profile;
+  MessageSink& m_messages;
   std::function<void()> m_saveproject;
   MonotonicClock m_clock;
   ExecutorServices m_scripts;

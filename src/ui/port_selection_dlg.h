@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+#include "comms/com_link.h"
+#include "document/korvix_doc.h"
+#include "platform/message_sink.h"
+#include "platform/profile.h"
+
+class QComboBox;
+class QListWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace korvix {
+
+// Maps `port` to `device` (empty restores the default device), reopens the
+// link on it and records it in doc.m_comport. The old port is closed first,
+// so a failure leaves no port open and m_comport at -1. True when the port
+// is open.
+bool ApplyPortSelection(CKorvixDoc& doc, ComLink& link, Profile& profile, MessageSink& messages, int port,
+                        const std::string& device);
+
+// Communicate > Port Selection: COM1 to COM9 with the device each maps to,
+// the serial devices present, and the device of the chosen port to edit.
+class CPortSelectionDlg final : public QDialog {
+  Q_OBJECT
+
+public:
+  CPortSelectionDlg(CKorvixDoc& doc, ComLink& link, Profile& profile, MessageSink& messages,
+                    QWidget* parent = nullptr);
+
+  void SelectPort(int port);
+  int SelectedPort() const;
+  void SetDevice(const QString& device);
+  QString Device() const;
+
+  // Stays open when the port does not open, so that the user can correct
+  // the device or cancel.
+  void accept() override;
+
+private:
+  void ShowDeviceOfSelectedPort(QTreeWidgetItem* previous);
+  void ShowDeviceInPortList(const QString& device);
+
+  CKorvixDoc& m_doc;
+  ComLink& m_link;
+  Profile& m_profile;
+  MessageSink& m_messages;
+  QTreeWidget* m_ports;
+  QComboBox* m_device;
+  QListWidget* m_present;
+};
+
+}  // namespace korvix

@@ -1,0 +1,94 @@
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+#include "comms/port_map.h"
+#include "document/korvix_doc.h"
+#include "platform/profile.h"
+#include "platform/testing/recording_message_sink.h"
+#include "ui/main_frame.h"
+#include "ui/port_selection_dlg.h"
+#include "ui/view_subsystems.h"
+
+namespace korvix {
+namespace {
+
+// The master side of a pseudo-terminal; its slave stands in for a serial
+// adapter.
+class PseudoTerminal {
+public:
+  PseudoTerminal() : m_master(posix_openpt(O_RDWR | O_NOCTTY)) {
+    if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0) m_slave = ptsname(m_master);
+  }
+  ~PseudoTerminal() {
+    if (m_master >= 0) close(m_master);
+  }
+  const std::string& Slave() const { return m_slave; }
+
+private:
+  int m_master;
+  std::string m_slave;
+};
+
+// The dialog as the program opens it, on the view's own link, so that what
+// OK does is what the Run-Loop then talks through.
+class PortSelectionTest : public ::testing::Test {
+protected:
+  MemoryProfile profile;
+  CMainFrame frame{profile};
+  CKorvixDoc doc;
+  RecordingMessageSink messages;
+  CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
+  ComLink& link = subsystems->RunLoop().Runtime().Link();
+};
+
+TEST_F(PortSelectionTest, AcceptingMapsTheChosenPortAndOpensIt) {
+  PseudoTerminal pty;
+  ASSERT_FALSE(pty.Slave().empty());
+
+  CPortSelectionDlg dialog(doc, link, profile, messages);
+  dialog.SelectPort(2);
+  dialog.SetDevice(QString::fromStdString(pty.Slave()));
+  dialog.accept();
+
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(doc.m_comport, 2);
+  EXPECT_EQ(profile.GetProfileString("Ports", "COM3"), pty.Slave());
+  EXPECT_TRUE(link.IsOpen());
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(PortSelectionTest, ADeviceThatDoesNotOpenLeavesNoPortAndSaysWhy) {
+  PseudoTerminal pty;
+  ASSERT_TRUE(ApplyPortSelection(doc, link, profile, messages, 2, pty.Slave()));
+
+  CPortSelectionDlg dialog(doc, link, profile, messages);
+  EXPECT_EQ(dialog.SelectedPort(), 2);
+  dialog.SetDevice("/nonexistent/ttyUSB7");
+  dialog.accept();
+
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(doc.m_comport, -1);
+  EXPECT_FALSE(link.IsOpen());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Communications Error");
+  EXPECT_NE(messages.shown[0].text.find("/nonexistent/ttyUSB7"), std::string::npos);
+}
+
+TEST_F(PortSelectionTest, TheCommandIsRefusedWhileTheRunLoopRuns) {
+  doc.m_comport = 4;
+  ASSERT_NE(frame.CommandAction(ID_PORT_SELECTION), nullptr);
+  link.m_runloop = 1;
+  frame.CommandAction(ID_PORT_SELECTION)->trigger();
+  link.m_runloop = 0;
+
+  EXPECT_EQ(doc.m_comport, 4);
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "Port Selection");
+}
+
+}  // namespace
+}  // namespace korvix
