@@ -21,26 +21,9 @@ namespace korvix {
 class CKorvixView;
 class CMainFrame;
 
-// The page editor's commands. Place-Object is 32100 plus the kind's place
-// in the kind order.
+// Place-Object's commands are 32100 plus the kind's place in the kind order
+// (so the Pivot Tracker's is ID_PLACE_PIVOT_TRACKER).
 constexpr int kPlaceCommandBase = 32100;
-constexpr CommandId ID_EDIT_CLEAR = static_cast<CommandId>(57632);
-constexpr CommandId ID_EDIT_COPY = static_cast<CommandId>(57634);
-constexpr CommandId ID_EDIT_CUT = static_cast<CommandId>(57635);
-constexpr CommandId ID_EDIT_PASTE = static_cast<CommandId>(57637);
-constexpr CommandId ID_EDIT_BRING_TO_FRONT = static_cast<CommandId>(32401);
-constexpr CommandId ID_EDIT_SEND_TO_BACK = static_cast<CommandId>(32402);
-constexpr CommandId ID_EDIT_PROPERTIES = static_cast<CommandId>(32403);
-constexpr CommandId ID_PAGE_ADD = static_cast<CommandId>(32410);
-constexpr CommandId ID_PAGE_DELETE = static_cast<CommandId>(32411);
-constexpr CommandId ID_PAGE_MOVE = static_cast<CommandId>(32412);
-constexpr CommandId ID_PAGE_FIRST = static_cast<CommandId>(32413);
-constexpr CommandId ID_PAGE_PREVIOUS = static_cast<CommandId>(32414);
-constexpr CommandId ID_PAGE_NEXT = static_cast<CommandId>(32415);
-constexpr CommandId ID_PAGE_LAST = static_cast<CommandId>(32416);
-constexpr CommandId ID_PAGE_BACKGROUND_COLOR = static_cast<CommandId>(32417);
-constexpr CommandId ID_PAGE_BACKGROUND_BITMAP = static_cast<CommandId>(32418);
-
 constexpr CommandId PlaceCommand(ScreenObjectKind kind) {
   return static_cast<CommandId>(kPlaceCommandBase + static_cast<int>(kind));
 }
