@@ -17,7 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kDataFolder = KORVIX_PAGE_TEST_DATA;
-const fs::path kReference = kDataFolder / "boxes_page.png";
 
 // Font rasterisation differs a little between machines: a pixel counts as
 // changed only when a channel moves by more than kChannelTolerance, and the
@@ -83,8 +82,48 @@ protected:
     m_page.m_numselected = 2;
   }
 
-  QImage Render() {
-    QImage image(640, 400, QImage::Format_RGB32);
+  // One object of every kind, small, in a grid, with sample values.
+  void BuildEveryKindPage() {
+    int n = 0;
+    const auto cell = [&n](int& x, int& y) {
+      x = 10 + (n % 6) * 200;
+      y = 10 + (n / 6) * 200;
+    };
+    const auto place = [&](auto& list, const std::string& label) {
+      int x = 0;
+      int y = 0;
+      cell(x, y);
+      const int i = Add(list, 1, n++, x, y, label);
+      if constexpr (requires { list[i].valuetext; }) list[i].valuetext = "42";
+      if constexpr (requires { list[i].sizecode; }) list[i].sizecode = 16;
+      return i;
+    };
+    place(m_doc.m_textboxes, "Text Box");
+    place(m_doc.m_imageboxes, "");
+    place(m_doc.m_datawindows, "Data");
+    place(m_doc.m_textwindows, "Text");
+    place(m_doc.m_inputwindows, "Input");
+    place(m_doc.m_levelgauges, "Level");
+    place(m_doc.m_dialgauges, "Dial");
+    place(m_doc.m_metergauges, "Meter");
+    place(m_doc.m_vertgauges, "Vertical");
+    place(m_doc.m_horzgauges, "Horizontal");
+    place(m_doc.m_dualhandgauges, "Dual");
+    place(m_doc.m_windvanes, "Wind");
+    place(m_doc.m_pivottrackers, "Pivot");
+    place(m_doc.m_signallamps, "Lamp");
+    place(m_doc.m_eventcounters, "Counter");
+    place(m_doc.m_eventtimers, "Timer");
+    place(m_doc.m_pushbuttons, "Push");
+    place(m_doc.m_buttonarrays, "Array");
+    place(m_doc.m_rockerswitches, "Rocker");
+    place(m_doc.m_slidercontrols, "Slider");
+    place(m_doc.m_picontrollers, "PI");
+    place(m_doc.m_chartrecorders, "Chart");
+  }
+
+  QImage Render(int width = 640, int height = 400) {
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::black);
     m_window.clientrect = {0, 0, image.width(), image.height()};
     QtDeviceContext dc(image);
@@ -107,24 +146,33 @@ double ChangedFraction(const QImage& a, const QImage& b) {
   return static_cast<double>(changed) / (a.width() * a.height());
 }
 
-TEST_F(ScreenshotTest, BoxesAndWindowsPageLooksAsItsReference) {
-  BuildPage();
-  const QImage image = Render();
-  // KORVIX_UPDATE_REFERENCE=1 writes a new reference after a deliberate change.
+// KORVIX_UPDATE_REFERENCE=1 writes a new reference after a deliberate change.
+void ExpectLooksLikeReference(const QImage& image, const std::string& name) {
+  const fs::path reference_file = kDataFolder / name;
   if (std::getenv("KORVIX_UPDATE_REFERENCE") != nullptr) {
-    ASSERT_TRUE(image.save(QString::fromStdString(kReference.string())));
-    GTEST_SKIP() << "reference written to " << kReference;
+    ASSERT_TRUE(image.save(QString::fromStdString(reference_file.string())));
+    GTEST_SKIP() << "reference written to " << reference_file;
   }
   QImage reference;
-  ASSERT_TRUE(reference.load(QString::fromStdString(kReference.string()))) << kReference;
+  ASSERT_TRUE(reference.load(QString::fromStdString(reference_file.string()))) << reference_file;
   reference = reference.convertToFormat(QImage::Format_RGB32);
   ASSERT_EQ(reference.size(), image.size());
   const double changed = ChangedFraction(image, reference);
   if (changed > kChangedFraction) {
-    const fs::path actual = fs::temp_directory_path() / "boxes_page_actual.png";
+    const fs::path actual = fs::temp_directory_path() / ("actual_" + name);
     image.save(QString::fromStdString(actual.string()));
-    ADD_FAILURE() << changed * 100 << "% of the pixels differ from " << kReference << "; this run drew " << actual;
+    ADD_FAILURE() << changed * 100 << "% of the pixels differ from " << reference_file << "; this run drew " << actual;
   }
+}
+
+TEST_F(ScreenshotTest, BoxesAndWindowsPageLooksAsItsReference) {
+  BuildPage();
+  ExpectLooksLikeReference(Render(), "boxes_page.png");
+}
+
+TEST_F(ScreenshotTest, APageOfEveryKindLooksAsItsReference) {
+  BuildEveryKindPage();
+  ExpectLooksLikeReference(Render(1200, 800), "every_kind_page.png");
 }
 
 }  // namespace
