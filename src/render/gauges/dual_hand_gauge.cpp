@@ -36,15 +36,7 @@ DualHandLayout Layout(DeviceContext& dc, const ViewState& view, const Rect& rect
   DualHandLayout l;
   l.round = RoundFaceIn(view, rect);
   const double r = l.round.radius;
-  l.scale.centre = l.round.centre;
-  l.scale.radius = r * 0.94;
-  l.scale.angle = TurnAngle;
-  l.scale.ticks = kDigits + 1;
-  l.scale.submarks = record.submarks;
-  l.scale.majorlength = r * 0.12;
-  l.scale.minorlength = r * 0.06;
-  l.scale.majorpen = SolidPen(2 * StrokeWidth(view), record.gaugecolor);
-  l.scale.minorpen = SolidPen(StrokeWidth(view), record.gaugecolor);
+  l.scale = FullTurnScale(view, l.round, kDigits + 1, record.submarks, record.gaugecolor);
   l.longlength = r * 0.8;
   l.longwidth = std::max(3.0, r * 0.05);
   l.shortlength = r * 0.52;

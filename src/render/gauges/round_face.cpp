@@ -37,4 +37,18 @@ bool ClipPartialRedraw(DeviceContext& dc, const Rect& rect, const RoundFace& fac
   });
 }
 
+ArcScale FullTurnScale(const ViewState& view, const RoundFace& round, int ticks, int submarks, Colour colour) {
+  ArcScale scale;
+  scale.centre = round.centre;
+  scale.radius = round.radius * 0.94;
+  scale.angle = TurnAngle;
+  scale.ticks = ticks;
+  scale.submarks = submarks;
+  scale.majorlength = round.radius * 0.12;
+  scale.minorlength = round.radius * 0.06;
+  scale.majorpen = SolidPen(2 * StrokeWidth(view), colour);
+  scale.minorpen = SolidPen(StrokeWidth(view), colour);
+  return scale;
+}
+
 }  // namespace korvix

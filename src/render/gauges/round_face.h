@@ -22,6 +22,10 @@ RoundFace RoundFaceIn(const ViewState& view, const Rect& rect);
 // The drawing angle of a fraction of a full turn clockwise from the top.
 double TurnAngle(double fraction);
 
+// The marks of a full-turn scale just inside the face's rim, in the gauge's
+// colour: `ticks` major marks (0 for none) with `submarks` between them.
+ArcScale FullTurnScale(const ViewState& view, const RoundFace& round, int ticks, int submarks, Colour colour);
+
 // The bezel (unless `withframe` is false) and the disc inside it.
 void DrawRoundFace(DeviceContext& dc, const ViewState& view, const RoundFace& face, Colour colour, bool withframe);
 

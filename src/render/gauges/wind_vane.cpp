@@ -36,15 +36,7 @@ VaneLayout Layout(DeviceContext& dc, const ViewState& view, const Rect& rect, co
   VaneLayout l;
   l.round = RoundFaceIn(view, rect);
   const double r = l.round.radius;
-  l.scale.centre = l.round.centre;
-  l.scale.radius = r * 0.94;
-  l.scale.angle = TurnAngle;
-  l.scale.ticks = record.tickmarks > 0 ? record.tickmarks + 1 : 0;
-  l.scale.submarks = record.submarks;
-  l.scale.majorlength = r * 0.12;
-  l.scale.minorlength = r * 0.06;
-  l.scale.majorpen = SolidPen(2 * StrokeWidth(view), record.gaugecolor);
-  l.scale.minorpen = SolidPen(StrokeWidth(view), record.gaugecolor);
+  l.scale = FullTurnScale(view, l.round, record.tickmarks > 0 ? record.tickmarks + 1 : 0, record.submarks, record.gaugecolor);
   l.arrowlength = r * 0.62;
   l.arrowwidth = std::max(3.0, r * 0.07);
   l.hubradius = std::max(2.0, r * 0.05);
