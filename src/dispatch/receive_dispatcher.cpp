@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "dispatch/data_parsers.h"
+#include "texts/label_texts.h"
 
 namespace korvix {
 namespace {
@@ -11,8 +12,6 @@ namespace {
 constexpr const char* kNoValueReplies = "GHIJL";
 constexpr const char* kPositionReport = "$GPTLL";
 constexpr uint32_t kResetSettleMs = 200;
-
-std::string NoLabel(int) { return {}; }
 
 }  // namespace
 
@@ -80,32 +79,32 @@ void ReceiveDispatcher::OfferPolled(List& list, PolledKind kind, const std::stri
   }
 }
 
-template <class Label>
-void ReceiveDispatcher::OfferCommands(CommandKind kind, const std::string& line, Label label) {
+void ReceiveDispatcher::OfferCommands(CommandKind kind, const std::string& line) {
   for (int i = 0; i < m_state.CommandRecords(kind); ++i) {
     for (int slot = 0; slot < m_state.CommandSlots(kind, i); ++slot) {
-      const CommandState& command = m_state.Command(kind, i, slot);
+      CommandState& command = m_state.Command(kind, i, slot);
       if (!command.awaiting || command.replystate != 0 || !Matches(command.command, line[0])) {
         continue;
       }
-      m_state.Command(kind, i, slot).awaiting = 0;
+      command.awaiting = 0;
+      // A copy: the delivery below may add command slots and move this one.
+      const std::string target = command.expected;
       if (kind == CommandKind::PushButton && i < m_doc.m_pushbuttons.Count() &&
           m_doc.m_pushbuttons[i].page == m_doc.m_curpage) {
         m_actions.InvalidateObject(ObjectKind::PushButton, i);
       }
-      if (kind == CommandKind::Script) m_scripts.TakeScriptReply(i, line);
-      const std::string target = label(i);
-      if (!target.empty()) m_values.DeliverLabelValue(target, line);
+      if (kind == CommandKind::Script) {
+        m_scripts.TakeScriptReply(i, line);
+      } else if (!LabelsEqual(target, kDiscardLabel)) {
+        m_values.DeliverLabelValue(target, line);
+      }
     }
   }
 }
 
 void ReceiveDispatcher::OfferLine(const std::string& line) {
-  const auto responseto = [](const auto& list) {
-    return [&list](int i) { return i < list.Count() ? list[i].responseto : std::string(); };
-  };
   OfferPolled(m_doc.m_datawindows, PolledKind::DataWindow, line);
-  OfferCommands(CommandKind::InputWindow, line, NoLabel);
+  OfferCommands(CommandKind::InputWindow, line);
   OfferPolled(m_doc.m_levelgauges, PolledKind::LevelGauge, line);
   OfferPolled(m_doc.m_dialgauges, PolledKind::DialGauge, line);
   OfferPolled(m_doc.m_metergauges, PolledKind::MeterGauge, line);
@@ -113,12 +112,12 @@ void ReceiveDispatcher::OfferLine(const std::string& line) {
   OfferPolled(m_doc.m_horzgauges, PolledKind::HorizontalGauge, line);
   OfferPolled(m_doc.m_dualhandgauges, PolledKind::DualHandGauge, line);
   OfferPolled(m_doc.m_windvanes, PolledKind::WindVane, line);
-  OfferCommands(CommandKind::PushButton, line, NoLabel);
-  OfferCommands(CommandKind::ButtonArray, line, NoLabel);
-  OfferCommands(CommandKind::RockerSwitch, line, responseto(m_doc.m_rockerswitches));
-  OfferCommands(CommandKind::SliderControl, line, responseto(m_doc.m_slidercontrols));
+  OfferCommands(CommandKind::PushButton, line);
+  OfferCommands(CommandKind::ButtonArray, line);
+  OfferCommands(CommandKind::RockerSwitch, line);
+  OfferCommands(CommandKind::SliderControl, line);
   OfferPolled(m_doc.m_picontrollers, PolledKind::PIController, line);
-  OfferCommands(CommandKind::Script, line, NoLabel);
+  OfferCommands(CommandKind::Script, line);
 }
 
 }  // namespace korvix

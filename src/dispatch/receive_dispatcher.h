@@ -30,10 +30,9 @@ private:
   bool Matches(const std::string& command, char address);
   template <class List>
   void OfferPolled(List& list, PolledKind kind, const std::string& line);
-  // Control commands: every awaiting slot of the line's module is freed; the
-  // reply goes to `label(index)` when that is not empty.
-  template <class Label>
-  void OfferCommands(CommandKind kind, const std::string& line, Label label);
+  // Control and Script commands: every awaiting slot of the line's module is
+  // freed; the reply goes to the Script, else to the slot's response label.
+  void OfferCommands(CommandKind kind, const std::string& line);
 
   CKorvixDoc& m_doc;
   RunState& m_state;

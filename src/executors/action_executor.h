@@ -108,7 +108,4 @@ private:
   RunningObjects& m_objects;
 };
 
-// The response label that keeps a transmit waiting but takes nothing.
-constexpr const char* kDiscardLabel = "Discard";
-
 }  // namespace korvix

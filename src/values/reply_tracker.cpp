@@ -98,7 +98,13 @@ void ReplyTracker::TimeOutPolled(List& list, PolledKind kind) {
 void ReplyTracker::TimeOutCommand(CommandKind kind, int index, int slot) {
   const uint32_t now = m_clock.Now();
   CommandState& command = m_state.Command(kind, index, slot);
-  if (!command.awaiting || command.noreply) return;
+  if (!command.awaiting) return;
+  if (command.noreply) {
+    // Nobody waits for this answer, but its module's address stays closed
+    // until it comes: a module that never answers must not close it for good.
+    if (ElapsedMs(now, command.senttime) >= m_state.m_transmittimeout) command.awaiting = 0;
+    return;
+  }
   if (command.expected.empty()) {
     if (ElapsedMs(now, command.senttime) > kNoReplyGraceMs) command.awaiting = 0;
     return;

@@ -37,6 +37,9 @@ struct PolledState {
   int replystate = 0;  // cleared with `awaiting` when a reply is taken
 };
 
+// The response label that keeps a transmit waiting but takes nothing.
+constexpr const char* kDiscardLabel = "Discard";
+
 // One command of a control or Script. `command` is kept unexpanded: label
 // references are read again at every send.
 struct CommandState {
@@ -45,7 +48,7 @@ struct CommandState {
   int noreply = 0;
   int replystate = 0;
   std::string command;
-  std::string expected;
+  std::string expected;  // the response label
   uint32_t senttime = 0;
   uint32_t lastrepeat = 0;
 };

@@ -50,9 +50,8 @@ TEST_F(ReceiveDispatcherTest, AReplyReachesEveryAwaitingObjectOfItsModuleInKindO
   script.awaiting = 1;
   CommandState& rocker = run.State().Command(CommandKind::RockerSwitch, 0, 1);
   rocker.command = "AUP";
+  rocker.expected = "Ack";
   rocker.awaiting = 1;
-  doc.m_rockerswitches.Add();
-  doc.m_rockerswitches[0].responseto = "Ack";
   doc.m_variables[doc.m_variables.Add()].idlabel = "Ack";
 
   Receive("A21.5\r");
@@ -77,6 +76,37 @@ TEST_F(ReceiveDispatcherTest, AReplyReachesEveryAwaitingObjectOfItsModuleInKindO
   EXPECT_EQ(recdata, "A21.5");
   run.GetLabelValue(recdata, "rawdata", false);
   EXPECT_EQ(recdata, "21.5");
+}
+
+TEST_F(ReceiveDispatcherTest, AControlsReplyGoesToItsResponseLabelUnlessItIsDiscarded) {
+  struct Case {
+    CommandKind kind;
+    int slot;
+    std::string target;
+  };
+  const std::vector<Case> cases{{CommandKind::PushButton, 1, "Press"},
+                                {CommandKind::ButtonArray, 4, "Array"},
+                                {CommandKind::InputWindow, 0, "Entry"},
+                                {CommandKind::SliderControl, 0, "discard"},
+                                {CommandKind::RockerSwitch, 0, ""}};
+  for (const Case& c : cases) {
+    if (!c.target.empty()) doc.m_variables[doc.m_variables.Add()].idlabel = c.target;
+    CommandState& command = run.State().Command(c.kind, 0, c.slot);
+    command.command = "BSET";
+    command.expected = c.target;
+    command.awaiting = 1;
+  }
+
+  Receive("Bok\r");
+
+  for (const Case& c : cases) {
+    EXPECT_EQ(run.State().Command(c.kind, 0, c.slot).awaiting, 0) << c.target;
+    if (c.target.empty()) continue;
+    std::string value;
+    run.GetLabelValue(value, c.target, false);
+    EXPECT_EQ(value, c.target == "discard" ? "0" : "Bok") << c.target;
+  }
+  EXPECT_TRUE(sink.shown.empty());
 }
 
 TEST_F(ReceiveDispatcherTest, ADataWindowTakesANoValueReplyWithoutShowingIt) {

@@ -68,6 +68,19 @@ TEST_F(RunControlsTest, APushButtonThatHoldsStaysDownUntilTheModuleAnswers) {
   EXPECT_FALSE(controls.PushButtonDown(0));
 }
 
+TEST_F(RunControlsTest, APushButtonsReplyGoesToItsResponseLabel) {
+  PushButtonRecord& button = doc.m_pushbuttons[doc.m_pushbuttons.Add()];
+  button.pressaction = 0;
+  button.pressparam = "AON";
+  button.presssecond = "Reply";
+  AddVariable("Reply", "");
+  Press(Centre(geometry.ObjectRectPushButton(0)));
+  values.ServicePendingSends();
+  hooks.rxbuffer = "Aon\r";
+  values.DispatchReceivedLines();
+  EXPECT_EQ(Value("Reply"), "Aon");
+}
+
 TEST_F(RunControlsTest, APushButtonActionCodeOutsideItsNumberingIsReported) {
   PushButtonRecord& button = doc.m_pushbuttons[doc.m_pushbuttons.Add()];
   button.pressaction = 36;

@@ -97,12 +97,28 @@ TEST_F(ReplyTrackerTest, AnUnansweredCommandIsRepeatedAndGivesUpAfterTheTransmit
   replies.ServiceReplyTimeouts();
   EXPECT_EQ(state.Command(CommandKind::InputWindow, 0).awaiting, 0);
   EXPECT_EQ(state.Command(CommandKind::RockerSwitch, 0, 1).awaiting, 0);
-  EXPECT_EQ(state.Command(CommandKind::Script, 0).awaiting, 1);  // wants no reply
   EXPECT_EQ(doc.m_inputwindows[0].valuetext, "Error");
   EXPECT_NE(std::find(hooks.calls.begin(), hooks.calls.end(), "TransmitTimeout ASET{V}"),
             hooks.calls.end());
   EXPECT_NE(std::find(hooks.calls.begin(), hooks.calls.end(), "TransmitTimeout BUP"),
             hooks.calls.end());
+  // The command that wants no reply is neither repeated nor reported.
+  EXPECT_EQ(std::find(hooks.calls.begin(), hooks.calls.end(), "TransmitTimeout CGO"), hooks.calls.end());
+  EXPECT_EQ(std::find(hooks.sent.begin(), hooks.sent.end(), "CGO"), hooks.sent.end());
+}
+
+TEST_F(ReplyTrackerTest, ACommandThatWantsNoReplyClosesItsModuleAtMostUntilTheTransmitTimeout) {
+  state.m_transmittimeout = 2000;
+  doc.m_pushbuttons.Add();
+  AwaitCommand(CommandKind::PushButton, 0, "CGO", "").noreply = 1;
+  clock.now += 1999;
+  replies.ServiceReplyTimeouts();
+  EXPECT_TRUE(replies.IsReplyPending('C'));
+  clock.now += 1;
+  replies.ServiceReplyTimeouts();
+  EXPECT_FALSE(replies.IsReplyPending('C'));
+  EXPECT_TRUE(hooks.sent.empty());
+  EXPECT_TRUE(hooks.calls.empty());
 }
 
 TEST_F(ReplyTrackerTest, QueuedSendsGoOutInTurnAndAFailedOneStaysQueued) {
