@@ -42,6 +42,7 @@ public:
   void TakeScriptReply(int, const std::string&) override {}
   std::string& ReceiveBuffer() override { return rxbuffer; }
   int TransmitCommand(std::string) override { return 1; }
+  void WaitForReply(uint32_t, const std::string&) override {}
   void FlushComInput() override { rxbuffer.clear(); }
 };
 

@@ -14,6 +14,7 @@ public:
 
   std::string& ReceiveBuffer() override { return m_link.m_rxbuffer; }
   int TransmitCommand(std::string command) override;
+  void WaitForReply(uint32_t ms, const std::string& expected) override { m_link.WaitForReply(ms, expected); }
   void FlushComInput() override { m_link.FlushComInput(); }
 
 private:

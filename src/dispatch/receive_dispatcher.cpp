@@ -117,6 +117,7 @@ void ReceiveDispatcher::OfferLine(const std::string& line) {
   OfferCommands(CommandKind::RockerSwitch, line);
   OfferCommands(CommandKind::SliderControl, line);
   OfferPolled(m_doc.m_picontrollers, PolledKind::PIController, line);
+  OfferCommands(CommandKind::PIController, line);
   OfferCommands(CommandKind::Script, line);
 }
 

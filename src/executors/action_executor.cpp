@@ -448,11 +448,17 @@ ActionProgress ActionExecutor::ByLabel(ArrayAction action, const std::string& la
       kind = "a PI-Controller";
       found = ForEachLabelled(m_doc.m_picontrollers, label, [&](int i) { m_services.HaltPIController(i); });
       break;
-    case ArrayAction::SetPIController:
+    case ArrayAction::SetPIController: {
       kind = "a PI-Controller";
+      const std::optional<long long> setpoint = WholeNumber(second);
+      if (!setpoint) {
+        ReportBadText("set point", second);
+        return ActionProgress::Stopped;
+      }
       found = ForEachLabelled(m_doc.m_picontrollers, label,
-                              [&](int i) { m_services.SetPIControllerSetPoint(i, second); });
+                              [&](int i) { m_services.SetPIControllerSetPoint(i, *setpoint); });
       break;
+    }
     default:
       break;
   }

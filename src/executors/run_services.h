@@ -27,7 +27,7 @@ public:
   virtual void HaltChartRecorderAction(const std::string& label) = 0;
   virtual void StartPIController(int index) = 0;
   virtual void HaltPIController(int index) = 0;
-  virtual void SetPIControllerSetPoint(int index, const std::string& setpoint) = 0;
+  virtual void SetPIControllerSetPoint(int index, long long setpoint) = 0;
   // The port is closed while another program runs in its place.
   virtual void ReopenComPort() = 0;
   // Only objects on the current page are redrawn.

@@ -22,6 +22,7 @@ void ExecutorServices::StartControls() {
   if (m_executors) m_executors->Reset();
   if (m_controls) m_controls->Reset();
   if (m_start) m_start->StartControls();
+  if (m_picontrollers) m_picontrollers->StartRun();
 }
 
 void ExecutorServices::StartButtonArraysAtRun() {
@@ -43,6 +44,7 @@ void ExecutorServices::ExecuteRunningScripts() {
 
 void ExecutorServices::AdvanceControls() {
   if (m_controls) m_controls->AdvanceControls();
+  if (m_picontrollers) m_picontrollers->Advance();
 }
 
 void ExecutorServices::ServiceDialQueue() {
@@ -53,9 +55,10 @@ void ExecutorServices::HaltButtonArrayAction(const std::string& label) {
   if (m_executors) m_executors->Arrays().HaltButtonArrayAction(label);
 }
 
-void ExecutorServices::ResetControls(bool) {
+void ExecutorServices::ResetControls(bool wasrunning) {
   if (m_executors) m_executors->Reset();
   if (m_controls) m_controls->Reset();
+  if (m_picontrollers) m_picontrollers->HaltRun(wasrunning);
 }
 
 void ExecutorServices::HangUpTelephone() {

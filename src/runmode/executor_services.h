@@ -7,6 +7,7 @@
 #include "platform/profile.h"
 #include "runloop/run_loop_services.h"
 #include "runmode/control_start.h"
+#include "runmode/pi_controllers.h"
 #include "runmode/run_controls.h"
 
 namespace korvix {
@@ -20,10 +21,11 @@ constexpr uint32_t kDefaultRingTimeMs = 40000;
 class ExecutorServices final : public ScriptServices {
 public:
   explicit ExecutorServices(Profile& profile) : m_profile(profile) {}
-  void Attach(Executors& executors, RunControls& controls, ControlStart& start) {
+  void Attach(Executors& executors, RunControls& controls, ControlStart& start, PIControllers& picontrollers) {
     m_executors = &executors;
     m_controls = &controls;
     m_start = &start;
+    m_picontrollers = &picontrollers;
   }
 
   void RunScriptByName(const std::string& label) override;
@@ -60,6 +62,7 @@ private:
   Executors* m_executors = nullptr;
   RunControls* m_controls = nullptr;
   ControlStart* m_start = nullptr;
+  PIControllers* m_picontrollers = nullptr;
   uint32_t m_ringtime = kDefaultRingTimeMs;
 };
 

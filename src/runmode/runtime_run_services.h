@@ -5,11 +5,12 @@
 #include "executors/run_services.h"
 #include "platform/millisecond_clock.h"
 #include "runloop/view_runtime.h"
+#include "runmode/pi_controllers.h"
 
 namespace korvix {
 
 // What only the window can do for the actions: the page shown, the frame,
-// saving, redrawing, and the PI-Controllers' run-time values.
+// saving and redrawing.
 class RunWindowActions {
 public:
   virtual ~RunWindowActions() = default;
@@ -19,18 +20,16 @@ public:
   virtual void QuitProgram() = 0;
   virtual void SaveProject() = 0;
   virtual void InvalidateControl(ControlKind kind, int index) = 0;
-  virtual void StartPIController(int index) = 0;
-  virtual void HaltPIController(int index) = 0;
-  virtual void SetPIControllerSetPoint(int index, const std::string& setpoint) = 0;
 };
 
 // The actions' services on the view's run-time core: the data log, the
-// Chart Recorders, the popup box and the COM port; the rest goes to the
-// window.
+// Chart Recorders, the popup box, the COM port and the PI-Controllers; the
+// rest goes to the window.
 class RuntimeRunServices final : public RunServices {
 public:
-  RuntimeRunServices(CKorvixDoc& doc, ViewRuntime& runtime, MillisecondClock& clock, RunWindowActions& window)
-      : m_doc(doc), m_runtime(runtime), m_clock(clock), m_window(window) {}
+  RuntimeRunServices(CKorvixDoc& doc, ViewRuntime& runtime, PIControllers& picontrollers, MillisecondClock& clock,
+                     RunWindowActions& window)
+      : m_doc(doc), m_runtime(runtime), m_picontrollers(picontrollers), m_clock(clock), m_window(window) {}
 
   void GotoPage(int page) override { m_window.GotoPage(page); }
   void MinimizeWindow() override { m_window.MinimizeWindow(); }
@@ -41,10 +40,10 @@ public:
   void LogDataToFile() override;
   void StartChartRecorderAction(const std::string& label) override;
   void HaltChartRecorderAction(const std::string& label) override;
-  void StartPIController(int index) override { m_window.StartPIController(index); }
-  void HaltPIController(int index) override { m_window.HaltPIController(index); }
-  void SetPIControllerSetPoint(int index, const std::string& setpoint) override {
-    m_window.SetPIControllerSetPoint(index, setpoint);
+  void StartPIController(int index) override { m_picontrollers.StartPIController(index); }
+  void HaltPIController(int index) override { m_picontrollers.HaltPIController(index); }
+  void SetPIControllerSetPoint(int index, long long setpoint) override {
+    m_picontrollers.SetPIControllerSetPoint(index, setpoint);
   }
   void ReopenComPort() override;
   void InvalidateControl(ControlKind kind, int index) override { m_window.InvalidateControl(kind, index); }
@@ -52,6 +51,7 @@ public:
 private:
   CKorvixDoc& m_doc;
   ViewRuntime& m_runtime;
+  PIControllers& m_picontrollers;
   MillisecondClock& m_clock;
   RunWindowActions& m_window;
 };

@@ -21,7 +21,8 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_scripts(profile),
       m_runloop(new CRunLoopUi(frame, doc, profile, messages, &m_scripts)),
       m_linkservices(m_runloop->Runtime().Link()),
-      m_runservices(doc, m_runloop->Runtime(), m_clock, *this),
+      m_picontrollers(doc, m_runloop->Runtime().Values(), m_linkservices, m_runloop->Runtime(), m_clock),
+      m_runservices(doc, m_runloop->Runtime(), m_picontrollers, m_clock, *this),
       m_telephone(profile),
       m_email(messages),
       m_printer(messages),
@@ -29,11 +30,11 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_executors(doc, m_runloop->Runtime().Values(), m_linkservices, m_clock, messages, m_runloop->Runtime(),
                   m_runservices, m_outside),
       m_controls(doc, frame.View()->State(), m_runloop->Page().m_geometry, m_runloop->Runtime().Values(), m_executors,
-                 m_runservices, *this, m_clock, m_runloop->Page().m_inputwindowstates),
+                 m_runservices, m_picontrollers, m_clock, m_runloop->Page().m_inputwindowstates),
       m_controlstart(doc, m_runloop->Runtime().Link(), m_runloop->Runtime().Values(), messages),
       m_runinput(*frame.View(), m_controls, [this] { return m_runloop && m_runloop->Runtime().IsRunning(); }),
       m_chartmemories(m_runloop->Runtime().Charts()) {
-  m_scripts.Attach(m_executors, m_controls, m_controlstart);
+  m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);
   m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,
                                              m_chartmemories, m_propertyeditors);
   frame.View()->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });

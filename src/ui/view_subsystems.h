@@ -17,6 +17,7 @@
 #include "platform/profile.h"
 #include "runmode/control_start.h"
 #include "runmode/executor_services.h"
+#include "runmode/pi_controllers.h"
 #include "runmode/run_controls.h"
 #include "runmode/runtime_run_services.h"
 #include "ui/page_editor_ui.h"
@@ -31,7 +32,7 @@ class CMainFrame;
 // Run-Loop with the page it draws, the Script and Button Array executors
 // with their actions, the operator's controls in run mode and the page
 // editor in edit mode. Input reaches the run-mode controls first.
-class CViewSubsystems final : public QObject, private RunWindowActions, private PIStepper {
+class CViewSubsystems final : public QObject, private RunWindowActions {
   Q_OBJECT
 
 public:
@@ -52,12 +53,6 @@ private:
   void QuitProgram() override;
   void SaveProject() override;
   void InvalidateControl(ControlKind kind, int index) override;
-  // PI-Controllers are drawn and polled but not yet regulated: their start,
-  // halt, set point and step buttons change nothing.
-  void StartPIController(int) override {}
-  void HaltPIController(int) override {}
-  void SetPIControllerSetPoint(int, const std::string&) override {}
-  void StepPIController(int, PIStepButton) override {}
 
   CMainFrame& m_frame;
   CKorvixDoc& m_doc;
@@ -68,6 +63,7 @@ private:
   ExecutorServices m_scripts;
   QPointer<CRunLoopUi> m_runloop;
   ComLinkServices m_linkservices;
+  PIControllers m_picontrollers;
   RuntimeRunServices m_runservices;
   PulseSoundPlayer m_sound;
   SpawnProgramRunner m_programs;

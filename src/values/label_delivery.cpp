@@ -179,7 +179,14 @@ void LabelValues::StoreByLabel(const std::string& label, const std::string& valu
     PIControllerRecord& controller = m_doc.m_picontrollers[i];
     controller.valuetext = value;
     m_refresher.Refresh(controller.valuetext, ConversionOf(controller));
+    m_state.PIController(i).fresh = 1;
     Invalidate(ObjectKind::PIController, i, controller.page);
+    if (!controller.sensorto.empty()) {
+      // Copies: the delivery may come back round to this controller.
+      const std::string target = controller.sensorto;
+      const std::string reading = controller.valuetext;
+      DeliverLabelValue(target, reading);
+    }
     return true;
   });
 }

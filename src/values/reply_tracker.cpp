@@ -157,6 +157,7 @@ void ReplyTracker::ServiceReplyTimeouts() {
   TimeOutCommands(CommandKind::RockerSwitch);
   TimeOutCommands(CommandKind::SliderControl);
   TimeOutPolled(m_doc.m_picontrollers, PolledKind::PIController);
+  TimeOutCommands(CommandKind::PIController);
   TimeOutCommands(CommandKind::Script);
 }
 
@@ -194,6 +195,13 @@ void ReplyTracker::ServicePendingSends() {
     const int awaitvalue =
         i < m_doc.m_slidercontrols.Count() ? m_doc.m_slidercontrols[i].responseexpected : 0;
     SendPending(CommandKind::SliderControl, i, 0, awaitvalue);
+  }
+  // A PI-Controller's module answers its output too; until then the address
+  // stays closed, so that the answer is not taken for a poll's.
+  for (int i = 0; i < m_state.CommandRecords(CommandKind::PIController); ++i) {
+    for (int slot = 0; slot < m_state.CommandSlots(CommandKind::PIController, i); ++slot) {
+      SendPending(CommandKind::PIController, i, slot, 1);
+    }
   }
 }
 

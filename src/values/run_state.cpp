@@ -52,4 +52,6 @@ void RunState::ClearPolledAwaiting() {
 
 PivotTexts& RunState::Pivot(int index) { return Grown(m_pivots, index); }
 
+PIControllerState& RunState::PIController(int index) { return Grown(m_picontrollers, index); }
+
 }  // namespace korvix

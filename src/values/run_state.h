@@ -25,9 +25,10 @@ constexpr int kPolledKinds = 9;
 
 // The controls and Scripts that send commands. Slots: a Push Button's press
 // (0) and release (1), a Rocker Switch's first (0) and second (1) position,
-// a Button Array's sub buttons; one slot for the others.
-enum class CommandKind { InputWindow, PushButton, ButtonArray, RockerSwitch, SliderControl, Script };
-constexpr int kCommandKinds = 6;
+// a Button Array's sub buttons, a PI-Controller's positive (0) and negative
+// (1) correction; one slot for the others.
+enum class CommandKind { InputWindow, PushButton, ButtonArray, RockerSwitch, SliderControl, PIController, Script };
+constexpr int kCommandKinds = 7;
 
 // A polled object's reply bookkeeping.
 struct PolledState {
@@ -62,6 +63,19 @@ struct PivotTexts {
   std::string sis;
 };
 
+// A PI-Controller's regulation; the record holds its gains but neither its
+// set point nor its output.
+struct PIControllerState {
+  int running = 0;
+  std::string idlabel;       // whose set point this is, across runs
+  std::string setpoint = "0";
+  std::string output = "0.0";  // per cent of the correction range, minus for the negative one
+  int fresh = 0;               // a reading came since the last computation
+  double integral = 0;         // of the error over seconds
+  uint32_t laststep = 0;       // the last computation, or the start
+  std::array<std::string, 2> sent;  // the last value sent per correction
+};
+
 // The clock texts that the reserved names read.
 struct ClockTexts {
   std::string m_datetext = "00/00/00";     // month/day/year, two digits each
@@ -82,6 +96,8 @@ public:
   }
   CommandState& Command(CommandKind kind, int index, int slot = 0);
   PivotTexts& Pivot(int index);
+  PIControllerState& PIController(int index);
+  int PIControllerCount() const { return static_cast<int>(m_picontrollers.size()); }
   // Clears `awaiting` and `replystate` of every polled object.
   void ClearPolledAwaiting();
   // Slots of a record that exist so far (the others were never touched).
@@ -102,6 +118,7 @@ private:
   std::array<std::vector<PolledState>, kPolledKinds> m_polled;
   std::array<std::vector<std::vector<CommandState>>, kCommandKinds> m_commands;
   std::vector<PivotTexts> m_pivots;
+  std::vector<PIControllerState> m_picontrollers;
 };
 
 }  // namespace korvix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace korvix {
@@ -59,6 +60,9 @@ public:
   virtual ~LinkServices() = default;
   virtual std::string& ReceiveBuffer() = 0;  // m_rxbuffer
   virtual int TransmitCommand(std::string command) = 0;
+  // Reads the port until a line from the expected text's module came or the
+  // time ran out.
+  virtual void WaitForReply(uint32_t ms, const std::string& expected) = 0;
   virtual void FlushComInput() = 0;
 };
 

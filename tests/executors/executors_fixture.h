@@ -38,8 +38,8 @@ public:
   void HaltChartRecorderAction(const std::string& label) override { calls.push_back("chart off " + label); }
   void StartPIController(int index) override { calls.push_back("pi on " + std::to_string(index)); }
   void HaltPIController(int index) override { calls.push_back("pi off " + std::to_string(index)); }
-  void SetPIControllerSetPoint(int index, const std::string& setpoint) override {
-    calls.push_back("pi set " + std::to_string(index) + "=" + setpoint);
+  void SetPIControllerSetPoint(int index, long long setpoint) override {
+    calls.push_back("pi set " + std::to_string(index) + "=" + std::to_string(setpoint));
   }
   void ReopenComPort() override { calls.push_back("reopen"); }
   void InvalidateControl(ControlKind, int) override {}

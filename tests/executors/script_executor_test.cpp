@@ -80,6 +80,7 @@ TEST_F(ScriptFlow, BrokenStepListsEndInAMessage) {
       {{Step(77)}, "Operational Error", "step code \"77\""},
       {{Step(2, "soon")}, "Operational Error", "pause \"soon\""},
       {{Step(25, "7")}, "Illegal Operation", "There is no page 7"},
+      {{Step(40, "pi", "fifty")}, "Operational Error", "set point \"fifty\""},
   };
   for (const Case& c : cases) {
     doc.m_scripts.Clear();

@@ -14,11 +14,6 @@
 namespace korvix::testing {
 namespace {
 
-class NoPI final : public PIStepper {
-public:
-  void StepPIController(int, PIStepButton) override {}
-};
-
 // The window's part of the actions, recorded.
 class FakeWindowActions final : public RunWindowActions {
 public:
@@ -29,9 +24,6 @@ public:
   void QuitProgram() override { calls.push_back("quit"); }
   void SaveProject() override { calls.push_back("save"); }
   void InvalidateControl(ControlKind, int) override {}
-  void StartPIController(int) override {}
-  void HaltPIController(int) override {}
-  void SetPIControllerSetPoint(int, const std::string&) override {}
 };
 
 // The Run-Loop against the module simulator with the executors and the
@@ -44,13 +36,14 @@ protected:
         doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, services, weblog, dde,
                              [this] { return std::make_unique<LoggingSerialPort>(wire); }});
     linkservices = std::make_unique<ComLinkServices>(runtime->Link());
-    runservices = std::make_unique<RuntimeRunServices>(doc, *runtime, clock, windowactions);
+    picontrollers = std::make_unique<PIControllers>(doc, runtime->Values(), *linkservices, *runtime, clock);
+    runservices = std::make_unique<RuntimeRunServices>(doc, *runtime, *picontrollers, clock, windowactions);
     executors = std::make_unique<Executors>(doc, runtime->Values(), *linkservices, clock, sink, *runtime,
                                             *runservices, outside);
-    controls = std::make_unique<RunControls>(doc, view, geometry, runtime->Values(), *executors, *runservices, pi,
-                                             clock, inputs);
+    controls = std::make_unique<RunControls>(doc, view, geometry, runtime->Values(), *executors, *runservices,
+                                             *picontrollers, clock, inputs);
     start = std::make_unique<ControlStart>(doc, runtime->Link(), runtime->Values(), sink);
-    services.Attach(*executors, *controls, *start);
+    services.Attach(*executors, *controls, *start, *picontrollers);
     runtime->OnInitialUpdate();
     ASSERT_EQ(doc.m_comport, 0);
     wire.Clear();
@@ -65,10 +58,10 @@ protected:
   ExecutorServices services{profile};
   ViewState view;
   ObjectGeometry geometry{doc, view};
-  NoPI pi;
   InputWindowRunStates inputs;
   FakeWindowActions windowactions;
   std::unique_ptr<ComLinkServices> linkservices;
+  std::unique_ptr<PIControllers> picontrollers;
   std::unique_ptr<RuntimeRunServices> runservices;
   std::unique_ptr<Executors> executors;
   std::unique_ptr<RunControls> controls;
@@ -121,6 +114,34 @@ TEST_F(ExecutorsOnSimulator, ASliderStartsAtItsValueAndADragIsMirroredOnItsTwin)
   const std::string written = wire.Written();
   EXPECT_NE(written.find("AS10\r"), std::string::npos) << written;
   EXPECT_NE(written.find("AS50\r"), std::string::npos) << written;
+}
+
+TEST_F(ExecutorsOnSimulator, APIControllerRegulatesItsModulesReadingAndEndsAtZero) {
+  StartSimulator("module A\n  T constant 40\nmodule B\n  O echo\n");
+  PIControllerRecord& controller = doc.m_picontrollers[doc.m_picontrollers.Add()];
+  controller.idlabel = "Oven";
+  controller.pollcommand = "AT";
+  controller.kptext = "1.0";
+  controller.kitext = "0.0";
+  controller.posprefix = "BO";
+  controller.posmin = "0";
+  controller.posmax = "200";
+  ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
+  script.idlabel = "warm";
+  ScriptStep step;
+  step.code = 40;
+  step.param1 = "Oven";
+  step.param2 = "50";
+  script.steps.Add(step);
+  doc.m_runinitscript = "warm";
+  OpenWithExecutors();
+  // Error 10 with Kp 1 is 10 % of the positive range.
+  ASSERT_TRUE(RunUntil([&] { return wire.Written().find("BO20\r") != std::string::npos; }));
+  const std::string written = wire.Written();
+  EXPECT_EQ(written.find("BO0\r"), 0u) << written;
+  EXPECT_EQ(written.rfind("BO0\r"), written.size() - 4) << written;
+  EXPECT_EQ(doc.m_picontrollers[0].valuetext, "40");
+  EXPECT_TRUE(sink.shown.empty());
 }
 
 TEST_F(ExecutorsOnSimulator, ActionsReachTheRuntimeAndThePortIsBackAfterAProgram) {

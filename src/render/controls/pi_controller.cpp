@@ -65,7 +65,7 @@ void DrawPIController(DrawingContext& context, int index, const PIControllerRead
   DrawBevelRaised(view, rect.left, rect.top, rect.right, rect.bottom, dc);
   DrawLabel(dc, r.title, layout.title, ObjectFont(kFaceTimesNewRoman, r.sizecode, view, 6), textcolour);
 
-  const std::array<std::string_view, kPIRowCount> values{readings.setpoint, readings.value, r.valuetext, r.kptext,
+  const std::array<std::string_view, kPIRowCount> values{readings.setpoint, r.valuetext, readings.output, r.kptext,
                                                          r.kitext};
   const Font captionfont = ObjectFont(kFaceArial, r.sizecode, view, 4);
   const Font valuefont = ObjectFont(kFaceArialUnicode, r.sizecode, view, 5);

@@ -26,14 +26,15 @@ struct PIControllerLayout {
 PIControllerLayout PIControllerPanel(const Rect& object, const ViewState& view, int sizecode);
 
 // What the controller works with while the Run-Loop runs; the record holds
-// neither its set point nor the sensor value it last read.
+// neither its set point nor its output.
 struct PIControllerReadings {
   std::string_view setpoint;
-  std::string_view value;
+  std::string_view output;
   std::optional<PIStepButton> pressed;
 };
 
-// The panel with the record's output, Kp and Ki; set point and value empty.
+// The panel with the record's value (its converted sensor reading), Kp and
+// Ki; set point and output empty.
 void DrawPIController(DrawingContext& context, int index);
 void DrawPIController(DrawingContext& context, int index, const PIControllerReadings& readings);
 

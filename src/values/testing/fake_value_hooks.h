@@ -69,6 +69,9 @@ public:
     sent.push_back(std::move(command));
     return transmitresult;
   }
+  void WaitForReply(uint32_t ms, const std::string& expected) override {
+    calls.push_back("WaitForReply " + std::to_string(ms) + " " + expected);
+  }
   void FlushComInput() override {
     ++flushes;
     rxbuffer.clear();

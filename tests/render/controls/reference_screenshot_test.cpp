@@ -52,7 +52,7 @@ QImage DrawEveryControl() {
   Place(doc.m_rockerswitches, 10, 160).valuetext = "50";
   Place(doc.m_slidercontrols, 90, 160).valuetext = "30";
   auto& pi = Place(doc.m_picontrollers, 170, 160);
-  pi.valuetext = "12.5";
+  pi.valuetext = "38";
   auto& window = Place(doc.m_inputwindows, 560, 300);
   window.valuetext = "3.25";
 
@@ -68,7 +68,7 @@ QImage DrawEveryControl() {
     DrawButtonArray(context, 0, true);
     DrawRockerSwitch(context, 0, RockerHalf::Upper);
     DrawSliderControl(context, 0);
-    DrawPIController(context, 0, {"40", "38", PIStepButton::KpUp});
+    DrawPIController(context, 0, {"40", "12.5", PIStepButton::KpUp});
     InputWindowRunState typing;
     typing.editing = 1;
     typing.edittext = "3.2";
