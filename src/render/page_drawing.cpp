@@ -105,6 +105,7 @@ void PageView::DrawKeypads(DrawingContext& context) {
 
 void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect) {
   const int i = object.index;
+  const ControlRunStates* states = m_controlstates;
   switch (object.kind) {
     case ScreenObjectKind::TextBox: return DrawTextBox(context, i);
     case ScreenObjectKind::ImageBox: return DrawImageBox(context, i, m_bitmaps.Get(m_doc.m_imageboxes[i].bitmapfile));
@@ -120,13 +121,23 @@ void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Re
     case ScreenObjectKind::WindVane: return DrawWindVane(context, i);
     case ScreenObjectKind::PivotTracker: return DrawPivotTracker(context, i, m_pivottrackerstates, m_invalidrgn);
     case ScreenObjectKind::SignalLamp: return DrawSignalLamp(context, i);
-    case ScreenObjectKind::EventCounter: return DrawEventCounter(context, i);
-    case ScreenObjectKind::EventTimer: return DrawEventTimer(context, i);
-    case ScreenObjectKind::PushButton: return DrawPushButton(context, i);
-    case ScreenObjectKind::ButtonArray: return DrawButtonArray(context, i);
-    case ScreenObjectKind::RockerSwitch: return DrawRockerSwitch(context, i);
+    case ScreenObjectKind::EventCounter: {
+      const std::optional<CounterButton> held = states ? states->HeldCounterButton(i) : std::nullopt;
+      return held ? DrawEventCounter(context, i, *held) : DrawEventCounter(context, i);
+    }
+    case ScreenObjectKind::EventTimer: {
+      const std::optional<TimerButton> held = states ? states->HeldTimerButton(i) : std::nullopt;
+      return held ? DrawEventTimer(context, i, *held) : DrawEventTimer(context, i);
+    }
+    case ScreenObjectKind::PushButton: return DrawPushButton(context, i, states && states->PushButtonDown(i));
+    case ScreenObjectKind::ButtonArray: return DrawButtonArray(context, i, states && states->ButtonArrayRunning(i));
+    case ScreenObjectKind::RockerSwitch: {
+      const std::optional<RockerHalf> held = states ? states->HeldRockerHalf(i) : std::nullopt;
+      return held ? DrawRockerSwitch(context, i, *held) : DrawRockerSwitch(context, i);
+    }
     case ScreenObjectKind::SliderControl: return DrawSliderControl(context, i);
-    case ScreenObjectKind::PIController: return DrawPIController(context, i);
+    case ScreenObjectKind::PIController:
+      return states ? DrawPIController(context, i, states->PIControllerReadingsOf(i)) : DrawPIController(context, i);
     case ScreenObjectKind::ChartRecorder: return PlaceholderChartRecorder(context, i, rect);
   }
 }

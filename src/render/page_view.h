@@ -4,6 +4,7 @@
 
 #include "document/korvix_doc.h"
 #include "render/bitmap_cache.h"
+#include "render/control_run_states.h"
 #include "render/gauges/pivot_tracker_state.h"
 #include "render/device_context.h"
 #include "render/drawing_context.h"
@@ -50,6 +51,8 @@ public:
   BitmapCache m_bitmaps;
   InputWindowRunStates m_inputwindowstates;
   PivotTrackerStates m_pivottrackerstates;
+  // Set while the program runs controls; none in a page drawn on its own.
+  const ControlRunStates* m_controlstates = nullptr;
   int m_numselected = 0;
   // Set by whatever changes which page is shown or what it holds: the next
   // OnDraw draws every object whatever the clip region.

@@ -48,7 +48,7 @@ public:
   void StepPIController(int index, PIStepButton button) override;
 
   // What the panel shows beside the record's fields.
-  PIControllerReadings Readings(int index);
+  PIControllerReadings Readings(int index) override;
 
   // The values that an output in per cent stands for, per correction (0
   // positive, 1 negative); empty for a correction without characters.

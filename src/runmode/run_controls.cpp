@@ -70,9 +70,27 @@ bool RunControls::PushButtonDown(int index) const {
   return (button.pressholds && run.press.active) || (button.releaseholds && run.release.active);
 }
 
-std::optional<int> RunControls::HeldRockerHalf(int index) const {
+bool RunControls::ButtonArrayRunning(int index) const { return m_executors.Arrays().IsRunning(index); }
+
+std::optional<RockerHalf> RunControls::HeldRockerHalf(int index) const {
   if (m_held != Held::RockerSwitch || m_heldindex != index) return std::nullopt;
-  return m_heldpart;
+  return m_heldpart == 0 ? RockerHalf::Upper : RockerHalf::Lower;
+}
+
+std::optional<CounterButton> RunControls::HeldCounterButton(int index) const {
+  if (m_held != Held::CounterButton || m_heldindex != index) return std::nullopt;
+  return static_cast<CounterButton>(m_heldpart);
+}
+
+std::optional<TimerButton> RunControls::HeldTimerButton(int index) const {
+  if (m_held != Held::TimerButton || m_heldindex != index) return std::nullopt;
+  return static_cast<TimerButton>(m_heldpart);
+}
+
+PIControllerReadings RunControls::PIControllerReadingsOf(int index) const {
+  PIControllerReadings readings = m_pi.Readings(index);
+  if (m_held == Held::PIButton && m_heldindex == index) readings.pressed = static_cast<PIStepButton>(m_heldpart);
+  return readings;
 }
 
 bool RunControls::OnLeftButtonDown(Point point, const Rect& clientrect) {

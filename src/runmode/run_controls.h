@@ -10,6 +10,7 @@
 #include "executors/executors.h"
 #include "executors/run_services.h"
 #include "platform/millisecond_clock.h"
+#include "render/control_run_states.h"
 #include "render/controls/pi_controller.h"
 #include "render/input_window_state.h"
 #include "render/object_geometry.h"
@@ -19,17 +20,18 @@
 namespace korvix {
 
 // The PI-Controller's step buttons act on run-time values that the
-// controller computation owns.
+// controller computation owns, and its panel shows them.
 class PIStepper {
 public:
   virtual ~PIStepper() = default;
   virtual void StepPIController(int index, PIStepButton button) = 0;
+  virtual PIControllerReadings Readings(int index) = 0;
 };
 
 // What the operator does to the controls while the Run-Loop runs: presses
 // and releases on the part rectangles of the page drawing, the knob drags,
 // keypad and keyboard entry, and the repeats of controls held down.
-class RunControls {
+class RunControls final : public ControlRunStates {
 public:
   RunControls(CKorvixDoc& doc, const ViewState& view, ObjectGeometry& geometry, RunValues& values,
               Executors& executors,
@@ -52,8 +54,12 @@ public:
   void Reset();
 
   // Drawn pressed: held by the operator, or kept down while its action runs.
-  bool PushButtonDown(int index) const;
-  std::optional<int> HeldRockerHalf(int index) const;  // 0 upper, 1 lower
+  bool PushButtonDown(int index) const override;
+  bool ButtonArrayRunning(int index) const override;
+  std::optional<RockerHalf> HeldRockerHalf(int index) const override;
+  std::optional<CounterButton> HeldCounterButton(int index) const override;
+  std::optional<TimerButton> HeldTimerButton(int index) const override;
+  PIControllerReadings PIControllerReadingsOf(int index) const override;
 
   // Rocker Switch repeat interval of repeat setting w, in ms.
   static uint32_t RockerRepeatMs(int repeatrate);

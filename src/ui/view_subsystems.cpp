@@ -35,6 +35,7 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_runinput(*frame.View(), m_controls, [this] { return m_runloop && m_runloop->Runtime().IsRunning(); }),
       m_chartmemories(m_runloop->Runtime().Charts()) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);
+  m_runloop->Page().m_controlstates = &m_controls;
   m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,
                                              m_chartmemories, m_propertyeditors);
   frame.View()->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });

@@ -15,6 +15,7 @@ class NoPI final : public PIStepper {
 public:
   std::vector<std::pair<int, PIStepButton>> steps;
   void StepPIController(int index, PIStepButton button) override { steps.emplace_back(index, button); }
+  PIControllerReadings Readings(int) override { return {"7", "1.5", std::nullopt}; }
 };
 
 class RunControlsTest : public ExecutorsFixture, public ::testing::Test {
@@ -105,7 +106,7 @@ TEST_F(RunControlsTest, RockerHalvesStepTheirWayAndRepeatWhileHeld) {
   Press(upper);
   values.ServicePendingSends();
   EXPECT_EQ(hooks.sent, std::vector<std::string>{"AU9"});
-  EXPECT_EQ(controls.HeldRockerHalf(0), 0);
+  EXPECT_EQ(controls.HeldRockerHalf(0), RockerHalf::Upper);
   clock.now += RunControls::RockerRepeatMs(5) - 1;
   controls.ServiceHeldControls();
   EXPECT_EQ(rocker.valuetext, "9");

@@ -20,6 +20,7 @@ QPoint Centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom
 class NoPI final : public PIStepper {
 public:
   void StepPIController(int, PIStepButton) override {}
+  PIControllerReadings Readings(int) override { return {}; }
 };
 
 // The real view with the run-mode input installed as its input handler;

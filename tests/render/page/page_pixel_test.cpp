@@ -9,6 +9,8 @@
 
 #include "page_fixture.h"
 #include "qtdraw/qt_device_context.h"
+#include "render/controls/button_array.h"
+#include "render/controls/push_button.h"
 #include "render/value_windows.h"
 
 namespace korvix {
@@ -229,6 +231,62 @@ TEST_F(PagePixelTest, DataWindowFramesAreRaisedAroundASunkenValueBox) {
   EXPECT_EQ(At(value.right - 1, value.top + 3), Grey(204));
   EXPECT_EQ(At(value.left + 4, (value.top + value.bottom) / 2), kWhite);
   EXPECT_EQ(At(object.left + 3, object.top + 3), Grey(153));
+}
+
+// Controls as the operator holds them while the Run-Loop runs.
+class HeldControls final : public ControlRunStates {
+public:
+  bool PushButtonDown(int) const override { return true; }
+  bool ButtonArrayRunning(int) const override { return true; }
+  std::optional<RockerHalf> HeldRockerHalf(int) const override { return RockerHalf::Lower; }
+  std::optional<CounterButton> HeldCounterButton(int) const override { return CounterButton::Down; }
+  std::optional<TimerButton> HeldTimerButton(int) const override { return TimerButton::Reset; }
+  PIControllerReadings PIControllerReadingsOf(int) const override { return {"7", "1.5", PIStepButton::KiUp}; }
+};
+
+TEST_F(PagePixelTest, ControlsAreDrawnAsTheRunStatesHoldThem) {
+  m_image = QImage(700, 500, QImage::Format_RGB32);
+  m_window.clientrect = {0, 0, m_image.width(), m_image.height()};
+  Add(m_doc.m_pushbuttons, 1, 0, 10, 10, "Push");
+  Add(m_doc.m_buttonarrays, 1, 0, 10, 80, "Array");
+  Add(m_doc.m_rockerswitches, 1, 0, 10, 160, "Rocker");
+  Add(m_doc.m_eventcounters, 1, 0, 320, 10, "Counter");
+  m_doc.m_eventcounters[0].manualbuttons = 1;
+  Add(m_doc.m_eventtimers, 1, 0, 320, 100, "Timer");
+  m_doc.m_eventtimers[0].manualbuttons = 1;
+  Add(m_doc.m_picontrollers, 1, 0, 320, 200, "PI");
+  HeldControls held;
+  m_page.m_controlstates = &held;
+  Paint();
+  const QImage painted = m_image;
+
+  // Each control drawn on its own in the held state on an empty page.
+  m_page.m_controlstates = nullptr;
+  Paint();
+  QImage expected(m_image.size(), QImage::Format_RGB32);
+  {
+    QtDeviceContext dc(expected);
+    m_page.OnEraseBkgnd(dc);
+    DrawingContext context{dc, m_doc, m_view, m_page.m_geometry};
+    DrawPushButton(context, 0, true);
+    DrawButtonArray(context, 0, true);
+    DrawRockerSwitch(context, 0, RockerHalf::Lower);
+    DrawEventCounter(context, 0, CounterButton::Down);
+    DrawEventTimer(context, 0, TimerButton::Reset);
+    DrawPIController(context, 0, held.PIControllerReadingsOf(0));
+  }
+  const std::vector<std::pair<const char*, Rect>> rects{
+      {"push button", m_page.m_geometry.ObjectRectPushButton(0)},
+      {"button array", m_page.m_geometry.ObjectRectButtonArray(0)},
+      {"rocker switch", m_page.m_geometry.ObjectRectRockerSwitch(0)},
+      {"event counter", m_page.m_geometry.ObjectRectEventCounter(0)},
+      {"event timer", m_page.m_geometry.ObjectRectEventTimer(0)},
+      {"PI-Controller", m_page.m_geometry.ObjectRectPIController(0)}};
+  for (const auto& [name, rect] : rects) {
+    const QRect area(rect.left, rect.top, Width(rect), Height(rect));
+    EXPECT_EQ(painted.copy(area), expected.copy(area)) << name;
+    EXPECT_NE(painted.copy(area), m_image.copy(area)) << name << " looks at rest";
+  }
 }
 
 }  // namespace
