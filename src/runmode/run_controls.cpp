@@ -13,7 +13,8 @@ namespace korvix {
 namespace {
 
 constexpr const char* kErrorValue = "Error";
-constexpr uint32_t kPIRepeatMs = 250;
+// A counter or PI-Controller button held down steps again this often.
+constexpr uint32_t kHeldStepMs = 250;
 constexpr size_t kMaxEntryChars = 20;
 
 bool Inside(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
@@ -243,10 +244,8 @@ bool RunControls::PressCounterOrTimer(Point point) {
     m_held = Held::CounterButton;
     m_heldindex = i;
     m_heldpart = part;
-    if (part == 0) controls.IncrementCounterAction(i);
-    if (part == 1) controls.ResetCounterAction(i);
-    if (part == 2) controls.DecrementCounterAction(i);
-    m_values.RunConditionalsFor(counter.idlabel);
+    m_lastrepeat = m_clock.Now();
+    StepCounter(i, part);
     return true;
   }
   for (int i = 0; i < m_doc.m_eventtimers.Count(); ++i) {
@@ -266,6 +265,15 @@ bool RunControls::PressCounterOrTimer(Point point) {
     return true;
   }
   return false;
+}
+
+void RunControls::StepCounter(int index, int part) {
+  ControlActions& controls = m_executors.Controls();
+  if (part == 0) controls.IncrementCounterAction(index);
+  if (part == 1) controls.ResetCounterAction(index);
+  if (part == 2) controls.DecrementCounterAction(index);
+  const std::string label = m_doc.m_eventcounters[index].idlabel;
+  m_values.RunConditionalsFor(label);
 }
 
 bool RunControls::PressPIController(Point point) {
@@ -465,10 +473,15 @@ void RunControls::AdvanceControls() {
   for (size_t i = 0; i < m_inputruns.size(); ++i) {
     ContinueControlAction(ActionHolder{CommandKind::InputWindow, static_cast<int>(i), 0}, m_inputruns[i]);
   }
-  if (m_held == Held::PIButton && ElapsedMs(m_clock.Now(), m_lastrepeat) >= kPIRepeatMs) {
+  const bool stepping = m_held == Held::PIButton || (m_held == Held::CounterButton && m_heldpart != 1);
+  if (stepping && ElapsedMs(m_clock.Now(), m_lastrepeat) >= kHeldStepMs) {
     m_lastrepeat = m_clock.Now();
-    m_pi.StepPIController(m_heldindex, static_cast<PIStepButton>(m_heldpart));
-    m_services.InvalidateControl(ControlKind::PIController, m_heldindex);
+    if (m_held == Held::CounterButton) {
+      StepCounter(m_heldindex, m_heldpart);
+    } else {
+      m_pi.StepPIController(m_heldindex, static_cast<PIStepButton>(m_heldpart));
+      m_services.InvalidateControl(ControlKind::PIController, m_heldindex);
+    }
   }
   m_executors.Controls().AdvanceEventTimers();
 }

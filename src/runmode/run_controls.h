@@ -88,6 +88,8 @@ private:
                           ControlRun& run);
   void ContinueControlAction(const ActionHolder& holder, ControlRun& run);
   void StepRocker(int index, int half);
+  // Up (0), reset (1) or down (2); the Conditionals that watch it look again.
+  void StepCounter(int index, int part);
   void MoveSlider(int index, int y, bool send);
   void TakeKeypadKey(int index, int key);
   void EnterInputValue(int index);

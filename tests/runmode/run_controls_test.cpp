@@ -180,6 +180,48 @@ TEST_F(RunControlsTest, ACounterButtonStepsTheCount) {
   EXPECT_EQ(counter.valuetext, "2");
 }
 
+TEST_F(RunControlsTest, HeldCounterAndPIControllerButtonsStepAgainUntilReleased) {
+  EventCounterRecord& counter = doc.m_eventcounters[doc.m_eventcounters.Add()];
+  counter.x = 400;
+  counter.y = 20;
+  PIControllerRecord& controller = doc.m_picontrollers[doc.m_picontrollers.Add()];
+  controller.x = 20;
+  controller.y = 300;
+  const Point up = Centre(geometry.ObjectRectEventCounterUpButton(0));
+  Press(up);
+  EXPECT_EQ(controls.HeldCounterButton(0), CounterButton::Up);
+  clock.now += 249;
+  controls.AdvanceControls();
+  EXPECT_EQ(counter.valuetext, "1");
+  clock.now += 1;
+  controls.AdvanceControls();
+  EXPECT_EQ(counter.valuetext, "2");
+  controls.OnLeftButtonUp(up);
+  EXPECT_FALSE(controls.HeldCounterButton(0));
+  clock.now += 1000;
+  controls.AdvanceControls();
+  EXPECT_EQ(counter.valuetext, "2");
+
+  Press(Centre(geometry.ObjectRectEventCounterResetButton(0)));
+  clock.now += 1000;
+  controls.AdvanceControls();  // a reset is not repeated
+  EXPECT_EQ(counter.valuetext, "0");
+  controls.OnLeftButtonUp({0, 0});
+
+  const Rect panel = geometry.ObjectRectPIController(0);
+  const Rect kpup = PIControllerPanel(panel, view, controller.sizecode).buttons[static_cast<size_t>(PIStepButton::KpUp)];
+  Press(Centre(kpup));
+  EXPECT_EQ(controls.PIControllerReadingsOf(0).pressed, PIStepButton::KpUp);
+  EXPECT_EQ(controls.PIControllerReadingsOf(0).setpoint, "7");
+  clock.now += 250;
+  controls.AdvanceControls();
+  controls.OnLeftButtonUp(Centre(kpup));
+  clock.now += 250;
+  controls.AdvanceControls();
+  EXPECT_EQ(pi.steps, (std::vector<std::pair<int, PIStepButton>>{{0, PIStepButton::KpUp}, {0, PIStepButton::KpUp}}));
+  EXPECT_FALSE(controls.PIControllerReadingsOf(0).pressed);
+}
+
 TEST_F(RunControlsTest, OnlyControlsOnTheCurrentPageTakeClicks) {
   PushButtonRecord& button = doc.m_pushbuttons[doc.m_pushbuttons.Add()];
   button.page = 2;
