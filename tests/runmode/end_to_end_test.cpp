@@ -52,6 +52,13 @@ protected:
     runtime.reset();
     RunLoopOnSimulator::TearDown();
   }
+  // The Script that the Run-Loop starts with.
+  void AddStartScript(const std::vector<ScriptStep>& steps) {
+    ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
+    script.idlabel = "atstart";
+    for (const ScriptStep& step : steps) script.steps.Add(step);
+    doc.m_runinitscript = script.idlabel;
+  }
 
   FakeRunServices fakes;
   OutsideActions outside{fakes, fakes, fakes, fakes, fakes};
@@ -74,14 +81,7 @@ TEST_F(ExecutorsOnSimulator, AScriptTransmitGetsTheModulesReply) {
   reading.idlabel = "reading";
   reading.valuetext = "none";
   reading.resetonrun = 0;
-  ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
-  script.idlabel = "ask";
-  ScriptStep step;
-  step.code = 0;
-  step.param1 = "AT";
-  step.param2 = "reading";
-  script.steps.Add(step);
-  doc.m_runinitscript = "ask";
+  AddStartScript({Step(0, "AT", "reading")});
   OpenWithExecutors();
   ASSERT_TRUE(RunUntil([&] { return doc.m_variables[0].valuetext != "none" && !doc.m_scripts[0].isrunning; }));
   EXPECT_NE(doc.m_variables[0].valuetext.find("11"), std::string::npos) << doc.m_variables[0].valuetext;
@@ -126,14 +126,7 @@ TEST_F(ExecutorsOnSimulator, APIControllerRegulatesItsModulesReadingAndEndsAtZer
   controller.posprefix = "BO";
   controller.posmin = "0";
   controller.posmax = "200";
-  ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
-  script.idlabel = "warm";
-  ScriptStep step;
-  step.code = 40;
-  step.param1 = "Oven";
-  step.param2 = "50";
-  script.steps.Add(step);
-  doc.m_runinitscript = "warm";
+  AddStartScript({Step(40, "Oven", "50")});
   OpenWithExecutors();
   // Error 10 with Kp 1 is 10 % of the positive range.
   ASSERT_TRUE(RunUntil([&] { return wire.Written().find("BO20\r") != std::string::npos; }));
@@ -148,21 +141,8 @@ TEST_F(ExecutorsOnSimulator, ActionsReachTheRuntimeAndThePortIsBackAfterAProgram
   StartSimulator("module A\n  T constant 11\n");
   doc.m_chartrecorders[doc.m_chartrecorders.Add()].idlabel = "chart";
   doc.m_variables[doc.m_variables.Add()].idlabel = "reading";
-  ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
-  script.idlabel = "tour";
-  const auto add = [&](int code, const std::string& param1, const std::string& param2 = "") {
-    ScriptStep step;
-    step.code = code;
-    step.param1 = param1;
-    step.param2 = param2;
-    script.steps.Add(step);
-  };
-  add(41, "Note", "Started");
-  add(28, "chart");
-  add(22, "helper --once");
-  add(0, "AT", "reading");
-  add(36, "");
-  doc.m_runinitscript = "tour";
+  AddStartScript({Step(41, "Note", "Started"), Step(28, "chart"), Step(22, "helper --once"),
+                  Step(0, "AT", "reading"), Step(36)});
   OpenWithExecutors();
   ASSERT_TRUE(RunUntil([&] { return !doc.m_scripts[0].isrunning; }));
   EXPECT_EQ(runtime->Popup().m_title, "Note");
