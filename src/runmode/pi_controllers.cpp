@@ -29,7 +29,14 @@ std::string CorrectionValue(double from, double to, double share) {
   return std::to_string(std::llround(from + (to - from) * share));
 }
 
-// One unit of the Kp and Ki format (0, 0.0 or 0.00).
+// No correction, and nothing summed up for the next one.
+void Rest(PIControllerState& state) {
+  state.fresh = 0;
+  state.integral = 0;
+  state.output = kZeroOutput;
+}
+
+// Decimals of the Kp and Ki format (0, 0.0 or 0.00).
 int GainDecimals(const PIControllerRecord& r) { return std::clamp(r.kpkiformat, 0, 2); }
 
 }  // namespace
@@ -69,10 +76,8 @@ void PIControllers::StartRun() {
     if (state.idlabel != r.idlabel) state = PIControllerState{};
     state.idlabel = r.idlabel;
     state.running = 1;
-    state.fresh = 0;
-    state.integral = 0;
     state.laststep = now;
-    state.output = kZeroOutput;
+    Rest(state);
     SendCorrectionsNow(i);
     Redraw(i);
   }
@@ -85,9 +90,7 @@ void PIControllers::HaltRun(bool wasrunning) {
     }
     PIControllerState& state = m_values.State().PIController(i);
     state.running = 0;
-    state.fresh = 0;
-    state.integral = 0;
-    state.output = kZeroOutput;
+    Rest(state);
     if (wasrunning) SendCorrectionsNow(i);
     Redraw(i);
   }
@@ -135,9 +138,13 @@ void PIControllers::SetOutput(int index, double output) {
   QueueCorrections(index);
 }
 
+std::array<std::string, 2> PIControllers::Corrections(int index) {
+  return CorrectionValues(m_doc.m_picontrollers[index],
+                          Decimal(m_values.State().PIController(index).output).value_or(0));
+}
+
 void PIControllers::QueueCorrections(int index) {
-  const std::array<std::string, 2> values =
-      CorrectionValues(m_doc.m_picontrollers[index], Decimal(m_values.State().PIController(index).output).value_or(0));
+  const std::array<std::string, 2> values = Corrections(index);
   for (int side = kPositive; side <= kNegative; ++side) {
     const std::string& value = values[static_cast<size_t>(side)];
     if (value.empty() || value == m_values.State().PIController(index).sent[static_cast<size_t>(side)]) continue;
@@ -152,8 +159,7 @@ void PIControllers::QueueCorrections(int index) {
 }
 
 void PIControllers::SendCorrectionsNow(int index) {
-  const std::array<std::string, 2> values =
-      CorrectionValues(m_doc.m_picontrollers[index], Decimal(m_values.State().PIController(index).output).value_or(0));
+  const std::array<std::string, 2> values = Corrections(index);
   for (int side = kPositive; side <= kNegative; ++side) {
     const std::string& value = values[static_cast<size_t>(side)];
     if (value.empty()) continue;
@@ -174,17 +180,16 @@ void PIControllers::StartPIController(int index) {
   if (state.running) return;
   state.idlabel = m_doc.m_picontrollers[index].idlabel;
   state.running = 1;
-  state.fresh = 0;
-  state.integral = 0;
   state.laststep = m_clock.Now();
+  // A halted controller rests at zero already.
+  Rest(state);
 }
 
 void PIControllers::HaltPIController(int index) {
-  PIControllerState& state = m_values.State().PIController(index);
-  state.running = 0;
-  state.fresh = 0;
-  state.integral = 0;
-  SetOutput(index, 0);
+  m_values.State().PIController(index).running = 0;
+  Rest(m_values.State().PIController(index));
+  QueueCorrections(index);
+  Redraw(index);
 }
 
 void PIControllers::SetPIControllerSetPoint(int index, long long setpoint) {

@@ -57,6 +57,8 @@ public:
 private:
   void Compute(int index);
   void SetOutput(int index, double output);
+  // The correction values of the controller's output.
+  std::array<std::string, 2> Corrections(int index);
   void QueueCorrections(int index);
   void SendCorrectionsNow(int index);
   std::string CorrectionCommand(int index, int side, const std::string& value) const;
