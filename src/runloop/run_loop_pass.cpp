@@ -31,19 +31,6 @@ bool IsComputedObject(const Record& r) {
   }
 }
 
-// Where an object hands its value on: a gauge's output label, a
-// PI-Controller's sensor target.
-template <class Record>
-const std::string* ForwardLabelOf(const Record& r) {
-  if constexpr (requires { r.outputlabel; }) {
-    return &r.outputlabel;
-  } else if constexpr (requires { r.sensorto; }) {
-    return &r.sensorto;
-  } else {
-    return nullptr;
-  }
-}
-
 }  // namespace
 
 template <class Use>
@@ -141,9 +128,9 @@ void ViewRuntime::RecomputeStep() {
       Reformat(r.valuetext, ConversionOf(r));
       if (r.valuetext != old) Invalidate(kind, ref.index, r.page);
       if constexpr (requires { r.sensorto; }) m_values.State().PIController(ref.index).fresh = 1;
-      const std::string* forward = ForwardLabelOf(r);
-      if (forward != nullptr && !forward->empty()) {
-        const std::string target = *forward;
+      const std::string& forward = ForwardLabelOf(r);
+      if (!forward.empty()) {
+        const std::string target = forward;
         const std::string value = r.valuetext;
         DeliverLabelValue(target, value);
       }

@@ -102,23 +102,20 @@ void LabelValues::DeliverTrigger(const std::string& untrimmed) {
 }
 
 template <class List>
-void LabelValues::StoreGauges(List& list, LabelledKind labelled, ObjectKind kind,
-                              const std::string& label, const std::string& value,
-                              const LabelHits& hits) {
+void LabelValues::StoreReadings(List& list, LabelledKind labelled, ObjectKind kind, const std::string& label,
+                                const std::string& value, const LabelHits& hits) {
   ForEachWithLabel(list, labelled, label, hits, [&](int i) {
-    auto& gauge = list[i];
-    gauge.valuetext = value;
-    if constexpr (requires { gauge.multiplier; }) {
-      m_refresher.Refresh(gauge.valuetext, ConversionOf(gauge));
-    } else {
-      ValueConversion plain;
-      plain.address = ModuleAddressOf(gauge.pollcommand);
-      m_refresher.Refresh(gauge.valuetext, plain);
-    }
-    Invalidate(kind, i, gauge.page);
-    if (!gauge.outputlabel.empty()) {
-      const std::string output = gauge.outputlabel;
-      DeliverLabelValue(output, list[i].valuetext);
+    auto& object = list[i];
+    object.valuetext = value;
+    m_refresher.Refresh(object.valuetext, ConversionOf(object));
+    if constexpr (requires { object.sensorto; }) m_state.PIController(i).fresh = 1;
+    Invalidate(kind, i, object.page);
+    const std::string& forward = ForwardLabelOf(object);
+    if (!forward.empty()) {
+      // Copies: the delivery may come back round to this object.
+      const std::string target = forward;
+      const std::string reading = object.valuetext;
+      DeliverLabelValue(target, reading);
     }
     return true;
   });
@@ -150,16 +147,16 @@ void LabelValues::StoreByLabel(const std::string& label, const std::string& valu
     Invalidate(ObjectKind::InputWindow, i, m_doc.m_inputwindows[i].page);
     return true;
   });
-  StoreGauges(m_doc.m_levelgauges, LabelledKind::LevelGauge, ObjectKind::LevelGauge, label, value, hits);
-  StoreGauges(m_doc.m_dialgauges, LabelledKind::DialGauge, ObjectKind::DialGauge, label, value, hits);
-  StoreGauges(m_doc.m_metergauges, LabelledKind::MeterGauge, ObjectKind::MeterGauge, label, value, hits);
-  StoreGauges(m_doc.m_vertgauges, LabelledKind::VerticalGauge, ObjectKind::VerticalGauge, label,
+  StoreReadings(m_doc.m_levelgauges, LabelledKind::LevelGauge, ObjectKind::LevelGauge, label, value, hits);
+  StoreReadings(m_doc.m_dialgauges, LabelledKind::DialGauge, ObjectKind::DialGauge, label, value, hits);
+  StoreReadings(m_doc.m_metergauges, LabelledKind::MeterGauge, ObjectKind::MeterGauge, label, value, hits);
+  StoreReadings(m_doc.m_vertgauges, LabelledKind::VerticalGauge, ObjectKind::VerticalGauge, label,
               value, hits);
-  StoreGauges(m_doc.m_horzgauges, LabelledKind::HorizontalGauge, ObjectKind::HorizontalGauge, label,
+  StoreReadings(m_doc.m_horzgauges, LabelledKind::HorizontalGauge, ObjectKind::HorizontalGauge, label,
               value, hits);
-  StoreGauges(m_doc.m_dualhandgauges, LabelledKind::DualHandGauge, ObjectKind::DualHandGauge, label,
+  StoreReadings(m_doc.m_dualhandgauges, LabelledKind::DualHandGauge, ObjectKind::DualHandGauge, label,
               value, hits);
-  StoreGauges(m_doc.m_windvanes, LabelledKind::WindVane, ObjectKind::WindVane, label, value, hits);
+  StoreReadings(m_doc.m_windvanes, LabelledKind::WindVane, ObjectKind::WindVane, label, value, hits);
   ForEachWithLabel(m_doc.m_pivottrackers, LabelledKind::PivotTracker, label, hits, [&](int i) {
     m_state.Pivot(i).position = value;
     Invalidate(ObjectKind::PivotTracker, i, m_doc.m_pivottrackers[i].page);
@@ -175,20 +172,7 @@ void LabelValues::StoreByLabel(const std::string& label, const std::string& valu
     Invalidate(ObjectKind::EventTimer, i, m_doc.m_eventtimers[i].page);
     return true;
   });
-  ForEachWithLabel(m_doc.m_picontrollers, LabelledKind::PIController, label, hits, [&](int i) {
-    PIControllerRecord& controller = m_doc.m_picontrollers[i];
-    controller.valuetext = value;
-    m_refresher.Refresh(controller.valuetext, ConversionOf(controller));
-    m_state.PIController(i).fresh = 1;
-    Invalidate(ObjectKind::PIController, i, controller.page);
-    if (!controller.sensorto.empty()) {
-      // Copies: the delivery may come back round to this controller.
-      const std::string target = controller.sensorto;
-      const std::string reading = controller.valuetext;
-      DeliverLabelValue(target, reading);
-    }
-    return true;
-  });
+  StoreReadings(m_doc.m_picontrollers, LabelledKind::PIController, ObjectKind::PIController, label, value, hits);
 }
 
 }  // namespace korvix

@@ -68,9 +68,11 @@ private:
   void ReportUnknownLabel(std::string_view label);
   void DeliverTrigger(const std::string& value);
   void StoreByLabel(const std::string& label, const std::string& value);
+  // Gauges, Wind Vanes and PI-Controllers: the reading is converted, shown
+  // and handed on to the object's forward label.
   template <class List>
-  void StoreGauges(List& list, LabelledKind labelled, ObjectKind kind, const std::string& label,
-                   const std::string& value, const LabelHits& hits);
+  void StoreReadings(List& list, LabelledKind labelled, ObjectKind kind, const std::string& label,
+                     const std::string& value, const LabelHits& hits);
   bool OnCurrentPage(int page) const { return page == m_doc.m_curpage; }
   void Invalidate(ObjectKind kind, int index, int page);
 

@@ -19,4 +19,18 @@ ValueConversion ConversionOf(const Record& r) {
   return c;
 }
 
+// Where an object hands its value on: a gauge's or Wind Vane's output label,
+// a PI-Controller's sensor target; empty for the other kinds.
+template <class Record>
+const std::string& ForwardLabelOf(const Record& r) {
+  static const std::string none;
+  if constexpr (requires { r.outputlabel; }) {
+    return r.outputlabel;
+  } else if constexpr (requires { r.sensorto; }) {
+    return r.sensorto;
+  } else {
+    return none;
+  }
+}
+
 }  // namespace korvix
