@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -106,6 +107,18 @@ private:
   QTimer m_timer;
   int m_ticks = 0;
 };
+
+inline void DoubleClickLine(QListWidget& list, int row) {
+  QWidget* viewport = list.viewport();
+  const QPointF at = list.visualItemRect(list.item(row)).center();
+  const QPointF global = viewport->mapToGlobal(at);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, global, Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &event);
+  }
+}
 
 inline void PressEnter(QWidget& dialog) {
   QWidget* target = dialog.focusWidget() ? dialog.focusWidget() : &dialog;

@@ -32,18 +32,23 @@ protected:
   BlockWatch mainwindow{frame};
 };
 
-TEST_F(ModelessEditorTest, BlocksTheMainWindowMovesTheFocusToCloseAfterAButtonAndClosesOnEnter) {
+TEST_F(ModelessEditorTest, BlocksTheMainWindowMovesTheFocusToCloseAfterAButtonOrDoubleClickAndClosesOnEnter) {
   SampleListEditor editor(&frame, "Script List");
   UserSteps user([&] { editor.m_open = 0; });
-  int served = 0;
-  const EditorPass pass{.requests = {{&editor.m_new, [&] { ++served; }}}};
+  int added = 0, edited = 0;
+  const EditorPass pass{.requests = {{&editor.m_new, [&] { ++added; }}, {&editor.m_edit, [&] { ++edited; }}}};
   user.Then([&] { return editor.isVisible(); },
             [&] {
               EXPECT_TRUE(mainwindow.blocked);
+              DoubleClickLine(*editor.list, 1);
+            });
+  user.Then([&] { return edited == 1; },
+            [&] {
+              EXPECT_EQ(editor.focusWidget(), editor.closebutton);
               editor.newbutton->setFocus();
               editor.newbutton->click();
             });
-  user.Then([&] { return served == 1; },
+  user.Then([&] { return added == 1; },
             [&] {
               EXPECT_EQ(editor.focusWidget(), editor.closebutton);
               PressEnter(editor);
@@ -52,7 +57,8 @@ TEST_F(ModelessEditorTest, BlocksTheMainWindowMovesTheFocusToCloseAfterAButtonAn
   editor.ShowEditor();
   EXPECT_EQ(Loop().Run(editor, pass), EditorEnd::Closed);
   EXPECT_TRUE(user.Done());
-  EXPECT_EQ(served, 1);
+  EXPECT_EQ(added, 1);
+  EXPECT_EQ(edited, 1);
   EXPECT_FALSE(editor.isVisible());
   EXPECT_FALSE(mainwindow.blocked);
   QApplication::processEvents();
