@@ -49,6 +49,8 @@ public:
   // Sleeps until a byte may be read or `ms` have passed; without an open
   // port it just sleeps.
   void WaitReadable(uint32_t ms);
+  // What an event loop watches to wake for the port; -1 without one.
+  int PortDescriptor() const { return m_comhandle ? m_comhandle->Descriptor() : -1; }
 
   uint32_t IoTime() const { return m_iotime; }
 

@@ -32,6 +32,9 @@ public:
   // Discards what is queued in both directions.
   virtual void Purge() = 0;
   virtual void Close() = 0;
+  // A descriptor that polls readable with the line, so that an event loop
+  // can wake for the port; -1 when there is none.
+  virtual int Descriptor() const { return -1; }
 };
 
 // The termios implementation for ttyS, ttyUSB, ttyACM and pseudo-terminals.
@@ -45,6 +48,7 @@ public:
   bool WaitReadable(std::chrono::microseconds timeout) override;
   void Purge() override;
   void Close() override;
+  int Descriptor() const override { return m_fd; }
 
 private:
   int m_fd = -1;

@@ -33,7 +33,9 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
                  m_runservices, m_picontrollers, m_clock, m_runloop->Page().m_inputwindowstates),
       m_controlstart(doc, m_runloop->Runtime().Link(), m_runloop->Runtime().Values(), messages),
       m_runinput(*frame.View(), m_controls, [this] { return m_runloop && m_runloop->Runtime().IsRunning(); }),
-      m_chartmemories(m_runloop->Runtime().Charts()) {
+      m_chartmemories(m_runloop->Runtime().Charts()),
+      m_editorwait(m_runloop->Runtime().Link()),
+      m_editorloop(m_runloop->Runtime().Link(), m_editorwait, messages) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);
   m_runloop->Page().m_controlstates = &m_controls;
   m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,

@@ -7,6 +7,7 @@
 #include "dispatch/com_link_services.h"
 #include "editor/editor_ports.h"
 #include "editor/recorder_memories.h"
+#include "editorloop/editor_loop.h"
 #include "executors/executors.h"
 #include "executors/modem_telephone.h"
 #include "executors/program_runner.h"
@@ -20,6 +21,7 @@
 #include "runmode/pi_controllers.h"
 #include "runmode/run_controls.h"
 #include "runmode/runtime_run_services.h"
+#include "ui/editor_pass_wait.h"
 #include "ui/page_editor_ui.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
@@ -42,6 +44,8 @@ public:
 
   CRunLoopUi& RunLoop() { return *m_runloop; }
   CPageEditorUi& PageEditor() { return *m_editor; }
+  // The loop in which the view functions run their modeless editors.
+  EditorLoop& Editors() { return m_editorloop; }
 
 private:
   bool OnViewEvent(QEvent* event);
@@ -78,6 +82,8 @@ private:
   RecorderChartMemories m_chartmemories;
   PropertyEditors m_propertyeditors;
   std::unique_ptr<CPageEditorUi> m_editor;
+  QtPassWait m_editorwait;
+  EditorLoop m_editorloop;
 };
 
 }  // namespace korvix
