@@ -26,7 +26,7 @@ public:
   bool IsRunning() override { return true; }
   void RequestHalt() override {}
   void SendInitCommands() override {}
-  void InvalidateObject(ObjectKind, int) override {}
+  void InvalidateObject(ScreenObjectKind, int) override {}
   void TurnOnLampAction(int) override {}
   void TurnOffLampAction(int) override {}
   void ToggleLampAction(int) override {}

@@ -91,7 +91,7 @@ void ReceiveDispatcher::OfferCommands(CommandKind kind, const std::string& line)
       const std::string target = command.expected;
       if (kind == CommandKind::PushButton && i < m_doc.m_pushbuttons.Count() &&
           m_doc.m_pushbuttons[i].page == m_doc.m_curpage) {
-        m_actions.InvalidateObject(ObjectKind::PushButton, i);
+        m_actions.InvalidateObject(ScreenObjectKind::PushButton, i);
       }
       if (kind == CommandKind::Script) {
         m_scripts.TakeScriptReply(i, line);

@@ -16,13 +16,13 @@ bool ButtonArrayExecutor::IsRunning(int index) const {
 void ButtonArrayExecutor::Start(int index) {
   Run(index) = ArrayRun{};
   Run(index).running = 1;
-  m_services.InvalidateControl(ControlKind::ButtonArray, index);
+  m_services.InvalidateControl(ScreenObjectKind::ButtonArray, index);
 }
 
 void ButtonArrayExecutor::Stop(int index) {
   if (!IsRunning(index)) return;
   Run(index) = ArrayRun{};
-  m_services.InvalidateControl(ControlKind::ButtonArray, index);
+  m_services.InvalidateControl(ScreenObjectKind::ButtonArray, index);
 }
 
 void ButtonArrayExecutor::ExecuteButtonArray(int index) {
@@ -91,7 +91,7 @@ bool ButtonArrayExecutor::IsButtonArrayRunning(const std::string& label, bool& r
 void ButtonArrayExecutor::SelectSubButton(int index, int k) {
   ButtonArrayRecord& array = m_doc.m_buttonarrays[index];
   for (int j = 0; j < array.buttons.Count(); ++j) array.buttons[j].isdown = j == k ? 1 : 0;
-  m_services.InvalidateControl(ControlKind::ButtonArray, index);
+  m_services.InvalidateControl(ScreenObjectKind::ButtonArray, index);
   if (array.executeonchange) Start(index);
 }
 

@@ -19,14 +19,14 @@ void ControlActions::TurnOnLampAction(int index) {
   lamp.valuetext = kLampOnText;
   lamp.state = 1;
   LampStamp(index) = m_clock.Now();
-  m_services.InvalidateControl(ControlKind::SignalLamp, index);
+  m_services.InvalidateControl(ScreenObjectKind::SignalLamp, index);
 }
 
 void ControlActions::TurnOffLampAction(int index) {
   SignalLampRecord& lamp = m_doc.m_signallamps[index];
   lamp.valuetext = kLampOffText;
   lamp.state = 0;
-  m_services.InvalidateControl(ControlKind::SignalLamp, index);
+  m_services.InvalidateControl(ScreenObjectKind::SignalLamp, index);
 }
 
 void ControlActions::ToggleLampAction(int index) {
@@ -59,7 +59,7 @@ void ControlActions::FlashLamps() {
       continue;
     }
     stamp = now;
-    m_services.InvalidateControl(ControlKind::SignalLamp, i);
+    m_services.InvalidateControl(ScreenObjectKind::SignalLamp, i);
   }
 }
 
@@ -76,7 +76,7 @@ void ControlActions::StepCounter(int index, int step) {
   } else {
     counter.valuetext = std::to_string(value);
   }
-  m_services.InvalidateControl(ControlKind::EventCounter, index);
+  m_services.InvalidateControl(ScreenObjectKind::EventCounter, index);
 }
 
 void ControlActions::IncrementCounterAction(int index) { StepCounter(index, 1); }
@@ -85,7 +85,7 @@ void ControlActions::DecrementCounterAction(int index) { StepCounter(index, -1);
 void ControlActions::ResetCounterAction(int index) {
   EventCounterRecord& counter = m_doc.m_eventcounters[index];
   counter.valuetext = counter.resetvalue;
-  m_services.InvalidateControl(ControlKind::EventCounter, index);
+  m_services.InvalidateControl(ScreenObjectKind::EventCounter, index);
 }
 
 ControlActions::TimerRun& ControlActions::Timer(int index) {
@@ -104,7 +104,7 @@ void ControlActions::ShowTimer(int index) {
   timer.valuetext = elapsed > std::numeric_limits<int32_t>::max()
                         ? std::string(kOverflowValue)
                         : FormatDuration(static_cast<int32_t>(elapsed), timer.timeformat);
-  m_services.InvalidateControl(ControlKind::EventTimer, index);
+  m_services.InvalidateControl(ScreenObjectKind::EventTimer, index);
 }
 
 void ControlActions::StartEventTimerAction(int index) {

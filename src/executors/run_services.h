@@ -2,11 +2,9 @@
 
 #include <string>
 
-namespace korvix {
+#include "document/screen_object_kind.h"
 
-// The kinds that the executors redraw after changing them.
-enum class ControlKind { SignalLamp, EventCounter, EventTimer, PushButton, ButtonArray, RockerSwitch,
-                         SliderControl, InputWindow, PIController };
+namespace korvix {
 
 // What the executors ask of the view, the Run-Loop and recording: the
 // actions whose state lives there.
@@ -31,7 +29,7 @@ public:
   // The port is closed while another program runs in its place.
   virtual void ReopenComPort() = 0;
   // Only objects on the current page are redrawn.
-  virtual void InvalidateControl(ControlKind kind, int index) = 0;
+  virtual void InvalidateControl(ScreenObjectKind kind, int index) = 0;
 };
 
 }  // namespace korvix

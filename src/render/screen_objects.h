@@ -3,38 +3,12 @@
 #include <vector>
 
 #include "document/korvix_doc.h"
+#include "document/screen_object_kind.h"
 #include "render/chart_recorder_geometry.h"
 #include "render/object_geometry.h"
 #include "render/rect.h"
 
 namespace korvix {
-
-// Every kind of screen object, in the order in which a page draws the kinds
-// of one stacking layer and in which the editor walks them.
-enum class ScreenObjectKind {
-  TextBox,
-  ImageBox,
-  DataWindow,
-  TextWindow,
-  InputWindow,
-  LevelGauge,
-  DialGauge,
-  MeterGauge,
-  VerticalGauge,
-  HorizontalGauge,
-  DualHandGauge,
-  WindVane,
-  PivotTracker,
-  SignalLamp,
-  EventCounter,
-  EventTimer,
-  PushButton,
-  ButtonArray,
-  RockerSwitch,
-  SliderControl,
-  PIController,
-  ChartRecorder,
-};
 
 struct ScreenObject {
   ScreenObjectKind kind;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/screen_objects.h"
+#include "document/screen_object_kind.h"
 
 namespace korvix {
 

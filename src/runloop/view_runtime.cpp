@@ -11,27 +11,6 @@ constexpr char kTransmitTimeoutTitle[] = "Transmit Time-Out";
 constexpr char kTransmitTimeoutText[] = "No module acknowledged the command ";
 constexpr char kTransmitTimeoutHelp[] = "XmitVerify.htm";
 
-ScreenObjectKind ScreenKindOf(ObjectKind kind) {
-  switch (kind) {
-    case ObjectKind::DataWindow: return ScreenObjectKind::DataWindow;
-    case ObjectKind::TextWindow: return ScreenObjectKind::TextWindow;
-    case ObjectKind::InputWindow: return ScreenObjectKind::InputWindow;
-    case ObjectKind::LevelGauge: return ScreenObjectKind::LevelGauge;
-    case ObjectKind::DialGauge: return ScreenObjectKind::DialGauge;
-    case ObjectKind::MeterGauge: return ScreenObjectKind::MeterGauge;
-    case ObjectKind::VerticalGauge: return ScreenObjectKind::VerticalGauge;
-    case ObjectKind::HorizontalGauge: return ScreenObjectKind::HorizontalGauge;
-    case ObjectKind::DualHandGauge: return ScreenObjectKind::DualHandGauge;
-    case ObjectKind::WindVane: return ScreenObjectKind::WindVane;
-    case ObjectKind::PivotTracker: return ScreenObjectKind::PivotTracker;
-    case ObjectKind::EventCounter: return ScreenObjectKind::EventCounter;
-    case ObjectKind::EventTimer: return ScreenObjectKind::EventTimer;
-    case ObjectKind::PushButton: return ScreenObjectKind::PushButton;
-    case ObjectKind::PIController: return ScreenObjectKind::PIController;
-  }
-  return ScreenObjectKind::DataWindow;
-}
-
 LogFileAccess& LogFilesOf(RuntimeServices& services, std::unique_ptr<LogFileAccess>& own) {
   if (services.logfiles) return *services.logfiles;
   own = std::make_unique<PosixLogFileAccess>();
@@ -130,7 +109,7 @@ void ViewRuntime::InvalidateRockerSwitch(int index) {
   Invalidate(ScreenObjectKind::RockerSwitch, index, m_doc.m_rockerswitches[index].page);
 }
 
-void ViewRuntime::InvalidateObject(ObjectKind kind, int index) { m_window.InvalidateObject(ScreenKindOf(kind), index); }
+void ViewRuntime::InvalidateObject(ScreenObjectKind kind, int index) { m_window.InvalidateObject(kind, index); }
 
 void ViewRuntime::ShowTransmitTimeout(const std::string& command) {
   m_popupbox.Show(kTransmitTimeoutTitle, kTransmitTimeoutText + command + ".", kTransmitTimeoutHelp);

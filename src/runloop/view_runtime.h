@@ -118,7 +118,7 @@ public:
   bool OnIdle(int count) override { return m_pump.OnIdle(count); }
 
   // ObjectActions
-  void InvalidateObject(ObjectKind kind, int index) override;
+  void InvalidateObject(ScreenObjectKind kind, int index) override;
   void TurnOnLampAction(int index) override { m_scripts.TurnOnLampAction(index); }
   void TurnOffLampAction(int index) override { m_scripts.TurnOffLampAction(index); }
   void ToggleLampAction(int index) override { m_scripts.ToggleLampAction(index); }

@@ -63,7 +63,9 @@ std::string PIControllers::CorrectionCommand(int index, int side, const std::str
 }
 
 void PIControllers::Redraw(int index) {
-  if (m_doc.m_picontrollers[index].page == m_doc.m_curpage) m_view.InvalidateObject(ObjectKind::PIController, index);
+  if (m_doc.m_picontrollers[index].page == m_doc.m_curpage) {
+    m_view.InvalidateObject(ScreenObjectKind::PIController, index);
+  }
 }
 
 void PIControllers::StartRun() {

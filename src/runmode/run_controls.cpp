@@ -123,7 +123,7 @@ bool RunControls::PressPushButton(Point point) {
     if (button.page != m_doc.m_curpage || !Inside(m_geometry.ObjectRectPushButton(i), point)) continue;
     m_held = Held::PushButton;
     m_heldindex = i;
-    m_services.InvalidateControl(ControlKind::PushButton, i);
+    m_services.InvalidateControl(ScreenObjectKind::PushButton, i);
     ActionSlot texts;
     texts.param = button.pressparam;
     texts.second = button.presssecond;
@@ -187,7 +187,7 @@ void RunControls::StepRocker(int index, int half) {
   long long next = *value + step;
   if ((step > 0 && next > *limit) || (step < 0 && next < *limit)) next = rocker.rollover ? *other : *limit;
   rocker.valuetext = ControlText(next, rocker.valuetype);
-  m_services.InvalidateControl(ControlKind::RockerSwitch, index);
+  m_services.InvalidateControl(ScreenObjectKind::RockerSwitch, index);
   Queue(command, prefix + rocker.valuetext, rocker.responseto, rocker.responseexpected);
   m_values.DeliverLabelValue(rocker.sendvalueto, rocker.valuetext);
 }
@@ -222,7 +222,7 @@ void RunControls::MoveSlider(int index, int y, bool send) {
   const bool changed = text != slider.valuetext;
   if (changed) {
     slider.valuetext = text;
-    m_services.InvalidateControl(ControlKind::SliderControl, index);
+    m_services.InvalidateControl(ScreenObjectKind::SliderControl, index);
     m_values.DeliverLabelValue(slider.sendvalueto, text);
   }
   if (send && (changed || !slider.continuoussend)) {
@@ -290,7 +290,7 @@ bool RunControls::PressPIController(Point point) {
       m_heldpart = static_cast<int>(b);
       m_lastrepeat = m_clock.Now();
       m_pi.StepPIController(i, static_cast<PIStepButton>(b));
-      m_services.InvalidateControl(ControlKind::PIController, i);
+      m_services.InvalidateControl(ScreenObjectKind::PIController, i);
     }
     return true;
   }
@@ -318,7 +318,7 @@ bool RunControls::PressInputWindow(Point point, const Rect& clientrect) {
     }
     m_held = Held::None;
     m_heldindex = i;
-    m_services.InvalidateControl(ControlKind::InputWindow, i);
+    m_services.InvalidateControl(ScreenObjectKind::InputWindow, i);
     return true;
   }
   return false;
@@ -331,7 +331,7 @@ bool RunControls::PressKeypad(Point point) {
     // A click beside the keypad closes it and the typing is dropped.
     state = InputWindowRunState{};
     m_keypadwindow = -1;
-    m_services.InvalidateControl(ControlKind::InputWindow, window);
+    m_services.InvalidateControl(ScreenObjectKind::InputWindow, window);
     return true;
   }
   for (size_t k = 0; k < kKeypadKeys.size(); ++k) {
@@ -339,7 +339,7 @@ bool RunControls::PressKeypad(Point point) {
     state.keypadkey = static_cast<int>(k) + 1;
     m_held = Held::KeypadKey;
     m_heldindex = window;
-    m_services.InvalidateControl(ControlKind::InputWindow, window);
+    m_services.InvalidateControl(ScreenObjectKind::InputWindow, window);
     TakeKeypadKey(window, static_cast<int>(k));
     break;
   }
@@ -378,7 +378,7 @@ bool RunControls::OnCharacter(char c) {
   } else if (state.edittext.size() < kMaxEntryChars && c >= ' ') {
     state.edittext += c;
   }
-  m_services.InvalidateControl(ControlKind::InputWindow, index);
+  m_services.InvalidateControl(ScreenObjectKind::InputWindow, index);
   return true;
 }
 
@@ -391,7 +391,7 @@ void RunControls::EnterInputValue(int index) {
   // Delivery cleans the number ("Error" when nothing is left of it) and runs
   // the Conditionals that watch the window.
   m_values.DeliverLabelValue(window.idlabel, typed);
-  m_services.InvalidateControl(ControlKind::InputWindow, index);
+  m_services.InvalidateControl(ScreenObjectKind::InputWindow, index);
   ActionSlot texts;
   texts.param = window.actiontext;
   texts.second = window.actiontext2;
@@ -422,7 +422,7 @@ bool RunControls::OnLeftButtonUp(Point point) {
       texts.barsize = button.releasebarsize;
       StartControlAction(button.releaseaction, texts, ActionHolder{CommandKind::PushButton, index, 1},
                          Push(index).release);
-      m_services.InvalidateControl(ControlKind::PushButton, index);
+      m_services.InvalidateControl(ScreenObjectKind::PushButton, index);
       return true;
     }
     case Held::Slider:
@@ -430,19 +430,19 @@ bool RunControls::OnLeftButtonUp(Point point) {
       return true;
     case Held::KeypadKey:
       m_inputs[index].keypadkey = 0;
-      m_services.InvalidateControl(ControlKind::InputWindow, index);
+      m_services.InvalidateControl(ScreenObjectKind::InputWindow, index);
       return true;
     case Held::RockerSwitch:
-      m_services.InvalidateControl(ControlKind::RockerSwitch, index);
+      m_services.InvalidateControl(ScreenObjectKind::RockerSwitch, index);
       return true;
     case Held::CounterButton:
-      m_services.InvalidateControl(ControlKind::EventCounter, index);
+      m_services.InvalidateControl(ScreenObjectKind::EventCounter, index);
       return true;
     case Held::TimerButton:
-      m_services.InvalidateControl(ControlKind::EventTimer, index);
+      m_services.InvalidateControl(ScreenObjectKind::EventTimer, index);
       return true;
     case Held::PIButton:
-      m_services.InvalidateControl(ControlKind::PIController, index);
+      m_services.InvalidateControl(ScreenObjectKind::PIController, index);
       return true;
     case Held::None:
       if (index >= 0 && index < m_doc.m_inputwindows.Count()) m_inputs[index].editbuttonheld = 0;
@@ -468,7 +468,7 @@ void RunControls::AdvanceControls() {
     const bool before = PushButtonDown(index);
     ContinueControlAction(ActionHolder{CommandKind::PushButton, index, 0}, m_pushes[i].press);
     ContinueControlAction(ActionHolder{CommandKind::PushButton, index, 1}, m_pushes[i].release);
-    if (before != PushButtonDown(index)) m_services.InvalidateControl(ControlKind::PushButton, index);
+    if (before != PushButtonDown(index)) m_services.InvalidateControl(ScreenObjectKind::PushButton, index);
   }
   for (size_t i = 0; i < m_inputruns.size(); ++i) {
     ContinueControlAction(ActionHolder{CommandKind::InputWindow, static_cast<int>(i), 0}, m_inputruns[i]);
@@ -480,7 +480,7 @@ void RunControls::AdvanceControls() {
       StepCounter(m_heldindex, m_heldpart);
     } else {
       m_pi.StepPIController(m_heldindex, static_cast<PIStepButton>(m_heldpart));
-      m_services.InvalidateControl(ControlKind::PIController, m_heldindex);
+      m_services.InvalidateControl(ScreenObjectKind::PIController, m_heldindex);
     }
   }
   m_executors.Controls().AdvanceEventTimers();

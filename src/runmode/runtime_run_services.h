@@ -19,7 +19,7 @@ public:
   virtual void RestoreWindow() = 0;
   virtual void QuitProgram() = 0;
   virtual void SaveProject() = 0;
-  virtual void InvalidateControl(ControlKind kind, int index) = 0;
+  virtual void InvalidateControl(ScreenObjectKind kind, int index) = 0;
 };
 
 // The actions' services on the view's run-time core: the data log, the
@@ -46,7 +46,7 @@ public:
     m_picontrollers.SetPIControllerSetPoint(index, setpoint);
   }
   void ReopenComPort() override;
-  void InvalidateControl(ControlKind kind, int index) override { m_window.InvalidateControl(kind, index); }
+  void InvalidateControl(ScreenObjectKind kind, int index) override { m_window.InvalidateControl(kind, index); }
 
 private:
   CKorvixDoc& m_doc;

@@ -86,6 +86,6 @@ void CViewSubsystems::SaveProject() {
   if (m_saveproject) m_saveproject();
 }
 
-void CViewSubsystems::InvalidateControl(ControlKind, int) { m_frame.View()->viewport()->update(); }
+void CViewSubsystems::InvalidateControl(ScreenObjectKind, int) { m_frame.View()->viewport()->update(); }
 
 }  // namespace korvix

@@ -56,7 +56,7 @@ private:
   void RestoreWindow() override;
   void QuitProgram() override;
   void SaveProject() override;
-  void InvalidateControl(ControlKind kind, int index) override;
+  void InvalidateControl(ScreenObjectKind kind, int index) override;
 
   CMainFrame& m_frame;
   CKorvixDoc& m_doc;

@@ -102,7 +102,7 @@ void LabelValues::DeliverTrigger(const std::string& untrimmed) {
 }
 
 template <class List>
-void LabelValues::StoreReadings(List& list, LabelledKind labelled, ObjectKind kind, const std::string& label,
+void LabelValues::StoreReadings(List& list, LabelledKind labelled, ScreenObjectKind kind, const std::string& label,
                                 const std::string& value, const LabelHits& hits) {
   ForEachWithLabel(list, labelled, label, hits, [&](int i) {
     auto& object = list[i];
@@ -134,45 +134,45 @@ void LabelValues::StoreByLabel(const std::string& label, const std::string& valu
     DataWindowRecord& window = m_doc.m_datawindows[i];
     window.valuetext = value;
     m_refresher.Refresh(window.valuetext, ConversionOf(window));
-    Invalidate(ObjectKind::DataWindow, i, window.page);
+    Invalidate(ScreenObjectKind::DataWindow, i, window.page);
     return true;
   });
   ForEachWithLabel(m_doc.m_textwindows, LabelledKind::TextWindow, label, hits, [&](int i) {
     m_doc.m_textwindows[i].valuetext = value;
-    Invalidate(ObjectKind::TextWindow, i, m_doc.m_textwindows[i].page);
+    Invalidate(ScreenObjectKind::TextWindow, i, m_doc.m_textwindows[i].page);
     return true;
   });
   ForEachWithLabel(m_doc.m_inputwindows, LabelledKind::InputWindow, label, hits, [&](int i) {
     m_doc.m_inputwindows[i].valuetext = CleanedOrError(value);
-    Invalidate(ObjectKind::InputWindow, i, m_doc.m_inputwindows[i].page);
+    Invalidate(ScreenObjectKind::InputWindow, i, m_doc.m_inputwindows[i].page);
     return true;
   });
-  StoreReadings(m_doc.m_levelgauges, LabelledKind::LevelGauge, ObjectKind::LevelGauge, label, value, hits);
-  StoreReadings(m_doc.m_dialgauges, LabelledKind::DialGauge, ObjectKind::DialGauge, label, value, hits);
-  StoreReadings(m_doc.m_metergauges, LabelledKind::MeterGauge, ObjectKind::MeterGauge, label, value, hits);
-  StoreReadings(m_doc.m_vertgauges, LabelledKind::VerticalGauge, ObjectKind::VerticalGauge, label,
+  StoreReadings(m_doc.m_levelgauges, LabelledKind::LevelGauge, ScreenObjectKind::LevelGauge, label, value, hits);
+  StoreReadings(m_doc.m_dialgauges, LabelledKind::DialGauge, ScreenObjectKind::DialGauge, label, value, hits);
+  StoreReadings(m_doc.m_metergauges, LabelledKind::MeterGauge, ScreenObjectKind::MeterGauge, label, value, hits);
+  StoreReadings(m_doc.m_vertgauges, LabelledKind::VerticalGauge, ScreenObjectKind::VerticalGauge, label,
               value, hits);
-  StoreReadings(m_doc.m_horzgauges, LabelledKind::HorizontalGauge, ObjectKind::HorizontalGauge, label,
+  StoreReadings(m_doc.m_horzgauges, LabelledKind::HorizontalGauge, ScreenObjectKind::HorizontalGauge, label,
               value, hits);
-  StoreReadings(m_doc.m_dualhandgauges, LabelledKind::DualHandGauge, ObjectKind::DualHandGauge, label,
+  StoreReadings(m_doc.m_dualhandgauges, LabelledKind::DualHandGauge, ScreenObjectKind::DualHandGauge, label,
               value, hits);
-  StoreReadings(m_doc.m_windvanes, LabelledKind::WindVane, ObjectKind::WindVane, label, value, hits);
+  StoreReadings(m_doc.m_windvanes, LabelledKind::WindVane, ScreenObjectKind::WindVane, label, value, hits);
   ForEachWithLabel(m_doc.m_pivottrackers, LabelledKind::PivotTracker, label, hits, [&](int i) {
     m_state.Pivot(i).position = value;
-    Invalidate(ObjectKind::PivotTracker, i, m_doc.m_pivottrackers[i].page);
+    Invalidate(ScreenObjectKind::PivotTracker, i, m_doc.m_pivottrackers[i].page);
     return true;
   });
   ForEachWithLabel(m_doc.m_eventcounters, LabelledKind::EventCounter, label, hits, [&](int i) {
     m_doc.m_eventcounters[i].valuetext = IsSpecial(value) ? value : CleanedOrError(value);
-    Invalidate(ObjectKind::EventCounter, i, m_doc.m_eventcounters[i].page);
+    Invalidate(ScreenObjectKind::EventCounter, i, m_doc.m_eventcounters[i].page);
     return true;
   });
   ForEachWithLabel(m_doc.m_eventtimers, LabelledKind::EventTimer, label, hits, [&](int i) {
     StoreTimer(m_doc.m_eventtimers[i], value);
-    Invalidate(ObjectKind::EventTimer, i, m_doc.m_eventtimers[i].page);
+    Invalidate(ScreenObjectKind::EventTimer, i, m_doc.m_eventtimers[i].page);
     return true;
   });
-  StoreReadings(m_doc.m_picontrollers, LabelledKind::PIController, ObjectKind::PIController, label, value, hits);
+  StoreReadings(m_doc.m_picontrollers, LabelledKind::PIController, ScreenObjectKind::PIController, label, value, hits);
 }
 
 }  // namespace korvix

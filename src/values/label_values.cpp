@@ -158,7 +158,7 @@ void LabelValues::SetMessageColours(const std::string& label, int foreground, in
     if (window.runcolor1 != foreground || window.runcolor2 != background) {
       window.runcolor1 = foreground;
       window.runcolor2 = background;
-      Invalidate(ObjectKind::DataWindow, i, window.page);
+      Invalidate(ScreenObjectKind::DataWindow, i, window.page);
     }
     return true;
   });
@@ -167,13 +167,13 @@ void LabelValues::SetMessageColours(const std::string& label, int foreground, in
     if (window.curtextcolor != foreground || window.curbgcolor != background) {
       window.curtextcolor = foreground;
       window.curbgcolor = background;
-      Invalidate(ObjectKind::TextWindow, i, window.page);
+      Invalidate(ScreenObjectKind::TextWindow, i, window.page);
     }
     return true;
   });
 }
 
-void LabelValues::Invalidate(ObjectKind kind, int index, int page) {
+void LabelValues::Invalidate(ScreenObjectKind kind, int index, int page) {
   if (OnCurrentPage(page)) m_actions.InvalidateObject(kind, index);
 }
 

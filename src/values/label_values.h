@@ -71,10 +71,10 @@ private:
   // Gauges, Wind Vanes and PI-Controllers: the reading is converted, shown
   // and handed on to the object's forward label.
   template <class List>
-  void StoreReadings(List& list, LabelledKind labelled, ObjectKind kind, const std::string& label,
+  void StoreReadings(List& list, LabelledKind labelled, ScreenObjectKind kind, const std::string& label,
                      const std::string& value, const LabelHits& hits);
   bool OnCurrentPage(int page) const { return page == m_doc.m_curpage; }
-  void Invalidate(ObjectKind kind, int index, int page);
+  void Invalidate(ScreenObjectKind kind, int index, int page);
 
   CKorvixDoc& m_doc;
   RunState& m_state;

@@ -72,7 +72,7 @@ void ReplyTracker::ClearPendingReplies() {
       }
       if (cleared && kind == CommandKind::PushButton && i < m_doc.m_pushbuttons.Count() &&
           m_doc.m_pushbuttons[i].page == m_doc.m_curpage) {
-        m_actions.InvalidateObject(ObjectKind::PushButton, i);
+        m_actions.InvalidateObject(ScreenObjectKind::PushButton, i);
       }
     }
   }

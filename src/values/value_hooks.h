@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "document/screen_object_kind.h"
+
 namespace korvix {
 
 // The Run-Loop as label values and replies see it.
@@ -15,31 +17,12 @@ public:
   virtual void SendInitCommands() = 0;
 };
 
-// Screen objects that a value changes on the page.
-enum class ObjectKind {
-  DataWindow,
-  TextWindow,
-  InputWindow,
-  LevelGauge,
-  DialGauge,
-  MeterGauge,
-  VerticalGauge,
-  HorizontalGauge,
-  DualHandGauge,
-  WindVane,
-  PivotTracker,
-  EventCounter,
-  EventTimer,
-  PushButton,
-  PIController,
-};
-
 // What the view and the object actions do for label values.
 class ObjectActions {
 public:
   virtual ~ObjectActions() = default;
   // Only for objects on the current page; redraws without erasing.
-  virtual void InvalidateObject(ObjectKind kind, int index) = 0;
+  virtual void InvalidateObject(ScreenObjectKind kind, int index) = 0;
   virtual void TurnOnLampAction(int index) = 0;
   virtual void TurnOffLampAction(int index) = 0;
   virtual void ToggleLampAction(int index) = 0;

@@ -42,7 +42,7 @@ public:
     calls.push_back("pi set " + std::to_string(index) + "=" + std::to_string(setpoint));
   }
   void ReopenComPort() override { calls.push_back("reopen"); }
-  void InvalidateControl(ControlKind, int) override {}
+  void InvalidateControl(ScreenObjectKind, int) override {}
 
   bool PlaySoundFile(const std::string& path) override {
     calls.push_back("sound " + path);

@@ -23,7 +23,7 @@ public:
   void RestoreWindow() override { calls.push_back("restore"); }
   void QuitProgram() override { calls.push_back("quit"); }
   void SaveProject() override { calls.push_back("save"); }
-  void InvalidateControl(ControlKind, int) override {}
+  void InvalidateControl(ScreenObjectKind, int) override {}
 };
 
 // The Run-Loop against the module simulator with the executors and the

@@ -43,11 +43,11 @@ TEST_F(DeliverLabelValueTest, EveryRecordWithTheLabelTakesTheValueAsItsKindStore
   EXPECT_EQ(doc.m_eventtimers[0].elapsedms, 90000);
   EXPECT_EQ(doc.m_picontrollers[0].valuetext, "90");
 
-  const std::vector<std::pair<ObjectKind, int>> invalidated = {
-      {ObjectKind::DataWindow, 0},    {ObjectKind::TextWindow, 0},   {ObjectKind::InputWindow, 0},
-      {ObjectKind::LevelGauge, 0},    {ObjectKind::DialGauge, 0},    {ObjectKind::WindVane, 0},
-      {ObjectKind::PivotTracker, 0},  {ObjectKind::EventCounter, 0}, {ObjectKind::EventTimer, 0},
-      {ObjectKind::PIController, 0}};
+  const std::vector<std::pair<ScreenObjectKind, int>> invalidated = {
+      {ScreenObjectKind::DataWindow, 0},    {ScreenObjectKind::TextWindow, 0},   {ScreenObjectKind::InputWindow, 0},
+      {ScreenObjectKind::LevelGauge, 0},    {ScreenObjectKind::DialGauge, 0},    {ScreenObjectKind::WindVane, 0},
+      {ScreenObjectKind::PivotTracker, 0},  {ScreenObjectKind::EventCounter, 0}, {ScreenObjectKind::EventTimer, 0},
+      {ScreenObjectKind::PIController, 0}};
   EXPECT_EQ(hooks.invalidated, invalidated);  // the window on page 1 is not redrawn
   EXPECT_EQ(hooks.calls, std::vector<std::string>{"SetButtonArray LEVEL1= 90 C"});
 }

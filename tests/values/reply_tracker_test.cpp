@@ -59,7 +59,7 @@ TEST_F(ReplyTrackerTest, AModuleOwesAReplyWhileAnyCommandToItAwaitsOne) {
   replies.ClearPendingReplies();
   for (char address : {'B', 'C', 'D', 'E'}) EXPECT_FALSE(replies.IsReplyPending(address));
   EXPECT_EQ(hooks.invalidated,
-            (std::vector<std::pair<ObjectKind, int>>{{ObjectKind::PushButton, 0}}));
+            (std::vector<std::pair<ScreenObjectKind, int>>{{ScreenObjectKind::PushButton, 0}}));
 }
 
 TEST_F(ReplyTrackerTest, ACommandWithoutAnExpectedReplyCountsAsAnsweredAfterTwentyMs) {

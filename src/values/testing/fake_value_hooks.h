@@ -21,7 +21,7 @@ public:
   int halts = 0;
   int initsends = 0;
   std::vector<std::string> calls;
-  std::vector<std::pair<ObjectKind, int>> invalidated;
+  std::vector<std::pair<ScreenObjectKind, int>> invalidated;
   std::vector<std::string> scriptsrun;
   std::vector<std::pair<int, std::string>> scriptreplies;
   // Runs inside RunScriptByName, as an executor that acts at once would.
@@ -39,7 +39,7 @@ public:
   }
   void SendInitCommands() override { ++initsends; }
 
-  void InvalidateObject(ObjectKind kind, int index) override { invalidated.emplace_back(kind, index); }
+  void InvalidateObject(ScreenObjectKind kind, int index) override { invalidated.emplace_back(kind, index); }
   void TurnOnLampAction(int index) override { Call("TurnOnLamp", index); }
   void TurnOffLampAction(int index) override { Call("TurnOffLamp", index); }
   void ToggleLampAction(int index) override { Call("ToggleLamp", index); }
