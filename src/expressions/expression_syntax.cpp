@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <string_view>
 
+#include "expressions/brace_names.h"
+
 namespace korvix {
 namespace {
 
 constexpr const char* kEntryErrorCaption = "Entry Error";
-constexpr const char* kBadNameMessage =
-    "The name of a variable cannot contain commas, \rparentheses, or relational operators.";
 constexpr const char* kBracesMessage = "Illegal use of the curly braces { } ";
 constexpr const char* kRightParenthesisMessage =
     "The expression contains a right-side parenthesis \rwithout an openning left-side "
@@ -97,16 +97,14 @@ std::optional<std::string> ExpressionProblem(std::string text) {
   std::replace(text.begin(), text.end(), '\r', ' ');
   std::replace(text.begin(), text.end(), '\n', ' ');
 
-  while (text.find('{') != std::string::npos) {
-    const size_t close = text.find('}');
-    const size_t open = text.find('{');
-    if (close == std::string::npos || open > close) break;
-    const std::string piece = text.substr(open, close - open + 1);
-    if (piece.find_first_of("()><=,") != std::string::npos) return kBadNameMessage;
-    const std::string nested = std::count(piece.begin(), piece.end(), '{') > 1 ? "}" : "";
-    text = nested + text.substr(0, open) + "0" + text.substr(close + 1);
+  switch (ReplaceBraceNames(text, "0")) {
+    case BraceVerdict::BadName:
+      return kBadBraceNameMessage;
+    case BraceVerdict::Misused:
+      return kBracesMessage;
+    case BraceVerdict::Sound:
+      break;
   }
-  if (text.find_first_of("{}") != std::string::npos) return kBracesMessage;
 
   int depth = 0;
   for (const char c : text) {
