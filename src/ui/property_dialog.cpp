@@ -1,0 +1,132 @@
+#include "ui/property_dialog.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "properties/property_choices.h"
+#include "ui/help.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr const char* kOkText = "OK";
+constexpr const char* kCancelText = "Cancel";
+constexpr const char* kDeleteText = "Delete";
+
+// Focus that the user moved there, or that the dialog put there; not the
+// focus a window gets back when a message box or a selector closes, which
+// would open the selector again at once.
+bool MovedByUserOrDialog(Qt::FocusReason reason) {
+  switch (reason) {
+    case Qt::MouseFocusReason:
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
+    case Qt::OtherFocusReason: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+PropertyDialog::PropertyDialog(QWidget* parent, MessageSink& messages, const char* caption, std::string helptopic)
+    : QDialog(parent), m_messages(messages), m_helptopic(std::move(helptopic)) {
+  setWindowTitle(caption);
+  auto* layout = new QHBoxLayout(this);
+  m_body = new QVBoxLayout;
+  layout->addLayout(m_body, 1);
+
+  auto* buttons = new QVBoxLayout;
+  m_okbutton = new QPushButton(kOkText, this);
+  m_okbutton->setDefault(true);
+  auto* cancel = new QPushButton(kCancelText, this);
+  m_deletebutton = new QPushButton(kDeleteText, this);
+  m_deletebutton->setAutoDefault(false);
+  cancel->setAutoDefault(false);
+  buttons->addWidget(m_okbutton);
+  buttons->addWidget(cancel);
+  buttons->addSpacing(12);
+  buttons->addWidget(m_deletebutton);
+  buttons->addStretch(1);
+  layout->addLayout(buttons);
+
+  connect(m_okbutton, &QPushButton::clicked, this, &PropertyDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(m_deletebutton, &QPushButton::clicked, this, &PropertyDialog::OnDelete);
+  auto* help = new QShortcut(QKeySequence(QKeySequence::HelpContents), this);
+  help->setContext(Qt::WidgetWithChildrenShortcut);
+  connect(help, &QShortcut::activated, this, &PropertyDialog::OnHelp);
+}
+
+void PropertyDialog::FocusField(QWidget* field, bool guard) {
+  if (guard) m_selectorctl = field;
+  field->setFocus(Qt::OtherFocusReason);
+  if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+  // A field that had the focus already gets no focus event to use the guard
+  // up; it must not outlive this visit. Posted after the focus event's own
+  // call, so that one still finds it.
+  if (guard)
+    QMetaObject::invokeMethod(
+        this, [this, field] {
+          if (m_selectorctl == field) m_selectorctl = nullptr;
+        },
+        Qt::QueuedConnection);
+}
+
+void PropertyDialog::AddFocusSelector(QLineEdit* edit, std::function<std::optional<QString>()> selector) {
+  m_selectors.emplace_back(edit, std::move(selector));
+  edit->installEventFilter(this);
+}
+
+// The selector opens from the event loop, once the focus has settled: a
+// modal dialog opened inside the focus change would leave the edit half
+// focused beneath it.
+bool PropertyDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && MovedByUserOrDialog(static_cast<QFocusEvent*>(event)->reason())) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    QMetaObject::invokeMethod(this, [this, edit] { OpenSelector(edit); }, Qt::QueuedConnection);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void PropertyDialog::OpenSelector(QLineEdit* edit) {
+  if (m_selectorctl == edit) {
+    m_selectorctl = nullptr;
+    return;
+  }
+  const auto entry = std::find_if(m_selectors.begin(), m_selectors.end(),
+                                  [edit](const auto& selector) { return selector.first == edit; });
+  if (entry == m_selectors.end()) return;
+  m_selectorctl = edit;
+  if (const std::optional<QString> text = entry->second()) edit->setText(*text);
+  m_selectorctl = nullptr;
+}
+
+void PropertyDialog::OnDelete() {
+  m_delete = 1;
+  reject();
+}
+
+void PropertyDialog::OnHelp() {
+  m_okbutton->setFocus(Qt::ShortcutFocusReason);
+  ShowHelpTopic(m_helptopic);
+}
+
+void FillFontSizeCombo(QComboBox* combo, int index) {
+  for (const char* name : kFontSizeNames) combo->addItem(name);
+  combo->setCurrentIndex(index);
+}
+
+void FillWidthCombo(QComboBox* combo, int maximum, int index) {
+  for (int width = 1; width <= maximum; ++width) combo->addItem(QString::number(width));
+  combo->setCurrentIndex(index < maximum ? index : -1);
+}
+
+}  // namespace korvix
