@@ -39,6 +39,10 @@ constexpr const char* kLeftParenthesisMessage =
     "parenthesis \")\"";
 constexpr const char* kFormulaCharacters = "()^/*+-.0123456789\r\n";
 
+constexpr const char* kTextWordSeparators = " \r\n";
+// A label written bare between operators is still a bare label.
+constexpr const char* kFormulaWordSeparators = " \r\n()^/*+-";
+
 // A label's value read in a formula or text only through its braces; the
 // plain word is the likeliest slip.
 std::string FormulaLabelMessage(const std::string& word) {
@@ -167,12 +171,14 @@ int CheckIdLabel(MessageSink& sink, const std::string& label) {
   return Report(sink, IdLabelProblem(label));
 }
 
-std::vector<std::string> UnbracedLabels(const std::string& text, const std::string& namelist) {
+std::vector<std::string> UnbracedLabels(const std::string& text, const std::string& namelist,
+                                        bool isformula) {
+  const char* const separators = isformula ? kFormulaWordSeparators : kTextWordSeparators;
   std::vector<std::string> found;
   std::optional<UpperNameIndex> index;
   size_t start = 0;
   while (start < text.size()) {
-    const size_t end = std::min(text.find_first_of(" \r\n", start), text.size());
+    const size_t end = std::min(text.find_first_of(separators, start), text.size());
     const std::string word = text.substr(start, end - start);
     start = end + 1;
     if (word.empty()) continue;
@@ -186,7 +192,7 @@ std::vector<std::string> UnbracedLabels(const std::string& text, const std::stri
 
 int WarnUnbracedLabels(MessageSink& sink, const std::string& text, const std::string& namelist,
                        bool isformula) {
-  for (const std::string& word : UnbracedLabels(text, namelist)) {
+  for (const std::string& word : UnbracedLabels(text, namelist, isformula)) {
     if (isformula) {
       sink.Show(kEntryErrorCaption, FormulaLabelMessage(word), MessageIcon::Exclamation);
       return 0;
@@ -242,7 +248,7 @@ int CheckTimeText(MessageSink& sink, const std::string& text) {
 
 std::optional<std::string> MathFormulaProblem(const std::string& formula,
                                               const std::string& namelist) {
-  const std::vector<std::string> unbraced = UnbracedLabels(formula, namelist);
+  const std::vector<std::string> unbraced = UnbracedLabels(formula, namelist, true);
   if (!unbraced.empty()) return FormulaLabelMessage(unbraced.front());
 
   std::string text = formula;

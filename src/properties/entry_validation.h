@@ -21,11 +21,13 @@ namespace korvix {
 std::optional<std::string> IdLabelProblem(std::string label);
 int CheckIdLabel(MessageSink& sink, const std::string& label);
 
-// The words of `text` (cut at blanks; line breaks count as blanks) that are
-// listed in `namelist` as an ID Label, compared without case, in the order in
-// which they stand and as they were typed. A word with punctuation, as in
-// '{Tank1}' or 'Tank1,', is never one.
-std::vector<std::string> UnbracedLabels(const std::string& text, const std::string& namelist);
+// The words of `text` that are listed in `namelist` as an ID Label, compared
+// without case, in the order in which they stand and as they were typed.
+// Words are cut at blanks and line breaks, in a formula also at its
+// operators and parentheses, so that 'Tank1*2' names 'Tank1'. A word with
+// other punctuation, as in '{Tank1}' or 'Tank1,', is never one.
+std::vector<std::string> UnbracedLabels(const std::string& text, const std::string& namelist,
+                                        bool isformula);
 
 // For a math formula the first such word is an error. In free text each one
 // is a question, captioned "Possible Entry Error", whether to go back: Yes
