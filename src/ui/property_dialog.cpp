@@ -3,9 +3,9 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -60,9 +60,6 @@ PropertyDialog::PropertyDialog(QWidget* parent, MessageSink& messages, const cha
   connect(m_okbutton, &QPushButton::clicked, this, &PropertyDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(m_deletebutton, &QPushButton::clicked, this, &PropertyDialog::OnDelete);
-  auto* help = new QShortcut(QKeySequence(QKeySequence::HelpContents), this);
-  help->setContext(Qt::WidgetWithChildrenShortcut);
-  connect(help, &QShortcut::activated, this, &PropertyDialog::OnHelp);
 }
 
 void PropertyDialog::FocusField(QWidget* field, bool guard) {
@@ -112,6 +109,16 @@ void PropertyDialog::OpenSelector(QLineEdit* edit) {
 void PropertyDialog::OnDelete() {
   m_delete = 1;
   reject();
+}
+
+// F1 reaches the dialog from whichever field has the focus, since none of
+// them takes it.
+void PropertyDialog::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    OnHelp();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void PropertyDialog::OnHelp() {

@@ -54,6 +54,7 @@ protected:
   void AddFocusSelector(QLineEdit* edit, std::function<std::optional<QString>()> selector);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   void accept() final { OnOK(); }
