@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -14,6 +15,8 @@
 #include "help_page_catcher.h"
 #include "platform/profile.h"
 #include "ui/korvix_view.h"
+#include "properties/name_list.h"
+#include "ui/id_label_selector_dlg.h"
 #include "ui/latin1_edits.h"
 #include "ui/main_frame.h"
 #include "ui/property_editors_ui.h"
@@ -253,6 +256,54 @@ TEST(FocusSelector, OpensOnEntryOnlyAndNotOnTheFocusThatComesBackNorAfterARefusa
   enter(Qt::MouseFocusReason);
   EXPECT_EQ(dialog.opened, 2);
   EXPECT_EQ(dialog.edit->text(), "Tank2");
+}
+
+// The program's own selector behind the hook: entering the field offers
+// the labels, Select fills it in, and the focus coming back does not offer
+// them again.
+class LabelFieldDialog final : public PropertyDialog {
+public:
+  LabelFieldDialog(MessageSink& messages, const std::string& namelist)
+      : PropertyDialog(nullptr, messages, "Label", {}) {
+    Body()->addWidget(other);
+    Body()->addWidget(target);
+    AddLabelSelector(target, namelist);
+  }
+  QLineEdit* other = new QLineEdit(this);
+  QLineEdit* target = new QLineEdit(this);
+};
+
+TEST(FocusSelector, EnteringALabelFieldOffersTheIdLabelSelectorOnce) {
+  CKorvixDoc doc;
+  doc.m_datawindows.Add();
+  doc.m_datawindows[0].idlabel = "Tank1";
+  RecordingMessageSink messages;
+  LabelFieldDialog dialog(messages, BuildNameList(doc));
+  dialog.show();
+  dialog.activateWindow();
+  QApplication::processEvents();
+  int offered = 0;
+  QTimer chooser;
+  chooser.setInterval(0);
+  QObject::connect(&chooser, &QTimer::timeout, [&] {
+    auto* selector = qobject_cast<CIdLabelSelectorDlg*>(QApplication::activeModalWidget());
+    if (!selector) return;
+    ++offered;
+    auto* list = selector->findChild<QListWidget*>();
+    const auto rows = list->findItems("\tTank1", Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1);
+    list->setCurrentItem(rows[0]);
+    for (auto* button : selector->findChildren<QPushButton*>())
+      if (button->text() == "Select") button->click();
+  });
+  chooser.start();
+
+  dialog.target->setFocus(Qt::TabFocusReason);
+  for (int pass = 0; pass < 5; ++pass) QApplication::processEvents();
+
+  EXPECT_EQ(offered, 1);
+  EXPECT_EQ(dialog.target->text(), "Tank1");
+  EXPECT_EQ(dialog.m_selectorctl, nullptr);
 }
 
 TEST(Latin1Edits, ALimitStopsTypingButALongerStoredTextIsShownWhole) {
