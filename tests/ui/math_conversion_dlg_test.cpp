@@ -7,9 +7,11 @@
 
 #include "modal_driver.h"
 #include "platform/testing/recording_message_sink.h"
+#include "ui/global_variables_dlg.h"
 #include "ui/id_label_selector_dlg.h"
 #include "ui/latin1_edits.h"
 #include "ui/math_conversion_dlg.h"
+#include "ui/math_function_dlg.h"
 
 namespace korvix::testing {
 namespace {
@@ -68,14 +70,40 @@ TEST(MathConversionDlg, ARefusedFormulaKeepsTheDialogOpenOnTheFormula) {
   EXPECT_EQ(opened.dialog.Formula(), " Tank1 * 2");
 }
 
+void PressSelect(QDialog& selector, int row) {
+  selector.findChild<QListWidget*>()->setCurrentRow(row);
+  for (QPushButton* button : selector.findChildren<QPushButton*>())
+    if (button->text() == QLatin1String("Select")) button->click();
+}
+
+TEST(MathConversionDlg, TheButtonsWriteIntoTheFormulaAtTheCaret) {
+  Opened opened("2 * ", "Out", 1);
+  opened.formula->moveCursor(QTextCursor::End);
+  ModalDriver<CIdLabelSelectorDlg> labels([](CIdLabelSelectorDlg& selector) { PressSelect(selector, 4); });
+  ModalDriver<CMathFunctionDlg> functions([](CMathFunctionDlg& selector) { PressSelect(selector, 0); });
+  ModalDriver<CGlobalVariablesDlg> globals([](CGlobalVariablesDlg& reference) { reference.reject(); });
+
+  opened.Button("Object ID Labels")->click();
+  EXPECT_EQ(opened.formula->toPlainText(), QStringLiteral("2 * {recdata}"));
+  opened.formula->insertPlainText(" + ");
+  opened.Button("Math Functions")->click();
+  EXPECT_EQ(opened.formula->toPlainText(), QStringLiteral("2 * {recdata} + $ABS(  )"));
+  // Offscreen, a window stays inactive once a modal dialog over it closes;
+  // the dialog still knows which of its widgets has the focus.
+  EXPECT_EQ(opened.dialog.focusWidget(), opened.formula);
+  opened.formula->insertPlainText("1");
+  EXPECT_EQ(opened.formula->toPlainText(), QStringLiteral("2 * {recdata} + $ABS( 1 )"));
+
+  opened.Button("Global Variables")->click();
+  EXPECT_EQ(globals.served, 1);
+  EXPECT_EQ(opened.dialog.focusWidget(), opened.Button("OK"));
+}
+
 TEST(MathConversionDlg, MovingIntoTheTargetOffersTheLabelsOnce) {
   Opened opened("1", "Old", 0);
   ModalDriver<CIdLabelSelectorDlg> selectors([](CIdLabelSelectorDlg& selector) {
-    auto* list = selector.findChild<QListWidget*>();
-    EXPECT_EQ(list->count(), 3);  // no global variables for a target
-    list->setCurrentRow(2);
-    for (QPushButton* button : selector.findChildren<QPushButton*>())
-      if (button->text() == QLatin1String("Select")) button->click();
+    EXPECT_EQ(selector.findChild<QListWidget*>()->count(), 3);  // no global variables for a target
+    PressSelect(selector, 2);
   });
   opened.target->setFocus(Qt::TabFocusReason);
   for (int i = 0; i < 5; ++i) QApplication::processEvents();
