@@ -6,6 +6,7 @@
 
 #include "qtdraw/qt_device_context.h"
 #include "render/edge_lines.h"
+#include "ui/color_select.h"
 
 namespace korvix {
 
@@ -31,6 +32,14 @@ void DrawDropArrow(DeviceContext& dc, const Rect& button) {
 }
 
 }  // namespace
+
+ColourChooser ColorSelectChooser(Profile& profile) {
+  return [&profile](QWidget* parent, int colour) -> std::optional<int> {
+    CColorSelect picker(parent, colour, profile);
+    if (picker.exec() != QDialog::Accepted) return std::nullopt;
+    return picker.Color();
+  };
+}
 
 ColourSwatch::ColourSwatch(ColourChooser chooser, QWidget* parent) : QWidget(parent), m_chooser(std::move(chooser)) {
   setFocusPolicy(Qt::ClickFocus);

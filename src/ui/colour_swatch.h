@@ -6,9 +6,14 @@
 
 namespace korvix {
 
+class Profile;
+
 // Opens the colour picker preset to a colour; no value when it was
 // cancelled. Colours are 0x00BBGGRR, as the records hold them.
 using ColourChooser = std::function<std::optional<int>(QWidget* parent, int colour)>;
+
+// The program's colour picker, with the custom colours of `profile`.
+ColourChooser ColorSelectChooser(Profile& profile);
 
 // A colour field of a property dialog: the colour in a sunken frame with a
 // small drop button at its right end. A click opens the colour picker and

@@ -21,13 +21,18 @@ QValidator::State Latin1Validator::validate(QString& input, int&) const {
 
 void Latin1Validator::Follow(const QString& text) { m_ceiling = std::max(m_limit, static_cast<int>(text.size())); }
 
-Latin1LineEdit::Latin1LineEdit(int limit, QWidget* parent) : QLineEdit(parent) {
-  auto* validator = new Latin1Validator(limit, this);
-  setValidator(validator);
-  connect(this, &QLineEdit::textChanged, validator, &Latin1Validator::Follow);
+Latin1LineEdit::Latin1LineEdit(int limit, QWidget* parent) : QLineEdit(parent), m_validator(new Latin1Validator(limit, this)) {
+  setValidator(m_validator);
+  connect(this, &QLineEdit::textChanged, m_validator, &Latin1Validator::Follow);
 }
 
-void Latin1LineEdit::SetText(const std::string& text) { setText(ToQString(text)); }
+// The ceiling rises before the text arrives: an edit that starts out
+// refused by its validator would let every later keystroke through.
+void Latin1LineEdit::SetText(const std::string& text) {
+  const QString shown = ToQString(text);
+  m_validator->Follow(shown);
+  setText(shown);
+}
 
 std::string Latin1LineEdit::Text() const { return FromQString(text()); }
 

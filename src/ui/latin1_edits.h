@@ -35,6 +35,9 @@ public:
   explicit Latin1LineEdit(int limit = 0, QWidget* parent = nullptr);
   void SetText(const std::string& text);
   std::string Text() const;
+
+private:
+  Latin1Validator* m_validator;
 };
 
 // Several lines, Enter starting a new one; the stored "\r\n" line breaks

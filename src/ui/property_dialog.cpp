@@ -10,7 +10,11 @@
 #include <algorithm>
 
 #include "properties/property_choices.h"
+#include "properties/shared_checks.h"
 #include "ui/help.h"
+#include "ui/latin1.h"
+#include "ui/math_conversion_dlg.h"
+#include "ui/selector_fields.h"
 
 namespace korvix {
 
@@ -80,6 +84,19 @@ void PropertyDialog::FocusField(QWidget* field, bool guard) {
 void PropertyDialog::AddFocusSelector(QLineEdit* edit, std::function<std::optional<QString>()> selector) {
   m_selectors.emplace_back(edit, std::move(selector));
   edit->installEventFilter(this);
+}
+
+void PropertyDialog::AddLabelSelector(QLineEdit* edit, const std::string& namelist) {
+  AddFocusSelector(edit, [this, namelist] { return ChooseTargetLabel(this, namelist); });
+}
+
+void PropertyDialog::AddFormulaSelector(QLineEdit* formula, QLineEdit* idlabel, const std::string& namelist) {
+  AddFocusSelector(formula, [this, formula, idlabel, namelist]() -> std::optional<QString> {
+    CMathConversionDlg conversion(this, m_messages, namelist, FromQString(formula->text()),
+                                  TrimEntry(FromQString(idlabel->text())), 1);
+    if (conversion.exec() != QDialog::Accepted) return std::nullopt;
+    return ToQString(conversion.Formula());
+  });
 }
 
 // The selector opens from the event loop, once the focus has settled: a

@@ -52,6 +52,12 @@ protected:
   // Whenever the user moves into `edit`, `selector` runs; a text it returns
   // replaces the edit's.
   void AddFocusSelector(QLineEdit* edit, std::function<std::optional<QString>()> selector);
+  // A field that names an object or a variable: the ID Label Selector over
+  // `namelist`.
+  void AddLabelSelector(QLineEdit* edit, const std::string& namelist);
+  // The math formula: the Math Conversion dialog, its target fixed to the
+  // ID Label that `idlabel` holds at that moment.
+  void AddFormulaSelector(QLineEdit* formula, QLineEdit* idlabel, const std::string& namelist);
 
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -21,6 +21,7 @@
 #include "runmode/run_controls.h"
 #include "runmode/runtime_run_services.h"
 #include "ui/page_editor_ui.h"
+#include "ui/property_editors_ui.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
 
@@ -45,6 +46,7 @@ public:
 
 private:
   bool OnViewEvent(QEvent* event);
+  bool Running();
   void OnPortSelection();
 
   void GotoPage(int page) override;
@@ -76,7 +78,7 @@ private:
   ControlStart m_controlstart;
   CRunModeInput m_runinput;
   RecorderChartMemories m_chartmemories;
-  PropertyEditors m_propertyeditors;
+  CPropertyEditors m_propertyeditors;
   std::unique_ptr<CPageEditorUi> m_editor;
 };
 
