@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-#include "help_catcher.h"
+#include "help_page_catcher.h"
 #include "platform/testing/recording_message_sink.h"
 #include "ui/expression_examples_dlg.h"
 #include "ui/global_variables_dlg.h"
@@ -33,7 +33,7 @@ TEST(DialogHelp, F1FocusesTheFirstButtonAndOpensTheTopicWhereThereIsOne) {
       {[] { return std::make_unique<CExpressionExamplesDlg>(nullptr); }, "", nullptr},
   };
   for (const auto& c : cases) {
-    HelpCatcher help({"IDLabels.htm", "MathFunction.htm", "MathCalculation.htm", "index.html"});
+    HelpPageCatcher help(*c.topic == '\0' ? QStringLiteral("index.html") : QLatin1String(c.topic));
     std::unique_ptr<QDialog> dialog = c.make();
     dialog->show();
     dialog->activateWindow();
@@ -42,11 +42,11 @@ TEST(DialogHelp, F1FocusesTheFirstButtonAndOpensTheTopicWhereThereIsOne) {
     PressKey(focus != nullptr ? focus : dialog.get(), Qt::Key_F1);
     QApplication::processEvents();
     if (*c.topic == '\0') {
-      EXPECT_TRUE(help.opened.empty()) << dialog->windowTitle().toStdString();
+      EXPECT_TRUE(help.m_opened.isEmpty()) << dialog->windowTitle().toStdString();
       EXPECT_TRUE(dialog->isVisible());
       continue;
     }
-    EXPECT_EQ(help.opened, std::vector<std::string>{c.topic});
+    EXPECT_EQ(help.m_opened, QStringList{QLatin1String(c.topic)});
     auto* button = qobject_cast<QPushButton*>(QApplication::focusWidget());
     ASSERT_NE(button, nullptr) << c.topic;
     EXPECT_EQ(button->text(), QLatin1String(c.button));
