@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "render/chart/chart_recorder_drawing.h"
 #include "render/controls/button_array.h"
 #include "render/controls/event_counter.h"
 #include "render/controls/event_timer.h"
@@ -20,7 +21,6 @@
 #include "render/gauges/vertical_gauge.h"
 #include "render/gauges/wind_vane.h"
 #include "render/image_box.h"
-#include "render/placeholder_drawing.h"
 #include "render/text_box.h"
 #include "render/value_windows.h"
 
@@ -34,7 +34,7 @@ void PageView::OnDraw(DeviceContext& dc) {
   for (const ScreenObject& object : objects) {
     const Rect rect = ObjectRect(object);
     if (!dc.RectVisible(rect) && m_redrawall == 0) continue;
-    DrawObject(context, object, rect);
+    DrawObject(context, object);
     if (IsSelected(object)) {
       m_tracker.m_allhandles = ShowsAllHandles(object.kind) ? 1 : 0;
       m_tracker.m_rect = rect;
@@ -103,7 +103,7 @@ void PageView::DrawKeypads(DrawingContext& context) {
   }
 }
 
-void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect) {
+void PageView::DrawObject(DrawingContext& context, ScreenObject object) {
   const int i = object.index;
   const ControlRunStates* states = m_controlstates;
   switch (object.kind) {
@@ -138,7 +138,9 @@ void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Re
     case ScreenObjectKind::SliderControl: return DrawSliderControl(context, i);
     case ScreenObjectKind::PIController:
       return states ? DrawPIController(context, i, states->PIControllerReadingsOf(i)) : DrawPIController(context, i);
-    case ScreenObjectKind::ChartRecorder: return PlaceholderChartRecorder(context, i, rect);
+    case ScreenObjectKind::ChartRecorder:
+      return DrawChartRecorder(context, m_chartgeometry, i, m_chartmemories ? &m_chartmemories->Memory(i) : nullptr,
+                               m_chartraces);
   }
 }
 

@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "document/korvix_doc.h"
+#include "recording/chart_memories.h"
 #include "render/bitmap_cache.h"
+#include "render/chart/chart_traces.h"
 #include "render/control_run_states.h"
 #include "render/gauges/pivot_tracker_state.h"
 #include "render/device_context.h"
@@ -53,6 +55,8 @@ public:
   PivotTrackerStates m_pivottrackerstates;
   // Set while the program runs controls; none in a page drawn on its own.
   const ControlRunStates* m_controlstates = nullptr;
+  // The Chart Recorders' samples; a page drawn without them shows no traces.
+  ChartMemories* m_chartmemories = nullptr;
   int m_numselected = 0;
   // Set by whatever changes which page is shown or what it holds: the next
   // OnDraw draws every object whatever the clip region.
@@ -63,7 +67,7 @@ public:
 private:
   void RecomputeScrollExtent(const std::vector<ScreenObject>& objects);
   void DrawKeypads(DrawingContext& context);
-  void DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect);
+  void DrawObject(DrawingContext& context, ScreenObject object);
   void ExcludeObject(DeviceContext& dc, ScreenObject object, const Rect& rect);
   void DrawBackgroundBitmap(DeviceContext& dc);
   bool IsSelected(ScreenObject object);
@@ -73,6 +77,7 @@ private:
   ViewState& m_view;
   ViewWindow& m_window;
   Size m_scrollextent{-1, -1};
+  ChartTraces m_chartraces;
 };
 
 }  // namespace korvix

@@ -42,7 +42,10 @@ TEST_F(PageDrawingTest, ObjectsAreDrawnFrontToBackByLayerThenKindAndOtherPagesNe
   Add(m_doc.m_dialgauges, 1, 2, 40, 10, "Dial1");
   Add(m_doc.m_textboxes, 1, 1, 80, 10, "text");
   Add(m_doc.m_signallamps, 1, 2, 120, 10, "Lamp1");
-  Add(m_doc.m_chartrecorders, 1, 2, 10, 200, "ChartRec1");
+  const int chart = Add(m_doc.m_chartrecorders, 1, 2, 10, 200, "ChartRec1");
+  // A recorder shows its data fields' labels, not its own.
+  ChartRecorderRecord& recorder = m_doc.m_chartrecorders[chart];
+  recorder.fields[recorder.fields.Add()].label = "ChartRec1";
   Add(m_doc.m_levelgauges, 2, 2, 10, 10, "Level on page 2");
   Add(m_doc.m_levelgauges, 1, 3, 160, 10, "Level1");
   // A stacking number beyond the page's layers belongs to none of them.

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "recording/chart_memory.h"
+#include "render/chart/chart_traces.h"
+#include "render/chart_recorder_geometry.h"
+#include "render/drawing_context.h"
+
+namespace korvix {
+
+// Paints Chart Recorder `index`: its face, the band with the shown date,
+// time and Time/Div, a legend card per data field, the strip of buttons with
+// their pressed looks, and the trace area from `memory` (none: no traces).
+// Each button, value box and card is cut out of the clip region once drawn,
+// so the face fill never covers it; an invalid area that lies wholly inside
+// the time readout repaints only the face and band there.
+void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index,
+                       const ChartMemory* memory, ChartTraces& traces);
+
+}  // namespace korvix

@@ -1,0 +1,218 @@
+#include "render/chart/chart_traces.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "recording/time_stamps.h"
+#include "render/chart/chart_steps.h"
+#include "render/chart/chart_texts.h"
+#include "texts/number_texts.h"
+
+namespace korvix {
+
+namespace {
+
+// A gap of more columns than this is drawn as if it were this long: the
+// line into the area keeps its place, and coordinates stay far from any
+// overflow.
+constexpr double kFarColumns = 1 << 20;
+
+double NumberOf(std::string_view text) {
+  NumberTexts texts;
+  const double n = texts.ParseNumberText(text);
+  return n / std::pow(10.0, texts.m_decimals);
+}
+
+// The memory as a ring of records between oldestrec and writepos.
+class RecordRing {
+public:
+  RecordRing(const ChartMemory& memory, const ChartRecorderRecord& r)
+      : m_bytes(memory.Bytes()), m_length(m_bytes.size()), m_wrapped(r.wrapped != 0),
+        m_oldest(static_cast<std::size_t>(r.oldestrec)), m_write(static_cast<std::size_t>(r.writepos)) {}
+
+  bool BooksFit() const {
+    return m_oldest < m_length && m_write <= m_length && (m_wrapped || m_oldest <= m_write);
+  }
+  std::size_t Oldest() const { return m_oldest; }
+  std::size_t Write() const { return m_write; }
+  bool IsRecordStart(std::size_t p) const {
+    return p == m_oldest || (p < m_length && p != m_write && m_bytes[Back(p)] == '\n');
+  }
+
+  // Reads the record at p into fields; returns where the next one starts.
+  // A record runs to its LF; a CR or comma ends a field.
+  std::size_t Read(std::size_t p, std::vector<std::string>& fields) const {
+    fields.assign(1, std::string());
+    for (std::size_t n = 0; n < m_length; ++n) {
+      if (p == m_write && n > 0) return p;
+      const char c = m_bytes[p];
+      p = Forward(p);
+      if (c == '\n') return p;
+      if (c == ',') {
+        fields.emplace_back();
+      } else if (c != '\r') {
+        fields.back().push_back(c);
+      }
+      if (p == m_write) return p;
+    }
+    return m_write;
+  }
+
+  // The start of the record before the one at p (p is not the oldest).
+  bool StepBack(std::size_t p, std::size_t& previous) const {
+    std::size_t q = Back(p);
+    for (std::size_t n = 0; n < m_length; ++n) {
+      if (q == m_oldest || m_bytes[Back(q)] == '\n') {
+        previous = q;
+        return true;
+      }
+      q = Back(q);
+    }
+    return false;
+  }
+
+private:
+  std::size_t Forward(std::size_t p) const {
+    ++p;
+    return p == m_length && m_wrapped ? 0 : p;
+  }
+  std::size_t Back(std::size_t p) const { return p == 0 ? m_length - 1 : p - 1; }
+
+  const std::string& m_bytes;
+  std::size_t m_length;
+  bool m_wrapped;
+  std::size_t m_oldest;
+  std::size_t m_write;
+};
+
+struct FieldScale {
+  double unitdiv = 0;
+  double position = 0;  // pixels above the bottom
+};
+
+}  // namespace
+
+int ChartValueHeight(const std::string& value, double unitdiv, double positionpixels, double pixelsperhundredth,
+                     int height) {
+  double y = positionpixels;
+  if (unitdiv != 0) y += NumberOf(value) * pixelsperhundredth * 100.0 / unitdiv;
+  const double clamped = std::clamp(y, 0.0, static_cast<double>(height - 1));
+  return static_cast<int>(clamped);
+}
+
+ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, const Rect& area, ChartTraces& traces,
+                           bool keepreadmark) {
+  const int numfields = r.fields.Count();
+  for (auto& run : traces.runs) run.clear();
+  traces.count = 0;
+  const int L = area.left;
+  const int R = area.right;
+  const int B = area.bottom;
+  const int W = Width(area);
+  const int H = Height(area);
+  if (memory.Length() == 0 || r.oldestrec == r.writepos || W < 2 || H < 2) return ChartWalk::Drawn;
+  const RecordRing ring(memory, r);
+  if (!ring.BooksFit()) return ChartWalk::Damaged;
+
+  const double ph = (W - 1) / (std::max(r.hdivisions, 1) * 100.0);
+  const double pv = (H - 1) / (std::max(r.vdivisions, 1) * 100.0);
+  const double mpp = TimeDivTenths(r.timediv) / ph;
+  // Times count from the window time, so doubles keep every millisecond.
+  const int64_t tw = StampToMs(r.windowdate, r.windowtime);
+  const double t0 = -W * mpp * 0.5;
+
+  std::vector<FieldScale> scales(static_cast<std::size_t>(numfields));
+  for (int f = 0; f < numfields; ++f)
+    scales[static_cast<std::size_t>(f)] = {NumberOf(r.fields[f].unitdiv), HundredthsOf(r.fields[f].position) * pv};
+
+  std::vector<std::string> fields;
+  const auto stampOf = [&](std::size_t p) {
+    ring.Read(p, fields);
+    const std::string& date = fields[0];
+    const std::string time = fields.size() > 1 ? fields[1] : std::string();
+    return static_cast<double>(StampToMs(date, time) - tw);
+  };
+
+  // The record to start from: the newest one older than the left edge.
+  std::size_t pos = static_cast<std::size_t>(r.readmark);
+  if (r.readmark < 0 || !ring.IsRecordStart(pos)) pos = ring.Oldest();
+  if (pos == ring.Write() && !ring.StepBack(pos, pos)) return ChartWalk::Damaged;
+  double ts = stampOf(pos);
+  while (ts <= t0) {
+    const std::size_t next = ring.Read(pos, fields);
+    if (next == ring.Write()) break;
+    pos = next;
+    ts = stampOf(pos);
+  }
+  while (ts >= t0 && pos != ring.Oldest()) {
+    if (!ring.StepBack(pos, pos)) return ChartWalk::Damaged;
+    ts = stampOf(pos);
+  }
+  if (!keepreadmark) r.readmark = static_cast<int>(pos);
+
+  double c = std::ceil((ts - t0) / mpp);
+  c = std::max(c, -kFarColumns);
+  double tc = t0 + c * mpp;
+
+  std::vector<int> first(static_cast<std::size_t>(numfields));
+  std::vector<int> high(first.size());
+  std::vector<int> low(first.size());
+  std::vector<int> last(first.size());
+  const auto heightOf = [&](int f) {
+    const std::size_t i = static_cast<std::size_t>(f);
+    const std::string empty;
+    const std::string& value = static_cast<std::size_t>(f) + 2 < fields.size() ? fields[i + 2] : empty;
+    return ChartValueHeight(value, scales[i].unitdiv, scales[i].position, pv, H);
+  };
+
+  int columns = 0;
+  while (pos != ring.Write()) {
+    if (ts <= tc) {
+      pos = ring.Read(pos, fields);
+      for (int f = 0; f < numfields; ++f) {
+        const std::size_t i = static_cast<std::size_t>(f);
+        first[i] = high[i] = low[i] = last[i] = heightOf(f);
+      }
+      while (pos != ring.Write()) {
+        ts = stampOf(pos);
+        if (ts > tc) break;
+        pos = ring.Read(pos, fields);
+        for (int f = 0; f < numfields; ++f) {
+          const std::size_t i = static_cast<std::size_t>(f);
+          const int y = heightOf(f);
+          high[i] = std::max(high[i], y);
+          low[i] = std::min(low[i], y);
+          last[i] = y;
+        }
+      }
+      const int x = L + static_cast<int>(c);
+      for (int f = 0; f < numfields; ++f) {
+        const std::size_t i = static_cast<std::size_t>(f);
+        auto& run = traces.runs[i];
+        run.push_back({x, B - first[i] - 1});
+        run.push_back({x, B - high[i] - 1});
+        run.push_back({x, B - low[i] - 1});
+        run.push_back({x, B - last[i] - 1});
+      }
+      traces.count += 4;
+      if (x > R || ++columns >= ChartTraces::kMaxColumns) break;
+    } else {
+      // Straight to the column of the next sample; one far beyond the right
+      // edge is placed just far enough to end the walk.
+      const double skip = std::ceil((ts - tc) / mpp) - 1;
+      if (c + skip > W + kFarColumns) {
+        c = W + kFarColumns - 1;
+        tc = ts - mpp;
+      } else {
+        c += skip;
+        tc += skip * mpp;
+      }
+    }
+    tc += mpp;
+    c += 1;
+  }
+  return ChartWalk::Drawn;
+}
+
+}  // namespace korvix

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "document/capacities.h"
+#include "document/chart_recorder_record.h"
+#include "recording/chart_memory.h"
+#include "render/rect.h"
+
+namespace korvix {
+
+// The polylines of a Chart Recorder's data fields over its trace area, one
+// run per field with the same number of points in each: every pixel column
+// that holds samples carries four points per field (its first, highest,
+// lowest and last value), so dense recordings cost no more than sparse ones.
+struct ChartTraces {
+  // Four points per column: a run never holds more than 8192 points.
+  static constexpr int kMaxColumns = 2048;
+  std::array<std::vector<Point>, kMaxChartRecorderFields> runs;
+  int count = 0;
+};
+
+enum class ChartWalk {
+  Drawn,    // the runs hold what the window shows (possibly nothing)
+  Damaged,  // the books do not match the memory; the runs are empty
+};
+
+// Walks the recorder's memory over the window it shows (`windowdate` and
+// `windowtime` at the middle of `area`) and builds the runs. The walk
+// starts at the record `readmark` names and, unless `keepreadmark`, leaves
+// it on the record it started from, so the next walk finds its place at
+// once. The column loop jumps over gaps in the recording and stops one
+// column past the right edge, so neither a gap of days nor a narrow area
+// costs more than the columns shown.
+ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, const Rect& area, ChartTraces& traces,
+                           bool keepreadmark = false);
+
+// Height in pixels above the bottom of the trace area (0 to height - 1)
+// where a value text plots: value / unitdiv + position divisions. A value or
+// Unit/Div that is no number plots at the position.
+int ChartValueHeight(const std::string& value, double unitdiv, double positionpixels, double pixelsperhundredth,
+                     int height);
+
+}  // namespace korvix

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "render/chart/chart_recorder_drawing.h"
+#include "render/testing/recording_device_context.h"
+
+namespace korvix {
+namespace {
+
+using Op = RecordingDeviceContext::Op;
+
+class ChartRecorderDrawingTest : public ::testing::Test {
+protected:
+  ChartRecorderDrawingTest() { m_index = m_doc.m_chartrecorders.Add(); }
+
+  ChartRecorderRecord& Recorder() { return m_doc.m_chartrecorders[m_index]; }
+
+  void Draw(const ChartMemory* memory = nullptr) {
+    DrawingContext context{m_dc, m_doc, m_view, m_objects};
+    DrawChartRecorder(context, m_geometry, m_index, memory, m_traces);
+  }
+
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& call : m_dc.Only(Op::DrawText)) texts.push_back(call.text);
+    return texts;
+  }
+  bool Shows(const std::string& text) const {
+    const std::vector<std::string> texts = Texts();
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+  }
+
+  CKorvixDoc m_doc;
+  ViewState m_view;
+  ObjectGeometry m_objects{m_doc, m_view};
+  ChartRecorderGeometry m_geometry{m_doc, m_view};
+  ChartTraces m_traces;
+  RecordingDeviceContext m_dc;
+  int m_index = 0;
+};
+
+TEST_F(ChartRecorderDrawingTest, ARecorderWithoutFieldsShowsItsBandButtonsAndCaptionsButNoCards) {
+  Recorder().windowdate = "09/14/25";
+  Recorder().windowtime = "13:05:09.42";
+  Draw();
+  for (const char* text : {"09/14/25", "13:05:09.42", "5.0 Sec/Div", "None", "Time", "Units", "-", "+", "Print",
+                           "Cursor Mode", "Cursor1", "Cursor2", "Time/Div"})
+    EXPECT_TRUE(Shows(text)) << text;
+  EXPECT_FALSE(Shows("Unit/Div"));
+  EXPECT_FALSE(Shows("Cursor 1  "));
+  const Rect plot = m_geometry.ChartPlotRect(m_index);
+  EXPECT_EQ(Recorder().plotrect, Inflated(plot, 1, 1));
+  EXPECT_EQ(Recorder().timerect.bottom, plot.top);
+}
+
+TEST_F(ChartRecorderDrawingTest, EachFieldHasACardWithItsValueBoxesCutOutOfTheClip) {
+  ChartRecorderRecord& r = Recorder();
+  for (const char* label : {"Tank1", "Pump"}) {
+    ChartRecorderField field;
+    field.label = label;
+    field.order = r.fields.Count();
+    field.unitdiv = "2.50";
+    r.fields.Add(field);
+  }
+  Draw();
+  EXPECT_TRUE(Shows("Tank1"));
+  EXPECT_TRUE(Shows("Pump"));
+  const std::vector<std::string> texts = Texts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "2.50"), 2);
+  const Rect second = r.fields[1].unitdivbox;
+  EXPECT_GT(second.top, r.fields[0].unitdivbox.top);
+  const auto cuts = m_dc.Only(Op::ExcludeClipRect);
+  EXPECT_TRUE(std::any_of(cuts.begin(), cuts.end(), [&](const auto& call) { return call.rect == second; }));
+}
+
+TEST_F(ChartRecorderDrawingTest, ReadoutsFollowTheCursorModeAndThePaintClearsThePendingUpdate) {
+  ChartRecorderRecord& r = Recorder();
+  r.cursornone = 0;
+  r.cursortime = 1;
+  r.cursor1 = "3.50";
+  r.cursor2 = "6.50";
+  r.delta = "3.00";
+  r.redrawtraces = 1;
+  Draw();
+  for (const char* text : {"Cursor 1  ", "3.50", "Delta  ", "3.00", "Cursor 2  ", "6.50"})
+    EXPECT_TRUE(Shows(text)) << text;
+  EXPECT_EQ(r.prevcursor1, "3.50");
+  EXPECT_EQ(r.redrawtraces, 0);
+  EXPECT_FALSE(IsEmpty(r.cursor1textrect));
+  EXPECT_LT(r.cursor1textrect.right, r.deltatextrect.left);
+  EXPECT_LT(r.deltatextrect.right, r.cursor2textrect.left);
+}
+
+TEST_F(ChartRecorderDrawingTest, OddSettingsFromAFileDrawWithoutFailing) {
+  ChartRecorderRecord& r = Recorder();
+  r.hdivisions = 0;
+  r.vdivisions = 5000;
+  r.widthfactor = 0;
+  r.heightfactor = 0;
+  r.timediv = "";
+  r.fields.Add();
+  std::string bytes = "garbage\r\n\n\n01/01/25,00:00:00.00,1\r\n";
+  ChartMemory memory(1 << 16);
+  ASSERT_TRUE(memory.Assign(bytes));
+  r.writepos = static_cast<int>(bytes.size());
+  Draw(&memory);
+  m_view.SetFontFactor(2);
+  r.widthfactor = 36;
+  r.heightfactor = 8.2;
+  Draw(&memory);
+  EXPECT_EQ(r.redrawtraces, 0);
+}
+
+}  // namespace
+}  // namespace korvix

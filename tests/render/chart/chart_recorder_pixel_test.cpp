@@ -1,0 +1,165 @@
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "qtdraw/qt_device_context.h"
+#include "render/chart/chart_recorder_drawing.h"
+
+namespace korvix {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDataFolder = KORVIX_CHART_TEST_DATA;
+
+// Text rasterisation differs a little between machines: a pixel counts as
+// changed when a channel moves by more than kChannelTolerance, and a picture
+// as changed when more than kChangedFraction of its pixels do. The traces,
+// grid, marker and cursor lines hold no text and must match exactly.
+constexpr int kChannelTolerance = 24;
+constexpr double kChangedFraction = 0.005;
+
+bool Differs(QRgb p, QRgb q, int tolerance) {
+  return std::abs(qRed(p) - qRed(q)) > tolerance || std::abs(qGreen(p) - qGreen(q)) > tolerance ||
+         std::abs(qBlue(p) - qBlue(q)) > tolerance;
+}
+
+// KORVIX_UPDATE_REFERENCE=1 writes a new reference after a deliberate change.
+void ExpectLooksLikeReference(const QImage& image, const Rect& exact, const std::string& name) {
+  const fs::path file = kDataFolder / name;
+  if (std::getenv("KORVIX_UPDATE_REFERENCE") != nullptr) {
+    ASSERT_TRUE(image.save(QString::fromStdString(file.string())));
+    GTEST_SKIP() << "reference written to " << file;
+  }
+  QImage reference;
+  ASSERT_TRUE(reference.load(QString::fromStdString(file.string()))) << file;
+  reference = reference.convertToFormat(QImage::Format_RGB32);
+  ASSERT_EQ(reference.size(), image.size());
+  int changed = 0;
+  int exactchanged = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const bool inexact = x >= exact.left && x < exact.right && y >= exact.top && y < exact.bottom;
+      if (inexact && Differs(image.pixel(x, y), reference.pixel(x, y), 0)) ++exactchanged;
+      if (!inexact && Differs(image.pixel(x, y), reference.pixel(x, y), kChannelTolerance)) ++changed;
+    }
+  const double fraction = static_cast<double>(changed) / (image.width() * image.height());
+  if (exactchanged > 0 || fraction > kChangedFraction) {
+    const fs::path actual = fs::temp_directory_path() / ("actual_" + name);
+    image.save(QString::fromStdString(actual.string()));
+    ADD_FAILURE() << exactchanged << " trace-area pixels and " << fraction * 100 << "% elsewhere differ from "
+                  << file << "; this run drew " << actual;
+  }
+}
+
+class ChartRecorderPixelTest : public ::testing::Test {
+protected:
+  ChartRecorderPixelTest() {
+    m_index = m_doc.m_chartrecorders.Add();
+    ChartRecorderRecord& r = Recorder();
+    r.x = 2;
+    r.y = 2;
+    r.windowdate = "01/01/25";
+    r.windowtime = "00:01:00.00";
+    r.timediv = "10.0";
+    const int colours[] = {Rgb(255, 0, 0), Rgb(0, 255, 0), Rgb(255, 255, 255)};
+    const char* labels[] = {"Sine", "Ramp", "Steps"};
+    for (int f = 0; f < 3; ++f) {
+      ChartRecorderField field;
+      field.label = labels[f];
+      field.order = f;
+      field.colour = colours[f];
+      field.unitdiv = "10.0";
+      field.position = "4.00";
+      r.fields.Add(field);
+    }
+  }
+
+  ChartRecorderRecord& Recorder() { return m_doc.m_chartrecorders[m_index]; }
+
+  // Two minutes of samples every 0.5 s, written round a memory that keeps
+  // only part of them, as a long recording leaves it.
+  void RecordWrapped() {
+    std::string records;
+    std::vector<std::size_t> starts;
+    for (int i = 0; i < 240; ++i) {
+      char line[64];
+      const int tenths = i * 5;
+      std::snprintf(line, sizeof line, "01/01/25,00:%02d:%02d.%02d,%d,%d,%d\r\n", tenths / 600, tenths / 10 % 60,
+                    tenths % 10 * 10, (i * 7) % 60 - 30, i % 80 - 40, (i / 20) % 2 == 0 ? 20 : -20);
+      starts.push_back(records.size());
+      records += line;
+    }
+    // Keep the newest 200 records with the newest ones at the front.
+    const std::size_t cut = starts[40] + 5;
+    const std::string kept = records.substr(cut);
+    const std::size_t split = kept.size() - (records.size() - starts[200]);
+    const std::string bytes = kept.substr(split) + kept.substr(0, split);
+    ChartRecorderRecord& r = Recorder();
+    ASSERT_TRUE(m_memory.Assign(bytes));
+    r.wrapped = 1;
+    r.writepos = static_cast<int>(records.size() - starts[200]);
+    r.oldestrec = static_cast<int>(r.writepos + (starts[41] - cut));
+    r.readmark = r.oldestrec;
+  }
+
+  QImage Render() {
+    const Rect obj = m_geometry.ObjectRectChartRecorder(m_index);
+    QImage image(obj.right + 2, obj.bottom + 2, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QtDeviceContext dc(image);
+    DrawingContext context{dc, m_doc, m_view, m_objects};
+    DrawChartRecorder(context, m_geometry, m_index, &m_memory, m_traces);
+    return image;
+  }
+
+  // The trace area less its readout band.
+  Rect ExactArea() {
+    const int pw = m_view.m_fontfactor == 1 ? 2 : 4;
+    Rect plot = m_geometry.ChartPlotRect(m_index);
+    const int ch = 45 * m_view.m_fontfactor;
+    plot.bottom -= pw + ch / 2;
+    return plot;
+  }
+
+  CKorvixDoc m_doc;
+  ViewState m_view;
+  ObjectGeometry m_objects{m_doc, m_view};
+  ChartRecorderGeometry m_geometry{m_doc, m_view};
+  ChartMemory m_memory{1 << 20};
+  ChartTraces m_traces;
+  int m_index = 0;
+};
+
+TEST_F(ChartRecorderPixelTest, TimeCursorsOverAWrappedMemoryLookAsTheirReference) {
+  RecordWrapped();
+  ChartRecorderRecord& r = Recorder();
+  r.cursornone = 0;
+  r.cursortime = 1;
+  r.cursor1 = "3.50";
+  r.cursor2 = "6.50";
+  r.delta = "3.00";
+  ExpectLooksLikeReference(Render(), ExactArea(), "recorder_time_cursors.png");
+}
+
+TEST_F(ChartRecorderPixelTest, UnitsCursorsAndAPressedButtonAtFontSize2LookAsTheirReference) {
+  m_view.SetFontFactor(2);
+  RecordWrapped();
+  ChartRecorderRecord& r = Recorder();
+  r.cursornone = 0;
+  r.cursorunits = 1;
+  r.cursor1 = "2.80";
+  r.cursor2 = "5.20";
+  r.delta = "2.40";
+  r.stepbackpressed = 1;
+  r.fields[1].positionuppressed = 1;
+  ExpectLooksLikeReference(Render(), ExactArea(), "recorder_units_cursors.png");
+}
+
+}  // namespace
+}  // namespace korvix

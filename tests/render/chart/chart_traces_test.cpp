@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "render/chart/chart_traces.h"
+
+namespace korvix {
+namespace {
+
+// A window of 100 s across 501 pixels: 200 ms a column, the left edge at
+// 00:00:09.90 for the window time 00:01:00.00.
+class ChartTracesTest : public ::testing::Test {
+protected:
+  ChartTracesTest() {
+    r.hdivisions = 10;
+    r.vdivisions = 8;
+    r.timediv = "10.0";
+    r.windowdate = "01/01/25";
+    r.windowtime = "00:01:00.00";
+    ChartRecorderField field;
+    field.unitdiv = "10";
+    field.position = "1.00";
+    r.fields.Add(field);
+  }
+
+  static std::string Record(const std::string& time, const std::string& value) {
+    return "01/01/25," + time + "," + value + "\r\n";
+  }
+
+  void Fill(const std::vector<std::string>& records) {
+    std::string bytes;
+    for (const std::string& record : records) bytes += record;
+    ASSERT_TRUE(memory.Assign(bytes));
+    r.oldestrec = 0;
+    r.readmark = 0;
+    r.writepos = static_cast<int>(bytes.size());
+  }
+
+  ChartWalk Walk() { return BuildChartTraces(memory, r, area, traces); }
+
+  ChartRecorderRecord r;
+  ChartMemory memory{1 << 20};
+  Rect area{0, 0, 501, 401};
+  ChartTraces traces;
+};
+
+TEST_F(ChartTracesTest, AnEmptyMemoryOrOneWithoutACompleteRecordDrawsNoTraces) {
+  EXPECT_EQ(Walk(), ChartWalk::Drawn);
+  EXPECT_EQ(traces.count, 0);
+  Fill({Record("00:00:30.00", "5")});
+  r.writepos = r.oldestrec;
+  EXPECT_EQ(Walk(), ChartWalk::Drawn);
+  EXPECT_EQ(traces.count, 0);
+}
+
+TEST_F(ChartTracesTest, TheWalkStartsOnTheNewestRecordOlderThanTheLeftEdge) {
+  const std::string early = Record("00:00:05.00", "0");
+  const std::string before = Record("00:00:09.80", "0");
+  const std::string atedge = Record("00:00:09.90", "0");
+  const std::string inside = Record("00:00:20.00", "0");
+  struct Case {
+    std::vector<std::string> records;
+    int readmark;  // the record the next walk starts from
+  };
+  const Case cases[] = {
+      {{early, before, atedge, inside}, static_cast<int>(early.size())},
+      {{early, atedge, inside}, 0},
+      {{atedge, inside}, 0},
+      {{inside}, 0},
+  };
+  for (const Case& c : cases) {
+    Fill(c.records);
+    // A bookmark left anywhere in the memory finds the same start.
+    r.readmark = r.writepos;
+    ASSERT_EQ(Walk(), ChartWalk::Drawn);
+    EXPECT_EQ(r.readmark, c.readmark) << c.records.size() << " records";
+  }
+}
+
+TEST_F(ChartTracesTest, ValuesPlotAsUnitsPerDivisionAboveThePositionClampedToTheArea) {
+  // Column 51 of the area is 00:00:20.10 and more; 30 with 10 units per
+  // division, 1 division up: 4 of 8 divisions, 200 of 400 pixel rows.
+  Fill({Record("00:00:20.10", "30"), Record("00:00:20.20", "1000"), Record("00:00:20.40", "-1000"),
+        Record("00:00:20.60", "Error")});
+  ASSERT_EQ(Walk(), ChartWalk::Drawn);
+  const std::vector<Point> expected{{51, 200},  {51, 200}, {51, 200}, {51, 200}, {52, 0},   {52, 0},
+                                    {52, 0},    {52, 0},   {53, 400}, {53, 400}, {53, 400}, {53, 400},
+                                    {54, 350},  {54, 350}, {54, 350}, {54, 350}};
+  EXPECT_EQ(traces.runs[0], expected);
+  EXPECT_EQ(traces.count, 16);
+}
+
+TEST_F(ChartTracesTest, SamplesInOneColumnGiveTheirFirstHighestLowestAndLast) {
+  Fill({Record("00:00:20.01", "10"), Record("00:00:20.03", "40"), Record("00:00:20.05", "-10"),
+        Record("00:00:20.07", "0"), Record("00:00:20.09", "20")});
+  ASSERT_EQ(Walk(), ChartWalk::Drawn);
+  ASSERT_EQ(traces.count, 4);
+  const auto y = [](int value) { return 400 - ChartValueHeight(std::to_string(value), 10, 50, 0.5, 401); };
+  EXPECT_EQ(traces.runs[0], (std::vector<Point>{{51, y(10)}, {51, y(40)}, {51, y(-10)}, {51, y(20)}}));
+}
+
+TEST_F(ChartTracesTest, DegenerateScalesAndRecordingsEndTheWalkWithinTheShownColumns) {
+  // A trace area of one pixel draws nothing.
+  Fill({Record("00:00:20.00", "1"), Record("00:00:30.00", "2")});
+  area = {0, 0, 1, 401};
+  EXPECT_EQ(Walk(), ChartWalk::Drawn);
+  EXPECT_EQ(traces.count, 0);
+
+  // Time/Div 0.0 draws as 0.1: 2 ms a column, the window 1 s wide.
+  area = {0, 0, 501, 401};
+  r.timediv = "0.0";
+  Fill({Record("00:00:59.50", "1"), Record("00:00:59.52", "2"), Record("00:01:00.00", "3")});
+  EXPECT_EQ(Walk(), ChartWalk::Drawn);
+  ASSERT_EQ(traces.count, 12);
+  EXPECT_EQ(traces.runs[0][0].x, 1);
+  EXPECT_EQ(traces.runs[0][4].x, 11);
+  EXPECT_EQ(traces.runs[0][8].x, 251);
+
+  // Days before and after the window: one point each side, the line between
+  // them crossing the area.
+  r.timediv = "10.0";
+  Fill({"12/30/24,00:00:20.00,1\r\n", Record("00:00:30.00", "2"), "01/04/25,00:00:20.00,3\r\n"});
+  EXPECT_EQ(Walk(), ChartWalk::Drawn);
+  ASSERT_EQ(traces.count, 12);
+  EXPECT_LT(traces.runs[0][0].x, 0);
+  EXPECT_EQ(traces.runs[0][4].x, 101);
+  EXPECT_GT(traces.runs[0][8].x, 501);
+}
+
+TEST_F(ChartTracesTest, AWideAreaTakesAtMost2048Columns) {
+  area = {0, 0, 3001, 401};
+  r.timediv = "30.0";  // 100 ms a column
+  std::vector<std::string> records;
+  for (int i = 0; i < 3000; ++i) {
+    char time[16];
+    std::snprintf(time, sizeof time, "00:%02d:%02d.%02d", 10 + i / 600, i / 10 % 60, i % 10 * 10);
+    records.push_back(Record(time, "1"));
+  }
+  Fill(records);
+  r.windowtime = "00:12:30.00";
+  EXPECT_EQ(Walk(), ChartWalk::Drawn);
+  EXPECT_EQ(traces.count, 4 * ChartTraces::kMaxColumns);
+}
+
+TEST_F(ChartTracesTest, AWrappedMemoryIsWalkedFromItsOldestRecordRoundTheEnd) {
+  // The newest record lies at the front, the oldest after it.
+  const std::string newest = Record("00:00:40.00", "2");
+  const std::string overwritten = "5.00,9\r\n";
+  const std::string oldest = Record("00:00:30.00", "1");
+  ASSERT_TRUE(memory.Assign(newest + overwritten + oldest));
+  r.wrapped = 1;
+  r.oldestrec = static_cast<int>(newest.size() + overwritten.size());
+  r.writepos = static_cast<int>(newest.size());
+  r.readmark = r.writepos;
+  ASSERT_EQ(Walk(), ChartWalk::Drawn);
+  ASSERT_EQ(traces.count, 8);
+  EXPECT_EQ(traces.runs[0][0].x, 101);
+  EXPECT_EQ(traces.runs[0][4].x, 151);
+  EXPECT_EQ(r.readmark, r.oldestrec);
+}
+
+TEST_F(ChartTracesTest, BooksOutsideTheMemoryAreReportedAsDamaged) {
+  Fill({Record("00:00:30.00", "1")});
+  r.oldestrec = 5000;
+  EXPECT_EQ(Walk(), ChartWalk::Damaged);
+  EXPECT_EQ(traces.count, 0);
+}
+
+}  // namespace
+}  // namespace korvix
