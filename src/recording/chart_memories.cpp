@@ -49,6 +49,8 @@ void ChartMemories::StartChartRecorder(int index, uint32_t tick) {
   ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
   r.running = 1;
   m_clock.SetBaseTime(m_clock.m_datetext, m_clock.m_timetext);
+  r.windowdate = m_clock.m_datetext;
+  r.windowtime = m_clock.m_timetext;
   ResetMemory(index);
   r.lastscan = static_cast<int>(tick - static_cast<uint32_t>(r.scanrate));
 }

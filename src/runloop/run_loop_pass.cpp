@@ -148,6 +148,9 @@ void ViewRuntime::ChartStep() {
     if (!OnCurrentPage(r.page) || r.windowheld != 0) continue;
     if (ElapsedMs(now, static_cast<uint32_t>(r.lastfollow)) < kFollowMs) continue;
     r.lastfollow = static_cast<int>(now);
+    // The newest sample stands at the middle, as a recalled plot shows it.
+    r.windowdate = r.lastdate;
+    r.windowtime = r.lasttime;
     r.redrawtraces = 1;
     m_window.InvalidateObject(ScreenObjectKind::ChartRecorder, i);
   }

@@ -46,7 +46,7 @@ RunControls::RunControls(CKorvixDoc& doc, const ViewState& view, ObjectGeometry&
                          RunValues& values, Executors& executors, RunServices& services, PIStepper& pi,
                          MillisecondClock& clock, InputWindowRunStates& inputs)
     : m_doc(doc), m_view(view), m_geometry(geometry), m_values(values), m_executors(executors),
-      m_services(services), m_pi(pi), m_clock(clock), m_inputs(inputs) {}
+      m_services(services), m_pi(pi), m_clock(clock), m_inputs(inputs), m_charts(doc, view, services, clock) {}
 
 uint32_t RunControls::RockerRepeatMs(int repeatrate) {
   const int w = std::clamp(repeatrate, 0, 10);
@@ -97,7 +97,8 @@ PIControllerReadings RunControls::PIControllerReadingsOf(int index) const {
 bool RunControls::OnLeftButtonDown(Point point, const Rect& clientrect) {
   if (m_keypadwindow >= 0) return PressKeypad(point);
   return PressPushButton(point) || PressButtonArray(point) || PressRockerSwitch(point) || PressSlider(point) ||
-         PressCounterOrTimer(point) || PressPIController(point) || PressInputWindow(point, clientrect);
+         PressCounterOrTimer(point) || PressPIController(point) || m_charts.OnLeftButtonDown(point) ||
+         PressInputWindow(point, clientrect);
 }
 
 void RunControls::StartControlAction(int controlcode, const ActionSlot& stored, const ActionHolder& holder,
@@ -408,6 +409,7 @@ bool RunControls::OnMouseMove(Point point) {
 }
 
 bool RunControls::OnLeftButtonUp(Point point) {
+  if (m_charts.OnLeftButtonUp()) return true;
   const Held held = m_held;
   const int index = m_heldindex;
   m_held = Held::None;
@@ -483,12 +485,14 @@ void RunControls::AdvanceControls() {
       m_services.InvalidateControl(ScreenObjectKind::PIController, m_heldindex);
     }
   }
+  m_charts.AdvanceControls();
   m_executors.Controls().AdvanceEventTimers();
 }
 
 void RunControls::Reset() {
   m_held = Held::None;
   m_heldindex = -1;
+  m_charts.Reset();
   m_keypadwindow = m_editwindow = -1;
   // In place: a halt may come from inside an action that still holds its state.
   for (PushRun& run : m_pushes) run = PushRun{};

@@ -12,6 +12,7 @@
 #include "platform/millisecond_clock.h"
 #include "render/control_run_states.h"
 #include "render/controls/pi_controller.h"
+#include "runmode/chart_recorder_controls.h"
 #include "render/input_window_state.h"
 #include "render/object_geometry.h"
 #include "render/rect.h"
@@ -116,6 +117,7 @@ private:
   int m_editwindow = -1;    // the Input Window typed into on the keyboard
   std::deque<PushRun> m_pushes;
   std::deque<ControlRun> m_inputruns;
+  ChartRecorderControls m_charts;
 };
 
 }  // namespace korvix

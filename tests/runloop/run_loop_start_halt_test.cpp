@@ -108,6 +108,29 @@ TEST_F(StartAndHalt, StartValuesAreSetAndTheHaltKeepsTheChartSamples) {
   EXPECT_GT(runtime->Charts().Memory(0).Length(), 0u);
 }
 
+TEST_F(StartAndHalt, ARecorderStartsShowingTheClockAndThenFollowsItsNewestSample) {
+  StartSimulator("module A\n  T constant 7\n");
+  VariableRecord& sampled = doc.m_variables[doc.m_variables.Add()];
+  sampled.idlabel = "Sampled";
+  sampled.valuetext = "3";
+  ChartRecorderRecord& recorder = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
+  recorder.fields.Add();
+  recorder.fields[0].label = "Sampled";
+  recorder.scanrate = 20;
+  recorder.windowheld = 1;
+  Open();
+
+  std::string started;
+  ASSERT_TRUE(RunUntil([&] {
+    const ChartRecorderRecord& r = doc.m_chartrecorders[0];
+    if (started.empty()) started = r.windowtime;
+    return r.starttime != r.lasttime && r.windowtime == r.lasttime;
+  }));
+  EXPECT_NE(started, "00:00:00.00");
+  EXPECT_EQ(doc.m_chartrecorders[0].windowheld, 0);
+  EXPECT_EQ(doc.m_chartrecorders[0].windowdate, doc.m_chartrecorders[0].lastdate);
+}
+
 class ScratchLog {
 public:
   ScratchLog() {

@@ -1,0 +1,238 @@
+#include "runmode/chart_recorder_controls.h"
+
+#include <algorithm>
+#include <string>
+
+#include "recording/time_stamps.h"
+#include "render/chart/chart_steps.h"
+#include "render/chart/chart_texts.h"
+#include "texts/number_texts.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr uint32_t kFirstRepeatMs = 250;
+constexpr uint32_t kRepeatMs = 100;
+constexpr int kMinTimeDivTenths = 1;
+constexpr int kMaxTimeDivTenths = 99999;
+// Cursors at a third of the way in from each side, as a fresh mode shows them.
+constexpr int kCursor1Percent = 35;
+constexpr int kCursor2Percent = 65;
+
+bool Inside(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+
+std::string Hundredths(int n) { return FormatNumberText(n, 2); }
+
+}  // namespace
+
+ChartRecorderControls::Button ChartRecorderControls::Hit(int index, Point point, int& field) const {
+  const struct {
+    Rect rect;
+    Button button;
+  } strip[] = {
+      {m_geometry.ChartToStartButtonRect(index), Button::ToStart},
+      {m_geometry.ChartStepBackButtonRect(index), Button::StepBack},
+      {m_geometry.ChartStepForwardButtonRect(index), Button::StepForward},
+      {m_geometry.ChartToEndButtonRect(index), Button::ToEnd},
+      {m_geometry.ChartCursorModeRect(index), Button::ModeNone},
+      {m_geometry.ChartCursorModeButton1Rect(index), Button::ModeTime},
+      {m_geometry.ChartCursorModeButton2Rect(index), Button::ModeUnits},
+      {m_geometry.ChartCursor1Rect(index), Button::Cursor1Down},
+      {m_geometry.ChartCursor1ButtonRect(index), Button::Cursor1Up},
+      {m_geometry.ChartCursor2Rect(index), Button::Cursor2Down},
+      {m_geometry.ChartCursor2ButtonRect(index), Button::Cursor2Up},
+      {m_geometry.ChartTimeDivRect(index), Button::TimeDivDown},
+      {m_geometry.ChartTimeDivButtonRect(index), Button::TimeDivUp},
+      {m_geometry.ChartPrintButtonRect(index), Button::Print},
+  };
+  for (const auto& part : strip)
+    if (Inside(part.rect, point)) return part.button;
+  const ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
+  for (int f = 0; f < r.fields.Count(); ++f) {
+    field = f;
+    if (Inside(m_geometry.ChartFieldUpperUpRect(index, f), point)) return Button::UnitDivUp;
+    if (Inside(m_geometry.ChartFieldUpperDownRect(index, f), point)) return Button::UnitDivDown;
+    if (Inside(m_geometry.ChartFieldLowerUpRect(index, f), point)) return Button::PositionUp;
+    if (Inside(m_geometry.ChartFieldLowerDownRect(index, f), point)) return Button::PositionDown;
+  }
+  field = -1;
+  return Button::None;
+}
+
+int* ChartRecorderControls::PressedFlag(ChartRecorderRecord& r, Button button, int field) const {
+  switch (button) {
+    case Button::ToStart: return &r.tostartpressed;
+    case Button::StepBack: return &r.stepbackpressed;
+    case Button::StepForward: return &r.stepforwardpressed;
+    case Button::ToEnd: return &r.toendpressed;
+    case Button::Cursor1Down: return &r.cursor1downpressed;
+    case Button::Cursor1Up: return &r.cursor1uppressed;
+    case Button::Cursor2Down: return &r.cursor2downpressed;
+    case Button::Cursor2Up: return &r.cursor2uppressed;
+    case Button::TimeDivDown: return &r.timedivdownpressed;
+    case Button::TimeDivUp: return &r.timedivuppressed;
+    case Button::Print: return &r.printpressed;
+    case Button::UnitDivUp: return &r.fields[field].unitdivuppressed;
+    case Button::UnitDivDown: return &r.fields[field].unitdivdownpressed;
+    case Button::PositionUp: return &r.fields[field].positionuppressed;
+    case Button::PositionDown: return &r.fields[field].positiondownpressed;
+    case Button::None:
+    case Button::ModeNone:
+    case Button::ModeTime:
+    case Button::ModeUnits: return nullptr;
+  }
+  return nullptr;
+}
+
+bool ChartRecorderControls::Repeats(Button button) {
+  switch (button) {
+    case Button::StepBack:
+    case Button::StepForward:
+    case Button::Cursor1Down:
+    case Button::Cursor1Up:
+    case Button::Cursor2Down:
+    case Button::Cursor2Up:
+    case Button::TimeDivDown:
+    case Button::TimeDivUp:
+    case Button::UnitDivUp:
+    case Button::UnitDivDown:
+    case Button::PositionUp:
+    case Button::PositionDown: return true;
+    default: return false;
+  }
+}
+
+bool ChartRecorderControls::OnLeftButtonDown(Point point) {
+  m_holdspeed = 1.0;
+  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
+    ChartRecorderRecord& r = m_doc.m_chartrecorders[i];
+    if (r.page != m_doc.m_curpage) continue;
+    int field = -1;
+    const Button button = Hit(i, point, field);
+    if (button == Button::None) continue;
+    m_index = i;
+    m_button = button;
+    m_field = field;
+    m_repeating = false;
+    m_lastrepeat = m_clock.Now();
+    r.presstime = static_cast<int>(m_lastrepeat);
+    if (int* flag = PressedFlag(r, button, field)) *flag = 1;
+    Step(i, button, field, false);
+    return true;
+  }
+  return false;
+}
+
+bool ChartRecorderControls::OnLeftButtonUp() {
+  if (m_index < 0) return false;
+  ChartRecorderRecord& r = m_doc.m_chartrecorders[m_index];
+  if (int* flag = PressedFlag(r, m_button, m_field)) *flag = 0;
+  m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, m_index);
+  Reset();
+  return true;
+}
+
+void ChartRecorderControls::AdvanceControls() {
+  if (m_index < 0 || !Repeats(m_button)) return;
+  const uint32_t now = m_clock.Now();
+  if (ElapsedMs(now, m_lastrepeat) < (m_repeating ? kRepeatMs : kFirstRepeatMs)) return;
+  m_lastrepeat = now;
+  m_repeating = true;
+  Step(m_index, m_button, m_field, true);
+}
+
+void ChartRecorderControls::Reset() {
+  m_index = -1;
+  m_button = Button::None;
+  m_field = -1;
+  m_repeating = false;
+}
+
+void ChartRecorderControls::MoveWindow(ChartRecorderRecord& r, int64_t ms) const {
+  const StampTexts moved = MsToStamp(StampToMs(r.windowdate, r.windowtime) + ms);
+  r.windowdate = moved.date;
+  r.windowtime = moved.time;
+}
+
+void ChartRecorderControls::MoveCursor(ChartRecorderRecord& r, std::string& cursor, int direction, bool held,
+                                       int index) const {
+  const int divisions = r.cursorunits != 0 ? r.vdivisions : r.hdivisions;
+  const int step = held ? static_cast<int>(ChartPlotValueSpan(r, m_geometry.ChartPlotRect(index)) * m_holdspeed) : 1;
+  const double moved = HundredthsOf(cursor) + direction * static_cast<double>(step);
+  cursor = Hundredths(static_cast<int>(std::clamp(moved, 0.0, std::max(divisions, 0) * 100.0)));
+  r.delta = Hundredths(static_cast<int>(HundredthsOf(r.cursor2) - HundredthsOf(r.cursor1)));
+}
+
+void ChartRecorderControls::SetCursorMode(ChartRecorderRecord& r, Button button) const {
+  r.cursornone = button == Button::ModeNone ? 1 : 0;
+  r.cursortime = button == Button::ModeTime ? 1 : 0;
+  r.cursorunits = button == Button::ModeUnits ? 1 : 0;
+  if (button == Button::ModeNone) return;
+  const int divisions = button == Button::ModeTime ? r.hdivisions : r.vdivisions;
+  r.cursor1 = Hundredths(divisions * kCursor1Percent);
+  r.cursor2 = Hundredths(divisions * kCursor2Percent);
+  r.delta = Hundredths(divisions * (kCursor2Percent - kCursor1Percent));
+}
+
+void ChartRecorderControls::Step(int index, Button button, int field, bool held) {
+  ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
+  const Rect plot = m_geometry.ChartPlotRect(index);
+  const auto timeStep = [&] { return static_cast<int64_t>(ChartPlotTimeSpan(r, plot) * m_holdspeed); };
+  switch (button) {
+    case Button::ToStart:
+      if (!r.starttime.empty()) {
+        r.windowdate = r.startdate;
+        r.windowtime = r.starttime;
+      }
+      r.windowheld = 1;
+      break;
+    case Button::StepBack:
+      MoveWindow(r, -timeStep());
+      r.windowheld = 1;
+      break;
+    case Button::StepForward:
+      MoveWindow(r, timeStep());
+      r.windowheld = 1;
+      break;
+    case Button::ToEnd:
+      if (!r.lasttime.empty()) {
+        r.windowdate = r.lastdate;
+        r.windowtime = r.lasttime;
+      }
+      r.windowheld = 0;
+      break;
+    case Button::ModeNone:
+    case Button::ModeTime:
+    case Button::ModeUnits: SetCursorMode(r, button); break;
+    case Button::Cursor1Down: MoveCursor(r, r.cursor1, -1, held, index); break;
+    case Button::Cursor1Up: MoveCursor(r, r.cursor1, 1, held, index); break;
+    case Button::Cursor2Down: MoveCursor(r, r.cursor2, -1, held, index); break;
+    case Button::Cursor2Up: MoveCursor(r, r.cursor2, 1, held, index); break;
+    case Button::TimeDivDown:
+    case Button::TimeDivUp: {
+      const int tenths = TimeDivTenths(r.timediv) + (button == Button::TimeDivUp ? 1 : -1);
+      r.timediv = FormatNumberText(std::clamp(tenths, kMinTimeDivTenths, kMaxTimeDivTenths), 1);
+      break;
+    }
+    case Button::UnitDivUp:
+    case Button::UnitDivDown:
+      r.fields[field].unitdiv = StepDivisionValue(r.fields[field].unitdiv, button == Button::UnitDivUp ? 1 : -1,
+                                                  m_holdspeed);
+      break;
+    case Button::PositionUp:
+    case Button::PositionDown: {
+      const int step = held ? static_cast<int>(ChartPlotHeightSpan(r, plot) * m_holdspeed) : 1;
+      const double moved = HundredthsOf(r.fields[field].position) + (button == Button::PositionUp ? step : -step);
+      r.fields[field].position = Hundredths(static_cast<int>(std::clamp(moved, -2e9, 2e9)));
+      break;
+    }
+    case Button::Print:
+    case Button::None: break;
+  }
+  if (held && button != Button::UnitDivUp && button != Button::UnitDivDown) m_holdspeed += 1.0;
+  r.redrawtraces = 1;
+  m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, index);
+}
+
+}  // namespace korvix
