@@ -1,0 +1,115 @@
+// Painting a Chart Recorder whose trace area is 1000 x 400 pixels with 8
+// fields over a wrapped memory of 10 000 samples, ten to a pixel column: the
+// whole recorder, and the paint after the window follows a new sample. Every
+// paint draws the whole trace area, since it goes into a fresh image after
+// an erase.
+
+#include <QImage>
+#include <QRegion>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <string>
+
+#include "qtdraw/qt_device_context.h"
+#include "recording/time_stamps.h"
+#include "render/chart/chart_recorder_drawing.h"
+
+namespace korvix {
+namespace {
+
+constexpr int kFields = 8;
+constexpr int kSamples = 10000;
+constexpr int kSampleMs = 10;
+
+std::string Sample(int i) {
+  const StampTexts stamp = MsToStamp(StampToMs("01/01/25", "00:00:00.00") + static_cast<int64_t>(i) * kSampleMs);
+  std::string line = stamp.date + "," + stamp.time;
+  // Slow waves, each field at its own pace, as measured quantities move.
+  for (int f = 0; f < kFields; ++f) line += "," + std::to_string(static_cast<int>(35 * std::sin(i * (f + 1) / 700.0)));
+  return line + "\r\n";
+}
+
+struct Recorder {
+  Recorder() {
+    const int index = doc.m_chartrecorders.Add();
+    ChartRecorderRecord& r = doc.m_chartrecorders[index];
+    r.widthfactor = 72;       // a 1000-pixel trace area
+    r.heightfactor = 10.56;   // a 400-pixel one
+    r.timediv = "10.0";       // 100 s across: 100 ms, ten samples, a column
+    r.cursornone = 0;
+    r.cursortime = 1;
+    r.cursor1 = "3.50";
+    r.cursor2 = "6.50";
+    r.delta = "3.00";
+    for (int f = 0; f < kFields; ++f) {
+      ChartRecorderField field;
+      field.label = "Field" + std::to_string(f);
+      field.order = f;
+      field.colour = Rgb(255, 32 * f, 0);
+      r.fields.Add(field);
+    }
+    // The oldest 500 samples were overwritten; the newest lie at the front.
+    std::string older;
+    std::string newer;
+    for (int i = 500; i < kSamples + 500; ++i) (i < kSamples ? older : newer) += Sample(i);
+    memory.Assign(newer + older);
+    r.wrapped = 1;
+    r.writepos = static_cast<int>(newer.size());
+    r.oldestrec = r.writepos;
+    r.readmark = r.oldestrec;
+    // A write position that meets the oldest record would read as empty.
+    r.oldestrec += static_cast<int>(Sample(500).size());
+    r.readmark = r.oldestrec;
+    r.windowdate = "01/01/25";
+    r.windowtime = MsToStamp(StampToMs("01/01/25", "00:00:00.00") + (kSamples / 2 + 500) * kSampleMs).time;
+    obj = geometry.ObjectRectChartRecorder(index);
+    image = QImage(obj.right + 1, obj.bottom + 1, QImage::Format_RGB32);
+  }
+
+  void Paint() {
+    QtDeviceContext dc(image, QRegion(obj.left, obj.top, Width(obj), Height(obj)));
+    DrawingContext context{dc, doc, view, objects};
+    DrawChartRecorder(context, geometry, 0, &memory, traces);
+  }
+
+  CKorvixDoc doc;
+  ViewState view;
+  ObjectGeometry objects{doc, view};
+  ChartRecorderGeometry geometry{doc, view};
+  ChartMemory memory{std::size_t{64} << 20};
+  ChartTraces traces;
+  Rect obj;
+  QImage image;
+};
+
+void ChartRecorderFullRedraw(benchmark::State& state) {
+  Recorder recorder;
+  for (auto _ : state) {
+    recorder.Paint();
+    benchmark::ClobberMemory();
+  }
+}
+
+// The window follows: it moves by one sample and the recorder is painted.
+void ChartRecorderFollow(benchmark::State& state) {
+  Recorder recorder;
+  ChartRecorderRecord& r = recorder.doc.m_chartrecorders[0];
+  recorder.Paint();
+  int64_t window = StampToMs(r.windowdate, r.windowtime);
+  for (auto _ : state) {
+    window += kSampleMs;
+    const StampTexts moved = MsToStamp(window);
+    r.windowtime = moved.time;
+    r.redrawtraces = 1;
+    recorder.Paint();
+    benchmark::ClobberMemory();
+  }
+}
+
+BENCHMARK(ChartRecorderFullRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(ChartRecorderFollow)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+
+}  // namespace
+}  // namespace korvix
