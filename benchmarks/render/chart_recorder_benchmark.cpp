@@ -71,7 +71,7 @@ struct Recorder {
   void Paint() {
     QtDeviceContext dc(image, QRegion(obj.left, obj.top, Width(obj), Height(obj)));
     DrawingContext context{dc, doc, view, objects};
-    DrawChartRecorder(context, geometry, 0, &memory, traces);
+    DrawChartRecorder(context, geometry, 0, obj, &memory, traces);
   }
 
   CKorvixDoc doc;

@@ -34,7 +34,7 @@ void PageView::OnDraw(DeviceContext& dc) {
   for (const ScreenObject& object : objects) {
     const Rect rect = ObjectRect(object);
     if (!dc.RectVisible(rect) && m_redrawall == 0) continue;
-    DrawObject(context, object);
+    DrawObject(context, object, rect);
     if (IsSelected(object)) {
       m_tracker.m_allhandles = ShowsAllHandles(object.kind) ? 1 : 0;
       m_tracker.m_rect = rect;
@@ -103,7 +103,7 @@ void PageView::DrawKeypads(DrawingContext& context) {
   }
 }
 
-void PageView::DrawObject(DrawingContext& context, ScreenObject object) {
+void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect) {
   const int i = object.index;
   const ControlRunStates* states = m_controlstates;
   switch (object.kind) {
@@ -139,8 +139,8 @@ void PageView::DrawObject(DrawingContext& context, ScreenObject object) {
     case ScreenObjectKind::PIController:
       return states ? DrawPIController(context, i, states->PIControllerReadingsOf(i)) : DrawPIController(context, i);
     case ScreenObjectKind::ChartRecorder:
-      return DrawChartRecorder(context, m_chartgeometry, i, m_chartmemories ? &m_chartmemories->Memory(i) : nullptr,
-                               m_chartraces);
+      return DrawChartRecorder(context, m_chartgeometry, i, rect,
+                               m_chartmemories ? &m_chartmemories->Memory(i) : nullptr, m_chartraces);
   }
 }
 

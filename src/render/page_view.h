@@ -67,7 +67,7 @@ public:
 private:
   void RecomputeScrollExtent(const std::vector<ScreenObject>& objects);
   void DrawKeypads(DrawingContext& context);
-  void DrawObject(DrawingContext& context, ScreenObject object);
+  void DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect);
   void ExcludeObject(DeviceContext& dc, ScreenObject object, const Rect& rect);
   void DrawBackgroundBitmap(DeviceContext& dc);
   bool IsSelected(ScreenObject object);

@@ -256,14 +256,13 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 
 }  // namespace
 
-void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index,
+void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
                        const ChartMemory* memory, ChartTraces& traces) {
   ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;
   const Size size = FontCellSize(r.sizecode);
   const Cell cell{size.cx * Z, size.cy * Z, Z == 1 ? 2 : 4};
-  const Rect obj = geometry.ObjectRectChartRecorder(index);
   const Rect plot = geometry.ChartPlotRect(index);
   r.plotrect = Inflated(plot, 1, 1);
   if (!dc.RectVisible(obj)) return;

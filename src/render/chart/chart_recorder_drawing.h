@@ -7,13 +7,13 @@
 
 namespace korvix {
 
-// Paints Chart Recorder `index`: its face, the band with the shown date,
+// Paints Chart Recorder `index`, whose object rectangle is `obj`: its face, the band with the shown date,
 // time and Time/Div, a legend card per data field, the strip of buttons with
 // their pressed looks, and the trace area from `memory` (none: no traces).
 // Each button, value box and card is cut out of the clip region once drawn,
 // so the face fill never covers it; an invalid area that lies wholly inside
 // the time readout repaints only the face and band there.
-void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index,
+void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
                        const ChartMemory* memory, ChartTraces& traces);
 
 }  // namespace korvix

@@ -20,7 +20,7 @@ protected:
 
   void Draw(const ChartMemory* memory = nullptr) {
     DrawingContext context{m_dc, m_doc, m_view, m_objects};
-    DrawChartRecorder(context, m_geometry, m_index, memory, m_traces);
+    DrawChartRecorder(context, m_geometry, m_index, m_geometry.ObjectRectChartRecorder(m_index), memory, m_traces);
   }
 
   std::vector<std::string> Texts() const {

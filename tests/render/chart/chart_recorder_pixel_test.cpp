@@ -114,7 +114,7 @@ protected:
     image.fill(Qt::white);
     QtDeviceContext dc(image);
     DrawingContext context{dc, m_doc, m_view, m_objects};
-    DrawChartRecorder(context, m_geometry, m_index, &m_memory, m_traces);
+    DrawChartRecorder(context, m_geometry, m_index, m_geometry.ObjectRectChartRecorder(m_index), &m_memory, m_traces);
     return image;
   }
 
