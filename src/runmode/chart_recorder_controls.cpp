@@ -16,9 +16,6 @@ constexpr uint32_t kFirstRepeatMs = 250;
 constexpr uint32_t kRepeatMs = 100;
 constexpr int kMinTimeDivTenths = 1;
 constexpr int kMaxTimeDivTenths = 99999;
-// Cursors at a third of the way in from each side, as a fresh mode shows them.
-constexpr int kCursor1Percent = 35;
-constexpr int kCursor2Percent = 65;
 
 bool Inside(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
 
@@ -169,10 +166,7 @@ void ChartRecorderControls::SetCursorMode(ChartRecorderRecord& r, Button button)
   r.cursortime = button == Button::ModeTime ? 1 : 0;
   r.cursorunits = button == Button::ModeUnits ? 1 : 0;
   if (button == Button::ModeNone) return;
-  const int divisions = button == Button::ModeTime ? r.hdivisions : r.vdivisions;
-  r.cursor1 = Hundredths(divisions * kCursor1Percent);
-  r.cursor2 = Hundredths(divisions * kCursor2Percent);
-  r.delta = Hundredths(divisions * (kCursor2Percent - kCursor1Percent));
+  PlaceChartCursors(r, button == Button::ModeTime ? r.hdivisions : r.vdivisions);
 }
 
 void ChartRecorderControls::Step(int index, Button button, int field, bool held) {

@@ -11,6 +11,8 @@ namespace {
 
 constexpr int kMinTimeSpan = 10;
 constexpr int64_t kTopScaledDivision = 100000;
+constexpr int kCursor1Percent = 35;
+constexpr int kCursor2Percent = 65;
 
 double StepFraction(int pixels) { return pixels * 0.002; }
 int AtLeastOnePixel(int extent) { return std::max(extent - 1, 1); }
@@ -59,6 +61,12 @@ int ChartPlotValueSpan(const ChartRecorderRecord& r, const Rect& plot) {
 int ChartPlotHeightSpan(const ChartRecorderRecord& r, const Rect& plot) {
   const double f = AtLeastOneDivision(r.vdivisions) * 100.0 / AtLeastOnePixel(Height(plot));
   return static_cast<int>(std::clamp(f * StepFraction(Width(plot)), 1.0, 2e9));
+}
+
+void PlaceChartCursors(ChartRecorderRecord& r, int divisions) {
+  r.cursor1 = FormatNumberText(divisions * kCursor1Percent, 2);
+  r.cursor2 = FormatNumberText(divisions * kCursor2Percent, 2);
+  r.delta = FormatNumberText(divisions * (kCursor2Percent - kCursor1Percent), 2);
 }
 
 std::string StepDivisionValue(std::string_view text, int direction, double& holdspeed) {

@@ -24,6 +24,10 @@ int ChartPlotHeightSpan(const ChartRecorderRecord& r, const Rect& plot);
 // number at all counts as 0.1, so a damaged text still gives a usable scale.
 int TimeDivTenths(std::string_view timediv);
 
+// The cursors of a mode just chosen: 35 % and 65 % of the way along
+// `divisions`, in hundredths of a division, with their distance.
+void PlaceChartCursors(ChartRecorderRecord& r, int divisions);
+
 // Steps a per-division text through three significant digits per decade
 // (9.98, 9.99, 10.0, 10.1 up; 1000, 999 down), keeping at most two
 // decimals. `holdspeed` grows by one per step; from 100 on, a step from a
