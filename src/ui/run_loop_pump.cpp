@@ -1,5 +1,6 @@
 #include "ui/run_loop_pump.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdio>
@@ -13,6 +14,8 @@ QtMessagePump::QtMessagePump(Runner runner)
         std::_Exit(0);
       }) {
   QCoreApplication::instance()->installEventFilter(this);
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &QtMessagePump::OnAboutToBlock);
 }
 
 QtMessagePump::~QtMessagePump() {
@@ -64,7 +67,33 @@ void QtMessagePump::PostRunLoopMessage(RunLoopMessage message) {
   QTimer::singleShot(0, this, [this, message] { m_runner(message); });
 }
 
-void QtMessagePump::EndProcess() { m_ender(); }
+void QtMessagePump::EndProcess() {
+  if (m_beforeend) m_beforeend();
+  m_ender();
+}
+
+void QtMessagePump::SetNestedPass(std::function<bool()> ready, std::function<void()> pass) {
+  m_nestedready = std::move(ready);
+  m_nestedpass = std::move(pass);
+}
+
+// The pass is queued rather than run here, so that it runs as an ordinary
+// event of the waiting loop, and the queued event is what wakes the loop.
+void QtMessagePump::OnAboutToBlock() {
+  if (m_nestedqueued || !m_nestedready || !m_nestedready()) return;
+  m_nestedqueued = true;
+  QTimer::singleShot(0, this, [this] { RunNestedPass(); });
+}
+
+// The nested pass pumps for itself, whatever the pass it is nested in has
+// pumped already.
+void QtMessagePump::RunNestedPass() {
+  m_nestedqueued = false;
+  const bool pumped = m_pumped;
+  m_pumped = false;
+  m_nestedpass();
+  m_pumped = pumped;
+}
 
 bool QtMessagePump::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) m_quitevent = true;
