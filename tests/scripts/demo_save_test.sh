@@ -10,7 +10,6 @@ cd "$(dirname "$0")/../.."
 work=$(mktemp -d "${TMPDIR:-/tmp}/korvix-demo-test.XXXXXX")
 server=""
 demo=""
-scratch=""
 cleanup() {
   if [ -n "$demo" ]; then
     kill -- "-$demo" 2> /dev/null || true
@@ -20,6 +19,7 @@ cleanup() {
     kill "$server" 2> /dev/null || true
     wait "$server" 2> /dev/null || true
   fi
+  scratch=$(sed -n 's/^Scratch folder: //p' "$work/demo.log" 2> /dev/null || true)
   [ -n "$scratch" ] && rm -rf "$scratch"
   rm -rf "$work"
 }
@@ -47,6 +47,8 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 export DISPLAY=":$(head -n1 "$work/display")"
+# The test suite runs the widget tests offscreen; this one needs the server.
+export QT_QPA_PLATFORM=xcb
 
 # A process group of its own, so that a failure ends the program and the
 # simulator with it.
