@@ -37,8 +37,8 @@ void ViewRuntime::StartRunLoop() {
   m_link.m_runloop = 1;
   m_quit = false;
   m_ended = false;
-  // A run started from a dispatch of an earlier one (a start message a
-  // script posted) stacks on it.
+  // A run started from the dispatch of one that has just halted stacks on
+  // it.
   ++m_frames;
   const bool outerlooping = m_looping;
   m_looping = false;
@@ -264,14 +264,31 @@ bool ViewRuntime::SendCommandLines(const std::string& text, bool whilerunning) {
 
 bool ViewRuntime::PumpAndRead() { return m_link.PumpWhileHeld() == 1; }
 
+bool ViewRuntime::PumpMessage() {
+  const bool counted = EnterDispatch();
+  const bool going = m_pump.PumpMessage();
+  LeaveDispatch(counted);
+  return going;
+}
+
+// The toolkit dispatches what arrives while the pass waits, so a window the
+// user opens may start here as well as in the pump.
+void ViewRuntime::WaitForMessage(uint32_t ms) {
+  const bool counted = EnterDispatch();
+  m_pump.WaitMessage(ms);
+  LeaveDispatch(counted);
+}
+
 // Only the innermost pass's dispatch counts: a loop of its own that a
 // dispatched window pumps the same way is still inside it.
-bool ViewRuntime::PumpMessage() {
-  const bool counted = m_dispatching < m_frames;
-  if (counted) ++m_dispatching;
-  const bool going = m_pump.PumpMessage();
+bool ViewRuntime::EnterDispatch() {
+  if (m_dispatching >= m_frames) return false;
+  ++m_dispatching;
+  return true;
+}
+
+void ViewRuntime::LeaveDispatch(bool counted) {
   if (counted) --m_dispatching;
-  return going;
 }
 
 }  // namespace korvix

@@ -175,6 +175,9 @@ private:
   bool SendCommandLines(const std::string& text, bool whilerunning);
   // Pumps, runs idle work and reads a byte; false when a quit was seen.
   bool PumpAndRead();
+  void WaitForMessage(uint32_t ms);
+  bool EnterDispatch();
+  void LeaveDispatch(bool counted);
   void EndForQuit();
 
   int PolledCount();

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -45,7 +46,7 @@ QueuedMessage QtMessagePump::PeekQueuedMessage() {
 bool QtMessagePump::PumpMessage() {
   m_pumped = true;
   m_paintqueued = false;
-  QCoreApplication::processEvents();
+  Dispatch(QEventLoop::AllEvents);
   return !QuitSeen();
 }
 
@@ -60,7 +61,16 @@ void QtMessagePump::WaitMessage(uint32_t ms) {
   QTimer wake;
   wake.setSingleShot(true);
   wake.start(static_cast<int>(ms));
-  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  Dispatch(QEventLoop::WaitForMoreEvents);
+}
+
+// A loop nested in the dispatch runs a level above it; the dispatch's own
+// wait, one level lower, is no window of the user's.
+void QtMessagePump::Dispatch(QEventLoop::ProcessEventsFlags flags) {
+  const int outer = m_dispatchlevel;
+  m_dispatchlevel = QThread::currentThread()->loopLevel();
+  QCoreApplication::processEvents(flags);
+  m_dispatchlevel = outer;
 }
 
 void QtMessagePump::PostRunLoopMessage(RunLoopMessage message) {
@@ -80,7 +90,8 @@ void QtMessagePump::SetNestedPass(std::function<bool()> ready, std::function<voi
 // The pass is queued rather than run here, so that it runs as an ordinary
 // event of the waiting loop, and the queued event is what wakes the loop.
 void QtMessagePump::OnAboutToBlock() {
-  if (m_nestedqueued || !m_nestedready || !m_nestedready()) return;
+  if (m_nestedqueued || QThread::currentThread()->loopLevel() <= m_dispatchlevel) return;
+  if (!m_nestedready || !m_nestedready()) return;
   m_nestedqueued = true;
   QTimer::singleShot(0, this, [this] { RunNestedPass(); });
 }

@@ -50,6 +50,7 @@ protected:
 
 private:
   bool QuitSeen() const;
+  void Dispatch(QEventLoop::ProcessEventsFlags flags);
   void OnAboutToBlock();
   void RunNestedPass();
 
@@ -59,6 +60,8 @@ private:
   std::function<bool()> m_nestedready;
   std::function<void()> m_nestedpass;
   bool m_nestedqueued = false;
+  // The event-loop level of the dispatch under way, -1 outside any.
+  int m_dispatchlevel = -1;
   QEventLoop* m_guard = nullptr;
   bool m_pumped = false;
   bool m_paintqueued = false;
