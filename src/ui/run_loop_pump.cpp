@@ -97,9 +97,11 @@ void QtMessagePump::OnAboutToBlock() {
 }
 
 // The nested pass pumps for itself, whatever the pass it is nested in has
-// pumped already.
+// pumped already. One queued just before the window closed finds itself in
+// the dispatch it was nested in and is dropped.
 void QtMessagePump::RunNestedPass() {
   m_nestedqueued = false;
+  if (QThread::currentThread()->loopLevel() <= m_dispatchlevel) return;
   const bool pumped = m_pumped;
   m_pumped = false;
   m_nestedpass();
