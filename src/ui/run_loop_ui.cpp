@@ -33,6 +33,8 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       doc, RuntimeServices{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
                            scripts ? *scripts : m_noscripts, m_weblog, m_dde});
   m_popupwindow.SetBox(&m_runtime->Popup());
+  m_pump.SetNestedPass([this] { return !(m_editorsopen && m_editorsopen()) && m_runtime->NestedPassMayRun(); },
+                       [this] { m_runtime->RunNestedPass(); });
 
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_START, kStartRunLoopText, [this] { OnRunLoopStart(); });
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_HALT, kHaltRunLoopText, [this] { OnRunLoopHalt(); });
