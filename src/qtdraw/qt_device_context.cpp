@@ -161,6 +161,27 @@ QPolygon LinePixels(Point from, Point to) {
   return pixels;
 }
 
+// Pixels that a drawing left untouched are transparent; every other pixel is
+// opaque, so copying the picture is exact on any background. The image
+// starts offset from the origin it is drawn at.
+class QtPicture final : public OffscreenPicture {
+public:
+  QtPicture(QImage image, QPoint offset, int dpi) : m_image(std::move(image)), m_offset(offset), m_dpi(dpi) {}
+  std::size_t Bytes() const override { return static_cast<std::size_t>(m_image.sizeInBytes()); }
+  const QImage& Image() const { return m_image; }
+  QPoint Offset() const { return m_offset; }
+  int Dpi() const { return m_dpi; }
+
+private:
+  QImage m_image;
+  QPoint m_offset;
+  int m_dpi;
+};
+
+// Pixels around a picture's rectangle beyond half its larger side.
+constexpr int kPictureMargin = 16;
+constexpr int kRowsPerBlend = 64;
+
 }  // namespace
 
 QtDeviceContext::QtDeviceContext(QPaintDevice& device, int dpi)
@@ -171,6 +192,11 @@ QtDeviceContext::QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, 
   m_painter.setRenderHint(QPainter::Antialiasing, false);
   m_cliparea = cliparea;
   m_state.qfont = MakeQtFont(m_state.font, m_dpi);
+}
+
+QtDeviceContext::QtDeviceContext(QPaintDevice& device, Point origin, int dpi)
+    : QtDeviceContext(device, QRegion(origin.x, origin.y, device.width(), device.height()), dpi) {
+  m_painter.translate(-origin.x, -origin.y);
 }
 
 Pen QtDeviceContext::SelectPen(const Pen& pen) { return std::exchange(m_state.pen, pen); }
@@ -190,10 +216,20 @@ BackgroundMode QtDeviceContext::SetBackgroundMode(BackgroundMode mode) {
 
 Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchange(m_state.bkcolour, colour); }
 
+// A full page holds hundreds of exclusions and every object's drawing asks
+// for its own part of the clip region, so the test for which exclusions
+// matter is kept to a few comparisons inline.
 QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
   QRegion clip = m_cliparea.intersected(reach);
-  for (std::size_t i = 0; i < m_state.exclusions && !clip.isEmpty(); ++i)
-    if (m_excluded[i].bounds.intersects(reach)) clip -= m_excluded[i].region;
+  if (clip.isEmpty()) return clip;
+  for (std::size_t i = 0; i < m_state.exclusions; ++i) {
+    const QRect& bounds = m_excluded[i].bounds;
+    if (bounds.left() > reach.right() || reach.left() > bounds.right() || bounds.top() > reach.bottom() ||
+        reach.top() > bounds.bottom())
+      continue;
+    clip -= m_excluded[i].region;
+    if (clip.isEmpty()) break;
+  }
   return clip;
 }
 
@@ -461,6 +497,65 @@ void QtDeviceContext::DrawFocusRect(const Rect& rect) {
   m_painter.setPen(QPen(Qt::white, 0));
   m_painter.drawPoints(dots);
   m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+// The drawing runs twice: over the background, which gives every pixel the
+// shade that a glyph's soft edge takes there, and over nothing, which tells
+// which pixels it touched at all. Drawings may reach beyond their rectangle
+// (a scale's labels beside its gauge), so both run over a wider area and the
+// picture keeps what was touched; a drawing that reaches the edge of that
+// area is not kept.
+std::unique_ptr<OffscreenPicture> QtDeviceContext::MakePicture(const Rect& rect, Colour background,
+                                                               const std::function<void(DeviceContext&)>& draw) {
+  if (IsEmpty(rect)) return nullptr;
+  const int margin = std::max(Width(rect), Height(rect)) / 2 + kPictureMargin;
+  const Rect area = Inflated(rect, margin, margin);
+  const Point origin{area.left, area.top};
+  QImage over(Width(area), Height(area), QImage::Format_RGB32);
+  over.fill(ToQColor(background));
+  QImage touched(Width(area), Height(area), QImage::Format_ARGB32_Premultiplied);
+  touched.fill(Qt::transparent);
+  for (QImage* image : {&over, &touched}) {
+    QtDeviceContext dc(*image, origin, m_dpi);
+    draw(dc);
+  }
+  const int width = touched.width();
+  const int height = touched.height();
+  int left = width;
+  int right = -1;
+  int top = height;
+  int bottom = -1;
+  for (int y = 0; y < height; ++y) {
+    const auto* shade = reinterpret_cast<const QRgb*>(over.constScanLine(y));
+    auto* pixel = reinterpret_cast<QRgb*>(touched.scanLine(y));
+    for (int x = 0; x < width; ++x) {
+      if (qAlpha(pixel[x]) == 0) continue;
+      pixel[x] = shade[x] | 0xFF000000u;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = y;
+    }
+  }
+  if (right < 0 || left == 0 || top == 0 || right == width - 1 || bottom == height - 1) return nullptr;
+  const QRect bounds(QPoint(left, top), QPoint(right, bottom));
+  const QPoint offset(left - margin, top - margin);
+  return std::make_unique<QtPicture>(touched.copy(bounds), offset, m_dpi);
+}
+
+bool QtDeviceContext::DrawPicture(const OffscreenPicture& picture, Point origin) {
+  const auto* own = dynamic_cast<const QtPicture*>(&picture);
+  if (own == nullptr || own->Dpi() != m_dpi) return false;
+  const QImage& image = own->Image();
+  const QPoint at = QPoint(origin.x, origin.y) + own->Offset();
+  ApplyClip(QRect(at, image.size()));
+  // Qt hands a blend of more than about 96 rows to its thread pool; for
+  // pictures this size waking the pool costs more than the copy itself.
+  for (int top = 0; top < image.height(); top += kRowsPerBlend) {
+    const int rows = std::min(kRowsPerBlend, image.height() - top);
+    m_painter.drawImage(at + QPoint(0, top), image, QRect(0, top, image.width(), rows));
+  }
+  return true;
 }
 
 }  // namespace korvix

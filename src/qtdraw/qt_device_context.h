@@ -55,7 +55,14 @@ public:
   void DrawBitmap(const Bitmap& bitmap, Point origin) override;
   void DrawFocusRect(const Rect& rect) override;
 
+  std::unique_ptr<OffscreenPicture> MakePicture(const Rect& rect, Colour background,
+                                                const std::function<void(DeviceContext&)>& draw) override;
+  bool DrawPicture(const OffscreenPicture& picture, Point origin) override;
+
 private:
+  // Draws in page coordinates onto a device whose top-left pixel is origin.
+  QtDeviceContext(QPaintDevice& device, Point origin, int dpi);
+
   struct State {
     Pen pen;
     Brush brush;
