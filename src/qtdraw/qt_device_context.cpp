@@ -191,7 +191,7 @@ QtDeviceContext::QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, 
     : m_painter(&device), m_dpi(dpi) {
   m_painter.setRenderHint(QPainter::Antialiasing, false);
   m_cliparea = cliparea;
-  m_state.qfont = MakeQtFont(m_state.font, m_dpi);
+  m_state.fontindex = FontIndex(m_state.font);
 }
 
 QtDeviceContext::QtDeviceContext(QPaintDevice& device, Point origin, int dpi)
@@ -203,8 +203,21 @@ Pen QtDeviceContext::SelectPen(const Pen& pen) { return std::exchange(m_state.pe
 
 Brush QtDeviceContext::SelectBrush(const Brush& brush) { return std::exchange(m_state.brush, brush); }
 
+// A page selects the same few fonts again for every object; each is made
+// and measured once per context.
+std::size_t QtDeviceContext::FontIndex(const Font& font) {
+  for (std::size_t i = 0; i < m_fonts.size(); ++i)
+    if (m_fonts[i].font == font) return i;
+  QFont qfont = MakeQtFont(font, m_dpi);
+  QFontMetrics metrics(qfont, m_painter.device());
+  m_fonts.push_back({font, std::move(qfont), std::move(metrics)});
+  return m_fonts.size() - 1;
+}
+
+const QFontMetrics& QtDeviceContext::Metrics() const { return m_fonts[m_state.fontindex].metrics; }
+
 Font QtDeviceContext::SelectFont(const Font& font) {
-  if (font != m_state.font) m_state.qfont = MakeQtFont(font, m_dpi);
+  if (font != m_state.font) m_state.fontindex = FontIndex(font);
   return std::exchange(m_state.font, font);
 }
 
@@ -243,11 +256,22 @@ void QtDeviceContext::Exclude(const QRect& bounds, QRegion region) {
 // Only the part of the clip region that the next drawing can reach is handed
 // to the painter, and kept while the drawings stay inside it: one object's
 // strokes rarely leave its face.
-void QtDeviceContext::ApplyClip(const QRect& reach) {
-  if (m_clipapplied && m_clipreach.contains(reach)) return;
+// A drawing whose reach lies wholly outside the clip region is skipped.
+bool QtDeviceContext::ApplyClip(const QRect& reach) {
+  if (m_clipapplied && m_clipreach.contains(reach)) return m_clipvisible;
   m_clipreach = reach;
-  m_painter.setClipRegion(ClipWithin(reach));
+  const QRegion clip = ClipWithin(reach);
+  m_clipvisible = !clip.isEmpty();
+  if (m_clipvisible) m_painter.setClipRegion(clip);
   m_clipapplied = true;
+  return m_clipvisible;
+}
+
+// The clip region within area and nowhere else, for text that is cut off at
+// its rectangle.
+bool QtDeviceContext::ApplyClipExactly(const QRect& area) {
+  if (!m_clipapplied || m_clipreach != area) m_clipapplied = false;
+  return ApplyClip(area);
 }
 
 // What a shape's pen can paint beyond its bounds, with a pixel to spare for
@@ -265,15 +289,18 @@ QRect QtDeviceContext::Reach(std::span<const Point> points) const {
   return Reach(bounds);
 }
 
-void QtDeviceContext::PrepareFigure(const QRect& reach) {
-  ApplyClip(reach);
+bool QtDeviceContext::PrepareFigure(const QRect& reach) {
+  if (!ApplyClip(reach)) return false;
   m_painter.setPen(ToQPen(m_state.pen));
   m_painter.setBrush(ToQBrush(m_state.brush));
+  return true;
 }
 
-void QtDeviceContext::PrepareText(const QRect& reach) {
-  ApplyClip(reach);
-  m_painter.setFont(m_state.qfont);
+void QtDeviceContext::PrepareText() {
+  if (m_painterfont != m_state.fontindex) {
+    m_painter.setFont(m_fonts[m_state.fontindex].qfont);
+    m_painterfont = m_state.fontindex;
+  }
   m_painter.setPen(ToQColor(m_state.textcolour));
 }
 
@@ -299,8 +326,7 @@ void QtDeviceContext::PaintFrame(const Rect& rect) {
 }
 
 void QtDeviceContext::Rectangle(const Rect& rect) {
-  if (IsEmpty(rect)) return;
-  ApplyClip(Reach(rect));
+  if (IsEmpty(rect) || !ApplyClip(Reach(rect))) return;
   if (m_state.brush.style == BrushStyle::Solid) m_painter.fillRect(ToQRect(rect), ToQColor(m_state.brush.colour));
   if (m_state.pen.style != PenStyle::Null) PaintFrame(rect);
 }
@@ -308,7 +334,7 @@ void QtDeviceContext::Rectangle(const Rect& rect) {
 void QtDeviceContext::Ellipse(const Rect& bounds) {
   if (IsEmpty(bounds)) return;
   if (PenPixels(m_state.pen) == 1 || m_state.pen.style == PenStyle::Null) {
-    ApplyClip(ToQRect(bounds));
+    if (!ApplyClip(ToQRect(bounds))) return;
     const std::vector<QRect> rows = EllipseRows(bounds);
     if (m_state.brush.style == BrushStyle::Solid)
       for (const QRect& row : rows) m_painter.fillRect(row, ToQColor(m_state.brush.colour));
@@ -316,21 +342,19 @@ void QtDeviceContext::Ellipse(const Rect& bounds) {
       for (const QRect& run : EllipseOutline(rows)) m_painter.fillRect(run, ToQColor(m_state.pen.colour));
     return;
   }
-  PrepareFigure(Reach(bounds));
+  if (!PrepareFigure(Reach(bounds))) return;
   m_painter.drawEllipse(FigurePath(bounds, m_state.pen));
 }
 
 void QtDeviceContext::Polygon(std::span<const Point> points) {
-  if (points.size() < 2) return;
-  PrepareFigure(Reach(points));
+  if (points.size() < 2 || !PrepareFigure(Reach(points))) return;
   QPolygon polygon;
   for (const Point& p : points) polygon << QPoint(p.x, p.y);
   m_painter.drawPolygon(polygon, Qt::OddEvenFill);
 }
 
 void QtDeviceContext::FillRect(const Rect& rect, Colour colour) {
-  if (IsEmpty(rect)) return;
-  ApplyClip(ToQRect(rect));
+  if (IsEmpty(rect) || !ApplyClip(ToQRect(rect))) return;
   m_painter.fillRect(ToQRect(rect), ToQColor(colour));
 }
 
@@ -344,7 +368,7 @@ void QtDeviceContext::LineTo(Point point) {
 void QtDeviceContext::PaintLine(Point from, Point to) {
   if (m_state.pen.style == PenStyle::Null || from == to) return;
   const Point ends[] = {from, to};
-  ApplyClip(Reach(ends));
+  if (!ApplyClip(Reach(ends))) return;
   const QColor colour = ToQColor(m_state.pen.colour);
   if (PenPixels(m_state.pen) > 1) {
     // Through the pixel centres, so the stroke covers whole pixels either side.
@@ -373,20 +397,19 @@ void QtDeviceContext::Arc(const Rect& bounds, Point start, Point end) {
   const double from = ScreenAngle(bounds, start);
   double span = ScreenAngle(bounds, end) - from;
   if (span <= 0) span += 360.0;
-  PrepareFigure(Reach(bounds));
+  if (!PrepareFigure(Reach(bounds))) return;
   m_painter.setBrush(Qt::NoBrush);
   m_painter.drawArc(FigurePath(bounds, m_state.pen), static_cast<int>(std::lround(from * 16)),
                     static_cast<int>(std::lround(span * 16)));
 }
 
 void QtDeviceContext::SetPixel(Point point, Colour colour) {
-  ApplyClip(QRect(point.x, point.y, 1, 1));
+  if (!ApplyClip(QRect(point.x, point.y, 1, 1))) return;
   m_painter.fillRect(QRect(point.x, point.y, 1, 1), ToQColor(colour));
 }
 
 int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextFormat format) {
   if (IsEmpty(rect)) return 0;
-  PrepareText(ToQRect(rect));
   int flags = Qt::AlignLeft;
   if (HasFlag(format, TextFormat::Centre))
     flags = Qt::AlignHCenter;
@@ -400,23 +423,23 @@ int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextForma
 
   const QRect area = ToQRect(rect);
   const QString string = FromLines(text);
-  m_painter.save();
-  m_painter.setClipRect(area, Qt::IntersectClip);
+  if (!ApplyClipExactly(area)) return Metrics().boundingRect(area, flags, string).height();
+  PrepareText();
   if (m_state.bkmode == BackgroundMode::Opaque)
     m_painter.fillRect(m_painter.boundingRect(area, flags, string), ToQColor(m_state.bkcolour));
   QRect drawn;
   m_painter.drawText(area, flags, string, &drawn);
-  m_painter.restore();
   return drawn.height();
 }
 
 void QtDeviceContext::JustifiedTextOut(Point origin, std::string_view text, int extra) {
-  m_painter.setFont(m_state.qfont);
   const QString string = FromBytes(text);
-  const QFontMetrics metrics = m_painter.fontMetrics();
+  const QFontMetrics& metrics = Metrics();
   const int height = metrics.height();
-  PrepareText(QRect(origin.x - height, origin.y - height, metrics.horizontalAdvance(string) + extra + 2 * height,
-                    3 * height));
+  if (!ApplyClip(QRect(origin.x - height, origin.y - height, metrics.horizontalAdvance(string) + extra + 2 * height,
+                       3 * height)))
+    return;
+  PrepareText();
   if (m_state.bkmode == BackgroundMode::Opaque)
     m_painter.fillRect(QRect(origin.x, origin.y, metrics.horizontalAdvance(string) + extra, metrics.height()),
                        ToQColor(m_state.bkcolour));
@@ -439,8 +462,7 @@ void QtDeviceContext::JustifiedTextOut(Point origin, std::string_view text, int 
 }
 
 Size QtDeviceContext::GetTextExtent(std::string_view text) {
-  m_painter.setFont(m_state.qfont);
-  const QFontMetrics metrics = m_painter.fontMetrics();
+  const QFontMetrics& metrics = Metrics();
   return {metrics.horizontalAdvance(FromBytes(text)), metrics.height()};
 }
 
@@ -470,7 +492,7 @@ void QtDeviceContext::RestoreState() {
 }
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
-  ApplyClip(QRect(origin.x, origin.y, bitmap.Width(), bitmap.Height()));
+  if (!ApplyClip(QRect(origin.x, origin.y, bitmap.Width(), bitmap.Height()))) return;
   const QImage image(reinterpret_cast<const uchar*>(bitmap.Pixels()), bitmap.Width(), bitmap.Height(),
                      static_cast<qsizetype>(bitmap.Width()) * 4, QImage::Format_RGB32);
   m_painter.drawImage(QPoint(origin.x, origin.y), image);
@@ -479,8 +501,7 @@ void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
 // Every other pixel of the border, on a checkerboard fixed to the device, so
 // that the same frame drawn again restores what was there.
 void QtDeviceContext::DrawFocusRect(const Rect& rect) {
-  if (IsEmpty(rect)) return;
-  ApplyClip(ToQRect(rect));
+  if (IsEmpty(rect) || !ApplyClip(ToQRect(rect))) return;
   QPolygon dots;
   const auto dot = [&dots](int x, int y) {
     if ((x + y) % 2 == 0) dots << QPoint(x, y);
@@ -548,7 +569,7 @@ bool QtDeviceContext::DrawPicture(const OffscreenPicture& picture, Point origin)
   if (own == nullptr || own->Dpi() != m_dpi) return false;
   const QImage& image = own->Image();
   const QPoint at = QPoint(origin.x, origin.y) + own->Offset();
-  ApplyClip(QRect(at, image.size()));
+  if (!ApplyClip(QRect(at, image.size()))) return true;
   // Qt hands a blend of more than about 96 rows to its thread pool; for
   // pictures this size waking the pool costs more than the copy itself.
   for (int top = 0; top < image.height(); top += kRowsPerBlend) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
 
+#include <cstdint>
 #include <vector>
 
 #include "render/device_context.h"
@@ -72,7 +75,13 @@ private:
     Colour bkcolour = Grey(255);
     Point position;
     std::size_t exclusions = 0;  // how many of m_excluded cut the clip region
+    std::size_t fontindex = 0;   // into m_fonts
+  };
+
+  struct QtFont {
+    Font font;
     QFont qfont;
+    QFontMetrics metrics;
   };
 
   struct Exclusion {
@@ -82,16 +91,21 @@ private:
 
   QRegion ClipWithin(const QRect& reach) const;
   void Exclude(const QRect& bounds, QRegion region);
-  void ApplyClip(const QRect& reach);
+  bool ApplyClip(const QRect& reach);
+  bool ApplyClipExactly(const QRect& area);
+  std::size_t FontIndex(const Font& font);
+  const QFontMetrics& Metrics() const;
   QRect Reach(const Rect& bounds) const;
   QRect Reach(std::span<const Point> points) const;
   void PaintLine(Point from, Point to);
   void PaintFrame(const Rect& rect);
-  void PrepareFigure(const QRect& reach);
-  void PrepareText(const QRect& reach);
+  bool PrepareFigure(const QRect& reach);
+  void PrepareText();
 
   QPainter m_painter;
   int m_dpi;
+  std::vector<QtFont> m_fonts;
+  std::size_t m_painterfont = SIZE_MAX;  // the one set on m_painter
   State m_state;
   std::vector<State> m_saved;
   // The clip region is the starting area less every exclusion, kept apart:
@@ -101,6 +115,7 @@ private:
   std::vector<Exclusion> m_excluded;
   bool m_clipapplied = false;
   QRect m_clipreach;  // the part of the clip region handed to the painter
+  bool m_clipvisible = false;  // whether any of it is inside the clip region
 };
 
 }  // namespace korvix
