@@ -325,6 +325,13 @@ void QtDeviceContext::PaintFrame(const Rect& rect) {
   m_painter.fillRect(ToQRect({inner.right, inner.top, outer.right, inner.bottom}), colour);
 }
 
+// In one call, as a row of an ellipse costs Qt more to set up than to fill.
+void QtDeviceContext::FillRects(const std::vector<QRect>& rects, Colour colour) {
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(ToQColor(colour));
+  m_painter.drawRects(rects.data(), static_cast<int>(rects.size()));
+}
+
 void QtDeviceContext::Rectangle(const Rect& rect) {
   if (IsEmpty(rect) || !ApplyClip(Reach(rect))) return;
   if (m_state.brush.style == BrushStyle::Solid) m_painter.fillRect(ToQRect(rect), ToQColor(m_state.brush.colour));
@@ -336,10 +343,8 @@ void QtDeviceContext::Ellipse(const Rect& bounds) {
   if (PenPixels(m_state.pen) == 1 || m_state.pen.style == PenStyle::Null) {
     if (!ApplyClip(ToQRect(bounds))) return;
     const std::vector<QRect> rows = EllipseRows(bounds);
-    if (m_state.brush.style == BrushStyle::Solid)
-      for (const QRect& row : rows) m_painter.fillRect(row, ToQColor(m_state.brush.colour));
-    if (m_state.pen.style != PenStyle::Null)
-      for (const QRect& run : EllipseOutline(rows)) m_painter.fillRect(run, ToQColor(m_state.pen.colour));
+    if (m_state.brush.style == BrushStyle::Solid) FillRects(rows, m_state.brush.colour);
+    if (m_state.pen.style != PenStyle::Null) FillRects(EllipseOutline(rows), m_state.pen.colour);
     return;
   }
   if (!PrepareFigure(Reach(bounds))) return;

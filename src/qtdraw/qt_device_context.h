@@ -99,6 +99,7 @@ private:
   QRect Reach(std::span<const Point> points) const;
   void PaintLine(Point from, Point to);
   void PaintFrame(const Rect& rect);
+  void FillRects(const std::vector<QRect>& rects, Colour colour);
   bool PrepareFigure(const QRect& reach);
   void PrepareText();
 

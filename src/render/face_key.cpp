@@ -41,6 +41,8 @@ private:
   std::string& m_out;
 };
 
+// The value is drawn whether or not the record stores it (a PI-Controller
+// never does), so it is added once more.
 template <class Record>
 void AppendRecord(KeyWriter& writer, const Record& record) {
   Record placed = record;
@@ -49,6 +51,7 @@ void AppendRecord(KeyWriter& writer, const Record& record) {
   placed.stacknum = 0;
   placed.page = 0;
   Layout(writer, placed);
+  if constexpr (requires { placed.valuetext; }) writer.Text(placed.valuetext);
 }
 
 template <class Record>
