@@ -194,8 +194,9 @@ QtDeviceContext::QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, 
   m_state.fontindex = FontIndex(m_state.font);
 }
 
-QtDeviceContext::QtDeviceContext(QPaintDevice& device, Point origin, int dpi)
-    : QtDeviceContext(device, QRegion(origin.x, origin.y, device.width(), device.height()), dpi) {
+QtDeviceContext::QtDeviceContext(QPaintDevice& device, Point origin, const QRegion& cliparea, int dpi)
+    : QtDeviceContext(device, cliparea.intersected(QRect(origin.x, origin.y, device.width(), device.height())),
+                      dpi) {
   m_painter.translate(-origin.x, -origin.y);
 }
 
@@ -542,7 +543,7 @@ std::unique_ptr<OffscreenPicture> QtDeviceContext::MakePicture(const Rect& rect,
   QImage touched(Width(area), Height(area), QImage::Format_ARGB32_Premultiplied);
   touched.fill(Qt::transparent);
   for (QImage* image : {&over, &touched}) {
-    QtDeviceContext dc(*image, origin, m_dpi);
+    QtDeviceContext dc(*image, origin, QRegion(ToQRect(area)), m_dpi);
     draw(dc);
   }
   const int width = touched.width();

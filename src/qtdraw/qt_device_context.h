@@ -25,6 +25,9 @@ public:
   // invalid area). Fonts are sized for dpi.
   explicit QtDeviceContext(QPaintDevice& device, int dpi = kScreenDpi);
   QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, int dpi = kScreenDpi);
+  // Draws in page coordinates onto a device that holds only part of the
+  // page, its top-left pixel at origin; cliparea is in page coordinates.
+  QtDeviceContext(QPaintDevice& device, Point origin, const QRegion& cliparea, int dpi = kScreenDpi);
 
   Pen SelectPen(const Pen& pen) override;
   Brush SelectBrush(const Brush& brush) override;
@@ -63,8 +66,6 @@ public:
   bool DrawPicture(const OffscreenPicture& picture, Point origin) override;
 
 private:
-  // Draws in page coordinates onto a device whose top-left pixel is origin.
-  QtDeviceContext(QPaintDevice& device, Point origin, int dpi);
 
   struct State {
     Pen pen;
