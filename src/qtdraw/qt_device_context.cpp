@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <numbers>
+#include <string>
+#include <unordered_map>
 
 #include "qtdraw/qt_fonts.h"
 
@@ -181,6 +184,7 @@ private:
 // Pixels around a picture's rectangle beyond half its larger side.
 constexpr int kPictureMargin = 16;
 constexpr int kRowsPerBlend = 64;
+constexpr std::size_t kKeptWidths = 4096;
 
 }  // namespace
 
@@ -237,19 +241,20 @@ QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
   QRegion clip = m_cliparea.intersected(reach);
   if (clip.isEmpty()) return clip;
   for (std::size_t i = 0; i < m_state.exclusions; ++i) {
-    const QRect& bounds = m_excluded[i].bounds;
+    const Exclusion& exclusion = m_excluded[i];
+    const QRect& bounds = exclusion.bounds;
     if (bounds.left() > reach.right() || reach.left() > bounds.right() || bounds.top() > reach.bottom() ||
         reach.top() > bounds.bottom())
       continue;
-    clip -= m_excluded[i].region;
+    clip -= exclusion.shape ? *exclusion.shape : QRegion(bounds);
     if (clip.isEmpty()) break;
   }
   return clip;
 }
 
-void QtDeviceContext::Exclude(const QRect& bounds, QRegion region) {
+void QtDeviceContext::Exclude(const QRect& bounds, std::optional<QRegion> shape) {
   m_excluded.resize(m_state.exclusions);
-  m_excluded.push_back({bounds, std::move(region)});
+  m_excluded.push_back({bounds, std::move(shape)});
   m_state.exclusions = m_excluded.size();
   m_clipapplied = false;
 }
@@ -467,14 +472,27 @@ void QtDeviceContext::JustifiedTextOut(Point origin, std::string_view text, int 
   }
 }
 
+// Gauges measure the same labels at every drawing, and shaping a text costs
+// more than drawing it; widths are kept across contexts, a bounded number.
 Size QtDeviceContext::GetTextExtent(std::string_view text) {
   const QFontMetrics& metrics = Metrics();
-  return {metrics.horizontalAdvance(FromBytes(text)), metrics.height()};
+  std::string key = m_state.font.face;
+  for (const int number : {m_state.font.pointtenths, m_dpi, m_painter.device()->devType()})
+    key.append(reinterpret_cast<const char*>(&number), sizeof number);
+  key.append(text);
+  static std::mutex guard;
+  static std::unordered_map<std::string, int> widths;
+  const std::lock_guard lock(guard);
+  if (const auto found = widths.find(key); found != widths.end()) return {found->second, metrics.height()};
+  if (widths.size() >= kKeptWidths) widths.clear();
+  const int width = metrics.horizontalAdvance(FromBytes(text));
+  widths.emplace(std::move(key), width);
+  return {width, metrics.height()};
 }
 
 void QtDeviceContext::ExcludeClipRect(const Rect& rect) {
   if (IsEmpty(rect)) return;
-  Exclude(ToQRect(rect), QRegion(ToQRect(rect)));
+  Exclude(ToQRect(rect), std::nullopt);
 }
 
 void QtDeviceContext::SubtractClipRegion(const Region& region) {

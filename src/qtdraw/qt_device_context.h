@@ -6,6 +6,7 @@
 #include <QRegion>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "render/device_context.h"
@@ -85,13 +86,15 @@ private:
     QFontMetrics metrics;
   };
 
+  // A rectangle cut out is kept as its bounds alone: a page cuts out
+  // hundreds, and most never meet a later drawing.
   struct Exclusion {
     QRect bounds;
-    QRegion region;
+    std::optional<QRegion> shape;
   };
 
   QRegion ClipWithin(const QRect& reach) const;
-  void Exclude(const QRect& bounds, QRegion region);
+  void Exclude(const QRect& bounds, std::optional<QRegion> shape);
   bool ApplyClip(const QRect& reach);
   bool ApplyClipExactly(const QRect& area);
   std::size_t FontIndex(const Font& font);

@@ -85,6 +85,11 @@ bool AppendObject(KeyWriter& writer, const CKorvixDoc& doc, const ControlRunStat
     case ScreenObjectKind::DualHandGauge: return record(doc.m_dualhandgauges);
     case ScreenObjectKind::WindVane: return record(doc.m_windvanes);
     case ScreenObjectKind::SliderControl: return record(doc.m_slidercontrols);
+    case ScreenObjectKind::SignalLamp: return record(doc.m_signallamps);
+    case ScreenObjectKind::PushButton:
+      AppendRecord(writer, doc.m_pushbuttons[i]);
+      writer.Raw(states != nullptr && states->PushButtonDown(i));
+      return true;
     case ScreenObjectKind::EventCounter:
       AppendRecord(writer, doc.m_eventcounters[i]);
       writer.Raw(HeldCode(states ? states->HeldCounterButton(i) : std::nullopt));

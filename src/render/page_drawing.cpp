@@ -30,11 +30,15 @@ namespace korvix {
 void PageView::OnDraw(DeviceContext& dc) {
   DrawingContext context{dc, m_doc, m_view, m_geometry};
   const std::vector<ScreenObject> objects = PageObjectsFrontToBack(m_doc);
-  RecomputeScrollExtent(objects);
+  std::vector<Rect> rects;
+  rects.reserve(objects.size());
+  for (const ScreenObject& object : objects) rects.push_back(ObjectRect(object));
+  RecomputeScrollExtent(rects);
   m_faces.StartPaint();
   DrawKeypads(context);
-  for (const ScreenObject& object : objects) {
-    const Rect rect = ObjectRect(object);
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const ScreenObject object = objects[i];
+    const Rect& rect = rects[i];
     if (!dc.RectVisible(rect) && m_redrawall == 0) continue;
     DrawObject(context, object, rect);
     if (IsSelected(object)) {
@@ -66,10 +70,9 @@ bool PageView::OnEraseBkgnd(DeviceContext& dc) {
 }
 
 // The page reaches as far as its objects and its background bitmap.
-void PageView::RecomputeScrollExtent(const std::vector<ScreenObject>& objects) {
+void PageView::RecomputeScrollExtent(const std::vector<Rect>& rects) {
   Size extent{0, 0};
-  for (const ScreenObject& object : objects) {
-    const Rect rect = ObjectRect(object);
+  for (const Rect& rect : rects) {
     extent.cx = std::max(extent.cx, rect.right + m_view.m_scrollx);
     extent.cy = std::max(extent.cy, rect.bottom + m_view.m_scrolly);
   }

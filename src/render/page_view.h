@@ -65,7 +65,7 @@ public:
   Region m_invalidrgn;
 
 private:
-  void RecomputeScrollExtent(const std::vector<ScreenObject>& objects);
+  void RecomputeScrollExtent(const std::vector<Rect>& rects);
   void DrawKeypads(DrawingContext& context);
   void DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect);
   bool DrawFace(DrawingContext& context, ScreenObject object, const Rect& rect);
