@@ -96,16 +96,20 @@ void CRunLoopUi::DeselectAll() { m_page.DeselectAll(); }
 
 // The page is drawn into an image of the invalid area and copied over, so
 // the drawing's own device context never shares the window with the
-// view's painter.
+// view's painter. The image is no larger than that area: a value's repaint
+// then costs no window-sized image, and the program keeps no heap the size
+// of its window after the first paint.
 void CRunLoopUi::Paint(QPainter& painter, const QRect& dirty) {
-  const QRect client = dirty.translated(-m_view.State().m_scrollx, -m_view.State().m_scrolly);
-  QImage image(m_view.viewport()->size(), QImage::Format_RGB32);
+  const QRect client =
+      dirty.translated(-m_view.State().m_scrollx, -m_view.State().m_scrolly).intersected(m_view.viewport()->rect());
+  if (client.isEmpty()) return;
+  QImage image(client.size(), QImage::Format_RGB32);
   {
-    QtDeviceContext dc(image, QRegion(client));
+    QtDeviceContext dc(image, {client.left(), client.top()}, QRegion(client));
     m_page.OnEraseBkgnd(dc);
     m_page.OnDraw(dc);
   }
-  painter.drawImage(dirty.topLeft(), image, client);
+  painter.drawImage(client.topLeft() + QPoint(m_view.State().m_scrollx, m_view.State().m_scrolly), image);
 }
 
 }  // namespace korvix
