@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Shows the demo project live: installs what is missing, builds, starts the
-# module simulator, points COM1 at it through a scratch profile and opens
-# Samples/Demo.kvx, which starts its Run-Loop by itself. Without a display it
-# runs under Xvfb; "--shot FILE" saves a picture of the screen after a few
-# seconds and exits.
+# module simulator, points COM1 at it through a scratch profile and opens a
+# copy of Samples/Demo.kvx in the scratch folder, which starts its Run-Loop by
+# itself. The scratch folder, with the data log and whatever the user saved,
+# is kept afterwards. Without a display it runs under Xvfb; "--shot FILE"
+# saves a picture of the screen after a few seconds and exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 
 args=()
 while [ $# -gt 0 ]; do
@@ -28,6 +28,7 @@ fi
 cmake --build "$build" -j "$(nproc)" --target korvix daqsim
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/korvix-demo.XXXXXX")
+echo "Scratch folder: $scratch"
 link="$scratch/daqsim"
 simulator=""
 cleanup() {
@@ -35,9 +36,14 @@ cleanup() {
     kill "$simulator" 2> /dev/null || true
     wait "$simulator" 2> /dev/null || true
   fi
-  rm -rf "$scratch"
+  rm -f "$link"
+  echo "The data log and the demo project as saved are kept in $scratch"
 }
 trap cleanup EXIT
+
+# The program saves where it opened from; the shipped sample changes only
+# through tools/demo_project.
+cp Samples/Demo.kvx "$scratch/Demo.kvx"
 
 "$build/tools/daqsim/daqsim" --config Samples/demo-modules.txt --link "$link" > "$scratch/daqsim.log" 2>&1 &
 simulator=$!
@@ -67,7 +73,7 @@ PROFILE
 
 # The data log of the demo is written in the scratch folder.
 cd "$scratch"
-program=("$build/src/ui/korvix" "$root/Samples/Demo.kvx" "${args[@]}")
+program=("$build/src/ui/korvix" "$scratch/Demo.kvx" "${args[@]}")
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   "${program[@]}"
 else

@@ -7,9 +7,12 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev libcurl4-openssl-dev libpulse-dev fonts-liberation python3)
-if [ "${1:-test}" = demo ]; then
-  packages+=(xvfb xauth imagemagick)
-fi
+demo=(xvfb xauth imagemagick)
+case "${1:-test}" in
+  demo) packages+=("${demo[@]}") ;;
+  # The script test runs the demo and types into its window.
+  test) packages+=("${demo[@]}" xdotool) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

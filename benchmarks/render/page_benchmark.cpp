@@ -1,7 +1,8 @@
 // Painting a full-screen page of 200 boxes and windows at Font Size X 1 and
 // X 3, and the repaint after one Data Window's value changed; then a page of
-// 200 objects of every kind and the repaint after one Dial Gauge's value
-// changed; all on the offscreen platform.
+// 200 objects of every kind, the repaint after one Dial Gauge's value
+// changed and the repaints while one Dial Gauge is dragged across it; all on
+// the offscreen platform.
 #include <QGuiApplication>
 #include <QImage>
 #include <QRegion>
@@ -161,6 +162,8 @@ struct Screen {
   int middle = -1;
 };
 
+QRegion RegionOf(const Rect& rect) { return QRegion(rect.left, rect.top, Width(rect), Height(rect)); }
+
 void FullPage(benchmark::State& state) {
   Screen screen(static_cast<int>(state.range(0)), BuildPage);
   const QRegion all(0, 0, kScreenWidth, kScreenHeight);
@@ -198,7 +201,7 @@ void OneGaugeUpdate(benchmark::State& state) {
   Screen screen(1, BuildAllKindsPage);
   screen.Paint(QRegion(0, 0, kScreenWidth, kScreenHeight));
   const Rect rect = screen.page.m_geometry.ObjectRectDialGauge(screen.middle);
-  const QRegion area(rect.left, rect.top, Width(rect), Height(rect));
+  const QRegion area = RegionOf(rect);
   bool flip = false;
   for (auto _ : state) {
     screen.doc.m_dialgauges[screen.middle].valuetext = (flip = !flip) ? "87" : "12";
@@ -208,10 +211,31 @@ void OneGaugeUpdate(benchmark::State& state) {
   }
 }
 
+// Every mouse move puts the gauge a few pixels further along its row and
+// repaints, erasing first, the rectangle it left and the one it entered.
+void DragOneGauge(benchmark::State& state) {
+  constexpr int kStep = 7;
+  constexpr int kMoves = 200;
+  Screen screen(1, BuildAllKindsPage);
+  screen.Paint(QRegion(0, 0, kScreenWidth, kScreenHeight));
+  DialGaugeRecord& gauge = screen.doc.m_dialgauges[screen.middle];
+  const int start = gauge.x;
+  int move = 0;
+  for (auto _ : state) {
+    const Rect left = screen.page.m_geometry.ObjectRectDialGauge(screen.middle);
+    move = (move + 1) % kMoves;
+    gauge.x = start + (move - kMoves / 2) * kStep;
+    const Rect entered = screen.page.m_geometry.ObjectRectDialGauge(screen.middle);
+    screen.Paint(RegionOf(left) + RegionOf(entered));
+    benchmark::ClobberMemory();
+  }
+}
+
 BENCHMARK(FullPage)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(OneValueUpdate)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(FullPageOfEveryKind)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(OneGaugeUpdate)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(DragOneGauge)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
 

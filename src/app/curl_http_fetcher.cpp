@@ -1,8 +1,8 @@
 #include "app/curl_http_fetcher.h"
 
-#include <curl/curl.h>
 #include <memory>
-#include <mutex>
+
+#include "app/curl_library.h"
 
 namespace korvix {
 
@@ -31,50 +31,46 @@ int WatchCancel(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   return transfer->cancel && transfer->cancel->load() ? 1 : 0;
 }
 
-void InitCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 }  // namespace
 
 CurlHttpFetcher::CurlHttpFetcher(const std::atomic<bool>* cancel, FetchTimeouts timeouts)
-    : m_cancel(cancel), m_timeouts(timeouts) {
-  InitCurlOnce();
-}
+    : m_cancel(cancel), m_timeouts(timeouts) {}
 
 FetchResult CurlHttpFetcher::Fetch(const std::string& url, const FetchSink& sink) {
-  std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
+  std::string loaderror;
+  const CurlLibrary* lib = LoadCurlLibrary(loaderror);
+  if (lib == nullptr) return {FetchStatus::Failed, "libcurl could not be loaded: " + loaderror};
+  std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(lib->easyinit(), lib->easycleanup);
   if (!curl) return {FetchStatus::Failed, "libcurl could not start a transfer"};
   Transfer transfer{&sink, m_cancel};
   CURL* h = curl.get();
-  curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(h, CURLOPT_USERAGENT, kAgentName);
-  curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "https,http");
-  curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
-  curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "https");
-  curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
-  curl_easy_setopt(h, CURLOPT_FAILONERROR, 1L);
-  curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, m_timeouts.connectseconds);
-  curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, m_timeouts.stallseconds);
+  lib->easysetopt(h, CURLOPT_URL, url.c_str());
+  lib->easysetopt(h, CURLOPT_USERAGENT, kAgentName);
+  lib->easysetopt(h, CURLOPT_PROTOCOLS_STR, "https,http");
+  lib->easysetopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+  lib->easysetopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "https");
+  lib->easysetopt(h, CURLOPT_MAXREDIRS, 5L);
+  lib->easysetopt(h, CURLOPT_FAILONERROR, 1L);
+  lib->easysetopt(h, CURLOPT_NOSIGNAL, 1L);
+  lib->easysetopt(h, CURLOPT_CONNECTTIMEOUT, m_timeouts.connectseconds);
+  lib->easysetopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  lib->easysetopt(h, CURLOPT_LOW_SPEED_TIME, m_timeouts.stallseconds);
   // The release page must never come from a cache.
-  curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
-  headers = curl_slist_append(headers, "Pragma: no-cache");
-  std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headerlist(headers, &curl_slist_free_all);
-  curl_easy_setopt(h, CURLOPT_HTTPHEADER, headerlist.get());
-  curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &WriteBody);
-  curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
-  curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &WatchCancel);
-  curl_easy_setopt(h, CURLOPT_XFERINFODATA, &transfer);
-  curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+  curl_slist* headers = lib->slistappend(nullptr, "Cache-Control: no-cache");
+  headers = lib->slistappend(headers, "Pragma: no-cache");
+  std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headerlist(headers, lib->slistfreeall);
+  lib->easysetopt(h, CURLOPT_HTTPHEADER, headerlist.get());
+  lib->easysetopt(h, CURLOPT_WRITEFUNCTION, &WriteBody);
+  lib->easysetopt(h, CURLOPT_WRITEDATA, &transfer);
+  lib->easysetopt(h, CURLOPT_XFERINFOFUNCTION, &WatchCancel);
+  lib->easysetopt(h, CURLOPT_XFERINFODATA, &transfer);
+  lib->easysetopt(h, CURLOPT_NOPROGRESS, 0L);
 
-  const CURLcode code = curl_easy_perform(h);
+  const CURLcode code = lib->easyperform(h);
   if (code == CURLE_OK) return {FetchStatus::Complete, {}};
   if (transfer.stopped) return {FetchStatus::Stopped, {}};
   if (code == CURLE_ABORTED_BY_CALLBACK) return {FetchStatus::Cancelled, {}};
-  return {FetchStatus::Failed, curl_easy_strerror(code)};
+  return {FetchStatus::Failed, lib->easystrerror(code)};
 }
 
 }  // namespace korvix

@@ -54,14 +54,21 @@ bool HasUart(const std::filesystem::path& sys_root, const std::string& name) {
 
 std::string ComPortName(int n) { return "COM" + std::to_string(n + 1); }
 
+std::string ComPortMapping(Profile& profile, int n) {
+  return profile.GetProfileString(kPortsSection, ComPortName(n));
+}
+
 std::string ComPortDevicePath(Profile& profile, int n) {
-  const std::string mapped = profile.GetProfileString(kPortsSection, ComPortName(n));
+  const std::string mapped = ComPortMapping(profile, n);
   if (!mapped.empty()) return mapped;
   return kDefaultDevicePrefix + std::to_string(n);
 }
 
 void MapComPort(Profile& profile, int n, const std::string& device) {
-  profile.WriteProfileString(kPortsSection, ComPortName(n), device);
+  if (device.empty())
+    profile.DeleteProfileKey(kPortsSection, ComPortName(n));
+  else
+    profile.WriteProfileString(kPortsSection, ComPortName(n), device);
 }
 
 int DefaultComPort(Profile& profile) {

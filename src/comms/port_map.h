@@ -15,7 +15,10 @@ std::string ComPortName(int n);
 
 // The device behind a port: the profile's mapping, else /dev/ttyS(n).
 std::string ComPortDevicePath(Profile& profile, int n);
+// An empty device gives the port its default back.
 void MapComPort(Profile& profile, int n, const std::string& device);
+// The device the profile maps the port to; empty when it keeps the default.
+std::string ComPortMapping(Profile& profile, int n);
 
 // The port the program opens when the project names none (0 when unset).
 int DefaultComPort(Profile& profile);

@@ -7,7 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <numbers>
+#include <string>
+#include <unordered_map>
 
 #include "qtdraw/qt_fonts.h"
 
@@ -161,6 +164,28 @@ QPolygon LinePixels(Point from, Point to) {
   return pixels;
 }
 
+// Pixels that a drawing left untouched are transparent; every other pixel is
+// opaque, so copying the picture is exact on any background. The image
+// starts offset from the origin it is drawn at.
+class QtPicture final : public OffscreenPicture {
+public:
+  QtPicture(QImage image, QPoint offset, int dpi) : m_image(std::move(image)), m_offset(offset), m_dpi(dpi) {}
+  std::size_t Bytes() const override { return static_cast<std::size_t>(m_image.sizeInBytes()); }
+  const QImage& Image() const { return m_image; }
+  QPoint Offset() const { return m_offset; }
+  int Dpi() const { return m_dpi; }
+
+private:
+  QImage m_image;
+  QPoint m_offset;
+  int m_dpi;
+};
+
+// Pixels around a picture's rectangle beyond half its larger side.
+constexpr int kPictureMargin = 16;
+constexpr int kRowsPerBlend = 64;
+constexpr std::size_t kKeptWidths = 4096;
+
 }  // namespace
 
 QtDeviceContext::QtDeviceContext(QPaintDevice& device, int dpi)
@@ -170,15 +195,34 @@ QtDeviceContext::QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, 
     : m_painter(&device), m_dpi(dpi) {
   m_painter.setRenderHint(QPainter::Antialiasing, false);
   m_cliparea = cliparea;
-  m_state.qfont = MakeQtFont(m_state.font, m_dpi);
+  m_state.fontindex = FontIndex(m_state.font);
+}
+
+QtDeviceContext::QtDeviceContext(QPaintDevice& device, Point origin, const QRegion& cliparea, int dpi)
+    : QtDeviceContext(device, cliparea.intersected(QRect(origin.x, origin.y, device.width(), device.height())),
+                      dpi) {
+  m_painter.translate(-origin.x, -origin.y);
 }
 
 Pen QtDeviceContext::SelectPen(const Pen& pen) { return std::exchange(m_state.pen, pen); }
 
 Brush QtDeviceContext::SelectBrush(const Brush& brush) { return std::exchange(m_state.brush, brush); }
 
+// A page selects the same few fonts again for every object; each is made
+// and measured once per context.
+std::size_t QtDeviceContext::FontIndex(const Font& font) {
+  for (std::size_t i = 0; i < m_fonts.size(); ++i)
+    if (m_fonts[i].font == font) return i;
+  QFont qfont = MakeQtFont(font, m_dpi);
+  QFontMetrics metrics(qfont, m_painter.device());
+  m_fonts.push_back({font, std::move(qfont), std::move(metrics)});
+  return m_fonts.size() - 1;
+}
+
+const QFontMetrics& QtDeviceContext::Metrics() const { return m_fonts[m_state.fontindex].metrics; }
+
 Font QtDeviceContext::SelectFont(const Font& font) {
-  if (font != m_state.font) m_state.qfont = MakeQtFont(font, m_dpi);
+  if (font != m_state.font) m_state.fontindex = FontIndex(font);
   return std::exchange(m_state.font, font);
 }
 
@@ -190,16 +234,27 @@ BackgroundMode QtDeviceContext::SetBackgroundMode(BackgroundMode mode) {
 
 Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchange(m_state.bkcolour, colour); }
 
+// A full page holds hundreds of exclusions and every object's drawing asks
+// for its own part of the clip region, so the test for which exclusions
+// matter is kept to a few comparisons inline.
 QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
   QRegion clip = m_cliparea.intersected(reach);
-  for (std::size_t i = 0; i < m_state.exclusions && !clip.isEmpty(); ++i)
-    if (m_excluded[i].bounds.intersects(reach)) clip -= m_excluded[i].region;
+  if (clip.isEmpty()) return clip;
+  for (std::size_t i = 0; i < m_state.exclusions; ++i) {
+    const Exclusion& exclusion = m_excluded[i];
+    const QRect& bounds = exclusion.bounds;
+    if (bounds.left() > reach.right() || reach.left() > bounds.right() || bounds.top() > reach.bottom() ||
+        reach.top() > bounds.bottom())
+      continue;
+    clip -= exclusion.shape ? *exclusion.shape : QRegion(bounds);
+    if (clip.isEmpty()) break;
+  }
   return clip;
 }
 
-void QtDeviceContext::Exclude(const QRect& bounds, QRegion region) {
+void QtDeviceContext::Exclude(const QRect& bounds, std::optional<QRegion> shape) {
   m_excluded.resize(m_state.exclusions);
-  m_excluded.push_back({bounds, std::move(region)});
+  m_excluded.push_back({bounds, std::move(shape)});
   m_state.exclusions = m_excluded.size();
   m_clipapplied = false;
 }
@@ -207,11 +262,22 @@ void QtDeviceContext::Exclude(const QRect& bounds, QRegion region) {
 // Only the part of the clip region that the next drawing can reach is handed
 // to the painter, and kept while the drawings stay inside it: one object's
 // strokes rarely leave its face.
-void QtDeviceContext::ApplyClip(const QRect& reach) {
-  if (m_clipapplied && m_clipreach.contains(reach)) return;
+// A drawing whose reach lies wholly outside the clip region is skipped.
+bool QtDeviceContext::ApplyClip(const QRect& reach) {
+  if (m_clipapplied && m_clipreach.contains(reach)) return m_clipvisible;
   m_clipreach = reach;
-  m_painter.setClipRegion(ClipWithin(reach));
+  const QRegion clip = ClipWithin(reach);
+  m_clipvisible = !clip.isEmpty();
+  if (m_clipvisible) m_painter.setClipRegion(clip);
   m_clipapplied = true;
+  return m_clipvisible;
+}
+
+// The clip region within area and nowhere else, for text that is cut off at
+// its rectangle.
+bool QtDeviceContext::ApplyClipExactly(const QRect& area) {
+  if (!m_clipapplied || m_clipreach != area) m_clipapplied = false;
+  return ApplyClip(area);
 }
 
 // What a shape's pen can paint beyond its bounds, with a pixel to spare for
@@ -229,15 +295,18 @@ QRect QtDeviceContext::Reach(std::span<const Point> points) const {
   return Reach(bounds);
 }
 
-void QtDeviceContext::PrepareFigure(const QRect& reach) {
-  ApplyClip(reach);
+bool QtDeviceContext::PrepareFigure(const QRect& reach) {
+  if (!ApplyClip(reach)) return false;
   m_painter.setPen(ToQPen(m_state.pen));
   m_painter.setBrush(ToQBrush(m_state.brush));
+  return true;
 }
 
-void QtDeviceContext::PrepareText(const QRect& reach) {
-  ApplyClip(reach);
-  m_painter.setFont(m_state.qfont);
+void QtDeviceContext::PrepareText() {
+  if (m_painterfont != m_state.fontindex) {
+    m_painter.setFont(m_fonts[m_state.fontindex].qfont);
+    m_painterfont = m_state.fontindex;
+  }
   m_painter.setPen(ToQColor(m_state.textcolour));
 }
 
@@ -262,9 +331,15 @@ void QtDeviceContext::PaintFrame(const Rect& rect) {
   m_painter.fillRect(ToQRect({inner.right, inner.top, outer.right, inner.bottom}), colour);
 }
 
+// In one call, as a row of an ellipse costs Qt more to set up than to fill.
+void QtDeviceContext::FillRects(const std::vector<QRect>& rects, Colour colour) {
+  m_painter.setPen(Qt::NoPen);
+  m_painter.setBrush(ToQColor(colour));
+  m_painter.drawRects(rects.data(), static_cast<int>(rects.size()));
+}
+
 void QtDeviceContext::Rectangle(const Rect& rect) {
-  if (IsEmpty(rect)) return;
-  ApplyClip(Reach(rect));
+  if (IsEmpty(rect) || !ApplyClip(Reach(rect))) return;
   if (m_state.brush.style == BrushStyle::Solid) m_painter.fillRect(ToQRect(rect), ToQColor(m_state.brush.colour));
   if (m_state.pen.style != PenStyle::Null) PaintFrame(rect);
 }
@@ -272,29 +347,25 @@ void QtDeviceContext::Rectangle(const Rect& rect) {
 void QtDeviceContext::Ellipse(const Rect& bounds) {
   if (IsEmpty(bounds)) return;
   if (PenPixels(m_state.pen) == 1 || m_state.pen.style == PenStyle::Null) {
-    ApplyClip(ToQRect(bounds));
+    if (!ApplyClip(ToQRect(bounds))) return;
     const std::vector<QRect> rows = EllipseRows(bounds);
-    if (m_state.brush.style == BrushStyle::Solid)
-      for (const QRect& row : rows) m_painter.fillRect(row, ToQColor(m_state.brush.colour));
-    if (m_state.pen.style != PenStyle::Null)
-      for (const QRect& run : EllipseOutline(rows)) m_painter.fillRect(run, ToQColor(m_state.pen.colour));
+    if (m_state.brush.style == BrushStyle::Solid) FillRects(rows, m_state.brush.colour);
+    if (m_state.pen.style != PenStyle::Null) FillRects(EllipseOutline(rows), m_state.pen.colour);
     return;
   }
-  PrepareFigure(Reach(bounds));
+  if (!PrepareFigure(Reach(bounds))) return;
   m_painter.drawEllipse(FigurePath(bounds, m_state.pen));
 }
 
 void QtDeviceContext::Polygon(std::span<const Point> points) {
-  if (points.size() < 2) return;
-  PrepareFigure(Reach(points));
+  if (points.size() < 2 || !PrepareFigure(Reach(points))) return;
   QPolygon polygon;
   for (const Point& p : points) polygon << QPoint(p.x, p.y);
   m_painter.drawPolygon(polygon, Qt::OddEvenFill);
 }
 
 void QtDeviceContext::FillRect(const Rect& rect, Colour colour) {
-  if (IsEmpty(rect)) return;
-  ApplyClip(ToQRect(rect));
+  if (IsEmpty(rect) || !ApplyClip(ToQRect(rect))) return;
   m_painter.fillRect(ToQRect(rect), ToQColor(colour));
 }
 
@@ -308,7 +379,7 @@ void QtDeviceContext::LineTo(Point point) {
 void QtDeviceContext::PaintLine(Point from, Point to) {
   if (m_state.pen.style == PenStyle::Null || from == to) return;
   const Point ends[] = {from, to};
-  ApplyClip(Reach(ends));
+  if (!ApplyClip(Reach(ends))) return;
   const QColor colour = ToQColor(m_state.pen.colour);
   if (PenPixels(m_state.pen) > 1) {
     // Through the pixel centres, so the stroke covers whole pixels either side.
@@ -337,20 +408,19 @@ void QtDeviceContext::Arc(const Rect& bounds, Point start, Point end) {
   const double from = ScreenAngle(bounds, start);
   double span = ScreenAngle(bounds, end) - from;
   if (span <= 0) span += 360.0;
-  PrepareFigure(Reach(bounds));
+  if (!PrepareFigure(Reach(bounds))) return;
   m_painter.setBrush(Qt::NoBrush);
   m_painter.drawArc(FigurePath(bounds, m_state.pen), static_cast<int>(std::lround(from * 16)),
                     static_cast<int>(std::lround(span * 16)));
 }
 
 void QtDeviceContext::SetPixel(Point point, Colour colour) {
-  ApplyClip(QRect(point.x, point.y, 1, 1));
+  if (!ApplyClip(QRect(point.x, point.y, 1, 1))) return;
   m_painter.fillRect(QRect(point.x, point.y, 1, 1), ToQColor(colour));
 }
 
 int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextFormat format) {
   if (IsEmpty(rect)) return 0;
-  PrepareText(ToQRect(rect));
   int flags = Qt::AlignLeft;
   if (HasFlag(format, TextFormat::Centre))
     flags = Qt::AlignHCenter;
@@ -364,23 +434,23 @@ int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextForma
 
   const QRect area = ToQRect(rect);
   const QString string = FromLines(text);
-  m_painter.save();
-  m_painter.setClipRect(area, Qt::IntersectClip);
+  if (!ApplyClipExactly(area)) return Metrics().boundingRect(area, flags, string).height();
+  PrepareText();
   if (m_state.bkmode == BackgroundMode::Opaque)
     m_painter.fillRect(m_painter.boundingRect(area, flags, string), ToQColor(m_state.bkcolour));
   QRect drawn;
   m_painter.drawText(area, flags, string, &drawn);
-  m_painter.restore();
   return drawn.height();
 }
 
 void QtDeviceContext::JustifiedTextOut(Point origin, std::string_view text, int extra) {
-  m_painter.setFont(m_state.qfont);
   const QString string = FromBytes(text);
-  const QFontMetrics metrics = m_painter.fontMetrics();
+  const QFontMetrics& metrics = Metrics();
   const int height = metrics.height();
-  PrepareText(QRect(origin.x - height, origin.y - height, metrics.horizontalAdvance(string) + extra + 2 * height,
-                    3 * height));
+  if (!ApplyClip(QRect(origin.x - height, origin.y - height, metrics.horizontalAdvance(string) + extra + 2 * height,
+                       3 * height)))
+    return;
+  PrepareText();
   if (m_state.bkmode == BackgroundMode::Opaque)
     m_painter.fillRect(QRect(origin.x, origin.y, metrics.horizontalAdvance(string) + extra, metrics.height()),
                        ToQColor(m_state.bkcolour));
@@ -402,15 +472,27 @@ void QtDeviceContext::JustifiedTextOut(Point origin, std::string_view text, int 
   }
 }
 
+// Gauges measure the same labels at every drawing, and shaping a text costs
+// more than drawing it; widths are kept across contexts, a bounded number.
 Size QtDeviceContext::GetTextExtent(std::string_view text) {
-  m_painter.setFont(m_state.qfont);
-  const QFontMetrics metrics = m_painter.fontMetrics();
-  return {metrics.horizontalAdvance(FromBytes(text)), metrics.height()};
+  const QFontMetrics& metrics = Metrics();
+  std::string key = m_state.font.face;
+  for (const int number : {m_state.font.pointtenths, m_dpi, m_painter.device()->devType()})
+    key.append(reinterpret_cast<const char*>(&number), sizeof number);
+  key.append(text);
+  static std::mutex guard;
+  static std::unordered_map<std::string, int> widths;
+  const std::lock_guard lock(guard);
+  if (const auto found = widths.find(key); found != widths.end()) return {found->second, metrics.height()};
+  if (widths.size() >= kKeptWidths) widths.clear();
+  const int width = metrics.horizontalAdvance(FromBytes(text));
+  widths.emplace(std::move(key), width);
+  return {width, metrics.height()};
 }
 
 void QtDeviceContext::ExcludeClipRect(const Rect& rect) {
   if (IsEmpty(rect)) return;
-  Exclude(ToQRect(rect), QRegion(ToQRect(rect)));
+  Exclude(ToQRect(rect), std::nullopt);
 }
 
 void QtDeviceContext::SubtractClipRegion(const Region& region) {
@@ -434,7 +516,7 @@ void QtDeviceContext::RestoreState() {
 }
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
-  ApplyClip(QRect(origin.x, origin.y, bitmap.Width(), bitmap.Height()));
+  if (!ApplyClip(QRect(origin.x, origin.y, bitmap.Width(), bitmap.Height()))) return;
   const QImage image(reinterpret_cast<const uchar*>(bitmap.Pixels()), bitmap.Width(), bitmap.Height(),
                      static_cast<qsizetype>(bitmap.Width()) * 4, QImage::Format_RGB32);
   m_painter.drawImage(QPoint(origin.x, origin.y), image);
@@ -443,8 +525,7 @@ void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
 // Every other pixel of the border, on a checkerboard fixed to the device, so
 // that the same frame drawn again restores what was there.
 void QtDeviceContext::DrawFocusRect(const Rect& rect) {
-  if (IsEmpty(rect)) return;
-  ApplyClip(ToQRect(rect));
+  if (IsEmpty(rect) || !ApplyClip(ToQRect(rect))) return;
   QPolygon dots;
   const auto dot = [&dots](int x, int y) {
     if ((x + y) % 2 == 0) dots << QPoint(x, y);
@@ -461,6 +542,65 @@ void QtDeviceContext::DrawFocusRect(const Rect& rect) {
   m_painter.setPen(QPen(Qt::white, 0));
   m_painter.drawPoints(dots);
   m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+// The drawing runs twice: over the background, which gives every pixel the
+// shade that a glyph's soft edge takes there, and over nothing, which tells
+// which pixels it touched at all. Drawings may reach beyond their rectangle
+// (a scale's labels beside its gauge), so both run over a wider area and the
+// picture keeps what was touched; a drawing that reaches the edge of that
+// area is not kept.
+std::unique_ptr<OffscreenPicture> QtDeviceContext::MakePicture(const Rect& rect, Colour background,
+                                                               const std::function<void(DeviceContext&)>& draw) {
+  if (IsEmpty(rect)) return nullptr;
+  const int margin = std::max(Width(rect), Height(rect)) / 2 + kPictureMargin;
+  const Rect area = Inflated(rect, margin, margin);
+  const Point origin{area.left, area.top};
+  QImage over(Width(area), Height(area), QImage::Format_RGB32);
+  over.fill(ToQColor(background));
+  QImage touched(Width(area), Height(area), QImage::Format_ARGB32_Premultiplied);
+  touched.fill(Qt::transparent);
+  for (QImage* image : {&over, &touched}) {
+    QtDeviceContext dc(*image, origin, QRegion(ToQRect(area)), m_dpi);
+    draw(dc);
+  }
+  const int width = touched.width();
+  const int height = touched.height();
+  int left = width;
+  int right = -1;
+  int top = height;
+  int bottom = -1;
+  for (int y = 0; y < height; ++y) {
+    const auto* shade = reinterpret_cast<const QRgb*>(over.constScanLine(y));
+    auto* pixel = reinterpret_cast<QRgb*>(touched.scanLine(y));
+    for (int x = 0; x < width; ++x) {
+      if (qAlpha(pixel[x]) == 0) continue;
+      pixel[x] = shade[x] | 0xFF000000u;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = y;
+    }
+  }
+  if (right < 0 || left == 0 || top == 0 || right == width - 1 || bottom == height - 1) return nullptr;
+  const QRect bounds(QPoint(left, top), QPoint(right, bottom));
+  const QPoint offset(left - margin, top - margin);
+  return std::make_unique<QtPicture>(touched.copy(bounds), offset, m_dpi);
+}
+
+bool QtDeviceContext::DrawPicture(const OffscreenPicture& picture, Point origin) {
+  const auto* own = dynamic_cast<const QtPicture*>(&picture);
+  if (own == nullptr || own->Dpi() != m_dpi) return false;
+  const QImage& image = own->Image();
+  const QPoint at = QPoint(origin.x, origin.y) + own->Offset();
+  if (!ApplyClip(QRect(at, image.size()))) return true;
+  // Qt hands a blend of more than about 96 rows to its thread pool; for
+  // pictures this size waking the pool costs more than the copy itself.
+  for (int top = 0; top < image.height(); top += kRowsPerBlend) {
+    const int rows = std::min(kRowsPerBlend, image.height() - top);
+    m_painter.drawImage(at + QPoint(0, top), image, QRect(0, top, image.width(), rows));
+  }
+  return true;
 }
 
 }  // namespace korvix

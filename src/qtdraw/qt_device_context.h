@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRegion>
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "render/device_context.h"
@@ -22,6 +26,9 @@ public:
   // invalid area). Fonts are sized for dpi.
   explicit QtDeviceContext(QPaintDevice& device, int dpi = kScreenDpi);
   QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, int dpi = kScreenDpi);
+  // Draws in page coordinates onto a device that holds only part of the
+  // page, its top-left pixel at origin; cliparea is in page coordinates.
+  QtDeviceContext(QPaintDevice& device, Point origin, const QRegion& cliparea, int dpi = kScreenDpi);
 
   Pen SelectPen(const Pen& pen) override;
   Brush SelectBrush(const Brush& brush) override;
@@ -55,7 +62,12 @@ public:
   void DrawBitmap(const Bitmap& bitmap, Point origin) override;
   void DrawFocusRect(const Rect& rect) override;
 
+  std::unique_ptr<OffscreenPicture> MakePicture(const Rect& rect, Colour background,
+                                                const std::function<void(DeviceContext&)>& draw) override;
+  bool DrawPicture(const OffscreenPicture& picture, Point origin) override;
+
 private:
+
   struct State {
     Pen pen;
     Brush brush;
@@ -65,26 +77,40 @@ private:
     Colour bkcolour = Grey(255);
     Point position;
     std::size_t exclusions = 0;  // how many of m_excluded cut the clip region
-    QFont qfont;
+    std::size_t fontindex = 0;   // into m_fonts
   };
 
+  struct QtFont {
+    Font font;
+    QFont qfont;
+    QFontMetrics metrics;
+  };
+
+  // A rectangle cut out is kept as its bounds alone: a page cuts out
+  // hundreds, and most never meet a later drawing.
   struct Exclusion {
     QRect bounds;
-    QRegion region;
+    std::optional<QRegion> shape;
   };
 
   QRegion ClipWithin(const QRect& reach) const;
-  void Exclude(const QRect& bounds, QRegion region);
-  void ApplyClip(const QRect& reach);
+  void Exclude(const QRect& bounds, std::optional<QRegion> shape);
+  bool ApplyClip(const QRect& reach);
+  bool ApplyClipExactly(const QRect& area);
+  std::size_t FontIndex(const Font& font);
+  const QFontMetrics& Metrics() const;
   QRect Reach(const Rect& bounds) const;
   QRect Reach(std::span<const Point> points) const;
   void PaintLine(Point from, Point to);
   void PaintFrame(const Rect& rect);
-  void PrepareFigure(const QRect& reach);
-  void PrepareText(const QRect& reach);
+  void FillRects(const std::vector<QRect>& rects, Colour colour);
+  bool PrepareFigure(const QRect& reach);
+  void PrepareText();
 
   QPainter m_painter;
   int m_dpi;
+  std::vector<QtFont> m_fonts;
+  std::size_t m_painterfont = SIZE_MAX;  // the one set on m_painter
   State m_state;
   std::vector<State> m_saved;
   // The clip region is the starting area less every exclusion, kept apart:
@@ -94,6 +120,7 @@ private:
   std::vector<Exclusion> m_excluded;
   bool m_clipapplied = false;
   QRect m_clipreach;  // the part of the clip region handed to the painter
+  bool m_clipvisible = false;  // whether any of it is inside the clip region
 };
 
 }  // namespace korvix

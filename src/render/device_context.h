@@ -1,11 +1,14 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "render/bitmap.h"
 #include "render/colour.h"
+#include "render/offscreen_picture.h"
 #include "render/rect.h"
 #include "render/region.h"
 
@@ -134,6 +137,20 @@ public:
   virtual void DrawBitmap(const Bitmap& bitmap, Point origin) = 0;
   // A dotted frame that inverts what it covers: drawing it twice erases it.
   virtual void DrawFocusRect(const Rect& rect) = 0;
+
+  // What draw paints in and around rect, drawn on a fresh context of this
+  // kind over background and kept with the pixels it leaves alone, so that
+  // DrawPicture puts down exactly what draw would have. Null for a context
+  // that keeps no pictures (a printer page) and for a drawing it cannot
+  // keep whole; those are drawn directly.
+  virtual std::unique_ptr<OffscreenPicture> MakePicture(const Rect& /*rect*/, Colour /*background*/,
+                                                        const std::function<void(DeviceContext&)>& /*draw*/) {
+    return nullptr;
+  }
+  // Copies picture as its drawing would have painted it with rect's top-left
+  // corner at origin, within the clip region; false, drawing nothing, when
+  // another kind of context made it.
+  virtual bool DrawPicture(const OffscreenPicture& /*picture*/, Point /*origin*/) { return false; }
 };
 
 }  // namespace korvix

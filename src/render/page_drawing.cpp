@@ -12,6 +12,7 @@
 #include "render/controls/rocker_switch.h"
 #include "render/controls/signal_lamp.h"
 #include "render/controls/slider_control.h"
+#include "render/face_key.h"
 #include "render/gauges/dial_gauge.h"
 #include "render/gauges/dual_hand_gauge.h"
 #include "render/gauges/horizontal_gauge.h"
@@ -29,10 +30,15 @@ namespace korvix {
 void PageView::OnDraw(DeviceContext& dc) {
   DrawingContext context{dc, m_doc, m_view, m_geometry};
   const std::vector<ScreenObject> objects = PageObjectsFrontToBack(m_doc);
-  RecomputeScrollExtent(objects);
+  std::vector<Rect> rects;
+  rects.reserve(objects.size());
+  for (const ScreenObject& object : objects) rects.push_back(ObjectRect(object));
+  RecomputeScrollExtent(rects);
+  m_faces.StartPaint();
   DrawKeypads(context);
-  for (const ScreenObject& object : objects) {
-    const Rect rect = ObjectRect(object);
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    const ScreenObject object = objects[i];
+    const Rect& rect = rects[i];
     if (!dc.RectVisible(rect) && m_redrawall == 0) continue;
     DrawObject(context, object, rect);
     if (IsSelected(object)) {
@@ -64,10 +70,9 @@ bool PageView::OnEraseBkgnd(DeviceContext& dc) {
 }
 
 // The page reaches as far as its objects and its background bitmap.
-void PageView::RecomputeScrollExtent(const std::vector<ScreenObject>& objects) {
+void PageView::RecomputeScrollExtent(const std::vector<Rect>& rects) {
   Size extent{0, 0};
-  for (const ScreenObject& object : objects) {
-    const Rect rect = ObjectRect(object);
+  for (const Rect& rect : rects) {
     extent.cx = std::max(extent.cx, rect.right + m_view.m_scrollx);
     extent.cy = std::max(extent.cy, rect.bottom + m_view.m_scrolly);
   }
@@ -104,6 +109,23 @@ void PageView::DrawKeypads(DrawingContext& context) {
 }
 
 void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect) {
+  if (!DrawFace(context, object, rect)) DrawDirectly(context, object, rect);
+}
+
+// The picture is made over the page colour, which shows wherever a drawing
+// is not opaque.
+bool PageView::DrawFace(DrawingContext& context, ScreenObject object, const Rect& rect) {
+  const std::optional<std::string> key = FaceKey(m_doc, m_view, m_controlstates, object, rect);
+  if (!key) return false;
+  const PageRecord* page = CurrentPage(m_doc);
+  const auto background = static_cast<Colour>(page != nullptr ? page->bgcolor : kDefaultPageColor);
+  return m_faces.Draw(context.dc, *key, rect, background, [&](DeviceContext& dc) {
+    DrawingContext own{dc, m_doc, m_view, m_geometry};
+    DrawDirectly(own, object, rect);
+  });
+}
+
+void PageView::DrawDirectly(DrawingContext& context, ScreenObject object, const Rect& rect) {
   const int i = object.index;
   const ControlRunStates* states = m_controlstates;
   switch (object.kind) {

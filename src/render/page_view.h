@@ -10,6 +10,7 @@
 #include "render/gauges/pivot_tracker_state.h"
 #include "render/device_context.h"
 #include "render/drawing_context.h"
+#include "render/face_cache.h"
 #include "render/input_window_state.h"
 #include "render/object_geometry.h"
 #include "render/object_tracker.h"
@@ -51,6 +52,9 @@ public:
   ChartRecorderGeometry m_chartgeometry;
   CObjectTracker m_tracker;
   BitmapCache m_bitmaps;
+  // Pictures of the objects that cost most to draw; a page drawn with a
+  // budget of 0 draws every object directly.
+  FaceCache m_faces;
   InputWindowRunStates m_inputwindowstates;
   PivotTrackerStates m_pivottrackerstates;
   // Set while the program runs controls; none in a page drawn on its own.
@@ -65,9 +69,11 @@ public:
   Region m_invalidrgn;
 
 private:
-  void RecomputeScrollExtent(const std::vector<ScreenObject>& objects);
+  void RecomputeScrollExtent(const std::vector<Rect>& rects);
   void DrawKeypads(DrawingContext& context);
   void DrawObject(DrawingContext& context, ScreenObject object, const Rect& rect);
+  bool DrawFace(DrawingContext& context, ScreenObject object, const Rect& rect);
+  void DrawDirectly(DrawingContext& context, ScreenObject object, const Rect& rect);
   void ExcludeObject(DeviceContext& dc, ScreenObject object, const Rect& rect);
   void DrawBackgroundBitmap(DeviceContext& dc);
   bool IsSelected(ScreenObject object);

@@ -65,7 +65,7 @@ bool ViewRuntime::RunPass() {
   m_scripts.ServiceDialQueue();
   PivotTrackerStep();
   ClockStep();
-  if (m_doc.m_reducedcpu != 0) m_pump.WaitMessage(kReducedCpuWaitMs);
+  if (m_doc.m_reducedcpu != 0) WaitForMessage(kReducedCpuWaitMs);
   DispatchReceivedLines();
   ServiceReplyTimeouts();
   m_values.ServicePendingSends();

@@ -36,6 +36,18 @@ void ViewRuntime::StartRunLoop() {
   if (m_link.m_runloop == 1) return;
   m_link.m_runloop = 1;
   m_quit = false;
+  m_ended = false;
+  // A run started from the dispatch of one that has just halted stacks on
+  // it.
+  ++m_frames;
+  const bool outerlooping = m_looping;
+  m_looping = false;
+  StartAndRun();
+  m_looping = outerlooping;
+  --m_frames;
+}
+
+void ViewRuntime::StartAndRun() {
   m_values.Random().Seed(static_cast<uint32_t>(std::time(nullptr)));
 
   m_window.DeselectAll();
@@ -85,6 +97,7 @@ void ViewRuntime::StartRunLoop() {
   m_lastpoll = m_clock.Now() - static_cast<uint32_t>(m_doc.m_polldelay);
   m_recomputestamps.assign(kPolledKinds, {});
   m_drawnpivots.clear();
+  m_looping = true;
   while (m_link.m_runloop == 1) {
     if (!RunPass()) return EndForQuit();
   }
@@ -92,9 +105,26 @@ void ViewRuntime::StartRunLoop() {
   if (m_quit) EndForQuit();
 }
 
+void ViewRuntime::RunNestedPass() {
+  if (!NestedPassMayRun()) return;
+  ++m_frames;
+  const bool going = RunPass();
+  --m_frames;
+  if (!going) EndForQuit();
+}
+
+bool ViewRuntime::NestedPassMayRun() const {
+  return m_link.m_runloop == 1 && m_looping && !m_halting && !m_runmessages.AnyOpen() &&
+         m_frames == m_dispatching;
+}
+
+// A nested pass and the loop below it both see the same quit; the program
+// ends once.
 void ViewRuntime::EndForQuit() {
   m_link.m_runloop = 0;
   m_link.m_pollport = 0;
+  if (m_ended) return;
+  m_ended = true;
   m_pump.EndProcess();
 }
 
@@ -233,5 +263,32 @@ bool ViewRuntime::SendCommandLines(const std::string& text, bool whilerunning) {
 }
 
 bool ViewRuntime::PumpAndRead() { return m_link.PumpWhileHeld() == 1; }
+
+bool ViewRuntime::PumpMessage() {
+  const bool counted = EnterDispatch();
+  const bool going = m_pump.PumpMessage();
+  LeaveDispatch(counted);
+  return going;
+}
+
+// The toolkit dispatches what arrives while the pass waits, so a window the
+// user opens may start here as well as in the pump.
+void ViewRuntime::WaitForMessage(uint32_t ms) {
+  const bool counted = EnterDispatch();
+  m_pump.WaitMessage(ms);
+  LeaveDispatch(counted);
+}
+
+// Only the innermost pass's dispatch counts: a loop of its own that a
+// dispatched window pumps the same way is still inside it.
+bool ViewRuntime::EnterDispatch() {
+  if (m_dispatching >= m_frames) return false;
+  ++m_dispatching;
+  return true;
+}
+
+void ViewRuntime::LeaveDispatch(bool counted) {
+  if (counted) --m_dispatching;
+}
 
 }  // namespace korvix

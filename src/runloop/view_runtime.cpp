@@ -23,6 +23,7 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
     : m_doc(doc),
       m_profile(services.profile),
       m_sink(services.sink),
+      m_runmessages(services.sink),
       m_clock(services.clock),
       m_wall(services.wall),
       m_pump(services.pump),
@@ -30,15 +31,15 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
       m_scripts(services.scripts),
       m_weblog(services.weblog),
       m_dde(services.dde),
-      m_link(*this, services.sink, services.clock, services.profile, m_numbers, services.serialports),
+      m_link(*this, m_runmessages, services.clock, services.profile, m_numbers, services.serialports),
       m_linkservices(m_link),
-      m_values(doc, services.sink, *this, *this, services.scripts, m_linkservices, services.clock),
+      m_values(doc, m_runmessages, *this, *this, services.scripts, m_linkservices, services.clock),
       m_refresher(m_values.Values(), m_values.Random(), m_values.Tables()),
       m_runclock(services.wall, services.clock),
-      m_datalog(doc, m_values.Values(), m_runclock, services.sink, LogFilesOf(services, m_ownlogfiles),
+      m_datalog(doc, m_values.Values(), m_runclock, m_runmessages, LogFilesOf(services, m_ownlogfiles),
                 services.clock),
       m_schedule(doc),
-      m_charts(doc, m_values.Values(), m_runclock, services.sink),
+      m_charts(doc, m_values.Values(), m_runclock, m_runmessages),
       m_popupbox(services.popupwindow) {
   m_popupbox.AttachTo(m_sink);
   m_popupbox.SetHaltHandler([this] { HaltRunLoop(); });

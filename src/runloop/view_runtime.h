@@ -22,6 +22,7 @@
 #include "recording/run_clock.h"
 #include "runloop/message_pump.h"
 #include "runloop/publishing.h"
+#include "runloop/run_loop_messages.h"
 #include "runloop/run_loop_services.h"
 #include "runloop/runtime_window.h"
 #include "texts/number_texts.h"
@@ -66,6 +67,14 @@ public:
   void OnInitialUpdate();
 
   void StartRunLoop();
+  // One pass for an event loop entered from the Run-Loop's dispatch, such as
+  // a modal window the user opened, so that the plant is polled and logged
+  // while it is open. Runs only while every pass under way is waiting in
+  // its dispatch, never while the start or the halt sends its commands and
+  // never while a message of the Run-Loop waits for the user. A quit it
+  // sees ends the program as in the Run-Loop's own pump.
+  void RunNestedPass();
+  bool NestedPassMayRun() const;
   void HaltRunLoop() override;
   void SendInitCommands() override;
   void OnStartRunLoopMessage() { StartRunLoop(); }
@@ -113,7 +122,7 @@ public:
   void SetRockerStateText(int index, const std::string& value) override;
   void InvalidateRockerSwitch(int index) override;
   QueuedMessage PeekQueuedMessage() override { return m_pump.PeekQueuedMessage(); }
-  bool PumpMessage() override { return m_pump.PumpMessage(); }
+  bool PumpMessage() override;
   void PostQuitMessage() override { m_pump.PostQuitMessage(); }
   bool OnIdle(int count) override { return m_pump.OnIdle(count); }
 
@@ -140,6 +149,7 @@ private:
   };
 
   // Start.
+  void StartAndRun();
   void SetStartValues();
   void StartVariables();
   void StartGauges();
@@ -165,6 +175,9 @@ private:
   bool SendCommandLines(const std::string& text, bool whilerunning);
   // Pumps, runs idle work and reads a byte; false when a quit was seen.
   bool PumpAndRead();
+  void WaitForMessage(uint32_t ms);
+  bool EnterDispatch();
+  void LeaveDispatch(bool counted);
   void EndForQuit();
 
   int PolledCount();
@@ -180,6 +193,7 @@ private:
   CKorvixDoc& m_doc;
   Profile& m_profile;
   MessageSink& m_sink;
+  RunLoopMessages m_runmessages;
   MillisecondClock& m_clock;
   WallClock& m_wall;
   MessagePump& m_pump;
@@ -209,7 +223,13 @@ private:
   std::vector<std::vector<uint32_t>> m_recomputestamps;
   std::vector<PivotTexts> m_drawnpivots;
   bool m_quit = false;
+  bool m_ended = false;
   bool m_halting = false;
+  // Passes on the stack (the run's own loop counts as one) and how many of
+  // them wait in their dispatch; a nested pass may start only when all do.
+  bool m_looping = false;
+  int m_frames = 0;
+  int m_dispatching = 0;
   uint64_t m_passes = 0;
   uint64_t m_polls = 0;
 };

@@ -139,7 +139,13 @@ void CKorvixApp::CreateMainFrame() {
   m_doc->SetInstallFolder(m_env.currentdir);
   m_frame = std::make_unique<CMainFrame>(m_profile);
   AddFileCommands();
-  new CViewSubsystems(*m_frame, *m_doc, m_profile, m_messages, [this] { OnFileSave(); });  // a child of the frame
+  auto* subsystems = new CViewSubsystems(*m_frame, *m_doc, m_profile, m_messages, [this] { OnFileSave(); });
+  // A quit during a run ends the program from inside the Run-Loop, past
+  // ExitInstance; what the user set up is kept all the same.
+  subsystems->RunLoop().Pump().SetBeforeEnd([this] {
+    m_cancelupdate = true;
+    WriteExitSettings();
+  });
   m_frame->AddCommand(kHelpMenu, ID_HELP_FILES, kHelpFilesText, [this] { OnHelpFiles(); });
   m_frame->AddSeparator(kHelpMenu);
   m_frame->AddCommand(kHelpMenu, ID_APP_ABOUT, kAboutText, [this] { OnAppAbout(); });
@@ -153,8 +159,12 @@ void CKorvixApp::OnHelpFiles() { ShowHelpTopic(""); }
 int CKorvixApp::ExitInstance() {
   m_cancelupdate = true;
   WaitForUpdateCheck();
-  if (m_recentloaded) m_recentfiles.Save(m_profile);
+  WriteExitSettings();
   return 0;
+}
+
+void CKorvixApp::WriteExitSettings() {
+  if (m_recentloaded) m_recentfiles.Save(m_profile);
 }
 
 }  // namespace korvix

@@ -90,6 +90,7 @@ private:
   bool PassSecurityLock();
   void AfterProjectChange();
   void RememberRecent(const std::string& path);
+  void WriteExitSettings();
 
   Profile& m_profile;
   MessageSink& m_messages;

@@ -2,6 +2,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <malloc.h>
+
 #include "platform/profile.h"
 #include "platform/wall_clock.h"
 #include "ui/korvix_app.h"
@@ -13,6 +15,11 @@
 namespace {
 
 constexpr int kShotDelayMs = 3000;
+// Allocations from this size up (window-sized images, made afresh for every
+// full repaint) get pages of their own, given back when freed. Left to the
+// allocator's own rule they soon land in the heap and keep it at its
+// largest for the rest of the run.
+constexpr int kOwnPagesFrom = 1 << 20;
 constexpr char kShotOption[] = "--shot";
 
 // "--shot FILE": save a picture of the screen after a few seconds and exit,
@@ -29,6 +36,7 @@ QString TakeShotPath(QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  mallopt(M_MMAP_THRESHOLD, kOwnPagesFrom);
   QApplication app(argc, argv);
   QStringList arguments = app.arguments().mid(1);
   const QString shot = TakeShotPath(arguments);

@@ -48,8 +48,10 @@ CPortSelectionDlg::CPortSelectionDlg(CKorvixDoc& doc, ComLink& link, Profile& pr
       m_messages(messages),
       m_ports(new QTreeWidget(this)),
       m_device(new QComboBox(this)),
-      m_present(new QListWidget(this)) {
+      m_present(new QListWidget(this)),
+      m_comportbefore(doc.m_comport) {
   setWindowTitle("Port Selection");
+  for (int n = 0; n < kComPortCount; ++n) m_mappingsbefore[static_cast<size_t>(n)] = ComPortMapping(profile, n);
 
   m_ports->setColumnCount(2);
   m_ports->setHeaderLabels({"Port", "Device"});
@@ -93,8 +95,23 @@ void CPortSelectionDlg::SetDevice(const QString& device) { m_device->setCurrentT
 QString CPortSelectionDlg::Device() const { return m_device->currentText().trimmed(); }
 
 void CPortSelectionDlg::accept() {
+  m_applied = true;
   if (ApplyPortSelection(m_doc, m_link, m_profile, m_messages, SelectedPort(), FromQString(Device())))
     QDialog::accept();
+}
+
+// A refused OK has already closed the old port and stored the device that
+// failed; leaving it so would cost the user the port that worked.
+void CPortSelectionDlg::reject() {
+  if (m_applied) {
+    for (int n = 0; n < kComPortCount; ++n) {
+      const std::string& before = m_mappingsbefore[static_cast<size_t>(n)];
+      if (ComPortMapping(m_profile, n) != before) MapComPort(m_profile, n, before);
+    }
+    m_link.CloseComPort();
+    m_doc.m_comport = m_comportbefore >= 0 && m_link.OpenComPort(m_comportbefore) == 1 ? m_comportbefore : -1;
+  }
+  QDialog::reject();
 }
 
 // An edit not confirmed with OK is dropped when the user moves to another

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <array>
 #include <string>
 
 #include "comms/com_link.h"
+#include "comms/port_map.h"
 #include "document/korvix_doc.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
@@ -39,6 +41,8 @@ public:
   // Stays open when the port does not open, so that the user can correct
   // the device or cancel.
   void accept() override;
+  // Puts back the mappings and the port that a refused OK changed.
+  void reject() override;
 
 private:
   void ShowDeviceOfSelectedPort(QTreeWidgetItem* previous);
@@ -51,6 +55,9 @@ private:
   QTreeWidget* m_ports;
   QComboBox* m_device;
   QListWidget* m_present;
+  std::array<std::string, kComPortCount> m_mappingsbefore;
+  int m_comportbefore;
+  bool m_applied = false;
 };
 
 }  // namespace korvix

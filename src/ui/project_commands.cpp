@@ -27,7 +27,6 @@ constexpr char kFileAccessCaption[] = "File Access Error";
 constexpr char kEntryErrorCaption[] = "Entry Error";
 constexpr char kNotAFile[] = "The project file %s could not be opened: it is not a file.";
 constexpr char kNotLoaded[] = "The project file %s could not be loaded.\r%s";
-constexpr char kSaveFailed[] = "The project file %s could not be saved:\r%s";
 constexpr char kWrongPassword[] = "The password is not correct.\rKorvix will now close.";
 
 std::string Fill(const char* pattern, const std::string& first, const std::string& second = {}) {
@@ -152,7 +151,8 @@ bool CKorvixApp::OnFileSaveAs() {
 bool CKorvixApp::DoSave(const std::string& path) {
   const SaveResult result = SaveProjectFile(*m_doc, path);
   if (!result.ok) {
-    m_messages.Show(kFileAccessCaption, Fill(kSaveFailed, path, result.message), MessageIcon::Exclamation);
+    // The store's message names the file and the system's reason already.
+    m_messages.Show(kFileAccessCaption, result.message, MessageIcon::Exclamation);
     return false;
   }
   RememberRecent(path);

@@ -28,9 +28,12 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 MessageResult QtMessageSink::Present(const std::string& caption, const std::string& text,
                                      MessageIcon icon, MessageButtons buttons) {
+  // The Run-Loop goes on behind a modal window the user opened and may
+  // report from there; owned by that window, the message stays above it.
+  QWidget* owner = QApplication::activeModalWidget();
+  if (!owner) owner = m_owner ? m_owner : QApplication::activeWindow();
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToDisplayText(text),
-                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                  m_owner ? m_owner : QApplication::activeWindow());
+                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;
   return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;

@@ -1,6 +1,8 @@
 #include "ui/run_loop_pump.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +15,8 @@ QtMessagePump::QtMessagePump(Runner runner)
         std::_Exit(0);
       }) {
   QCoreApplication::instance()->installEventFilter(this);
+  connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+          &QtMessagePump::OnAboutToBlock);
 }
 
 QtMessagePump::~QtMessagePump() {
@@ -42,7 +46,7 @@ QueuedMessage QtMessagePump::PeekQueuedMessage() {
 bool QtMessagePump::PumpMessage() {
   m_pumped = true;
   m_paintqueued = false;
-  QCoreApplication::processEvents();
+  Dispatch(QEventLoop::AllEvents);
   return !QuitSeen();
 }
 
@@ -57,14 +61,52 @@ void QtMessagePump::WaitMessage(uint32_t ms) {
   QTimer wake;
   wake.setSingleShot(true);
   wake.start(static_cast<int>(ms));
-  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  Dispatch(QEventLoop::WaitForMoreEvents);
+}
+
+// A loop nested in the dispatch runs a level above it; the dispatch's own
+// wait, one level lower, is no window of the user's.
+void QtMessagePump::Dispatch(QEventLoop::ProcessEventsFlags flags) {
+  const int outer = m_dispatchlevel;
+  m_dispatchlevel = QThread::currentThread()->loopLevel();
+  QCoreApplication::processEvents(flags);
+  m_dispatchlevel = outer;
 }
 
 void QtMessagePump::PostRunLoopMessage(RunLoopMessage message) {
   QTimer::singleShot(0, this, [this, message] { m_runner(message); });
 }
 
-void QtMessagePump::EndProcess() { m_ender(); }
+void QtMessagePump::EndProcess() {
+  if (m_beforeend) m_beforeend();
+  m_ender();
+}
+
+void QtMessagePump::SetNestedPass(std::function<bool()> ready, std::function<void()> pass) {
+  m_nestedready = std::move(ready);
+  m_nestedpass = std::move(pass);
+}
+
+// The pass is queued rather than run here, so that it runs as an ordinary
+// event of the waiting loop, and the queued event is what wakes the loop.
+void QtMessagePump::OnAboutToBlock() {
+  if (m_nestedqueued || QThread::currentThread()->loopLevel() <= m_dispatchlevel) return;
+  if (!m_nestedready || !m_nestedready()) return;
+  m_nestedqueued = true;
+  QTimer::singleShot(0, this, [this] { RunNestedPass(); });
+}
+
+// The nested pass pumps for itself, whatever the pass it is nested in has
+// pumped already. One queued just before the window closed finds itself in
+// the dispatch it was nested in and is dropped.
+void QtMessagePump::RunNestedPass() {
+  m_nestedqueued = false;
+  if (QThread::currentThread()->loopLevel() <= m_dispatchlevel) return;
+  const bool pumped = m_pumped;
+  m_pumped = false;
+  m_nestedpass();
+  m_pumped = pumped;
+}
 
 bool QtMessagePump::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) m_quitevent = true;

@@ -34,6 +34,8 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
                            scripts ? *scripts : m_noscripts, m_weblog, m_dde});
   m_popupwindow.SetBox(&m_runtime->Popup());
   m_page.m_chartmemories = &m_runtime->Charts();
+  m_pump.SetNestedPass([this] { return !(m_editorsopen && m_editorsopen()) && m_runtime->NestedPassMayRun(); },
+                       [this] { m_runtime->RunNestedPass(); });
 
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_START, kStartRunLoopText, [this] { OnRunLoopStart(); });
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_HALT, kHaltRunLoopText, [this] { OnRunLoopHalt(); });
@@ -95,16 +97,20 @@ void CRunLoopUi::DeselectAll() { m_page.DeselectAll(); }
 
 // The page is drawn into an image of the invalid area and copied over, so
 // the drawing's own device context never shares the window with the
-// view's painter.
+// view's painter. The image is no larger than that area: a value's repaint
+// then costs no window-sized image, and the program keeps no heap the size
+// of its window after the first paint.
 void CRunLoopUi::Paint(QPainter& painter, const QRect& dirty) {
-  const QRect client = dirty.translated(-m_view.State().m_scrollx, -m_view.State().m_scrolly);
-  QImage image(m_view.viewport()->size(), QImage::Format_RGB32);
+  const QRect client =
+      dirty.translated(-m_view.State().m_scrollx, -m_view.State().m_scrolly).intersected(m_view.viewport()->rect());
+  if (client.isEmpty()) return;
+  QImage image(client.size(), QImage::Format_RGB32);
   {
-    QtDeviceContext dc(image, QRegion(client));
+    QtDeviceContext dc(image, {client.left(), client.top()}, QRegion(client));
     m_page.OnEraseBkgnd(dc);
     m_page.OnDraw(dc);
   }
-  painter.drawImage(dirty.topLeft(), image, client);
+  painter.drawImage(client.topLeft() + QPoint(m_view.State().m_scrollx, m_view.State().m_scrolly), image);
 }
 
 }  // namespace korvix

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "platform/message_sink.h"
@@ -44,6 +45,11 @@ public:
   void OnRunLoopStart();
   void OnRunLoopHalt();
 
+  // While a long-lived editor is open the Run-Loop's rounds pause and only
+  // the editor's own loop reads the port, so a modal window opened from the
+  // editor must not start passes either.
+  void SetEditorsOpen(std::function<bool()> editorsopen) { m_editorsopen = std::move(editorsopen); }
+
 private:
   void InvalidateObject(ScreenObjectKind kind, int index) override;
   void UpdateWindow() override;
@@ -60,6 +66,7 @@ private:
   PageEditorViewWindow m_pagewindow;
   PageView m_page;
   QtMessagePump m_pump;
+  std::function<bool()> m_editorsopen;
   PopupBoxWindow m_popupwindow;
   NoScriptServices m_noscripts;
   NoWebLogThread m_weblog;

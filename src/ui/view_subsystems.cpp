@@ -41,6 +41,7 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_editorwait(m_runloop->Runtime().Link()),
       m_editorloop(m_runloop->Runtime().Link(), m_editorwait, messages) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);
+  m_runloop->SetEditorsOpen([this] { return m_editorloop.OpenEditors() > 0; });
   m_runloop->Page().m_controlstates = &m_controls;
   m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,
                                              m_chartmemories, m_propertyeditors);

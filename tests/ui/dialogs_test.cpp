@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include "app/new_in_version.h"
+#include "ui/qt_message_sink.h"
 #include "ui/shell_dialogs.h"
 #include "ui/new_in_version_dlg.h"
 #include "ui/software_update_dlg.h"
@@ -24,6 +25,35 @@ QPushButton* ButtonNamed(QDialog& dialog, const QString& text) {
 int ClickWhileModal(QDialog& dialog, const QString& text) {
   QTimer::singleShot(0, &dialog, [&dialog, text] { ButtonNamed(dialog, text)->click(); });
   return dialog.exec();
+}
+
+// A message raised while a modal window of the user's is open belongs to
+// that window, so it is shown above it; otherwise to the main window.
+TEST(QtMessageSink, AMessageBelongsToTheModalWindowThatIsOpen) {
+  QWidget main;
+  QtMessageSink sink(&main);
+  QWidget* ownerwithout = nullptr;
+  QWidget* ownerwith = nullptr;
+  const auto showandnote = [&sink](QWidget*& owner) {
+    QTimer::singleShot(0, [&owner] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      owner = box->parentWidget();
+      box->done(QMessageBox::Ok);
+    });
+    EXPECT_EQ(sink.Show("Communications Error", "Port 1 failed.", MessageIcon::Exclamation), MessageResult::Ok);
+  };
+  showandnote(ownerwithout);
+
+  QDialog about(&main);
+  QTimer::singleShot(0, &about, [&] {
+    showandnote(ownerwith);
+    about.reject();
+  });
+  about.exec();
+
+  EXPECT_EQ(ownerwithout, &main);
+  EXPECT_EQ(ownerwith, &about);
 }
 
 TEST(SoftwareUpdateDlg, InstallAcceptsAndNotNowRejects) {

@@ -78,6 +78,33 @@ TEST_F(PortSelectionTest, ADeviceThatDoesNotOpenLeavesNoPortAndSaysWhy) {
   EXPECT_NE(messages.shown[0].text.find("/nonexistent/ttyUSB7"), std::string::npos);
 }
 
+// After a refused OK the old port is closed and the failed device stored;
+// Cancel must give the user back the port that worked.
+TEST_F(PortSelectionTest, CancelAfterARefusedDeviceRestoresThePortsAndTheOpenPort) {
+  struct Case {
+    const char* what;
+    int tried;
+  };
+  for (const Case c : {Case{"the same port", 2}, Case{"another port", 4}}) {
+    SCOPED_TRACE(c.what);
+    PseudoTerminal pty;
+    ASSERT_TRUE(ApplyPortSelection(doc, link, profile, messages, 2, pty.Slave()));
+
+    CPortSelectionDlg dialog(doc, link, profile, messages);
+    dialog.SelectPort(c.tried);
+    dialog.SetDevice("/nonexistent/ttyUSB7");
+    dialog.accept();
+    ASSERT_EQ(doc.m_comport, -1);
+    dialog.reject();
+
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(profile.GetProfileString("Ports", "COM3"), pty.Slave());
+    EXPECT_FALSE(profile.HasKey("Ports", "COM5"));
+    EXPECT_EQ(doc.m_comport, 2);
+    EXPECT_TRUE(link.IsOpen());
+  }
+}
+
 TEST_F(PortSelectionTest, TheCommandIsRefusedWhileTheRunLoopRuns) {
   doc.m_comport = 4;
   ASSERT_NE(frame.CommandAction(ID_PORT_SELECTION), nullptr);

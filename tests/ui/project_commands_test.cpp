@@ -1,5 +1,7 @@
 #include <QStatusBar>
 #include <QToolBar>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -153,6 +155,11 @@ TEST_F(ProjectCommands, SaveThatFailsIsReportedAndKeepsTheChanges) {
   EXPECT_TRUE(app->Document().IsModified());
   ASSERT_EQ(messages.shown.size(), 1u);
   EXPECT_EQ(messages.shown[0].caption, "File Access Error");
+  const std::string& text = messages.shown[0].text;
+  const size_t said = text.find("could not be saved");
+  ASSERT_NE(said, std::string::npos) << text;
+  EXPECT_EQ(text.find("could not be saved", said + 1), std::string::npos) << text;
+  EXPECT_NE(text.find(std::strerror(ENOENT)), std::string::npos) << text;
 }
 
 TEST_F(ProjectCommands, SampleProjectIsNeverModifiedAndSavesBelowHome) {

@@ -1,0 +1,62 @@
+#include "app/curl_library.h"
+
+#include <dlfcn.h>
+
+#include <mutex>
+
+namespace korvix {
+
+namespace {
+
+constexpr char kCurlSoname[] = "libcurl.so.4";
+
+template <class Function>
+bool Resolve(void* handle, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(dlsym(handle, name));
+  return function != nullptr;
+}
+
+struct Loaded {
+  CurlLibrary library{};
+  bool ok = false;
+  std::string error;
+};
+
+Loaded Load() {
+  Loaded loaded;
+  void* handle = dlopen(kCurlSoname, RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) {
+    const char* reason = dlerror();
+    loaded.error = reason != nullptr ? reason : kCurlSoname;
+    return loaded;
+  }
+  CurlLibrary& l = loaded.library;
+  loaded.ok = Resolve(handle, "curl_global_init", l.globalinit) && Resolve(handle, "curl_easy_init", l.easyinit) &&
+              Resolve(handle, "curl_easy_cleanup", l.easycleanup) &&
+              Resolve(handle, "curl_easy_setopt", l.easysetopt) &&
+              Resolve(handle, "curl_easy_perform", l.easyperform) &&
+              Resolve(handle, "curl_easy_strerror", l.easystrerror) &&
+              Resolve(handle, "curl_slist_append", l.slistappend) &&
+              Resolve(handle, "curl_slist_free_all", l.slistfreeall);
+  if (!loaded.ok) {
+    loaded.error = std::string(kCurlSoname) + " lacks an entry point";
+    return loaded;
+  }
+  if (l.globalinit(CURL_GLOBAL_DEFAULT) != CURLE_OK) {
+    loaded.ok = false;
+    loaded.error = "libcurl could not be initialised";
+  }
+  return loaded;
+}
+
+}  // namespace
+
+const CurlLibrary* LoadCurlLibrary(std::string& error) {
+  static std::once_flag once;
+  static Loaded loaded;
+  std::call_once(once, [] { loaded = Load(); });
+  error = loaded.error;
+  return loaded.ok ? &loaded.library : nullptr;
+}
+
+}  // namespace korvix
