@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "recording/time_stamps.h"
 #include "render/chart/chart_steps.h"
@@ -43,20 +44,25 @@ public:
   // Reads the record at p into fields; returns where the next one starts.
   // A record runs to its LF; a CR or comma ends a field.
   std::size_t Read(std::size_t p, std::vector<std::string>& fields) const {
-    fields.assign(1, std::string());
-    for (std::size_t n = 0; n < m_length; ++n) {
-      if (p == m_write && n > 0) return p;
-      const char c = m_bytes[p];
-      p = Forward(p);
-      if (c == '\n') return p;
-      if (c == ',') {
-        fields.emplace_back();
-      } else if (c != '\r') {
-        fields.back().push_back(c);
+    // Most records lie in one piece before the write position or the end.
+    const std::size_t limit = p < m_write ? m_write : m_length;
+    const char* start = m_bytes.data() + p;
+    if (const void* lf = std::memchr(start, '\n', limit - p)) {
+      const char* end = static_cast<const char*>(lf);
+      std::size_t count = 0;
+      for (const char* field = start;; ++count) {
+        const char* comma = static_cast<const char*>(std::memchr(field, ',', static_cast<std::size_t>(end - field)));
+        const char* stop = comma != nullptr ? comma : end;
+        if (fields.size() <= count) fields.emplace_back();
+        fields[count].assign(field, stop);
+        std::erase(fields[count], '\r');
+        if (comma == nullptr) break;
+        field = comma + 1;
       }
-      if (p == m_write) return p;
+      fields.resize(count + 1);
+      return Forward(static_cast<std::size_t>(end - m_bytes.data()));
     }
-    return m_write;
+    return ReadAcross(p, fields);
   }
 
   // The start of the record before the one at p (p is not the oldest).
@@ -73,6 +79,24 @@ public:
   }
 
 private:
+  // A record that runs round the end of a wrapped memory, or one cut short.
+  std::size_t ReadAcross(std::size_t p, std::vector<std::string>& fields) const {
+    fields.assign(1, std::string());
+    for (std::size_t n = 0; n < m_length; ++n) {
+      if (p == m_write && n > 0) return p;
+      const char c = m_bytes[p];
+      p = Forward(p);
+      if (c == '\n') return p;
+      if (c == ',') {
+        fields.emplace_back();
+      } else if (c != '\r') {
+        fields.back().push_back(c);
+      }
+      if (p == m_write) return p;
+    }
+    return m_write;
+  }
+
   std::size_t Forward(std::size_t p) const {
     ++p;
     return p == m_length && m_wrapped ? 0 : p;
@@ -127,8 +151,9 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, co
     scales[static_cast<std::size_t>(f)] = {NumberOf(r.fields[f].unitdiv), HundredthsOf(r.fields[f].position) * pv};
 
   std::vector<std::string> fields;
+  std::size_t after = 0;  // where the record in `fields` ends
   const auto stampOf = [&](std::size_t p) {
-    ring.Read(p, fields);
+    after = ring.Read(p, fields);
     const std::string& date = fields[0];
     const std::string time = fields.size() > 1 ? fields[1] : std::string();
     return static_cast<double>(StampToMs(date, time) - tw);
@@ -139,10 +164,8 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, co
   if (r.readmark < 0 || !ring.IsRecordStart(pos)) pos = ring.Oldest();
   if (pos == ring.Write() && !ring.StepBack(pos, pos)) return ChartWalk::Damaged;
   double ts = stampOf(pos);
-  while (ts <= t0) {
-    const std::size_t next = ring.Read(pos, fields);
-    if (next == ring.Write()) break;
-    pos = next;
+  while (ts <= t0 && after != ring.Write()) {
+    pos = after;
     ts = stampOf(pos);
   }
   while (ts >= t0 && pos != ring.Oldest()) {
@@ -169,7 +192,7 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, co
   int columns = 0;
   while (pos != ring.Write()) {
     if (ts <= tc) {
-      pos = ring.Read(pos, fields);
+      pos = after;
       for (int f = 0; f < numfields; ++f) {
         const std::size_t i = static_cast<std::size_t>(f);
         first[i] = high[i] = low[i] = last[i] = heightOf(f);
@@ -177,7 +200,7 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, co
       while (pos != ring.Write()) {
         ts = stampOf(pos);
         if (ts > tc) break;
-        pos = ring.Read(pos, fields);
+        pos = after;
         for (int f = 0; f < numfields; ++f) {
           const std::size_t i = static_cast<std::size_t>(f);
           const int y = heightOf(f);
