@@ -55,6 +55,9 @@ public:
   void DrawBitmap(const Bitmap& bitmap, Point origin) override;
   void DrawFocusRect(const Rect& rect) override;
 
+  // A printer's document starts and ends with this painter.
+  QPainter& Painter() { return m_painter; }
+
 private:
   struct State {
     Pen pen;
