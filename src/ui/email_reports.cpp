@@ -2,9 +2,9 @@
 
 namespace korvix {
 
-CEmailReports::CEmailReports(CKorvixDoc& doc, PopupBox& popupbox, QWidget& mainwindow, WallClock& clock,
+CEmailReports::CEmailReports(const EmailServerSettings& settings, PopupBox& popupbox, QWidget& mainwindow, WallClock& clock,
                              CurlMailOptions options)
-    : m_doc(doc),
+    : m_settings(settings),
       m_clock(clock),
       m_mainwindow(&mainwindow),
       m_transport(std::make_unique<CurlMailTransport>(
@@ -20,7 +20,7 @@ CEmailReports::CEmailReports(CKorvixDoc& doc, PopupBox& popupbox, QWidget& mainw
 CEmailReports::~CEmailReports() { m_transport.reset(); }
 
 void CEmailReports::SendEmailReport(const std::string& address, const std::string& message) {
-  m_sender.SendEmailReport(m_clock.Now(), m_doc.m_emailserver, address, message);
+  m_sender.SendEmailReport(m_clock.Now(), m_settings, address, message);
 }
 
 }  // namespace korvix

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "document/korvix_doc.h"
+#include "document/settings_blocks.h"
 #include "executors/outside_actions.h"
 #include "platform/wall_clock.h"
 #include "recording/curl_mail_transport.h"
@@ -21,7 +21,7 @@ class CEmailReports final : public QObject, public EmailReporter {
   Q_OBJECT
 
 public:
-  CEmailReports(CKorvixDoc& doc, PopupBox& popupbox, QWidget& mainwindow, WallClock& clock,
+  CEmailReports(const EmailServerSettings& settings, PopupBox& popupbox, QWidget& mainwindow, WallClock& clock,
                 CurlMailOptions options = {});
   ~CEmailReports() override;
 
@@ -29,7 +29,7 @@ public:
   int SendsInFlight() const override { return m_sender.m_sendsinflight; }
 
 private:
-  CKorvixDoc& m_doc;
+  const EmailServerSettings& m_settings;
   WallClock& m_clock;
   QPointer<QWidget> m_mainwindow;
   std::unique_ptr<CurlMailTransport> m_transport;

@@ -84,7 +84,12 @@ public:
 // them; one Pass() is what a Run-Loop pass does for Scripts and replies.
 class ExecutorsFixture {
 protected:
-  ExecutorsFixture() { relay.executors = &executors; }
+  ExecutorsFixture() : ExecutorsFixture(nullptr) {}
+  // `real`: the outside actions to use instead of the recording fakes.
+  explicit ExecutorsFixture(OutsideActions* real)
+      : executors{doc, values, hooks, clock, sink, hooks, services, real ? *real : outside} {
+    relay.executors = &executors;
+  }
 
   ScriptRecord& AddScript(const std::string& label, const std::vector<ScriptStep>& steps) {
     ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
