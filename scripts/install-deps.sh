@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, only when one
 # is missing, so that a second run costs a few milliseconds.
-# Usage: install-deps.sh [test|demo]
+# Usage: install-deps.sh [test|demo|cups]
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config
@@ -10,6 +10,9 @@ packages=(build-essential cmake ninja-build pkg-config
           python3-aiosmtpd poppler-utils zbar-tools openssl)
 if [ "${1:-test}" = demo ]; then
   packages+=(xvfb xauth imagemagick)
+fi
+if [ "${1:-test}" = cups ]; then
+  packages+=(cups-daemon cups-client)
 fi
 
 missing=()
