@@ -121,7 +121,7 @@ TEST_F(MailDeliveryTest, RefusalsAndSilenceGiveOneFailureEach) {
   SmtpPeer plain("none", m_outdir, s_certdir);
   SmtpPeer login("none", m_outdir, s_certdir, "plant", "right");
   SmtpPeer silent("silent", m_outdir, s_certdir);
-  ASSERT_NE(plain.Port() * login.Port() * silent.Port(), 0);
+  for (const SmtpPeer* peer : {&plain, &login, &silent}) ASSERT_NE(peer->Port(), 0);
   auto transport = Transport(2);
 
   MailRequest refused = Request(plain.Port(), kMailSecurityNone);
