@@ -22,6 +22,7 @@
 #include "runmode/runtime_run_services.h"
 #include "ui/email_reports.h"
 #include "ui/page_editor_ui.h"
+#include "ui/property_editors_ui.h"
 #include "ui/queued_label_printer.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
@@ -47,6 +48,7 @@ public:
 
 private:
   bool OnViewEvent(QEvent* event);
+  bool Running();
   void OnPortSelection();
 
   void GotoPage(int page) override;
@@ -79,7 +81,7 @@ private:
   ControlStart m_controlstart;
   CRunModeInput m_runinput;
   RecorderChartMemories m_chartmemories;
-  PropertyEditors m_propertyeditors;
+  CPropertyEditors m_propertyeditors;
   std::unique_ptr<CPageEditorUi> m_editor;
 };
 
