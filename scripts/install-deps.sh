@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing need, only when one
 # is missing, so that a second run costs a few milliseconds.
-# Usage: install-deps.sh [test|demo]
+# Usage: install-deps.sh [test|demo|cups]
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev libcurl4-openssl-dev libpulse-dev fonts-liberation python3)
+          qt6-base-dev libgl-dev libcurl4-openssl-dev libpulse-dev fonts-liberation python3
+          python3-aiosmtpd poppler-utils zbar-tools openssl)
 demo=(xvfb xauth imagemagick)
 case "${1:-test}" in
   demo) packages+=("${demo[@]}") ;;
   # The script test runs the demo and types into its window.
   test) packages+=("${demo[@]}" xdotool) ;;
+  cups) packages+=(cups-daemon cups-client) ;;
 esac
 
 missing=()

@@ -197,8 +197,7 @@ ActionProgress ActionExecutor::Start(const ActionSlot& texts, const ActionHolder
       m_dialqueue.Add(Expand(param));
       return ActionProgress::Done;
     case ArrayAction::SendEmail:
-      m_outside.email.SendEmailReport(Expand(param), Expand(texts.second));
-      return ActionProgress::Done;
+      return SendEmail(wait);
     case ArrayAction::PrintLabel:
       m_outside.printer.PrintLabel(Expand(param), Expand(texts.second), texts.fontsize,
                                    Expand(texts.barcode), texts.barsize);
@@ -244,6 +243,8 @@ ActionProgress ActionExecutor::Continue(const ActionHolder& holder, ActionWait& 
     case ArrayAction::ReadFromFile:
     case ArrayAction::WriteToFile:
       return FileAccess(wait);
+    case ArrayAction::SendEmail:
+      return SendEmail(wait);
     default:
       return ActionProgress::Done;
   }
@@ -498,6 +499,13 @@ ActionProgress ActionExecutor::RunProgram(const std::string& text) {
   if (failure.empty()) return ActionProgress::Done;
   m_sink.Show(kOperationalCaption, failure, MessageIcon::Exclamation);
   return ActionProgress::Stopped;
+}
+
+ActionProgress ActionExecutor::SendEmail(const ActionWait& wait) {
+  // One e-mail at a time, and none while the web log is being uploaded.
+  if (m_outside.email.SendsInFlight() != 0 || m_doc.m_weblogbusy.Get() == 1) return ActionProgress::Waiting;
+  m_outside.email.SendEmailReport(Expand(wait.texts.param), Expand(wait.texts.second));
+  return ActionProgress::Done;
 }
 
 }  // namespace korvix

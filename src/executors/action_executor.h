@@ -89,6 +89,7 @@ private:
   ActionProgress GotoPage(const std::string& text);
   ActionProgress PlaySound(const std::string& text);
   ActionProgress RunProgram(const std::string& text);
+  ActionProgress SendEmail(const ActionWait& wait);
   bool OpenAndTransfer(ActionWait& wait);
   template <class List, class Act>
   bool ForEachLabelled(List& list, const std::string& label, Act act);

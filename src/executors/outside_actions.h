@@ -34,6 +34,8 @@ public:
   virtual ~EmailReporter() = default;
   // Texts arrive with their label references expanded.
   virtual void SendEmailReport(const std::string& address, const std::string& message) = 0;
+  // Sends handed over whose result has not come back yet.
+  virtual int SendsInFlight() const = 0;
 };
 
 class LabelPrinter {

@@ -5,7 +5,7 @@
 
 namespace korvix {
 
-enum class MessageIcon { None, Exclamation, Warning, Information, Question };
+enum class MessageIcon { None, Exclamation, Warning, Information, Question, Stop };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageResult { Ok, Yes, No };
 

@@ -66,6 +66,9 @@ public:
                                                 const std::function<void(DeviceContext&)>& draw) override;
   bool DrawPicture(const OffscreenPicture& picture, Point origin) override;
 
+  // A printer's document starts and ends with this painter.
+  QPainter& Painter() { return m_painter; }
+
 private:
 
   struct State {

@@ -6,6 +6,7 @@
 
 #include "ui/korvix_view.h"
 #include "ui/main_frame.h"
+#include "qtdraw/printer_label_target.h"
 #include "ui/port_selection_dlg.h"
 
 namespace korvix {
@@ -24,8 +25,8 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_picontrollers(doc, m_runloop->Runtime().Values(), m_linkservices, m_runloop->Runtime(), m_clock),
       m_runservices(doc, m_runloop->Runtime(), m_picontrollers, m_clock, *this),
       m_telephone(profile),
-      m_email(messages),
-      m_printer(messages),
+      m_email(doc.m_emailserver, m_runloop->Runtime().Popup(), frame, m_wall),
+      m_printer(std::make_unique<QtPrinterLabelTarget>()),
       m_outside{m_sound, m_programs, m_telephone, m_email, m_printer},
       m_executors(doc, m_runloop->Runtime().Values(), m_linkservices, m_clock, messages, m_runloop->Runtime(),
                   m_runservices, m_outside),

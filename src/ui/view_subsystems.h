@@ -11,19 +11,21 @@
 #include "executors/executors.h"
 #include "executors/modem_telephone.h"
 #include "executors/program_runner.h"
-#include "executors/unavailable_actions.h"
 #include "executors/wave_sound_player.h"
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
+#include "platform/wall_clock.h"
 #include "runmode/control_start.h"
 #include "runmode/executor_services.h"
 #include "runmode/pi_controllers.h"
 #include "runmode/run_controls.h"
 #include "runmode/runtime_run_services.h"
 #include "ui/editor_pass_wait.h"
+#include "ui/email_reports.h"
 #include "ui/page_editor_ui.h"
 #include "ui/property_editors_ui.h"
+#include "ui/queued_label_printer.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
 
@@ -74,8 +76,9 @@ private:
   PulseSoundPlayer m_sound;
   SpawnProgramRunner m_programs;
   ModemTelephone m_telephone;
-  UnavailableEmail m_email;
-  UnavailablePrinter m_printer;
+  SystemWallClock m_wall;
+  CEmailReports m_email;
+  QueuedLabelPrinter m_printer;
   OutsideActions m_outside;
   Executors m_executors;
   RunControls m_controls;

@@ -80,6 +80,21 @@ TEST_F(Actions, ServicesAreAskedWithExpandedTexts) {
   EXPECT_EQ(hooks.halts, 1);
 }
 
+TEST_F(Actions, SendEmailWaitsForTheMailUnderWayAndForTheWebLogUpload) {
+  doc.m_weblogbusy.Set(1);
+  AddScript("mail", {Step(27, "a@b.c", "one"), Step(27, "a@b.c", "two")});
+  executors.RunScriptByName("mail");
+  PassFor(100);
+  EXPECT_TRUE(services.calls.empty());
+  doc.m_weblogbusy.Set(0);
+  PassFor(100);
+  EXPECT_EQ(services.calls, (std::vector<std::string>{"email a@b.c|one"}));
+  services.sendsinflight = 0;
+  PassFor(100);
+  EXPECT_EQ(services.calls, (std::vector<std::string>{"email a@b.c|one", "email a@b.c|two"}));
+  EXPECT_FALSE(doc.m_scripts[0].isrunning);
+}
+
 TEST_F(Actions, ShowMessageColoursAndFillsTheTextWindow) {
   AddVariable("n", "7");
   TextWindowRecord& window = doc.m_textwindows[doc.m_textwindows.Add()];

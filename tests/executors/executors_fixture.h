@@ -24,6 +24,7 @@ public:
   std::vector<std::string> calls;
   std::string programfailure;
   std::string dialfailure;
+  int sendsinflight = 0;
 
   void GotoPage(int page) override { calls.push_back("page " + std::to_string(page)); }
   void MinimizeWindow() override { calls.push_back("minimize"); }
@@ -59,7 +60,9 @@ public:
   void HangUp() override { calls.push_back("hangup"); }
   void SendEmailReport(const std::string& address, const std::string& message) override {
     calls.push_back("email " + address + "|" + message);
+    ++sendsinflight;
   }
+  int SendsInFlight() const override { return sendsinflight; }
   void PrintLabel(const std::string& printer, const std::string& text, int fontsize, const std::string& barcode,
                   int barsize) override {
     calls.push_back("print " + printer + "|" + text + "|" + std::to_string(fontsize) + "|" + barcode + "|" +
@@ -81,7 +84,12 @@ public:
 // them; one Pass() is what a Run-Loop pass does for Scripts and replies.
 class ExecutorsFixture {
 protected:
-  ExecutorsFixture() { relay.executors = &executors; }
+  ExecutorsFixture() : ExecutorsFixture(nullptr) {}
+  // `real`: the outside actions to use instead of the recording fakes.
+  explicit ExecutorsFixture(OutsideActions* real)
+      : executors{doc, values, hooks, clock, sink, hooks, services, real ? *real : outside} {
+    relay.executors = &executors;
+  }
 
   ScriptRecord& AddScript(const std::string& label, const std::vector<ScriptStep>& steps) {
     ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];

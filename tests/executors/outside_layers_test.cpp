@@ -8,9 +8,7 @@
 
 #include "executors/modem_telephone.h"
 #include "executors/program_runner.h"
-#include "executors/unavailable_actions.h"
 #include "executors/wave_sound_player.h"
-#include "platform/testing/recording_message_sink.h"
 
 namespace korvix {
 namespace {
@@ -107,18 +105,6 @@ TEST(ModemTelephone, SaysWhatIsMissing) {
   EXPECT_NE(none.find("TelephoneModem"), std::string::npos);
   profile.values["TelephoneModem"] = "/dev/korvix-no-such-modem";
   EXPECT_NE(modem.Dial("5551234").find("/dev/korvix-no-such-modem"), std::string::npos);
-}
-
-TEST(UnavailableActions, SayPlainlyThatNothingWasSentOrPrinted) {
-  RecordingMessageSink sink;
-  UnavailableEmail email(sink);
-  UnavailablePrinter printer(sink);
-  email.SendEmailReport("ops@example.com", "text");
-  printer.PrintLabel("lp", "text", 120, "", 10);
-  ASSERT_EQ(sink.shown.size(), 2u);
-  EXPECT_NE(sink.shown[0].text.find("not available"), std::string::npos);
-  EXPECT_NE(sink.shown[0].text.find("ops@example.com"), std::string::npos);
-  EXPECT_NE(sink.shown[1].text.find("not available"), std::string::npos);
 }
 
 }  // namespace

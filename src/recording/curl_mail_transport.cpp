@@ -1,0 +1,147 @@
+#include "recording/curl_mail_transport.h"
+
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+#include <system_error>
+
+namespace korvix {
+namespace {
+
+// The name the program greets the server with.
+constexpr const char* kGreetingName = "Korvix";
+constexpr const char* kEndOfData = ".\r\n";
+
+struct Upload {
+  const std::string& data;
+  size_t offset = 0;
+};
+
+size_t ReadMessage(char* buffer, size_t size, size_t count, void* userdata) {
+  auto& upload = *static_cast<Upload*>(userdata);
+  const size_t length = std::min(size * count, upload.data.size() - upload.offset);
+  std::memcpy(buffer, upload.data.data() + upload.offset, length);
+  upload.offset += length;
+  return length;
+}
+
+bool IsRefusal(const std::string& reply) { return !reply.empty() && (reply[0] == '4' || reply[0] == '5'); }
+
+// Keeps the server's last refusing reply, which names the reason; the
+// farewell after it says nothing.
+int WatchReplies(CURL*, curl_infotype type, char* data, size_t size, void* userdata) {
+  if (type != CURLINFO_HEADER_IN) return 0;
+  std::string line(data, size);
+  while (!line.empty() && (line.back() == '\r' || line.back() == '\n')) line.pop_back();
+  if (IsRefusal(line)) *static_cast<std::string*>(userdata) = line;
+  return 0;
+}
+
+int WatchStop(void* userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+  return static_cast<const std::atomic<bool>*>(userdata)->load() ? 1 : 0;
+}
+
+std::string Address(const MailRequest& request) {
+  const char* scheme = request.security == kMailSecurityTls ? "smtps://" : "smtp://";
+  std::string url = scheme + request.server;
+  if (request.port != 0) url += ":" + std::to_string(request.port);
+  return url + "/" + kGreetingName;
+}
+
+}  // namespace
+
+CurlMailTransport::CurlMailTransport(ResultHandler onresult, CurlMailOptions options)
+    : m_onresult(std::move(onresult)), m_options(std::move(options)) {
+  static std::once_flag once;
+  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+  m_curl = curl_easy_init();
+  if (!m_curl) return;
+  try {
+    m_worker = std::thread([this] { Work(); });
+  } catch (const std::system_error&) {
+    curl_easy_cleanup(static_cast<CURL*>(m_curl));
+    m_curl = nullptr;
+  }
+}
+
+CurlMailTransport::~CurlMailTransport() {
+  {
+    std::lock_guard lock(m_mutex);
+    m_stop = true;
+    m_queue.clear();
+  }
+  m_wake.notify_one();
+  if (m_worker.joinable()) m_worker.join();
+  if (m_curl) curl_easy_cleanup(static_cast<CURL*>(m_curl));
+}
+
+MailSubmission CurlMailTransport::Send(MailRequest request) {
+  if (!m_curl) return {};
+  {
+    std::lock_guard lock(m_mutex);
+    m_queue.push_back(std::move(request));
+  }
+  m_wake.notify_one();
+  return {true, ""};
+}
+
+void CurlMailTransport::Work() {
+  CURL* curl = static_cast<CURL*>(m_curl);
+  for (;;) {
+    MailRequest request;
+    {
+      std::unique_lock lock(m_mutex);
+      m_wake.wait(lock, [this] { return m_stop || !m_queue.empty(); });
+      if (m_stop) return;
+      request = std::move(m_queue.front());
+      m_queue.pop_front();
+    }
+    // libcurl ends the data itself, and stuffs a body line "." on the way.
+    if (request.message.ends_with(kEndOfData)) request.message.resize(request.message.size() - 3);
+    Upload upload{request.message};
+    std::string refusal;
+    char error[CURL_ERROR_SIZE] = "";
+    curl_slist* recipients = curl_slist_append(nullptr, request.recipient.c_str());
+
+    curl_easy_reset(curl);
+    curl_easy_setopt(curl, CURLOPT_URL, Address(request).c_str());
+    if (request.security == kMailSecurityStartTls) curl_easy_setopt(curl, CURLOPT_USE_SSL, CURLUSESSL_ALL);
+    if (!m_options.cafile.empty()) curl_easy_setopt(curl, CURLOPT_CAINFO, m_options.cafile.c_str());
+    if (!request.user.empty()) {
+      curl_easy_setopt(curl, CURLOPT_USERNAME, request.user.c_str());
+      curl_easy_setopt(curl, CURLOPT_PASSWORD, request.password.c_str());
+    }
+    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, request.sender.c_str());
+    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadMessage);
+    curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
+    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(request.message.size()));
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, m_options.connectseconds);
+    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_options.replyseconds);
+    curl_easy_setopt(curl, CURLOPT_TIMEOUT, m_options.totalseconds);
+    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, WatchReplies);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &refusal);
+    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, WatchStop);
+    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &m_stop);
+    const CURLcode code = curl_easy_perform(curl);
+    curl_slist_free_all(recipients);
+    if (m_stop) return;
+
+    if (code == CURLE_OK) {
+      m_onresult(false, "");
+    } else if (!refusal.empty()) {
+      m_onresult(true, refusal);
+    } else {
+      m_onresult(true, error[0] ? error : curl_easy_strerror(code));
+    }
+  }
+}
+
+}  // namespace korvix
