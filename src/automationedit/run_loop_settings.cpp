@@ -2,23 +2,24 @@
 
 #include <algorithm>
 
+#include "properties/data_exchange.h"
+#include "properties/entry_report.h"
 #include "properties/entry_validation.h"
+#include "properties/shared_checks.h"
 
 namespace korvix {
 
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
+constexpr int kMaxPollingValue = 10000000;
+constexpr int kMinReplyTimeout = 1;
+
 constexpr std::string_view kEmptyLine = "\r\n\r\n";
 
-bool IsAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-std::string TrimAscii(const std::string& text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && IsAsciiSpace(text[first])) ++first;
-  while (last > first && IsAsciiSpace(text[last - 1])) --last;
-  return text.substr(first, last - first);
+PollingFields FieldsOf(const RunLoopSettings& settings) {
+  return {std::to_string(settings.m_replytimeout), std::to_string(settings.m_pollretries),
+          std::to_string(settings.m_polldelay)};
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ std::string NormaliseCommandText(std::string text) {
 }
 
 bool CheckRunLoopInitFields(MessageSink& sink, RunLoopInitFields& fields) {
-  fields.m_startscript = TrimAscii(fields.m_startscript);
+  fields.m_startscript = TrimEntry(fields.m_startscript);
   fields.m_initcommands = NormaliseCommandText(std::move(fields.m_initcommands));
   fields.m_exitcommands = NormaliseCommandText(std::move(fields.m_exitcommands));
   return CheckBraceNames(sink, fields.m_startscript) != 0;
@@ -62,6 +63,33 @@ void StoreRunLoopInitFields(CKorvixDoc& doc, const RunLoopInitFields& fields) {
 
 void StoreReducedCpu(CKorvixDoc& doc, int reduced) {
   doc.m_reducedcpu = reduced;
+  doc.SetModifiedFlag();
+}
+
+PollingFields PollingFieldsOf(const CKorvixDoc& doc) { return FieldsOf(doc); }
+
+PollingFields DefaultPollingFields() { return FieldsOf(RunLoopSettings{}); }
+
+std::optional<PollingField> CheckPollingFields(MessageSink& sink, const PollingFields& fields) {
+  // The two times are unsigned: a sign is refused before the bounds.
+  if (!ReportEntryProblem(sink, PositiveIntegerEntryProblem(fields.m_wait)) ||
+      !ReportEntryProblem(sink, IntegerRangeProblem(fields.m_wait, kMinReplyTimeout, kMaxPollingValue))) {
+    return PollingField::Wait;
+  }
+  if (!ReportEntryProblem(sink, IntegerRangeProblem(fields.m_retries, 0, kMaxPollingValue))) {
+    return PollingField::Retries;
+  }
+  if (!ReportEntryProblem(sink, PositiveIntegerEntryProblem(fields.m_delay)) ||
+      !ReportEntryProblem(sink, IntegerRangeProblem(fields.m_delay, 0, kMaxPollingValue))) {
+    return PollingField::Delay;
+  }
+  return std::nullopt;
+}
+
+void StorePollingFields(CKorvixDoc& doc, const PollingFields& fields) {
+  doc.m_replytimeout = ParseIntegerEntry(fields.m_wait).value_or(doc.m_replytimeout);
+  doc.m_pollretries = ParseIntegerEntry(fields.m_retries).value_or(doc.m_pollretries);
+  doc.m_polldelay = ParseIntegerEntry(fields.m_delay).value_or(doc.m_polldelay);
   doc.SetModifiedFlag();
 }
 

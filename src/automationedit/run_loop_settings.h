@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "document/korvix_doc.h"
@@ -32,5 +33,24 @@ bool CheckRunLoopInitFields(MessageSink& sink, RunLoopInitFields& fields);
 // Written back on OK only, marking the document modified.
 void StoreRunLoopInitFields(CKorvixDoc& doc, const RunLoopInitFields& fields);
 void StoreReducedCpu(CKorvixDoc& doc, int reduced);
+
+// The texts of the "Data Polling Properties" fields, as typed.
+struct PollingFields {
+  std::string m_wait;
+  std::string m_retries;
+  std::string m_delay;
+};
+enum class PollingField { Wait, Retries, Delay };
+
+PollingFields PollingFieldsOf(const CKorvixDoc& doc);
+// "Use Default": what a new project polls with.
+PollingFields DefaultPollingFields();
+
+// OK: each field a whole number within its bounds, checked in the order of
+// the fields above; the first refused one is reported and named for the
+// focus.
+std::optional<PollingField> CheckPollingFields(MessageSink& sink, const PollingFields& fields);
+// Fields that passed the check, marking the document modified.
+void StorePollingFields(CKorvixDoc& doc, const PollingFields& fields);
 
 }  // namespace korvix

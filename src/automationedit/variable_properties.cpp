@@ -1,7 +1,9 @@
 #include "automationedit/variable_properties.h"
 
 #include "editor/id_labels.h"
+#include "properties/entry_report.h"
 #include "properties/entry_validation.h"
+#include "properties/shared_checks.h"
 #include "recording/log_sources.h"
 #include "texts/label_texts.h"
 #include "values/value_refresh.h"
@@ -10,23 +12,11 @@ namespace korvix {
 
 namespace {
 
-constexpr const char* kEntryErrorCaption = "Entry Error";
 constexpr const char* kVariablePrefix = "Variable";
 constexpr int kTimerDecimals = 2;
 
 std::string AlreadyExists(const std::string& label) {
   return "The ID Label \"" + label + "\" already exists. You \rmust rename the Variable before continuing.";
-}
-
-bool IsAsciiSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
-
-// Only ASCII white space: 0xA0 is a character of the label here.
-std::string TrimAscii(const std::string& text) {
-  std::size_t first = 0;
-  std::size_t last = text.size();
-  while (first < last && IsAsciiSpace(text[first])) ++first;
-  while (last > first && IsAsciiSpace(text[last - 1])) --last;
-  return text.substr(first, last - first);
 }
 
 }  // namespace
@@ -49,12 +39,11 @@ VariableFields VariableFieldsOf(const VariableRecord& variable) {
 }
 
 bool CheckVariableFields(MessageSink& sink, const CKorvixDoc& doc, int index, VariableFields& fields) {
-  fields.m_idlabel = TrimAscii(fields.m_idlabel);
+  fields.m_idlabel = TrimEntry(fields.m_idlabel);
   if (!CheckIdLabel(sink, fields.m_idlabel)) return false;
   for (int i = 0; i < doc.m_variables.Count(); ++i) {
     if (i != index && LabelsEqual(doc.m_variables[i].idlabel, fields.m_idlabel)) {
-      sink.Show(kEntryErrorCaption, AlreadyExists(fields.m_idlabel), MessageIcon::Exclamation);
-      return false;
+      return ReportEntryProblem(sink, AlreadyExists(fields.m_idlabel));
     }
   }
   return true;

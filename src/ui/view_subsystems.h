@@ -24,6 +24,7 @@
 #include "ui/editor_pass_wait.h"
 #include "ui/page_editor_ui.h"
 #include "ui/property_editors_ui.h"
+#include "ui/run_loop_settings_ui.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
 
@@ -47,6 +48,7 @@ public:
   CPageEditorUi& PageEditor() { return *m_editor; }
   // The loop in which the view functions run their modeless editors.
   EditorLoop& Editors() { return m_editorloop; }
+  CRunLoopSettingsUi& RunLoopSettings() { return *m_runloopsettings; }
 
 private:
   bool OnViewEvent(QEvent* event);
@@ -86,6 +88,7 @@ private:
   std::unique_ptr<CPageEditorUi> m_editor;
   QtPassWait m_editorwait;
   EditorLoop m_editorloop;
+  QPointer<CRunLoopSettingsUi> m_runloopsettings;
 };
 
 }  // namespace korvix
