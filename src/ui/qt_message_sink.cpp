@@ -34,8 +34,10 @@ MessageResult QtMessageSink::Present(const std::string& caption, const std::stri
   // report from there; owned by that window, the message stays above it.
   QWidget* owner = QApplication::activeModalWidget();
   if (!owner) owner = m_owner ? m_owner : QApplication::activeWindow();
+  const bool question = buttons != MessageButtons::Ok;
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToDisplayText(text),
-                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+                  question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+  if (buttons == MessageButtons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;
   return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;

@@ -48,6 +48,7 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
                                              m_chartmemories, m_propertyeditors);
   frame.View()->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
   frame.AddCommand(kCommunicateMenu, ID_PORT_SELECTION, "Port Selection", [this] { OnPortSelection(); });
+  m_runloopsettings = new CRunLoopSettingsUi(frame, doc, messages, m_editorloop, [this] { return Running(); });
 }
 
 // The Run-Loop's core still refers to the executors until it is gone, so it

@@ -26,6 +26,7 @@
 #include "ui/page_editor_ui.h"
 #include "ui/property_editors_ui.h"
 #include "ui/queued_label_printer.h"
+#include "ui/run_loop_settings_ui.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
 
@@ -49,6 +50,7 @@ public:
   CPageEditorUi& PageEditor() { return *m_editor; }
   // The loop in which the view functions run their modeless editors.
   EditorLoop& Editors() { return m_editorloop; }
+  CRunLoopSettingsUi& RunLoopSettings() { return *m_runloopsettings; }
 
 private:
   bool OnViewEvent(QEvent* event);
@@ -89,6 +91,7 @@ private:
   std::unique_ptr<CPageEditorUi> m_editor;
   QtPassWait m_editorwait;
   EditorLoop m_editorloop;
+  QPointer<CRunLoopSettingsUi> m_runloopsettings;
 };
 
 }  // namespace korvix

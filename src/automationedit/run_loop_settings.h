@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "document/korvix_doc.h"
+#include "platform/message_sink.h"
+
+namespace korvix {
+
+// The fields of the "Run-Loop Initialization" dialog.
+struct RunLoopInitFields {
+  std::string m_initcommands;
+  int m_autostart = 0;
+  int m_retransmit = 0;
+  std::string m_startscript;
+  std::string m_exitcommands;
+};
+
+RunLoopInitFields RunLoopInitFieldsOf(const CKorvixDoc& doc);
+
+// Commands never hold blanks, and each stands on its own line ended by
+// CR LF: blanks go, empty lines go, a non-empty text ends with CR LF. An
+// empty text stays empty.
+std::string NormaliseCommandText(std::string text);
+
+// OK: trims the start Script, normalises both command texts (the dialog
+// shows them so) and checks the start Script's braces. False after a
+// message: the focus goes back to the start Script. Whether the Script
+// exists is the Run-Loop's to find out when it starts.
+bool CheckRunLoopInitFields(MessageSink& sink, RunLoopInitFields& fields);
+
+// Written back on OK only, marking the document modified.
+void StoreRunLoopInitFields(CKorvixDoc& doc, const RunLoopInitFields& fields);
+void StoreReducedCpu(CKorvixDoc& doc, int reduced);
+
+// The texts of the "Data Polling Properties" fields, as typed.
+struct PollingFields {
+  std::string m_wait;
+  std::string m_retries;
+  std::string m_delay;
+};
+enum class PollingField { Wait, Retries, Delay };
+
+PollingFields PollingFieldsOf(const CKorvixDoc& doc);
+// "Use Default": what a new project polls with.
+PollingFields DefaultPollingFields();
+
+// OK: each field a whole number within its bounds, checked in the order of
+// the fields above; the first refused one is reported and named for the
+// focus.
+std::optional<PollingField> CheckPollingFields(MessageSink& sink, const PollingFields& fields);
+// Fields that passed the check, marking the document modified.
+void StorePollingFields(CKorvixDoc& doc, const PollingFields& fields);
+
+}  // namespace korvix
