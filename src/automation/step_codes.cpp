@@ -139,4 +139,6 @@ ScriptStep NewScriptStep(int code) {
   return step;
 }
 
+int AddScriptEntry(ScriptStepList& steps) { return steps.Add(); }
+
 }  // namespace korvix

@@ -62,4 +62,8 @@ void ComputeStepDepths(ScriptStepList& steps);
 // The steps that take a new step's field values, as "Add Step" appends it.
 ScriptStep NewScriptStep(int code);
 
+// Appends a step with the new-step field values (no code given, so no
+// "Discard" either); its index, or -1 when the Script already holds 1000.
+int AddScriptEntry(ScriptStepList& steps);
+
 }  // namespace korvix

@@ -36,13 +36,17 @@ bool WriteAll(int fd, std::string_view bytes)
 
 }  // namespace
 
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes, AtomicWriteStage* stage)
 {
+    AtomicWriteStage ignored = AtomicWriteStage::Done;
+    AtomicWriteStage& reached = stage ? *stage : ignored;
+    reached = AtomicWriteStage::Create;
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         return Failure(path, "temporary file");
     }
+    reached = AtomicWriteStage::Write;
     struct stat existing {};
     const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
 
@@ -84,6 +88,7 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes)
             return Failure(path, "flush folder");
         }
     }
+    reached = AtomicWriteStage::Done;
     return {};
 }
 

@@ -6,7 +6,8 @@
 namespace korvix {
 
 enum class MessageIcon { None, Exclamation, Warning, Information, Question };
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose careless Enter must not destroy data.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageResult { Ok, Yes, No };
 
 // Where the core shows a modal message box. Texts arrive as stored, with "\r"

@@ -28,9 +28,11 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 MessageResult QtMessageSink::Present(const std::string& caption, const std::string& text,
                                      MessageIcon icon, MessageButtons buttons) {
+  const bool question = buttons != MessageButtons::Ok;
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToDisplayText(text),
-                  buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                  question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                   m_owner ? m_owner : QApplication::activeWindow());
+  if (buttons == MessageButtons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;
   return answer == QMessageBox::Yes ? MessageResult::Yes : MessageResult::No;

@@ -2,15 +2,23 @@
 //
 //   kvxtool info FILE       version, project note, pages and record counts
 //   kvxtool resave IN OUT   loads IN and saves it as OUT like the program does
+//   kvxtool export-scripts PROJECT OUT            writes its Scripts as text
+//   kvxtool import-scripts PROJECT IN OUT         replaces them from text
+//   kvxtool export-conditionals PROJECT OUT       the same for Conditionals
+//   kvxtool import-conditionals PROJECT IN OUT
 //
 // Exit status: 0 done, 1 the file was refused (made by a version this one can
-// not read), 2 the file could not be read or written, or bad usage.
+// not read, or a text file the import rejects), 2 a file could not be read or
+// written, or bad usage. Messages go to standard error as "caption: text".
 
 #include <cstdio>
 #include <iostream>
 #include <string>
 
+#include "automation/script_text_files.h"
 #include "document/project_file.h"
+#include "platform/message_sink.h"
+#include "platform/text_mem_file.h"
 
 namespace {
 
@@ -20,7 +28,11 @@ constexpr int kExitUnreadable = 2;
 
 constexpr const char* kUsage =
     "usage: kvxtool info FILE\n"
-    "       kvxtool resave IN OUT\n";
+    "       kvxtool resave IN OUT\n"
+    "       kvxtool export-scripts PROJECT OUT\n"
+    "       kvxtool import-scripts PROJECT IN OUT\n"
+    "       kvxtool export-conditionals PROJECT OUT\n"
+    "       kvxtool import-conditionals PROJECT IN OUT\n";
 
 // Messages break lines with CR; a terminal wants LF.
 std::string ForTerminal(std::string text)
@@ -93,6 +105,16 @@ int Info(const std::string& path)
     return kExitDone;
 }
 
+int Save(korvix::CKorvixDoc& doc, const std::string& out)
+{
+    const korvix::SaveResult saved = korvix::SaveProjectFile(doc, out);
+    if (!saved.ok) {
+        std::cerr << ForTerminal(saved.message) << '\n';
+        return kExitUnreadable;
+    }
+    return kExitDone;
+}
+
 int Resave(const std::string& in, const std::string& out)
 {
     korvix::CKorvixDoc doc;
@@ -100,12 +122,65 @@ int Resave(const std::string& in, const std::string& out)
     if (!loaded.Ok()) {
         return Failure(loaded);
     }
-    const korvix::SaveResult saved = korvix::SaveProjectFile(doc, out);
-    if (!saved.ok) {
-        std::cerr << ForTerminal(saved.message) << '\n';
+    return Save(doc, out);
+}
+
+// Answers every question Yes: the command itself is the user's consent.
+class TerminalSink final : public korvix::MessageSink {
+protected:
+    korvix::MessageResult Present(const std::string& caption, const std::string& text, korvix::MessageIcon,
+                                  korvix::MessageButtons buttons) override
+    {
+        if (buttons != korvix::MessageButtons::Ok) {
+            return korvix::MessageResult::Yes;
+        }
+        std::cerr << ForTerminal(caption) << ": " << ForTerminal(text) << '\n';
+        return korvix::MessageResult::Ok;
+    }
+};
+
+int ExitFor(korvix::TextFileOutcome outcome)
+{
+    switch (outcome) {
+    case korvix::TextFileOutcome::Done:
+        return kExitDone;
+    case korvix::TextFileOutcome::Refused:
+        return kExitRefused;
+    default:
         return kExitUnreadable;
     }
-    return kExitDone;
+}
+
+using ExportRoutine = korvix::TextFileOutcome (*)(const korvix::CKorvixDoc&, const korvix::TextFileJob&);
+using ImportRoutine = korvix::TextFileOutcome (*)(korvix::CKorvixDoc&, const korvix::TextFileJob&,
+                                                  korvix::TextMemFile&);
+
+int ExportText(const std::string& project, const std::string& out, ExportRoutine routine)
+{
+    korvix::CKorvixDoc doc;
+    const korvix::LoadResult loaded = korvix::OpenProjectFile(project, doc);
+    if (!loaded.Ok()) {
+        return Failure(loaded);
+    }
+    TerminalSink sink;
+    return ExitFor(routine(doc, korvix::TextFileJob{out, sink}));
+}
+
+int ImportText(const std::string& project, const std::string& in, const std::string& out, ImportRoutine routine)
+{
+    korvix::CKorvixDoc doc;
+    const korvix::LoadResult loaded = korvix::OpenProjectFile(project, doc);
+    if (!loaded.Ok()) {
+        return Failure(loaded);
+    }
+    TerminalSink sink;
+    korvix::MonotonicClock clock;
+    korvix::TextMemFile memfile(sink, clock);
+    const korvix::TextFileOutcome outcome = routine(doc, korvix::TextFileJob{in, sink}, memfile);
+    if (outcome != korvix::TextFileOutcome::Done) {
+        return ExitFor(outcome);
+    }
+    return Save(doc, out);
 }
 
 }  // namespace
@@ -118,6 +193,18 @@ int main(int argc, char** argv)
     }
     if (command == "resave" && argc == 4) {
         return Resave(argv[2], argv[3]);
+    }
+    if (command == "export-scripts" && argc == 4) {
+        return ExportText(argv[2], argv[3], korvix::ExportScripts);
+    }
+    if (command == "import-scripts" && argc == 5) {
+        return ImportText(argv[2], argv[3], argv[4], korvix::ImportScripts);
+    }
+    if (command == "export-conditionals" && argc == 4) {
+        return ExportText(argv[2], argv[3], korvix::ExportConditionals);
+    }
+    if (command == "import-conditionals" && argc == 5) {
+        return ImportText(argv[2], argv[3], argv[4], korvix::ImportConditionals);
     }
     std::cerr << kUsage;
     return kExitUnreadable;
