@@ -5,7 +5,7 @@
 
 namespace korvix {
 
-enum class MessageIcon { None, Exclamation, Warning, Information, Question };
+enum class MessageIcon { None, Exclamation, Warning, Information, Question, Stop };
 // YesNoDefaultNo: a question whose careless Enter must not destroy data.
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageResult { Ok, Yes, No };
