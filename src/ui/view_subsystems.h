@@ -21,6 +21,7 @@
 #include "runmode/pi_controllers.h"
 #include "runmode/run_controls.h"
 #include "runmode/runtime_run_services.h"
+#include "ui/data_log_ui.h"
 #include "ui/editor_pass_wait.h"
 #include "ui/page_editor_ui.h"
 #include "ui/property_editors_ui.h"
@@ -47,6 +48,7 @@ public:
   CPageEditorUi& PageEditor() { return *m_editor; }
   // The loop in which the view functions run their modeless editors.
   EditorLoop& Editors() { return m_editorloop; }
+  CDataLogUi& DataLog() { return *m_datalog; }
 
 private:
   bool OnViewEvent(QEvent* event);
@@ -86,6 +88,7 @@ private:
   std::unique_ptr<CPageEditorUi> m_editor;
   QtPassWait m_editorwait;
   EditorLoop m_editorloop;
+  QPointer<CDataLogUi> m_datalog;
 };
 
 }  // namespace korvix
