@@ -40,6 +40,7 @@ public:
   void ViewDataLog();
   void EditLogReportSetup();
   void UpdateCommands();
+  void SetPrinterChooser(PrinterChooser chooser) { m_chooser = std::move(chooser); }
 
 private:
   bool EditMode();
