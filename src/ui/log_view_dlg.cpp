@@ -49,7 +49,9 @@ CLogViewDlg::CLogViewDlg(QWidget* mainwindow, Profile& profile)
   layout->addWidget(m_table, 1);
   layout->addWidget(m_note, 0, Qt::AlignHCenter);
   layout->addWidget(buttons);
-  m_note->setMaximumWidth(kTemplateWidth * 3 / 4);
+  // A wrapped label placed by alignment gets its one-line height unless told.
+  m_note->setFixedWidth(kTemplateWidth * 3 / 4);
+  m_note->setMinimumHeight(m_note->heightForWidth(m_note->width()));
   setMinimumSize(kTemplateWidth * kMinimumPercent / 100, kTemplateHeight * kMinimumPercent / 100);
   resize(m_profile.GetProfileInt(kDimensionsSection, kWidthKey, kTemplateWidth),
          m_profile.GetProfileInt(kDimensionsSection, kHeightKey, kTemplateHeight));
