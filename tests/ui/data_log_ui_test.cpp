@@ -183,6 +183,43 @@ TEST_F(DataLogUiTest, CloseStoresTheAdjustedTextsOrKeepsTheFocusOnARefusedFieldA
   EXPECT_EQ(doc.m_datalogfile, renamed);
 }
 
+TEST_F(DataLogUiTest, AddAtTheLimitIsRefusedAndClearFileEmptiesTheLogOnlyAfterYes) {
+  Write("Date\r\n1\r\n");
+  doc.m_logfieldcount = 1000;
+  messages.answers = {MessageResult::No, MessageResult::Yes};
+  CDataLoggingDlg* dialog = nullptr;
+  QPushButton* clear = nullptr;
+  UserSteps user([&] {
+    if (dialog) dialog->m_open = 0;
+  });
+  user.Then([&] { return (dialog = Shown<CDataLoggingDlg>()) != nullptr; },
+            [&] {
+              ClickLine(dialog->m_available, 0);
+              for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == "Clear File") clear = button;
+            });
+  user.Then([&] { return dialog->m_addbutton->isEnabled(); }, [&] { dialog->m_addbutton->click(); });
+  user.Then([&] { return messages.shown.size() == 1; },
+            [&] {
+              EXPECT_EQ(messages.shown[0].caption, "Entry Error");
+              EXPECT_EQ(messages.shown[0].text, "The Data Log can not contain more than 1000 data fields.");
+              EXPECT_EQ(doc.m_logcoldate, -1);
+              clear->click();
+            });
+  user.Then([&] { return messages.shown.size() == 2; },
+            [&] {
+              EXPECT_EQ(messages.shown[1].caption, "Clear Log File");
+              EXPECT_EQ(messages.shown[1].buttons, MessageButtons::YesNoDefaultNo);
+              EXPECT_GT(fs::file_size(Log()), 0u);
+              clear->click();
+            });
+  user.Then([&] { return messages.shown.size() == 3; }, [&] { PressKey(dialog, Qt::Key_Escape); });
+  Trigger(ID_RUNLOOP_DATA_LOGGING);
+  EXPECT_TRUE(user.Done());
+  EXPECT_EQ(fs::file_size(Log()), 0u);
+  EXPECT_EQ(messages.shown.size(), 3u) << "an emptied log needs no field-order question";
+}
+
 TEST_F(DataLogUiTest, TheViewShowsTheLogAndKeepsDraggedWidthsThatChanged) {
   Write("Date,Time,Temp\r\n12/10/26,10:00:00,5,extra\r\n12/10/26,10:00:01\r\n");
   doc.m_logcolwidth[1] = 90;
