@@ -122,7 +122,7 @@ bool ReadEmptyLineAfter(TextMemFile& file) {
   return IsEndOfLine(file.ReadMemFileLine());
 }
 
-// A label field: present, no line end, no action-Script marker, cut to size.
+// A label holding the marker would pass for a Conditional's action Script.
 bool ReadLabel(TextMemFile& file, std::string& label) {
   label = file.ReadMemFileLine();
   if (label.empty() || IsEndOfLine(label)) return false;

@@ -117,19 +117,18 @@ bool StepHasFields(int code) {
          std::find(kNoFields.begin(), kNoFields.end(), code) == kNoFields.end();
 }
 
+int NextStepDepth(int code, int& depth) {
+  if (code == kStepElseIf || code == kStepElse || code == kStepEndIf || code == kStepEndLoop) {
+    depth = std::max(0, depth - 1);
+  }
+  const int own = depth;
+  if (code == kStepIf || code == kStepElseIf || code == kStepElse || code == kStepLoop) ++depth;
+  return own;
+}
+
 void ComputeStepDepths(ScriptStepList& steps) {
   int depth = 0;
-  for (ScriptStep& step : steps) {
-    if (step.code == kStepElseIf || step.code == kStepElse || step.code == kStepEndIf ||
-        step.code == kStepEndLoop) {
-      depth = std::max(0, depth - 1);
-    }
-    step.depth = depth;
-    if (step.code == kStepIf || step.code == kStepElseIf || step.code == kStepElse ||
-        step.code == kStepLoop) {
-      ++depth;
-    }
-  }
+  for (ScriptStep& step : steps) step.depth = NextStepDepth(step.code, depth);
 }
 
 ScriptStep NewScriptStep(int code) {

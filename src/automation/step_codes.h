@@ -59,6 +59,10 @@ bool StepHasFields(int code);
 // The nesting depth of each step, stored in its `depth`.
 void ComputeStepDepths(ScriptStepList& steps);
 
+// One step of that walk: the depth of a step of `code`, with `depth` carried
+// from the step before and left for the step after.
+int NextStepDepth(int code, int& depth);
+
 // The steps that take a new step's field values, as "Add Step" appends it.
 ScriptStep NewScriptStep(int code);
 

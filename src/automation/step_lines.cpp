@@ -108,9 +108,8 @@ void AppendStepLine(std::string& out, const ScriptStep& step, int depth) {
 }
 
 void AppendStepLines(std::string& out, const ScriptStepList& steps) {
-  ScriptStepList shaped = steps;
-  ComputeStepDepths(shaped);
-  for (const ScriptStep& step : shaped) AppendStepLine(out, step, step.depth);
+  int depth = 0;
+  for (const ScriptStep& step : steps) AppendStepLine(out, step, NextStepDepth(step.code, depth));
 }
 
 StepLineRead ReadStepLine(TextMemFile& file, ScriptStepList& steps, int& depth, MessageSink& sink) {
@@ -126,19 +125,11 @@ StepLineRead ReadStepLine(TextMemFile& file, ScriptStepList& steps, int& depth, 
     SkipToLineEnd(file);
     return StepLineRead::Invalid;
   }
-  if (step.code == kStepElseIf || step.code == kStepElse || step.code == kStepEndIf ||
-      step.code == kStepEndLoop) {
-    depth = std::max(0, depth - 1);
-  }
-  step.depth = depth;
-  if (step.code == kStepIf || step.code == kStepElseIf || step.code == kStepElse ||
-      step.code == kStepLoop) {
-    ++depth;
-  }
+  step.depth = NextStepDepth(step.code, depth);
 
   std::string field = file.ReadMemFileLine();
   if (IsEndOfLine(field)) return StepLineRead::Step;
-  step.param1 = field;
+  step.param1 = std::move(field);
   Cut(step.param1, kMaxParam1Length);
 
   if (step.code == kStepPrintLabel) {
@@ -150,13 +141,13 @@ StepLineRead ReadStepLine(TextMemFile& file, ScriptStepList& steps, int& depth, 
     step.barsize = ReadWholeNumber(field);
     field = file.ReadMemFileLine();
     if (IsEndOfLine(field)) return StepLineRead::Step;
-    step.barcode = field;
+    step.barcode = std::move(field);
     Cut(step.barcode, kMaxBarcodeLength);
   }
 
   field = file.ReadMemFileLine();
   if (IsEndOfLine(field)) return StepLineRead::Step;
-  step.param2 = field;
+  step.param2 = std::move(field);
 
   if (step.code == kStepShowMessage) {
     field = file.ReadMemFileLine();

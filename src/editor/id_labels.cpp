@@ -1,6 +1,7 @@
 #include "editor/id_labels.h"
 
 #include "editor/object_kinds.h"
+#include "texts/label_texts.h"
 
 namespace korvix {
 
@@ -16,10 +17,23 @@ bool IdLabelTaken(const CKorvixDoc& doc, const std::string& candidate) {
   return taken;
 }
 
-std::string MakeUniqueIdLabel(const CKorvixDoc& doc, std::string_view prefix) {
+namespace {
+
+bool ConditionalTaken(const CKorvixDoc& doc, const std::string& candidate) {
+  for (const ConditionalRecord& conditional : doc.m_conditionals) {
+    if (LabelsEqual(conditional.idlabel, candidate)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string MakeUniqueIdLabel(const CKorvixDoc& doc, std::string_view prefix, ConditionalLabels conditionals) {
   for (long number = 1;; ++number) {
     std::string candidate = std::string(prefix) + std::to_string(number);
-    if (!IdLabelTaken(doc, candidate)) return candidate;
+    if (IdLabelTaken(doc, candidate)) continue;
+    if (conditionals == ConditionalLabels::Skipped && ConditionalTaken(doc, candidate)) continue;
+    return candidate;
   }
 }
 

@@ -61,7 +61,7 @@ std::string FinishField(std::string_view gathered) {
 bool WorthRetrying(int error) { return error == EWOULDBLOCK || error == EAGAIN || error == EINTR; }
 
 int OpenLocked(const std::string& name, int& error) {
-  const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) {
     error = errno;
     return -1;

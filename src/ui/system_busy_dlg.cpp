@@ -1,5 +1,7 @@
 #include "ui/system_busy_dlg.h"
 
+#include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -10,36 +12,44 @@
 namespace korvix {
 
 namespace {
-
-constexpr const char* kCaption = "System Busy";
-constexpr const char* kCancelText = "Cancel";
-
+constexpr char kCaption[] = "System Busy";
+constexpr char kCancelText[] = "Cancel";
+constexpr int kMinimumWidth = 320;
 }  // namespace
 
 CSystemBusyDlg::CSystemBusyDlg(QWidget* mainwindow)
-    : QDialog(mainwindow), m_mainwindow(mainwindow), m_text(new QLabel), m_progress(new QProgressBar) {
+    : QDialog(mainwindow), m_mainwindow(mainwindow), m_text(new QLabel(this)), m_progress(new QProgressBar(this)) {
   setWindowTitle(kCaption);
-  // Blocks the other windows while the thread pumps for the long work.
-  setWindowModality(Qt::ApplicationModal);
-  m_text->setAlignment(Qt::AlignCenter);
-  m_progress->setTextVisible(false);
-  auto* cancel = new QPushButton(kCancelText);
-  connect(cancel, &QPushButton::clicked, this, [this] { m_running = false; });
+  setMinimumWidth(kMinimumWidth);
+  // Modeless, but its own window: the main window is disabled instead, so
+  // that this one stays usable for Cancel.
+  setWindowModality(Qt::NonModal);
   auto* layout = new QVBoxLayout(this);
+  m_text->setAlignment(Qt::AlignCenter);
   layout->addWidget(m_text);
+  m_progress->setTextVisible(false);
   layout->addWidget(m_progress);
-  layout->addWidget(cancel, 0, Qt::AlignHCenter);
-  setMinimumWidth(300);
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* cancel = buttons->addButton(kCancelText, QDialogButtonBox::RejectRole);
+  connect(cancel, &QPushButton::clicked, this, &CSystemBusyDlg::reject);
+  layout->addWidget(buttons);
 }
 
-CSystemBusyDlg::~CSystemBusyDlg() { Close(); }
+CSystemBusyDlg::~CSystemBusyDlg() { ReleaseMainWindow(); }
 
 void CSystemBusyDlg::Show(const std::string& text) {
   m_text->setText(ToQString(text));
-  m_running = true;
+  m_running = 1;
+  if (m_mainwindow && m_mainwindow->isEnabled()) {
+    m_mainwindow->setEnabled(false);
+    m_disabledmain = true;
+  }
+  // The dialog is a child of the main window; it must stay enabled itself.
+  setEnabled(true);
   show();
   raise();
-  repaint();
+  // Painted at once: the work that follows may keep the loop busy a while.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void CSystemBusyDlg::SetRange(int low, int high) { m_progress->setRange(low, high); }
@@ -48,7 +58,17 @@ void CSystemBusyDlg::SetPos(int position) { m_progress->setValue(position); }
 
 void CSystemBusyDlg::Close() {
   hide();
-  if (m_mainwindow) m_mainwindow->activateWindow();
+  ReleaseMainWindow();
+}
+
+void CSystemBusyDlg::reject() {
+  m_running = 0;
+  hide();
+}
+
+void CSystemBusyDlg::ReleaseMainWindow() {
+  if (m_disabledmain && m_mainwindow) m_mainwindow->setEnabled(true);
+  m_disabledmain = false;
 }
 
 }  // namespace korvix

@@ -10,8 +10,9 @@ class QProgressBar;
 
 namespace korvix {
 
-// "System Busy": a message, a progress bar and Cancel over long work that
-// pumps messages as it goes. The main window takes no input while it shows.
+// The "System Busy" window: a message, a progress bar and Cancel. The long
+// work reads Running() between items; the main window takes no input while
+// it is shown.
 class CSystemBusyDlg final : public QDialog, public BusyProgress {
   Q_OBJECT
 
@@ -19,23 +20,25 @@ public:
   explicit CSystemBusyDlg(QWidget* mainwindow);
   ~CSystemBusyDlg() override;
 
-  // Shown and painted at once, before the work that follows holds the
-  // thread.
   void Show(const std::string& text) override;
   void SetRange(int low, int high) override;
   void SetPos(int position) override;
-  bool Running() const override { return m_running; }
+  bool Running() const override { return m_running == 1; }
   void Close() override;
 
-  bool m_running = false;
+  // 1 from Show until the user presses Cancel or closes the window.
+  int m_running = 0;
 
 protected:
-  void reject() override { m_running = false; }
+  void reject() override;
 
 private:
+  void ReleaseMainWindow();
+
   QPointer<QWidget> m_mainwindow;
   QLabel* m_text;
   QProgressBar* m_progress;
+  bool m_disabledmain = false;
 };
 
 }  // namespace korvix

@@ -198,6 +198,8 @@ TEST_F(TextFiles, RefusedScriptsFilesChangeNothing) {
 
 TEST_F(TextFiles, RefusedConditionalsFilesChangeNothing) {
   const std::string alarm = "\r\nAlarm\r\n\r\n{T} > 1\r\n\r\n";
+  std::string thousand;
+  for (int i = 0; i < 1000; ++i) thousand += "\r\nC" + std::to_string(i) + "\r\n\r\n{T} > 1\r\n\r\n";
   struct Case {
     const char* what;
     std::string file;
@@ -207,6 +209,7 @@ TEST_F(TextFiles, RefusedConditionalsFilesChangeNothing) {
       {"labels equal as ID Labels", alarm + "\r\nalarm\r\n\r\n{T} > 2\r\n\r\n"},
       {"label holding the action-Script marker", "\r\nA\xa0\r\n\r\n{T} > 1\r\n\r\n"},
       {"expression line missing", "\r\nAlarm\r\n\r\n"},
+      {"1001 Conditionals", thousand + alarm},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -218,6 +221,15 @@ TEST_F(TextFiles, RefusedConditionalsFilesChangeNothing) {
     EXPECT_EQ(Texts(m_sink).back(), std::string("Illegal File Format: ") + kInvalidConditionals);
     EXPECT_EQ(Snapshot(doc), before);
   }
+}
+
+TEST_F(TextFiles, LabelsAreTakenAsReadSoOneLabelMayComeTwice) {
+  CKorvixDoc doc;
+  ASSERT_EQ(ImportScriptsFrom(doc, "\r\nTank\r\n\r\n\r\nTank\r\n\r\n<Exit Script>\r\n"), TextFileOutcome::Done);
+  ASSERT_EQ(doc.m_scripts.Count(), 2);
+  EXPECT_EQ(doc.m_scripts[0].idlabel, "Tank");
+  EXPECT_EQ(doc.m_scripts[1].idlabel, "Tank");
+  EXPECT_EQ(doc.m_scripts[1].steps.Count(), 1);
 }
 
 TEST_F(TextFiles, ToleratedScriptsFiles) {

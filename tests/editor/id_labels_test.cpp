@@ -60,6 +60,16 @@ TEST(MakeUniqueIdLabel, SearchesObjectsVariablesAndScriptsOnly) {
   }
 }
 
+// New Variables and Conditionals also step over the Conditionals' labels,
+// whatever their case and blanks.
+TEST(MakeUniqueIdLabel, SkipsConditionalLabelsWhenAsked) {
+  CKorvixDoc doc;
+  AddLabelled(doc.m_conditionals, "variable 1");
+  AddLabelled(doc.m_variables, "Variable2");
+  EXPECT_EQ(MakeUniqueIdLabel(doc, "Variable"), "Variable1");
+  EXPECT_EQ(MakeUniqueIdLabel(doc, "Variable", ConditionalLabels::Skipped), "Variable3");
+}
+
 TEST(AddButtonToArray, AppendsTheNextLetterWithPlainFields) {
   CKorvixDoc doc;
   doc.m_buttonarrays.Add();
