@@ -32,6 +32,9 @@ public:
   std::string ReadMemFileLine();
 
   bool AtEnd() const { return m_position >= m_data.size(); }
+  // Bytes read so far and in all, for progress shown while reading.
+  std::size_t Position() const { return m_position; }
+  std::size_t Size() const { return m_data.size(); }
   bool IsEmpty() const { return m_data.empty(); }
   void Empty();
 

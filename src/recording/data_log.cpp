@@ -19,8 +19,6 @@ constexpr const char* kCannotOpenForClearingPrefix = "The file ";
 constexpr const char* kCannotOpenForClearingSuffix = " could not be opened for clearing.";
 constexpr const char* kClearFailedPrefix = "Error while clearing the data log file ";
 
-constexpr const char* kDateHeader = "Date";
-constexpr const char* kTimeHeader = "Time";
 constexpr const char* kLineEnd = "\r\n";
 
 constexpr uint32_t kOpenRetryMs = 1000;
@@ -56,9 +54,7 @@ private:
 
 std::string DataLog::HeaderLine() const {
   Columns columns(m_doc.m_logfieldcount);
-  columns.Add(m_doc.m_logcoldate, kDateHeader);
-  columns.Add(m_doc.m_logcoltime, kTimeHeader);
-  ForEachLabelledLogColumn(m_doc, [&columns](int column, const std::string& label) { columns.Add(column, label); });
+  ForEachLogSource(m_doc, [&columns](int column, const std::string& title) { columns.Add(column, title); });
   return columns.Line();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "document/korvix_doc.h"
 
@@ -38,6 +39,18 @@ void ForEachLabelledLogColumn(Doc& doc, Visit&& visit) {
   each(doc.m_eventcounters);
   each(doc.m_eventtimers);
   each(doc.m_picontrollers);
+}
+
+inline constexpr std::string_view kLogDateTitle = "Date";
+inline constexpr std::string_view kLogTimeTitle = "Time";
+
+// Every log source in kind order, the date and the time first: `visit(column,
+// title)` gets its column field and its header text.
+template <class Doc, class Visit>
+void ForEachLogSource(Doc& doc, Visit&& visit) {
+  visit(doc.m_logcoldate, std::string(kLogDateTitle));
+  visit(doc.m_logcoltime, std::string(kLogTimeTitle));
+  ForEachLabelledLogColumn(doc, visit);
 }
 
 // Takes column `column` out of use: its holders are no longer logged, later

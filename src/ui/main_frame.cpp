@@ -158,6 +158,16 @@ void CMainFrame::AddToolBarButton(CommandId id, QStyle::StandardPixmap icon) {
   m_toolbar->addAction(action);
 }
 
+QAction* CMainFrame::AddToolBarCommand(CommandId id, const std::string& prompt, const std::string& tooltip,
+                                      std::function<void()> handler, QStyle::StandardPixmap icon) {
+  QAction* action = MakeAction(id, prompt, std::move(handler));
+  action->setStatusTip(ToQString(prompt));
+  action->setToolTip(ToQString(tooltip));
+  action->setIcon(style()->standardIcon(icon));
+  m_toolbar->addAction(action);
+  return action;
+}
+
 void CMainFrame::SetCommandHandler(CommandId id, std::function<void()> handler) {
   m_handlers[id] = std::move(handler);
 }

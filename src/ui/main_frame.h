@@ -41,6 +41,10 @@ public:
                       const QKeySequence& shortcut = {});
   void AddSeparator(int menu);
   void AddToolBarButton(CommandId id, QStyle::StandardPixmap icon);
+  // A command of the toolbar alone: `prompt` goes to the status bar,
+  // `tooltip` beside the button.
+  QAction* AddToolBarCommand(CommandId id, const std::string& prompt, const std::string& tooltip,
+                             std::function<void()> handler, QStyle::StandardPixmap icon);
 
   // Gives a command its handler without a menu item, for items that
   // start-up puts in place by position.

@@ -50,10 +50,15 @@ void ModelessEditorDialog::DestroyWindow() {
   if (next) next->activateWindow();
 }
 
-void ModelessEditorDialog::SetCloseButton(QPushButton* button) {
+void ModelessEditorDialog::SetCloseButton(QPushButton* button, int* closerequest) {
   m_close = button;
   button->setDefault(true);
-  connect(button, &QPushButton::clicked, this, [this] { m_open = 0; });
+  connect(button, &QPushButton::clicked, this, [this, closerequest] {
+    if (closerequest)
+      *closerequest = 1;
+    else
+      m_open = 0;
+  });
 }
 
 void ModelessEditorDialog::ConnectRequest(QAbstractButton* button, int& flag, FocusAfter focus) {

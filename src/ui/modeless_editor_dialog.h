@@ -44,8 +44,9 @@ protected:
   enum class FocusAfter { Close, Stay };
 
   // The default button: Enter presses it unless another button holds the
-  // focus.
-  void SetCloseButton(QPushButton* button);
+  // focus. With `closerequest` it only raises that request, for an editor
+  // whose view checks the fields before it lets the editor close.
+  void SetCloseButton(QPushButton* button, int* closerequest = nullptr);
   // The focus leaves the pressed button for "Close", so that the next Enter
   // closes the editor instead of repeating the request.
   void ConnectRequest(QAbstractButton* button, int& flag, FocusAfter focus = FocusAfter::Close);

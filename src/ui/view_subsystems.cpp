@@ -49,11 +49,13 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
   frame.View()->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
   frame.AddCommand(kCommunicateMenu, ID_PORT_SELECTION, "Port Selection", [this] { OnPortSelection(); });
   m_runloopsettings = new CRunLoopSettingsUi(frame, doc, messages, m_editorloop, [this] { return Running(); });
+  m_datalog = new CDataLogUi(frame, doc, profile, messages, m_editorloop, m_runloop->Runtime());
 }
 
 // The Run-Loop's core still refers to the executors until it is gone, so it
 // goes first.
 CViewSubsystems::~CViewSubsystems() {
+  delete m_datalog.data();
   m_editor.reset();
   delete m_runloop.data();
 }

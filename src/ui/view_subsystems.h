@@ -21,6 +21,7 @@
 #include "runmode/pi_controllers.h"
 #include "runmode/run_controls.h"
 #include "runmode/runtime_run_services.h"
+#include "ui/data_log_ui.h"
 #include "ui/editor_pass_wait.h"
 #include "ui/email_reports.h"
 #include "ui/page_editor_ui.h"
@@ -51,6 +52,7 @@ public:
   // The loop in which the view functions run their modeless editors.
   EditorLoop& Editors() { return m_editorloop; }
   CRunLoopSettingsUi& RunLoopSettings() { return *m_runloopsettings; }
+  CDataLogUi& DataLog() { return *m_datalog; }
 
 private:
   bool OnViewEvent(QEvent* event);
@@ -92,6 +94,7 @@ private:
   QtPassWait m_editorwait;
   EditorLoop m_editorloop;
   QPointer<CRunLoopSettingsUi> m_runloopsettings;
+  QPointer<CDataLogUi> m_datalog;
 };
 
 }  // namespace korvix

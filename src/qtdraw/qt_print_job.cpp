@@ -1,0 +1,47 @@
+#include "qtdraw/qt_print_job.h"
+
+#include <QPrinter>
+
+namespace korvix {
+
+QtPrintJob::QtPrintJob(QPrinter& printer) : m_printer(printer) {}
+
+QtPrintJob::~QtPrintJob() {
+  if (m_dc) Abort();
+}
+
+PrintPageMetrics QtPrintJob::Metrics() {
+  return {m_printer.width(), m_printer.height(), m_printer.logicalDpiX(), m_printer.logicalDpiY()};
+}
+
+DeviceContext* QtPrintJob::StartPage() {
+  if (!m_dc) {
+    m_dc = std::make_unique<QtDeviceContext>(m_printer, m_printer.logicalDpiY());
+    if (m_printer.printerState() != QPrinter::Active) {
+      m_dc.reset();
+      return nullptr;
+    }
+    return m_dc.get();
+  }
+  return m_printer.newPage() ? m_dc.get() : nullptr;
+}
+
+bool QtPrintJob::EndPage() { return m_printer.printerState() != QPrinter::Error; }
+
+bool QtPrintJob::EndDoc() {
+  // The painter ends, and the document is handed over, when the context goes.
+  m_dc.reset();
+  return m_printer.printerState() != QPrinter::Error && m_printer.printerState() != QPrinter::Aborted;
+}
+
+void QtPrintJob::Abort() {
+  m_printer.abort();
+  m_dc.reset();
+}
+
+PageRange QtPrintJob::ChosenRange(const QPrinter& printer) {
+  if (printer.printRange() != QPrinter::PageRange || printer.fromPage() < 1) return {};
+  return {printer.fromPage(), printer.toPage()};
+}
+
+}  // namespace korvix

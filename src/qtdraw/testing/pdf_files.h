@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QPrinter>
+#include <QString>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace korvix {
+
+// A printer that writes a PDF file at 600 dpi on Letter paper, optionally
+// limited to pages first..last, as the print dialog would set it up.
+inline std::unique_ptr<QPrinter> MakePdfPrinter(const std::string& path, int first = 0, int last = 0) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setResolution(600);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(QString::fromStdString(path));
+  printer->setPageSize(QPageSize(QPageSize::Letter));
+  if (first > 0) {
+    printer->setPrintRange(QPrinter::PageRange);
+    printer->setFromTo(first, last);
+  }
+  return printer;
+}
+
+inline std::string CommandOutput(const std::string& command) {
+  std::string output;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return output;
+  std::array<char, 4096> buffer{};
+  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) output.append(buffer.data(), got);
+  ::pclose(pipe);
+  return output;
+}
+
+// The text of one page, laid out as it stands on the page.
+inline std::string PdfPageText(const std::string& path, int page) {
+  const std::string n = std::to_string(page);
+  return CommandOutput("pdftotext -f " + n + " -l " + n + " -layout '" + path + "' - 2>/dev/null");
+}
+
+inline int PdfPageCount(const std::string& path) {
+  const std::string info = CommandOutput("pdfinfo '" + path + "' 2>/dev/null");
+  const std::size_t at = info.find("Pages:");
+  return at == std::string::npos ? 0 : std::stoi(info.substr(at + 6));
+}
+
+// One page rendered as a grey image at `dpi`: width, height and one byte per pixel.
+struct PdfPageImage {
+  int width = 0;
+  int height = 0;
+  std::string pixels;
+  int At(int x, int y) const { return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y) * width + x]); }
+};
+
+inline PdfPageImage RenderPdfPage(const std::string& path, int page, int dpi) {
+  const std::string n = std::to_string(page);
+  const std::string pgm = CommandOutput("pdftoppm -gray -r " + std::to_string(dpi) + " -f " + n + " -l " + n + " '" +
+                                        path + "' 2>/dev/null");
+  PdfPageImage image;
+  int maxval = 0;
+  int consumed = 0;
+  if (std::sscanf(pgm.c_str(), "P5 %d %d %d%n", &image.width, &image.height, &maxval, &consumed) != 3) return {};
+  image.pixels = pgm.substr(static_cast<std::size_t>(consumed) + 1);
+  return image;
+}
+
+}  // namespace korvix
