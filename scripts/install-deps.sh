@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libgl-dev libcurl4-openssl-dev libpulse-dev fonts-liberation python3)
+          qt6-base-dev libgl-dev libcurl4-openssl-dev libpulse-dev fonts-liberation python3
+          socat python3-pyftpdlib)
 if [ "${1:-test}" = demo ]; then
   packages+=(xvfb xauth imagemagick)
 fi

@@ -2,17 +2,13 @@
 
 #include <curl/curl.h>
 #include <memory>
-#include <mutex>
 
 namespace korvix {
 
 namespace {
 
-constexpr char kAgentName[] = "Korvix";
-
 struct Transfer {
   const FetchSink* sink;
-  const std::atomic<bool>* cancel;
   bool stopped = false;
 };
 
@@ -26,16 +22,6 @@ size_t WriteBody(char* data, size_t size, size_t count, void* user) {
   return bytes;
 }
 
-int WatchCancel(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-  const auto* transfer = static_cast<Transfer*>(user);
-  return transfer->cancel && transfer->cancel->load() ? 1 : 0;
-}
-
-void InitCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 }  // namespace
 
 CurlHttpFetcher::CurlHttpFetcher(const std::atomic<bool>* cancel, FetchTimeouts timeouts)
@@ -46,19 +32,15 @@ CurlHttpFetcher::CurlHttpFetcher(const std::atomic<bool>* cancel, FetchTimeouts 
 FetchResult CurlHttpFetcher::Fetch(const std::string& url, const FetchSink& sink) {
   std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
   if (!curl) return {FetchStatus::Failed, "libcurl could not start a transfer"};
-  Transfer transfer{&sink, m_cancel};
+  Transfer transfer{&sink};
   CURL* h = curl.get();
+  ApplyCurlWorkerOptions(h, m_timeouts, m_cancel);
   curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(h, CURLOPT_USERAGENT, kAgentName);
   curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "https,http");
   curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
   curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "https");
   curl_easy_setopt(h, CURLOPT_MAXREDIRS, 5L);
   curl_easy_setopt(h, CURLOPT_FAILONERROR, 1L);
-  curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT, m_timeouts.connectseconds);
-  curl_easy_setopt(h, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(h, CURLOPT_LOW_SPEED_TIME, m_timeouts.stallseconds);
   // The release page must never come from a cache.
   curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");
   headers = curl_slist_append(headers, "Pragma: no-cache");
@@ -66,9 +48,6 @@ FetchResult CurlHttpFetcher::Fetch(const std::string& url, const FetchSink& sink
   curl_easy_setopt(h, CURLOPT_HTTPHEADER, headerlist.get());
   curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, &WriteBody);
   curl_easy_setopt(h, CURLOPT_WRITEDATA, &transfer);
-  curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, &WatchCancel);
-  curl_easy_setopt(h, CURLOPT_XFERINFODATA, &transfer);
-  curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
 
   const CURLcode code = curl_easy_perform(h);
   if (code == CURLE_OK) return {FetchStatus::Complete, {}};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <string>
+
+namespace korvix {
+
+// The Python FTP server of ftp_peer.py, serving `root` on 127.0.0.1 for the
+// life of this object.
+class FtpPeer {
+public:
+  explicit FtpPeer(const std::string& root);
+  ~FtpPeer();
+  FtpPeer(const FtpPeer&) = delete;
+  FtpPeer& operator=(const FtpPeer&) = delete;
+
+  int Port() const { return m_port; }
+
+private:
+  pid_t m_pid = -1;
+  int m_stdin = -1;
+  int m_port = 0;
+};
+
+// A loopback port where nothing listens (bound and closed at once).
+int ClosedLoopbackPort();
+
+}  // namespace korvix

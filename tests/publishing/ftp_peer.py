@@ -1,0 +1,49 @@
+"""FTP server for the upload tests, on 127.0.0.1 only.
+
+Usage: ftp_peer.py ROOT [PORT]
+Users (password "secret"), all at home in ROOT, which holds the folder "www":
+  full      may do everything
+  nowrite   may not store files
+  nodelete  may not delete files
+Prints the port it listens on, then serves until stdin closes.
+"""
+import logging
+import os
+import sys
+import threading
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.log import config_logging
+from pyftpdlib.servers import FTPServer
+
+
+def main():
+    config_logging(level=logging.ERROR)
+    root = sys.argv[1]
+    port = int(sys.argv[2]) if len(sys.argv) > 2 else 0
+    os.makedirs(os.path.join(root, "www"), exist_ok=True)
+    authorizer = DummyAuthorizer()
+    authorizer.add_user("full", "secret", root, perm="elradfmw")
+    authorizer.add_user("nowrite", "secret", root, perm="elradfm")
+    authorizer.add_user("nodelete", "secret", root, perm="elrafmw")
+    handler = FTPHandler
+    handler.authorizer = authorizer
+    handler.passive_ports = None
+    handler.masquerade_address = None
+    server = FTPServer(("127.0.0.1", port), handler)
+    print(server.address[1], flush=True)
+
+    def wait_for_close():
+        sys.stdin.read()
+        server.close_all()
+
+    threading.Thread(target=wait_for_close, daemon=True).start()
+    try:
+        server.serve_forever(timeout=0.2)
+    except (OSError, ValueError):
+        pass
+
+
+if __name__ == "__main__":
+    main()
