@@ -28,7 +28,9 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_pagewindow(*frame.View()),
       m_page(doc, frame.View()->State(), m_pagewindow, &LoadBitmapFile),
       m_pump([this](RunLoopMessage message) { OnRunLoopMessage(message); }),
-      m_popupwindow(&frame) {
+      m_popupwindow(&frame),
+      m_weblogmessages(&frame, messages),
+      m_weblog(m_weblogmessages, m_clock) {
   m_runtime = std::make_unique<ViewRuntime>(
       doc, RuntimeServices{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
                            scripts ? *scripts : m_noscripts, m_weblog, m_dde});
@@ -47,6 +49,8 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
 }
 
 CRunLoopUi::~CRunLoopUi() {
+  // An upload still running must not wait for a box nobody will answer.
+  m_weblogmessages.Cancel();
   if (m_viewalive) m_view.SetPaintHandler(nullptr);
   m_popupwindow.SetBox(nullptr);
   m_popupwindow.Destroy();

@@ -8,6 +8,7 @@
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
 #include "platform/wall_clock.h"
+#include "publishing/web_log_upload.h"
 #include "render/page_view.h"
 #include "runloop/publishing.h"
 #include "runloop/run_loop_services.h"
@@ -15,6 +16,7 @@
 #include "ui/page_editor_view_window.h"
 #include "ui/popup_box_window.h"
 #include "ui/run_loop_pump.h"
+#include "ui/waiting_message_sink.h"
 
 namespace korvix {
 
@@ -62,9 +64,10 @@ private:
   QtMessagePump m_pump;
   PopupBoxWindow m_popupwindow;
   NoScriptServices m_noscripts;
-  NoWebLogThread m_weblog;
-  NoDdeAdvisor m_dde;
   MonotonicClock m_clock;
+  WaitingMessageSink m_weblogmessages;
+  FtpWebLogThread m_weblog;
+  NoDdeAdvisor m_dde;
   SystemWallClock m_wall;
   std::unique_ptr<ViewRuntime> m_runtime;
 };

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../app/scratch_folder.h"
+#include "scratch_folder.h"
 #include "platform/private_folder.h"
 
 namespace korvix {

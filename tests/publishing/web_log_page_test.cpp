@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../app/scratch_folder.h"
+#include "scratch_folder.h"
 #include "publishing/web_log_page.h"
 #include "publishing/web_log_tail.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "../app/scratch_folder.h"
+#include "scratch_folder.h"
 #include "ftp_peer.h"
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
