@@ -30,10 +30,13 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_pump([this](RunLoopMessage message) { OnRunLoopMessage(message); }),
       m_popupwindow(&frame),
       m_weblogmessages(&frame, messages),
-      m_weblog(m_weblogmessages, m_clock) {
+      m_weblog(m_weblogmessages, m_clock),
+      m_livelink(doc, [this](std::string& out, std::string_view name) {
+        return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
+      }) {
   m_runtime = std::make_unique<ViewRuntime>(
       doc, RuntimeServices{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
-                           scripts ? *scripts : m_noscripts, m_weblog, m_dde});
+                           scripts ? *scripts : m_noscripts, m_weblog, m_livelink.Server()});
   m_popupwindow.SetBox(&m_runtime->Popup());
 
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_START, kStartRunLoopText, [this] { OnRunLoopStart(); });
@@ -42,6 +45,7 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
   m_view.AddInitialUpdateStep([this] {
     m_page.m_bitmaps.Clear();
     m_page.m_redrawall = 1;
+    m_livelink.EndConversation();
     m_runtime->OnInitialUpdate();
     UpdateCommands();
   });

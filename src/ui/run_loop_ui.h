@@ -15,6 +15,7 @@
 #include "runloop/view_runtime.h"
 #include "ui/page_editor_view_window.h"
 #include "ui/popup_box_window.h"
+#include "ui/live_link_listener.h"
 #include "ui/run_loop_pump.h"
 #include "ui/waiting_message_sink.h"
 
@@ -42,6 +43,7 @@ public:
   ViewWindow& PageWindow() { return m_pagewindow; }
   QtMessagePump& Pump() { return m_pump; }
   PopupBoxWindow& PopupWindow() { return m_popupwindow; }
+  CLiveLinkListener& LiveLink() { return m_livelink; }
 
   void OnRunLoopStart();
   void OnRunLoopHalt();
@@ -67,7 +69,7 @@ private:
   MonotonicClock m_clock;
   WaitingMessageSink m_weblogmessages;
   FtpWebLogThread m_weblog;
-  NoDdeAdvisor m_dde;
+  CLiveLinkListener m_livelink;
   SystemWallClock m_wall;
   std::unique_ptr<ViewRuntime> m_runtime;
 };
