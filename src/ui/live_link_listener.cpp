@@ -133,15 +133,11 @@ void CLiveLinkListener::OnReadyRead(int id) {
     peer.frames.Append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     std::optional<std::string> line = peer.frames.Next();
     if (!line) {
-      if (peer.frames.Overlong()) {
-        m_dde.OnDdeTerminate(id, false);
-        Drop(id);
-      }
+      if (peer.frames.Overlong()) m_dde.OnDdeTerminate(id, false);
       return;
     }
     if (!ServeFrame(id, peer, *line)) {
       m_dde.OnDdeTerminate(id, false);
-      Drop(id);
       return;
     }
   }
@@ -173,8 +169,10 @@ void CLiveLinkListener::Close(int client) {
   QPointer<QLocalSocket> socket = peer->second.socket;
   m_peers.erase(peer);
   if (!socket) return;
+  // What was posted before the end still reaches the client.
+  socket->flush();
+  connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
   socket->disconnectFromServer();
-  socket->deleteLater();
 }
 
 void CLiveLinkListener::Drop(int id) {
