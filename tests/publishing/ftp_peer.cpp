@@ -13,7 +13,7 @@
 
 namespace korvix {
 
-FtpPeer::FtpPeer(const std::string& root) {
+FtpPeer::FtpPeer(const std::string& root, bool stall) {
   int in[2];
   int out[2];
   if (::pipe(in) != 0 || ::pipe(out) != 0) throw std::runtime_error("pipe failed");
@@ -23,7 +23,12 @@ FtpPeer::FtpPeer(const std::string& root) {
     ::dup2(out[1], 1);
     ::close(in[1]);
     ::close(out[0]);
-    ::execl("/usr/bin/python3", "python3", KORVIX_FTP_PEER_SCRIPT, root.c_str(), static_cast<char*>(nullptr));
+    if (stall) {
+      ::execl("/usr/bin/python3", "python3", KORVIX_FTP_PEER_SCRIPT, root.c_str(), "--stall",
+              static_cast<char*>(nullptr));
+    } else {
+      ::execl("/usr/bin/python3", "python3", KORVIX_FTP_PEER_SCRIPT, root.c_str(), static_cast<char*>(nullptr));
+    }
     ::_exit(127);
   }
   ::close(in[0]);

@@ -7,10 +7,10 @@
 namespace korvix {
 
 // The Python FTP server of ftp_peer.py, serving `root` on 127.0.0.1 for the
-// life of this object.
+// life of this object; a stalling one never reads an upload.
 class FtpPeer {
 public:
-  explicit FtpPeer(const std::string& root);
+  explicit FtpPeer(const std::string& root, bool stall = false);
   ~FtpPeer();
   FtpPeer(const FtpPeer&) = delete;
   FtpPeer& operator=(const FtpPeer&) = delete;

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -135,6 +138,43 @@ TEST_F(WebLogUpload, EmptyLogMakesNoPage) {
   WriteFile(work / "log.csv", "");
   RunOnce();
   EXPECT_FALSE(std::filesystem::exists(pages + "/" + kWebLogLocalName));
+  EXPECT_TRUE(sink.shown.empty());
+}
+
+// The upload hangs on a server that never reads it; an exit must not wait
+// for the stall time-out, and a start meanwhile must leave the busy flag to
+// the upload still running.
+TEST(WebLogUploadStalled, ExitCancelsTheTransferAndAStartMeanwhileWaits) {
+  ScratchFolder serverroot;
+  ScratchFolder work;
+  FtpPeer peer(serverroot.Path(), true);
+  std::string log = "n,value\r\n";
+  while (log.size() < 4'000'000) log += "1,23.5\r\n";
+  WriteFile(work / "log.csv", log);
+  CKorvixDoc doc;
+  doc.m_ftpaddress = "127.0.0.1";
+  doc.m_ftpport = peer.Port();
+  doc.m_ftpuser = "full";
+  doc.m_ftppassword = "secret";
+  doc.m_weblogrows = 100000;
+  doc.m_weblogpath = work / "log.csv";
+  FakeMillisecondClock clock;
+  RecordingMessageSink sink;
+  auto thread = std::make_unique<FtpWebLogThread>(sink, clock, work.Path(), CurlTimeouts{600, 600});
+  doc.m_weblogbusy.Set(1);
+  doc.m_weblogreading.Set(1);
+  thread->Start(doc);
+  while (doc.m_weblogreading.Get() != 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+  doc.m_weblogreading.Set(1);
+  thread->Start(doc);
+  EXPECT_EQ(doc.m_weblogreading.Get(), 0);
+  EXPECT_EQ(doc.m_weblogbusy.Get(), 1);
+  EXPECT_TRUE(thread->IsRunning());
+
+  auto ended = std::async(std::launch::async, [&] { thread.reset(); });
+  ASSERT_EQ(ended.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+  EXPECT_EQ(doc.m_weblogbusy.Get(), 0);
   EXPECT_TRUE(sink.shown.empty());
 }
 
