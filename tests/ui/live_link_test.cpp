@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -176,6 +177,31 @@ TEST_F(LiveLink, BadInputEndsOnlyThatConversation) {
     EXPECT_EQ(doc.m_datawindows[0].ddelink, 0);
   }
   EXPECT_TRUE(listener->IsListening());
+}
+
+TEST_F(LiveLink, AtMostEightConnectionsWaitForTheirInitiate) {
+  Listen();
+  std::vector<std::unique_ptr<QLocalSocket>> silent;
+  for (int i = 0; i < 9; ++i) {
+    silent.push_back(std::make_unique<QLocalSocket>());
+    silent.back()->connectToServer(listener->SocketPath());
+    ASSERT_TRUE(silent.back()->waitForConnected(kPatienceMs));
+  }
+  QElapsedTimer timer;
+  timer.start();
+  while (silent[8]->state() == QLocalSocket::ConnectedState && timer.elapsed() < kPatienceMs)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_NE(silent[8]->state(), QLocalSocket::ConnectedState);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(silent[i]->state(), QLocalSocket::ConnectedState) << i;
+
+  // One that initiates leaves the waiting room to the next.
+  silent[0]->write("INITIATE\tKorvix\tPlant.kvx\n");
+  timer.restart();
+  while (silent[0]->bytesAvailable() == 0 && timer.elapsed() < kPatienceMs)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  EXPECT_EQ(silent[0]->readAll().toStdString(), "ACK\tINITIATE\tKorvix\tPlant.kvx\n");
+  Client late(folder, "Plant.kvx");
+  EXPECT_EQ(late.Lines(1), std::vector<std::string>{"ACK\tINITIATE\tKorvix\tPlant.kvx"});
 }
 
 TEST_F(LiveLink, SocatSpeaksTheProtocolToo) {
