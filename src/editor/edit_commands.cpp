@@ -3,6 +3,7 @@
 
 #include "editor/id_labels.h"
 #include "editor/object_rects.h"
+#include "editor/object_removal.h"
 #include "editor/page_editor.h"
 #include "editor/stacking.h"
 #include "recording/log_sources.h"
@@ -21,16 +22,9 @@ constexpr int kNudgeUnits = 5;
 
 template <ScreenObjectKind K>
 void CPageEditor::RemoveObject(int index) {
-  auto& list = ListOf<K>(m_doc);
-  auto& record = list[index];
-  if (record.page == m_doc.m_curpage) m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of<K>(index), true);
-  // Each call renumbers the later columns, this record's others included,
-  // so every field is read just before it is handed over.
-  for (auto column : KindTraits<K>::kLogColumns) RemoveLogColumn(m_doc, record.*column);
-  CloseStackGap(m_doc, record.page, record.stacknum);
-  if constexpr (K == ScreenObjectKind::ChartRecorder) m_chartmemories.RemoveChartMemory(index, list.Count());
-  if (record.selected) --m_page.m_numselected;
-  list.Remove(index);
+  if (ListOf<K>(m_doc)[index].page == m_doc.m_curpage)
+    m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of<K>(index), true);
+  RemoveObjectRecord<K>(m_doc, m_page, m_chartmemories, index);
 }
 
 template <class Drop>

@@ -6,12 +6,12 @@
 
 #include "expressions/brace_names.h"
 #include "expressions/math_formula.h"
+#include "properties/entry_report.h"
 #include "properties/name_list.h"
 
 namespace korvix {
 namespace {
 
-constexpr const char* kEntryErrorCaption = "Entry Error";
 constexpr const char* kPossibleEntryErrorCaption = "Possible Entry Error";
 
 constexpr const char* kNoLabelMessage = "Object must have an ID label.";
@@ -145,9 +145,7 @@ std::optional<std::string> BraceLoopProblem(std::string& text) {
 }
 
 int Report(MessageSink& sink, const std::optional<std::string>& problem) {
-  if (!problem) return 1;
-  sink.Show(kEntryErrorCaption, *problem, MessageIcon::Exclamation);
-  return 0;
+  return ReportEntryProblem(sink, problem) ? 1 : 0;
 }
 
 }  // namespace

@@ -21,4 +21,13 @@ QString ToDisplayText(const std::string& text) {
   return ToQString(lines);
 }
 
+std::string FromDisplayText(const QString& text) {
+  std::string stored;
+  for (char c : FromQString(text)) {
+    if (c == '\n') stored += '\r';
+    stored += c;
+  }
+  return stored;
+}
+
 }  // namespace korvix

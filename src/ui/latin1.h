@@ -15,5 +15,7 @@ std::string FromQString(const QString& text);
 
 // Stored texts break lines with "\r" or "\r\n"; widgets want "\n".
 QString ToDisplayText(const std::string& text);
+// The other way: each "\n" of a multi-line field is stored as "\r\n".
+std::string FromDisplayText(const QString& text);
 
 }  // namespace korvix

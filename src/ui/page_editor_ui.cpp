@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/colorref.h"
 #include "ui/korvix_view.h"
 #include "ui/latin1.h"
 #include "ui/main_frame.h"
@@ -64,9 +65,6 @@ unsigned KeyFlags(Qt::KeyboardModifiers modifiers) {
   return flags;
 }
 
-int ToColorRef(const QColor& c) { return Rgb(c.red(), c.green(), c.blue()); }
-QColor FromColorRef(int c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
 }  // namespace
 
 // The dotted frames a move, a resize or a group drag shows while the
@@ -104,7 +102,7 @@ PageDialogs PageDialogs::Standard() {
     return to;
   };
   dialogs.chooseColor = [](QWidget* parent, int color) -> std::optional<int> {
-    const QColor chosen = QColorDialog::getColor(FromColorRef(color), parent);
+    const QColor chosen = QColorDialog::getColor(ToQColor(color), parent);
     if (!chosen.isValid()) return std::nullopt;
     return ToColorRef(chosen);
   };

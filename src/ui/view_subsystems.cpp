@@ -32,8 +32,12 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_controls(doc, frame.View()->State(), m_runloop->Page().m_geometry, m_runloop->Runtime().Values(), m_executors,
                  m_runservices, m_picontrollers, m_clock, m_runloop->Page().m_inputwindowstates),
       m_controlstart(doc, m_runloop->Runtime().Link(), m_runloop->Runtime().Values(), messages),
-      m_runinput(*frame.View(), m_controls, [this] { return m_runloop && m_runloop->Runtime().IsRunning(); }),
+      m_runinput(*frame.View(), m_controls, [this] { return Running(); }),
       m_chartmemories(m_runloop->Runtime().Charts()),
+      m_propertyeditors(&frame,
+                        PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(),
+                                      m_chartmemories},
+                        messages, ColorSelectChooser(profile)),
       m_editorwait(m_runloop->Runtime().Link()),
       m_editorloop(m_runloop->Runtime().Link(), m_editorwait, messages) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);
@@ -55,8 +59,14 @@ bool CViewSubsystems::OnViewEvent(QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_runloop)
     m_runloop->Runtime().Link().m_releasetime = m_clock.Now();
-  return m_runinput.OnViewEvent(event) || m_editor->OnViewEvent(event);
+  if (m_runinput.OnViewEvent(event)) return true;
+  // The page editor is edit mode: while the Run-Loop runs, the clicks and
+  // keys that the controls leave must not select, move or edit objects.
+  if (Running() && event->isInputEvent()) return false;
+  return m_editor->OnViewEvent(event);
 }
+
+bool CViewSubsystems::Running() { return m_runloop && m_runloop->Runtime().IsRunning(); }
 
 // The Run-Loop owns the port while it runs; pulling it away mid-command
 // would turn into communications errors the user did not cause.

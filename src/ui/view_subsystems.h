@@ -23,6 +23,7 @@
 #include "runmode/runtime_run_services.h"
 #include "ui/editor_pass_wait.h"
 #include "ui/page_editor_ui.h"
+#include "ui/property_editors_ui.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
 
@@ -49,6 +50,7 @@ public:
 
 private:
   bool OnViewEvent(QEvent* event);
+  bool Running();
   void OnPortSelection();
 
   void GotoPage(int page) override;
@@ -80,7 +82,7 @@ private:
   ControlStart m_controlstart;
   CRunModeInput m_runinput;
   RecorderChartMemories m_chartmemories;
-  PropertyEditors m_propertyeditors;
+  CPropertyEditors m_propertyeditors;
   std::unique_ptr<CPageEditorUi> m_editor;
   QtPassWait m_editorwait;
   EditorLoop m_editorloop;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "document/korvix_doc.h"
+#include "editor/editor_ports.h"
+#include "editor/object_kinds.h"
+#include "editor/stacking.h"
+#include "recording/log_sources.h"
+#include "render/page_view.h"
+
+namespace korvix {
+
+// Takes one object out of the project: its data-log columns, its layer on
+// its page, a Chart Recorder's samples, its share of the selection count,
+// and finally its record, the later ones moving down one place. The page
+// editor's deletes and the property dialogs' Delete buttons both end here,
+// so an object leaves the project the same way whichever removes it.
+template <ScreenObjectKind K>
+void RemoveObjectRecord(CKorvixDoc& doc, PageView& page, ChartMemoryHook& chartmemories, int index) {
+  auto& list = ListOf<K>(doc);
+  auto& record = list[index];
+  // Each call renumbers the later columns, this record's others included,
+  // so every field is read just before it is handed over.
+  for (auto column : KindTraits<K>::kLogColumns) RemoveLogColumn(doc, record.*column);
+  CloseStackGap(doc, record.page, record.stacknum);
+  if constexpr (K == ScreenObjectKind::ChartRecorder) chartmemories.RemoveChartMemory(index, list.Count());
+  if (record.selected) --page.m_numselected;
+  list.Remove(index);
+}
+
+}  // namespace korvix

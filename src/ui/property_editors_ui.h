@@ -1,0 +1,28 @@
+#pragma once
+
+#include "editor/editor_ports.h"
+#include "platform/message_sink.h"
+#include "properties/property_frame.h"
+#include "ui/colour_swatch.h"
+
+class QWidget;
+
+namespace korvix {
+
+// The property editors of the kinds that have their dialogs so far; the
+// others still do nothing. Each dialog is modal over `parent`.
+class CPropertyEditors final : public PropertyEditors {
+public:
+  CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser);
+
+  void EditTextBoxProperties(int index) override;
+  void EditTextWindowProperties(int index) override;
+
+private:
+  QWidget* m_parent;
+  PropertyFrame m_frame;
+  MessageSink& m_messages;
+  ColourChooser m_chooser;
+};
+
+}  // namespace korvix
