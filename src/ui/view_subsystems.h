@@ -26,6 +26,7 @@
 #include "ui/property_editors_ui.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
+#include "ui/web_logging_command.h"
 
 namespace korvix {
 
@@ -83,6 +84,7 @@ private:
   CRunModeInput m_runinput;
   RecorderChartMemories m_chartmemories;
   CPropertyEditors m_propertyeditors;
+  CWebLoggingCommand m_weblogging;
   std::unique_ptr<CPageEditorUi> m_editor;
   QtPassWait m_editorwait;
   EditorLoop m_editorloop;
