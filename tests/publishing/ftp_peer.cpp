@@ -13,7 +13,7 @@
 
 namespace korvix {
 
-FtpPeer::FtpPeer(const std::string& root, bool stall) {
+FtpPeer::FtpPeer(const std::string& root, bool stall, int port) {
   int in[2];
   int out[2];
   if (::pipe(in) != 0 || ::pipe(out) != 0) throw std::runtime_error("pipe failed");
@@ -23,12 +23,9 @@ FtpPeer::FtpPeer(const std::string& root, bool stall) {
     ::dup2(out[1], 1);
     ::close(in[1]);
     ::close(out[0]);
-    if (stall) {
-      ::execl("/usr/bin/python3", "python3", KORVIX_FTP_PEER_SCRIPT, root.c_str(), "--stall",
-              static_cast<char*>(nullptr));
-    } else {
-      ::execl("/usr/bin/python3", "python3", KORVIX_FTP_PEER_SCRIPT, root.c_str(), static_cast<char*>(nullptr));
-    }
+    const std::string portarg = std::to_string(port);
+    ::execl("/usr/bin/python3", "python3", KORVIX_FTP_PEER_SCRIPT, root.c_str(), portarg.c_str(),
+            stall ? "--stall" : static_cast<char*>(nullptr), static_cast<char*>(nullptr));
     ::_exit(127);
   }
   ::close(in[0]);
@@ -39,7 +36,11 @@ FtpPeer::FtpPeer(const std::string& root, bool stall) {
   while (::read(out[0], &c, 1) == 1 && c != '\n') line += c;
   ::close(out[0]);
   m_port = line.empty() ? 0 : std::stoi(line);
-  if (m_port == 0) throw std::runtime_error("the FTP peer did not start (is python3-pyftpdlib installed?)");
+  if (m_port == 0) {
+    ::close(m_stdin);
+    ::waitpid(m_pid, nullptr, 0);
+    throw std::runtime_error("the FTP peer did not start (is python3-pyftpdlib installed, the port free?)");
+  }
 }
 
 FtpPeer::~FtpPeer() {

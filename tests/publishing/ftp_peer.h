@@ -7,10 +7,11 @@
 namespace korvix {
 
 // The Python FTP server of ftp_peer.py, serving `root` on 127.0.0.1 for the
-// life of this object; a stalling one never reads an upload.
+// life of this object; a stalling one never reads an upload. `port` 0 is
+// any free one; a port it cannot have throws.
 class FtpPeer {
 public:
-  explicit FtpPeer(const std::string& root, bool stall = false);
+  explicit FtpPeer(const std::string& root, bool stall = false, int port = 0);
   ~FtpPeer();
   FtpPeer(const FtpPeer&) = delete;
   FtpPeer& operator=(const FtpPeer&) = delete;
