@@ -12,7 +12,8 @@ constexpr char kTextFormat[] = "CF_TEXT";
 constexpr char kAckPositive[] = "8000";
 constexpr char kAckNegative[] = "0";
 constexpr char kNoData[] = "-";
-// Names are read as the platform's atoms held them.
+// Names are compared on this many characters at most, so that no client
+// can make the server walk the project with an arbitrarily long one.
 constexpr std::size_t kMaxNameLength = 99;
 
 std::string Name(std::string_view text) { return std::string(text.substr(0, kMaxNameLength)); }
