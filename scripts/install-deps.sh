@@ -7,7 +7,8 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev libcurl4-openssl-dev libpulse-dev fonts-liberation python3
-          python3-aiosmtpd poppler-utils zbar-tools openssl)
+          python3-aiosmtpd poppler-utils zbar-tools openssl
+          socat python3-pyftpdlib)
 demo=(xvfb xauth imagemagick)
 case "${1:-test}" in
   demo) packages+=("${demo[@]}") ;;

@@ -2,17 +2,14 @@
 
 #include <atomic>
 
+#include "app/curl_worker.h"
 #include "app/http_fetch.h"
 
 namespace korvix {
 
-struct FetchTimeouts {
-  long connectseconds = 20;
-  // A transfer slower than one byte per second for this long is dead.
-  long stallseconds = 30;
-};
+using FetchTimeouts = CurlTimeouts;
 
-// Fetches through libcurl with the program's agent name; redirects may only
+// Fetches through libcurl with the program's worker options; redirects may only
 // lead to secure addresses. `cancel` (may be null) is watched during the
 // transfer so that shutdown need not wait for a slow download.
 class CurlHttpFetcher final : public HttpFetcher {

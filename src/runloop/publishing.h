@@ -4,9 +4,9 @@
 
 namespace korvix {
 
-// The web-log upload as the Run-Loop starts it. The upload thread comes with
-// the web log itself; until then nothing is uploaded and the thread's flags
-// are cleared at once, as a finished upload would leave them.
+// The web-log upload as the Run-Loop starts it (FtpWebLogThread in the
+// program). NoWebLogThread uploads nothing and clears the thread's flags at
+// once, as a finished upload would leave them.
 class WebLogThread {
 public:
   virtual ~WebLogThread() = default;
@@ -25,8 +25,9 @@ public:
   bool IsRunning() const override { return false; }
 };
 
-// The DDE server's push of changed values to its client. The server comes
-// later; until then no client can link, so there is nothing to send.
+// The live-value server's push of changed values to its client (DdeServer
+// in the program). Without a server no client can link, so NoDdeAdvisor has
+// nothing to send.
 class DdeAdvisor {
 public:
   virtual ~DdeAdvisor() = default;

@@ -28,10 +28,15 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_pagewindow(*frame.View()),
       m_page(doc, frame.View()->State(), m_pagewindow, &LoadBitmapFile),
       m_pump([this](RunLoopMessage message) { OnRunLoopMessage(message); }),
-      m_popupwindow(&frame) {
+      m_popupwindow(&frame),
+      m_weblogmessages(&frame, messages),
+      m_weblog(m_weblogmessages, m_clock),
+      m_livelink(doc, [this](std::string& out, std::string_view name) {
+        return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
+      }) {
   m_runtime = std::make_unique<ViewRuntime>(
       doc, RuntimeServices{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
-                           scripts ? *scripts : m_noscripts, m_weblog, m_dde});
+                           scripts ? *scripts : m_noscripts, m_weblog, m_livelink.Server()});
   m_popupwindow.SetBox(&m_runtime->Popup());
   m_page.m_chartmemories = &m_runtime->Charts();
   m_pump.SetNestedPass([this] { return !(m_editorsopen && m_editorsopen()) && m_runtime->NestedPassMayRun(); },
@@ -43,6 +48,7 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
   m_view.AddInitialUpdateStep([this] {
     m_page.m_bitmaps.Clear();
     m_page.m_redrawall = 1;
+    m_livelink.EndConversation();
     m_runtime->OnInitialUpdate();
     UpdateCommands();
   });
@@ -50,6 +56,8 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
 }
 
 CRunLoopUi::~CRunLoopUi() {
+  // An upload still running must not wait for a box nobody will answer.
+  m_weblogmessages.Cancel();
   if (m_viewalive) m_view.SetPaintHandler(nullptr);
   m_popupwindow.SetBox(nullptr);
   m_popupwindow.Destroy();

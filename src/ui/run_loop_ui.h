@@ -9,13 +9,16 @@
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
 #include "platform/wall_clock.h"
+#include "publishing/web_log_upload.h"
 #include "render/page_view.h"
 #include "runloop/publishing.h"
 #include "runloop/run_loop_services.h"
 #include "runloop/view_runtime.h"
 #include "ui/page_editor_view_window.h"
 #include "ui/popup_box_window.h"
+#include "ui/live_link_listener.h"
 #include "ui/run_loop_pump.h"
+#include "ui/waiting_message_sink.h"
 
 namespace korvix {
 
@@ -41,6 +44,7 @@ public:
   ViewWindow& PageWindow() { return m_pagewindow; }
   QtMessagePump& Pump() { return m_pump; }
   PopupBoxWindow& PopupWindow() { return m_popupwindow; }
+  CLiveLinkListener& LiveLink() { return m_livelink; }
 
   void OnRunLoopStart();
   void OnRunLoopHalt();
@@ -69,9 +73,10 @@ private:
   std::function<bool()> m_editorsopen;
   PopupBoxWindow m_popupwindow;
   NoScriptServices m_noscripts;
-  NoWebLogThread m_weblog;
-  NoDdeAdvisor m_dde;
   MonotonicClock m_clock;
+  WaitingMessageSink m_weblogmessages;
+  FtpWebLogThread m_weblog;
+  CLiveLinkListener m_livelink;
   SystemWallClock m_wall;
   std::unique_ptr<ViewRuntime> m_runtime;
 };

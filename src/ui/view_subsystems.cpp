@@ -39,6 +39,8 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
                         PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(),
                                       m_chartmemories},
                         messages, ColorSelectChooser(profile)),
+      m_weblogging(frame, doc, messages, ColorSelectChooser(profile),
+                   [this] { return !Running() && m_doc.m_lockon == 0; }),
       m_editorwait(m_runloop->Runtime().Link()),
       m_editorloop(m_runloop->Runtime().Link(), m_editorwait, messages) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);

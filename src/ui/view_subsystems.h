@@ -30,6 +30,7 @@
 #include "ui/run_loop_settings_ui.h"
 #include "ui/run_loop_ui.h"
 #include "ui/run_mode_input.h"
+#include "ui/web_logging_command.h"
 
 namespace korvix {
 
@@ -90,6 +91,7 @@ private:
   CRunModeInput m_runinput;
   RecorderChartMemories m_chartmemories;
   CPropertyEditors m_propertyeditors;
+  CWebLoggingCommand m_weblogging;
   std::unique_ptr<CPageEditorUi> m_editor;
   QtPassWait m_editorwait;
   EditorLoop m_editorloop;

@@ -48,6 +48,12 @@ void LabelValues::GetLabelValue(std::string& out, std::string_view label, bool z
   if (m_runloop.IsRunning()) ReportUnknownLabel(label);
 }
 
+bool LabelValues::FindLabelValueQuietly(std::string& out, std::string_view label) {
+  out.clear();
+  if (label.empty()) return false;
+  return FindLabelValue(out, label, false, Hits(label)) || FindReservedValue(out, label);
+}
+
 bool LabelValues::FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty,
                                  const LabelHits& hits) {
   bool found = false;

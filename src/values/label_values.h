@@ -34,6 +34,9 @@ public:
   // The current value text of a label; "Error" for a label that nothing
   // bears, which while running also tells the operator and halts the loop.
   void GetLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty) override;
+  // The same value text for a reader outside the project, who must not halt
+  // the plant with a typo: false, and nothing said, for an unknown label.
+  bool FindLabelValueQuietly(std::string& out, std::string_view label);
   void DeliverLabelValue(const std::string& label, const std::string& value);
   void SetMessageColours(const std::string& label, int foreground, int background);
   std::string ExpandLabelRefs(std::string_view text);

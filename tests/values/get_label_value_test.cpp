@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "values_fixture.h"
 
 namespace korvix::testing {
@@ -108,6 +110,20 @@ TEST_F(GetLabelValueTest, OutsideTheRunLoopAnUnknownLabelIsQuietlyAnErrorAndAnEm
   hooks.running = false;
   EXPECT_EQ(Read("Ghost"), "Error");
   EXPECT_EQ(Read(""), "");
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_EQ(hooks.halts, 0);
+}
+
+TEST_F(GetLabelValueTest, AnOutsideReaderGetsKnownValuesAndNoHaltForUnknownOnes) {
+  Add(doc.m_variables, "Count").valuetext = "7";
+  state.m_recdata = "A1";
+  const std::tuple<const char*, bool, const char*> reads[] = {
+      {"count", true, "7"}, {"recdata", true, "A1"}, {"Ghost", false, ""}, {"", false, ""}};
+  for (const auto& [label, known, expected] : reads) {
+    std::string out = "stale";
+    EXPECT_EQ(values.FindLabelValueQuietly(out, label), known) << label;
+    EXPECT_EQ(out, expected) << label;
+  }
   EXPECT_TRUE(sink.shown.empty());
   EXPECT_EQ(hooks.halts, 0);
 }

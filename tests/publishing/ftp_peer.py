@@ -1,0 +1,58 @@
+"""FTP server for the upload tests, on 127.0.0.1 only.
+
+Usage: ftp_peer.py ROOT [PORT] [--stall]
+Users (password "secret"), all at home in ROOT, which holds the folder "www":
+  full      may do everything
+  nowrite   may not store files
+  nodelete  may not delete files
+With --stall, uploads are accepted but never read, as on a hung server.
+Prints the port it listens on, then serves until stdin closes.
+"""
+import logging
+import os
+import sys
+import threading
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import DTPHandler, FTPHandler
+from pyftpdlib.log import config_logging
+from pyftpdlib.servers import FTPServer
+
+
+class StallingDTPHandler(DTPHandler):
+    def readable(self):
+        return False
+
+
+def main():
+    config_logging(level=logging.ERROR)
+    args = [a for a in sys.argv[1:] if a != "--stall"]
+    root = args[0]
+    port = int(args[1]) if len(args) > 1 else 0
+    os.makedirs(os.path.join(root, "www"), exist_ok=True)
+    authorizer = DummyAuthorizer()
+    authorizer.add_user("full", "secret", root, perm="elradfmw")
+    authorizer.add_user("nowrite", "secret", root, perm="elradfm")
+    authorizer.add_user("nodelete", "secret", root, perm="elrafmw")
+    handler = FTPHandler
+    handler.authorizer = authorizer
+    handler.passive_ports = None
+    handler.masquerade_address = None
+    if "--stall" in sys.argv:
+        handler.dtp_handler = StallingDTPHandler
+    server = FTPServer(("127.0.0.1", port), handler)
+    print(server.address[1], flush=True)
+
+    def wait_for_close():
+        sys.stdin.read()
+        server.close_all()
+
+    threading.Thread(target=wait_for_close, daemon=True).start()
+    try:
+        server.serve_forever(timeout=0.2)
+    except (OSError, ValueError):
+        pass
+
+
+if __name__ == "__main__":
+    main()
