@@ -53,7 +53,7 @@ void ModelessEditorDialog::DestroyWindow() {
 void ModelessEditorDialog::SetCloseButton(QPushButton* button) {
   m_close = button;
   button->setDefault(true);
-  connect(button, &QPushButton::clicked, this, [this] { m_open = 0; });
+  connect(button, &QPushButton::clicked, this, [this] { accept(); });
 }
 
 void ModelessEditorDialog::ConnectRequest(QAbstractButton* button, int& flag, FocusAfter focus) {

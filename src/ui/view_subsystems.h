@@ -81,11 +81,11 @@ private:
   RunControls m_controls;
   ControlStart m_controlstart;
   CRunModeInput m_runinput;
+  QtPassWait m_editorwait;
+  EditorLoop m_editorloop;
   RecorderChartMemories m_chartmemories;
   CPropertyEditors m_propertyeditors;
   std::unique_ptr<CPageEditorUi> m_editor;
-  QtPassWait m_editorwait;
-  EditorLoop m_editorloop;
 };
 
 }  // namespace korvix
