@@ -33,10 +33,9 @@ struct FakeViewWindow final : ViewWindow {
 struct FakeChartMemories final : ChartMemoryHook {
   std::vector<std::pair<int, int>> transfers;
   std::vector<std::pair<int, int>> removals;
-  std::vector<int> emptied;
   void TransferChartMemory(int from, int to) override { transfers.emplace_back(from, to); }
   void RemoveChartMemory(int index, int count) override { removals.emplace_back(index, count); }
-  void EmptyChartMemory(int index) override { emptied.push_back(index); }
+  void EmptyChartMemory(int) override {}
 };
 
 // The bytes a project file holds for a record: equal bytes, equal record.
