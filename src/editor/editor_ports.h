@@ -12,6 +12,9 @@ public:
   // Live recorder `index` of `count` was deleted: the later memories move
   // down one and the last one empties.
   virtual void RemoveChartMemory(int index, int count) = 0;
+  // The data fields of live recorder `index` changed, so its samples no
+  // longer match them.
+  virtual void EmptyChartMemory(int index) = 0;
 };
 
 // The property editors of every kind, reached by object index. The

@@ -12,6 +12,7 @@ public:
 
   void TransferChartMemory(int fromslot, int toslot) override { m_memories.TransferChartMemory(fromslot, toslot); }
   void RemoveChartMemory(int index, int count) override { m_memories.RemoveChartMemory(index, count); }
+  void EmptyChartMemory(int index) override { m_memories.EmptyChartMemory(index); }
 
 private:
   ChartMemories& m_memories;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "properties/data_exchange.h"
+#include "properties/entry_validation.h"
 #include "properties/property_choices.h"
+#include "properties/shared_checks.h"
 #include "render/chart/chart_steps.h"
 #include "texts/number_texts.h"
 
@@ -41,6 +44,26 @@ ChartRecorderSettings LoadChartRecorderSettings(const ChartRecorderRecord& r) {
   s.idlabel = r.idlabel;
   s.autostart = r.autostart;
   return s;
+}
+
+OkCheck<ChartRecorderEntry> CheckChartRecorderEntries(ChartRecorderSettings& settings, std::string_view scanrate,
+                                                      std::string_view span, MessageSink& sink) {
+  if (!ReportEntryProblem(sink, TextLengthProblem(settings.plotfile, kLabelFieldLimit)))
+    return {ChartRecorderEntry::PlotFile};
+  if (!ReportEntryProblem(sink, PositiveIntegerEntryProblem(scanrate)) ||
+      !ReportEntryProblem(sink, IntegerRangeProblem(scanrate, kMinChartScanRate, kMaxChartScanRate)))
+    return {ChartRecorderEntry::ScanRate};
+  if (!ReportEntryProblem(sink, IntegerEntryProblem(span)) ||
+      !ReportEntryProblem(sink, IntegerRangeProblem(span, kMinChartSpan, kMaxChartSpan)))
+    return {ChartRecorderEntry::Span};
+  if (!ReportEntryProblem(sink, TextLengthProblem(settings.idlabel, kLabelFieldLimit)))
+    return {ChartRecorderEntry::IdLabel};
+  settings.scanrate = static_cast<unsigned>(*ParseIntegerEntry(scanrate));
+  settings.span = *ParseIntegerEntry(span);
+  settings.idlabel = TrimEntry(settings.idlabel);
+  if (!CheckIdLabel(sink, settings.idlabel)) return {ChartRecorderEntry::IdLabel};
+  if (!CheckBraceNames(sink, settings.plotfile)) return {ChartRecorderEntry::PlotFile};
+  return {};
 }
 
 void StoreChartRecorderSettings(ChartRecorderSettings settings, ChartRecorderRecord& r) {
@@ -98,6 +121,23 @@ bool MoveChartField(ChartRecorderRecord& r, int line, int direction) {
   const int g = FieldOnLine(r, line + direction);
   if (f < 0 || g < 0) return false;
   std::swap(r.fields[f].order, r.fields[g].order);
+  return true;
+}
+
+bool FollowChartFieldColour(ChartRecorderRecord& r, int line, int& remembered, int& colour) {
+  const int f = FieldOnLine(r, line);
+  if (f < 0) {
+    remembered = -1;
+    return false;
+  }
+  ChartRecorderField& field = r.fields[f];
+  if (line != remembered) {
+    remembered = line;
+    colour = field.colour;
+    return false;
+  }
+  if (field.colour == colour) return false;
+  field.colour = colour;
   return true;
 }
 

@@ -52,6 +52,9 @@ public:
   // The live recorder in `index` was deleted out of `count`: the memories
   // above it move down one.
   void RemoveChartMemory(int index, int count);
+  // Forgets the samples of live recorder `index` together with their books,
+  // which would otherwise point past the empty memory.
+  void EmptyChartMemory(int index) { ResetMemory(index); }
 
   ChartMemory& Memory(int index) { return m_memories.at(static_cast<std::size_t>(index)); }
 

@@ -54,7 +54,9 @@ void ColourSwatch::SetColour(int colour) {
 void ColourSwatch::paintEvent(QPaintEvent*) {
   QtDeviceContext dc(*this);
   const Rect swatch{0, 0, width(), height()};
-  DrawEdgedFace(dc, swatch, static_cast<korvix::Colour>(m_colour), kSunkenTopLeft, kSunkenBottomRight);
+  // A disabled swatch belongs to nothing, so it shows no colour.
+  const korvix::Colour face = isEnabled() ? static_cast<korvix::Colour>(m_colour) : Grey(255);
+  DrawEdgedFace(dc, swatch, face, kSunkenTopLeft, kSunkenBottomRight);
   const int side = Height(swatch) - 2 * kButtonInset;
   const Rect button{swatch.right - kButtonInset - side - 1, swatch.top + kButtonInset, swatch.right - kButtonInset,
                     swatch.bottom - kButtonInset};

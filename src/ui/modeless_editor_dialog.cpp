@@ -57,7 +57,7 @@ void ModelessEditorDialog::SetCloseButton(QPushButton* button, int* closerequest
     if (closerequest)
       *closerequest = 1;
     else
-      m_open = 0;
+      accept();
   });
 }
 

@@ -34,7 +34,8 @@ public:
   void DestroyWindow() override;
 
   // Enter, Escape and the window's close box all end the editor the way
-  // "Close" does.
+  // "Close" does; an editor whose "Close" checks its fields overrides
+  // accept().
   void accept() override { m_open = 0; }
   void reject() override { m_open = 0; }
 

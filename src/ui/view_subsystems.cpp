@@ -34,15 +34,15 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
                  m_runservices, m_picontrollers, m_clock, m_runloop->Page().m_inputwindowstates),
       m_controlstart(doc, m_runloop->Runtime().Link(), m_runloop->Runtime().Values(), messages),
       m_runinput(*frame.View(), m_controls, [this] { return Running(); }),
+      m_editorwait(m_runloop->Runtime().Link()),
+      m_editorloop(m_runloop->Runtime().Link(), m_editorwait, messages),
       m_chartmemories(m_runloop->Runtime().Charts()),
       m_propertyeditors(&frame,
                         PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(),
                                       m_chartmemories},
-                        messages, ColorSelectChooser(profile)),
+                        messages, ColorSelectChooser(profile), m_editorloop),
       m_weblogging(frame, doc, messages, ColorSelectChooser(profile),
-                   [this] { return !Running() && m_doc.m_lockon == 0; }),
-      m_editorwait(m_runloop->Runtime().Link()),
-      m_editorloop(m_runloop->Runtime().Link(), m_editorwait, messages) {
+                   [this] { return !Running() && m_doc.m_lockon == 0; }) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);
   m_runloop->SetEditorsOpen([this] { return m_editorloop.OpenEditors() > 0; });
   m_runloop->Page().m_controlstates = &m_controls;

@@ -89,12 +89,12 @@ private:
   RunControls m_controls;
   ControlStart m_controlstart;
   CRunModeInput m_runinput;
+  QtPassWait m_editorwait;
+  EditorLoop m_editorloop;
   RecorderChartMemories m_chartmemories;
   CPropertyEditors m_propertyeditors;
   CWebLoggingCommand m_weblogging;
   std::unique_ptr<CPageEditorUi> m_editor;
-  QtPassWait m_editorwait;
-  EditorLoop m_editorloop;
   QPointer<CRunLoopSettingsUi> m_runloopsettings;
   QPointer<CDataLogUi> m_datalog;
 };

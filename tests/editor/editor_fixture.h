@@ -35,6 +35,7 @@ struct FakeChartMemories final : ChartMemoryHook {
   std::vector<std::pair<int, int>> removals;
   void TransferChartMemory(int from, int to) override { transfers.emplace_back(from, to); }
   void RemoveChartMemory(int index, int count) override { removals.emplace_back(index, count); }
+  void EmptyChartMemory(int) override {}
 };
 
 // The bytes a project file holds for a record: equal bytes, equal record.

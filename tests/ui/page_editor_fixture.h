@@ -24,6 +24,7 @@ namespace korvix {
 struct NoSampleMemories final : ChartMemoryHook {
   void TransferChartMemory(int, int) override {}
   void RemoveChartMemory(int, int) override {}
+  void EmptyChartMemory(int) override {}
 };
 
 // The real frame and view, with the page editor installed, driven by the

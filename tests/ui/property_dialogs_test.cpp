@@ -11,9 +11,14 @@
 
 #include <functional>
 
+#include "comms/com_link.h"
 #include "editor_fixture.h"
+#include "fake_com_link_host.h"
 #include "help_page_catcher.h"
 #include "platform/profile.h"
+#include "platform/testing/fake_clocks.h"
+#include "texts/number_texts.h"
+#include "ui/editor_pass_wait.h"
 #include "ui/korvix_view.h"
 #include "properties/name_list.h"
 #include "ui/id_label_selector_dlg.h"
@@ -54,12 +59,22 @@ void Type(QWidget* widget, int key, const QString& text = {}) {
 class PropertyDialogsTest : public EditorTest {
 protected:
   PropertyFrame frame{doc, view, page, window, chartmemories};
+  // Only the Chart Recorder's editor runs in the loop, and it is tested in
+  // the program.
+  testing::FakeComLinkHost host;
+  FakeMillisecondClock clock;
+  MemoryProfile profile;
+  NumberTexts numbers;
+  ComLink link{host, messages, clock, profile, numbers};
+  QtPassWait passwait{link};
+  EditorLoop loop{link, passwait, messages};
   std::vector<int> pickerpresets;
   std::optional<int> pickeranswer;
   CPropertyEditors editors{nullptr, frame, messages, [this](QWidget*, int colour) {
                              pickerpresets.push_back(colour);
                              return pickeranswer;
-                           }};
+                           },
+                           loop};
 
   ScreenObject PlaceSelected(ScreenObjectKind kind) {
     const ScreenObject object = PlaceOne(kind);
