@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/unique_file.h"
+
 namespace korvix {
 
 namespace {
@@ -107,16 +109,11 @@ void IniProfile::Changed(const Sections& sections) {
   // Settings are a convenience: a profile that cannot be written leaves the
   // values in memory for this run rather than stopping the program.
   if (!MakeFolders(m_path)) return;
-  const std::string temp = m_path + ".tmp";
-  FILE* out = std::fopen(temp.c_str(), "wb");
-  if (!out) return;
-  const bool written = std::fwrite(body.data(), 1, body.size(), out) == body.size() &&
-                       std::fflush(out) == 0 && fsync(fileno(out)) == 0;
-  if (std::fclose(out) != 0 || !written) {
-    std::remove(temp.c_str());
-    return;
-  }
-  std::rename(temp.c_str(), m_path.c_str());
+  std::string temp;
+  const int fd = CreateFileBeside(m_path, 0600, temp);
+  if (fd < 0) return;
+  const bool written = WriteAllBytes(fd, body) && fsync(fd) == 0;
+  if (close(fd) != 0 || !written || std::rename(temp.c_str(), m_path.c_str()) != 0) std::remove(temp.c_str());
 }
 
 std::string DefaultProfilePath() {
