@@ -145,6 +145,9 @@ void CKorvixApp::CreateMainFrame() {
   // ExitInstance; what the user set up is kept all the same.
   subsystems->RunLoop().Pump().SetBeforeEnd([this] {
     m_cancelupdate = true;
+    // The cancelled download removes its partial file as it unwinds, which
+    // the immediate end that follows would not let it do.
+    WaitForUpdateCheck();
     WriteExitSettings();
   });
   m_frame->AddCommand(kHelpMenu, ID_HELP_FILES, kHelpFilesText, [this] { OnHelpFiles(); });
