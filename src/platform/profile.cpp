@@ -14,10 +14,18 @@ namespace korvix {
 
 namespace {
 
-// Accepts what an INI writer of ours produces and tolerates what a user's
-// editor may add (blank lines, comments, CR LF line ends).
-std::map<std::string, std::map<std::string, std::string>> ParseIni(std::istream& in) {
-  std::map<std::string, std::map<std::string, std::string>> sections;
+bool MakeFolders(const std::string& path) {
+  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+    const std::string folder = path.substr(0, slash);
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ProfileSections ParseProfileText(std::istream& in) {
+  ProfileSections sections;
   std::string line;
   std::string section;
   while (std::getline(in, line)) {
@@ -34,16 +42,6 @@ std::map<std::string, std::map<std::string, std::string>> ParseIni(std::istream&
   }
   return sections;
 }
-
-bool MakeFolders(const std::string& path) {
-  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
-    const std::string folder = path.substr(0, slash);
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 int MemoryProfile::GetProfileInt(const std::string& section, const std::string& key, int fallback) {
   const std::string text = GetProfileString(section, key, "");
@@ -95,7 +93,7 @@ void MemoryProfile::Replace(Sections sections) {
 
 IniProfile::IniProfile(std::string path) : m_path(std::move(path)) {
   std::ifstream in(m_path, std::ios::binary);
-  if (in) Replace(ParseIni(in));
+  if (in) Replace(ParseProfileText(in));
 }
 
 void IniProfile::Changed(const Sections& sections) {
