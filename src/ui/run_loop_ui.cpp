@@ -28,10 +28,12 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_pagewindow(*frame.View()),
       m_page(doc, frame.View()->State(), m_pagewindow, &LoadBitmapFile),
       m_pump([this](RunLoopMessage message) { OnRunLoopMessage(message); }),
-      m_popupwindow(&frame) {
-  m_runtime = std::make_unique<ViewRuntime>(
-      doc, RuntimeServices{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
-                           scripts ? *scripts : m_noscripts, m_weblog, m_dde});
+      m_popupwindow(&frame),
+      m_recordmessages(this, messages) {
+  RuntimeServices services{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
+                           scripts ? *scripts : m_noscripts, m_weblog, m_dde};
+  services.recordsink = &m_recordmessages;
+  m_runtime = std::make_unique<ViewRuntime>(doc, services);
   m_popupwindow.SetBox(&m_runtime->Popup());
   m_pump.SetNestedPass([this] { return !(m_editorsopen && m_editorsopen()) && m_runtime->NestedPassMayRun(); },
                        [this] { m_runtime->RunNestedPass(); });

@@ -15,6 +15,7 @@
 #include "runloop/view_runtime.h"
 #include "ui/page_editor_view_window.h"
 #include "ui/popup_box_window.h"
+#include "ui/queued_message_sink.h"
 #include "ui/run_loop_pump.h"
 
 namespace korvix {
@@ -73,6 +74,7 @@ private:
   NoDdeAdvisor m_dde;
   MonotonicClock m_clock;
   SystemWallClock m_wall;
+  QueuedMessageSink m_recordmessages;
   std::unique_ptr<ViewRuntime> m_runtime;
 };
 
