@@ -22,10 +22,10 @@ if command -v clang++ >/dev/null; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_FUZZ=ON \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
   cmake --build build-fuzz -j "$jobs" --target project_load_fuzzer profile_read_fuzzer daqsim_config_fuzzer \
-    make_fuzz_corpus
+    receive_fuzzer make_fuzz_corpus
   corpus=$(mktemp -d "${TMPDIR:-/tmp}/korvix-fuzz.XXXXXX")
   trap 'rm -rf "$corpus"' EXIT
-  mkdir "$corpus/project" "$corpus/profile" "$corpus/daqsim"
+  mkdir "$corpus/project" "$corpus/profile" "$corpus/daqsim" "$corpus/receive"
   build-fuzz/fuzz/make_fuzz_corpus "$corpus/project"
   cp fuzz/corpus/*.kvx "$corpus/project/"
   printf '[Configuration]\nTransmitTimeout=60000\n\n[Ports]\nCOM1=/dev/ttyUSB0\n' >"$corpus/profile/seed.ini"
@@ -33,5 +33,7 @@ if command -v clang++ >/dev/null; then
     >"$corpus/daqsim/seed.txt"
   build-fuzz/fuzz/project_load_fuzzer -max_total_time=5 -rss_limit_mb=4096 "$corpus/project"
   build-fuzz/fuzz/profile_read_fuzzer -max_total_time=3 "$corpus/profile"
+  printf 'A23.5\rB?\r' >"$corpus/receive/seed.txt"
   build-fuzz/fuzz/daqsim_config_fuzzer -max_total_time=3 "$corpus/daqsim"
+  build-fuzz/fuzz/receive_fuzzer -max_total_time=3 "$corpus/receive"
 fi
