@@ -27,6 +27,51 @@ std::string AsItStands(CKorvixDoc& doc)
     return out.TakeData();
 }
 
+template <class List>
+void FillToLimit(List& list)
+{
+    while (!list.IsFull()) {
+        list.Add();
+    }
+}
+
+// Every list at its limit, so the fuzzer also explores files of the largest
+// size a project can have; the nested lists are full in their first record.
+void FillEveryList(CKorvixDoc& d)
+{
+    FillToLimit(d.m_pages);
+    FillToLimit(d.m_textboxes);
+    FillToLimit(d.m_imageboxes);
+    FillToLimit(d.m_datawindows);
+    FillToLimit(d.m_textwindows);
+    FillToLimit(d.m_inputwindows);
+    FillToLimit(d.m_levelgauges);
+    FillToLimit(d.m_dialgauges);
+    FillToLimit(d.m_metergauges);
+    FillToLimit(d.m_vertgauges);
+    FillToLimit(d.m_horzgauges);
+    FillToLimit(d.m_dualhandgauges);
+    FillToLimit(d.m_windvanes);
+    FillToLimit(d.m_pivottrackers);
+    FillToLimit(d.m_signallamps);
+    FillToLimit(d.m_eventcounters);
+    FillToLimit(d.m_eventtimers);
+    FillToLimit(d.m_pushbuttons);
+    FillToLimit(d.m_buttonarrays);
+    FillToLimit(d.m_rockerswitches);
+    FillToLimit(d.m_slidercontrols);
+    FillToLimit(d.m_picontrollers);
+    FillToLimit(d.m_chartrecorders);
+    FillToLimit(d.m_scripts);
+    FillToLimit(d.m_conditionals);
+    FillToLimit(d.m_variables);
+    FillToLimit(d.m_dataparsers);
+    FillToLimit(d.m_buttonarrays[0].buttons);
+    FillToLimit(d.m_chartrecorders[0].fields);
+    FillToLimit(d.m_scripts[0].steps);
+    FillToLimit(d.m_dataparsers[0].steps);
+}
+
 struct Seed {
     const char* name;
     std::function<void(CKorvixDoc&)> fill;
@@ -83,6 +128,7 @@ int main(int argc, char** argv)
              d.m_lockpassword = "Secret";
          },
          true},
+        {"full-limits.kvx", FillEveryList, true},
         {"old-int-factors.kvx",
          [](CKorvixDoc& d) {
              d.m_fileversion = 10.5;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/process_start.h"
+#include "platform/unique_file.h"
 
 namespace korvix {
 
@@ -83,14 +84,14 @@ bool WriteWhenDifferent(const std::string& path, const std::string& text, std::s
   std::string current;
   if (ReadWhole(path, current) && current == text) return false;
   if (!MakeFoldersFor(path, error)) return false;
-  const std::string temp = path + ".tmp";
-  FILE* out = std::fopen(temp.c_str(), "wb");
-  if (!out) {
-    error = temp + ": " + std::strerror(errno);
+  std::string temp;
+  const int fd = CreateFileBeside(path, 0644, temp);
+  if (fd < 0) {
+    error = path + ": " + std::strerror(errno);
     return false;
   }
-  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-  if (std::fclose(out) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
+  const bool written = WriteAllBytes(fd, text);
+  if (close(fd) != 0 || !written || std::rename(temp.c_str(), path.c_str()) != 0) {
     error = path + ": " + std::strerror(errno);
     std::remove(temp.c_str());
     return false;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,6 +23,13 @@ constexpr char kReleaseMarker[] = "<b>Korvix";
 constexpr size_t kReleaseOffset = sizeof(kReleaseMarker);  // the marker and one more
 constexpr char kUpdateUrlVariable[] = "KORVIX_UPDATE_URL";
 constexpr char kInstallerName[] = "/KorvixUpdate.exe";
+constexpr char kInstallerFolderName[] = "/korvix";
+constexpr char kNotPrivateFolder[] = "its folder is not private to this user";
+constexpr char kNotRegularFile[] = "it is not a regular file";
+constexpr char kOtherOwner[] = "it belongs to another user";
+constexpr char kWritableByOthers[] = "others may write to it";
+constexpr char kEmptyInstaller[] = "it is empty";
+constexpr char kTooLargeInstaller[] = "it is larger than an installer can be";
 constexpr char kMessageCaption[] = "Korvix";
 constexpr char kCheckErrorText[] = "Error while checking for Korvix updates.";
 constexpr char kDownloadErrorText[] = "Error while downloading Korvix updates.";
@@ -36,8 +45,7 @@ std::string CompleteLines(const std::string& body, bool cut) {
 
 // Writes into a fresh private file beside the installer and renames it into
 // place only once the download is complete, so a broken transfer leaves
-// nothing behind and nobody else's file or link in the shared temporary
-// folder is ever written through.
+// nothing behind and no file or link already there is ever written through.
 class InstallerFile {
 public:
   explicit InstallerFile(const std::string& path) : m_path(path), m_temp(path + ".XXXXXX") {
@@ -75,6 +83,39 @@ private:
   bool m_kept = false;
 };
 
+std::string FolderOf(const std::string& file) {
+  const size_t slash = file.rfind('/');
+  return slash == std::string::npos || slash == 0 ? std::string("/") : file.substr(0, slash);
+}
+
+bool IsPrivateFolder(const std::string& folder, std::string& error) {
+  struct stat info {};
+  if (lstat(folder.c_str(), &info) != 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  if (!S_ISDIR(info.st_mode) || info.st_uid != geteuid() || (info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    error = kNotPrivateFolder;
+    return false;
+  }
+  return true;
+}
+
+std::string HostOf(const std::string& url) {
+  const size_t start = url.find("://");
+  if (start == std::string::npos) return {};
+  const size_t begin = start + 3;
+  const size_t end = url.find_first_of("/?#", begin);
+  std::string authority = url.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+  const size_t at = authority.rfind('@');
+  if (at != std::string::npos) authority.erase(0, at + 1);
+  if (!authority.empty() && authority[0] == '[') {
+    const size_t close = authority.find(']');
+    return close == std::string::npos ? std::string() : authority.substr(0, close + 1);
+  }
+  return authority.substr(0, authority.find(':'));
+}
+
 }  // namespace
 
 std::string ParseReleaseText(const std::string& page) {
@@ -104,10 +145,68 @@ std::string UpdateBaseUrl() {
 }
 
 std::string UpdateInstallerFile() {
-  const char* temp = std::getenv("TMPDIR");
-  std::string folder = temp && temp[0] == '/' ? temp : "/tmp";
+  const char* cache = std::getenv("XDG_CACHE_HOME");
+  const char* home = std::getenv("HOME");
+  std::string folder;
+  if (cache && cache[0] == '/') {
+    folder = cache;
+  } else if (home && home[0] == '/') {
+    folder = std::string(home) + "/.cache";
+  } else {
+    return {};
+  }
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  return folder + kInstallerName;
+  return folder + kInstallerFolderName + kInstallerName;
+}
+
+bool PrepareInstallerFolder(const std::string& installerfile, std::string& error) {
+  const std::string folder = FolderOf(installerfile);
+  std::error_code failure;
+  std::filesystem::create_directories(FolderOf(folder), failure);
+  if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
+    error = std::strerror(errno);
+    return false;
+  }
+  return IsPrivateFolder(folder, error);
+}
+
+bool InstallerAddressIsTrusted(const std::string& url) {
+  const auto startswith = [&url](const char* prefix) { return url.rfind(prefix, 0) == 0; };
+  if (startswith("https://")) return !HostOf(url).empty();
+  if (!startswith("http://")) return false;
+  const std::string host = HostOf(url);
+  return host == "127.0.0.1" || host == "localhost" || host == "[::1]";
+}
+
+bool VerifyInstaller(const std::string& installerfile, std::string& error) {
+  if (!IsPrivateFolder(FolderOf(installerfile), error)) return false;
+  const int fd = open(installerfile.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    error = errno == ELOOP ? kNotRegularFile : std::strerror(errno);
+    return false;
+  }
+  struct stat info {};
+  const bool statted = fstat(fd, &info) == 0;
+  const int staterror = errno;
+  close(fd);
+  if (!statted) {
+    error = std::strerror(staterror);
+    return false;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    error = kNotRegularFile;
+  } else if (info.st_uid != geteuid()) {
+    error = kOtherOwner;
+  } else if ((info.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    error = kWritableByOthers;
+  } else if (info.st_size == 0) {
+    error = kEmptyInstaller;
+  } else if (static_cast<unsigned long long>(info.st_size) > kMaxInstallerBytes) {
+    error = kTooLargeInstaller;
+  } else {
+    return true;
+  }
+  return false;
 }
 
 int UpdateCheckThread(UpdateCheckContext& context) {
@@ -146,14 +245,26 @@ int UpdateCheckThread(UpdateCheckContext& context) {
     return 1;
   }
 
+  const std::string address = context.baseurl + kInstallerPath;
+  std::string unused;
+  if (!InstallerAddressIsTrusted(address) || !PrepareInstallerFolder(context.installerfile, unused)) {
+    context.messages.Show(kMessageCaption, kDownloadErrorText, MessageIcon::Exclamation);
+    return 1;
+  }
   InstallerFile installer(context.installerfile);
-  if (!installer.Created()) return 1;
+  if (!installer.Created()) {
+    context.messages.Show(kMessageCaption, kDownloadErrorText, MessageIcon::Exclamation);
+    return 1;
+  }
   bool written = true;
-  const FetchResult download = context.fetcher.Fetch(
-      context.baseurl + kInstallerPath,
-      [&installer, &written](const char* data, size_t size) { return written = installer.Write(data, size); });
+  size_t total = 0;
+  const FetchResult download =
+      context.fetcher.Fetch(address, [&](const char* data, size_t size) {
+        total += size;
+        return written = total <= context.maxinstallerbytes && installer.Write(data, size);
+      });
   if (download.status == FetchStatus::Cancelled) return 1;
-  if (download.status != FetchStatus::Complete || !written || !installer.Keep()) {
+  if (download.status != FetchStatus::Complete || !written || total == 0 || !installer.Keep()) {
     context.messages.Show(kMessageCaption, kDownloadErrorText, MessageIcon::Exclamation);
     return 1;
   }

@@ -31,6 +31,11 @@ public:
 
   // 1 when port n (0 = COM1) is open; m_comport is the caller's to set.
   int OpenComPort(int n);
+  // After a communications error closed and forgot the port (a device
+  // unplugged and plugged back), opens it again: the port, or -1 when there
+  // is none to try or it will not open; the run's no-port message then
+  // says which device failed and why.
+  int ReopenLostComPort();
   void CloseComPort();
   bool IsOpen() const;
 
@@ -98,6 +103,8 @@ private:
   // sub-millisecond waits, on the fine clock.
   uint32_t m_iotime = 0;
   FineClock::time_point m_iostamp{};
+  int m_lostport = -1;
+  std::string m_reopenfailure;
 };
 
 }  // namespace korvix

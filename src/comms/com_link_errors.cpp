@@ -1,4 +1,8 @@
+#include <cerrno>
+#include <cstring>
+
 #include "comms/com_link.h"
+#include "comms/port_map.h"
 #include "comms/realtime_priority.h"
 
 namespace korvix {
@@ -8,6 +12,8 @@ namespace {
 const char kNoPortCaption[] = "Communications Error";
 const char kNoPortText[] = "COM port has not been selected.";
 const char kPortPrefix[] = "COM";
+const char kCannotOpenPrefix[] = "Cannot open ";
+const char kCannotOpenOn[] = " on ";
 const char kNotRespondingText[] = " could not be accessed or is not responding.";
 const char kSaturatedText[] = " is being saturated by continuous streaming data.";
 
@@ -40,12 +46,29 @@ void ComLink::ReportFailure(Failure failure, RealtimePriority& priority) {
     m_sink.Show(entry.caption, kPortPrefix + port + entry.text, MessageIcon::Exclamation);
   }
   CloseComPort();
+  m_lostport = m_host.SelectedComPort();
   m_host.ForgetComPort();
   m_host.HaltRunLoop();
 }
 
+int ComLink::ReopenLostComPort() {
+  m_reopenfailure.clear();
+  if (m_lostport < 0) return -1;
+  const int port = m_lostport;
+  if (OpenComPort(port) == 1) {
+    m_lostport = -1;
+    return port;
+  }
+  const int error = errno;
+  m_reopenfailure = kCannotOpenPrefix + ComPortName(port) + kCannotOpenOn + ComPortDevicePath(m_profile, port) +
+                    ": " + std::strerror(error) + ".";
+  return -1;
+}
+
 void ComLink::ReportNoPort() {
-  m_sink.Show(kNoPortCaption, kNoPortText, MessageIcon::Exclamation);
+  m_sink.Show(kNoPortCaption, m_reopenfailure.empty() ? kNoPortText : kNoPortText + ("\r" + m_reopenfailure),
+              MessageIcon::Exclamation);
+  m_reopenfailure.clear();
   m_host.HaltRunLoop();
 }
 

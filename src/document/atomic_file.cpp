@@ -3,35 +3,74 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/unique_file.h"
+
 namespace korvix {
 
 namespace {
 
-constexpr mode_t kNewFileMode = 0644;
+// What any program creates: the user's umask decides what others may read.
+constexpr mode_t kNewFileMode = 0666;
+constexpr int kMaxLinkDepth = 40;
+// A temporary this old belongs to no save still running.
+constexpr time_t kStaleTemporarySeconds = 24 * 60 * 60;
 
-std::string Failure(const std::string& path, const char* what)
+std::string Failure(const std::string& path, const char* what, int error)
 {
-    return "The project file " + path + " could not be saved (" + what + "): " + std::strerror(errno) + ".";
+    return "The project file " + path + " could not be saved (" + what + "): " + std::strerror(error) + ".";
 }
 
-bool WriteAll(int fd, std::string_view bytes)
+// Saving through a link updates the file it points to and keeps the link.
+std::string ResolveLinks(const std::string& path)
 {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
+    std::filesystem::path current = path;
+    for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
+        std::error_code failure;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(current, failure))) {
+            break;
         }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+        const std::filesystem::path target = std::filesystem::read_symlink(current, failure);
+        if (failure) {
+            break;
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
     }
-    return true;
+    return current.string();
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    return parent.empty() ? std::string(".") : parent.string();
+}
+
+// Temporaries that a killed save left behind are swept on the next save of
+// the same file. Only our own, old ones: a save running in another instance
+// right now must keep its file.
+void RemoveStaleTemporaries(const std::string& path)
+{
+    const std::string base = std::filesystem::path(path).filename().string();
+    const std::string folder = FolderOf(path);
+    const time_t cutoff = std::time(nullptr) - kStaleTemporarySeconds;
+    std::error_code failure;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, failure)) {
+        const std::string name = entry.path().filename().string();
+        if (!IsTemporaryName(name, base)) {
+            continue;
+        }
+        struct stat info {};
+        const std::string stale = folder + "/" + name;
+        if (::lstat(stale.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid() &&
+            info.st_mtime < cutoff) {
+            ::unlink(stale.c_str());
+        }
+    }
 }
 
 }  // namespace
@@ -41,53 +80,49 @@ std::string WriteFileAtomically(const std::string& path, std::string_view bytes,
     AtomicWriteStage ignored = AtomicWriteStage::Done;
     AtomicWriteStage& reached = stage ? *stage : ignored;
     reached = AtomicWriteStage::Create;
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    const std::string target = ResolveLinks(path);
+    std::string temp;
+    const int fd = CreateFileBeside(target, kNewFileMode, temp);
     if (fd < 0) {
-        return Failure(path, "temporary file");
+        return Failure(path, "temporary file", errno);
     }
     reached = AtomicWriteStage::Write;
-    struct stat existing {};
-    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : kNewFileMode;
-
-    const auto abandon = [&](const char* what) {
-        const std::string message = Failure(path, what);
-        ::close(fd);
+    const auto abandon = [&](const char* what, bool open) {
+        const int error = errno;
+        if (open) {
+            ::close(fd);
+        }
         ::unlink(temp.c_str());
-        return message;
+        return Failure(path, what, error);
     };
-    if (::fchmod(fd, mode) != 0) {
-        return abandon("permissions");
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && ::fchmod(fd, existing.st_mode & 07777) != 0) {
+        return abandon("permissions", true);
     }
-    if (!WriteAll(fd, bytes)) {
-        return abandon("write");
+    if (!WriteAllBytes(fd, bytes)) {
+        return abandon("write", true);
     }
     if (::fsync(fd) != 0) {
-        return abandon("flush");
+        return abandon("flush", true);
     }
     if (::close(fd) != 0) {
-        const std::string message = Failure(path, "close");
-        ::unlink(temp.c_str());
-        return message;
+        return abandon("close", false);
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string message = Failure(path, "rename");
-        ::unlink(temp.c_str());
-        return message;
+    if (std::rename(temp.c_str(), target.c_str()) != 0) {
+        return abandon("rename", false);
     }
     // Make the rename itself durable. The new contents are in place by now,
     // so a folder that can not be opened for this does not fail the save.
-    const std::string folder = std::filesystem::path(path).parent_path().empty()
-                                   ? std::string(".")
-                                   : std::filesystem::path(path).parent_path().string();
-    const int dirfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const int dirfd = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY);
     if (dirfd >= 0) {
         const int synced = ::fsync(dirfd);
+        const int error = errno;
         ::close(dirfd);
         if (synced != 0) {
-            return Failure(path, "flush folder");
+            return Failure(path, "flush folder", error);
         }
     }
+    RemoveStaleTemporaries(target);
     reached = AtomicWriteStage::Done;
     return {};
 }

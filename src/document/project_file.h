@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -30,8 +31,13 @@ struct SaveResult {
 // is safely on disk; then the document takes the path and is unmodified.
 SaveResult SaveProjectFile(CKorvixDoc& doc, const std::string& path);
 
-// Open: reads `path` and loads it; on success the document takes the path
-// and is unmodified.
+// Far beyond a project made within the capacities; a larger file (or a
+// device that never ends) is refused before it is read into memory.
+inline constexpr size_t kMaxProjectFileBytes = size_t{1} << 30;
+
+// Open: reads `path` and loads it; a FIFO, folder or device is refused as
+// not a file. On success the document takes the path and is unmodified.
+
 LoadResult OpenProjectFile(const std::string& path, CKorvixDoc& doc);
 
 }  // namespace korvix

@@ -8,14 +8,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/unique_file.h"
+
 namespace korvix {
 
 namespace {
 
-// Accepts what an INI writer of ours produces and tolerates what a user's
-// editor may add (blank lines, comments, CR LF line ends).
-std::map<std::string, std::map<std::string, std::string>> ParseIni(std::istream& in) {
-  std::map<std::string, std::map<std::string, std::string>> sections;
+bool MakeFolders(const std::string& path) {
+  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+    const std::string folder = path.substr(0, slash);
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+ProfileSections ParseProfileText(std::istream& in) {
+  ProfileSections sections;
   std::string line;
   std::string section;
   while (std::getline(in, line)) {
@@ -32,16 +42,6 @@ std::map<std::string, std::map<std::string, std::string>> ParseIni(std::istream&
   }
   return sections;
 }
-
-bool MakeFolders(const std::string& path) {
-  for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
-    const std::string folder = path.substr(0, slash);
-    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 int MemoryProfile::GetProfileInt(const std::string& section, const std::string& key, int fallback) {
   const std::string text = GetProfileString(section, key, "");
@@ -93,7 +93,7 @@ void MemoryProfile::Replace(Sections sections) {
 
 IniProfile::IniProfile(std::string path) : m_path(std::move(path)) {
   std::ifstream in(m_path, std::ios::binary);
-  if (in) Replace(ParseIni(in));
+  if (in) Replace(ParseProfileText(in));
 }
 
 void IniProfile::Changed(const Sections& sections) {
@@ -107,16 +107,11 @@ void IniProfile::Changed(const Sections& sections) {
   // Settings are a convenience: a profile that cannot be written leaves the
   // values in memory for this run rather than stopping the program.
   if (!MakeFolders(m_path)) return;
-  const std::string temp = m_path + ".tmp";
-  FILE* out = std::fopen(temp.c_str(), "wb");
-  if (!out) return;
-  const bool written = std::fwrite(body.data(), 1, body.size(), out) == body.size() &&
-                       std::fflush(out) == 0 && fsync(fileno(out)) == 0;
-  if (std::fclose(out) != 0 || !written) {
-    std::remove(temp.c_str());
-    return;
-  }
-  std::rename(temp.c_str(), m_path.c_str());
+  std::string temp;
+  const int fd = CreateFileBeside(m_path, 0600, temp);
+  if (fd < 0) return;
+  const bool written = WriteAllBytes(fd, body) && fsync(fd) == 0;
+  if (close(fd) != 0 || !written || std::rename(temp.c_str(), m_path.c_str()) != 0) std::remove(temp.c_str());
 }
 
 std::string DefaultProfilePath() {

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <istream>
 #include <map>
 #include <mutex>
 #include <string>
 
 namespace korvix {
+
+// Section name to key to value.
+using ProfileSections = std::map<std::string, std::map<std::string, std::string>>;
 
 // The application's settings store: sections of keys holding ints or texts.
 // A missing int reads as the given default (0 unless told), a missing text as
@@ -36,7 +40,7 @@ public:
   bool HasKey(const std::string& section, const std::string& key);
 
 protected:
-  using Sections = std::map<std::string, std::map<std::string, std::string>>;
+  using Sections = ProfileSections;
   // Called with the lock held after every change.
   virtual void Changed(const Sections&) {}
   void Replace(Sections sections);
@@ -48,6 +52,10 @@ private:
 
 // An INI file, read once when opened and rewritten atomically after every
 // change, so that a crash never leaves half a profile behind.
+// Reads a profile file's text: what an INI writer of ours produces, and what
+// a user's editor may add (blank lines, comments, CR LF line ends).
+ProfileSections ParseProfileText(std::istream& in);
+
 class IniProfile final : public MemoryProfile {
 public:
   explicit IniProfile(std::string path);

@@ -1,5 +1,6 @@
 #include "recording/data_log.h"
 
+#include <cstring>
 #include <vector>
 
 #include "expressions/label_refs.h"
@@ -27,6 +28,14 @@ constexpr uint32_t kOpenRetryMs = 1000;
 constexpr uint32_t kOpenRetryPauseMs = 5;
 
 constexpr int kLogEventSchedule = 3;
+
+// Records that neither file could take wait for the overflow file up to
+// this much; a disk that stays full for longer loses the newest ones.
+constexpr std::size_t kMaxPendingBytes = 1 << 20;
+
+std::string Reason(const std::string& text, const std::string& path, int error) {
+  return text + ("\r" + path + ": ") + std::strerror(error);
+}
 
 // The texts of column c are those of all its sources in visiting order,
 // joined with nothing between them.
@@ -112,29 +121,43 @@ void DataLog::WriteDataLogRecord(const std::string& path) {
   }
   const int closeerror = m_files.Close(handle);
   if (error == 0) error = closeerror;
-  if (error == 0) return;
+  if (error == 0) {
+    // The trouble is over: the next one is told again, and what waited for
+    // the overflow file goes there now.
+    m_lastreport.clear();
+    if (!m_pending.empty()) WriteOverflow({});
+    return;
+  }
   if (IsDiskFull(error) && !output.empty()) {
     // The text is kept in the overflow file, yet the log itself now ends in
     // a broken line, which its readers must hear of.
-    if (cutfailed) Report(kWriteFailedMessage);
+    if (cutfailed) Report(Reason(kWriteFailedMessage, path, error));
     WriteOverflow(output);
   } else {
-    Report(kWriteFailedMessage);
+    Report(Reason(kWriteFailedMessage, path, error));
   }
 }
 
 void DataLog::WriteOverflow(const std::string& text) {
+  if (m_pending.size() + text.size() <= kMaxPendingBytes) m_pending += text;
+  const std::string path = ExpandLabelRefs(m_doc.m_overflowfile, m_labels);
   int handle = -1;
-  if (m_files.OpenExclusive(ExpandLabelRefs(m_doc.m_overflowfile, m_labels), handle) != 0) {
-    Report(kOverflowOpenFailedMessage);
+  const int openerror = m_files.OpenExclusive(path, handle);
+  if (openerror != 0) {
+    Report(Reason(kOverflowOpenFailedMessage, path, openerror));
     return;
   }
   int64_t end = 0;
   int error = m_files.SeekEnd(handle, end);
   bool cutfailed = false;
-  if (error == 0) error = AppendWhole(handle, end, text, cutfailed);
+  if (error == 0) error = AppendWhole(handle, end, m_pending, cutfailed);
   const int closeerror = m_files.Close(handle);
-  if (error != 0 || closeerror != 0) Report(kOverflowWriteFailedMessage);
+  if (error == 0) error = closeerror;
+  if (error != 0) {
+    Report(Reason(kOverflowWriteFailedMessage, path, error));
+    return;
+  }
+  m_pending.clear();
 }
 
 void DataLog::ClearDataLog(const std::string& path) {
@@ -150,6 +173,9 @@ void DataLog::ClearDataLog(const std::string& path) {
 }
 
 void DataLog::Report(const std::string& text) {
+  // A record a second would otherwise raise a box a second for one fault.
+  if (text == m_lastreport) return;
+  m_lastreport = text;
   m_sink.Show(kFileAccessErrorCaption, text, MessageIcon::Exclamation);
 }
 

@@ -15,7 +15,8 @@ namespace korvix {
 // The comma-separated data log: one CR LF line of current values per record,
 // the header line first into an empty file. Other programs read the file, so
 // it never holds half a line: a write that fails is cut back, and a full
-// disk sends the text to the overflow file instead.
+// disk sends the text to the overflow file instead. A fault is told once,
+// with the file and the reason, until a record is written again.
 class DataLog {
 public:
   DataLog(CKorvixDoc& doc, LabelReader& labels, RunClock& clock, MessageSink& sink, LogFileAccess& files,
@@ -47,6 +48,10 @@ private:
   MessageSink& m_sink;
   LogFileAccess& m_files;
   MillisecondClock& m_ticks;
+  // Records the overflow file could not take yet, oldest first.
+  std::string m_pending;
+  // What was last told, until a record is written again.
+  std::string m_lastreport;
 };
 
 }  // namespace korvix

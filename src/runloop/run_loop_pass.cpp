@@ -9,6 +9,7 @@ namespace korvix {
 namespace {
 
 constexpr uint32_t kMaxReplyWaitMs = 100;
+constexpr uint32_t kPollStepBudgetMs = 5;
 constexpr uint32_t kRecomputeMs = 20;
 constexpr uint32_t kFollowMs = 100;
 constexpr uint32_t kReducedCpuWaitMs = 20;
@@ -81,6 +82,7 @@ void ViewRuntime::PollStep() {
   const int total = PolledCount();
   if (total == 0) return;
   const int start = m_pollcursor % total;
+  const uint32_t began = m_clock.Now();
   int at = start;
   do {
     const PolledRef ref = PolledAt(at);
@@ -101,7 +103,10 @@ void ViewRuntime::PollStep() {
       sent = true;
     });
     at = (at + 1) % total;
-    if (sent) {
+    // A module talking over the line makes every try slow: the window gets
+    // its turn before the next object is tried, and the next pass goes on
+    // from there.
+    if (sent || ElapsedMs(m_clock.Now(), began) > kPollStepBudgetMs) {
       m_pollcursor = at;
       return;
     }

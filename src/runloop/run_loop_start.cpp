@@ -34,6 +34,7 @@ bool IsSpecial(const std::string& text) { return text == kErrorText || text == k
 
 void ViewRuntime::StartRunLoop() {
   if (m_link.m_runloop == 1) return;
+  if (m_doc.m_comport < 0) m_doc.m_comport = m_link.ReopenLostComPort();
   m_link.m_runloop = 1;
   m_quit = false;
   m_ended = false;

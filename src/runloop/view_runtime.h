@@ -46,6 +46,10 @@ struct RuntimeServices {
   DdeAdvisor& dde;
   SerialPortFactory serialports = MakePosixSerialPort;
   LogFileAccess* logfiles = nullptr;  // the local disk when null
+  // Where the data log's faults are told: one that shows them once the
+  // event loop gets to them, so that the box does not hold the pass that
+  // raised it. The run's own messages when null.
+  MessageSink* recordsink = nullptr;
 };
 
 // The run-time state of the view and its Run-Loop, apart from any toolkit:

@@ -105,7 +105,8 @@ bool CKorvixApp::RunUpdateGate() {
       if (!m_dialogs.OfferUpdate(nullptr)) return true;
       AcceptUpdate(m_profile);
       std::string error;
-      if (m_startinstaller(m_env.installerfile, error)) return false;
+      // Only a file that this user's own download can have left is run.
+      if (VerifyInstaller(m_env.installerfile, error) && m_startinstaller(m_env.installerfile, error)) return false;
       // Ending now would leave the user with neither the update nor the
       // program.
       m_messages.Show(kFileAccessCaption, kInstallerStartFailed + error, MessageIcon::Exclamation);
@@ -121,7 +122,7 @@ bool CKorvixApp::RunUpdateGate() {
 }
 
 void CKorvixApp::StartUpdateCheck() {
-  if (m_env.updatebaseurl.empty() || m_updatethread.joinable()) return;
+  if (m_env.updatebaseurl.empty() || m_env.installerfile.empty() || m_updatethread.joinable()) return;
   m_updatethread = std::thread([this] {
     CurlHttpFetcher fetcher(&m_cancelupdate);
     UpdateCheckContext context{m_profile, fetcher, m_workermessages, m_clock, m_env.updatebaseurl,
@@ -144,6 +145,9 @@ void CKorvixApp::CreateMainFrame() {
   // ExitInstance; what the user set up is kept all the same.
   subsystems->RunLoop().Pump().SetBeforeEnd([this] {
     m_cancelupdate = true;
+    // The cancelled download removes its partial file as it unwinds, which
+    // the immediate end that follows would not let it do.
+    WaitForUpdateCheck();
     WriteExitSettings();
   });
   m_frame->AddCommand(kHelpMenu, ID_HELP_FILES, kHelpFilesText, [this] { OnHelpFiles(); });

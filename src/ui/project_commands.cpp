@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QStyle>
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "app/command_ids.h"
 #include "app/project_paths.h"
@@ -25,7 +24,6 @@ constexpr char kTitleSuffix[] = " - Korvix";
 constexpr char kProgramCaption[] = "Korvix";
 constexpr char kFileAccessCaption[] = "File Access Error";
 constexpr char kEntryErrorCaption[] = "Entry Error";
-constexpr char kNotAFile[] = "The project file %s could not be opened: it is not a file.";
 constexpr char kNotLoaded[] = "The project file %s could not be loaded.\r%s";
 constexpr char kWrongPassword[] = "The password is not correct.\rKorvix will now close.";
 
@@ -36,11 +34,6 @@ std::string Fill(const char* pattern, const std::string& first, const std::strin
   const size_t b = text.find("%s", a == std::string::npos ? 0 : a + first.size());
   if (b != std::string::npos) text.replace(b, 2, second);
   return text;
-}
-
-bool IsExistingNonFile(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
 }  // namespace
@@ -93,10 +86,6 @@ void CKorvixApp::OnFileOpen() {
 
 bool CKorvixApp::OpenDocumentFile(const std::string& given) {
   const std::string path = AbsoluteProjectPath(given, m_env.currentdir);
-  if (IsExistingNonFile(path)) {
-    m_messages.Show(kFileAccessCaption, Fill(kNotAFile, path), MessageIcon::Exclamation);
-    return false;
-  }
   const LoadResult result = OpenProjectFile(path, *m_doc);
   if (!result.Ok()) {
     // The loader's own reasons do not name the file; the newer-version

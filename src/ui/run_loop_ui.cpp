@@ -33,10 +33,12 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_weblog(m_weblogmessages, m_clock),
       m_livelink(doc, [this](std::string& out, std::string_view name) {
         return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
-      }) {
-  m_runtime = std::make_unique<ViewRuntime>(
-      doc, RuntimeServices{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
-                           scripts ? *scripts : m_noscripts, m_weblog, m_livelink.Server()});
+      }),
+      m_recordmessages(this, messages) {
+  RuntimeServices services{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
+                           scripts ? *scripts : m_noscripts, m_weblog, m_livelink.Server()};
+  services.recordsink = &m_recordmessages;
+  m_runtime = std::make_unique<ViewRuntime>(doc, services);
   m_popupwindow.SetBox(&m_runtime->Popup());
   m_page.m_chartmemories = &m_runtime->Charts();
   m_pump.SetNestedPass([this] { return !(m_editorsopen && m_editorsopen()) && m_runtime->NestedPassMayRun(); },

@@ -17,6 +17,7 @@
 #include "ui/page_editor_view_window.h"
 #include "ui/popup_box_window.h"
 #include "ui/live_link_listener.h"
+#include "ui/queued_message_sink.h"
 #include "ui/run_loop_pump.h"
 #include "ui/waiting_message_sink.h"
 
@@ -78,6 +79,7 @@ private:
   FtpWebLogThread m_weblog;
   CLiveLinkListener m_livelink;
   SystemWallClock m_wall;
+  QueuedMessageSink m_recordmessages;
   std::unique_ptr<ViewRuntime> m_runtime;
 };
 

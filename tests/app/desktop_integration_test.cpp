@@ -44,6 +44,20 @@ TEST(DesktopIntegration, InstallsOnceAndRemoves) {
   EXPECT_TRUE(RemoveDesktopIntegration(where, error)) << error;
 }
 
+TEST(DesktopIntegration, PlantedLinksUnderOldTemporaryNamesAreNotWrittenThrough) {
+  ScratchFolder folder;
+  const DesktopIntegration where{folder / "data", "/usr/bin/korvix", false};
+  WriteFile(folder / "victim", "keep");
+  for (const std::string& path : {where.DesktopEntryPath(), where.MimePackagePath()}) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::filesystem::create_symlink(folder / "victim", path + ".tmp");
+  }
+  std::string error;
+  ASSERT_TRUE(InstallDesktopIntegration(where, error)) << error;
+  EXPECT_EQ(ReadFile(folder / "victim"), "keep");
+  EXPECT_NE(ReadFile(where.DesktopEntryPath()).find("Exec="), std::string::npos);
+}
+
 TEST(DesktopIntegration, UnwritableFolderIsReported) {
   ScratchFolder folder;
   WriteFile(folder / "data", "a file where a folder should be");

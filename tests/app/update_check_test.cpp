@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <functional>
 #include <sys/stat.h>
 
 #include "app/curl_http_fetcher.h"
@@ -41,7 +42,7 @@ protected:
   UpdateCheck() : fetcher(&cancel, FetchTimeouts{2, 1}) { clock.now.dayofyear = 200; }
 
   int Run() {
-    UpdateCheckContext context{profile, fetcher, messages, clock, server.BaseUrl(), Installer()};
+    UpdateCheckContext context{profile, fetcher, messages, clock, server.BaseUrl(), Installer(), cap};
     return UpdateCheckThread(context);
   }
   std::string Installer() const { return folder / "KorvixUpdate.exe"; }
@@ -63,6 +64,7 @@ protected:
   RecordingMessageSink messages;
   std::atomic<bool> cancel{false};
   CurlHttpFetcher fetcher;
+  size_t cap = kMaxInstallerBytes;
 };
 
 TEST_F(UpdateCheck, FirstCheckRecordsABaselineAndDownloadsNothing) {
@@ -130,6 +132,91 @@ TEST_F(UpdateCheck, BrokenDownloadLeavesNoFileAndNoProfileChange) {
   }
 }
 
+TEST_F(UpdateCheck, OversizedOrUnsafeDownloadIsRefusedAndLeavesNoFile) {
+  struct DownloadCase {
+    const char* name;
+    std::string body;
+    mode_t foldermode;
+  };
+  const DownloadCase cases[] = {
+      {"over the cap", std::string(300000, 'x'), 0700},
+      {"empty", "", 0700},
+      {"folder others may write to", "installer", 0777},
+  };
+  cap = 200000;
+  for (const DownloadCase& c : cases) {
+    messages.shown.clear();
+    server.Serve("/software.html", {200, kPage});
+    server.Serve("/setup.exe", {200, c.body});
+    profile.WriteProfileString(kSection, "LatestVersion", "15.3");
+    ASSERT_EQ(chmod(folder.Path().c_str(), c.foldermode), 0);
+    EXPECT_EQ(Run(), 1) << c.name;
+    EXPECT_EQ(FilesInFolder(), 0u) << c.name;
+    ExpectProfileUntouched();
+    ASSERT_EQ(messages.shown.size(), 1u) << c.name;
+    EXPECT_EQ(messages.shown[0].text, "Error while downloading Korvix updates.");
+  }
+}
+
+TEST(InstallerAddress, OnlySecureOrLoopback) {
+  const std::pair<const char*, bool> cases[] = {
+      {"https://example.com/setup.exe", true},
+      {"http://127.0.0.1:8123/setup.exe", true},
+      {"http://localhost/setup.exe", true},
+      {"http://[::1]:80/setup.exe", true},
+      {"http://example.com/setup.exe", false},
+      {"http://127.0.0.1.example.com/setup.exe", false},
+      {"http://user@example.com@127.0.0.1/setup.exe", true},
+      {"http://127.0.0.1@example.com/setup.exe", false},
+      {"ftp://127.0.0.1/setup.exe", false},
+      {"file:///tmp/setup.exe", false},
+      {"https:///setup.exe", false},
+      {"", false},
+  };
+  for (const auto& [url, trusted] : cases) EXPECT_EQ(InstallerAddressIsTrusted(url), trusted) << url;
+}
+
+TEST(WaitingInstaller, OnlyOurOwnPrivateFileIsStarted) {
+  struct PlantCase {
+    const char* name;
+    std::function<void(const std::string& folder, const std::string& file)> plant;
+    bool started;
+  };
+  const PlantCase cases[] = {
+      {"our download", [](const std::string&, const std::string& file) { WriteFile(file, "installer"); }, true},
+      {"missing", [](const std::string&, const std::string&) {}, false},
+      {"empty", [](const std::string&, const std::string& file) { WriteFile(file, ""); }, false},
+      {"link to a program",
+       [](const std::string& folder, const std::string& file) {
+         WriteFile(folder + "/planted", "installer");
+         std::filesystem::create_symlink(folder + "/planted", file);
+       },
+       false},
+      {"folder", [](const std::string&, const std::string& file) { std::filesystem::create_directory(file); }, false},
+      {"fifo", [](const std::string&, const std::string& file) { mkfifo(file.c_str(), 0700); }, false},
+      {"writable by others",
+       [](const std::string&, const std::string& file) {
+         WriteFile(file, "installer");
+         chmod(file.c_str(), 0777);
+       },
+       false},
+      {"in a shared folder",
+       [](const std::string& folder, const std::string& file) {
+         WriteFile(file, "installer");
+         chmod(folder.c_str(), 01777);
+       },
+       false},
+  };
+  for (const PlantCase& c : cases) {
+    ScratchFolder folder;
+    const std::string file = folder / "KorvixUpdate.exe";
+    c.plant(folder.Path(), file);
+    std::string error;
+    EXPECT_EQ(VerifyInstaller(file, error), c.started) << c.name;
+    EXPECT_EQ(error.empty(), c.started) << c.name << ": " << error;
+  }
+}
+
 TEST_F(UpdateCheck, UselessReleasePageChangesNothing) {
   struct PageCase {
     LocalHttpServer::Response page;
@@ -184,13 +271,18 @@ TEST_F(UpdateCheck, ShutdownCancelsQuietly) {
   EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST(UpdatePlaces, TemporaryFolderAndBaseAddressFromTheEnvironment) {
-  const std::string oldtemp = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
-  setenv("TMPDIR", "/var/scratch/", 1);
-  EXPECT_EQ(UpdateInstallerFile(), "/var/scratch/KorvixUpdate.exe");
-  unsetenv("TMPDIR");
-  EXPECT_EQ(UpdateInstallerFile(), "/tmp/KorvixUpdate.exe");
-  if (!oldtemp.empty()) setenv("TMPDIR", oldtemp.c_str(), 1);
+TEST(UpdatePlaces, PrivateFolderAndBaseAddressFromTheEnvironment) {
+  const std::string oldcache = std::getenv("XDG_CACHE_HOME") ? std::getenv("XDG_CACHE_HOME") : "";
+  const std::string oldhome = std::getenv("HOME") ? std::getenv("HOME") : "";
+  setenv("XDG_CACHE_HOME", "/var/cache/me/", 1);
+  EXPECT_EQ(UpdateInstallerFile(), "/var/cache/me/korvix/KorvixUpdate.exe");
+  unsetenv("XDG_CACHE_HOME");
+  setenv("HOME", "/home/me", 1);
+  EXPECT_EQ(UpdateInstallerFile(), "/home/me/.cache/korvix/KorvixUpdate.exe");
+  unsetenv("HOME");
+  EXPECT_EQ(UpdateInstallerFile(), "");
+  if (!oldcache.empty()) setenv("XDG_CACHE_HOME", oldcache.c_str(), 1);
+  if (!oldhome.empty()) setenv("HOME", oldhome.c_str(), 1);
 
   setenv("KORVIX_UPDATE_URL", "http://127.0.0.1:8123/", 1);
   EXPECT_EQ(UpdateBaseUrl(), "http://127.0.0.1:8123");

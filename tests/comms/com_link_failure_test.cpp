@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include <cerrno>
 #include <deque>
 #include <memory>
 #include <string>
@@ -25,12 +26,16 @@ struct Script {
   std::deque<SerialRead> reads;  // what reads give before the line goes quiet
   std::string read_bytes;        // the bytes of the reads that give one
   std::vector<std::string> written;
+  int openerror = 0;  // errno of a refused open; 0: opens
 };
 
 class ScriptedPort final : public SerialPort {
 public:
   explicit ScriptedPort(Script& script) : m_script(script) {}
-  bool Open(const std::string&) override { return m_open = true; }
+  bool Open(const std::string&) override {
+    errno = m_script.openerror;
+    return m_open = m_script.openerror == 0;
+  }
   bool IsOpen() const override { return m_open; }
   SerialRead ReadByte(uint8_t& byte) override {
     if (m_script.reads.empty()) return SerialRead::Nothing;
@@ -121,6 +126,57 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"LineRead", -1, {R::Byte, R::Byte, R::Failed}, "B1", "Communications Error 202"},
         FailureCase{"PollRead", -1, {R::Failed}, "", "Communications Error 301"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LinkReplug, StartingAgainReopensThePortThatAnErrorForgot) {
+  struct ReplugCase {
+    const char* name;
+    bool failedbefore;
+    int openerror;
+    int reopened;
+    const char* says;  // what a transmit then shows, if anything
+  };
+  const ReplugCase cases[] = {
+      {"plugged back", true, 0, 2, nullptr},
+      {"still away", true, ENOENT, -1,
+       "COM port has not been selected.\rCannot open COM3 on /dev/ttyS2: No such file or directory."},
+      {"never chosen", false, 0, -1, "COM port has not been selected."},
+  };
+  for (const ReplugCase& c : cases) {
+    Script script;
+    script.failing_write = c.failedbefore ? 0 : -1;
+    FakeComLinkHost host;
+    RecordingMessageSink sink;
+    host.sink = &sink;
+    MemoryProfile profile;
+    MapComPort(profile, 2, "/dev/ttyS2");
+    MonotonicClock clock;
+    NumberTexts numbers;
+    ComLink link(host, sink, clock, profile, numbers,
+                 [&script] { return std::make_unique<ScriptedPort>(script); });
+    link.m_runloop = 1;
+    if (c.failedbefore) {
+      host.m_comport = 2;
+      ASSERT_EQ(link.OpenComPort(2), 1);
+      EXPECT_EQ(link.TransmitCommand("A1"), 0);
+      ASSERT_EQ(host.m_comport, -1);
+    }
+    script.failing_write = -1;
+    script.openerror = c.openerror;
+    sink.shown.clear();
+
+    host.m_comport = link.ReopenLostComPort();
+    EXPECT_EQ(host.m_comport, c.reopened) << c.name;
+    EXPECT_EQ(link.IsOpen(), c.reopened >= 0) << c.name;
+    const int sent = link.TransmitCommand("A1");
+    if (c.says) {
+      EXPECT_EQ(sent, 0) << c.name;
+      ASSERT_EQ(sink.shown.size(), 1u) << c.name;
+      EXPECT_EQ(sink.shown[0].text, c.says);
+    } else {
+      EXPECT_TRUE(sink.shown.empty()) << c.name;
+    }
+  }
+}
 
 TEST_F(LinkOnPty, OpeningRefusesWhatIsNoFreeSerialLine) {
   MapComPort(profile, 1, "/dev/null");

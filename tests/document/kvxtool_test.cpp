@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,6 +92,28 @@ TEST_F(KvxTool, ExitStatusTellsRefusedFromUnreadable)
         const ToolRun run = Tool(c.arguments);
         EXPECT_EQ(run.status, c.status) << c.arguments;
         EXPECT_NE(run.output.find(c.says), std::string::npos) << run.output;
+    }
+}
+
+TEST_F(KvxTool, WhatIsNotAProjectFileIsRefusedWithoutReadingIt)
+{
+    const std::string fifo = (m_folder / "pipe.kvx").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string sparse = (m_folder / "sparse.kvx").string();
+    Write("sparse.kvx", "");
+    fs::resize_file(sparse, std::uintmax_t{3} << 30);
+    fs::create_directory(m_folder / "folder.kvx");
+    const std::pair<std::string, const char*> cases[] = {
+        {fifo, "it is not a file."},
+        {(m_folder / "folder.kvx").string(), "it is not a file."},
+        {"/dev/zero", "it is not a file."},
+        {sparse, "it is larger than 1 GiB"},
+    };
+    for (const auto& [path, says] : cases) {
+        const ToolRun run = Tool("info " + path);
+        EXPECT_EQ(run.status, 2) << path;
+        EXPECT_NE(run.output.find("The project file " + path + " could not be opened: " + says), std::string::npos)
+            << run.output;
     }
 }
 

@@ -47,6 +47,23 @@ TEST_F(IniProfileTest, ValuesSurviveReopeningAndFoldersAreCreated) {
   EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 
+TEST_F(IniProfileTest, APlantedLinkUnderTheOldTemporaryNameIsNotWrittenThrough) {
+  std::filesystem::create_directories(folder / "Korvix");
+  const std::string victim = (folder / "victim").string();
+  std::ofstream(victim) << "keep";
+  std::filesystem::create_symlink(victim, path + ".tmp");
+  {
+    IniProfile profile(path);
+    profile.WriteProfileInt("Configuration", "TransmitTimeout", 60000);
+  }
+  std::ifstream in(victim);
+  std::string kept;
+  std::getline(in, kept);
+  EXPECT_EQ(kept, "keep");
+  EXPECT_EQ(IniProfile(path).GetProfileInt("Configuration", "TransmitTimeout"), 60000);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "Korvix"), {}), 2);
+}
+
 TEST_F(IniProfileTest, KeysAndSectionsAreCaseSensitive) {
   IniProfile profile(path);
   profile.WriteProfileString("Configuration", "UpdateAvailable", "TRUE");

@@ -258,12 +258,15 @@ TEST_F(DataLogTest, FailuresBesidesTheFullLogAreReportedAndLeaveNoHalfLine) {
     std::string overflowafter;
   };
   for (const Case& c :
-       {Case{"other error", {{m_log, {5, EIO, 0}}}, "{dir}/Overflow.txt", "Error while writing to data log file.",
-             "earlier\r\n"},
+       {Case{"other error", {{m_log, {5, EIO, 0}}}, "{dir}/Overflow.txt",
+             "Error while writing to data log file.\r" + m_log + ": Input/output error", "earlier\r\n"},
         Case{"overflow missing folder", {{m_log, {5, ENOSPC, 0}}}, "{dir}/none/Overflow.txt",
-             "The data log overflow file could not be opened.", "earlier\r\n"},
+             "The data log overflow file could not be opened.\r" + m_folder / "none/Overflow.txt" +
+                 ": No such file or directory",
+             "earlier\r\n"},
         Case{"overflow full too", {{m_log, {5, ENOSPC, 0}}, {overflow, {3, ENOSPC, 0}}}, "{dir}/Overflow.txt",
-             "Error while writing to data log overflow file.", "earlier\r\n"}}) {
+             "Error while writing to data log overflow file.\r" + overflow + ": No space left on device",
+             "earlier\r\n"}}) {
     m_sink.shown.clear();
     WriteFile(m_log, header);
     WriteFile(overflow, "earlier\r\n");
@@ -273,6 +276,42 @@ TEST_F(DataLogTest, FailuresBesidesTheFullLogAreReportedAndLeaveNoHalfLine) {
     EXPECT_EQ(Messages(), (std::vector<std::string>{c.message})) << c.name;
     EXPECT_EQ(Log(), header) << c.name;
     EXPECT_EQ(ReadFile(overflow), c.overflowafter) << c.name;
+  }
+}
+
+TEST_F(DataLogTest, AFullDiskIsToldOnceAndTheRecordsOfThatTimeReachTheOverflowFileWhenSpaceReturns) {
+  SmallProject();
+  const std::string header = "Date,Time,Temp1\r\n";
+  const std::string overflow = m_folder / "Overflow.txt";
+  const std::string full = "Error while writing to data log overflow file.\r" + overflow + ": No space left on device";
+  WriteFile(m_log, header);
+  WriteFile(overflow, "");
+  struct Step {
+    const char* name;
+    std::map<std::string, FillingFiles::Disk> disks;
+    std::vector<std::string> told;  // everything told so far
+    std::string log;
+    std::string overflow;
+  };
+  const auto record = [](const char* temp) { return std::string("03/14/09,12:00:05,") + temp + "\r\n"; };
+  const Step steps[] = {
+      {"both full", {{m_log, {0}}, {overflow, {0}}}, {full}, header, ""},
+      {"still full", {{m_log, {0}}, {overflow, {0}}}, {full}, header, ""},
+      {"overflow has room", {{m_log, {0}}}, {full}, header, record("1") + record("2") + record("3")},
+      {"both full again", {{m_log, {0}}, {overflow, {0}}}, {full}, header, record("1") + record("2") + record("3")},
+      {"space returns", {}, {full}, header + record("5"),
+       record("1") + record("2") + record("3") + record("4")},
+      {"full once more", {{m_log, {0}}, {overflow, {0}}}, {full, full}, header + record("5"),
+       record("1") + record("2") + record("3") + record("4")},
+  };
+  int temp = 0;
+  for (const Step& step : steps) {
+    m_labels.values["Temp1"] = std::to_string(++temp);
+    m_files.disks = step.disks;
+    m_datalog.WriteDataLogRecord(m_log);
+    EXPECT_EQ(Messages(), step.told) << step.name;
+    EXPECT_EQ(Log(), step.log) << step.name;
+    EXPECT_EQ(Overflow(), step.overflow) << step.name;
   }
 }
 

@@ -137,6 +137,7 @@ TEST_F(KorvixApp, WaitingInstallerIsOfferedUntilInstalled) {
   EXPECT_EQ(server.Requests("/software.html"), 0);
 
   dialogs.installanswer = true;  // "Install": the installer starts, the program ends
+  WriteFile(env.installerfile, "installer");
   auto app = MakeApp();
   EXPECT_FALSE(app->InitInstance({}));
   EXPECT_EQ(app->MainFrame(), nullptr);
@@ -145,7 +146,21 @@ TEST_F(KorvixApp, WaitingInstallerIsOfferedUntilInstalled) {
   EXPECT_EQ(started, std::vector<std::string>{env.installerfile});
 }
 
+TEST_F(KorvixApp, PlantedInstallerIsNotRunButReported) {
+  WriteFile(folder / "planted", "installer");
+  std::filesystem::create_symlink(folder / "planted", env.installerfile);
+  profile.WriteProfileString(kSection, "UpdateAvailable", "TRUE");
+  dialogs.installanswer = true;
+  auto app = MakeApp();
+  EXPECT_TRUE(app->InitInstance({}));
+  EXPECT_TRUE(started.empty());
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_EQ(messages.shown[0].caption, "File Access Error");
+  EXPECT_NE(messages.shown[0].text.find("not a regular file"), std::string::npos);
+}
+
 TEST_F(KorvixApp, InstallerThatCannotStartIsReportedAndTheProgramRuns) {
+  WriteFile(env.installerfile, "installer");
   profile.WriteProfileString(kSection, "UpdateAvailable", "TRUE");
   dialogs.installanswer = true;
   installerstarts = false;

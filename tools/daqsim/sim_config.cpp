@@ -8,6 +8,8 @@ namespace korvix::daqsim {
 
 namespace {
 
+constexpr double kMaxDelayMs = 60000;
+
 std::vector<std::string> Words(const std::string& line) {
   std::vector<std::string> words;
   std::istringstream in(line);
@@ -97,9 +99,12 @@ std::string ParseRule(const std::vector<std::string>& w, const std::string& line
     rule.from = v[0];
     rule.to = v[1];
     rule.period_ms = v[2];
-    if (v.size() == 4) rule.decimals = static_cast<int>(v[3]);
     if (rule.period_ms <= 0) return "the period must be above 0 ms";
-    if (rule.decimals < 0 || rule.decimals > 9) return "decimals must be 0 to 9";
+    if (v.size() == 4) {
+      // Checked as a number first: converting one out of range is undefined.
+      if (!(v[3] >= 0 && v[3] <= 9) || v[3] != std::floor(v[3])) return "decimals must be 0 to 9";
+      rule.decimals = static_cast<int>(v[3]);
+    }
     return "";
   }
   return "unknown answer kind '" + kind + "'";
@@ -157,6 +162,9 @@ ConfigResult ParseConfig(const std::string& text) {
       if (w.size() == 4) {
         const std::optional<double> d = Number(w[3]);
         if (!d || *d < 0) return fail("the delay must be a number of ms, 0 or more");
+        // Longer than any reply wait, and short enough to stay a whole number
+        // of nanoseconds when the reply is scheduled.
+        if (*d > kMaxDelayMs) return fail("the delay must be at most 60000 ms");
         delay = *d;
       }
       for (int s : *slots) {

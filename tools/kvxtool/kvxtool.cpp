@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "automation/script_text_files.h"
@@ -25,6 +26,8 @@ namespace {
 constexpr int kExitDone = 0;
 constexpr int kExitRefused = 1;
 constexpr int kExitUnreadable = 2;
+
+constexpr char kOutOfMemory[] = "kvxtool: not enough memory to read the project file.";
 
 constexpr const char* kUsage =
     "usage: kvxtool info FILE\n"
@@ -183,9 +186,7 @@ int ImportText(const std::string& project, const std::string& in, const std::str
     return Save(doc, out);
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "info" && argc == 3) {
@@ -208,4 +209,18 @@ int main(int argc, char** argv)
     }
     std::cerr << kUsage;
     return kExitUnreadable;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // A script must get the documented status, not an abort, when memory
+    // runs out.
+    try {
+        return Run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        std::cerr << kOutOfMemory << '\n';
+        return kExitUnreadable;
+    }
 }
