@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/curl_library.h"
+#include "platform/curl_library.h"
 
 namespace korvix {
 

@@ -1,6 +1,5 @@
 #include "app/curl_worker.h"
 
-#include <mutex>
 
 namespace korvix {
 
@@ -15,20 +14,17 @@ int WatchCancel(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 
 }  // namespace
 
-void InitCurlOnce() {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+const CurlLibrary* InitCurlOnce(std::string& error) { return LoadCurlLibrary(error); }
 
-void ApplyCurlWorkerOptions(CURL* curl, const CurlTimeouts& timeouts, const std::atomic<bool>* cancel) {
-  curl_easy_setopt(curl, CURLOPT_USERAGENT, kAgentName);
-  curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-  curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, timeouts.connectseconds);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-  curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallseconds);
-  curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &WatchCancel);
-  curl_easy_setopt(curl, CURLOPT_XFERINFODATA, cancel);
-  curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
+void ApplyCurlWorkerOptions(const CurlLibrary& lib, CURL* curl, const CurlTimeouts& timeouts, const std::atomic<bool>* cancel) {
+  lib.easysetopt(curl, CURLOPT_USERAGENT, kAgentName);
+  lib.easysetopt(curl, CURLOPT_NOSIGNAL, 1L);
+  lib.easysetopt(curl, CURLOPT_CONNECTTIMEOUT, timeouts.connectseconds);
+  lib.easysetopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+  lib.easysetopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallseconds);
+  lib.easysetopt(curl, CURLOPT_XFERINFOFUNCTION, &WatchCancel);
+  lib.easysetopt(curl, CURLOPT_XFERINFODATA, cancel);
+  lib.easysetopt(curl, CURLOPT_NOPROGRESS, 0L);
 }
 
 }  // namespace korvix

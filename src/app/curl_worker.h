@@ -3,6 +3,9 @@
 #include <curl/curl.h>
 
 #include <atomic>
+#include <string>
+
+#include "platform/curl_library.h"
 
 namespace korvix {
 
@@ -12,13 +15,14 @@ struct CurlTimeouts {
   long stallseconds = 30;
 };
 
-// libcurl's global set-up, done once for the whole program before the first
-// transfer, whichever thread comes first.
-void InitCurlOnce();
+// libcurl, loaded and set up once for the whole program by the first
+// transfer, whichever thread comes first; null, with the reason in `error`,
+// when it cannot be loaded.
+const CurlLibrary* InitCurlOnce(std::string& error);
 
 // Options every transfer of the program shares: its agent name, no signals
 // (transfers run on worker threads), the time-outs, and `cancel` (may be
 // null), watched during the transfer so that shutdown need not wait for it.
-void ApplyCurlWorkerOptions(CURL* curl, const CurlTimeouts& timeouts, const std::atomic<bool>* cancel);
+void ApplyCurlWorkerOptions(const CurlLibrary& lib, CURL* curl, const CurlTimeouts& timeouts, const std::atomic<bool>* cancel);
 
 }  // namespace korvix

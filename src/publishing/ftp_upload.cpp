@@ -70,8 +70,10 @@ FtpResult FtpUpload(const FtpTarget& target, const std::string& localpath, const
   struct stat info {};
   if (::fstat(fd, &info) != 0) return FtpResult::NoConnection;
 
-  InitCurlOnce();
-  std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
+  std::string loaderror;
+  const CurlLibrary* lib = InitCurlOnce(loaderror);
+  if (lib == nullptr) return FtpResult::NoConnection;
+  std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(lib->easyinit(), lib->easycleanup);
   if (!curl) return FtpResult::NoConnection;
   CURL* h = curl.get();
   long port = static_cast<uint16_t>(target.port);
@@ -80,27 +82,27 @@ FtpResult FtpUpload(const FtpTarget& target, const std::string& localpath, const
   if (!target.folder.empty()) url += PercentEncoded(target.folder) + "/";
   url += PercentEncoded(remotename);
 
-  ApplyCurlWorkerOptions(h, timeouts, cancel);
-  curl_easy_setopt(h, CURLOPT_URL, url.c_str());
-  curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
+  ApplyCurlWorkerOptions(*lib, h, timeouts, cancel);
+  lib->easysetopt(h, CURLOPT_URL, url.c_str());
+  lib->easysetopt(h, CURLOPT_PROTOCOLS_STR, "ftp");
   if (!target.user.empty()) {
-    curl_easy_setopt(h, CURLOPT_USERNAME, target.user.c_str());
-    curl_easy_setopt(h, CURLOPT_PASSWORD, target.password.c_str());
+    lib->easysetopt(h, CURLOPT_USERNAME, target.user.c_str());
+    lib->easysetopt(h, CURLOPT_PASSWORD, target.password.c_str());
   }
-  curl_easy_setopt(h, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
-  curl_easy_setopt(h, CURLOPT_FTP_USE_EPSV, 1L);
-  curl_easy_setopt(h, CURLOPT_TRANSFERTEXT, 0L);
-  curl_easy_setopt(h, CURLOPT_UPLOAD, 1L);
-  curl_easy_setopt(h, CURLOPT_READFUNCTION, &ReadLocal);
-  curl_easy_setopt(h, CURLOPT_READDATA, local.get());
-  curl_easy_setopt(h, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(info.st_size));
-  std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> postquote(nullptr, &curl_slist_free_all);
+  lib->easysetopt(h, CURLOPT_FTP_FILEMETHOD, static_cast<long>(CURLFTPMETHOD_SINGLECWD));
+  lib->easysetopt(h, CURLOPT_FTP_USE_EPSV, 1L);
+  lib->easysetopt(h, CURLOPT_TRANSFERTEXT, 0L);
+  lib->easysetopt(h, CURLOPT_UPLOAD, 1L);
+  lib->easysetopt(h, CURLOPT_READFUNCTION, &ReadLocal);
+  lib->easysetopt(h, CURLOPT_READDATA, local.get());
+  lib->easysetopt(h, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(info.st_size));
+  std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> postquote(nullptr, lib->slistfreeall);
   if (deleteafter) {
-    postquote.reset(curl_slist_append(nullptr, ("DELE " + remotename).c_str()));
-    curl_easy_setopt(h, CURLOPT_POSTQUOTE, postquote.get());
+    postquote.reset(lib->slistappend(nullptr, ("DELE " + remotename).c_str()));
+    lib->easysetopt(h, CURLOPT_POSTQUOTE, postquote.get());
   }
 
-  switch (curl_easy_perform(h)) {
+  switch (lib->easyperform(h)) {
     case CURLE_OK: return FtpResult::Uploaded;
     case CURLE_REMOTE_ACCESS_DENIED: return FtpResult::FolderRefused;
     case CURLE_UPLOAD_FAILED: return FtpResult::UploadRefused;

@@ -1,5 +1,7 @@
 #include "recording/curl_mail_transport.h"
 
+#include "platform/curl_library.h"
+
 #include <curl/curl.h>
 
 #include <algorithm>
@@ -54,14 +56,15 @@ std::string Address(const MailRequest& request) {
 
 CurlMailTransport::CurlMailTransport(ResultHandler onresult, CurlMailOptions options)
     : m_onresult(std::move(onresult)), m_options(std::move(options)) {
-  static std::once_flag once;
-  std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-  m_curl = curl_easy_init();
+  std::string loaderror;
+  m_lib = LoadCurlLibrary(loaderror);
+  if (!m_lib) return;
+  m_curl = m_lib->easyinit();
   if (!m_curl) return;
   try {
     m_worker = std::thread([this] { Work(); });
   } catch (const std::system_error&) {
-    curl_easy_cleanup(static_cast<CURL*>(m_curl));
+    m_lib->easycleanup(static_cast<CURL*>(m_curl));
     m_curl = nullptr;
   }
 }
@@ -74,7 +77,7 @@ CurlMailTransport::~CurlMailTransport() {
   }
   m_wake.notify_one();
   if (m_worker.joinable()) m_worker.join();
-  if (m_curl) curl_easy_cleanup(static_cast<CURL*>(m_curl));
+  if (m_curl) m_lib->easycleanup(static_cast<CURL*>(m_curl));
 }
 
 MailSubmission CurlMailTransport::Send(MailRequest request) {
@@ -103,35 +106,35 @@ void CurlMailTransport::Work() {
     Upload upload{request.message};
     std::string refusal;
     char error[CURL_ERROR_SIZE] = "";
-    curl_slist* recipients = curl_slist_append(nullptr, request.recipient.c_str());
+    curl_slist* recipients = m_lib->slistappend(nullptr, request.recipient.c_str());
 
-    curl_easy_reset(curl);
-    curl_easy_setopt(curl, CURLOPT_URL, Address(request).c_str());
-    if (request.security == kMailSecurityStartTls) curl_easy_setopt(curl, CURLOPT_USE_SSL, CURLUSESSL_ALL);
-    if (!m_options.cafile.empty()) curl_easy_setopt(curl, CURLOPT_CAINFO, m_options.cafile.c_str());
+    m_lib->easyreset(curl);
+    m_lib->easysetopt(curl, CURLOPT_URL, Address(request).c_str());
+    if (request.security == kMailSecurityStartTls) m_lib->easysetopt(curl, CURLOPT_USE_SSL, CURLUSESSL_ALL);
+    if (!m_options.cafile.empty()) m_lib->easysetopt(curl, CURLOPT_CAINFO, m_options.cafile.c_str());
     if (!request.user.empty()) {
-      curl_easy_setopt(curl, CURLOPT_USERNAME, request.user.c_str());
-      curl_easy_setopt(curl, CURLOPT_PASSWORD, request.password.c_str());
+      m_lib->easysetopt(curl, CURLOPT_USERNAME, request.user.c_str());
+      m_lib->easysetopt(curl, CURLOPT_PASSWORD, request.password.c_str());
     }
-    curl_easy_setopt(curl, CURLOPT_MAIL_FROM, request.sender.c_str());
-    curl_easy_setopt(curl, CURLOPT_MAIL_RCPT, recipients);
-    curl_easy_setopt(curl, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(curl, CURLOPT_READFUNCTION, ReadMessage);
-    curl_easy_setopt(curl, CURLOPT_READDATA, &upload);
-    curl_easy_setopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(request.message.size()));
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, m_options.connectseconds);
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_options.replyseconds);
-    curl_easy_setopt(curl, CURLOPT_TIMEOUT, m_options.totalseconds);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, error);
-    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
-    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, WatchReplies);
-    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &refusal);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, WatchStop);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &m_stop);
-    const CURLcode code = curl_easy_perform(curl);
-    curl_slist_free_all(recipients);
+    m_lib->easysetopt(curl, CURLOPT_MAIL_FROM, request.sender.c_str());
+    m_lib->easysetopt(curl, CURLOPT_MAIL_RCPT, recipients);
+    m_lib->easysetopt(curl, CURLOPT_UPLOAD, 1L);
+    m_lib->easysetopt(curl, CURLOPT_READFUNCTION, ReadMessage);
+    m_lib->easysetopt(curl, CURLOPT_READDATA, &upload);
+    m_lib->easysetopt(curl, CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(request.message.size()));
+    m_lib->easysetopt(curl, CURLOPT_CONNECTTIMEOUT, m_options.connectseconds);
+    m_lib->easysetopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, m_options.replyseconds);
+    m_lib->easysetopt(curl, CURLOPT_TIMEOUT, m_options.totalseconds);
+    m_lib->easysetopt(curl, CURLOPT_NOSIGNAL, 1L);
+    m_lib->easysetopt(curl, CURLOPT_ERRORBUFFER, error);
+    m_lib->easysetopt(curl, CURLOPT_VERBOSE, 1L);
+    m_lib->easysetopt(curl, CURLOPT_DEBUGFUNCTION, WatchReplies);
+    m_lib->easysetopt(curl, CURLOPT_DEBUGDATA, &refusal);
+    m_lib->easysetopt(curl, CURLOPT_NOPROGRESS, 0L);
+    m_lib->easysetopt(curl, CURLOPT_XFERINFOFUNCTION, WatchStop);
+    m_lib->easysetopt(curl, CURLOPT_XFERINFODATA, &m_stop);
+    const CURLcode code = m_lib->easyperform(curl);
+    m_lib->slistfreeall(recipients);
     if (m_stop) return;
 
     if (code == CURLE_OK) {
@@ -139,7 +142,7 @@ void CurlMailTransport::Work() {
     } else if (!refusal.empty()) {
       m_onresult(true, refusal);
     } else {
-      m_onresult(true, error[0] ? error : curl_easy_strerror(code));
+      m_onresult(true, error[0] ? error : m_lib->easystrerror(code));
     }
   }
 }

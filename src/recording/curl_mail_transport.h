@@ -11,6 +11,8 @@
 
 namespace korvix {
 
+struct CurlLibrary;
+
 struct CurlMailOptions {
   long connectseconds = 20;
   long replyseconds = 20;  // for each of the server's replies
@@ -35,6 +37,7 @@ private:
 
   ResultHandler m_onresult;
   CurlMailOptions m_options;
+  const CurlLibrary* m_lib = nullptr;
   void* m_curl = nullptr;
   std::mutex m_mutex;
   std::condition_variable m_wake;

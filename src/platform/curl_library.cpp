@@ -1,4 +1,4 @@
-#include "app/curl_library.h"
+#include "platform/curl_library.h"
 
 #include <dlfcn.h>
 
@@ -35,6 +35,7 @@ Loaded Load() {
               Resolve(handle, "curl_easy_cleanup", l.easycleanup) &&
               Resolve(handle, "curl_easy_setopt", l.easysetopt) &&
               Resolve(handle, "curl_easy_perform", l.easyperform) &&
+              Resolve(handle, "curl_easy_reset", l.easyreset) &&
               Resolve(handle, "curl_easy_strerror", l.easystrerror) &&
               Resolve(handle, "curl_slist_append", l.slistappend) &&
               Resolve(handle, "curl_slist_free_all", l.slistfreeall);

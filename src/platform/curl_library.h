@@ -16,6 +16,7 @@ struct CurlLibrary {
   decltype(&curl_easy_cleanup) easycleanup;
   decltype(&curl_easy_setopt) easysetopt;
   decltype(&curl_easy_perform) easyperform;
+  decltype(&curl_easy_reset) easyreset;
   decltype(&curl_easy_strerror) easystrerror;
   decltype(&curl_slist_append) slistappend;
   decltype(&curl_slist_free_all) slistfreeall;
