@@ -55,18 +55,25 @@ std::string Address(const MailRequest& request) {
 }  // namespace
 
 CurlMailTransport::CurlMailTransport(ResultHandler onresult, CurlMailOptions options)
-    : m_onresult(std::move(onresult)), m_options(std::move(options)) {
+    : m_onresult(std::move(onresult)), m_options(std::move(options)) {}
+
+// libcurl and the worker come with the first mail: a project that never
+// mails carries neither.
+bool CurlMailTransport::Start() {
+  if (m_started) return m_curl != nullptr;
+  m_started = true;
   std::string loaderror;
   m_lib = LoadCurlLibrary(loaderror);
-  if (!m_lib) return;
+  if (!m_lib) return false;
   m_curl = m_lib->easyinit();
-  if (!m_curl) return;
+  if (!m_curl) return false;
   try {
     m_worker = std::thread([this] { Work(); });
   } catch (const std::system_error&) {
     m_lib->easycleanup(static_cast<CURL*>(m_curl));
     m_curl = nullptr;
   }
+  return m_curl != nullptr;
 }
 
 CurlMailTransport::~CurlMailTransport() {
@@ -81,7 +88,7 @@ CurlMailTransport::~CurlMailTransport() {
 }
 
 MailSubmission CurlMailTransport::Send(MailRequest request) {
-  if (!m_curl) return {};
+  if (!Start()) return {};
   {
     std::lock_guard lock(m_mutex);
     m_queue.push_back(std::move(request));

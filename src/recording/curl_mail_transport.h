@@ -33,10 +33,12 @@ public:
   MailSubmission Send(MailRequest request) override;
 
 private:
+  bool Start();
   void Work();
 
   ResultHandler m_onresult;
   CurlMailOptions m_options;
+  bool m_started = false;
   const CurlLibrary* m_lib = nullptr;
   void* m_curl = nullptr;
   std::mutex m_mutex;
