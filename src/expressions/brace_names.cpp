@@ -17,4 +17,17 @@ BraceVerdict ReplaceBraceNames(std::string& text, std::string_view replacement) 
                                                        : BraceVerdict::Misused;
 }
 
+std::optional<std::string> BraceProblem(std::string& text, std::string_view replacement,
+                                        const char* misusedmessage) {
+  switch (ReplaceBraceNames(text, replacement)) {
+    case BraceVerdict::BadName:
+      return kBadBraceNameMessage;
+    case BraceVerdict::Misused:
+      return misusedmessage;
+    case BraceVerdict::Sound:
+      break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace korvix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,10 @@ enum class BraceVerdict { Sound, BadName, Misused };
 // "{" or a brace is left over afterwards. Blanks inside a name and an empty
 // pair of braces are sound.
 BraceVerdict ReplaceBraceNames(std::string& text, std::string_view replacement);
+
+// The same, as the message that refuses the text: the bad-name message, or
+// `misusedmessage` for braces that do not pair up.
+std::optional<std::string> BraceProblem(std::string& text, std::string_view replacement,
+                                        const char* misusedmessage);
 
 }  // namespace korvix

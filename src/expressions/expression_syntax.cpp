@@ -8,7 +8,6 @@
 namespace korvix {
 namespace {
 
-constexpr const char* kEntryErrorCaption = "Entry Error";
 constexpr const char* kBracesMessage = "Illegal use of the curly braces { } ";
 constexpr const char* kRightParenthesisMessage =
     "The expression contains a right-side parenthesis \rwithout an openning left-side "
@@ -97,14 +96,7 @@ std::optional<std::string> ExpressionProblem(std::string text) {
   std::replace(text.begin(), text.end(), '\r', ' ');
   std::replace(text.begin(), text.end(), '\n', ' ');
 
-  switch (ReplaceBraceNames(text, "0")) {
-    case BraceVerdict::BadName:
-      return kBadBraceNameMessage;
-    case BraceVerdict::Misused:
-      return kBracesMessage;
-    case BraceVerdict::Sound:
-      break;
-  }
+  if (std::optional<std::string> problem = BraceProblem(text, "0", kBracesMessage)) return problem;
 
   int depth = 0;
   for (const char c : text) {

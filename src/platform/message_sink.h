@@ -10,6 +10,9 @@ enum class MessageIcon { None, Exclamation, Warning, Information, Question, Stop
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageResult { Ok, Yes, No };
 
+// The caption of every refused entry, in dialogs and editors alike.
+constexpr const char* kEntryErrorCaption = "Entry Error";
+
 // Where the core shows a modal message box. Texts arrive as stored, with "\r"
 // for line breaks; the implementation decides how to render them.
 class MessageSink {

@@ -7,8 +7,6 @@
 
 namespace korvix {
 
-constexpr const char* kEntryErrorCaption = "Entry Error";
-
 // Shows a refused entry's message the way every property dialog does. True
 // when there was nothing to show.
 bool ReportEntryProblem(MessageSink& sink, const std::optional<std::string>& problem);

@@ -132,17 +132,7 @@ std::optional<std::string> NumberProblem(std::string text, std::string_view allo
   return std::nullopt;
 }
 
-std::optional<std::string> BraceLoopProblem(std::string& text) {
-  switch (ReplaceBraceNames(text, "")) {
-    case BraceVerdict::BadName:
-      return kBadBraceNameMessage;
-    case BraceVerdict::Misused:
-      return kBracesMessage;
-    case BraceVerdict::Sound:
-      break;
-  }
-  return std::nullopt;
-}
+std::optional<std::string> BraceLoopProblem(std::string& text) { return BraceProblem(text, "", kBracesMessage); }
 
 int Report(MessageSink& sink, const std::optional<std::string>& problem) {
   return ReportEntryProblem(sink, problem) ? 1 : 0;

@@ -25,13 +25,6 @@ constexpr const char* kTestText = "Test";
 constexpr int kWidthUnits = 316;
 constexpr int kHeightUnits = 175;
 
-QPushButton* Button(const char* text, QWidget* parent, QLayout* row) {
-  auto* button = new QPushButton(text, parent);
-  button->setAutoDefault(false);
-  row->addWidget(button);
-  return button;
-}
-
 }  // namespace
 
 CEmailDlg::CEmailDlg(QWidget* parent, MessageSink& messages, CKorvixDoc& doc, EmailReporter& reports,
@@ -54,10 +47,10 @@ CEmailDlg::CEmailDlg(QWidget* parent, MessageSink& messages, CKorvixDoc& doc, Em
   Body()->addWidget(group, 1);
 
   auto* row = new QHBoxLayout;
-  m_serversetup = Button(kServerSetupText, this, row);
-  m_globals = Button(kGlobalsText, this, row);
-  m_labels = Button(kLabelsText, this, row);
-  m_test = Button(kTestText, this, row);
+  m_serversetup = AddSideButton(kServerSetupText, this, row);
+  m_globals = AddSideButton(kGlobalsText, this, row);
+  m_labels = AddSideButton(kLabelsText, this, row);
+  m_test = AddSideButton(kTestText, this, row);
   Body()->addLayout(row);
 
   connect(m_serversetup, &QPushButton::clicked, this, &CEmailDlg::OnServerSetup);

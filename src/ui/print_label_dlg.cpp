@@ -33,13 +33,6 @@ constexpr int kWidthUnits = 316;
 constexpr int kHeightUnits = 173;
 constexpr int kTenthsPerPoint = 10;
 
-QPushButton* Button(const char* text, QWidget* parent, QLayout* row) {
-  auto* button = new QPushButton(text, parent);
-  button->setAutoDefault(false);
-  row->addWidget(button);
-  return button;
-}
-
 }  // namespace
 
 CPrintLabelDlg::CPrintLabelDlg(QWidget* parent, MessageSink& messages, const PrintLabelFields& fields,
@@ -81,8 +74,8 @@ CPrintLabelDlg::CPrintLabelDlg(QWidget* parent, MessageSink& messages, const Pri
   Body()->addWidget(group, 1);
 
   auto* row = new QHBoxLayout;
-  m_globals = Button(kGlobalsText, this, row);
-  m_labels = Button(kLabelsText, this, row);
+  m_globals = AddSideButton(kGlobalsText, this, row);
+  m_labels = AddSideButton(kLabelsText, this, row);
   row->addStretch(1);
   Body()->addLayout(row);
 

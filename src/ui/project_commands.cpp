@@ -7,6 +7,7 @@
 #include "app/command_ids.h"
 #include "app/project_paths.h"
 #include "document/project_file.h"
+#include "platform/message_sink.h"
 #include "ui/korvix_app.h"
 #include "ui/korvix_view.h"
 #include "ui/latin1.h"
@@ -23,7 +24,6 @@ constexpr char kSaveAsText[] = "Save &As...";
 constexpr char kTitleSuffix[] = " - Korvix";
 constexpr char kProgramCaption[] = "Korvix";
 constexpr char kFileAccessCaption[] = "File Access Error";
-constexpr char kEntryErrorCaption[] = "Entry Error";
 constexpr char kNotLoaded[] = "The project file %s could not be loaded.\r%s";
 constexpr char kWrongPassword[] = "The password is not correct.\rKorvix will now close.";
 

@@ -153,4 +153,11 @@ void FillWidthCombo(QComboBox* combo, int maximum, int index) {
   combo->setCurrentIndex(index < maximum ? index : -1);
 }
 
+QPushButton* AddSideButton(const char* text, QWidget* parent, QLayout* row) {
+  auto* button = new QPushButton(text, parent);
+  button->setAutoDefault(false);
+  row->addWidget(button);
+  return button;
+}
+
 }  // namespace korvix

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QLayout>
+#include <QPushButton>
 #include <functional>
 #include <optional>
 #include <string>
@@ -90,5 +92,7 @@ DialogOutcome RunPropertyDialog(Dialog& dialog, Fields& fields) {
 void FillFontSizeCombo(QComboBox* combo, int index);
 // The character widths "1" to `maximum`; index -1 shows none.
 void FillWidthCombo(QComboBox* combo, int maximum, int index);
+// A button beside the fields that never takes Enter from OK.
+QPushButton* AddSideButton(const char* text, QWidget* parent, QLayout* row);
 
 }  // namespace korvix
