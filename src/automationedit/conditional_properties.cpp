@@ -17,11 +17,9 @@ constexpr const char* kTakenAtCloseLead = "The ID Label \"";
 constexpr const char* kTakenAtEditScriptLead = "The Object ID Label \"";
 constexpr const char* kTakenTail = "\" already exists. You \rmust rename the Conditional before continuing.";
 
-std::optional<ConditionalField> LengthRefusal(MessageSink& sink, const ConditionalFields& fields) {
-  if (!ReportEntryProblem(sink, TextLengthProblem(fields.m_idlabel, kConditionalLabelLimit)))
+std::optional<ConditionalField> LabelRefusal(MessageSink& sink, const std::string& label) {
+  if (!ReportEntryProblem(sink, TextLengthProblem(label, kConditionalLabelLimit)) || !CheckIdLabel(sink, label))
     return ConditionalField::IdLabel;
-  if (!ReportEntryProblem(sink, TextLengthProblem(fields.m_expression, kConditionalExpressionLimit)))
-    return ConditionalField::Expression;
   return std::nullopt;
 }
 
@@ -34,11 +32,10 @@ ConditionalFields ConditionalFieldsOf(const ConditionalRecord& conditional) {
 std::optional<ConditionalField> CheckConditionalFields(MessageSink& sink, ConditionalFields& fields,
                                                        const std::string& namelist) {
   fields.m_idlabel = TrimEntry(fields.m_idlabel);
+  // Shown cleaned even when the label is refused.
   NormalizeExpression(fields.m_expression);
-  if (const auto refused = LengthRefusal(sink, fields)) return refused;
-  if (!CheckIdLabel(sink, fields.m_idlabel)) return ConditionalField::IdLabel;
-  if (!CheckExpression(sink, fields.m_expression)) return ConditionalField::Expression;
-  if (!WarnUnbracedLabels(sink, fields.m_expression, namelist, false)) return ConditionalField::Expression;
+  if (const auto refused = LabelRefusal(sink, fields.m_idlabel)) return refused;
+  if (!CheckScriptConditionalText(sink, fields.m_expression, namelist)) return ConditionalField::Expression;
   if (fields.m_expression.empty()) {
     sink.Show(kEntryErrorCaption, kNoExpressionMessage, MessageIcon::Warning);
     return ConditionalField::Expression;
@@ -47,8 +44,9 @@ std::optional<ConditionalField> CheckConditionalFields(MessageSink& sink, Condit
 }
 
 std::optional<ConditionalField> CheckEditScriptFields(MessageSink& sink, const ConditionalFields& fields) {
-  if (const auto refused = LengthRefusal(sink, fields)) return refused;
-  if (!CheckIdLabel(sink, fields.m_idlabel)) return ConditionalField::IdLabel;
+  if (const auto refused = LabelRefusal(sink, fields.m_idlabel)) return refused;
+  if (!ReportEntryProblem(sink, TextLengthProblem(fields.m_expression, kConditionalExpressionLimit)))
+    return ConditionalField::Expression;
   return std::nullopt;
 }
 
@@ -79,7 +77,7 @@ bool ConditionalEditor::Close(const ConditionalFields& fields) {
   return true;
 }
 
-const ScriptStepList* ConditionalEditor::ActionSteps() const {
+ScriptStepList* ConditionalEditor::ActionSteps() {
   const int action = FindActionScript(m_doc, m_doc.m_conditionals[m_index].idlabel);
   return action >= 0 ? &m_doc.m_scripts[action].steps : nullptr;
 }

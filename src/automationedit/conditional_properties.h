@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "automationedit/script_step_properties.h"
 #include "document/korvix_doc.h"
 #include "platform/message_sink.h"
 
@@ -12,7 +13,7 @@ namespace korvix {
 // Both Conditional editors open this help page.
 constexpr const char* kConditionalHelpTopic = "Conditional.htm";
 constexpr int kConditionalLabelLimit = 70;
-constexpr int kConditionalExpressionLimit = 1000;
+constexpr int kConditionalExpressionLimit = kStepExpressionLimit;
 
 // The fields of the "Conditional Properties" dialog; the expression holds
 // CR LF line breaks, as stored.
@@ -25,13 +26,13 @@ enum class ConditionalField { IdLabel, Expression };
 ConditionalFields ConditionalFieldsOf(const ConditionalRecord& conditional);
 
 // "Close": trims the label, normalizes the expression (the dialog shows
-// both so), then checks the lengths, the label, the expression, unbraced
-// labels (a question) and that an expression is there. The refused field
-// gets the focus back; none when the view may check uniqueness.
+// both so), then checks the label, the expression as a Script's IF does,
+// and that an expression is there. The refused field gets the focus back;
+// none when the view may check uniqueness.
 std::optional<ConditionalField> CheckConditionalFields(MessageSink& sink, ConditionalFields& fields,
                                                        const std::string& namelist);
 
-// "Edit Script": the lengths and the label as typed, untrimmed.
+// "Edit Script": the label as typed, untrimmed, and the expression's length.
 std::optional<ConditionalField> CheckEditScriptFields(MessageSink& sink, const ConditionalFields& fields);
 
 // The view's side of "Conditional Properties" on one Conditional: the two
@@ -53,7 +54,7 @@ public:
   bool Close(const ConditionalFields& fields);
 
   // The action Script's steps as they are now; none without one.
-  const ScriptStepList* ActionSteps() const;
+  ScriptStepList* ActionSteps();
 
 private:
   bool RefusedAsTaken(const std::string& label, const char* lead);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../automation/text_file_projects.h"
+#include "text_file_projects.h"
 #include "automationedit/action_scripts.h"
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
