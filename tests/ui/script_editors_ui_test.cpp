@@ -19,6 +19,7 @@
 #include "ui/id_label_selector_dlg.h"
 #include "ui/latin1_edits.h"
 #include "ui/main_frame.h"
+#include "ui/script_conditional_dlg.h"
 #include "ui/script_configuration_dlg.h"
 #include "ui/script_list_dlg.h"
 #include "ui/script_step_dlg.h"
@@ -124,6 +125,7 @@ TEST_F(ScriptEditorsUiTest, TheListCreatesEditsExportsAndImportsScripts) {
   };
   user.Then(configurationopen, [&] {
     ++configurations;
+    EXPECT_TRUE(mainwindow.blocked);
     EXPECT_EQ(configuration->IdLabel(), "Script1");
     Shot(*configuration, "script_configuration_new");
     Button(*configuration, "Close")->click();
@@ -336,6 +338,23 @@ TEST_F(ScriptEditorsUiTest, StepDialogsOpenTheirSelectorOnceColourOnlyMessagesAn
   EXPECT_EQ(pickers, 1);
   EXPECT_EQ(doc.m_scripts[script].steps.Count(), 2);
   EXPECT_EQ(doc.m_scripts[script].steps[1].param1, "Fill");
+}
+
+TEST_F(ScriptEditorsUiTest, AConditionalStepStoresItsNormalisedExpression) {
+  const int script = AddScript("Main", {kStepExitLoopIf});
+  UserSteps user(GiveUp());
+  user.Then([&] { return Shown<CScriptConditionalDlg>(); },
+            [&] {
+              CScriptConditionalDlg& dialog = *Shown<CScriptConditionalDlg>();
+              EXPECT_FALSE(dialog.DeleteButton()->isVisible());
+              dialog.ExpressionField()->setPlainText("{a}>=1 and\n{b}<>2");
+              Shot(dialog, "script_conditional");
+              dialog.OkButton()->click();
+            });
+  EXPECT_TRUE(Editors().EditScriptStep(script, 0));
+  EXPECT_TRUE(user.Done());
+  EXPECT_EQ(doc.m_scripts[script].steps[0].param1, "{a} >= 1 AND\r\n{b} <> 2");
+  EXPECT_TRUE(doc.IsModified());
 }
 
 }  // namespace
