@@ -20,6 +20,8 @@ void FillScriptStepList(QListWidget& list, const std::vector<std::string>& lines
   const int top = list.verticalScrollBar()->value();
   list.clear();
   for (const std::string& line : lines) list.addItem(ToQString(line));
+  // Laid out now, so that the scroll range already fits the new lines.
+  list.doItemsLayout();
   list.verticalScrollBar()->setValue(top);
   if (select >= 0 && select < list.count()) {
     list.setCurrentRow(select, QItemSelectionModel::ClearAndSelect);

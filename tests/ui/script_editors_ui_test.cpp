@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -23,6 +24,7 @@
 #include "ui/script_configuration_dlg.h"
 #include "ui/script_list_dlg.h"
 #include "ui/script_step_dlg.h"
+#include "ui/script_step_list.h"
 #include "ui/view_subsystems.h"
 
 namespace korvix::testing {
@@ -355,6 +357,27 @@ TEST_F(ScriptEditorsUiTest, AConditionalStepStoresItsNormalisedExpression) {
   EXPECT_TRUE(user.Done());
   EXPECT_EQ(doc.m_scripts[script].steps[0].param1, "{a} >= 1 AND\r\n{b} <> 2");
   EXPECT_TRUE(doc.IsModified());
+}
+
+TEST(ScriptStepListTest, ARefillKeepsTheTopLineInView) {
+  QWidget dialog;
+  QListWidget* list = NewTabbedList(&dialog, 10);
+  (new QVBoxLayout(&dialog))->addWidget(list);
+  dialog.resize(300, 200);
+  dialog.show();
+  std::vector<std::string> lines;
+  for (int i = 0; i < 100; ++i) lines.push_back("<Exit Script> , " + std::to_string(i));
+  FillScriptStepList(*list, lines, -1);
+  list->scrollToItem(list->item(50), QAbstractItemView::PositionAtTop);
+  const int top = list->indexAt(QPoint(2, 2)).row();
+  ASSERT_GT(top, 40);
+  lines.push_back("<Exit Script>");
+  FillScriptStepList(*list, lines, -1);
+  EXPECT_EQ(list->indexAt(QPoint(2, 2)).row(), top);
+  EXPECT_TRUE(list->selectedItems().isEmpty());
+  FillScriptStepList(*list, lines, top + 1);
+  EXPECT_EQ(list->indexAt(QPoint(2, 2)).row(), top);
+  EXPECT_EQ(list->currentRow(), top + 1);
 }
 
 }  // namespace
