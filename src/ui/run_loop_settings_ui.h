@@ -33,7 +33,7 @@ public:
   void OnRunLoopCpuUsage();
 
   bool EditModeCommandEnabled() const;
-  // Sets the four commands by EditModeCommandEnabled.
+  // Sets these commands and Run-Loop > Scripts by EditModeCommandEnabled.
   void OnUpdateEditModeCommand();
 
 private:

@@ -1,84 +1,12 @@
 #include "ui/variable_list_dlg.h"
 
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
-
-#include "ui/help.h"
-#include "ui/latin1.h"
-
 namespace korvix {
 
 namespace {
 constexpr char kCaption[] = "Variable List";
 constexpr char kHelpPage[] = "LocalVariable.htm";
-constexpr char kSelectionGroup[] = "Selection List";
-constexpr char kModifyGroup[] = "Modify";
-constexpr char kNewText[] = "New";
-constexpr char kEditText[] = "Edit";
-constexpr char kDeleteText[] = "Delete";
-constexpr char kCopyText[] = "Copy";
-constexpr char kPasteText[] = "Paste";
-constexpr char kCloseText[] = "Close";
 }  // namespace
 
-CVariableListDlg::CVariableListDlg(QWidget* mainwindow)
-    : ModelessEditorDialog(mainwindow),
-      m_list(new QListWidget),
-      m_new(new QPushButton(kNewText)),
-      m_edit(new QPushButton(kEditText)),
-      m_delete(new QPushButton(kDeleteText)),
-      m_copy(new QPushButton(kCopyText)),
-      m_paste(new QPushButton(kPasteText)) {
-  setWindowTitle(kCaption);
-  auto* selection = new QGroupBox(kSelectionGroup);
-  (new QVBoxLayout(selection))->addWidget(m_list);
-  auto* modify = new QGroupBox(kModifyGroup);
-  auto* buttons = new QVBoxLayout(modify);
-  for (QPushButton* button : {m_new, m_edit, m_delete, m_copy, m_paste}) buttons->addWidget(button);
-  buttons->addStretch();
-  auto* columns = new QHBoxLayout;
-  columns->addWidget(selection, 1);
-  columns->addWidget(modify);
-  auto* close = new QPushButton(kCloseText);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(columns);
-  layout->addWidget(close, 0, Qt::AlignRight);
-
-  ConnectRequest(m_new, m_newrequest);
-  ConnectRequest(m_edit, m_editrequest);
-  ConnectRequest(m_delete, m_deleterequest);
-  ConnectRequest(m_copy, m_copyrequest);
-  ConnectRequest(m_paste, m_pasterequest);
-  ConnectDoubleClick(m_list, m_editrequest);
-  SetCloseButton(close);
-  AddHelpKey(this, kHelpPage);
-}
-
-void CVariableListDlg::Fill(const std::vector<std::string>& lines, const std::optional<std::string>& selected) {
-  m_list->clear();
-  int row = -1;
-  for (const std::string& line : lines) {
-    if (row < 0 && selected && line == *selected) row = m_list->count();
-    m_list->addItem(ToQString(line));
-  }
-  m_list->setCurrentRow(row);
-  if (row < 0) m_list->clearSelection();
-}
-
-std::optional<std::string> CVariableListDlg::SelectedLine() const {
-  const QList<QListWidgetItem*> items = m_list->selectedItems();
-  if (items.isEmpty()) return std::nullopt;
-  return FromQString(items.front()->text());
-}
-
-void CVariableListDlg::SetEnables(bool selection, bool paste) {
-  m_edit->setEnabled(selection);
-  m_delete->setEnabled(selection);
-  m_copy->setEnabled(selection);
-  m_paste->setEnabled(paste);
-}
+CVariableListDlg::CVariableListDlg(QWidget* mainwindow) : ListEditorDialog(mainwindow, kCaption, kHelpPage) {}
 
 }  // namespace korvix

@@ -51,6 +51,8 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
   frame.View()->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
   frame.AddCommand(kCommunicateMenu, ID_PORT_SELECTION, "Port Selection", [this] { OnPortSelection(); });
   m_runloopsettings = new CRunLoopSettingsUi(frame, doc, messages, m_editorloop, [this] { return Running(); });
+  m_scripteditors =
+      new CScriptEditorsUi(frame, doc, profile, messages, m_editorloop, *m_runloopsettings, m_email, m_clock);
   m_datalog = new CDataLogUi(frame, doc, profile, messages, m_editorloop, m_runloop->Runtime());
 }
 

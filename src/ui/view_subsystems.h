@@ -29,6 +29,7 @@
 #include "ui/queued_label_printer.h"
 #include "ui/run_loop_settings_ui.h"
 #include "ui/run_loop_ui.h"
+#include "ui/script_editors_ui.h"
 #include "ui/run_mode_input.h"
 #include "ui/web_logging_command.h"
 
@@ -53,6 +54,7 @@ public:
   // The loop in which the view functions run their modeless editors.
   EditorLoop& Editors() { return m_editorloop; }
   CRunLoopSettingsUi& RunLoopSettings() { return *m_runloopsettings; }
+  CScriptEditorsUi& ScriptEditors() { return *m_scripteditors; }
   CDataLogUi& DataLog() { return *m_datalog; }
 
 private:
@@ -96,6 +98,7 @@ private:
   CWebLoggingCommand m_weblogging;
   std::unique_ptr<CPageEditorUi> m_editor;
   QPointer<CRunLoopSettingsUi> m_runloopsettings;
+  QPointer<CScriptEditorsUi> m_scripteditors;
   QPointer<CDataLogUi> m_datalog;
 };
 

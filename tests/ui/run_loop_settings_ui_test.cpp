@@ -68,7 +68,8 @@ TEST_F(RunLoopSettingsUiTest, TheCommandsAreOfferedInEditModeOnly) {
   const auto enabled = [&] {
     emit frame.TopMenu(kRunLoopMenu)->aboutToShow();
     bool all = true;
-    for (CommandId id : {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP, ID_RUNLOOP_CPU_USAGE, ID_RUNLOOP_VARIABLES})
+    for (CommandId id : {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP, ID_RUNLOOP_CPU_USAGE, ID_RUNLOOP_VARIABLES,
+                         ID_RUNLOOP_SCRIPTS})
       all = all && frame.CommandAction(id) && frame.CommandAction(id)->isEnabled();
     return all;
   };
@@ -77,6 +78,7 @@ TEST_F(RunLoopSettingsUiTest, TheCommandsAreOfferedInEditModeOnly) {
   EXPECT_FALSE(enabled());
   doc.m_lockon = 0;
   EXPECT_EQ(frame.CommandAction(ID_RUNLOOP_VARIABLES)->text(), "Variables");
+  EXPECT_EQ(frame.CommandAction(ID_RUNLOOP_SCRIPTS)->text(), "Scripts");
   EXPECT_EQ(frame.CommandAction(ID_RUNLOOP_INITIALIZATION)->text(), "Initialization");
   EXPECT_EQ(frame.CommandAction(ID_RUNLOOP_POLLING_SETUP)->text(), "Polling Setup");
   EXPECT_EQ(frame.CommandAction(ID_RUNLOOP_CPU_USAGE)->text(), "CPU Usage");
