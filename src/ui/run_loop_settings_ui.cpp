@@ -24,7 +24,8 @@ constexpr char kPollingSetupText[] = "Polling Setup";
 constexpr char kCpuUsageText[] = "CPU Usage";
 constexpr char kVariablesText[] = "Variables";
 constexpr CommandId kEditModeCommands[] = {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP,
-                                           ID_RUNLOOP_CPU_USAGE, ID_RUNLOOP_VARIABLES, ID_RUNLOOP_SCRIPTS};
+                                           ID_RUNLOOP_CPU_USAGE, ID_RUNLOOP_VARIABLES, ID_RUNLOOP_SCRIPTS,
+                                           ID_RUNLOOP_CONDITIONALS};
 }  // namespace
 
 CRunLoopSettingsUi::CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, MessageSink& messages,

@@ -33,7 +33,8 @@ public:
   void OnRunLoopCpuUsage();
 
   bool EditModeCommandEnabled() const;
-  // Sets these commands and Run-Loop > Scripts by EditModeCommandEnabled.
+  // Sets these commands, Run-Loop > Scripts and Conditionals by
+  // EditModeCommandEnabled.
   void OnUpdateEditModeCommand();
 
 private:

@@ -17,7 +17,7 @@
 #include "ui/script_configuration_dlg.h"
 #include "ui/script_list_dlg.h"
 #include "ui/script_step_dlg.h"
-#include "ui/system_busy_dlg.h"
+#include "ui/text_file_request.h"
 
 namespace korvix {
 
@@ -66,22 +66,10 @@ void CScriptEditorsUi::OnRunLoopScripts() {
       show();
     };
   };
-  // The editor takes no input while the file is worked on, so its messages
-  // go straight to the view: each may not give the editor back its input.
-  const auto files = [&](bool exporting) {
-    return [&, exporting] {
-      dialog.DisableWindow();
-      CSystemBusyDlg busy(&m_frame);
-      const TextFileJob job{kScriptsFileName, m_messages, exporting ? &busy : nullptr,
-                            [this] { return m_editors.PumpStep(); }};
-      if (exporting) {
-        editor.Export(job);
-      } else {
-        editor.Import(job, m_memfile);
-      }
-      busy.Close();
+  const auto files = [&](const std::function<TextFileOutcome(const TextFileJob&)>& work) {
+    return [&, work] {
+      RunTextFileRequest(dialog, m_editors, &m_frame, m_messages, kScriptsFileName, work);
       show();
-      dialog.EnableWindowAndFocus();
     };
   };
   EditorPass pass;
@@ -90,8 +78,9 @@ void CScriptEditorsUi::OnRunLoopScripts() {
                    {&dialog.m_deleterequest, serve(&ScriptListEditor::Delete)},
                    {&dialog.m_copyrequest, serve(&ScriptListEditor::Copy)},
                    {&dialog.m_pasterequest, serve(&ScriptListEditor::Paste)},
-                   {&dialog.m_exportrequest, files(true)},
-                   {&dialog.m_importrequest, files(false)}};
+                   {&dialog.m_exportrequest, files([&](const TextFileJob& job) { return editor.Export(job); })},
+                   {&dialog.m_importrequest,
+                    files([&](const TextFileJob& job) { return editor.Import(job, m_memfile); })}};
   pass.enables = [&] {
     editor.Select(dialog.SelectedLine());
     dialog.SetEnables(editor.HasSelection(), editor.CanPaste());

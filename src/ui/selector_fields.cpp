@@ -58,9 +58,11 @@ void ApplyFieldChange(QWidget* field, const FieldChange& change) {
   edit->setTextCursor(cursor);
 }
 
-void InsertLabelReference(QWidget* field, const std::string& namelist) {
+bool InsertLabelReference(QWidget* field, const std::string& namelist) {
   CIdLabelSelectorDlg selector(field->window(), namelist, 1);
-  if (selector.exec() == QDialog::Accepted) Insert(field, SelectorInsertion::LabelReference, selector.Label());
+  if (selector.exec() != QDialog::Accepted) return false;
+  Insert(field, SelectorInsertion::LabelReference, selector.Label());
+  return true;
 }
 
 std::optional<QString> ChooseTargetLabel(QWidget* parent, const std::string& namelist, const std::string& group) {

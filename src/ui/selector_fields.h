@@ -16,8 +16,9 @@ namespace korvix {
 void ApplyFieldChange(QWidget* field, const FieldChange& change);
 
 // "Object ID Labels": the label chosen from `namelist` goes, in curly braces,
-// in place of the field's selection, and the field gets the focus.
-void InsertLabelReference(QWidget* field, const std::string& namelist);
+// in place of the field's selection, and the field gets the focus. False
+// when the user cancelled.
+bool InsertLabelReference(QWidget* field, const std::string& namelist);
 
 // A field that names an object: the bare label chosen from `namelist`
 // (restricted to the `group` header when given), or nothing on Cancel.

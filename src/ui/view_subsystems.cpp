@@ -53,6 +53,8 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
   m_runloopsettings = new CRunLoopSettingsUi(frame, doc, messages, m_editorloop, [this] { return Running(); });
   m_scripteditors =
       new CScriptEditorsUi(frame, doc, profile, messages, m_editorloop, *m_runloopsettings, m_email, m_clock);
+  m_conditionaleditors = new CConditionalEditorsUi(frame, doc, messages, m_editorloop, *m_runloopsettings,
+                                                   [this](int script) { m_scripteditors->EditScriptConfiguration(script); });
   m_datalog = new CDataLogUi(frame, doc, profile, messages, m_editorloop, m_runloop->Runtime());
 }
 

@@ -21,6 +21,7 @@
 #include "runmode/pi_controllers.h"
 #include "runmode/run_controls.h"
 #include "runmode/runtime_run_services.h"
+#include "ui/conditional_editors_ui.h"
 #include "ui/data_log_ui.h"
 #include "ui/editor_pass_wait.h"
 #include "ui/email_reports.h"
@@ -55,6 +56,7 @@ public:
   EditorLoop& Editors() { return m_editorloop; }
   CRunLoopSettingsUi& RunLoopSettings() { return *m_runloopsettings; }
   CScriptEditorsUi& ScriptEditors() { return *m_scripteditors; }
+  CConditionalEditorsUi& ConditionalEditors() { return *m_conditionaleditors; }
   CDataLogUi& DataLog() { return *m_datalog; }
 
 private:
@@ -99,6 +101,7 @@ private:
   std::unique_ptr<CPageEditorUi> m_editor;
   QPointer<CRunLoopSettingsUi> m_runloopsettings;
   QPointer<CScriptEditorsUi> m_scripteditors;
+  QPointer<CConditionalEditorsUi> m_conditionaleditors;
   QPointer<CDataLogUi> m_datalog;
 };
 
