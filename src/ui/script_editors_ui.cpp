@@ -66,8 +66,9 @@ void CScriptEditorsUi::OnRunLoopScripts() {
       show();
     };
   };
-  // The editor takes no input while the file is worked on, so its messages
-  // go straight to the view: each may not give the editor back its input.
+  // The editor takes no input while the file is worked on; its messages go
+  // straight to the view, since the loop's would give the editor its input
+  // back after the first of them.
   const auto files = [&](bool exporting) {
     return [&, exporting] {
       dialog.DisableWindow();
