@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "automationedit/script_configuration.h"
 #include "automationedit/step_palette.h"
 #include "platform/profile.h"
 #include "ui/dialog_units.h"
@@ -102,7 +103,9 @@ CScriptConfigurationDlg::CScriptConfigurationDlg(QWidget* mainwindow, Profile& p
   ConnectRequest(m_upbutton, m_moveup, FocusAfter::Stay);
   ConnectRequest(m_downbutton, m_movedown, FocusAfter::Stay);
   ConnectRequest(variables, m_variables);
-  ConnectDoubleClick(m_palette, m_addstep);
+  connect(m_palette, &QListWidget::itemDoubleClicked, this, [this] {
+    if (ScriptConfigurationEditor::CanAddStep(PaletteLine())) RaiseRequest(m_addstep);
+  });
   connect(m_steplist, &QListWidget::itemDoubleClicked, this, [this] {
     if (m_editbutton->isEnabled()) RaiseRequest(m_editstep);
   });

@@ -183,6 +183,8 @@ TEST_F(ScriptEditorsUiTest, TheConfigurationAddsMovesKeepsItsSizeAndClosesOnEnte
               EXPECT_EQ(dialog->size(), QSize(720, 480));
               EXPECT_TRUE(dialog->isEnabled());
               EXPECT_EQ(dialog->Palette()->count(), 65);
+              DoubleClickLine(*dialog->Palette(), 8);
+              EXPECT_EQ(dialog->m_addstep, 0) << "a separator adds nothing";
               DoubleClickLine(*dialog->Palette(), 9);
             });
   user.Then([&] { return dialog->StepList()->count() == 3; },
