@@ -128,6 +128,9 @@ TEST_F(ValueDisplayDialogsTest, DialGaugeDialogRefusesAWarningAtTheScaleEndAndAT
   bool targetfocused = false;
   bool subdisabled = false;
   WhenShown<CDialGaugeDlg>([&](CDialGaugeDlg& dialog) {
+    // Focus events, and so the selectors, need the window active.
+    dialog.activateWindow();
+    QApplication::processEvents();
     dialog.m_texts.outputlabel->setText("{Tank}");
     selectors += PressOk(dialog);
     targetfocused = dialog.focusWidget() == dialog.m_texts.outputlabel;
@@ -136,8 +139,8 @@ TEST_F(ValueDisplayDialogsTest, DialGaugeDialogRefusesAWarningAtTheScaleEndAndAT
     selectors += PressOk(dialog);
     ASSERT_TRUE(dialog.isVisible());
     EXPECT_EQ(doc.m_dialgauges[dial.index].warnlevel, before.warnlevel);
-    dialog.m_warnlevel->setText("10");
-    dialog.m_scalestart->setText("1 0");
+    dialog.m_warnlevel->setText("100");
+    dialog.m_scalestart->setText("1 00");
     dialog.m_tickmarks->setCurrentIndex(0);
     subdisabled = !dialog.m_submarks->isEnabled() && dialog.m_submarks->currentIndex() == 0;
     selectors += PressOk(dialog);
@@ -151,9 +154,9 @@ TEST_F(ValueDisplayDialogsTest, DialGaugeDialogRefusesAWarningAtTheScaleEndAndAT
   EXPECT_TRUE(targetfocused);
   EXPECT_TRUE(subdisabled);
   const DialGaugeRecord& record = doc.m_dialgauges[dial.index];
-  EXPECT_EQ(record.warnlevel, "10");
-  EXPECT_EQ(record.scalestart, "10");
-  EXPECT_EQ(record.valuetext, "10");
+  EXPECT_EQ(record.warnlevel, "100");
+  EXPECT_EQ(record.scalestart, "100");
+  EXPECT_EQ(record.valuetext, "100");
   EXPECT_EQ(record.tickmarks, 1);
   EXPECT_EQ(record.submarks, 0);
 }
