@@ -21,6 +21,13 @@ public:
   void EditTextBoxProperties(int index) override;
   void EditTextWindowProperties(int index) override;
   void EditChartRecorderProperties(int index) override;
+  void EditRockerSwitchProperties(int index) override;
+  void EditSliderControlProperties(int index) override;
+  void EditSignalLampProperties(int index) override;
+  void EditEventCounterProperties(int index) override;
+  void EditEventTimerProperties(int index) override;
+  void EditPivotTrackerProperties(int index) override;
+  void EditPIControllerProperties(int index) override;
 
 private:
   QWidget* m_parent;
