@@ -17,6 +17,8 @@ namespace korvix {
 namespace {
 
 constexpr const char* kNoneEntry = "None";
+constexpr int kShortFieldLimit = 13;
+constexpr int kShortFieldWidth = 10;
 constexpr const char* kScreenTextGroup = "Screen Text";
 constexpr const char* kTitleLabel = "Title";
 constexpr const char* kSizeLabel = "Size";
@@ -66,6 +68,9 @@ QSlider* NewTrackBar(int maximum, int position, QWidget* parent) {
 Latin1LineEdit* NewFieldEdit(int limit, const std::string& text, QWidget* parent) {
   auto* edit = new Latin1LineEdit(limit, parent);
   edit->SetText(text);
+  // A short field is still wide enough to read what it holds at a glance.
+  if (limit > 0 && limit <= kShortFieldLimit)
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(kShortFieldWidth, QLatin1Char('0'))));
   return edit;
 }
 

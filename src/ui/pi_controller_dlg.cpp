@@ -73,7 +73,7 @@ CPIControllerDlg::CPIControllerDlg(QWidget* parent, MessageSink& messages, const
 
   auto* communications = new QGroupBox(kCommunicationsGroup, this);
   auto* commform = new QFormLayout(communications);
-  commform->setRowWrapPolicy(QFormLayout::WrapLongRows);
+  commform->setRowWrapPolicy(QFormLayout::WrapAllRows);
   m_idlabel = NewFieldEdit(kLabelFieldLimit, fields.idlabel, communications);
   m_pollcommand = NewFieldEdit(kCommandFieldLimit, fields.pollcommand, communications);
   m_sensorto = NewFieldEdit(kLabelFieldLimit, fields.sensorto, communications);

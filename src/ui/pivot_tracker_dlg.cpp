@@ -71,7 +71,7 @@ CPivotTrackerDlg::CPivotTrackerDlg(QWidget* parent, MessageSink& messages, const
 
   auto* communications = new QGroupBox(kCommunicationsGroup, this);
   auto* commform = new QFormLayout(communications);
-  commform->setRowWrapPolicy(QFormLayout::WrapLongRows);
+  commform->setRowWrapPolicy(QFormLayout::WrapAllRows);
   m_idlabel = NewFieldEdit(kLabelFieldLimit, fields.idlabel, communications);
   m_sisfrom = NewFieldEdit(kLabelFieldLimit, fields.sisfrom, communications);
   m_signalto = NewFieldEdit(kLabelFieldLimit, fields.signalto, communications);
