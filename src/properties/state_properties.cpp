@@ -104,7 +104,7 @@ EventCounterFields PropertyKind<ScreenObjectKind::EventCounter>::Load(const Even
   fields.fontsize = FontSizeIndex(record.sizecode);
   fields.textcolor = record.textcolor;
   fields.idlabel = record.idlabel;
-  fields.titlewidth = MarkCountIndex(record.titlewidth, kMaxTitleWidth);
+  fields.titlewidth = WidthIndex(record.titlewidth);
   fields.resetvalue = record.resetvalue;
   fields.resetonrun = record.resetonrun;
   fields.manualbuttons = record.manualbuttons;
@@ -146,7 +146,7 @@ EventTimerFields PropertyKind<ScreenObjectKind::EventTimer>::Load(const EventTim
   fields.fontsize = FontSizeIndex(record.sizecode);
   fields.textcolor = record.textcolor;
   fields.idlabel = record.idlabel;
-  fields.titlewidth = MarkCountIndex(record.titlewidth, kMaxTitleWidth);
+  fields.titlewidth = WidthIndex(record.titlewidth);
   fields.timeformat = ChoiceIndex(record.timeformat, kTimeFormatChoices);
   fields.resetvalue = FormatDuration(record.resetms, record.timeformat);
   fields.resetonrun = record.resetonrun;
