@@ -5,7 +5,6 @@
 #include "properties/entry_validation.h"
 #include "properties/mark_choices.h"
 #include "properties/output_target.h"
-#include "properties/property_choices.h"
 #include "properties/shared_checks.h"
 
 namespace korvix {
@@ -18,12 +17,7 @@ constexpr const char* kResetValue = "0";
 
 DualHandGaugeFields PropertyKind<ScreenObjectKind::DualHandGauge>::Load(const DualHandGaugeRecord& record) {
   DualHandGaugeFields fields;
-  fields.title = record.title;
-  fields.fontsize = FontSizeIndex(record.sizecode);
-  fields.gaugecolor = record.gaugecolor;
-  fields.idlabel = record.idlabel;
-  fields.pollcommand = record.pollcommand;
-  fields.outputlabel = record.outputlabel;
+  fields.texts = LoadGaugeTexts(record);
   fields.conversion = LoadConversion(record);
   fields.dialfactor = DialFactorIndex(record.dialfactor);
   fields.showfactor = record.showfactor;
@@ -34,12 +28,7 @@ DualHandGaugeFields PropertyKind<ScreenObjectKind::DualHandGauge>::Load(const Du
 
 void PropertyKind<ScreenObjectKind::DualHandGauge>::Store(const DualHandGaugeFields& fields,
                                                           DualHandGaugeRecord& record) {
-  record.title = fields.title;
-  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
-  record.gaugecolor = fields.gaugecolor;
-  record.idlabel = fields.idlabel;
-  record.pollcommand = fields.pollcommand;
-  record.outputlabel = fields.outputlabel;
+  StoreGaugeTexts(fields.texts, record);
   StoreConversion(fields.conversion, record);
   record.dialfactor = DialFactorFromIndex(fields.dialfactor, record.dialfactor);
   record.showfactor = fields.showfactor;
@@ -53,10 +42,10 @@ OkCheck<ValueField> CheckDualHandGaugeFields(DualHandGaugeFields& fields, const 
   ConversionFields& conversion = fields.conversion;
   const OkCheck<ValueField> lengths = FirstRefusal<ValueField>(
       sink, {
-                {ValueField::Title, TextLengthProblem(fields.title, kLabelFieldLimit)},
-                {ValueField::IdLabel, TextLengthProblem(fields.idlabel, kLabelFieldLimit)},
-                {ValueField::PollCommand, TextLengthProblem(fields.pollcommand, kCommandFieldLimit)},
-                {ValueField::OutputLabel, TextLengthProblem(fields.outputlabel, kLabelFieldLimit), true},
+                {ValueField::Title, TextLengthProblem(fields.texts.title, kLabelFieldLimit)},
+                {ValueField::IdLabel, TextLengthProblem(fields.texts.idlabel, kLabelFieldLimit)},
+                {ValueField::PollCommand, TextLengthProblem(fields.texts.pollcommand, kCommandFieldLimit)},
+                {ValueField::OutputLabel, TextLengthProblem(fields.texts.outputlabel, kLabelFieldLimit), true},
                 {ValueField::Multiplier, TextLengthProblem(conversion.multiplier, kNumberFieldLimit)},
                 {ValueField::Offset, TextLengthProblem(conversion.offset, kNumberFieldLimit)},
                 {ValueField::LookupTable, TextLengthProblem(conversion.lookuptable, kLabelFieldLimit)},
@@ -64,18 +53,18 @@ OkCheck<ValueField> CheckDualHandGaugeFields(DualHandGaugeFields& fields, const 
             });
   if (!lengths.Accepted()) return lengths;
 
-  fields.idlabel = TrimEntry(fields.idlabel);
-  fields.pollcommand = TrimEntry(fields.pollcommand);
+  fields.texts.idlabel = TrimEntry(fields.texts.idlabel);
+  fields.texts.pollcommand = TrimEntry(fields.texts.pollcommand);
   conversion.lookuptable = TrimEntry(conversion.lookuptable);
   conversion.formula = TrimEntry(conversion.formula);
-  fields.outputlabel = TrimEntry(fields.outputlabel);
+  fields.texts.outputlabel = TrimEntry(fields.texts.outputlabel);
   return FirstRefusal<ValueField>(
       sink, {
-                {ValueField::IdLabel, IdLabelProblem(fields.idlabel)},
-                {ValueField::PollCommand, BraceNamesProblem(fields.pollcommand)},
+                {ValueField::IdLabel, IdLabelProblem(fields.texts.idlabel)},
+                {ValueField::PollCommand, BraceNamesProblem(fields.texts.pollcommand)},
                 {ValueField::LookupTable, BraceNamesProblem(conversion.lookuptable)},
                 {ValueField::Formula, MathFormulaProblem(conversion.formula, namelist), true},
-                {ValueField::OutputLabel, OutputTargetProblem(fields.outputlabel, fields.idlabel), true},
+                {ValueField::OutputLabel, OutputTargetProblem(fields.texts.outputlabel, fields.texts.idlabel), true},
                 {ValueField::Multiplier, MultiplierProblem(conversion.multiplier)},
                 {ValueField::Offset, NumberTextProblem(conversion.offset)},
             });

@@ -16,12 +16,7 @@ constexpr const char* kDualHandGaugeHelpTopic = "DualHandGauge.htm";
 // the hands read the value as a decimal number. Combo indexes are -1 when
 // nothing is chosen.
 struct DualHandGaugeFields {
-  std::string title;
-  int fontsize = -1;
-  int gaugecolor = 0;
-  std::string idlabel;
-  std::string pollcommand;
-  std::string outputlabel;
+  GaugeTextFields texts;
   ConversionFields conversion;
   int dialfactor = -1;
   int showfactor = 0;

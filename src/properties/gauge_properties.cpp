@@ -8,7 +8,6 @@
 #include "properties/entry_validation.h"
 #include "properties/mark_choices.h"
 #include "properties/output_target.h"
-#include "properties/property_choices.h"
 #include "properties/shared_checks.h"
 #include "render/gauges/gauge_scale.h"
 
@@ -61,12 +60,7 @@ std::string_view BaseCharacters(int outputbase) {
 
 template <class Record>
 void LoadShared(const Record& record, GaugeFields& fields) {
-  fields.title = record.title;
-  fields.fontsize = FontSizeIndex(record.sizecode);
-  fields.gaugecolor = record.gaugecolor;
-  fields.idlabel = record.idlabel;
-  fields.pollcommand = record.pollcommand;
-  fields.outputlabel = record.outputlabel;
+  fields.texts = LoadGaugeTexts(record);
   fields.conversion = LoadConversion(record);
   fields.tickmarks = TickMarksIndex(record.tickmarks);
   fields.scaleend = record.scaleend;
@@ -76,12 +70,7 @@ void LoadShared(const Record& record, GaugeFields& fields) {
 
 template <class Record>
 void StoreShared(const GaugeFields& fields, Record& record) {
-  record.title = fields.title;
-  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
-  record.gaugecolor = fields.gaugecolor;
-  record.idlabel = fields.idlabel;
-  record.pollcommand = fields.pollcommand;
-  record.outputlabel = fields.outputlabel;
+  StoreGaugeTexts(fields.texts, record);
   StoreConversion(fields.conversion, record);
   record.tickmarks = TickMarksFromIndex(fields.tickmarks, record.tickmarks);
   record.scaleend = fields.scaleend;
@@ -145,10 +134,10 @@ OkCheck<ValueField> CheckGaugeFields(GaugeFields& fields, const GaugeWording& wo
   const bool haswarning = wording.warningrange != nullptr;
   const OkCheck<ValueField> lengths = FirstRefusal<ValueField>(
       sink, {
-                {ValueField::Title, TextLengthProblem(fields.title, kLabelFieldLimit)},
-                {ValueField::IdLabel, TextLengthProblem(fields.idlabel, kLabelFieldLimit)},
-                {ValueField::PollCommand, TextLengthProblem(fields.pollcommand, kCommandFieldLimit)},
-                {ValueField::OutputLabel, TextLengthProblem(fields.outputlabel, kLabelFieldLimit), true},
+                {ValueField::Title, TextLengthProblem(fields.texts.title, kLabelFieldLimit)},
+                {ValueField::IdLabel, TextLengthProblem(fields.texts.idlabel, kLabelFieldLimit)},
+                {ValueField::PollCommand, TextLengthProblem(fields.texts.pollcommand, kCommandFieldLimit)},
+                {ValueField::OutputLabel, TextLengthProblem(fields.texts.outputlabel, kLabelFieldLimit), true},
                 {ValueField::Multiplier, TextLengthProblem(conversion.multiplier, kNumberFieldLimit)},
                 {ValueField::Offset, TextLengthProblem(conversion.offset, kNumberFieldLimit)},
                 {ValueField::LookupTable, TextLengthProblem(conversion.lookuptable, kLabelFieldLimit)},
@@ -160,11 +149,11 @@ OkCheck<ValueField> CheckGaugeFields(GaugeFields& fields, const GaugeWording& wo
             });
   if (!lengths.Accepted()) return lengths;
 
-  fields.idlabel = TrimEntry(fields.idlabel);
-  fields.pollcommand = TrimEntry(fields.pollcommand);
+  fields.texts.idlabel = TrimEntry(fields.texts.idlabel);
+  fields.texts.pollcommand = TrimEntry(fields.texts.pollcommand);
   conversion.lookuptable = TrimEntry(conversion.lookuptable);
   conversion.formula = TrimEntry(conversion.formula);
-  fields.outputlabel = TrimEntry(fields.outputlabel);
+  fields.texts.outputlabel = TrimEntry(fields.texts.outputlabel);
   fields.scaleend = ScaleEntry(fields.scaleend);
   fields.scalestart = ScaleEntry(fields.scalestart);
   if (haswarning) fields.warnlevel = ScaleEntry(fields.warnlevel);
@@ -176,11 +165,11 @@ OkCheck<ValueField> CheckGaugeFields(GaugeFields& fields, const GaugeWording& wo
   };
   const OkCheck<ValueField> texts = FirstRefusal<ValueField>(
       sink, {
-                {ValueField::IdLabel, IdLabelProblem(fields.idlabel)},
-                {ValueField::PollCommand, BraceNamesProblem(fields.pollcommand)},
+                {ValueField::IdLabel, IdLabelProblem(fields.texts.idlabel)},
+                {ValueField::PollCommand, BraceNamesProblem(fields.texts.pollcommand)},
                 {ValueField::LookupTable, BraceNamesProblem(conversion.lookuptable)},
                 {ValueField::Formula, MathFormulaProblem(conversion.formula, namelist), true},
-                {ValueField::OutputLabel, OutputTargetProblem(fields.outputlabel, fields.idlabel), true},
+                {ValueField::OutputLabel, OutputTargetProblem(fields.texts.outputlabel, fields.texts.idlabel), true},
                 {ValueField::Multiplier, MultiplierProblem(conversion.multiplier)},
                 {ValueField::Offset, NumberTextProblem(conversion.offset)},
                 {ValueField::ScaleEnd, ProblemIf(fields.scaleend.empty(), wording.endempty)},

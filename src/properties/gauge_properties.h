@@ -14,12 +14,7 @@ namespace korvix {
 // The Level Gauge has no Sub Marks and no Warning Level, the others no Min/Max
 // and no bar colour. Combo indexes are -1 when nothing is chosen.
 struct GaugeFields {
-  std::string title;
-  int fontsize = -1;
-  int gaugecolor = 0;
-  std::string idlabel;
-  std::string pollcommand;
-  std::string outputlabel;
+  GaugeTextFields texts;
   ConversionFields conversion;
   int tickmarks = -1;
   int submarks = -1;

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "properties/property_choices.h"
+
 namespace korvix {
 
 // The edit fields of the value displays' dialogs (Data Window, the gauges,
@@ -39,9 +41,39 @@ struct ConversionFields {
   std::string formula;
 };
 
+// "Dec", "Hex", "Bin".
 constexpr std::array<const char*, 3> kBaseNames = {"Dec", "Hex", "Bin"};
 int BaseIndex(int base);
 int BaseFromIndex(int index, int current);
+
+// "Screen Text" and "Communications" of the gauges, the Dual Hand Gauge and
+// the Wind Vane: title, size and colour; ID Label, polling command and the
+// object that each value is sent on to. The font size is a combo index, -1
+// for a size no entry shows.
+struct GaugeTextFields {
+  std::string title;
+  int fontsize = -1;
+  int gaugecolor = 0;
+  std::string idlabel;
+  std::string pollcommand;
+  std::string outputlabel;
+};
+
+template <class Record>
+GaugeTextFields LoadGaugeTexts(const Record& record) {
+  return {record.title,  FontSizeIndex(record.sizecode), record.gaugecolor, record.idlabel, record.pollcommand,
+          record.outputlabel};
+}
+
+template <class Record>
+void StoreGaugeTexts(const GaugeTextFields& fields, Record& record) {
+  record.title = fields.title;
+  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
+  record.gaugecolor = fields.gaugecolor;
+  record.idlabel = fields.idlabel;
+  record.pollcommand = fields.pollcommand;
+  record.outputlabel = fields.outputlabel;
+}
 
 template <class Record>
 ConversionFields LoadConversion(const Record& record) {

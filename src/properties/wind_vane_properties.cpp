@@ -5,7 +5,6 @@
 #include "properties/entry_validation.h"
 #include "properties/mark_choices.h"
 #include "properties/output_target.h"
-#include "properties/property_choices.h"
 #include "properties/shared_checks.h"
 #include "render/gauges/gauge_scale.h"
 
@@ -22,12 +21,7 @@ constexpr const char* kEqualMessage = "360-Deg Data cannot equal 0-Deg Data.";
 
 WindVaneFields PropertyKind<ScreenObjectKind::WindVane>::Load(const WindVaneRecord& record) {
   WindVaneFields fields;
-  fields.title = record.title;
-  fields.fontsize = FontSizeIndex(record.sizecode);
-  fields.gaugecolor = record.gaugecolor;
-  fields.idlabel = record.idlabel;
-  fields.pollcommand = record.pollcommand;
-  fields.outputlabel = record.outputlabel;
+  fields.texts = LoadGaugeTexts(record);
   fields.fulldata = record.fulldata;
   fields.zerodata = record.zerodata;
   fields.tickmarks = WindVaneTickMarksIndex(record.tickmarks);
@@ -37,12 +31,7 @@ WindVaneFields PropertyKind<ScreenObjectKind::WindVane>::Load(const WindVaneReco
 }
 
 void PropertyKind<ScreenObjectKind::WindVane>::Store(const WindVaneFields& fields, WindVaneRecord& record) {
-  record.title = fields.title;
-  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
-  record.gaugecolor = fields.gaugecolor;
-  record.idlabel = fields.idlabel;
-  record.pollcommand = fields.pollcommand;
-  record.outputlabel = fields.outputlabel;
+  StoreGaugeTexts(fields.texts, record);
   record.fulldata = fields.fulldata;
   record.zerodata = fields.zerodata;
   record.tickmarks = WindVaneTickMarksFromIndex(fields.tickmarks, record.tickmarks);
@@ -54,25 +43,25 @@ void PropertyKind<ScreenObjectKind::WindVane>::Store(const WindVaneFields& field
 OkCheck<ValueField> CheckWindVaneFields(WindVaneFields& fields, MessageSink& sink) {
   const OkCheck<ValueField> lengths = FirstRefusal<ValueField>(
       sink, {
-                {ValueField::Title, TextLengthProblem(fields.title, kLabelFieldLimit)},
-                {ValueField::IdLabel, TextLengthProblem(fields.idlabel, kLabelFieldLimit)},
-                {ValueField::PollCommand, TextLengthProblem(fields.pollcommand, kCommandFieldLimit)},
-                {ValueField::OutputLabel, TextLengthProblem(fields.outputlabel, kLabelFieldLimit), true},
+                {ValueField::Title, TextLengthProblem(fields.texts.title, kLabelFieldLimit)},
+                {ValueField::IdLabel, TextLengthProblem(fields.texts.idlabel, kLabelFieldLimit)},
+                {ValueField::PollCommand, TextLengthProblem(fields.texts.pollcommand, kCommandFieldLimit)},
+                {ValueField::OutputLabel, TextLengthProblem(fields.texts.outputlabel, kLabelFieldLimit), true},
                 {ValueField::FullData, TextLengthProblem(fields.fulldata, kNumberFieldLimit)},
                 {ValueField::ZeroData, TextLengthProblem(fields.zerodata, kNumberFieldLimit)},
             });
   if (!lengths.Accepted()) return lengths;
 
-  fields.idlabel = TrimEntry(fields.idlabel);
-  fields.pollcommand = TrimEntry(fields.pollcommand);
-  fields.outputlabel = TrimEntry(fields.outputlabel);
+  fields.texts.idlabel = TrimEntry(fields.texts.idlabel);
+  fields.texts.pollcommand = TrimEntry(fields.texts.pollcommand);
+  fields.texts.outputlabel = TrimEntry(fields.texts.outputlabel);
   fields.fulldata = WithoutBlanks(fields.fulldata);
   fields.zerodata = WithoutBlanks(fields.zerodata);
   const OkCheck<ValueField> texts = FirstRefusal<ValueField>(
       sink, {
-                {ValueField::IdLabel, IdLabelProblem(fields.idlabel)},
-                {ValueField::PollCommand, BraceNamesProblem(fields.pollcommand)},
-                {ValueField::OutputLabel, OutputTargetProblem(fields.outputlabel, fields.idlabel), true},
+                {ValueField::IdLabel, IdLabelProblem(fields.texts.idlabel)},
+                {ValueField::PollCommand, BraceNamesProblem(fields.texts.pollcommand)},
+                {ValueField::OutputLabel, OutputTargetProblem(fields.texts.outputlabel, fields.texts.idlabel), true},
                 {ValueField::FullData, ProblemIf(fields.fulldata.empty(), kFullEmptyMessage)},
                 {ValueField::ZeroData, ProblemIf(fields.zerodata.empty(), kZeroEmptyMessage)},
                 {ValueField::FullData, ProblemIf(fields.fulldata == fields.zerodata, kEqualMessage)},

@@ -15,12 +15,7 @@ constexpr const char* kWindVaneHelpTopic = "WindVane.htm";
 // What the Wind Vane dialog edits; combo indexes are -1 when nothing is
 // chosen.
 struct WindVaneFields {
-  std::string title;
-  int fontsize = -1;
-  int gaugecolor = 0;
-  std::string idlabel;
-  std::string pollcommand;
-  std::string outputlabel;
+  GaugeTextFields texts;
   std::string fulldata;
   std::string zerodata;
   int tickmarks = -1;
