@@ -53,15 +53,15 @@ CDataWindowDlg::CDataWindowDlg(QWidget* parent, MessageSink& messages, const Col
     : PropertyDialog(parent, messages, kCaption, kDataWindowHelpTopic), m_namelist(std::move(namelist)) {
   auto* screentext = new QGroupBox(kScreenTextGroup, this);
   auto* screenform = new QFormLayout(screentext);
-  m_prefix = new Latin1LineEdit(kLabelFieldLimit, screentext);
-  m_suffix = new Latin1LineEdit(kLabelFieldLimit, screentext);
+  m_prefix = WideEdit(kLabelFieldLimit, screentext);
+  m_suffix = WideEdit(kLabelFieldLimit, screentext);
   screenform->addRow(kPrefixLabel, m_prefix);
   screenform->addRow(kSuffixLabel, m_suffix);
 
   auto* communications = new QGroupBox(kCommunicationsGroup, this);
   auto* commsform = new QFormLayout(communications);
-  m_idlabel = new Latin1LineEdit(kLabelFieldLimit, communications);
-  m_pollcommand = new Latin1LineEdit(kCommandFieldLimit, communications);
+  m_idlabel = WideEdit(kLabelFieldLimit, communications);
+  m_pollcommand = WideEdit(kCommandFieldLimit, communications);
   commsform->addRow(kIdLabelLabel, m_idlabel);
   commsform->addRow(kPollLabel, m_pollcommand);
 

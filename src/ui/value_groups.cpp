@@ -3,6 +3,10 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <utility>
 
 #include "properties/property_choices.h"
 #include "ui/latin1_edits.h"
@@ -28,9 +32,10 @@ constexpr const char* kIdLabelLabel = "Object ID Label";
 constexpr const char* kPollLabel = "Data Polling Command";
 constexpr const char* kOutputTargetLabel = "Send output value to this Screen Object";
 constexpr const char* kNoneEntry = "None";
+constexpr int kWideEditCharacters = 22;
 
 Latin1LineEdit* TextEdit(int limit, const std::string& text, QWidget* parent) {
-  auto* edit = new Latin1LineEdit(limit, parent);
+  auto* edit = WideEdit(limit, parent);
   edit->SetText(text);
   return edit;
 }
@@ -62,8 +67,8 @@ QGroupBox* AddConversionGroup(QWidget* parent, const ConversionFields& fields, C
   controls.outputbase = NamesCombo(group, kBaseNames, fields.outputbase);
   controls.multiplier = NumberEdit(kNumberFieldLimit, group);
   controls.offset = NumberEdit(kNumberFieldLimit, group);
-  controls.lookuptable = new Latin1LineEdit(kLabelFieldLimit, group);
-  controls.formula = new Latin1LineEdit(kFormulaFieldLimit, group);
+  controls.lookuptable = WideEdit(kLabelFieldLimit, group);
+  controls.formula = WideEdit(kFormulaFieldLimit, group);
   controls.ShowTexts(fields);
   form->addRow(kInputLabel, controls.inputbase);
   form->addRow(kOutputLabel, controls.outputbase);
@@ -90,15 +95,18 @@ QGroupBox* AddGaugeScreenTextGroup(QWidget* parent, const ColourChooser& chooser
 }
 
 QGroupBox* AddGaugeCommunicationsGroup(QWidget* parent, const GaugeTextFields& texts, GaugeTextControls& controls) {
+  // Each label above its edit: the target's label is too long to stand
+  // beside one.
   auto* group = new QGroupBox(kCommunicationsGroup, parent);
-  auto* form = new QFormLayout(group);
-  form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+  auto* column = new QVBoxLayout(group);
   controls.idlabel = TextEdit(kLabelFieldLimit, texts.idlabel, group);
   controls.pollcommand = TextEdit(kCommandFieldLimit, texts.pollcommand, group);
   controls.outputlabel = TextEdit(kLabelFieldLimit, texts.outputlabel, group);
-  form->addRow(kIdLabelLabel, controls.idlabel);
-  form->addRow(kPollLabel, controls.pollcommand);
-  form->addRow(kOutputTargetLabel, controls.outputlabel);
+  for (auto [label, edit] : {std::pair{kIdLabelLabel, controls.idlabel}, std::pair{kPollLabel, controls.pollcommand},
+                             std::pair{kOutputTargetLabel, controls.outputlabel}}) {
+    column->addWidget(new QLabel(label, group));
+    column->addWidget(edit);
+  }
   return group;
 }
 
@@ -118,6 +126,12 @@ void ShowGaugeTexts(const GaugeTextControls& controls, const GaugeTextFields& te
   controls.idlabel->SetText(texts.idlabel);
   controls.pollcommand->SetText(texts.pollcommand);
   controls.outputlabel->SetText(texts.outputlabel);
+}
+
+Latin1LineEdit* WideEdit(int limit, QWidget* parent) {
+  auto* edit = new Latin1LineEdit(limit, parent);
+  edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * kWideEditCharacters);
+  return edit;
 }
 
 Latin1LineEdit* NumberEdit(int limit, QWidget* parent) {

@@ -50,6 +50,9 @@ QGroupBox* AddGaugeCommunicationsGroup(QWidget* parent, const GaugeTextFields& t
 GaugeTextFields ReadGaugeTexts(const GaugeTextControls& controls);
 void ShowGaugeTexts(const GaugeTextControls& controls, const GaugeTextFields& texts);
 
+// An edit wide enough to show a label, a command or a formula.
+Latin1LineEdit* WideEdit(int limit, QWidget* parent);
+
 // A narrow edit for a number of up to `limit` characters.
 Latin1LineEdit* NumberEdit(int limit, QWidget* parent);
 

@@ -73,14 +73,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         GaugeCase{"Defaults", kDial, [](GaugeFields&) {}, std::nullopt, nullptr},
         GaugeCase{"LevelDefaults", ScreenObjectKind::LevelGauge, [](GaugeFields&) {}, std::nullopt, nullptr},
-        GaugeCase{"TargetWithBraces", kDial, [](GaugeFields& f) { f.outputlabel = "{Tank1}"; },
+        GaugeCase{"TargetWithBraces", kDial, [](GaugeFields& f) { f.texts.outputlabel = "{Tank1}"; },
                   ValueField::OutputLabel, "This field does not support variables.", true},
-        GaugeCase{"TargetIsItself", kDial, [](GaugeFields& f) { f.outputlabel = " dial 1 "; },
+        GaugeCase{"TargetIsItself", kDial, [](GaugeFields& f) { f.texts.outputlabel = " dial 1 "; },
                   ValueField::OutputLabel, "Can not send output value to itself.", true},
         GaugeCase{"MultiplierAfterTarget",
                   kDial,
                   [](GaugeFields& f) {
-                    f.outputlabel = "Dial1";
+                    f.texts.outputlabel = "Dial1";
                     f.conversion.multiplier = "0";
                   },
                   ValueField::OutputLabel, "Can not send output value to itself.", true},

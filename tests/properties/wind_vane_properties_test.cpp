@@ -66,12 +66,12 @@ TEST(WindVaneProperties, BlanksLeaveTheDegDataAndOkPointsTheVaneNorth) {
   record.valuetext = "270";
   WindVaneFields fields = WindVaneKind::Load(record);
   fields.fulldata = "3 60";
-  fields.outputlabel = "{Vane}";
+  fields.texts.outputlabel = "{Vane}";
   const OkCheck<ValueField> refused = CheckWindVaneFields(fields, sink);
   EXPECT_EQ(refused.focus, ValueField::OutputLabel);
   EXPECT_TRUE(refused.guard);
 
-  fields.outputlabel = " Tank1 ";
+  fields.texts.outputlabel = " Tank1 ";
   ASSERT_TRUE(CheckWindVaneFields(fields, sink).Accepted());
   WindVaneKind::Store(fields, record);
   EXPECT_EQ(record.fulldata, "360");
@@ -130,10 +130,10 @@ INSTANTIATE_TEST_SUITE_P(
         DualHandCase{"FormulaBeforeTarget",
                      [](DualHandGaugeFields& f) {
                        f.conversion.formula = "$abs(2)";
-                       f.outputlabel = "DHGauge1";
+                       f.texts.outputlabel = "DHGauge1";
                      },
                      ValueField::Formula, "The math formula contains an illegal string: \"$abs\"", true},
-        DualHandCase{"TargetIsItself", [](DualHandGaugeFields& f) { f.outputlabel = "dhgauge 1"; },
+        DualHandCase{"TargetIsItself", [](DualHandGaugeFields& f) { f.texts.outputlabel = "dhgauge 1"; },
                      ValueField::OutputLabel, "Can not send output value to itself.", true},
         DualHandCase{"OffsetComma", [](DualHandGaugeFields& f) { f.conversion.offset = "0,5"; }, ValueField::Offset,
                      "This field contains an illegal character."}),
