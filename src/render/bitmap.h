@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "render/colour.h"
@@ -29,6 +30,15 @@ private:
   int m_width;
   int m_height;
   std::vector<std::uint32_t> m_pixels;
+};
+
+// Why a bitmap file gave no picture.
+enum class BitmapFault { Missing, NotBitmap };
+
+// A bitmap file's picture, or why there is none.
+struct BitmapRead {
+  std::optional<Bitmap> bitmap;
+  BitmapFault fault = BitmapFault::NotBitmap;
 };
 
 }  // namespace korvix

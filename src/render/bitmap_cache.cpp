@@ -9,4 +9,8 @@ const Bitmap* BitmapCache::Get(const std::string& file) {
   return found->second ? &*found->second : nullptr;
 }
 
+void BitmapCache::Forget(const std::string& file) {
+  if (const auto found = m_bitmaps.find(file); found != m_bitmaps.end()) m_bitmaps.erase(found);
+}
+
 }  // namespace korvix

@@ -25,6 +25,8 @@ public:
   // Forgets every bitmap, so that the next use reads the files again (a
   // project was opened, a file was chosen anew).
   void Clear() { m_bitmaps.clear(); }
+  // Forgets one file, which was chosen anew and may have changed since.
+  void Forget(const std::string& file);
 
 private:
   Loader m_loader;

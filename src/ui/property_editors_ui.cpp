@@ -3,9 +3,14 @@
 #include "properties/chart_recorder_properties.h"
 #include "properties/name_list.h"
 #include "render/font_cell.h"
+#include "qtdraw/bitmap_file.h"
 #include "ui/chart_recorder_dlg.h"
+#include "ui/data_window_dlg.h"
+#include "ui/dual_hand_gauge_dlg.h"
 #include "ui/event_counter_dlg.h"
 #include "ui/event_timer_dlg.h"
+#include "ui/gauge_dlg.h"
+#include "ui/image_box_dlg.h"
 #include "ui/pi_controller_dlg.h"
 #include "ui/pivot_tracker_dlg.h"
 #include "ui/rocker_switch_dlg.h"
@@ -13,6 +18,7 @@
 #include "ui/slider_control_dlg.h"
 #include "ui/text_box_dlg.h"
 #include "ui/text_window_dlg.h"
+#include "ui/wind_vane_dlg.h"
 
 namespace korvix {
 
@@ -25,6 +31,56 @@ void CPropertyEditors::EditTextBoxProperties(int index) {
     CTextBoxDlg dialog(m_parent, m_messages, m_chooser, fields);
     return RunPropertyDialog(dialog, fields);
   });
+}
+
+void CPropertyEditors::EditImageBoxProperties(int index) {
+  EditImageBox(
+      m_frame, index,
+      [this](ImageBoxFields& fields) {
+        CImageBoxDlg dialog(m_parent, m_messages, m_chooser, fields);
+        return RunPropertyDialog(dialog, fields);
+      },
+      &ReadBitmapFile, m_messages);
+}
+
+template <ScreenObjectKind K, class Dialog>
+void CPropertyEditors::EditWithNames(int index) {
+  EditProperties<K>(m_frame, index, [this](typename PropertyKind<K>::Fields& fields) {
+    Dialog dialog(m_parent, m_messages, m_chooser, fields, BuildNameList(m_frame.doc));
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+void CPropertyEditors::EditDataWindowProperties(int index) {
+  EditWithNames<ScreenObjectKind::DataWindow, CDataWindowDlg>(index);
+}
+
+void CPropertyEditors::EditLevelGaugeProperties(int index) {
+  EditWithNames<ScreenObjectKind::LevelGauge, CLevelGaugeDlg>(index);
+}
+
+void CPropertyEditors::EditDialGaugeProperties(int index) {
+  EditWithNames<ScreenObjectKind::DialGauge, CDialGaugeDlg>(index);
+}
+
+void CPropertyEditors::EditMeterGaugeProperties(int index) {
+  EditWithNames<ScreenObjectKind::MeterGauge, CMeterGaugeDlg>(index);
+}
+
+void CPropertyEditors::EditVerticalGaugeProperties(int index) {
+  EditWithNames<ScreenObjectKind::VerticalGauge, CVertGaugeDlg>(index);
+}
+
+void CPropertyEditors::EditHorizontalGaugeProperties(int index) {
+  EditWithNames<ScreenObjectKind::HorizontalGauge, CHorzGaugeDlg>(index);
+}
+
+void CPropertyEditors::EditDualHandGaugeProperties(int index) {
+  EditWithNames<ScreenObjectKind::DualHandGauge, CDualHandGaugeDlg>(index);
+}
+
+void CPropertyEditors::EditWindVaneProperties(int index) {
+  EditWithNames<ScreenObjectKind::WindVane, CWindVaneDlg>(index);
 }
 
 void CPropertyEditors::EditTextWindowProperties(int index) {

@@ -19,7 +19,16 @@ public:
                    EditorLoop& editors);
 
   void EditTextBoxProperties(int index) override;
+  void EditImageBoxProperties(int index) override;
+  void EditDataWindowProperties(int index) override;
   void EditTextWindowProperties(int index) override;
+  void EditLevelGaugeProperties(int index) override;
+  void EditDialGaugeProperties(int index) override;
+  void EditMeterGaugeProperties(int index) override;
+  void EditVerticalGaugeProperties(int index) override;
+  void EditHorizontalGaugeProperties(int index) override;
+  void EditDualHandGaugeProperties(int index) override;
+  void EditWindVaneProperties(int index) override;
   void EditChartRecorderProperties(int index) override;
   void EditRockerSwitchProperties(int index) override;
   void EditSliderControlProperties(int index) override;
@@ -30,6 +39,10 @@ public:
   void EditPIControllerProperties(int index) override;
 
 private:
+  // The editor of a kind whose dialog offers the project's labels.
+  template <ScreenObjectKind K, class Dialog>
+  void EditWithNames(int index);
+
   QWidget* m_parent;
   PropertyFrame m_frame;
   MessageSink& m_messages;

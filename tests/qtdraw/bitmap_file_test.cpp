@@ -112,6 +112,21 @@ TEST_F(BitmapFileTest, MissingOrUnreadableFilesGiveNoBitmap) {
   EXPECT_FALSE(LoadBitmapFile(Write("empty.bmp", {})).has_value());
 }
 
+TEST_F(BitmapFileTest, AFailedReadTellsAMissingFileFromAnUnreadableOne) {
+  const std::string text = "not a bitmap at all";
+  EXPECT_EQ(ReadBitmapFile((m_dir / "absent.bmp").string()).fault, BitmapFault::Missing);
+  EXPECT_EQ(ReadBitmapFile(Write("bad.bmp", {text.begin(), text.end()})).fault, BitmapFault::NotBitmap);
+  EXPECT_EQ(ReadBitmapFile(Write("empty.bmp", {})).fault, BitmapFault::NotBitmap);
+}
+
+TEST_F(BitmapFileTest, BackslashesSeparateFoldersAsSlashesDo) {
+  fs::create_directory(m_dir / "pictures");
+  Write("pictures/p.bmp", IndexedBmp(8, kPalette, {{0, 1, 2}}));
+  const BitmapRead read = ReadBitmapFile(m_dir.string() + "\\pictures\\p.bmp");
+  ASSERT_TRUE(read.bitmap.has_value());
+  EXPECT_EQ(read.bitmap->Width(), 3);
+}
+
 TEST_F(BitmapFileTest, BitmapIsDrawnUnscaledAtItsOriginInsideTheClipRegion) {
   const auto bitmap = LoadBitmapFile(Write("p.bmp", IndexedBmp(8, kPalette, {{0, 1, 2}, {3, 2, 1}})));
   ASSERT_TRUE(bitmap.has_value());

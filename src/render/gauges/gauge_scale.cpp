@@ -168,6 +168,8 @@ std::optional<double> WindVaneBearing(const WindVaneRecord& record, std::string_
   return Wrapped((*value - *zero) / (*full - *zero) * kFullTurn);
 }
 
+std::optional<double> BearingValue(std::string_view text) { return Number(text); }
+
 std::optional<double> PivotArmBearing(std::string_view valuetext) {
   const auto value = Number(valuetext);
   if (!value) return std::nullopt;

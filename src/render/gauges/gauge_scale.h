@@ -76,6 +76,10 @@ std::optional<HandBearings> DualHandBearings(const DualHandGaugeRecord& record, 
 // pinned. Equal Deg Data values give no direction.
 std::optional<double> WindVaneBearing(const WindVaneRecord& record, std::string_view valuetext);
 
+// A value text as the Dual Hand Gauge, the Wind Vane and the Pivot Tracker
+// read it: a decimal number, or none.
+std::optional<double> BearingValue(std::string_view text);
+
 // A Pivot Tracker's arm position: the heading in degrees, wrapped to a turn.
 std::optional<double> PivotArmBearing(std::string_view valuetext);
 

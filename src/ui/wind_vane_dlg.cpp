@@ -1,0 +1,100 @@
+#include "ui/wind_vane_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "properties/mark_choices.h"
+#include "properties/property_choices.h"
+#include "ui/latin1_edits.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr const char* kCaption = "Wind Vane Properties";
+constexpr const char* kConfigurationGroup = "Configuration";
+constexpr const char* kFullDataLabel = "360  Deg Data";
+constexpr const char* kZeroDataLabel = "0  Deg Data";
+constexpr const char* kTickMarksLabel = "Tick Marks";
+constexpr const char* kSubMarksLabel = "Sub Marks";
+constexpr const char* kShowLabelsText = "Show Direction Labels";
+
+}  // namespace
+
+CWindVaneDlg::CWindVaneDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
+                           const WindVaneFields& fields, std::string namelist)
+    : PropertyDialog(parent, messages, kCaption, kWindVaneHelpTopic), m_namelist(std::move(namelist)) {
+  auto* left = new QVBoxLayout;
+  left->addWidget(AddGaugeScreenTextGroup(this, chooser, fields.texts, m_texts));
+  left->addWidget(AddGaugeCommunicationsGroup(this, fields.texts, m_texts));
+  left->addStretch(1);
+  AddLabelSelector(m_texts.outputlabel, m_namelist);
+
+  auto* configuration = new QGroupBox(kConfigurationGroup, this);
+  auto* form = new QFormLayout(configuration);
+  m_fulldata = NumberEdit(kNumberFieldLimit, configuration);
+  m_fulldata->SetText(fields.fulldata);
+  m_zerodata = NumberEdit(kNumberFieldLimit, configuration);
+  m_zerodata->SetText(fields.zerodata);
+  m_tickmarks = NamesCombo(configuration, kWindVaneTickMarkNames, fields.tickmarks);
+  m_submarks = CountCombo(configuration, 1, kMostWindVaneSubMarks, fields.submarks);
+  m_showlabels = new QCheckBox(kShowLabelsText, configuration);
+  m_showlabels->setChecked(fields.showlabels != 0);
+  form->addRow(kFullDataLabel, m_fulldata);
+  form->addRow(kZeroDataLabel, m_zerodata);
+  form->addRow(kTickMarksLabel, m_tickmarks);
+  form->addRow(kSubMarksLabel, m_submarks);
+  form->addRow(m_showlabels);
+  auto* right = new QVBoxLayout;
+  right->addWidget(configuration);
+  right->addStretch(1);
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addLayout(right);
+  Body()->addLayout(columns);
+
+  m_edits = {{ValueField::Title, m_texts.title},           {ValueField::IdLabel, m_texts.idlabel},
+             {ValueField::PollCommand, m_texts.pollcommand}, {ValueField::OutputLabel, m_texts.outputlabel},
+             {ValueField::FullData, m_fulldata},             {ValueField::ZeroData, m_zerodata}};
+  connect(m_tickmarks, &QComboBox::currentIndexChanged, this, &CWindVaneDlg::OnTickMarksChanged);
+  OnTickMarksChanged();
+}
+
+WindVaneFields CWindVaneDlg::Fields() const {
+  WindVaneFields fields;
+  fields.texts = ReadGaugeTexts(m_texts);
+  fields.fulldata = m_fulldata->Text();
+  fields.zerodata = m_zerodata->Text();
+  fields.tickmarks = m_tickmarks->currentIndex();
+  fields.submarks = m_submarks->currentIndex();
+  fields.showlabels = m_showlabels->isChecked() ? 1 : 0;
+  return fields;
+}
+
+void CWindVaneDlg::OnTickMarksChanged() {
+  const SubMarksState state = SubMarksFollowTicks(m_tickmarks->currentIndex(), m_submarks->currentIndex());
+  m_submarks->setCurrentIndex(state.index);
+  m_submarks->setEnabled(state.enabled);
+}
+
+// The focus leaves the fields first, so that a refused selector field gets
+// it back through the guard instead of opening its selector.
+void CWindVaneDlg::OnOK() {
+  OkButton()->setFocus(Qt::OtherFocusReason);
+  WindVaneFields fields = Fields();
+  const OkCheck<ValueField> check = CheckWindVaneFields(fields, Messages());
+  ShowGaugeTexts(m_texts, fields.texts);
+  m_fulldata->SetText(fields.fulldata);
+  m_zerodata->SetText(fields.zerodata);
+  if (check.Accepted())
+    EndOk();
+  else
+    FocusField(m_edits.at(*check.focus), check.guard);
+}
+
+}  // namespace korvix
