@@ -6,6 +6,7 @@
 #include "properties/check_steps.h"
 #include "properties/choice_indexes.h"
 #include "properties/data_exchange.h"
+#include "properties/mark_choices.h"
 #include "properties/property_choices.h"
 #include "properties/shared_checks.h"
 #include "render/controls/slider_knob.h"
@@ -156,7 +157,7 @@ SliderControlFields PropertyKind<ScreenObjectKind::SliderControl>::Load(const Sl
   fields.continuoussend = record.continuoussend;
   fields.responseto = record.responseto;
   fields.sendvalueto = record.sendvalueto;
-  fields.tickmarks = MarkCountIndex(record.tickmarks, kSliderTickChoices);
+  fields.tickmarks = TickMarksIndex(record.tickmarks);
   fields.showvalues = record.showvalues;
   fields.topvalue = record.topvalue;
   fields.bottomvalue = record.bottomvalue;
@@ -177,7 +178,7 @@ void PropertyKind<ScreenObjectKind::SliderControl>::Store(const SliderControlFie
   record.continuoussend = fields.continuoussend;
   record.responseto = fields.responseto;
   record.sendvalueto = fields.sendvalueto;
-  record.tickmarks = MarkCountFromIndex(fields.tickmarks, record.tickmarks);
+  record.tickmarks = TickMarksFromIndex(fields.tickmarks, record.tickmarks);
   record.showvalues = fields.showvalues;
   record.topvalue = fields.topvalue;
   record.bottomvalue = fields.bottomvalue;

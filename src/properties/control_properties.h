@@ -13,7 +13,6 @@ constexpr const char* kRockerSwitchHelpTopic = "RockerSwitch.htm";
 constexpr const char* kSliderControlHelpTopic = "SliderControl.htm";
 constexpr int kMaxRepeatRate = 10;
 constexpr int kValueTypeChoices = 3;
-constexpr int kSliderTickChoices = 21;  // "None", "2" ... "21"
 
 // Radio ids are the stored numbers.
 constexpr int kStartWithValue = 0;

@@ -4,6 +4,7 @@
 #include "properties/choice_indexes.h"
 #include "properties/data_exchange.h"
 #include "properties/entry_validation.h"
+#include "properties/output_target.h"
 #include "properties/property_choices.h"
 #include "properties/shared_checks.h"
 #include "texts/number_texts.h"
@@ -12,7 +13,6 @@ namespace korvix {
 
 namespace {
 
-constexpr const char* kOwnTargetMessage = "Can not send output value to itself.";
 constexpr const char* kLimitsEqualMessage = "Max Value can not equal Min Value";
 constexpr std::string_view kWholeNumberCharacters = "-0123456789";
 
@@ -110,8 +110,7 @@ OkCheck<PIControllerField> CheckPIControllerFields(PIControllerFields& fields, c
              {F::PollCommand, BraceNamesProblem(fields.pollcommand)},
              {F::LookupTable, BraceNamesProblem(fields.lookuptable)},
              {F::Formula, MathFormulaProblem(fields.formula, namelist), true},
-             {F::SensorTo, VariablesProblem(fields.sensorto), true},
-             {F::SensorTo, OwnLabelProblem(fields.sensorto, fields.idlabel, kOwnTargetMessage), true},
+             {F::SensorTo, OutputTargetProblem(fields.sensorto, fields.idlabel), true},
              {F::Multiplier, MultiplierProblem(fields.multiplier)},
              {F::Offset, NumberTextProblem(fields.offset)},
              {F::PosMax, CharacterSetProblem(fields.posmax, kWholeNumberCharacters)},

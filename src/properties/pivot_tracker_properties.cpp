@@ -3,9 +3,9 @@
 #include <cctype>
 
 #include "properties/check_steps.h"
-#include "properties/choice_indexes.h"
 #include "properties/data_exchange.h"
 #include "properties/entry_validation.h"
+#include "properties/mark_choices.h"
 #include "properties/property_choices.h"
 #include "properties/shared_checks.h"
 
@@ -20,6 +20,17 @@ constexpr std::string_view kDigits = "0123456789";
 std::optional<std::string> LabelNumberProblem(const std::string& idlabel) {
   if (idlabel.empty() || !std::isdigit(static_cast<unsigned char>(idlabel.back()))) return kLabelNumberMessage;
   return std::nullopt;
+}
+
+// Tick Marks "None", "2" ... "20" as the gauges' list, but "None" is
+// stored as 0, and a stored 1 shows as "None" too.
+int PivotTickMarksIndex(int tickmarks) {
+  if (tickmarks == 0) return 0;
+  return tickmarks <= kMostPivotTickMarks ? TickMarksIndex(tickmarks) : -1;
+}
+
+int PivotTickMarksFromIndex(int index, int current) {
+  return index == 0 ? 0 : TickMarksFromIndex(index, current);
 }
 
 }  // namespace
@@ -41,8 +52,8 @@ PivotTrackerFields PropertyKind<ScreenObjectKind::PivotTracker>::Load(const Pivo
   fields.wateroffcolor = record.wateroffcolor;
   fields.sisoncolor = record.sisoncolor;
   fields.sisoffcolor = record.sisoffcolor;
-  fields.tickmarks = NoneOrMarkCountIndex(record.tickmarks, kPivotTickChoices);
-  fields.submarks = ChoiceIndex(record.submarks, kPivotSubMarkChoices);
+  fields.tickmarks = PivotTickMarksIndex(record.tickmarks);
+  fields.submarks = SubMarksIndex(record.submarks, kMostGaugeSubMarks);
   fields.showvalues = record.showvalues;
   fields.cwlimit = std::to_string(record.cwlimit);
   fields.ccwlimit = std::to_string(record.ccwlimit);
@@ -67,8 +78,8 @@ void PropertyKind<ScreenObjectKind::PivotTracker>::Store(const PivotTrackerField
   record.wateroffcolor = fields.wateroffcolor;
   record.sisoncolor = fields.sisoncolor;
   record.sisoffcolor = fields.sisoffcolor;
-  record.tickmarks = NoneOrMarkCountFromIndex(fields.tickmarks, record.tickmarks);
-  record.submarks = ChoiceFromIndex(fields.submarks, record.submarks);
+  record.tickmarks = PivotTickMarksFromIndex(fields.tickmarks, record.tickmarks);
+  record.submarks = SubMarksFromIndex(fields.submarks, kMostGaugeSubMarks, record.submarks);
   record.showvalues = fields.showvalues;
   record.cwlimit = ParseIntegerEntry(fields.cwlimit).value_or(record.cwlimit);
   record.ccwlimit = ParseIntegerEntry(fields.ccwlimit).value_or(record.ccwlimit);

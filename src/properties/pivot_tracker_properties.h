@@ -11,8 +11,7 @@ namespace korvix {
 
 constexpr int kCoordinateFieldLimit = 13;
 constexpr int kMaxPivotLimit = 360;
-constexpr int kPivotTickChoices = 20;  // "None", "2" ... "20"
-constexpr int kPivotSubMarkChoices = 20;  // "None", "1" ... "19"
+constexpr int kMostPivotTickMarks = 20;
 
 // What the Pivot Tracker dialog edits; combo indexes are -1 when nothing
 // is chosen. The two limits are texts until OK has read them.

@@ -16,7 +16,6 @@ namespace korvix {
 
 namespace {
 
-constexpr const char* kNoneEntry = "None";
 constexpr int kShortFieldLimit = 13;
 constexpr int kShortFieldWidth = 10;
 constexpr const char* kScreenTextGroup = "Screen Text";
@@ -36,17 +35,6 @@ QButtonGroup* NewRadioGroup(QWidget* parent, std::initializer_list<const char*> 
     ++id;
   }
   return group;
-}
-
-void FillChoiceCombo(QComboBox* combo, std::initializer_list<const char*> entries, int index) {
-  for (const char* entry : entries) combo->addItem(entry);
-  combo->setCurrentIndex(index);
-}
-
-void FillMarkCombo(QComboBox* combo, int first, int last, int index) {
-  combo->addItem(kNoneEntry);
-  for (int marks = first; marks <= last; ++marks) combo->addItem(QString::number(marks));
-  combo->setCurrentIndex(index);
 }
 
 QCheckBox* NewCheckBox(const char* text, int checked, QWidget* parent) {

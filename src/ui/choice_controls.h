@@ -23,10 +23,6 @@ class Latin1LineEdit;
 // Radio buttons whose ids are the stored numbers 0, 1, ...; the caller lays
 // them out, each with the field that belongs to it.
 QButtonGroup* NewRadioGroup(QWidget* parent, std::initializer_list<const char*> texts, int checked);
-// A drop-down list of fixed entries.
-void FillChoiceCombo(QComboBox* combo, std::initializer_list<const char*> entries, int index);
-// "None", then the numbers `first` to `last`.
-void FillMarkCombo(QComboBox* combo, int first, int last, int index);
 QCheckBox* NewCheckBox(const char* text, int checked, QWidget* parent);
 // A horizontal track bar from 0 to `maximum`, with a tick at every step.
 QSlider* NewTrackBar(int maximum, int position, QWidget* parent);

@@ -7,10 +7,12 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <array>
 
 #include "properties/property_choices.h"
 #include "ui/choice_controls.h"
 #include "ui/latin1_edits.h"
+#include "ui/value_groups.h"
 
 namespace korvix {
 
@@ -18,9 +20,7 @@ namespace {
 
 constexpr const char* kInitializationGroup = "Initialization";
 constexpr const char* kValueTypeLabel = "Value Type";
-constexpr const char* kDecText = "Dec";
-constexpr const char* kHexText = "Hex";
-constexpr const char* kBinText = "Bin";
+constexpr std::array<const char*, 3> kValueTypeNames = {"Dec", "Hex", "Bin"};
 constexpr const char* kResponseToLabel = "Send the response to this Screen Object";
 constexpr const char* kSendValueToLabel = "Send current value to this Screen Object";
 
@@ -39,8 +39,7 @@ InitializationControls NewInitializationGroup(QWidget* parent, std::initializer_
   for (int row = 0; row < radios.size(); ++row) layout->addWidget(radios[row], row, 0);
   layout->addWidget(controls.startvalue, 0, 1);
   layout->addWidget(controls.getcommand, 1, 1);
-  controls.valuetype = new QComboBox(controls.group);
-  FillChoiceCombo(controls.valuetype, {kDecText, kHexText, kBinText}, valuetype);
+  controls.valuetype = NamesCombo(controls.group, kValueTypeNames, valuetype);
   auto* typerow = new QFormLayout;
   typerow->addRow(kValueTypeLabel, controls.valuetype);
   layout->addLayout(typerow, static_cast<int>(radios.size()), 0, 1, 2);

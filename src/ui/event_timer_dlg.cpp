@@ -5,11 +5,13 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <array>
 
 #include "properties/property_choices.h"
 #include "ui/choice_controls.h"
 #include "ui/latin1_edits.h"
 #include "ui/state_dlg_parts.h"
+#include "ui/value_groups.h"
 
 namespace korvix {
 
@@ -24,13 +26,8 @@ constexpr const char* kResetLabel = "Reset Timer if a DAQ Module sends this";
 constexpr const char* kNoteCaption = "Important Note";
 constexpr const char* kNoteText =
     "If the Reset Value is non zero, the Timer will \rstart from this value and count down to zero.";
-constexpr const char* kFormatHMm = "h:mm";
-constexpr const char* kFormatHMmSs = "h:mm:ss";
-constexpr const char* kFormatHMmSsD = "h:mm:ss.d";
-constexpr const char* kFormatHMmSsDd = "h:mm:ss.dd";
-constexpr const char* kFormatSeconds = "seconds";
-constexpr const char* kFormatSecondsD = "seconds.d";
-constexpr const char* kFormatSecondsDd = "seconds.dd";
+constexpr std::array<const char*, kTimeFormatChoices> kTimeFormatNames = {
+    "h:mm", "h:mm:ss", "h:mm:ss.d", "h:mm:ss.dd", "seconds", "seconds.d", "seconds.dd"};
 
 }  // namespace
 
@@ -50,11 +47,7 @@ CEventTimerDlg::CEventTimerDlg(QWidget* parent, MessageSink& messages, const Col
   auto* configuration = new QGroupBox(kStateConfigurationGroup, this);
   auto* configform = new QFormLayout(configuration);
   m_idlabel = NewFieldEdit(kLabelFieldLimit, fields.idlabel, configuration);
-  m_timeformat = new QComboBox(configuration);
-  FillChoiceCombo(m_timeformat,
-                  {kFormatHMm, kFormatHMmSs, kFormatHMmSsD, kFormatHMmSsDd, kFormatSeconds, kFormatSecondsD,
-                   kFormatSecondsDd},
-                  fields.timeformat);
+  m_timeformat = NamesCombo(configuration, kTimeFormatNames, fields.timeformat);
   m_resetvalue = NewFieldEdit(kTimerResetLimit, fields.resetvalue, configuration);
   m_resetvalue->installEventFilter(this);
   m_resetonrun = NewCheckBox(kResetOnRunText, fields.resetonrun, configuration);

@@ -5,10 +5,12 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QVBoxLayout>
+#include <array>
 
 #include "properties/property_choices.h"
 #include "ui/choice_controls.h"
 #include "ui/latin1_edits.h"
+#include "ui/value_groups.h"
 
 namespace korvix {
 
@@ -21,9 +23,7 @@ constexpr const char* kPollCommandLabel = "Sensor Polling Command";
 constexpr const char* kSensorToLabel = "Send sensor data to this Screen Object";
 constexpr const char* kFormatGroup = "Kp/Ki  Format";
 constexpr const char* kDecPointLabel = "Dec Point";
-constexpr const char* kNoDecimals = "0";
-constexpr const char* kOneDecimal = "0.0";
-constexpr const char* kTwoDecimals = "0.00";
+constexpr std::array<const char*, kKpKiFormatChoices> kDecPointNames = {"0", "0.0", "0.00"};
 constexpr const char* kLockText = "Lock Settings";
 constexpr const char* kConversionGroup = "Sensor Data Conversion";
 constexpr const char* kMultiplierLabel = "Multiplier";
@@ -84,8 +84,7 @@ CPIControllerDlg::CPIControllerDlg(QWidget* parent, MessageSink& messages, const
 
   auto* format = new QGroupBox(kFormatGroup, this);
   auto* formatform = new QFormLayout(format);
-  m_kpkiformat = new QComboBox(format);
-  FillChoiceCombo(m_kpkiformat, {kNoDecimals, kOneDecimal, kTwoDecimals}, fields.kpkiformat);
+  m_kpkiformat = NamesCombo(format, kDecPointNames, fields.kpkiformat);
   m_locksettings = NewCheckBox(kLockText, fields.locksettings, format);
   formatform->addRow(kDecPointLabel, m_kpkiformat);
   formatform->addRow(m_locksettings);

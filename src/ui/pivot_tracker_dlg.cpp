@@ -10,10 +10,11 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-#include "properties/choice_indexes.h"
+#include "properties/mark_choices.h"
 #include "properties/property_choices.h"
 #include "ui/choice_controls.h"
 #include "ui/latin1_edits.h"
+#include "ui/value_groups.h"
 
 namespace korvix {
 
@@ -117,10 +118,8 @@ CPivotTrackerDlg::CPivotTrackerDlg(QWidget* parent, MessageSink& messages, const
 
   auto* configuration = new QGroupBox(kConfigurationGroup, this);
   auto* configform = new QFormLayout(configuration);
-  m_tickmarks = new QComboBox(configuration);
-  FillMarkCombo(m_tickmarks, kFirstTickCount, kPivotTickChoices, fields.tickmarks);
-  m_submarks = new QComboBox(configuration);
-  FillMarkCombo(m_submarks, kFirstSubMarkCount, kPivotSubMarkChoices - 1, fields.submarks);
+  m_tickmarks = CountCombo(configuration, kFirstTickCount, kMostPivotTickMarks, fields.tickmarks);
+  m_submarks = CountCombo(configuration, kFirstSubMarkCount, kMostGaugeSubMarks, fields.submarks);
   m_showvalues = NewCheckBox(kShowValuesText, fields.showvalues, configuration);
   m_cwlimit = NewFieldEdit(0, fields.cwlimit, configuration);
   m_ccwlimit = NewFieldEdit(0, fields.ccwlimit, configuration);
@@ -178,9 +177,9 @@ PivotTrackerFields CPivotTrackerDlg::Fields() const {
 }
 
 void CPivotTrackerDlg::OnTickMarksChange() {
-  const bool allowed = SubMarksAllowed(m_tickmarks->currentIndex());
-  if (!allowed) m_submarks->setCurrentIndex(0);
-  m_submarks->setEnabled(allowed);
+  const SubMarksState state = SubMarksFollowTicks(m_tickmarks->currentIndex(), m_submarks->currentIndex());
+  m_submarks->setCurrentIndex(state.index);
+  m_submarks->setEnabled(state.enabled);
 }
 
 void CPivotTrackerDlg::keyPressEvent(QKeyEvent* event) {

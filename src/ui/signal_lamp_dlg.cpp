@@ -7,11 +7,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QSlider>
+#include <array>
 
 #include "properties/property_choices.h"
 #include "ui/choice_controls.h"
 #include "ui/latin1_edits.h"
 #include "ui/state_dlg_parts.h"
+#include "ui/value_groups.h"
 
 namespace korvix {
 
@@ -19,11 +21,7 @@ namespace {
 
 constexpr const char* kCaption = "Signal Lamp Properties";
 constexpr const char* kLampColorLabel = "Lamp Color";
-constexpr const char* kRedText = "red";
-constexpr const char* kYellowText = "yellow";
-constexpr const char* kGreenText = "green";
-constexpr const char* kBlueText = "blue";
-constexpr const char* kWhiteText = "white";
+constexpr std::array<const char*, kLampColourChoices> kLampColourNames = {"red", "yellow", "green", "blue", "white"};
 constexpr const char* kOffText = "Off";
 constexpr const char* kOnText = "On";
 constexpr const char* kManualText = "Allow manual operation";
@@ -47,8 +45,7 @@ CSignalLampDlg::CSignalLampDlg(QWidget* parent, MessageSink& messages, const Col
   auto* configuration = new QGroupBox(kStateConfigurationGroup, this);
   auto* configform = new QFormLayout(configuration);
   m_idlabel = NewFieldEdit(kLabelFieldLimit, fields.idlabel, configuration);
-  m_lampcolor = new QComboBox(configuration);
-  FillChoiceCombo(m_lampcolor, {kRedText, kYellowText, kGreenText, kBlueText, kWhiteText}, fields.lampcolor);
+  m_lampcolor = NamesCombo(configuration, kLampColourNames, fields.lampcolor);
   m_resetstate = NewRadioGroup(configuration, {kOffText, kOnText}, fields.resetstate);
   auto* resetrow = new QHBoxLayout;
   for (QAbstractButton* radio : m_resetstate->buttons()) resetrow->addWidget(radio);

@@ -10,7 +10,9 @@
 #include "properties/property_choices.h"
 #include "ui/choice_controls.h"
 #include "ui/control_dlg_parts.h"
+#include "properties/mark_choices.h"
 #include "ui/latin1_edits.h"
+#include "ui/value_groups.h"
 
 namespace korvix {
 
@@ -62,8 +64,7 @@ CSliderControlDlg::CSliderControlDlg(QWidget* parent, MessageSink& messages, con
 
   auto* configuration = new QGroupBox(kConfigurationGroup, this);
   auto* configform = new QFormLayout(configuration);
-  m_tickmarks = new QComboBox(configuration);
-  FillMarkCombo(m_tickmarks, kFirstTickCount, kSliderTickChoices, fields.tickmarks);
+  m_tickmarks = CountCombo(configuration, kFirstTickCount, kMostTickMarks, fields.tickmarks);
   m_showvalues = NewCheckBox(kShowValuesText, fields.showvalues, configuration);
   m_topvalue = NewFieldEdit(kNumberFieldLimit, fields.topvalue, configuration);
   m_bottomvalue = NewFieldEdit(kNumberFieldLimit, fields.bottomvalue, configuration);
