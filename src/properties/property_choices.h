@@ -9,6 +9,7 @@ constexpr int kLabelFieldLimit = 70;    // titles, prefixes, suffixes, ID Labels
 constexpr int kCommandFieldLimit = 112; // polling commands
 constexpr int kNumberFieldLimit = 9;    // multipliers, offsets, scale, trip and warning levels
 constexpr int kFormulaFieldLimit = 1000;
+constexpr int kPrefixFieldLimit = 5;     // characters a transmitted value is appended to
 
 // The Font Size choice, combo index by combo index.
 constexpr std::array<int, 5> kFontSizeCodes = {48, 36, 28, 22, 16};

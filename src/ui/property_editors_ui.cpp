@@ -7,8 +7,15 @@
 #include "ui/chart_recorder_dlg.h"
 #include "ui/data_window_dlg.h"
 #include "ui/dual_hand_gauge_dlg.h"
+#include "ui/event_counter_dlg.h"
+#include "ui/event_timer_dlg.h"
 #include "ui/gauge_dlg.h"
 #include "ui/image_box_dlg.h"
+#include "ui/pi_controller_dlg.h"
+#include "ui/pivot_tracker_dlg.h"
+#include "ui/rocker_switch_dlg.h"
+#include "ui/signal_lamp_dlg.h"
+#include "ui/slider_control_dlg.h"
 #include "ui/text_box_dlg.h"
 #include "ui/text_window_dlg.h"
 #include "ui/wind_vane_dlg.h"
@@ -153,6 +160,55 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
     m_frame.page.m_tracker.m_rect = rect;
   };
   m_editors.Run(dialog, pass);
+}
+
+void CPropertyEditors::EditRockerSwitchProperties(int index) {
+  EditProperties<ScreenObjectKind::RockerSwitch>(m_frame, index, [this](RockerSwitchFields& fields) {
+    CRockerSwitchDlg dialog(m_parent, m_messages, m_chooser, BuildNameList(m_frame.doc), fields);
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+void CPropertyEditors::EditSliderControlProperties(int index) {
+  EditProperties<ScreenObjectKind::SliderControl>(m_frame, index, [this](SliderControlFields& fields) {
+    CSliderControlDlg dialog(m_parent, m_messages, m_chooser, BuildNameList(m_frame.doc), fields);
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+void CPropertyEditors::EditSignalLampProperties(int index) {
+  EditProperties<ScreenObjectKind::SignalLamp>(m_frame, index, [this](SignalLampFields& fields) {
+    CSignalLampDlg dialog(m_parent, m_messages, m_chooser, fields);
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+void CPropertyEditors::EditEventCounterProperties(int index) {
+  EditProperties<ScreenObjectKind::EventCounter>(m_frame, index, [this](EventCounterFields& fields) {
+    CEventCounterDlg dialog(m_parent, m_messages, m_chooser, fields);
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+void CPropertyEditors::EditEventTimerProperties(int index) {
+  EditProperties<ScreenObjectKind::EventTimer>(m_frame, index, [this](EventTimerFields& fields) {
+    CEventTimerDlg dialog(m_parent, m_messages, m_chooser, fields);
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+void CPropertyEditors::EditPivotTrackerProperties(int index) {
+  EditProperties<ScreenObjectKind::PivotTracker>(m_frame, index, [this](PivotTrackerFields& fields) {
+    CPivotTrackerDlg dialog(m_parent, m_messages, m_chooser, BuildNameList(m_frame.doc), fields);
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+void CPropertyEditors::EditPIControllerProperties(int index) {
+  EditProperties<ScreenObjectKind::PIController>(m_frame, index, [this](PIControllerFields& fields) {
+    CPIControllerDlg dialog(m_parent, m_messages, m_chooser, BuildNameList(m_frame.doc), fields);
+    return RunPropertyDialog(dialog, fields);
+  });
 }
 
 }  // namespace korvix

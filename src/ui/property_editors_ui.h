@@ -30,6 +30,13 @@ public:
   void EditDualHandGaugeProperties(int index) override;
   void EditWindVaneProperties(int index) override;
   void EditChartRecorderProperties(int index) override;
+  void EditRockerSwitchProperties(int index) override;
+  void EditSliderControlProperties(int index) override;
+  void EditSignalLampProperties(int index) override;
+  void EditEventCounterProperties(int index) override;
+  void EditEventTimerProperties(int index) override;
+  void EditPivotTrackerProperties(int index) override;
+  void EditPIControllerProperties(int index) override;
 
 private:
   // The editor of a kind whose dialog offers the project's labels.

@@ -1,0 +1,225 @@
+#include "properties/control_properties.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "properties/check_steps.h"
+#include "properties/choice_indexes.h"
+#include "properties/data_exchange.h"
+#include "properties/mark_choices.h"
+#include "properties/property_choices.h"
+#include "properties/shared_checks.h"
+#include "render/controls/slider_knob.h"
+
+namespace korvix {
+
+namespace {
+
+constexpr int kHexType = 1;
+constexpr int kBinaryType = 2;
+constexpr const char* kDecimalPointMessage = "This field cannot contain a decimal point.";
+constexpr const char* kValueTypeMessage = "This field contains a character which \rdoes not match the Value Type.";
+constexpr const char* kTopEmptyMessage = "Top Value must contain a number.";
+constexpr const char* kBottomEmptyMessage = "Bottom Value must contain a number.";
+constexpr const char* kEndsEqualMessage = "Top Value cannot equal Bottom Value.";
+
+std::string WithoutBlanks(std::string text) {
+  std::erase(text, ' ');
+  return text;
+}
+
+std::string UpperCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+  return text;
+}
+
+// Whole numbers in the slider's or switch's number base; the point is named
+// first, since it is a legal character of the decimal type.
+std::optional<std::string> ValueTypeProblem(std::string_view text, int valuetype) {
+  const std::string_view allowed = valuetype == kHexType      ? "-.0123456789abcdefABCDEF"
+                                   : valuetype == kBinaryType ? "-.01"
+                                                              : "-.0123456789";
+  if (text.find('.') != std::string_view::npos) return kDecimalPointMessage;
+  if (text.find_first_not_of(allowed) != std::string_view::npos) return kValueTypeMessage;
+  return std::nullopt;
+}
+
+std::optional<std::string> EndProblem(const std::string& end, int valuetype, const char* emptymessage) {
+  if (!SliderNumber(end, valuetype)) return emptymessage;
+  return std::nullopt;
+}
+
+std::optional<std::string> EndsProblem(const SliderControlFields& fields) {
+  if (fields.topvalue == fields.bottomvalue) return kEndsEqualMessage;
+  return std::nullopt;
+}
+
+std::optional<std::string> EndNumbersProblem(const SliderControlFields& fields) {
+  const std::optional<double> top = SliderNumber(fields.topvalue, fields.valuetype);
+  const std::optional<double> bottom = SliderNumber(fields.bottomvalue, fields.valuetype);
+  if (top && bottom && *top == *bottom) return kEndsEqualMessage;
+  return std::nullopt;
+}
+
+std::optional<std::string> EmptyProblem(const std::string& text, const char* message) {
+  if (text.empty()) return message;
+  return std::nullopt;
+}
+
+}  // namespace
+
+RockerSwitchFields PropertyKind<ScreenObjectKind::RockerSwitch>::Load(const RockerSwitchRecord& record) {
+  RockerSwitchFields fields;
+  fields.title = record.title;
+  fields.fontsize = FontSizeIndex(record.sizecode);
+  fields.textcolor = record.textcolor;
+  fields.initmode = ChoiceIndex(record.initmode, kNoValueUsed + 1);
+  fields.startvalue = record.startvalue;
+  fields.getcommand = record.getcommand;
+  fields.valuetype = ChoiceIndex(record.valuetype, kValueTypeChoices);
+  fields.responseexpected = record.responseexpected;
+  fields.repeatrate = std::clamp(record.repeatrate, 0, kMaxRepeatRate);
+  fields.responseto = record.responseto;
+  fields.sendvalueto = record.sendvalueto;
+  fields.upstep = ChoiceIndex(record.upstep, 2);
+  fields.uplimit = record.uplimit;
+  fields.upprefix = record.upprefix;
+  fields.downstep = ChoiceIndex(record.downstep, 2);
+  fields.downlimit = record.downlimit;
+  fields.downprefix = record.downprefix;
+  fields.rollover = record.rollover;
+  return fields;
+}
+
+void PropertyKind<ScreenObjectKind::RockerSwitch>::Store(const RockerSwitchFields& fields,
+                                                           RockerSwitchRecord& record) {
+  record.title = fields.title;
+  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
+  record.textcolor = fields.textcolor;
+  record.initmode = ChoiceFromIndex(fields.initmode, record.initmode);
+  record.startvalue = fields.startvalue;
+  record.getcommand = fields.getcommand;
+  record.valuetype = ChoiceFromIndex(fields.valuetype, record.valuetype);
+  record.responseexpected = fields.responseexpected;
+  record.repeatrate = fields.repeatrate;
+  record.responseto = fields.responseto;
+  record.sendvalueto = fields.sendvalueto;
+  record.upstep = ChoiceFromIndex(fields.upstep, record.upstep);
+  record.uplimit = fields.uplimit;
+  record.upprefix = fields.upprefix;
+  record.downstep = ChoiceFromIndex(fields.downstep, record.downstep);
+  record.downlimit = fields.downlimit;
+  record.downprefix = fields.downprefix;
+  record.rollover = fields.rollover;
+}
+
+OkCheck<RockerSwitchField> CheckRockerSwitchFields(RockerSwitchFields& fields, MessageSink& sink) {
+  using F = RockerSwitchField;
+  const OkCheck<F> exchange =
+      FirstRefusal<F>(sink, {{F::Title, TextLengthProblem(fields.title, kLabelFieldLimit)},
+                             {F::StartValue, TextLengthProblem(fields.startvalue, kNumberFieldLimit)},
+                             {F::GetCommand, TextLengthProblem(fields.getcommand, kPrefixFieldLimit)},
+                             {F::ResponseTo, TextLengthProblem(fields.responseto, kLabelFieldLimit)},
+                             {F::SendValueTo, TextLengthProblem(fields.sendvalueto, kLabelFieldLimit)},
+                             {F::UpLimit, TextLengthProblem(fields.uplimit, kNumberFieldLimit)},
+                             {F::UpPrefix, TextLengthProblem(fields.upprefix, kPrefixFieldLimit)},
+                             {F::DownLimit, TextLengthProblem(fields.downlimit, kNumberFieldLimit)},
+                             {F::DownPrefix, TextLengthProblem(fields.downprefix, kPrefixFieldLimit)}});
+  if (!exchange.Accepted()) return exchange;
+  fields.responseto = TrimEntry(fields.responseto);
+  fields.sendvalueto = TrimEntry(fields.sendvalueto);
+  fields.startvalue = WithoutBlanks(fields.startvalue);
+  fields.getcommand = WithoutBlanks(fields.getcommand);
+  fields.upprefix = WithoutBlanks(fields.upprefix);
+  fields.downprefix = WithoutBlanks(fields.downprefix);
+  const bool startvalueused = fields.initmode == kStartWithValue;
+  return FirstRefusal<F>(
+      sink, {{F::GetCommand, VariablesProblem(fields.getcommand)},
+             {F::UpPrefix, VariablesProblem(fields.upprefix)},
+             {F::DownPrefix, VariablesProblem(fields.downprefix)},
+             {F::ResponseTo, VariablesProblem(fields.responseto), true},
+             {F::SendValueTo, VariablesProblem(fields.sendvalueto), true},
+             {F::StartValue, startvalueused ? ValueTypeProblem(fields.startvalue, fields.valuetype) : std::nullopt},
+             {F::UpLimit, ValueTypeProblem(fields.uplimit, fields.valuetype)},
+             {F::DownLimit, ValueTypeProblem(fields.downlimit, fields.valuetype)}});
+}
+
+SliderControlFields PropertyKind<ScreenObjectKind::SliderControl>::Load(const SliderControlRecord& record) {
+  SliderControlFields fields;
+  fields.title = record.title;
+  fields.fontsize = FontSizeIndex(record.sizecode);
+  fields.textcolor = record.textcolor;
+  fields.initmode = ChoiceIndex(record.initmode, kGetValueFromModule + 1);
+  fields.startvalue = record.startvalue;
+  fields.getcommand = record.getcommand;
+  fields.valuetype = ChoiceIndex(record.valuetype, kValueTypeChoices);
+  fields.responseexpected = record.responseexpected;
+  fields.continuoussend = record.continuoussend;
+  fields.responseto = record.responseto;
+  fields.sendvalueto = record.sendvalueto;
+  fields.tickmarks = TickMarksIndex(record.tickmarks);
+  fields.showvalues = record.showvalues;
+  fields.topvalue = record.topvalue;
+  fields.bottomvalue = record.bottomvalue;
+  fields.sendprefix = record.sendprefix;
+  return fields;
+}
+
+void PropertyKind<ScreenObjectKind::SliderControl>::Store(const SliderControlFields& fields,
+                                                            SliderControlRecord& record) {
+  record.title = fields.title;
+  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
+  record.textcolor = fields.textcolor;
+  record.initmode = ChoiceFromIndex(fields.initmode, record.initmode);
+  record.startvalue = fields.startvalue;
+  record.getcommand = fields.getcommand;
+  record.valuetype = ChoiceFromIndex(fields.valuetype, record.valuetype);
+  record.responseexpected = fields.responseexpected;
+  record.continuoussend = fields.continuoussend;
+  record.responseto = fields.responseto;
+  record.sendvalueto = fields.sendvalueto;
+  record.tickmarks = TickMarksFromIndex(fields.tickmarks, record.tickmarks);
+  record.showvalues = fields.showvalues;
+  record.topvalue = fields.topvalue;
+  record.bottomvalue = fields.bottomvalue;
+  record.sendprefix = fields.sendprefix;
+  record.valuetext = record.bottomvalue;
+}
+
+OkCheck<SliderControlField> CheckSliderControlFields(SliderControlFields& fields, MessageSink& sink) {
+  using F = SliderControlField;
+  const OkCheck<F> exchange =
+      FirstRefusal<F>(sink, {{F::Title, TextLengthProblem(fields.title, kLabelFieldLimit)},
+                             {F::StartValue, TextLengthProblem(fields.startvalue, kNumberFieldLimit)},
+                             {F::GetCommand, TextLengthProblem(fields.getcommand, kPrefixFieldLimit)},
+                             {F::ResponseTo, TextLengthProblem(fields.responseto, kLabelFieldLimit)},
+                             {F::SendValueTo, TextLengthProblem(fields.sendvalueto, kLabelFieldLimit)},
+                             {F::TopValue, TextLengthProblem(fields.topvalue, kNumberFieldLimit)},
+                             {F::BottomValue, TextLengthProblem(fields.bottomvalue, kNumberFieldLimit)},
+                             {F::Prefix, TextLengthProblem(fields.sendprefix, kPrefixFieldLimit)}});
+  if (!exchange.Accepted()) return exchange;
+  fields.responseto = TrimEntry(fields.responseto);
+  fields.sendvalueto = TrimEntry(fields.sendvalueto);
+  fields.startvalue = WithoutBlanks(fields.startvalue);
+  fields.getcommand = WithoutBlanks(fields.getcommand);
+  fields.sendprefix = WithoutBlanks(fields.sendprefix);
+  fields.topvalue = UpperCase(WithoutBlanks(fields.topvalue));
+  fields.bottomvalue = UpperCase(WithoutBlanks(fields.bottomvalue));
+  const bool startvalueused = fields.initmode == kStartWithValue;
+  return FirstRefusal<F>(
+      sink, {{F::GetCommand, VariablesProblem(fields.getcommand)},
+             {F::Prefix, VariablesProblem(fields.sendprefix)},
+             {F::ResponseTo, VariablesProblem(fields.responseto), true},
+             {F::SendValueTo, VariablesProblem(fields.sendvalueto), true},
+             {F::TopValue, EmptyProblem(fields.topvalue, kTopEmptyMessage)},
+             {F::BottomValue, EmptyProblem(fields.bottomvalue, kBottomEmptyMessage)},
+             {F::TopValue, EndsProblem(fields)},
+             {F::StartValue, startvalueused ? ValueTypeProblem(fields.startvalue, fields.valuetype) : std::nullopt},
+             {F::TopValue, ValueTypeProblem(fields.topvalue, fields.valuetype)},
+             {F::BottomValue, ValueTypeProblem(fields.bottomvalue, fields.valuetype)},
+             {F::TopValue, EndProblem(fields.topvalue, fields.valuetype, kTopEmptyMessage)},
+             {F::BottomValue, EndProblem(fields.bottomvalue, fields.valuetype, kBottomEmptyMessage)},
+             {F::TopValue, EndNumbersProblem(fields)}});
+}
+
+}  // namespace korvix
