@@ -179,7 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Illegal use of the curly braces \"{ }\""},
         // Only the actions that use their second text check it.
         CheckCase{"RunProgramIgnoresSecond", ArrayAction::RunProgram, "ls", "{", {}, std::nullopt, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(ActionSlotChecks, AControlCodeIsCheckedAsItsOwnAction) {
   RecordingMessageSink sink;

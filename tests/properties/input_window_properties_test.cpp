@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         InputCheckCase{"TransmitReplyBraces", "In1", 0, "C1", "}", InputWindowField::Second, true},
         InputCheckCase{"Accepted", " In 1 ", 20, " 0 ", "", std::nullopt, false},
         InputCheckCase{"NoActionAccepted", "In1", -1, "", "", std::nullopt, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(InputWindowCheck, TrimsTheLabelAndBothTextsAsTheDialogShowsThem) {
   RecordingMessageSink sink;

@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
         PushCheckCase{"ReleaseReadFromFile", 34, "PI1", "5", 18, "in.txt", "{a", PushButtonField::ReleaseSecond},
         PushCheckCase{"PressGoto", 20, "x", "", 20, "y", "", PushButtonField::PressParameter},
         PushCheckCase{"Accepted", 20, "2", "   ", 28, "", "", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 }  // namespace korvix
