@@ -221,6 +221,31 @@ TEST_F(ActionPropertiesTest, PushButtonRefusesEachFunctionOnItsOwnFieldsAndStore
   EXPECT_EQ(record.releasesecond, "");
 }
 
+TEST_F(ActionPropertiesTest, ANewPressActionEmptiesThePressTextsAndLeavesTheRelease) {
+  Place(ScreenObjectKind::PushButton);
+  Serve<CFunctionSelectorDlg> selector({Pick("Send Email")});
+  Serve<CPushButtonDlg> push({[](CPushButtonDlg& dialog) {
+    dialog.m_press->SetSlot(MakeSlot(0, "AS1", "Tank1"));
+    dialog.m_release->SetSlot(MakeSlot(0, "AS0", "Tank2"));
+    dialog.m_press->m_action->showPopup();
+    QApplication::processEvents();
+    dialog.OkButton()->click();
+  }});
+
+  RightClick();
+
+  EXPECT_TRUE(selector.Done());
+  const PushButtonRecord& record = doc.m_pushbuttons[0];
+  EXPECT_EQ(record.pressaction, 25);
+  EXPECT_EQ(record.pressparam, "");
+  EXPECT_EQ(record.presssecond, "");
+  EXPECT_EQ(record.pressfontsize, 120);
+  EXPECT_EQ(record.pressbarsize, 10);
+  EXPECT_EQ(record.releaseaction, 0);
+  EXPECT_EQ(record.releaseparam, "AS0");
+  EXPECT_EQ(record.releasesecond, "Tank2");
+}
+
 CButtonArrayDlg* ShownConfiguration() {
   for (QWidget* widget : QApplication::topLevelWidgets())
     if (auto* dialog = qobject_cast<CButtonArrayDlg*>(widget); dialog && dialog->isVisible()) return dialog;
