@@ -157,7 +157,7 @@ void CEditMouse::OpenPropertyEditor(ScreenObject object) {
     case ScreenObjectKind::EventCounter: m_editors.EditEventCounterProperties(i); break;
     case ScreenObjectKind::EventTimer: m_editors.EditEventTimerProperties(i); break;
     case ScreenObjectKind::PushButton: m_editors.EditPushButtonProperties(i); break;
-    case ScreenObjectKind::ButtonArray: m_editors.EditButtonArrayProperties(i); break;
+    case ScreenObjectKind::ButtonArray: m_editors.ConfigureButtonArray(i); break;
     case ScreenObjectKind::RockerSwitch: m_editors.EditRockerSwitchProperties(i); break;
     case ScreenObjectKind::SliderControl: m_editors.EditSliderControlProperties(i); break;
     case ScreenObjectKind::PIController: m_editors.EditPIControllerProperties(i); break;

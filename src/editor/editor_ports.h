@@ -39,7 +39,6 @@ public:
   virtual void EditEventCounterProperties(int) {}
   virtual void EditEventTimerProperties(int) {}
   virtual void EditPushButtonProperties(int) {}
-  virtual void EditButtonArrayProperties(int) {}
   virtual void EditRockerSwitchProperties(int) {}
   virtual void EditSliderControlProperties(int) {}
   virtual void EditPIControllerProperties(int) {}

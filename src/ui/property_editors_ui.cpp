@@ -3,7 +3,10 @@
 #include "properties/chart_recorder_properties.h"
 #include "properties/name_list.h"
 #include "render/font_cell.h"
+#include "properties/button_array_configuration.h"
 #include "qtdraw/bitmap_file.h"
+#include "ui/button_array_dlg.h"
+#include "ui/button_properties_dlg.h"
 #include "ui/chart_recorder_dlg.h"
 #include "ui/data_window_dlg.h"
 #include "ui/dual_hand_gauge_dlg.h"
@@ -11,8 +14,10 @@
 #include "ui/event_timer_dlg.h"
 #include "ui/gauge_dlg.h"
 #include "ui/image_box_dlg.h"
+#include "ui/input_window_dlg.h"
 #include "ui/pi_controller_dlg.h"
 #include "ui/pivot_tracker_dlg.h"
+#include "ui/push_button_dlg.h"
 #include "ui/rocker_switch_dlg.h"
 #include "ui/signal_lamp_dlg.h"
 #include "ui/slider_control_dlg.h"
@@ -23,8 +28,13 @@
 namespace korvix {
 
 CPropertyEditors::CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser,
-                                   EditorLoop& editors)
-    : m_parent(parent), m_frame(frame), m_messages(messages), m_chooser(std::move(chooser)), m_editors(editors) {}
+                                   EditorLoop& editors, EmailReporter& reports)
+    : m_parent(parent),
+      m_frame(frame),
+      m_messages(messages),
+      m_chooser(std::move(chooser)),
+      m_editors(editors),
+      m_reports(reports) {}
 
 void CPropertyEditors::EditTextBoxProperties(int index) {
   EditProperties<ScreenObjectKind::TextBox>(m_frame, index, [this](TextBoxFields& fields) {
@@ -209,6 +219,62 @@ void CPropertyEditors::EditPIControllerProperties(int index) {
     CPIControllerDlg dialog(m_parent, m_messages, m_chooser, BuildNameList(m_frame.doc), fields);
     return RunPropertyDialog(dialog, fields);
   });
+}
+
+void CPropertyEditors::EditInputWindowProperties(int index) {
+  EditProperties<ScreenObjectKind::InputWindow>(m_frame, index, [this](InputWindowFields& fields) {
+    CInputWindowDlg dialog(m_parent, m_chooser, fields,
+                           {m_messages, m_frame.doc, m_reports, BuildNameList(m_frame.doc)});
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+void CPropertyEditors::EditPushButtonProperties(int index) {
+  EditProperties<ScreenObjectKind::PushButton>(m_frame, index, [this](PushButtonFields& fields) {
+    CPushButtonDlg dialog(m_parent, m_chooser, fields, {m_messages, m_frame.doc, m_reports, BuildNameList(m_frame.doc)});
+    return RunPropertyDialog(dialog, fields);
+  });
+}
+
+// Sub-button changes are in the project as soon as each request is served;
+// the array's own settings wait for "Close". The old and the new place are
+// redrawn either way, since the pushed-down button changes too.
+void CPropertyEditors::ConfigureButtonArray(int index) {
+  CKorvixDoc& doc = m_frame.doc;
+  CButtonArrayDlg dialog(m_parent, m_messages, LoadButtonArraySettings(doc.m_buttonarrays[index]));
+  ButtonArrayConfiguration config(
+      doc, index,
+      [this](const std::string& caption, const std::string& text) {
+        m_editors.ShowMessage(caption, text, MessageIcon::Exclamation);
+      },
+      [&](ArrayButtonFields& fields) {
+        CButtonPropertiesDlg buttondialog(&dialog, m_chooser, fields,
+                                          {m_messages, doc, m_reports, BuildNameList(doc)});
+        return RunPropertyDialog(buttondialog, fields);
+      });
+  dialog.ShowEditor();
+  dialog.FillButtonList(config.Titles(), -1);
+  const auto serve = [&](std::optional<int> select) {
+    if (select) dialog.FillButtonList(config.Titles(), *select);
+  };
+
+  EditorPass pass;
+  pass.requests = {
+      {&dialog.m_add, [&] { serve(config.Add()); }},
+      {&dialog.m_edit, [&] { serve(config.Edit(dialog.CurrentLine())); }},
+      {&dialog.m_delete, [&] { serve(config.Delete(dialog.CurrentLine())); }},
+      {&dialog.m_moveup, [&] { serve(config.MoveUp(dialog.CurrentLine())); }},
+      {&dialog.m_movedown, [&] { serve(config.MoveDown(dialog.CurrentLine())); }},
+  };
+  pass.enables = [&] { dialog.EnableControls(); };
+  pass.writeback = [&] {
+    config.Finish(dialog.m_apply ? std::optional<ButtonArraySettings>(dialog.Settings()) : std::nullopt);
+    m_frame.window.InvalidateRect(m_frame.page.m_tracker.m_rect, true);
+    const Rect rect = ObjectRects(doc, m_frame.view).Of<ScreenObjectKind::ButtonArray>(index);
+    m_frame.window.InvalidateRect(rect, false);
+    m_frame.page.m_tracker.m_rect = rect;
+  };
+  m_editors.Run(dialog, pass);
 }
 
 }  // namespace korvix

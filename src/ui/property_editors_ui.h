@@ -2,6 +2,7 @@
 
 #include "editor/editor_ports.h"
 #include "editorloop/editor_loop.h"
+#include "executors/outside_actions.h"
 #include "platform/message_sink.h"
 #include "properties/property_frame.h"
 #include "ui/colour_swatch.h"
@@ -12,11 +13,12 @@ namespace korvix {
 
 // The property editors of the kinds that have their dialogs so far; the
 // others still do nothing. Each dialog is modal over `parent`, except the
-// Chart Recorder's, which runs in the view's modeless editor loop.
+// Chart Recorder's and the Button Array's, which run in the view's modeless
+// editor loop. `reports` sends the e-mail dialog's test mail.
 class CPropertyEditors final : public PropertyEditors {
 public:
   CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser,
-                   EditorLoop& editors);
+                   EditorLoop& editors, EmailReporter& reports);
 
   void EditTextBoxProperties(int index) override;
   void EditImageBoxProperties(int index) override;
@@ -37,6 +39,9 @@ public:
   void EditEventTimerProperties(int index) override;
   void EditPivotTrackerProperties(int index) override;
   void EditPIControllerProperties(int index) override;
+  void EditInputWindowProperties(int index) override;
+  void EditPushButtonProperties(int index) override;
+  void ConfigureButtonArray(int index) override;
 
 private:
   // The editor of a kind whose dialog offers the project's labels.
@@ -48,6 +53,7 @@ private:
   MessageSink& m_messages;
   ColourChooser m_chooser;
   EditorLoop& m_editors;
+  EmailReporter& m_reports;
 };
 
 }  // namespace korvix

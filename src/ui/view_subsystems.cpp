@@ -40,7 +40,7 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_propertyeditors(&frame,
                         PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(),
                                       m_chartmemories},
-                        messages, ColorSelectChooser(profile), m_editorloop),
+                        messages, ColorSelectChooser(profile), m_editorloop, m_email),
       m_weblogging(frame, doc, messages, ColorSelectChooser(profile),
                    [this] { return !Running() && m_doc.m_lockon == 0; }) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);

@@ -113,6 +113,7 @@ struct RecordingEditors final : PropertyEditors {
   std::vector<std::pair<std::string, int>> opened;
   void EditDialGaugeProperties(int i) override { opened.emplace_back("Dial Gauge", i); }
   void EditChartRecorderProperties(int i) override { opened.emplace_back("Chart Recorder", i); }
+  void ConfigureButtonArray(int i) override { opened.emplace_back("Button Array", i); }
   void EditPageBackground() override { opened.emplace_back("Page Background", -1); }
 };
 
@@ -154,6 +155,17 @@ TEST_F(EditMouseBasicsTest, ARightPressDuringAGroupDragCancelsIt) {
   EXPECT_TRUE(editors.opened.empty());
   mouse.OnLButtonUp({r.left + 50, r.top + 50});
   EXPECT_EQ(doc.m_dialgauges[0].x, 100);
+}
+
+// A Button Array is configured in its modeless editor, from either gesture.
+TEST_F(EditMouseBasicsTest, AButtonArrayOpensItsConfiguration) {
+  RecordingEditors editors;
+  CEditMouse mouse{doc, view, page, window, editor, editors};
+  const ScreenObject array = PlaceOne(ScreenObjectKind::ButtonArray);
+  const Rect r = editor.ObjectRect(array);
+  mouse.OnRButtonDown({r.left + 3, r.top + 3});
+  mouse.OnEditProperties();
+  EXPECT_EQ(editors.opened, (std::vector<std::pair<std::string, int>>{{"Button Array", 0}, {"Button Array", 0}}));
 }
 
 }  // namespace

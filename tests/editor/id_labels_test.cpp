@@ -83,6 +83,24 @@ TEST(AddButtonToArray, AppendsTheNextLetterWithPlainFields) {
   EXPECT_EQ(buttons[4].isdown, 0);
 }
 
+// A slot that once held a removed button's texts must not pass them on.
+TEST(AddButtonToArray, GivesTheNewButtonTheTextsAndPrintSettingsOfAFreshAction) {
+  CKorvixDoc doc;
+  ButtonArrayRecord& array = doc.m_buttonarrays[doc.m_buttonarrays.Add()];
+  array.buttons[3].second = "Tank1";
+  array.buttons[3].fontsize = 240;
+  array.buttons[3].barcode = "123";
+  array.buttons[3].barsize = 30;
+  array.buttons.Remove(3);
+  ASSERT_TRUE(AddButtonToArray(doc, 0));
+  const ButtonArrayButton& added = array.buttons[3];
+  EXPECT_EQ(added.title, "D");
+  EXPECT_EQ(added.second, "");
+  EXPECT_EQ(added.fontsize, 120);
+  EXPECT_EQ(added.barcode, "");
+  EXPECT_EQ(added.barsize, 10);
+}
+
 TEST(AddButtonToArray, StopsAtTheHundredthButton) {
   CKorvixDoc doc;
   doc.m_buttonarrays.Add();

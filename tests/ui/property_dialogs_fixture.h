@@ -60,11 +60,15 @@ protected:
   EditorLoop loop{link, passwait, messages};
   std::vector<int> pickerpresets;
   std::optional<int> pickeranswer;
+  struct : EmailReporter {
+    void SendEmailReport(const std::string&, const std::string&) override {}
+    int SendsInFlight() const override { return 0; }
+  } reports;
   CPropertyEditors editors{nullptr, frame, messages, [this](QWidget*, int colour) {
                              pickerpresets.push_back(colour);
                              return pickeranswer;
                            },
-                           loop};
+                           loop, reports};
 
   ScreenObject PlaceSelected(ScreenObjectKind kind) {
     const ScreenObject object = PlaceOne(kind);

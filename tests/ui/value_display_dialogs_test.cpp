@@ -71,7 +71,12 @@ protected:
   ComLink link{host, messages, clock, profile, numbers};
   QtPassWait passwait{link};
   EditorLoop loop{link, passwait, messages};
-  CPropertyEditors editors{nullptr, frame, messages, [](QWidget*, int) { return std::optional<int>(); }, loop};
+  struct : EmailReporter {
+    void SendEmailReport(const std::string&, const std::string&) override {}
+    int SendsInFlight() const override { return 0; }
+  } reports;
+  CPropertyEditors editors{nullptr, frame, messages, [](QWidget*, int) { return std::optional<int>(); }, loop,
+                           reports};
 
   ScreenObject PlaceSelected(ScreenObjectKind kind) {
     const ScreenObject object = PlaceOne(kind);
