@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "expressions/script_starter.h"
@@ -32,7 +33,7 @@ public:
   virtual void AdvanceControls() = 0;
   // the telephone: a call past its ring time is hung up, else the next
   // number of the dial queue is dialled.
-  virtual void ServiceDialQueue() = 0;
+  virtual void ServiceDialQueue(uint32_t ringtime) = 0;
 
   // The action of the Button Array with that ID Label ends.
   virtual void HaltButtonArrayAction(const std::string& label) = 0;
@@ -69,7 +70,7 @@ public:
   void ExecuteRunningButtonArrays() override {}
   void ExecuteRunningScripts() override {}
   void AdvanceControls() override {}
-  void ServiceDialQueue() override {}
+  void ServiceDialQueue(uint32_t) override {}
   void HaltButtonArrayAction(const std::string&) override {}
   void ResetControls(bool) override {}
   void HangUpTelephone() override {}

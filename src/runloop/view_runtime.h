@@ -10,6 +10,7 @@
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
 #include "document/korvix_doc.h"
+#include "platform/configuration_keys.h"
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
@@ -95,7 +96,6 @@ public:
   RunClock& Clock() { return m_runclock; }
   PopupBox& Popup() { return m_popupbox; }
   NumberTexts& Numbers() { return m_numbers; }
-  uint32_t TelephoneRingtime() const { return m_telephoneringtime; }
   // Passes run since construction; a test's and a benchmark's measure.
   uint64_t PassCount() const { return m_passes; }
   // Commands sent by the poll step since construction.
@@ -218,8 +218,8 @@ private:
   ChartMemories m_charts;
   PopupBox m_popupbox;
 
-  uint32_t m_telephoneringtime = 40000;
-  uint32_t m_webloginterval = 30000;
+  uint32_t m_telephoneringtime = kDefaultTelephoneRingtime;
+  uint32_t m_webloginterval = kDefaultWebLogInterval;
   // Local to one run.
   int m_pollcursor = 0;
   uint32_t m_lastpoll = 0;

@@ -1,12 +1,6 @@
 #include "runmode/executor_services.h"
 
 namespace korvix {
-namespace {
-
-constexpr const char* kSection = "Configuration";
-constexpr const char* kRingTimeKey = "TelephoneRingtime";
-
-}  // namespace
 
 void ExecutorServices::RunScriptByName(const std::string& label) {
   if (m_executors) m_executors->RunScriptByName(label);
@@ -17,8 +11,6 @@ void ExecutorServices::TakeScriptReply(int index, const std::string& line) {
 }
 
 void ExecutorServices::StartControls() {
-  const int ringtime = m_profile.GetProfileInt(kSection, kRingTimeKey, static_cast<int>(kDefaultRingTimeMs));
-  m_ringtime = ringtime > 0 ? static_cast<uint32_t>(ringtime) : kDefaultRingTimeMs;
   if (m_executors) m_executors->Reset();
   if (m_controls) m_controls->Reset();
   if (m_start) m_start->StartControls();
@@ -47,8 +39,8 @@ void ExecutorServices::AdvanceControls() {
   if (m_picontrollers) m_picontrollers->Advance();
 }
 
-void ExecutorServices::ServiceDialQueue() {
-  if (m_executors) m_executors->Dialer().Service(m_ringtime);
+void ExecutorServices::ServiceDialQueue(uint32_t ringtime) {
+  if (m_executors) m_executors->Dialer().Service(ringtime);
 }
 
 void ExecutorServices::HaltButtonArrayAction(const std::string& label) {

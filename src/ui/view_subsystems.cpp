@@ -19,7 +19,6 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_profile(profile),
       m_messages(messages),
       m_saveproject(std::move(saveproject)),
-      m_scripts(profile),
       m_runloop(new CRunLoopUi(frame, doc, profile, messages, &m_scripts)),
       m_linkservices(m_runloop->Runtime().Link()),
       m_picontrollers(doc, m_runloop->Runtime().Values(), m_linkservices, m_runloop->Runtime(), m_clock),
