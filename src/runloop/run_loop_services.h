@@ -4,6 +4,7 @@
 #include <string>
 
 #include "expressions/script_starter.h"
+#include "values/control_triggers.h"
 
 namespace korvix {
 
@@ -45,15 +46,7 @@ public:
   virtual void HangUpTelephone() = 0;
 
   // The actions that values delivered to "Conditional" trigger.
-  virtual void TurnOnLampAction(int index) = 0;
-  virtual void TurnOffLampAction(int index) = 0;
-  virtual void ToggleLampAction(int index) = 0;
-  virtual void IncrementCounterAction(int index) = 0;
-  virtual void DecrementCounterAction(int index) = 0;
-  virtual void ResetCounterAction(int index) = 0;
-  virtual void StartEventTimerAction(int index) = 0;
-  virtual void StopEventTimerAction(int index) = 0;
-  virtual void ResetEventTimerAction(int index) = 0;
+  virtual ControlTriggers& Triggers() = 0;
   // A value delivered to a Button Array's label selects its sub button.
   virtual void SetButtonArrayAction(const std::string& label, const std::string& value) = 0;
 };
@@ -74,16 +67,11 @@ public:
   void HaltButtonArrayAction(const std::string&) override {}
   void ResetControls(bool) override {}
   void HangUpTelephone() override {}
-  void TurnOnLampAction(int) override {}
-  void TurnOffLampAction(int) override {}
-  void ToggleLampAction(int) override {}
-  void IncrementCounterAction(int) override {}
-  void DecrementCounterAction(int) override {}
-  void ResetCounterAction(int) override {}
-  void StartEventTimerAction(int) override {}
-  void StopEventTimerAction(int) override {}
-  void ResetEventTimerAction(int) override {}
+  ControlTriggers& Triggers() override { return m_triggers; }
   void SetButtonArrayAction(const std::string&, const std::string&) override {}
+
+private:
+  NoControlTriggers m_triggers;
 };
 
 }  // namespace korvix

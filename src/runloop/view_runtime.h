@@ -132,15 +132,7 @@ public:
 
   // ObjectActions
   void InvalidateObject(ScreenObjectKind kind, int index) override;
-  void TurnOnLampAction(int index) override { m_scripts.TurnOnLampAction(index); }
-  void TurnOffLampAction(int index) override { m_scripts.TurnOffLampAction(index); }
-  void ToggleLampAction(int index) override { m_scripts.ToggleLampAction(index); }
-  void IncrementCounterAction(int index) override { m_scripts.IncrementCounterAction(index); }
-  void DecrementCounterAction(int index) override { m_scripts.DecrementCounterAction(index); }
-  void ResetCounterAction(int index) override { m_scripts.ResetCounterAction(index); }
-  void StartEventTimerAction(int index) override { m_scripts.StartEventTimerAction(index); }
-  void StopEventTimerAction(int index) override { m_scripts.StopEventTimerAction(index); }
-  void ResetEventTimerAction(int index) override { m_scripts.ResetEventTimerAction(index); }
+  ControlTriggers& Triggers() override { return m_scripts.Triggers(); }
   void SetButtonArrayAction(const std::string& label, const std::string& value) override {
     m_scripts.SetButtonArrayAction(label, value);
   }

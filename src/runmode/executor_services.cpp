@@ -57,34 +57,6 @@ void ExecutorServices::HangUpTelephone() {
   if (m_executors) m_executors->Dialer().HangUp();
 }
 
-void ExecutorServices::TurnOnLampAction(int index) {
-  OnControls([index](ControlActions& c) { c.TurnOnLampAction(index); });
-}
-void ExecutorServices::TurnOffLampAction(int index) {
-  OnControls([index](ControlActions& c) { c.TurnOffLampAction(index); });
-}
-void ExecutorServices::ToggleLampAction(int index) {
-  OnControls([index](ControlActions& c) { c.ToggleLampAction(index); });
-}
-void ExecutorServices::IncrementCounterAction(int index) {
-  OnControls([index](ControlActions& c) { c.IncrementCounterAction(index); });
-}
-void ExecutorServices::DecrementCounterAction(int index) {
-  OnControls([index](ControlActions& c) { c.DecrementCounterAction(index); });
-}
-void ExecutorServices::ResetCounterAction(int index) {
-  OnControls([index](ControlActions& c) { c.ResetCounterAction(index); });
-}
-void ExecutorServices::StartEventTimerAction(int index) {
-  OnControls([index](ControlActions& c) { c.StartEventTimerAction(index); });
-}
-void ExecutorServices::StopEventTimerAction(int index) {
-  OnControls([index](ControlActions& c) { c.StopEventTimerAction(index); });
-}
-void ExecutorServices::ResetEventTimerAction(int index) {
-  OnControls([index](ControlActions& c) { c.ResetEventTimerAction(index); });
-}
-
 void ExecutorServices::SetButtonArrayAction(const std::string& label, const std::string& value) {
   if (m_executors) m_executors->Arrays().SetButtonArrayAction(label, value);
 }

@@ -38,27 +38,18 @@ public:
   void ResetControls(bool wasrunning) override;
   void HangUpTelephone() override;
 
-  void TurnOnLampAction(int index) override;
-  void TurnOffLampAction(int index) override;
-  void ToggleLampAction(int index) override;
-  void IncrementCounterAction(int index) override;
-  void DecrementCounterAction(int index) override;
-  void ResetCounterAction(int index) override;
-  void StartEventTimerAction(int index) override;
-  void StopEventTimerAction(int index) override;
-  void ResetEventTimerAction(int index) override;
+  ControlTriggers& Triggers() override {
+    if (m_executors) return m_executors->Controls();
+    return m_notriggers;
+  }
   void SetButtonArrayAction(const std::string& label, const std::string& value) override;
 
 private:
-  template <class Act>
-  void OnControls(Act act) {
-    if (m_executors) act(m_executors->Controls());
-  }
-
   Executors* m_executors = nullptr;
   RunControls* m_controls = nullptr;
   ControlStart* m_start = nullptr;
   PIControllers* m_picontrollers = nullptr;
+  NoControlTriggers m_notriggers;
 };
 
 }  // namespace korvix
