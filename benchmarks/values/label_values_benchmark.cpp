@@ -27,15 +27,7 @@ public:
   void RequestHalt() override {}
   void SendInitCommands() override {}
   void InvalidateObject(ScreenObjectKind, int) override {}
-  void TurnOnLampAction(int) override {}
-  void TurnOffLampAction(int) override {}
-  void ToggleLampAction(int) override {}
-  void IncrementCounterAction(int) override {}
-  void DecrementCounterAction(int) override {}
-  void ResetCounterAction(int) override {}
-  void StartEventTimerAction(int) override {}
-  void StopEventTimerAction(int) override {}
-  void ResetEventTimerAction(int) override {}
+  ControlTriggers& Triggers() override { return m_triggers; }
   void SetButtonArrayAction(const std::string&, const std::string&) override {}
   void ShowTransmitTimeout(const std::string&) override {}
   void RunScriptByName(const std::string&) override { ++scripts; }
@@ -44,6 +36,9 @@ public:
   int TransmitCommand(std::string) override { return 1; }
   void WaitForReply(uint32_t, const std::string&) override {}
   void FlushComInput() override { rxbuffer.clear(); }
+
+private:
+  NoControlTriggers m_triggers;
 };
 
 constexpr const char* kShared = "Shared";

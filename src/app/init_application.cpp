@@ -6,17 +6,9 @@ namespace korvix {
 
 namespace {
 
-constexpr char kWebLogIntervalKey[] = "WebLogInterval";
-constexpr char kTransmitTimeoutKey[] = "TransmitTimeout";
-constexpr char kTransmitRepeatKey[] = "TransmitRepeat";
-constexpr char kTelephoneRingtimeKey[] = "TelephoneRingtime";
 constexpr char kGetOldConfigKey[] = "GetOldConfig";
 
-constexpr int kDefaultWebLogInterval = 30000;
-constexpr int kDefaultTransmitTimeout = 60000;
 constexpr int kObsoleteTransmitTimeout = 180000;
-constexpr int kDefaultTransmitRepeat = 500;
-constexpr int kDefaultTelephoneRingtime = 40000;
 
 void SeedWhenZero(Profile& profile, const char* key, int value) {
   if (profile.GetProfileInt(kConfigurationSection, key) == 0)

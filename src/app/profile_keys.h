@@ -1,10 +1,11 @@
 #pragma once
 
-// Section and key names of the settings that start-up, the update check and
-// the first-project choice share.
+#include "platform/configuration_keys.h"
+
+// Key names of the settings that start-up, the update check and the
+// first-project choice share.
 namespace korvix {
 
-inline constexpr char kConfigurationSection[] = "Configuration";
 inline constexpr char kUpdateAvailableKey[] = "UpdateAvailable";
 inline constexpr char kLastUpdateDayKey[] = "LastUpdateDay";
 inline constexpr char kLatestVersionKey[] = "LatestVersion";

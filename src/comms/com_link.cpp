@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "comms/port_map.h"
-#include "comms/realtime_priority.h"
+#include "platform/realtime_priority.h"
 
 namespace korvix {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "comms/com_link_host.h"
-#include "comms/precise_wait.h"
+#include "platform/precise_wait.h"
 #include "comms/serial_port.h"
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"

@@ -3,7 +3,7 @@
 
 #include "comms/com_link.h"
 #include "comms/port_map.h"
-#include "comms/realtime_priority.h"
+#include "platform/realtime_priority.h"
 
 namespace korvix {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "comms/com_link.h"
-#include "comms/realtime_priority.h"
+#include "platform/realtime_priority.h"
 #include "texts/label_texts.h"
 
 namespace korvix {

@@ -6,12 +6,13 @@
 #include <fstream>
 #include <system_error>
 
+#include "platform/configuration_keys.h"
+
 namespace korvix {
 
 namespace {
 
 const char kPortsSection[] = "Ports";
-const char kConfigurationSection[] = "Configuration";
 const char kDefaultComportKey[] = "DefaultComport";
 const char kDefaultDevicePrefix[] = "/dev/ttyS";
 

@@ -7,25 +7,26 @@
 #include "document/korvix_doc.h"
 #include "executors/run_services.h"
 #include "platform/millisecond_clock.h"
+#include "values/control_triggers.h"
 
 namespace korvix {
 
 // Signal Lamps, Event Counters and Event Timers changed by index, as Scripts,
 // controls and trigger texts ask.
-class ControlActions {
+class ControlActions final : public ControlTriggers {
 public:
   ControlActions(CKorvixDoc& doc, MillisecondClock& clock, RunServices& services)
       : m_doc(doc), m_clock(clock), m_services(services) {}
 
-  void TurnOnLampAction(int index);
-  void TurnOffLampAction(int index);
-  void ToggleLampAction(int index);
-  void IncrementCounterAction(int index);
-  void DecrementCounterAction(int index);
-  void ResetCounterAction(int index);
-  void StartEventTimerAction(int index);
-  void StopEventTimerAction(int index);
-  void ResetEventTimerAction(int index);
+  void TurnOnLampAction(int index) override;
+  void TurnOffLampAction(int index) override;
+  void ToggleLampAction(int index) override;
+  void IncrementCounterAction(int index) override;
+  void DecrementCounterAction(int index) override;
+  void ResetCounterAction(int index) override;
+  void StartEventTimerAction(int index) override;
+  void StopEventTimerAction(int index) override;
+  void ResetEventTimerAction(int index) override;
 
   // Running timers show their time; once per pass.
   void AdvanceEventTimers();

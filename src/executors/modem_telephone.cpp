@@ -6,10 +6,11 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "platform/configuration_keys.h"
+
 namespace korvix {
 namespace {
 
-constexpr const char* kSection = "Configuration";
 constexpr const char* kNoModem =
     "No telephone modem is configured, so the number was not dialed:\r";
 constexpr const char* kNoModemHint =
@@ -30,7 +31,7 @@ bool WriteAll(int handle, const std::string& text) {
 ModemTelephone::~ModemTelephone() { HangUp(); }
 
 std::string ModemTelephone::Dial(const std::string& number) {
-  const std::string device = m_profile.GetProfileString(kSection, kTelephoneModemKey, "");
+  const std::string device = m_profile.GetProfileString(kConfigurationSection, kTelephoneModemKey, "");
   if (device.empty()) return kNoModem + number + kNoModemHint;
   HangUp();
   m_handle = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);

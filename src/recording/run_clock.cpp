@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "comms/realtime_priority.h"
+#include "platform/realtime_priority.h"
 #include "recording/time_stamps.h"
 
 namespace korvix {

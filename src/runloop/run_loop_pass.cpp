@@ -63,7 +63,7 @@ bool ViewRuntime::RunPass() {
   ChartStep();
   DataLogStep();
   WebLogStep();
-  m_scripts.ServiceDialQueue();
+  m_scripts.ServiceDialQueue(m_telephoneringtime);
   PivotTrackerStep();
   ClockStep();
   if (m_doc.m_reducedcpu != 0) WaitForMessage(kReducedCpuWaitMs);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "expressions/script_starter.h"
+#include "values/control_triggers.h"
 
 namespace korvix {
 
@@ -32,7 +34,7 @@ public:
   virtual void AdvanceControls() = 0;
   // the telephone: a call past its ring time is hung up, else the next
   // number of the dial queue is dialled.
-  virtual void ServiceDialQueue() = 0;
+  virtual void ServiceDialQueue(uint32_t ringtime) = 0;
 
   // The action of the Button Array with that ID Label ends.
   virtual void HaltButtonArrayAction(const std::string& label) = 0;
@@ -44,15 +46,7 @@ public:
   virtual void HangUpTelephone() = 0;
 
   // The actions that values delivered to "Conditional" trigger.
-  virtual void TurnOnLampAction(int index) = 0;
-  virtual void TurnOffLampAction(int index) = 0;
-  virtual void ToggleLampAction(int index) = 0;
-  virtual void IncrementCounterAction(int index) = 0;
-  virtual void DecrementCounterAction(int index) = 0;
-  virtual void ResetCounterAction(int index) = 0;
-  virtual void StartEventTimerAction(int index) = 0;
-  virtual void StopEventTimerAction(int index) = 0;
-  virtual void ResetEventTimerAction(int index) = 0;
+  virtual ControlTriggers& Triggers() = 0;
   // A value delivered to a Button Array's label selects its sub button.
   virtual void SetButtonArrayAction(const std::string& label, const std::string& value) = 0;
 };
@@ -69,20 +63,15 @@ public:
   void ExecuteRunningButtonArrays() override {}
   void ExecuteRunningScripts() override {}
   void AdvanceControls() override {}
-  void ServiceDialQueue() override {}
+  void ServiceDialQueue(uint32_t) override {}
   void HaltButtonArrayAction(const std::string&) override {}
   void ResetControls(bool) override {}
   void HangUpTelephone() override {}
-  void TurnOnLampAction(int) override {}
-  void TurnOffLampAction(int) override {}
-  void ToggleLampAction(int) override {}
-  void IncrementCounterAction(int) override {}
-  void DecrementCounterAction(int) override {}
-  void ResetCounterAction(int) override {}
-  void StartEventTimerAction(int) override {}
-  void StopEventTimerAction(int) override {}
-  void ResetEventTimerAction(int) override {}
+  ControlTriggers& Triggers() override { return m_triggers; }
   void SetButtonArrayAction(const std::string&, const std::string&) override {}
+
+private:
+  NoControlTriggers m_triggers;
 };
 
 }  // namespace korvix

@@ -1,6 +1,6 @@
 #include <ctime>
 
-#include "app/profile_keys.h"
+#include "platform/configuration_keys.h"
 #include "values/value_conversion.h"
 #include "runloop/view_runtime.h"
 #include "values/value_refresh.h"
@@ -9,14 +9,6 @@ namespace korvix {
 
 namespace {
 
-constexpr char kTelephoneRingtimeKey[] = "TelephoneRingtime";
-constexpr char kTransmitTimeoutKey[] = "TransmitTimeout";
-constexpr char kTransmitRepeatKey[] = "TransmitRepeat";
-constexpr char kWebLogIntervalKey[] = "WebLogInterval";
-constexpr int kDefaultTelephoneRingtime = 40000;
-constexpr int kDefaultTransmitTimeout = 60000;
-constexpr int kDefaultTransmitRepeat = 500;
-constexpr int kDefaultWebLogInterval = 30000;
 constexpr int kClearAtRunLoop = 2;
 constexpr int kLevelLowestUnseen = 2147483647;
 constexpr int kLevelHighestUnseen = -2147483647;

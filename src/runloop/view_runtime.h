@@ -10,6 +10,7 @@
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
 #include "document/korvix_doc.h"
+#include "platform/configuration_keys.h"
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
@@ -95,7 +96,6 @@ public:
   RunClock& Clock() { return m_runclock; }
   PopupBox& Popup() { return m_popupbox; }
   NumberTexts& Numbers() { return m_numbers; }
-  uint32_t TelephoneRingtime() const { return m_telephoneringtime; }
   // Passes run since construction; a test's and a benchmark's measure.
   uint64_t PassCount() const { return m_passes; }
   // Commands sent by the poll step since construction.
@@ -132,15 +132,7 @@ public:
 
   // ObjectActions
   void InvalidateObject(ScreenObjectKind kind, int index) override;
-  void TurnOnLampAction(int index) override { m_scripts.TurnOnLampAction(index); }
-  void TurnOffLampAction(int index) override { m_scripts.TurnOffLampAction(index); }
-  void ToggleLampAction(int index) override { m_scripts.ToggleLampAction(index); }
-  void IncrementCounterAction(int index) override { m_scripts.IncrementCounterAction(index); }
-  void DecrementCounterAction(int index) override { m_scripts.DecrementCounterAction(index); }
-  void ResetCounterAction(int index) override { m_scripts.ResetCounterAction(index); }
-  void StartEventTimerAction(int index) override { m_scripts.StartEventTimerAction(index); }
-  void StopEventTimerAction(int index) override { m_scripts.StopEventTimerAction(index); }
-  void ResetEventTimerAction(int index) override { m_scripts.ResetEventTimerAction(index); }
+  ControlTriggers& Triggers() override { return m_scripts.Triggers(); }
   void SetButtonArrayAction(const std::string& label, const std::string& value) override {
     m_scripts.SetButtonArrayAction(label, value);
   }
@@ -218,8 +210,8 @@ private:
   ChartMemories m_charts;
   PopupBox m_popupbox;
 
-  uint32_t m_telephoneringtime = 40000;
-  uint32_t m_webloginterval = 30000;
+  uint32_t m_telephoneringtime = kDefaultTelephoneRingtime;
+  uint32_t m_webloginterval = kDefaultWebLogInterval;
   // Local to one run.
   int m_pollcursor = 0;
   uint32_t m_lastpoll = 0;

@@ -1,12 +1,6 @@
 #include "runmode/executor_services.h"
 
 namespace korvix {
-namespace {
-
-constexpr const char* kSection = "Configuration";
-constexpr const char* kRingTimeKey = "TelephoneRingtime";
-
-}  // namespace
 
 void ExecutorServices::RunScriptByName(const std::string& label) {
   if (m_executors) m_executors->RunScriptByName(label);
@@ -17,8 +11,6 @@ void ExecutorServices::TakeScriptReply(int index, const std::string& line) {
 }
 
 void ExecutorServices::StartControls() {
-  const int ringtime = m_profile.GetProfileInt(kSection, kRingTimeKey, static_cast<int>(kDefaultRingTimeMs));
-  m_ringtime = ringtime > 0 ? static_cast<uint32_t>(ringtime) : kDefaultRingTimeMs;
   if (m_executors) m_executors->Reset();
   if (m_controls) m_controls->Reset();
   if (m_start) m_start->StartControls();
@@ -47,8 +39,8 @@ void ExecutorServices::AdvanceControls() {
   if (m_picontrollers) m_picontrollers->Advance();
 }
 
-void ExecutorServices::ServiceDialQueue() {
-  if (m_executors) m_executors->Dialer().Service(m_ringtime);
+void ExecutorServices::ServiceDialQueue(uint32_t ringtime) {
+  if (m_executors) m_executors->Dialer().Service(ringtime);
 }
 
 void ExecutorServices::HaltButtonArrayAction(const std::string& label) {
@@ -63,34 +55,6 @@ void ExecutorServices::ResetControls(bool wasrunning) {
 
 void ExecutorServices::HangUpTelephone() {
   if (m_executors) m_executors->Dialer().HangUp();
-}
-
-void ExecutorServices::TurnOnLampAction(int index) {
-  OnControls([index](ControlActions& c) { c.TurnOnLampAction(index); });
-}
-void ExecutorServices::TurnOffLampAction(int index) {
-  OnControls([index](ControlActions& c) { c.TurnOffLampAction(index); });
-}
-void ExecutorServices::ToggleLampAction(int index) {
-  OnControls([index](ControlActions& c) { c.ToggleLampAction(index); });
-}
-void ExecutorServices::IncrementCounterAction(int index) {
-  OnControls([index](ControlActions& c) { c.IncrementCounterAction(index); });
-}
-void ExecutorServices::DecrementCounterAction(int index) {
-  OnControls([index](ControlActions& c) { c.DecrementCounterAction(index); });
-}
-void ExecutorServices::ResetCounterAction(int index) {
-  OnControls([index](ControlActions& c) { c.ResetCounterAction(index); });
-}
-void ExecutorServices::StartEventTimerAction(int index) {
-  OnControls([index](ControlActions& c) { c.StartEventTimerAction(index); });
-}
-void ExecutorServices::StopEventTimerAction(int index) {
-  OnControls([index](ControlActions& c) { c.StopEventTimerAction(index); });
-}
-void ExecutorServices::ResetEventTimerAction(int index) {
-  OnControls([index](ControlActions& c) { c.ResetEventTimerAction(index); });
 }
 
 void ExecutorServices::SetButtonArrayAction(const std::string& label, const std::string& value) {

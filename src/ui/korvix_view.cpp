@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
-#include "app/profile_keys.h"
+#include "platform/configuration_keys.h"
 
 namespace korvix {
 

@@ -120,7 +120,6 @@ CPageEditorUi::CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page,
                              PageDialogs dialogs)
     : m_frame(frame),
       m_view(*frame.View()),
-      m_viewalive(frame.View()),
       m_doc(doc),
       m_page(page),
       m_messages(messages),
@@ -131,7 +130,6 @@ CPageEditorUi::CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page,
   AddPlaceMenu();
   AddEditMenu();
   AddPageMenu();
-  m_view.SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
   m_view.AddInitialUpdateStep([this] {
     m_mouse.OnKillFocus();
     m_editor.OnInitialUpdate();
@@ -141,7 +139,6 @@ CPageEditorUi::CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page,
 }
 
 CPageEditorUi::~CPageEditorUi() {
-  if (m_viewalive) m_view.SetInputHandler(nullptr);
   delete m_feedback;
 }
 

@@ -72,7 +72,6 @@ private:
 
   CMainFrame& m_frame;
   CKorvixView& m_view;
-  QPointer<CKorvixView> m_viewalive;
   CKorvixDoc& m_doc;
   PageView& m_page;
   MessageSink& m_messages;

@@ -19,7 +19,6 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_profile(profile),
       m_messages(messages),
       m_saveproject(std::move(saveproject)),
-      m_scripts(profile),
       m_runloop(new CRunLoopUi(frame, doc, profile, messages, &m_scripts)),
       m_linkservices(m_runloop->Runtime().Link()),
       m_picontrollers(doc, m_runloop->Runtime().Values(), m_linkservices, m_runloop->Runtime(), m_clock),
@@ -48,7 +47,8 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
   m_runloop->Page().m_controlstates = &m_controls;
   m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,
                                              m_chartmemories, m_propertyeditors);
-  frame.View()->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
+  m_view = frame.View();
+  m_view->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
   frame.AddCommand(kCommunicateMenu, ID_PORT_SELECTION, "Port Selection", [this] { OnPortSelection(); });
   m_runloopsettings = new CRunLoopSettingsUi(frame, doc, messages, m_editorloop, [this] { return Running(); });
   m_scripteditors =
@@ -61,6 +61,7 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
 // The Run-Loop's core still refers to the executors until it is gone, so it
 // goes first.
 CViewSubsystems::~CViewSubsystems() {
+  if (m_view) m_view->SetInputHandler(nullptr);
   delete m_datalog.data();
   m_editor.reset();
   delete m_runloop.data();

@@ -25,6 +25,7 @@
 #include "ui/data_log_ui.h"
 #include "ui/editor_pass_wait.h"
 #include "ui/email_reports.h"
+#include "ui/korvix_view.h"
 #include "ui/page_editor_ui.h"
 #include "ui/property_editors_ui.h"
 #include "ui/queued_label_printer.h"
@@ -99,6 +100,8 @@ private:
   CPropertyEditors m_propertyeditors;
   CWebLoggingCommand m_weblogging;
   std::unique_ptr<CPageEditorUi> m_editor;
+  // The view's one input slot is ours alone: set here, emptied when we go.
+  QPointer<CKorvixView> m_view;
   QPointer<CRunLoopSettingsUi> m_runloopsettings;
   QPointer<CScriptEditorsUi> m_scripteditors;
   QPointer<CConditionalEditorsUi> m_conditionaleditors;

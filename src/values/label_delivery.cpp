@@ -81,23 +81,24 @@ void LabelValues::DeliverTrigger(const std::string& untrimmed) {
   m_conditionals.RunConditionalsFor("recdata");
   m_conditionals.RunConditionalsFor("rawdata");
   const auto matches = [&](const std::string& trigger) { return ExpandLabelRefs(trigger) == value; };
+  ControlTriggers& triggers = m_actions.Triggers();
   for (int i = 0; i < m_doc.m_signallamps.Count(); ++i) {
     const SignalLampRecord& lamp = m_doc.m_signallamps[i];
-    if (matches(lamp.ontext)) m_actions.TurnOnLampAction(i);
-    if (matches(lamp.offtext)) m_actions.TurnOffLampAction(i);
-    if (matches(lamp.toggletext)) m_actions.ToggleLampAction(i);
+    if (matches(lamp.ontext)) triggers.TurnOnLampAction(i);
+    if (matches(lamp.offtext)) triggers.TurnOffLampAction(i);
+    if (matches(lamp.toggletext)) triggers.ToggleLampAction(i);
   }
   for (int i = 0; i < m_doc.m_eventcounters.Count(); ++i) {
     const EventCounterRecord& counter = m_doc.m_eventcounters[i];
-    if (matches(counter.inctext)) m_actions.IncrementCounterAction(i);
-    if (matches(counter.dectext)) m_actions.DecrementCounterAction(i);
-    if (matches(counter.resettext)) m_actions.ResetCounterAction(i);
+    if (matches(counter.inctext)) triggers.IncrementCounterAction(i);
+    if (matches(counter.dectext)) triggers.DecrementCounterAction(i);
+    if (matches(counter.resettext)) triggers.ResetCounterAction(i);
   }
   for (int i = 0; i < m_doc.m_eventtimers.Count(); ++i) {
     const EventTimerRecord& timer = m_doc.m_eventtimers[i];
-    if (matches(timer.starttext)) m_actions.StartEventTimerAction(i);
-    if (matches(timer.halttext)) m_actions.StopEventTimerAction(i);
-    if (matches(timer.resettext)) m_actions.ResetEventTimerAction(i);
+    if (matches(timer.starttext)) triggers.StartEventTimerAction(i);
+    if (matches(timer.halttext)) triggers.StopEventTimerAction(i);
+    if (matches(timer.resettext)) triggers.ResetEventTimerAction(i);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/configuration_keys.h"
 #include "platform/wall_clock.h"
 
 namespace korvix {
@@ -110,8 +111,8 @@ public:
   std::string m_recdata;  // the last received line without its CR
   std::string m_rawdata;  // the same without the address letter
   ClockTexts m_clock;
-  uint32_t m_transmittimeout = 60000;  // "TransmitTimeout"
-  uint32_t m_transmitrepeat = 500;     // "TransmitRepeat"
+  uint32_t m_transmittimeout = kDefaultTransmitTimeout;
+  uint32_t m_transmitrepeat = kDefaultTransmitRepeat;
   uint32_t m_lastretransmit = 0;
 
 private:

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "document/screen_object_kind.h"
+#include "values/control_triggers.h"
 
 namespace korvix {
 
@@ -23,15 +24,8 @@ public:
   virtual ~ObjectActions() = default;
   // Only for objects on the current page; redraws without erasing.
   virtual void InvalidateObject(ScreenObjectKind kind, int index) = 0;
-  virtual void TurnOnLampAction(int index) = 0;
-  virtual void TurnOffLampAction(int index) = 0;
-  virtual void ToggleLampAction(int index) = 0;
-  virtual void IncrementCounterAction(int index) = 0;
-  virtual void DecrementCounterAction(int index) = 0;
-  virtual void ResetCounterAction(int index) = 0;
-  virtual void StartEventTimerAction(int index) = 0;
-  virtual void StopEventTimerAction(int index) = 0;
-  virtual void ResetEventTimerAction(int index) = 0;
+  // Where the lamp, counter and timer triggers go.
+  virtual ControlTriggers& Triggers() = 0;
   virtual void SetButtonArrayAction(const std::string& label, const std::string& value) = 0;
   // The transmit time-out popup for a command that was never acknowledged.
   virtual void ShowTransmitTimeout(const std::string& command) = 0;

@@ -62,7 +62,7 @@ protected:
 
   FakeRunServices fakes;
   OutsideActions outside{fakes, fakes, fakes, fakes, fakes};
-  ExecutorServices services{profile};
+  ExecutorServices services;
   ViewState view;
   ObjectGeometry geometry{doc, view};
   InputWindowRunStates inputs;

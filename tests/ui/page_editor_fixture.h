@@ -48,12 +48,14 @@ protected:
     dialogs.chooseColor = [](QWidget*, int) { return std::optional<int>(); };
     dialogs.chooseBitmap = [](QWidget*, const std::string&) { return std::optional<std::string>(); };
     ui = std::make_unique<CPageEditorUi>(frame, doc, page, window, messages, memories, editors, dialogs);
+    frame.View()->SetInputHandler([this](QEvent* event) { return ui->OnViewEvent(event); });
     frame.InsertStartupMenuItems();
     frame.show();
   }
 
   void TearDown() override {
     EXPECT_TRUE(StackingIsValid(doc));
+    frame.View()->SetInputHandler(nullptr);
     ui.reset();
   }
 

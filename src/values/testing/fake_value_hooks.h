@@ -14,6 +14,7 @@ namespace korvix::testing {
 // executor and the link, in one list of calls.
 class FakeValueHooks final : public RunLoopControl,
                              public ObjectActions,
+                             public ControlTriggers,
                              public ScriptStarter,
                              public LinkServices {
 public:
@@ -40,6 +41,7 @@ public:
   void SendInitCommands() override { ++initsends; }
 
   void InvalidateObject(ScreenObjectKind kind, int index) override { invalidated.emplace_back(kind, index); }
+  ControlTriggers& Triggers() override { return *this; }
   void TurnOnLampAction(int index) override { Call("TurnOnLamp", index); }
   void TurnOffLampAction(int index) override { Call("TurnOffLamp", index); }
   void ToggleLampAction(int index) override { Call("ToggleLamp", index); }

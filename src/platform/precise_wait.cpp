@@ -1,4 +1,4 @@
-#include "comms/precise_wait.h"
+#include "platform/precise_wait.h"
 
 #include <ctime>
 

@@ -1,4 +1,4 @@
-#include "comms/realtime_priority.h"
+#include "platform/realtime_priority.h"
 
 #include <pthread.h>
 
