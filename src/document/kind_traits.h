@@ -11,6 +11,7 @@
 namespace korvix {
 
 constexpr int kObjectKindCount = 22;
+static_assert(static_cast<int>(ScreenObjectKind::ChartRecorder) + 1 == kObjectKindCount);
 
 constexpr int KindIndex(ScreenObjectKind kind) { return static_cast<int>(kind); }
 
