@@ -118,8 +118,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     link.m_runloop = 1;
-    values.State().Polled(PolledKind::DataWindow, 0).awaiting = 1;
-    values.State().Polled(PolledKind::DialGauge, 0).awaiting = 1;
+    values.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting = 1;
+    values.State().Polled(ScreenObjectKind::DialGauge, 0).awaiting = 1;
 
     // However the bytes fall, every one of them is read in a bounded number
     // of steps.

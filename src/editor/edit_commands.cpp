@@ -23,7 +23,7 @@ constexpr int kNudgeUnits = 5;
 template <ScreenObjectKind K>
 void CPageEditor::RemoveObject(int index) {
   if (ListOf<K>(m_doc)[index].page == m_doc.m_curpage)
-    m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of<K>(index), true);
+    m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of(K, index), true);
   RemoveObjectRecord<K>(m_doc, m_page, m_chartmemories, index);
 }
 
@@ -105,7 +105,7 @@ void CPageEditor::PasteKind(int slot) {
   record.stacknum = page.objectcount;
   record.selected = 1;
   // The columns went with the original: a copy starts unlogged.
-  for (auto column : KindTraits<K>::kLogColumns) record.*column = kNoLogColumn;
+  for (auto column : KindTraits<K>::kLogColumns) record.*column.field = kNoLogColumn;
   if constexpr (!KindTraits<K>::kLabelPrefix.empty()) {
     if (IdLabelTaken(m_doc, record.idlabel)) record.idlabel = MakeUniqueIdLabel(m_doc, KindTraits<K>::kLabelPrefix);
   }
@@ -113,7 +113,7 @@ void CPageEditor::PasteKind(int slot) {
   ++page.objectcount;
   ++m_page.m_numselected;
   if constexpr (K == ScreenObjectKind::ChartRecorder) m_chartmemories.TransferChartMemory(list.kLimit + slot, index);
-  m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of<K>(index), false);
+  m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of(K, index), false);
 }
 
 void CPageEditor::OnEditPaste() {
@@ -165,10 +165,10 @@ void CPageEditor::MoveSelection(int dx, int dy) {
   ObjectRects rects(m_doc, m_view);
   ForEachObject(m_doc, [&](auto tag, int index, auto& record) {
     if (!record.selected) return;
-    m_window.InvalidateRect(rects.Of<decltype(tag)::value>(index), true);
+    m_window.InvalidateRect(rects.Of(tag.value, index), true);
     record.x = std::max(record.x + dx, 0);
     record.y = std::max(record.y + dy, 0);
-    m_window.InvalidateRect(rects.Of<decltype(tag)::value>(index), false);
+    m_window.InvalidateRect(rects.Of(tag.value, index), false);
   });
   m_doc.SetModifiedFlag();
 }

@@ -12,13 +12,10 @@ bool Contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right &&
 }  // namespace
 
 void PageView::DeselectAll() {
-  ForEachKindList(m_doc, [&](ScreenObjectKind kind, auto& list) {
-    for (int i = 0; i < list.Count(); ++i) {
-      auto& r = list[i];
-      if (r.selected == 0) continue;
-      m_window.InvalidateRect(ObjectRect({kind, i}), true);
-      r.selected = 0;
-    }
+  ForEachObject(m_doc, [&](auto tag, int i, auto& r) {
+    if (r.selected == 0) return;
+    m_window.InvalidateRect(ObjectRect({tag.value, i}), true);
+    r.selected = 0;
   });
   m_numselected = 0;
 }
@@ -26,12 +23,10 @@ void PageView::DeselectAll() {
 void PageView::CancelDragFeedback(DeviceContext& dc) {
   m_window.SetCursor(Cursor::Arrow);
   m_view.m_dragstate = 0;
-  ForEachKindList(m_doc, [&](ScreenObjectKind kind, auto& list) {
-    for (int i = 0; i < list.Count(); ++i) {
-      if (list[i].selected == 0) continue;
-      dc.DrawFocusRect(list[i].screenrect);
-      ObjectRect({kind, i});
-    }
+  ForEachObject(m_doc, [&](auto tag, int i, const auto& r) {
+    if (r.selected == 0) return;
+    dc.DrawFocusRect(r.screenrect);
+    ObjectRect({tag.value, i});
   });
 }
 

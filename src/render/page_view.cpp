@@ -14,7 +14,7 @@ PageView::PageView(CKorvixDoc& doc, ViewState& view, ViewWindow& window, BitmapC
 
 bool PageView::IsSelected(ScreenObject object) {
   bool selected = false;
-  WithRecord(m_doc, object, [&](const auto& r) { selected = r.selected != 0; });
+  WithRecord(m_doc, object.kind, object.index, [&](const auto& r) { selected = r.selected != 0; });
   return selected;
 }
 

@@ -9,6 +9,7 @@
 #include "comms/com_link_host.h"
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
+#include "document/kind_traits.h"
 #include "document/korvix_doc.h"
 #include "platform/configuration_keys.h"
 #include "platform/message_sink.h"
@@ -140,7 +141,7 @@ public:
 
 private:
   struct PolledRef {
-    PolledKind kind;
+    ScreenObjectKind kind;
     int index;
   };
 
