@@ -270,7 +270,7 @@ void CPropertyEditors::ConfigureButtonArray(int index) {
   pass.writeback = [&] {
     config.Finish(dialog.m_apply ? std::optional<ButtonArraySettings>(dialog.Settings()) : std::nullopt);
     m_frame.window.InvalidateRect(m_frame.page.m_tracker.m_rect, true);
-    const Rect rect = ObjectRects(doc, m_frame.view).Of<ScreenObjectKind::ButtonArray>(index);
+    const Rect rect = ObjectRects(doc, m_frame.view).Of(ScreenObjectKind::ButtonArray, index);
     m_frame.window.InvalidateRect(rect, false);
     m_frame.page.m_tracker.m_rect = rect;
   };
