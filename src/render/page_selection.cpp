@@ -14,10 +14,10 @@ bool Contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right &&
 void PageView::DeselectAll() {
   ForEachKindList(m_doc, [&](ScreenObjectKind kind, auto& list) {
     for (int i = 0; i < list.Count(); ++i) {
-      auto& r = list[i];
-      if (r.selected == 0) continue;
+      ObjectRunState& state = m_runstates.At(kind, i);
+      if (state.selected == 0) continue;
       m_window.InvalidateRect(ObjectRect({kind, i}), true);
-      r.selected = 0;
+      state.selected = 0;
     }
   });
   m_numselected = 0;
@@ -28,8 +28,9 @@ void PageView::CancelDragFeedback(DeviceContext& dc) {
   m_view.m_dragstate = 0;
   ForEachKindList(m_doc, [&](ScreenObjectKind kind, auto& list) {
     for (int i = 0; i < list.Count(); ++i) {
-      if (list[i].selected == 0) continue;
-      dc.DrawFocusRect(list[i].screenrect);
+      const ObjectRunState& state = m_runstates.At(kind, i);
+      if (state.selected == 0) continue;
+      dc.DrawFocusRect(state.screenrect);
       ObjectRect({kind, i});
     }
   });

@@ -179,7 +179,7 @@ void ViewRuntime::StartGauges() {
   const auto scale = [this](auto& list, ScreenObjectKind kind) {
     for (int i = 0; i < list.Count(); ++i) {
       auto& r = list[i];
-      r.valuetext = r.uneditedtext;
+      r.valuetext = *m_runstates.DrawnValue(kind, i);
       Reformat(r.valuetext, ConversionOf(r));
       Invalidate(kind, i, r.page);
     }

@@ -31,6 +31,7 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
       m_scripts(services.scripts),
       m_weblog(services.weblog),
       m_dde(services.dde),
+      m_runstates(services.runstates ? *services.runstates : m_ownrunstates),
       m_link(*this, m_runmessages, services.clock, services.profile, m_numbers, services.serialports),
       m_linkservices(m_link),
       m_values(doc, m_runmessages, *this, *this, services.scripts, m_linkservices, services.clock),

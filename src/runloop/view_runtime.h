@@ -20,6 +20,7 @@
 #include "recording/log_file_access.h"
 #include "recording/popup_box.h"
 #include "recording/run_clock.h"
+#include "render/object_run_states.h"
 #include "runloop/message_pump.h"
 #include "runloop/publishing.h"
 #include "runloop/run_loop_messages.h"
@@ -50,6 +51,9 @@ struct RuntimeServices {
   // event loop gets to them, so that the box does not hold the pass that
   // raised it. The run's own messages when null.
   MessageSink* recordsink = nullptr;
+  // The view's run-time states of the objects, which hold the gauges'
+  // values as last drawn; the runtime's own when null.
+  ObjectRunStates* runstates = nullptr;
 };
 
 // The run-time state of the view and its Run-Loop, apart from any toolkit:
@@ -206,6 +210,8 @@ private:
   WebLogThread& m_weblog;
   DdeAdvisor& m_dde;
   std::unique_ptr<LogFileAccess> m_ownlogfiles;
+  ObjectRunStates m_ownrunstates;
+  ObjectRunStates& m_runstates;
 
   NumberTexts m_numbers;
   ComLink m_link;

@@ -83,7 +83,7 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
       StoreChartRecorderSettings(dialog.Settings(), r);
       doc.SetModifiedFlag();
     }
-    ObjectRects rects(doc, m_frame.view);
+    ObjectRects rects(doc, m_frame.view, m_frame.page.m_runstates);
     const int cellheight = FontCellSize(r.sizecode).cy * m_frame.view.m_fontfactor;
     const double heightfactor = ChartRecorderHeightFactor(r, Height(rects.Of<ScreenObjectKind::ChartRecorder>(index)),
                                                           cellheight);

@@ -78,7 +78,7 @@ TEST_F(EditCommandsTest, CutAndPasteRoundTripOfEveryKind) {
     editor.OnEditPaste();
     ASSERT_EQ(list.Count(), 1) << KindIndex(K);
     EXPECT_EQ(StoredBytes(doc, list[0]), before) << KindIndex(K);
-    EXPECT_EQ(list[0].selected, 1);
+    EXPECT_EQ(page.m_runstates.At(K, 0).selected, 1);
     EXPECT_EQ(page.m_numselected, 1);
     EXPECT_TRUE(StackingIsValid(doc));
     editor.OnEditDelete();
@@ -199,7 +199,7 @@ TEST_F(EditCommandsTest, TheGroupMoveStoresTheGridOffsetAtTheRelease) {
   const std::vector<Rect> feedback = editor.GroupDragFeedback({236, 147});
   EXPECT_EQ(view.m_dragstate, kDragMoved);
   ASSERT_EQ(feedback.size(), 2u);
-  EXPECT_EQ(feedback[0], Offset(doc.m_textboxes[0].screenrect, 40, -10));
+  EXPECT_EQ(feedback[0], Offset(page.m_runstates.At(ScreenObjectKind::TextBox, 0).screenrect, 40, -10));
   EXPECT_EQ(doc.m_textboxes[0].x, 100);
   editor.EndGroupDrag({236, 147});
   EXPECT_EQ(view.m_dragstate, 0);
