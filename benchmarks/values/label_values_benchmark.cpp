@@ -110,7 +110,7 @@ void BM_DispatchSixteenLines(benchmark::State& state) {
   std::string lines;
   for (int m = 0; m < 16; ++m) lines += std::string(1, static_cast<char>('A' + m)) + "21." + std::to_string(m) + "\r";
   for (auto _ : state) {
-    for (int m = 0; m < 16; ++m) project.run.State().Polled(PolledKind::DataWindow, 100 + m).awaiting = 1;
+    for (int m = 0; m < 16; ++m) project.run.State().Polled(ScreenObjectKind::DataWindow, 100 + m).awaiting = 1;
     project.hooks.rxbuffer = lines;
     project.run.DispatchReceivedLines();
   }

@@ -60,18 +60,18 @@ bool ReceiveDispatcher::Matches(const std::string& command, char address) {
   return !expanded.empty() && expanded.front() == address;
 }
 
-template <class List>
-void ReceiveDispatcher::OfferPolled(List& list, PolledKind kind, const std::string& line) {
-  const int count = std::min(list.Count(), static_cast<int>(m_state.PolledList(kind).size()));
+template <ScreenObjectKind K>
+void ReceiveDispatcher::OfferPolled(const std::string& line) {
+  const auto& list = ListOf<K>(m_doc);
+  const int count = std::min(list.Count(), static_cast<int>(m_state.PolledList(K).size()));
   for (int i = 0; i < count; ++i) {
-    if (!m_state.PolledList(kind)[static_cast<size_t>(i)].awaiting ||
-        !Matches(list[i].pollcommand, line[0])) {
+    if (!m_state.PolledList(K)[static_cast<size_t>(i)].awaiting || !Matches(list[i].pollcommand, line[0])) {
       continue;
     }
-    PolledState& polled = m_state.Polled(kind, i);
+    PolledState& polled = m_state.Polled(K, i);
     polled.awaiting = 0;
     polled.replystate = 0;
-    if (kind == PolledKind::DataWindow && line.size() > 2 &&
+    if (K == ScreenObjectKind::DataWindow && line.size() > 2 &&
         std::string_view(kNoValueReplies).find(line[2]) != std::string_view::npos) {
       continue;
     }
@@ -102,22 +102,13 @@ void ReceiveDispatcher::OfferCommands(CommandKind kind, const std::string& line)
   }
 }
 
+// Kind by kind, a PI-Controller's poll before its commands; Scripts last.
 void ReceiveDispatcher::OfferLine(const std::string& line) {
-  OfferPolled(m_doc.m_datawindows, PolledKind::DataWindow, line);
-  OfferCommands(CommandKind::InputWindow, line);
-  OfferPolled(m_doc.m_levelgauges, PolledKind::LevelGauge, line);
-  OfferPolled(m_doc.m_dialgauges, PolledKind::DialGauge, line);
-  OfferPolled(m_doc.m_metergauges, PolledKind::MeterGauge, line);
-  OfferPolled(m_doc.m_vertgauges, PolledKind::VerticalGauge, line);
-  OfferPolled(m_doc.m_horzgauges, PolledKind::HorizontalGauge, line);
-  OfferPolled(m_doc.m_dualhandgauges, PolledKind::DualHandGauge, line);
-  OfferPolled(m_doc.m_windvanes, PolledKind::WindVane, line);
-  OfferCommands(CommandKind::PushButton, line);
-  OfferCommands(CommandKind::ButtonArray, line);
-  OfferCommands(CommandKind::RockerSwitch, line);
-  OfferCommands(CommandKind::SliderControl, line);
-  OfferPolled(m_doc.m_picontrollers, PolledKind::PIController, line);
-  OfferCommands(CommandKind::PIController, line);
+  ForEachKind([&](auto tag) {
+    constexpr ScreenObjectKind K = decltype(tag)::value;
+    if constexpr (KindTraits<K>::kPolled) OfferPolled<K>(line);
+    if constexpr (KindTraits<K>::kSendsCommands) OfferCommands(CommandKindOf(K), line);
+  });
   OfferCommands(CommandKind::Script, line);
 }
 

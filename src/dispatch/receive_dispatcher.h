@@ -28,8 +28,8 @@ private:
   bool ModuleReset(const std::string& line);
   void OfferLine(const std::string& line);
   bool Matches(const std::string& command, char address);
-  template <class List>
-  void OfferPolled(List& list, PolledKind kind, const std::string& line);
+  template <ScreenObjectKind K>
+  void OfferPolled(const std::string& line);
   // Control and Script commands: every awaiting slot of the line's module is
   // freed; the reply goes to the Script, else to the slot's response label.
   void OfferCommands(CommandKind kind, const std::string& line);

@@ -23,7 +23,7 @@ constexpr int kNudgeUnits = 5;
 template <ScreenObjectKind K>
 void CPageEditor::RemoveObject(int index) {
   if (ListOf<K>(m_doc)[index].page == m_doc.m_curpage)
-    m_window.InvalidateRect(ObjectRects(m_doc, m_view, m_page.m_runstates).Of<K>(index), true);
+    m_window.InvalidateRect(ObjectRects(m_doc, m_view, m_page.m_runstates).Of(K, index), true);
   RemoveObjectRecord<K>(m_doc, m_page, m_chartmemories, index);
 }
 
@@ -105,7 +105,7 @@ void CPageEditor::PasteKind(int slot) {
   record.page = m_doc.m_curpage;
   record.stacknum = page.objectcount;
   // The columns went with the original: a copy starts unlogged.
-  for (auto column : KindTraits<K>::kLogColumns) record.*column = kNoLogColumn;
+  for (auto column : KindTraits<K>::kLogColumns) record.*column.field = kNoLogColumn;
   if constexpr (!KindTraits<K>::kLabelPrefix.empty()) {
     if (IdLabelTaken(m_doc, record.idlabel)) record.idlabel = MakeUniqueIdLabel(m_doc, KindTraits<K>::kLabelPrefix);
   }
@@ -114,7 +114,7 @@ void CPageEditor::PasteKind(int slot) {
   m_page.m_runstates.At(K, index).selected = 1;
   ++m_page.m_numselected;
   if constexpr (K == ScreenObjectKind::ChartRecorder) m_chartmemories.TransferChartMemory(list.kLimit + slot, index);
-  m_window.InvalidateRect(ObjectRects(m_doc, m_view, m_page.m_runstates).Of<K>(index), false);
+  m_window.InvalidateRect(ObjectRects(m_doc, m_view, m_page.m_runstates).Of(K, index), false);
 }
 
 void CPageEditor::OnEditPaste() {
@@ -166,10 +166,10 @@ void CPageEditor::MoveSelection(int dx, int dy) {
   ObjectRects rects(m_doc, m_view, m_page.m_runstates);
   ForEachObject(m_doc, [&](auto tag, int index, auto& record) {
     if (!m_page.m_runstates.At(tag.value, index).selected) return;
-    m_window.InvalidateRect(rects.Of<decltype(tag)::value>(index), true);
+    m_window.InvalidateRect(rects.Of(tag.value, index), true);
     record.x = std::max(record.x + dx, 0);
     record.y = std::max(record.y + dy, 0);
-    m_window.InvalidateRect(rects.Of<decltype(tag)::value>(index), false);
+    m_window.InvalidateRect(rects.Of(tag.value, index), false);
   });
   m_doc.SetModifiedFlag();
 }

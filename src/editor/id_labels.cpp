@@ -1,6 +1,6 @@
 #include "editor/id_labels.h"
 
-#include "editor/object_kinds.h"
+#include "document/kind_traits.h"
 #include "texts/label_texts.h"
 
 namespace korvix {

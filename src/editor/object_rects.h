@@ -1,9 +1,9 @@
 #pragma once
 
 #include "document/korvix_doc.h"
-#include "editor/object_kinds.h"
 #include "render/chart_recorder_geometry.h"
 #include "render/object_geometry.h"
+#include "render/screen_objects.h"
 #include "render/view_state.h"
 
 namespace korvix {
@@ -14,15 +14,7 @@ public:
   ObjectRects(CKorvixDoc& doc, const ViewState& view, ObjectRunStates& states)
       : m_geometry(doc, view, states), m_chart(doc, view, states) {}
 
-  template <ScreenObjectKind K>
-  Rect Of(int index) {
-    if constexpr (K == ScreenObjectKind::ChartRecorder)
-      return m_chart.ObjectRectChartRecorder(index);
-    else
-      return (m_geometry.*KindTraits<K>::kRect)(index);
-  }
-
-  Rect Of(ScreenObjectKind kind, int index);
+  Rect Of(ScreenObjectKind kind, int index) { return ObjectRectOf(m_geometry, m_chart, {kind, index}); }
 
 private:
   ObjectGeometry m_geometry;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/korvix_doc.h"
+#include "document/kind_traits.h"
 #include "editor/editor_ports.h"
-#include "editor/object_kinds.h"
 #include "editor/stacking.h"
 #include "recording/log_sources.h"
 #include "render/page_view.h"
@@ -21,7 +21,7 @@ void RemoveObjectRecord(CKorvixDoc& doc, PageView& page, ChartMemoryHook& chartm
   auto& record = list[index];
   // Each call renumbers the later columns, this record's others included,
   // so every field is read just before it is handed over.
-  for (auto column : KindTraits<K>::kLogColumns) RemoveLogColumn(doc, record.*column);
+  for (auto column : KindTraits<K>::kLogColumns) RemoveLogColumn(doc, record.*column.field);
   CloseStackGap(doc, record.page, record.stacknum);
   if constexpr (K == ScreenObjectKind::ChartRecorder) chartmemories.RemoveChartMemory(index, list.Count());
   if (page.m_runstates.At(K, index).selected) --page.m_numselected;

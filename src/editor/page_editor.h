@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "document/korvix_doc.h"
+#include "document/kind_traits.h"
 #include "editor/editor_ports.h"
-#include "editor/object_kinds.h"
 #include "platform/message_sink.h"
 #include "render/page_view.h"
 #include "render/rect.h"

@@ -1,6 +1,6 @@
 #include "editor/resize_rules.h"
 
-#include "editor/object_kinds.h"
+#include "document/kind_traits.h"
 #include "render/font_cell.h"
 #include "render/object_tracker.h"
 

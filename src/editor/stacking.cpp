@@ -4,7 +4,7 @@
 #include <cassert>
 #include <vector>
 
-#include "editor/object_kinds.h"
+#include "document/kind_traits.h"
 
 namespace korvix {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "document/korvix_doc.h"
+#include "document/kind_traits.h"
 #include "editor/editor_ports.h"
-#include "editor/object_kinds.h"
 #include "editor/object_rects.h"
 #include "editor/object_removal.h"
 #include "render/page_view.h"
@@ -41,7 +41,7 @@ void WriteBackProperties(PropertyFrame& frame, int index, const typename Propert
   // The tracker still frames the old place; the new one is drawn over the
   // erased old one, so it needs no erasing of its own.
   frame.window.InvalidateRect(frame.page.m_tracker.m_rect, true);
-  const Rect rect = ObjectRects(frame.doc, frame.view, frame.page.m_runstates).Of<K>(index);
+  const Rect rect = ObjectRects(frame.doc, frame.view, frame.page.m_runstates).Of(K, index);
   frame.window.InvalidateRect(rect, false);
   frame.page.m_tracker.m_rect = rect;
 }

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "document/kind_traits.h"
 #include "document/record_basics.h"
-#include "document/screen_object_kind.h"
 
 namespace korvix {
 
@@ -123,8 +123,6 @@ public:
   void Clear();
 
 private:
-  static constexpr std::size_t kKinds = static_cast<std::size_t>(ScreenObjectKind::ChartRecorder) + 1;
-
   template <std::size_t... I>
   static auto ListsOf(std::index_sequence<I...>)
       -> std::tuple<RunStateList<RunStateOf<static_cast<ScreenObjectKind>(I)>>...>;
@@ -132,7 +130,7 @@ private:
   template <class Visit>
   void VisitList(ScreenObjectKind kind, Visit&& visit);
 
-  decltype(ListsOf(std::make_index_sequence<kKinds>{})) m_objects;
+  decltype(ListsOf(std::make_index_sequence<kObjectKindCount>{})) m_objects;
   VariableRunStates m_variables;
 };
 

@@ -12,13 +12,11 @@ bool Contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right &&
 }  // namespace
 
 void PageView::DeselectAll() {
-  ForEachKindList(m_doc, [&](ScreenObjectKind kind, auto& list) {
-    for (int i = 0; i < list.Count(); ++i) {
-      ObjectRunState& state = m_runstates.At(kind, i);
-      if (state.selected == 0) continue;
-      m_window.InvalidateRect(ObjectRect({kind, i}), true);
-      state.selected = 0;
-    }
+  ForEachObject(m_doc, [&](auto tag, int i, const auto&) {
+    ObjectRunState& state = m_runstates.At(tag.value, i);
+    if (state.selected == 0) return;
+    m_window.InvalidateRect(ObjectRect({tag.value, i}), true);
+    state.selected = 0;
   });
   m_numselected = 0;
 }
@@ -26,13 +24,11 @@ void PageView::DeselectAll() {
 void PageView::CancelDragFeedback(DeviceContext& dc) {
   m_window.SetCursor(Cursor::Arrow);
   m_view.m_dragstate = 0;
-  ForEachKindList(m_doc, [&](ScreenObjectKind kind, auto& list) {
-    for (int i = 0; i < list.Count(); ++i) {
-      const ObjectRunState& state = m_runstates.At(kind, i);
-      if (state.selected == 0) continue;
-      dc.DrawFocusRect(state.screenrect);
-      ObjectRect({kind, i});
-    }
+  ForEachObject(m_doc, [&](auto tag, int i, const auto&) {
+    const ObjectRunState& state = m_runstates.At(tag.value, i);
+    if (state.selected == 0) return;
+    dc.DrawFocusRect(state.screenrect);
+    ObjectRect({tag.value, i});
   });
 }
 

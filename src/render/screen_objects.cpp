@@ -46,12 +46,9 @@ std::vector<ScreenObject> PageObjectsFrontToBack(const CKorvixDoc& doc) {
   std::vector<Placed> placed;
   const PageRecord* page = CurrentPage(doc);
   if (page == nullptr) return {};
-  ForEachKindList(doc, [&](ScreenObjectKind kind, const auto& list) {
-    for (int i = 0; i < list.Count(); ++i) {
-      const auto& r = list[i];
-      if (r.page == doc.m_curpage && r.stacknum >= 0 && r.stacknum < page->objectcount)
-        placed.push_back({r.stacknum, {kind, i}});
-    }
+  ForEachObject(doc, [&](auto tag, int i, const auto& r) {
+    if (r.page == doc.m_curpage && r.stacknum >= 0 && r.stacknum < page->objectcount)
+      placed.push_back({r.stacknum, {tag.value, i}});
   });
   std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
     if (a.stacknum != b.stacknum) return a.stacknum > b.stacknum;

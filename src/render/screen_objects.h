@@ -2,8 +2,7 @@
 
 #include <vector>
 
-#include "document/korvix_doc.h"
-#include "document/screen_object_kind.h"
+#include "document/kind_traits.h"
 #include "render/chart_recorder_geometry.h"
 #include "render/object_geometry.h"
 #include "render/rect.h"
@@ -15,42 +14,6 @@ struct ScreenObject {
   int index;
   friend bool operator==(const ScreenObject&, const ScreenObject&) = default;
 };
-
-// Calls visit(kind, list) for the record list of every kind, in kind order;
-// Doc is CKorvixDoc or const CKorvixDoc.
-template <class Doc, class Visit>
-void ForEachKindList(Doc& doc, Visit&& visit) {
-  visit(ScreenObjectKind::TextBox, doc.m_textboxes);
-  visit(ScreenObjectKind::ImageBox, doc.m_imageboxes);
-  visit(ScreenObjectKind::DataWindow, doc.m_datawindows);
-  visit(ScreenObjectKind::TextWindow, doc.m_textwindows);
-  visit(ScreenObjectKind::InputWindow, doc.m_inputwindows);
-  visit(ScreenObjectKind::LevelGauge, doc.m_levelgauges);
-  visit(ScreenObjectKind::DialGauge, doc.m_dialgauges);
-  visit(ScreenObjectKind::MeterGauge, doc.m_metergauges);
-  visit(ScreenObjectKind::VerticalGauge, doc.m_vertgauges);
-  visit(ScreenObjectKind::HorizontalGauge, doc.m_horzgauges);
-  visit(ScreenObjectKind::DualHandGauge, doc.m_dualhandgauges);
-  visit(ScreenObjectKind::WindVane, doc.m_windvanes);
-  visit(ScreenObjectKind::PivotTracker, doc.m_pivottrackers);
-  visit(ScreenObjectKind::SignalLamp, doc.m_signallamps);
-  visit(ScreenObjectKind::EventCounter, doc.m_eventcounters);
-  visit(ScreenObjectKind::EventTimer, doc.m_eventtimers);
-  visit(ScreenObjectKind::PushButton, doc.m_pushbuttons);
-  visit(ScreenObjectKind::ButtonArray, doc.m_buttonarrays);
-  visit(ScreenObjectKind::RockerSwitch, doc.m_rockerswitches);
-  visit(ScreenObjectKind::SliderControl, doc.m_slidercontrols);
-  visit(ScreenObjectKind::PIController, doc.m_picontrollers);
-  visit(ScreenObjectKind::ChartRecorder, doc.m_chartrecorders);
-}
-
-// Calls use(record) with the record that object names.
-template <class Doc, class Use>
-void WithRecord(Doc& doc, ScreenObject object, Use&& use) {
-  ForEachKindList(doc, [&](ScreenObjectKind kind, auto& list) {
-    if (kind == object.kind) use(list[object.index]);
-  });
-}
 
 // The whole-object rectangle of one object, refreshing its cached
 // screenrect.

@@ -36,19 +36,10 @@ bool IsComputedObject(const Record& r) {
 
 template <class Use>
 void ViewRuntime::WithPolled(PolledRef ref, Use&& use) {
-  switch (ref.kind) {
-    case PolledKind::DataWindow: return use(m_doc.m_datawindows[ref.index], ScreenObjectKind::DataWindow);
-    case PolledKind::LevelGauge: return use(m_doc.m_levelgauges[ref.index], ScreenObjectKind::LevelGauge);
-    case PolledKind::DialGauge: return use(m_doc.m_dialgauges[ref.index], ScreenObjectKind::DialGauge);
-    case PolledKind::MeterGauge: return use(m_doc.m_metergauges[ref.index], ScreenObjectKind::MeterGauge);
-    case PolledKind::VerticalGauge: return use(m_doc.m_vertgauges[ref.index], ScreenObjectKind::VerticalGauge);
-    case PolledKind::HorizontalGauge:
-      return use(m_doc.m_horzgauges[ref.index], ScreenObjectKind::HorizontalGauge);
-    case PolledKind::WindVane: return use(m_doc.m_windvanes[ref.index], ScreenObjectKind::WindVane);
-    case PolledKind::DualHandGauge:
-      return use(m_doc.m_dualhandgauges[ref.index], ScreenObjectKind::DualHandGauge);
-    case PolledKind::PIController: return use(m_doc.m_picontrollers[ref.index], ScreenObjectKind::PIController);
-  }
+  VisitKind(ref.kind, [&](auto tag) {
+    constexpr ScreenObjectKind K = decltype(tag)::value;
+    if constexpr (KindTraits<K>::kPolled) use(ListOf<K>(m_doc)[ref.index], K);
+  });
 }
 
 bool ViewRuntime::RunPass() {
@@ -121,7 +112,7 @@ void ViewRuntime::RecomputeStep() {
     WithPolled(ref, [&](auto& r, ScreenObjectKind kind) {
       if (!IsComputedObject(r)) return;
       const uint32_t now = m_clock.Now();
-      std::vector<uint32_t>& stamps = m_recomputestamps[static_cast<size_t>(ref.kind)];
+      std::vector<uint32_t>& stamps = m_recomputestamps[static_cast<size_t>(KindIndex(ref.kind))];
       if (stamps.size() <= static_cast<size_t>(ref.index)) {
         stamps.resize(static_cast<size_t>(ref.index) + 1, now - kRecomputeMs - 1);
       }

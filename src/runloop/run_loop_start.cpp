@@ -96,7 +96,7 @@ void ViewRuntime::StartAndRun() {
 
   m_pollcursor = 0;
   m_lastpoll = m_clock.Now() - static_cast<uint32_t>(m_doc.m_polldelay);
-  m_recomputestamps.assign(kPolledKinds, {});
+  m_recomputestamps.assign(kObjectKindCount, {});
   m_drawnpivots.clear();
   m_looping = true;
   while (m_link.m_runloop == 1) {

@@ -1,5 +1,7 @@
 #include "runloop/view_runtime.h"
 
+#include <array>
+
 #include "comms/port_map.h"
 #include "values/value_refresh.h"
 
@@ -10,6 +12,21 @@ namespace {
 constexpr char kTransmitTimeoutTitle[] = "Transmit Time-Out";
 constexpr char kTransmitTimeoutText[] = "No module acknowledged the command ";
 constexpr char kTransmitTimeoutHelp[] = "XmitVerify.htm";
+
+// The polled kinds in the order a poll cycle visits them: kind order, but the
+// Wind Vanes before the Dual Hand Gauges.
+constexpr std::array kPollingOrder = {
+    ScreenObjectKind::DataWindow,     ScreenObjectKind::LevelGauge,      ScreenObjectKind::DialGauge,
+    ScreenObjectKind::MeterGauge,     ScreenObjectKind::VerticalGauge,   ScreenObjectKind::HorizontalGauge,
+    ScreenObjectKind::WindVane,       ScreenObjectKind::DualHandGauge,   ScreenObjectKind::PIController};
+static_assert([] {
+  int polled = 0;
+  ForEachKind([&](auto tag) { polled += KindTraits<decltype(tag)::value>::kPolled ? 1 : 0; });
+  for (ScreenObjectKind kind : kPollingOrder) {
+    if (!IsPolledKind(kind)) return false;
+  }
+  return polled == static_cast<int>(kPollingOrder.size());
+}(), "the polling order holds every polled kind once");
 
 LogFileAccess& LogFilesOf(RuntimeServices& services, std::unique_ptr<LogFileAccess>& own) {
   if (services.logfiles) return *services.logfiles;
@@ -132,19 +149,21 @@ void ViewRuntime::UpdateClockTexts() {
 }
 
 int ViewRuntime::PolledCount() {
-  return m_doc.m_datawindows.Count() + m_doc.m_levelgauges.Count() + m_doc.m_dialgauges.Count() +
-         m_doc.m_metergauges.Count() + m_doc.m_vertgauges.Count() + m_doc.m_horzgauges.Count() +
-         m_doc.m_windvanes.Count() + m_doc.m_dualhandgauges.Count() + m_doc.m_picontrollers.Count();
+  int count = 0;
+  ForEachKind([&](auto tag) {
+    if constexpr (KindTraits<decltype(tag)::value>::kPolled) count += ListOf<decltype(tag)::value>(m_doc).Count();
+  });
+  return count;
 }
 
 ViewRuntime::PolledRef ViewRuntime::PolledAt(int position) {
-  const int counts[kPolledKinds] = {
-      m_doc.m_datawindows.Count(), m_doc.m_levelgauges.Count(), m_doc.m_dialgauges.Count(),
-      m_doc.m_metergauges.Count(), m_doc.m_vertgauges.Count(), m_doc.m_horzgauges.Count(),
-      m_doc.m_windvanes.Count(),   m_doc.m_dualhandgauges.Count(), m_doc.m_picontrollers.Count()};
-  int kind = 0;
-  while (kind < kPolledKinds - 1 && position >= counts[kind]) position -= counts[kind++];
-  return {static_cast<PolledKind>(kind), position};
+  for (std::size_t k = 0; k + 1 < kPollingOrder.size(); ++k) {
+    int count = 0;
+    VisitKind(kPollingOrder[k], [&](auto tag) { count = ListOf<decltype(tag)::value>(m_doc).Count(); });
+    if (position < count) return {kPollingOrder[k], position};
+    position -= count;
+  }
+  return {kPollingOrder.back(), position};
 }
 
 }  // namespace korvix

@@ -9,6 +9,7 @@
 #include "comms/com_link_host.h"
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
+#include "document/kind_traits.h"
 #include "document/korvix_doc.h"
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
@@ -152,7 +153,7 @@ public:
 
 private:
   struct PolledRef {
-    PolledKind kind;
+    ScreenObjectKind kind;
     int index;
   };
 

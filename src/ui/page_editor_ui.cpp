@@ -18,11 +18,6 @@ namespace korvix {
 
 namespace {
 
-constexpr const char* kPlaceTexts[kObjectKindCount] = {
-    "Text Box",      "Image Box",     "Data Window",  "Text Window",   "Input Window",   "Level Gauge",
-    "Dial Gauge",    "Meter Gauge",   "Vertical Gauge", "Horizontal Gauge", "Dual Hand Gauge", "Wind Vane",
-    "Pivot Tracker", "Signal Lamp",   "Event Counter", "Event Timer",  "Push Button",    "Button Array",
-    "Rocker Switch", "Slider Control", "PI-Controller", "Chart Recorder"};
 // The kinds after which the Place-Object menu draws a line. The Pivot
 // Tracker is put in at its place by start-up.
 constexpr ScreenObjectKind kPlaceGroupEnds[] = {ScreenObjectKind::ImageBox, ScreenObjectKind::InputWindow,
@@ -156,7 +151,7 @@ void CPageEditorUi::AddPlaceMenu() {
     if constexpr (K == ScreenObjectKind::PivotTracker) {
       m_frame.SetCommandHandler(PlaceCommand(K), place);
     } else {
-      m_frame.AddCommand(kPlaceObjectMenu, PlaceCommand(K), kPlaceTexts[KindIndex(K)], place);
+      m_frame.AddCommand(kPlaceObjectMenu, PlaceCommand(K), std::string(KindTraits<K>::kName), place);
       for (ScreenObjectKind end : kPlaceGroupEnds)
         if (end == K) m_frame.AddSeparator(kPlaceObjectMenu);
     }

@@ -85,14 +85,14 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
     }
     ObjectRects rects(doc, m_frame.view, m_frame.page.m_runstates);
     const int cellheight = FontCellSize(r.sizecode).cy * m_frame.view.m_fontfactor;
-    const double heightfactor = ChartRecorderHeightFactor(r, Height(rects.Of<ScreenObjectKind::ChartRecorder>(index)),
+    const double heightfactor = ChartRecorderHeightFactor(r, Height(rects.Of(ScreenObjectKind::ChartRecorder, index)),
                                                           cellheight);
     if (heightfactor != r.heightfactor) {
       r.heightfactor = heightfactor;
       doc.SetModifiedFlag();
     }
     m_frame.window.InvalidateRect(m_frame.page.m_tracker.m_rect, true);
-    const Rect rect = rects.Of<ScreenObjectKind::ChartRecorder>(index);
+    const Rect rect = rects.Of(ScreenObjectKind::ChartRecorder, index);
     m_frame.window.InvalidateRect(rect, false);
     m_frame.page.m_tracker.m_rect = rect;
   };

@@ -23,26 +23,23 @@ bool ReplyTracker::StartsWith(const std::string& command, char address) {
   return !expanded.empty() && expanded.front() == address;
 }
 
-template <class List>
-bool ReplyTracker::AnyPolledAwaiting(List& list, PolledKind kind, char address) {
+template <ScreenObjectKind K>
+bool ReplyTracker::AnyPolledAwaiting(char address) {
+  const auto& list = ListOf<K>(m_doc);
   for (int i = 0; i < list.Count(); ++i) {
-    if (m_state.Polled(kind, i).awaiting && StartsWith(list[i].pollcommand, address)) return true;
+    if (m_state.Polled(K, i).awaiting && StartsWith(list[i].pollcommand, address)) return true;
   }
   return false;
 }
 
 bool ReplyTracker::IsReplyPending(char address) {
-  if (AnyPolledAwaiting(m_doc.m_datawindows, PolledKind::DataWindow, address) ||
-      AnyPolledAwaiting(m_doc.m_levelgauges, PolledKind::LevelGauge, address) ||
-      AnyPolledAwaiting(m_doc.m_dialgauges, PolledKind::DialGauge, address) ||
-      AnyPolledAwaiting(m_doc.m_metergauges, PolledKind::MeterGauge, address) ||
-      AnyPolledAwaiting(m_doc.m_vertgauges, PolledKind::VerticalGauge, address) ||
-      AnyPolledAwaiting(m_doc.m_horzgauges, PolledKind::HorizontalGauge, address) ||
-      AnyPolledAwaiting(m_doc.m_dualhandgauges, PolledKind::DualHandGauge, address) ||
-      AnyPolledAwaiting(m_doc.m_windvanes, PolledKind::WindVane, address) ||
-      AnyPolledAwaiting(m_doc.m_picontrollers, PolledKind::PIController, address)) {
-    return true;
-  }
+  bool pending = false;
+  ForEachKind([&](auto tag) {
+    if constexpr (KindTraits<decltype(tag)::value>::kPolled) {
+      pending = pending || AnyPolledAwaiting<decltype(tag)::value>(address);
+    }
+  });
+  if (pending) return true;
   for (int k = 0; k < kCommandKinds; ++k) {
     const CommandKind kind = static_cast<CommandKind>(k);
     for (int i = 0; i < m_state.CommandRecords(kind); ++i) {
@@ -78,11 +75,12 @@ void ReplyTracker::ClearPendingReplies() {
   }
 }
 
-template <class List>
-void ReplyTracker::TimeOutPolled(List& list, PolledKind kind) {
+template <ScreenObjectKind K>
+void ReplyTracker::TimeOutPolled() {
+  const auto& list = ListOf<K>(m_doc);
   const uint32_t now = m_clock.Now();
   for (int i = 0; i < list.Count(); ++i) {
-    PolledState& polled = m_state.Polled(kind, i);
+    PolledState& polled = m_state.Polled(K, i);
     if (!polled.awaiting ||
         ElapsedMs(now, polled.senttime) < static_cast<uint32_t>(m_doc.m_replytimeout)) {
       continue;
@@ -143,20 +141,18 @@ void ReplyTracker::TimeOutCommands(CommandKind kind) {
 }
 
 void ReplyTracker::ServiceReplyTimeouts() {
-  TimeOutPolled(m_doc.m_datawindows, PolledKind::DataWindow);
-  TimeOutPolled(m_doc.m_levelgauges, PolledKind::LevelGauge);
-  TimeOutPolled(m_doc.m_dialgauges, PolledKind::DialGauge);
-  TimeOutPolled(m_doc.m_metergauges, PolledKind::MeterGauge);
-  TimeOutPolled(m_doc.m_vertgauges, PolledKind::VerticalGauge);
-  TimeOutPolled(m_doc.m_horzgauges, PolledKind::HorizontalGauge);
-  TimeOutPolled(m_doc.m_dualhandgauges, PolledKind::DualHandGauge);
-  TimeOutPolled(m_doc.m_windvanes, PolledKind::WindVane);
-  TimeOutCommands(CommandKind::InputWindow);
-  TimeOutCommands(CommandKind::PushButton);
-  TimeOutCommands(CommandKind::ButtonArray);
-  TimeOutCommands(CommandKind::RockerSwitch);
-  TimeOutCommands(CommandKind::SliderControl);
-  TimeOutPolled(m_doc.m_picontrollers, PolledKind::PIController);
+  // The controls' commands time out after the other polled kinds and
+  // before the PI-Controllers, which poll and command both.
+  ForEachKind([&](auto tag) {
+    constexpr ScreenObjectKind K = decltype(tag)::value;
+    if constexpr (KindTraits<K>::kPolled && K != ScreenObjectKind::PIController) TimeOutPolled<K>();
+  });
+  ForEachKind([&](auto tag) {
+    constexpr ScreenObjectKind K = decltype(tag)::value;
+    if constexpr (KindTraits<K>::kSendsCommands && K != ScreenObjectKind::PIController)
+      TimeOutCommands(CommandKindOf(K));
+  });
+  TimeOutPolled<ScreenObjectKind::PIController>();
   TimeOutCommands(CommandKind::PIController);
   TimeOutCommands(CommandKind::Script);
 }

@@ -27,10 +27,10 @@ public:
   void ServicePendingSends();
 
 private:
-  template <class List>
-  bool AnyPolledAwaiting(List& list, PolledKind kind, char address);
-  template <class List>
-  void TimeOutPolled(List& list, PolledKind kind);
+  template <ScreenObjectKind K>
+  bool AnyPolledAwaiting(char address);
+  template <ScreenObjectKind K>
+  void TimeOutPolled();
   void TimeOutCommands(CommandKind kind);
   void TimeOutCommand(CommandKind kind, int index, int slot);
   void SendPending(CommandKind kind, int index, int slot, int awaitvalue);

@@ -26,8 +26,8 @@ void ClockTexts::Set(const LocalDateTime& now) {
   m_dowtext = std::to_string(now.dayofweek + 1);
 }
 
-PolledState& RunState::Polled(PolledKind kind, int index) {
-  return Grown(m_polled[static_cast<size_t>(kind)], index);
+PolledState& RunState::Polled(ScreenObjectKind kind, int index) {
+  return Grown(m_polled[static_cast<size_t>(KindIndex(kind))], index);
 }
 
 CommandState& RunState::Command(CommandKind kind, int index, int slot) {

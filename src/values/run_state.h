@@ -5,30 +5,36 @@
 #include <string>
 #include <vector>
 
+#include "document/kind_traits.h"
 #include "platform/wall_clock.h"
 
 namespace korvix {
 
-// The kinds that poll a module with their `pollcommand`, in polling order.
-enum class PolledKind {
-  DataWindow,
-  LevelGauge,
-  DialGauge,
-  MeterGauge,
-  VerticalGauge,
-  HorizontalGauge,
-  WindVane,
-  DualHandGauge,
-  PIController,
+// Who sends commands: the kinds that the kind table says send their own,
+// under their kind's number, and Scripts after all kinds. Slots: a Push
+// Button's press (0) and release (1), a Rocker Switch's first (0) and second
+// (1) position, a Button Array's sub buttons, a PI-Controller's positive (0)
+// and negative (1) correction; one slot for the others.
+enum class CommandKind {
+  InputWindow = KindIndex(ScreenObjectKind::InputWindow),
+  PushButton = KindIndex(ScreenObjectKind::PushButton),
+  ButtonArray = KindIndex(ScreenObjectKind::ButtonArray),
+  RockerSwitch = KindIndex(ScreenObjectKind::RockerSwitch),
+  SliderControl = KindIndex(ScreenObjectKind::SliderControl),
+  PIController = KindIndex(ScreenObjectKind::PIController),
+  Script = kObjectKindCount,
 };
-constexpr int kPolledKinds = 9;
+constexpr int kCommandKinds = kObjectKindCount + 1;
 
-// The controls and Scripts that send commands. Slots: a Push Button's press
-// (0) and release (1), a Rocker Switch's first (0) and second (1) position,
-// a Button Array's sub buttons, a PI-Controller's positive (0) and negative
-// (1) correction; one slot for the others.
-enum class CommandKind { InputWindow, PushButton, ButtonArray, RockerSwitch, SliderControl, PIController, Script };
-constexpr int kCommandKinds = 7;
+constexpr CommandKind CommandKindOf(ScreenObjectKind kind) { return static_cast<CommandKind>(KindIndex(kind)); }
+
+static_assert([] {
+  int senders = 0;
+  ForEachKind([&](auto tag) { senders += KindTraits<decltype(tag)::value>::kSendsCommands ? 1 : 0; });
+  return senders == 6 && SendsCommands(ScreenObjectKind::InputWindow) && SendsCommands(ScreenObjectKind::PushButton) &&
+         SendsCommands(ScreenObjectKind::ButtonArray) && SendsCommands(ScreenObjectKind::RockerSwitch) &&
+         SendsCommands(ScreenObjectKind::SliderControl) && SendsCommands(ScreenObjectKind::PIController);
+}(), "CommandKind names exactly the kinds that send commands");
 
 // A polled object's reply bookkeeping.
 struct PolledState {
@@ -89,10 +95,10 @@ struct ClockTexts {
 // The run-time members of the view that label values and replies use.
 class RunState {
 public:
-  PolledState& Polled(PolledKind kind, int index);
+  PolledState& Polled(ScreenObjectKind kind, int index);
   // The polled states of a kind that exist so far, by record index.
-  std::vector<PolledState>& PolledList(PolledKind kind) {
-    return m_polled[static_cast<size_t>(kind)];
+  std::vector<PolledState>& PolledList(ScreenObjectKind kind) {
+    return m_polled[static_cast<size_t>(KindIndex(kind))];
   }
   CommandState& Command(CommandKind kind, int index, int slot = 0);
   PivotTexts& Pivot(int index);
@@ -115,7 +121,7 @@ public:
   uint32_t m_lastretransmit = 0;
 
 private:
-  std::array<std::vector<PolledState>, kPolledKinds> m_polled;
+  std::array<std::vector<PolledState>, kObjectKindCount> m_polled;  // empty for the kinds not polled
   std::array<std::vector<std::vector<CommandState>>, kCommandKinds> m_commands;
   std::vector<PivotTexts> m_pivots;
   std::vector<PIControllerState> m_picontrollers;

@@ -122,5 +122,26 @@ TEST(VariableProperties, AddVariableTakesTheNewVariableValues) {
   EXPECT_FALSE(doc.IsModified());
 }
 
+// The run-time states sit beside the Variables by index: a removed
+// Variable's goes with it, and a new one starts with none of another's.
+TEST(VariableProperties, RunTimeStatesFollowTheirVariables) {
+  CKorvixDoc doc;
+  VariableRunStates states;
+  for (const char* label : {"A", "B"}) {
+    VariableRecord variable;
+    variable.idlabel = label;
+    doc.m_variables.Add(variable);
+  }
+  states[1].ddelink = 1;
+  states[1].ddelast = "5";
+  DeleteVariable(doc, states, 0);
+  ASSERT_EQ(doc.m_variables.Count(), 1);
+  EXPECT_EQ(states[0].ddelink, 1);
+  EXPECT_EQ(states[0].ddelast, "5");
+  states[1].ddelink = 1;
+  ASSERT_EQ(AddVariable(doc, states), 1);
+  EXPECT_EQ(states[1].ddelink, 0);
+}
+
 }  // namespace
 }  // namespace korvix

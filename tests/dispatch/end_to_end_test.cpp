@@ -89,8 +89,8 @@ TEST(EndToEnd, AReplyFromTheSimulatedModuleReachesBothObjectsThatAwaitIt) {
   link.m_runloop = 1;
 
   ASSERT_EQ(link.TransmitCommand(values.ExpandLabelRefs(window.pollcommand)), 1);
-  values.State().Polled(PolledKind::DataWindow, 0).awaiting = 1;
-  values.State().Polled(PolledKind::DialGauge, 0).awaiting = 1;
+  values.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting = 1;
+  values.State().Polled(ScreenObjectKind::DialGauge, 0).awaiting = 1;
   EXPECT_TRUE(values.IsReplyPending('C'));
   link.WaitForReply(3000, "C");  // ends with the reply; the bound is for a loaded machine
   values.DispatchReceivedLines();

@@ -21,7 +21,7 @@ protected:
     record.pollcommand = command;
     return record;
   }
-  void Await(PolledKind kind, int index) { run.State().Polled(kind, index).awaiting = 1; }
+  void Await(ScreenObjectKind kind, int index) { run.State().Polled(kind, index).awaiting = 1; }
   void Receive(const std::string& bytes) {
     hooks.rxbuffer = bytes;
     run.DispatchReceivedLines();
@@ -41,10 +41,10 @@ TEST_F(ReceiveDispatcherTest, AReplyReachesEveryAwaitingObjectOfItsModuleInKindO
   AddPolled(doc.m_windvanes, "Idle", "ART");
   AddPolled(doc.m_picontrollers, "PI", "[65]RT");
   doc.m_variables[doc.m_variables.Add()].idlabel = "Channel";
-  Await(PolledKind::DataWindow, 0);
-  Await(PolledKind::DataWindow, 1);
-  Await(PolledKind::LevelGauge, 0);
-  Await(PolledKind::PIController, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
+  Await(ScreenObjectKind::DataWindow, 1);
+  Await(ScreenObjectKind::LevelGauge, 0);
+  Await(ScreenObjectKind::PIController, 0);
   CommandState& script = run.State().Command(CommandKind::Script, 3);
   script.command = "ARUN";
   script.awaiting = 1;
@@ -63,9 +63,9 @@ TEST_F(ReceiveDispatcherTest, AReplyReachesEveryAwaitingObjectOfItsModuleInKindO
   EXPECT_EQ(doc.m_picontrollers[0].valuetext, "21.5");
   EXPECT_EQ(doc.m_variables[1].valuetext, "A21.5");
   EXPECT_EQ(hooks.scriptreplies, (std::vector<std::pair<int, std::string>>{{3, "A21.5"}}));
-  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
-  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 1).awaiting, 1);
-  EXPECT_EQ(run.State().Polled(PolledKind::LevelGauge, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DataWindow, 1).awaiting, 1);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::LevelGauge, 0).awaiting, 0);
   EXPECT_EQ(run.State().Command(CommandKind::Script, 3).awaiting, 0);
   EXPECT_EQ(run.State().Command(CommandKind::RockerSwitch, 0, 1).awaiting, 0);
   EXPECT_TRUE(hooks.rxbuffer.empty());
@@ -112,16 +112,16 @@ TEST_F(ReceiveDispatcherTest, AControlsReplyGoesToItsResponseLabelUnlessItIsDisc
 TEST_F(ReceiveDispatcherTest, ADataWindowTakesANoValueReplyWithoutShowingIt) {
   AddPolled(doc.m_datawindows, "B", "BRD").valuetext = "old";
   doc.m_variables[doc.m_variables.Add()].idlabel = "B";
-  Await(PolledKind::DataWindow, 0);
-  run.State().Polled(PolledKind::DataWindow, 0).replystate = 1;
+  Await(ScreenObjectKind::DataWindow, 0);
+  run.State().Polled(ScreenObjectKind::DataWindow, 0).replystate = 1;
   Receive("B1G5\r");
-  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
-  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).replystate, 0);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DataWindow, 0).replystate, 0);
   EXPECT_EQ(doc.m_datawindows[0].valuetext, "old");
   EXPECT_EQ(doc.m_variables[0].valuetext, "0");
   EXPECT_TRUE(hooks.calls.empty());
 
-  Await(PolledKind::DataWindow, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
   Receive("B123\r");
   EXPECT_EQ(doc.m_variables[0].valuetext, "B123");  // delivered whole
   EXPECT_EQ(doc.m_datawindows[0].valuetext, "123");
@@ -131,13 +131,13 @@ TEST_F(ReceiveDispatcherTest, ADataWindowTakesANoValueReplyWithoutShowingIt) {
 TEST_F(ReceiveDispatcherTest, AResetNoticeWithRetransmitFlushesAndSendsTheInitCommands) {
   AddPolled(doc.m_datawindows, "A", "ARD");
   AddPolled(doc.m_dialgauges, "B", "BRD");
-  Await(PolledKind::DataWindow, 0);
-  Await(PolledKind::DialGauge, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
+  Await(ScreenObjectKind::DialGauge, 0);
   doc.m_retransmitonreset = 1;
   clock.now = 1000;
   Receive("A!\rA55\r");
-  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
-  EXPECT_EQ(run.State().Polled(PolledKind::DialGauge, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DialGauge, 0).awaiting, 0);
   EXPECT_EQ(clock.now, 1200u);
   EXPECT_EQ(hooks.flushes, 1);
   EXPECT_EQ(hooks.initsends, 1);
@@ -148,10 +148,10 @@ TEST_F(ReceiveDispatcherTest, AResetNoticeWithRetransmitFlushesAndSendsTheInitCo
 TEST_F(ReceiveDispatcherTest, AResetNoticeWithoutRetransmitClearsTheFlagsAndDispatchesOn) {
   AddPolled(doc.m_datawindows, "A", "ARD");
   doc.m_retransmitonreset = 0;
-  Await(PolledKind::DataWindow, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
   run.State().Command(CommandKind::InputWindow, 0).awaiting = 1;
   Receive("A!\rB7\r");
-  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting, 0);
   EXPECT_EQ(run.State().Command(CommandKind::InputWindow, 0).awaiting, 0);
   EXPECT_EQ(hooks.flushes, 0);
   EXPECT_EQ(hooks.initsends, 0);
@@ -163,27 +163,27 @@ TEST_F(ReceiveDispatcherTest, AResetNoticeWithoutRetransmitClearsTheFlagsAndDisp
 
 TEST_F(ReceiveDispatcherTest, AOneCharacterLineReachesNothing) {
   AddPolled(doc.m_datawindows, "A", "ARD");
-  Await(PolledKind::DataWindow, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
   Receive("A\r\r\r");
-  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 1);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting, 1);
   EXPECT_TRUE(hooks.calls.empty());
 }
 
 TEST_F(ReceiveDispatcherTest, APositionReportIsAlsoOfferedToObjectsAwaitingDollar) {
   AddPolled(doc.m_datawindows, "Radio", "$GPTLL?");
   doc.m_variables[doc.m_variables.Add()].idlabel = "Radio";
-  Await(PolledKind::DataWindow, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
   Receive("$GPTLL,4916.45,N,12311.12,W\r");
-  EXPECT_EQ(run.State().Polled(PolledKind::DataWindow, 0).awaiting, 0);
+  EXPECT_EQ(run.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting, 0);
   EXPECT_EQ(doc.m_variables[0].valuetext, "$GPTLL,4916.45,N,12311.12,W");
 }
 
 TEST_F(ReceiveDispatcherTest, ABufferWithoutCarriageReturnIsOneLine) {
   AddPolled(doc.m_datawindows, "A", "ARD");
-  Await(PolledKind::DataWindow, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
   Receive("A12\rA34");
   EXPECT_EQ(doc.m_datawindows[0].valuetext, "12");
-  Await(PolledKind::DataWindow, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
   Receive("A34");
   EXPECT_EQ(doc.m_datawindows[0].valuetext, "34");
 }
@@ -194,7 +194,7 @@ TEST_F(ReceiveDispatcherTest, AnyBytesAreConsumedWithoutHarm) {
   doc.m_datawindows[1].formula = "{A} / {B}";
   std::mt19937 random(8);
   for (int round = 0; round < 200; ++round) {
-    Await(PolledKind::DataWindow, 1);
+    Await(ScreenObjectKind::DataWindow, 1);
     std::string bytes(static_cast<size_t>(random() % 64), '\0');
     for (char& c : bytes) c = static_cast<char>(random() % 256);
     bytes[0] = 'B';
@@ -202,7 +202,7 @@ TEST_F(ReceiveDispatcherTest, AnyBytesAreConsumedWithoutHarm) {
     EXPECT_TRUE(hooks.rxbuffer.empty());
   }
   EXPECT_TRUE(sink.shown.empty());
-  Await(PolledKind::DataWindow, 0);
+  Await(ScreenObjectKind::DataWindow, 0);
   Receive("A1\r");
   ASSERT_FALSE(sink.shown.empty());
   EXPECT_EQ(sink.shown[0].caption, "Illegal Operation");

@@ -9,7 +9,7 @@
 
 #include "document/record_layouts.h"
 #include "document/project_writer.h"
-#include "editor/object_kinds.h"
+#include "document/kind_traits.h"
 #include "editor/page_editor.h"
 #include "editor/stacking.h"
 #include "platform/testing/recording_message_sink.h"

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "document/korvix_doc.h"
-#include "editor/object_kinds.h"
+#include "document/kind_traits.h"
 #include "editor/stacking.h"
 #include "platform/profile.h"
 #include "platform/testing/recording_message_sink.h"

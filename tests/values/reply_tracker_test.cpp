@@ -7,7 +7,7 @@ namespace {
 
 class ReplyTrackerTest : public ValuesFixture, public ::testing::Test {
 protected:
-  PolledState& Await(PolledKind kind, int index) {
+  PolledState& Await(ScreenObjectKind kind, int index) {
     PolledState& polled = state.Polled(kind, index);
     polled.awaiting = 1;
     polled.senttime = clock.now;
@@ -29,15 +29,15 @@ TEST_F(ReplyTrackerTest, ASilentModuleShowsErrorPastTheRetryLimitAndTheCountStar
   doc.m_pollretries = 2;
   AddPolled(doc.m_datawindows, "Temp", "ARD").valuetext = "21";
   for (int timeout = 1; timeout <= 4; ++timeout) {
-    Await(PolledKind::DataWindow, 0);
+    Await(ScreenObjectKind::DataWindow, 0);
     clock.now += 2499;
     replies.ServiceReplyTimeouts();
-    EXPECT_EQ(state.Polled(PolledKind::DataWindow, 0).awaiting, 1) << "still within the time-out";
+    EXPECT_EQ(state.Polled(ScreenObjectKind::DataWindow, 0).awaiting, 1) << "still within the time-out";
     clock.now += 1;
     replies.ServiceReplyTimeouts();
-    EXPECT_EQ(state.Polled(PolledKind::DataWindow, 0).awaiting, 0);
+    EXPECT_EQ(state.Polled(ScreenObjectKind::DataWindow, 0).awaiting, 0);
     EXPECT_EQ(doc.m_datawindows[0].valuetext, timeout >= 3 ? "Error" : "21") << timeout;
-    EXPECT_EQ(state.Polled(PolledKind::DataWindow, 0).retries, timeout == 3 ? 0 : timeout % 3);
+    EXPECT_EQ(state.Polled(ScreenObjectKind::DataWindow, 0).retries, timeout == 3 ? 0 : timeout % 3);
   }
 }
 
@@ -46,8 +46,8 @@ TEST_F(ReplyTrackerTest, AModuleOwesAReplyWhileAnyCommandToItAwaitsOne) {
   AddPolled(doc.m_levelgauges, "L", "{Module}RD");
   AddPolled(doc.m_picontrollers, "PI", "[67]RD");
   EXPECT_FALSE(replies.IsReplyPending('B'));
-  Await(PolledKind::LevelGauge, 0);
-  Await(PolledKind::PIController, 0);
+  Await(ScreenObjectKind::LevelGauge, 0);
+  Await(ScreenObjectKind::PIController, 0);
   EXPECT_TRUE(replies.IsReplyPending('B'));
   EXPECT_TRUE(replies.IsReplyPending('C'));
   EXPECT_FALSE(replies.IsReplyPending('A'));
