@@ -26,6 +26,7 @@ public:
   bool IsRunning() override { return true; }
   void RequestHalt() override {}
   void SendInitCommands() override {}
+  bool WebLogBusy() override { return false; }
   void InvalidateObject(ScreenObjectKind, int) override {}
   void TurnOnLampAction(int) override {}
   void TurnOffLampAction(int) override {}

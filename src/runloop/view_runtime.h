@@ -91,6 +91,7 @@ public:
     if (m_link.m_runloop == 1) HaltRunLoop();
   }
   bool IsRunning() override { return m_link.m_runloop == 1; }
+  bool WebLogBusy() override { return m_weblogprogress.m_weblogbusy.Get() == 1; }
   void RequestHalt() override { HaltRunLoop(); }
 
   ComLink& Link() { return m_link; }
@@ -221,6 +222,8 @@ private:
   ValueRefresher m_refresher;
   RunClock m_runclock;
   DataLog m_datalog;
+  // Shared with the web-log upload, which may outlive a run.
+  WebLogProgress m_weblogprogress;
   DataLogSchedule m_schedule;
   ChartMemories m_charts;
   PopupBox m_popupbox;

@@ -18,6 +18,7 @@ class FakeValueHooks final : public RunLoopControl,
                              public LinkServices {
 public:
   bool running = true;
+  bool weblogbusy = false;
   int halts = 0;
   int initsends = 0;
   std::vector<std::string> calls;
@@ -38,6 +39,7 @@ public:
     running = false;
   }
   void SendInitCommands() override { ++initsends; }
+  bool WebLogBusy() override { return weblogbusy; }
 
   void InvalidateObject(ScreenObjectKind kind, int index) override { invalidated.emplace_back(kind, index); }
   void TurnOnLampAction(int index) override { Call("TurnOnLamp", index); }
