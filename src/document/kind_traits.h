@@ -11,24 +11,25 @@
 namespace korvix {
 
 constexpr int kObjectKindCount = 22;
+static_assert(static_cast<int>(ScreenObjectKind::ChartRecorder) + 1 == kObjectKindCount);
 
 constexpr int KindIndex(ScreenObjectKind kind) { return static_cast<int>(kind); }
 
 // The one table of what the kinds have in common, read by every layer above
 // the document. Per kind: its record and list; its names; the prefix of its
-// new ID Labels (empty for the kinds without one); its limit message; its
-// data-log column fields, in the order their columns are numbered; whether
+// new ID Labels (empty for the kinds without one); the labels whose values
+// it shows or takes, as what each adds to its ID Label; its limit message;
+// its data-log column fields, in the order their columns are numbered; whether
 // the Run-Loop polls it with its `pollcommand`; whether it sends commands of
 // its own to the modules.
 template <ScreenObjectKind K>
 struct KindTraits;
 
-// A data-log column field, and what the label of the value it logs adds to
-// the record's ID Label.
+// A data-log column field and which of the kind's value labels it logs.
 template <class Record>
 struct LogColumnField {
   int Record::*field;
-  const char* suffix = "";
+  int valuelabel;
 };
 
 template <ScreenObjectKind K>
@@ -44,6 +45,7 @@ struct KindTraits<ScreenObjectKind::TextBox> {
   static constexpr std::string_view kName = "Text Box";
   static constexpr std::string_view kPluralName = "Text Boxes";
   static constexpr std::string_view kLabelPrefix = {};
+  static constexpr std::array<const char*, 0> kValueLabels{};
   static constexpr const char* kOverLimitMessage = kTooManyTextBoxesMessage;
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
@@ -57,6 +59,7 @@ struct KindTraits<ScreenObjectKind::ImageBox> {
   static constexpr std::string_view kName = "Image Box";
   static constexpr std::string_view kPluralName = "Image Boxes";
   static constexpr std::string_view kLabelPrefix = {};
+  static constexpr std::array<const char*, 0> kValueLabels{};
   static constexpr const char* kOverLimitMessage = kTooManyImageBoxesMessage;
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
@@ -70,8 +73,9 @@ struct KindTraits<ScreenObjectKind::DataWindow> {
   static constexpr std::string_view kName = "Data Window";
   static constexpr std::string_view kPluralName = "Data Windows";
   static constexpr std::string_view kLabelPrefix = "DataWindow";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyDataWindowsMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
 };
@@ -83,8 +87,9 @@ struct KindTraits<ScreenObjectKind::TextWindow> {
   static constexpr std::string_view kName = "Text Window";
   static constexpr std::string_view kPluralName = "Text Windows";
   static constexpr std::string_view kLabelPrefix = "TextWindow";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyTextWindowsMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
 };
@@ -96,8 +101,9 @@ struct KindTraits<ScreenObjectKind::InputWindow> {
   static constexpr std::string_view kName = "Input Window";
   static constexpr std::string_view kPluralName = "Input Windows";
   static constexpr std::string_view kLabelPrefix = "InputWindow";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyInputWindowsMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = true;
 };
@@ -109,8 +115,9 @@ struct KindTraits<ScreenObjectKind::LevelGauge> {
   static constexpr std::string_view kName = "Level Gauge";
   static constexpr std::string_view kPluralName = "Level Gauges";
   static constexpr std::string_view kLabelPrefix = "Level";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyLevelGaugesMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
 };
@@ -122,8 +129,9 @@ struct KindTraits<ScreenObjectKind::DialGauge> {
   static constexpr std::string_view kName = "Dial Gauge";
   static constexpr std::string_view kPluralName = "Dial Gauges";
   static constexpr std::string_view kLabelPrefix = "Dial";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyDialGaugesMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
 };
@@ -135,8 +143,9 @@ struct KindTraits<ScreenObjectKind::MeterGauge> {
   static constexpr std::string_view kName = "Meter Gauge";
   static constexpr std::string_view kPluralName = "Meter Gauges";
   static constexpr std::string_view kLabelPrefix = "Meter";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyMeterGaugesMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
 };
@@ -148,8 +157,9 @@ struct KindTraits<ScreenObjectKind::VerticalGauge> {
   static constexpr std::string_view kName = "Vertical Gauge";
   static constexpr std::string_view kPluralName = "Vertical Gauges";
   static constexpr std::string_view kLabelPrefix = "VGauge";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyVerticalGaugesMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
 };
@@ -161,8 +171,9 @@ struct KindTraits<ScreenObjectKind::HorizontalGauge> {
   static constexpr std::string_view kName = "Horizontal Gauge";
   static constexpr std::string_view kPluralName = "Horizontal Gauges";
   static constexpr std::string_view kLabelPrefix = "HGauge";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyHorizontalGaugesMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
 };
@@ -174,8 +185,9 @@ struct KindTraits<ScreenObjectKind::DualHandGauge> {
   static constexpr std::string_view kName = "Dual Hand Gauge";
   static constexpr std::string_view kPluralName = "Dual Hand Gauges";
   static constexpr std::string_view kLabelPrefix = "DHGauge";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyDualHandGaugesMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
 };
@@ -187,8 +199,9 @@ struct KindTraits<ScreenObjectKind::WindVane> {
   static constexpr std::string_view kName = "Wind Vane";
   static constexpr std::string_view kPluralName = "Wind Vanes";
   static constexpr std::string_view kLabelPrefix = "WindVane";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyWindVanesMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
 };
@@ -200,11 +213,10 @@ struct KindTraits<ScreenObjectKind::PivotTracker> {
   static constexpr std::string_view kName = "Pivot Tracker";
   static constexpr std::string_view kPluralName = "Pivot Trackers";
   static constexpr std::string_view kLabelPrefix = "Pivot";
+  static constexpr std::array<const char*, 4> kValueLabels{"", ".run", ".water", ".sis"};
   static constexpr const char* kOverLimitMessage = kTooManyPivotTrackersMessage;
-  static constexpr std::array<LogColumnField<Record>, 4> kLogColumns{{{&Record::logcolumn},
-                                                                        {&Record::logcolumnrun, ".run"},
-                                                                        {&Record::logcolumnwater, ".water"},
-                                                                        {&Record::logcolumnsis, ".sis"}}};
+  static constexpr std::array<LogColumnField<Record>, 4> kLogColumns{
+      {{&Record::logcolumn, 0}, {&Record::logcolumnrun, 1}, {&Record::logcolumnwater, 2}, {&Record::logcolumnsis, 3}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
 };
@@ -216,8 +228,9 @@ struct KindTraits<ScreenObjectKind::SignalLamp> {
   static constexpr std::string_view kName = "Signal Lamp";
   static constexpr std::string_view kPluralName = "Signal Lamps";
   static constexpr std::string_view kLabelPrefix = "Lamp";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManySignalLampsMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
 };
@@ -229,8 +242,9 @@ struct KindTraits<ScreenObjectKind::EventCounter> {
   static constexpr std::string_view kName = "Event Counter";
   static constexpr std::string_view kPluralName = "Event Counters";
   static constexpr std::string_view kLabelPrefix = "Counter";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyEventCountersMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
 };
@@ -242,8 +256,9 @@ struct KindTraits<ScreenObjectKind::EventTimer> {
   static constexpr std::string_view kName = "Event Timer";
   static constexpr std::string_view kPluralName = "Event Timers";
   static constexpr std::string_view kLabelPrefix = "Timer";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyEventTimersMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
 };
@@ -255,6 +270,7 @@ struct KindTraits<ScreenObjectKind::PushButton> {
   static constexpr std::string_view kName = "Push Button";
   static constexpr std::string_view kPluralName = "Push Buttons";
   static constexpr std::string_view kLabelPrefix = {};
+  static constexpr std::array<const char*, 0> kValueLabels{};
   static constexpr const char* kOverLimitMessage = kTooManyPushButtonsMessage;
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
@@ -268,6 +284,7 @@ struct KindTraits<ScreenObjectKind::ButtonArray> {
   static constexpr std::string_view kName = "Button Array";
   static constexpr std::string_view kPluralName = "Button Arrays";
   static constexpr std::string_view kLabelPrefix = "ButtonArray";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyButtonArraysMessage;
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
@@ -281,6 +298,7 @@ struct KindTraits<ScreenObjectKind::RockerSwitch> {
   static constexpr std::string_view kName = "Rocker Switch";
   static constexpr std::string_view kPluralName = "Rocker Switches";
   static constexpr std::string_view kLabelPrefix = {};
+  static constexpr std::array<const char*, 0> kValueLabels{};
   static constexpr const char* kOverLimitMessage = kTooManyRockerSwitchesMessage;
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
@@ -294,6 +312,7 @@ struct KindTraits<ScreenObjectKind::SliderControl> {
   static constexpr std::string_view kName = "Slider Control";
   static constexpr std::string_view kPluralName = "Slider Controls";
   static constexpr std::string_view kLabelPrefix = {};
+  static constexpr std::array<const char*, 0> kValueLabels{};
   static constexpr const char* kOverLimitMessage = kTooManySliderControlsMessage;
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
@@ -309,8 +328,9 @@ struct KindTraits<ScreenObjectKind::PIController> {
   static constexpr std::string_view kName = "PI-Controller";
   static constexpr std::string_view kPluralName = "PI-Controllers";
   static constexpr std::string_view kLabelPrefix = "Controller";
+  static constexpr std::array<const char*, 1> kValueLabels{""};
   static constexpr const char* kOverLimitMessage = kTooManyPIControllersMessage;
-  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn}}};
+  static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = true;
 };
@@ -322,6 +342,7 @@ struct KindTraits<ScreenObjectKind::ChartRecorder> {
   static constexpr std::string_view kName = "Chart Recorder";
   static constexpr std::string_view kPluralName = "Chart Recorders";
   static constexpr std::string_view kLabelPrefix = "ChartRec";
+  static constexpr std::array<const char*, 0> kValueLabels{};
   static constexpr const char* kOverLimitMessage = kTooManyChartRecordersMessage;
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;

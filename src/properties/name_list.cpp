@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/kind_traits.h"
 #include "texts/label_texts.h"
 #include "values/value_refresh.h"
 
@@ -45,7 +46,7 @@ std::vector<std::string> PivotLampNames(const PivotTrackerList& trackers) {
   return names;
 }
 
-void AppendHeader(std::string& list, const char* header) {
+void AppendHeader(std::string& list, std::string_view header) {
   list += header;
   list += kNameListLineEnd;
 }
@@ -61,7 +62,7 @@ void AppendEntries(std::string& list, std::vector<std::string_view> labels, bool
 }
 
 template <class List>
-void AppendKind(std::string& list, const char* header, const List& records) {
+void AppendKind(std::string& list, std::string_view header, const List& records) {
   if (records.Count() == 0) return;
   AppendHeader(list, header);
   std::vector<std::string_view> labels;
@@ -69,7 +70,17 @@ void AppendKind(std::string& list, const char* header, const List& records) {
   AppendEntries(list, std::move(labels), true);
 }
 
-void AppendTally(std::string& list, const char* header, const std::vector<std::string_view>& labels) {
+template <ScreenObjectKind K>
+std::string KindHeader() {
+  return "<" + std::string(KindTraits<K>::kPluralName) + ">";
+}
+
+template <ScreenObjectKind K>
+void AppendKind(std::string& list, const CKorvixDoc& doc) {
+  AppendKind(list, KindHeader<K>(), ListOf<K>(doc));
+}
+
+void AppendTally(std::string& list, std::string_view header, const std::vector<std::string_view>& labels) {
   if (labels.empty()) return;
   AppendHeader(list, header);
   AppendEntries(list, labels, true);
@@ -79,20 +90,20 @@ void AppendTally(std::string& list, const char* header, const std::vector<std::s
 
 std::string BuildNameList(const CKorvixDoc& doc) {
   std::string list;
-  AppendKind(list, "<Data Windows>", doc.m_datawindows);
-  AppendKind(list, "<Text Windows>", doc.m_textwindows);
-  AppendKind(list, "<Input Windows>", doc.m_inputwindows);
-  AppendKind(list, "<Level Gauges>", doc.m_levelgauges);
-  AppendKind(list, "<Dial Gauges>", doc.m_dialgauges);
-  AppendKind(list, "<Meter Gauges>", doc.m_metergauges);
-  AppendKind(list, "<Vertical Gauges>", doc.m_vertgauges);
-  AppendKind(list, "<Horizontal Gauges>", doc.m_horzgauges);
-  AppendKind(list, "<Dual Hand Gauges>", doc.m_dualhandgauges);
-  AppendKind(list, "<Wind Vanes>", doc.m_windvanes);
-  AppendKind(list, "<Pivot Trackers>", doc.m_pivottrackers);
+  AppendKind<ScreenObjectKind::DataWindow>(list, doc);
+  AppendKind<ScreenObjectKind::TextWindow>(list, doc);
+  AppendKind<ScreenObjectKind::InputWindow>(list, doc);
+  AppendKind<ScreenObjectKind::LevelGauge>(list, doc);
+  AppendKind<ScreenObjectKind::DialGauge>(list, doc);
+  AppendKind<ScreenObjectKind::MeterGauge>(list, doc);
+  AppendKind<ScreenObjectKind::VerticalGauge>(list, doc);
+  AppendKind<ScreenObjectKind::HorizontalGauge>(list, doc);
+  AppendKind<ScreenObjectKind::DualHandGauge>(list, doc);
+  AppendKind<ScreenObjectKind::WindVane>(list, doc);
+  AppendKind<ScreenObjectKind::PivotTracker>(list, doc);
 
   if (doc.m_signallamps.Count() > 0 || doc.m_pivottrackers.Count() > 0) {
-    AppendHeader(list, "<Signal Lamps>");
+    AppendHeader(list, KindHeader<ScreenObjectKind::SignalLamp>());
     std::vector<std::string_view> lamps;
     AddLabels(lamps, doc.m_signallamps);
     AppendEntries(list, std::move(lamps), true);
@@ -103,20 +114,20 @@ std::string BuildNameList(const CKorvixDoc& doc) {
   std::vector<std::string_view> counters;
   AddLabels(counters, doc.m_eventcounters);
   AddVariablesOfFormat(counters, doc.m_variables, kVariableCounter);
-  AppendTally(list, "<Event Counters>", counters);
+  AppendTally(list, KindHeader<ScreenObjectKind::EventCounter>(), counters);
   std::vector<std::string_view> timers;
   AddLabels(timers, doc.m_eventtimers);
   AddVariablesOfFormat(timers, doc.m_variables, kVariableTimer);
-  AppendTally(list, "<Event Timers>", timers);
+  AppendTally(list, KindHeader<ScreenObjectKind::EventTimer>(), timers);
 
-  AppendKind(list, "<Button Arrays>", doc.m_buttonarrays);
-  AppendKind(list, "<PI-Controllers>", doc.m_picontrollers);
+  AppendKind<ScreenObjectKind::ButtonArray>(list, doc);
+  AppendKind<ScreenObjectKind::PIController>(list, doc);
   AppendKind(list, "<Variables>", doc.m_variables);
 
   AppendHeader(list, "<Global Variables>");
   AppendEntries(list, {kGlobalVariableNames.begin(), kGlobalVariableNames.end()}, false);
 
-  AppendKind(list, "<Chart Recorders>", doc.m_chartrecorders);
+  AppendKind<ScreenObjectKind::ChartRecorder>(list, doc);
 
   // Every Conditional owns one action Script; only Scripts beyond those can
   // be ones the user wrote.

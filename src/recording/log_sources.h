@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,12 +20,13 @@ template <class Doc, class Visit>
 void ForEachLabelledLogColumn(Doc& doc, Visit&& visit) {
   for (auto& r : doc.m_variables) visit(r.logcolumn, r.idlabel);
   ForEachKind([&](auto tag) {
-    constexpr auto& columns = KindTraits<decltype(tag)::value>::kLogColumns;
-    if constexpr (!columns.empty()) {
-      for (const auto& column : columns) {
+    using Traits = KindTraits<decltype(tag)::value>;
+    if constexpr (!Traits::kLogColumns.empty()) {
+      for (const auto& column : Traits::kLogColumns) {
+        const char* suffix = Traits::kValueLabels[static_cast<std::size_t>(column.valuelabel)];
         for (auto& r : ListOf<decltype(tag)::value>(doc)) {
-          if (*column.suffix)
-            visit(r.*column.field, r.idlabel + column.suffix);
+          if (*suffix)
+            visit(r.*column.field, r.idlabel + suffix);
           else
             visit(r.*column.field, r.idlabel);
         }

@@ -101,15 +101,15 @@ void LabelValues::DeliverTrigger(const std::string& untrimmed) {
   }
 }
 
-template <class List>
-void LabelValues::StoreReadings(List& list, LabelledKind labelled, ScreenObjectKind kind, const std::string& label,
-                                const std::string& value, const LabelHits& hits) {
-  ForEachWithLabel(list, labelled, label, hits, [&](int i) {
+template <ScreenObjectKind K>
+void LabelValues::StoreReadings(const std::string& label, const std::string& value, const LabelHits& hits) {
+  auto& list = ListOf<K>(m_doc);
+  ForEachWithLabel(list, LabelSlot(K), label, hits, [&](int i) {
     auto& object = list[i];
     object.valuetext = value;
     m_refresher.Refresh(object.valuetext, ConversionOf(object));
     if constexpr (requires { object.sensorto; }) m_state.PIController(i).fresh = 1;
-    Invalidate(kind, i, object.page);
+    Invalidate(K, i, object.page);
     const std::string& forward = ForwardLabelOf(object);
     if (!forward.empty()) {
       // Copies: the delivery may come back round to this object.
@@ -123,56 +123,53 @@ void LabelValues::StoreReadings(List& list, LabelledKind labelled, ScreenObjectK
 
 void LabelValues::StoreByLabel(const std::string& label, const std::string& value) {
   const LabelHits hits = Hits(label);
-  ForEachWithLabel(m_doc.m_variables, LabelledKind::Variable, label, hits, [&](int i) {
+  ForEachWithLabel(m_doc.m_variables, kVariableLabelSlot, label, hits, [&](int i) {
     VariableRecord& variable = m_doc.m_variables[i];
     variable.valuetext = value;
     if (variable.valueformat == kVariableTimer && !IsSpecial(value)) RefreshVariableText(variable);
     m_doc.SetModifiedFlag();
     return true;
   });
-  ForEachWithLabel(m_doc.m_datawindows, LabelledKind::DataWindow, label, hits, [&](int i) {
+  ForEachWithLabel(m_doc.m_datawindows, LabelSlot(ScreenObjectKind::DataWindow), label, hits, [&](int i) {
     DataWindowRecord& window = m_doc.m_datawindows[i];
     window.valuetext = value;
     m_refresher.Refresh(window.valuetext, ConversionOf(window));
     Invalidate(ScreenObjectKind::DataWindow, i, window.page);
     return true;
   });
-  ForEachWithLabel(m_doc.m_textwindows, LabelledKind::TextWindow, label, hits, [&](int i) {
+  ForEachWithLabel(m_doc.m_textwindows, LabelSlot(ScreenObjectKind::TextWindow), label, hits, [&](int i) {
     m_doc.m_textwindows[i].valuetext = value;
     Invalidate(ScreenObjectKind::TextWindow, i, m_doc.m_textwindows[i].page);
     return true;
   });
-  ForEachWithLabel(m_doc.m_inputwindows, LabelledKind::InputWindow, label, hits, [&](int i) {
+  ForEachWithLabel(m_doc.m_inputwindows, LabelSlot(ScreenObjectKind::InputWindow), label, hits, [&](int i) {
     m_doc.m_inputwindows[i].valuetext = CleanedOrError(value);
     Invalidate(ScreenObjectKind::InputWindow, i, m_doc.m_inputwindows[i].page);
     return true;
   });
-  StoreReadings(m_doc.m_levelgauges, LabelledKind::LevelGauge, ScreenObjectKind::LevelGauge, label, value, hits);
-  StoreReadings(m_doc.m_dialgauges, LabelledKind::DialGauge, ScreenObjectKind::DialGauge, label, value, hits);
-  StoreReadings(m_doc.m_metergauges, LabelledKind::MeterGauge, ScreenObjectKind::MeterGauge, label, value, hits);
-  StoreReadings(m_doc.m_vertgauges, LabelledKind::VerticalGauge, ScreenObjectKind::VerticalGauge, label,
-              value, hits);
-  StoreReadings(m_doc.m_horzgauges, LabelledKind::HorizontalGauge, ScreenObjectKind::HorizontalGauge, label,
-              value, hits);
-  StoreReadings(m_doc.m_dualhandgauges, LabelledKind::DualHandGauge, ScreenObjectKind::DualHandGauge, label,
-              value, hits);
-  StoreReadings(m_doc.m_windvanes, LabelledKind::WindVane, ScreenObjectKind::WindVane, label, value, hits);
-  ForEachWithLabel(m_doc.m_pivottrackers, LabelledKind::PivotTracker, label, hits, [&](int i) {
+  StoreReadings<ScreenObjectKind::LevelGauge>(label, value, hits);
+  StoreReadings<ScreenObjectKind::DialGauge>(label, value, hits);
+  StoreReadings<ScreenObjectKind::MeterGauge>(label, value, hits);
+  StoreReadings<ScreenObjectKind::VerticalGauge>(label, value, hits);
+  StoreReadings<ScreenObjectKind::HorizontalGauge>(label, value, hits);
+  StoreReadings<ScreenObjectKind::DualHandGauge>(label, value, hits);
+  StoreReadings<ScreenObjectKind::WindVane>(label, value, hits);
+  ForEachWithLabel(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker), label, hits, [&](int i) {
     m_state.Pivot(i).position = value;
     Invalidate(ScreenObjectKind::PivotTracker, i, m_doc.m_pivottrackers[i].page);
     return true;
   });
-  ForEachWithLabel(m_doc.m_eventcounters, LabelledKind::EventCounter, label, hits, [&](int i) {
+  ForEachWithLabel(m_doc.m_eventcounters, LabelSlot(ScreenObjectKind::EventCounter), label, hits, [&](int i) {
     m_doc.m_eventcounters[i].valuetext = IsSpecial(value) ? value : CleanedOrError(value);
     Invalidate(ScreenObjectKind::EventCounter, i, m_doc.m_eventcounters[i].page);
     return true;
   });
-  ForEachWithLabel(m_doc.m_eventtimers, LabelledKind::EventTimer, label, hits, [&](int i) {
+  ForEachWithLabel(m_doc.m_eventtimers, LabelSlot(ScreenObjectKind::EventTimer), label, hits, [&](int i) {
     StoreTimer(m_doc.m_eventtimers[i], value);
     Invalidate(ScreenObjectKind::EventTimer, i, m_doc.m_eventtimers[i].page);
     return true;
   });
-  StoreReadings(m_doc.m_picontrollers, LabelledKind::PIController, ScreenObjectKind::PIController, label, value, hits);
+  StoreReadings<ScreenObjectKind::PIController>(label, value, hits);
 }
 
 }  // namespace korvix

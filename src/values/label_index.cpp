@@ -6,11 +6,11 @@ namespace korvix {
 namespace {
 
 template <class List>
-void AddAll(std::unordered_map<std::string, LabelIndex::Records>& map, const List& list,
-            LabelledKind kind, const char* suffix = "") {
+void AddAll(std::unordered_map<std::string, LabelIndex::Records>& map, const List& list, int slot,
+            const char* suffix = "") {
   for (int i = 0; i < list.Count(); ++i) {
     const std::string key = LabelIndex::Key(list[i].idlabel + suffix);
-    if (!key.empty()) map[key][static_cast<size_t>(kind)].push_back(i);
+    if (!key.empty()) map[key][static_cast<size_t>(slot)].push_back(i);
   }
 }
 
@@ -18,39 +18,29 @@ void AddAll(std::unordered_map<std::string, LabelIndex::Records>& map, const Lis
 
 std::string LabelIndex::Key(std::string_view label) { return LabelKey(label); }
 
-std::array<int, kLabelledKinds> LabelIndex::Counts(const CKorvixDoc& doc) {
-  const int pivots = doc.m_pivottrackers.Count();
-  return {doc.m_variables.Count(),     doc.m_datawindows.Count(),   doc.m_textwindows.Count(),
-          doc.m_inputwindows.Count(),  doc.m_levelgauges.Count(),   doc.m_dialgauges.Count(),
-          doc.m_metergauges.Count(),   doc.m_vertgauges.Count(),    doc.m_horzgauges.Count(),
-          doc.m_dualhandgauges.Count(), doc.m_windvanes.Count(),    pivots,
-          pivots,                      pivots,                      pivots,
-          doc.m_signallamps.Count(),   doc.m_eventcounters.Count(), doc.m_eventtimers.Count(),
-          doc.m_buttonarrays.Count(),  doc.m_picontrollers.Count()};
+std::array<int, kLabelSlots> LabelIndex::Counts(const CKorvixDoc& doc) {
+  std::array<int, kLabelSlots> counts{};
+  counts[kVariableLabelSlot] = doc.m_variables.Count();
+  ForEachKind([&](auto tag) {
+    constexpr ScreenObjectKind K = decltype(tag)::value;
+    constexpr int labels = static_cast<int>(KindTraits<K>::kValueLabels.size());
+    for (int label = 0; label < labels; ++label)
+      counts[static_cast<std::size_t>(LabelSlot(K, label))] = ListOf<K>(doc).Count();
+  });
+  return counts;
 }
 
 void LabelIndex::Build(const CKorvixDoc& doc) {
   m_records.clear();
-  AddAll(m_records, doc.m_variables, LabelledKind::Variable);
-  AddAll(m_records, doc.m_datawindows, LabelledKind::DataWindow);
-  AddAll(m_records, doc.m_textwindows, LabelledKind::TextWindow);
-  AddAll(m_records, doc.m_inputwindows, LabelledKind::InputWindow);
-  AddAll(m_records, doc.m_levelgauges, LabelledKind::LevelGauge);
-  AddAll(m_records, doc.m_dialgauges, LabelledKind::DialGauge);
-  AddAll(m_records, doc.m_metergauges, LabelledKind::MeterGauge);
-  AddAll(m_records, doc.m_vertgauges, LabelledKind::VerticalGauge);
-  AddAll(m_records, doc.m_horzgauges, LabelledKind::HorizontalGauge);
-  AddAll(m_records, doc.m_dualhandgauges, LabelledKind::DualHandGauge);
-  AddAll(m_records, doc.m_windvanes, LabelledKind::WindVane);
-  AddAll(m_records, doc.m_pivottrackers, LabelledKind::PivotTracker);
-  AddAll(m_records, doc.m_pivottrackers, LabelledKind::PivotRun, ".run");
-  AddAll(m_records, doc.m_pivottrackers, LabelledKind::PivotWater, ".water");
-  AddAll(m_records, doc.m_pivottrackers, LabelledKind::PivotSis, ".sis");
-  AddAll(m_records, doc.m_signallamps, LabelledKind::SignalLamp);
-  AddAll(m_records, doc.m_eventcounters, LabelledKind::EventCounter);
-  AddAll(m_records, doc.m_eventtimers, LabelledKind::EventTimer);
-  AddAll(m_records, doc.m_buttonarrays, LabelledKind::ButtonArray);
-  AddAll(m_records, doc.m_picontrollers, LabelledKind::PIController);
+  AddAll(m_records, doc.m_variables, kVariableLabelSlot);
+  ForEachKind([&](auto tag) {
+    constexpr ScreenObjectKind K = decltype(tag)::value;
+    const auto& labels = KindTraits<K>::kValueLabels;
+    if constexpr (!labels.empty()) {
+      for (std::size_t label = 0; label < labels.size(); ++label)
+        AddAll(m_records, ListOf<K>(doc), LabelSlot(K, static_cast<int>(label)), labels[label]);
+    }
+  });
   m_counts = Counts(doc);
   m_built = true;
 }

@@ -6,35 +6,31 @@
 #include <unordered_map>
 #include <vector>
 
+#include "document/kind_traits.h"
 #include "document/korvix_doc.h"
 
 namespace korvix {
 
-// The record lists that bear ID Labels, with a Pivot Tracker's four texts
-// as four lists of their own.
-enum class LabelledKind {
-  Variable,
-  DataWindow,
-  TextWindow,
-  InputWindow,
-  LevelGauge,
-  DialGauge,
-  MeterGauge,
-  VerticalGauge,
-  HorizontalGauge,
-  DualHandGauge,
-  WindVane,
-  PivotTracker,
-  PivotRun,
-  PivotWater,
-  PivotSis,
-  SignalLamp,
-  EventCounter,
-  EventTimer,
-  ButtonArray,
-  PIController,
-};
-constexpr int kLabelledKinds = 20;
+// The index keeps one slot per list of value labels: the Variables, then
+// every value label of the kind table in kind order (a Pivot Tracker's four
+// labels as four slots).
+constexpr int kVariableLabelSlot = 0;
+
+constexpr int LabelSlot(ScreenObjectKind kind, int valuelabel = 0) {
+  int slot = kVariableLabelSlot + 1;
+  int found = -1;
+  ForEachKind([&](auto tag) {
+    if (tag.value == kind) found = slot + valuelabel;
+    slot += static_cast<int>(KindTraits<decltype(tag)::value>::kValueLabels.size());
+  });
+  return found;
+}
+
+constexpr int kLabelSlots = [] {
+  int count = kVariableLabelSlot + 1;
+  ForEachKind([&](auto tag) { count += static_cast<int>(KindTraits<decltype(tag)::value>::kValueLabels.size()); });
+  return count;
+}();
 
 // Which records bear a label, so that reading and delivering need not compare
 // every label of the project. Built while the Run-Loop runs, when labels do
@@ -42,7 +38,7 @@ constexpr int kLabelledKinds = 20;
 // names is checked against the label again before use.
 class LabelIndex {
 public:
-  using Records = std::array<std::vector<int>, kLabelledKinds>;
+  using Records = std::array<std::vector<int>, kLabelSlots>;
 
   void Build(const CKorvixDoc& doc);
   void Drop() { m_built = false; }
@@ -55,10 +51,10 @@ public:
   static std::string Key(std::string_view label);
 
 private:
-  static std::array<int, kLabelledKinds> Counts(const CKorvixDoc& doc);
+  static std::array<int, kLabelSlots> Counts(const CKorvixDoc& doc);
 
   bool m_built = false;
-  std::array<int, kLabelledKinds> m_counts{};
+  std::array<int, kLabelSlots> m_counts{};
   std::unordered_map<std::string, Records> m_records;
 };
 

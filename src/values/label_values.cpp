@@ -7,6 +7,8 @@
 namespace korvix {
 namespace {
 
+constexpr auto& kPivotLabels = KindTraits<ScreenObjectKind::PivotTracker>::kValueLabels;
+
 constexpr const char* kIllegalOperationCaption = "Illegal Operation";
 constexpr const char* kUnknownLabelStart = "An attempt to use Object ID Label \r";
 constexpr const char* kUnknownLabelEnd = " which does not exist. \rKorvix will now exit Run-Loop.";
@@ -58,10 +60,10 @@ bool LabelValues::FindLabelValue(std::string& out, std::string_view label, bool 
                                  const LabelHits& hits) {
   bool found = false;
   // The first record of the kind with the label gives `read(record)`.
-  const auto first = [&](auto& list, LabelledKind kind, auto read, const char* suffix = "") {
+  const auto first = [&](auto& list, int slot, auto read, const char* suffix = "") {
     if (found) return;
     ForEachWithLabel(
-        list, kind, label, hits,
+        list, slot, label, hits,
         [&](int i) {
           out = read(list[i], i);
           found = true;
@@ -81,35 +83,35 @@ bool LabelValues::FindLabelValue(std::string& out, std::string_view label, bool 
       return record.valuetext;
     };
   };
-  first(m_doc.m_variables, LabelledKind::Variable, shown);
-  first(m_doc.m_datawindows, LabelledKind::DataWindow, numeric(true));
-  first(m_doc.m_textwindows, LabelledKind::TextWindow, shown);
-  first(m_doc.m_inputwindows, LabelledKind::InputWindow, shown);
-  first(m_doc.m_levelgauges, LabelledKind::LevelGauge, numeric(true));
-  first(m_doc.m_dialgauges, LabelledKind::DialGauge, numeric(false));
-  first(m_doc.m_metergauges, LabelledKind::MeterGauge, numeric(false));
-  first(m_doc.m_vertgauges, LabelledKind::VerticalGauge, numeric(false));
-  first(m_doc.m_horzgauges, LabelledKind::HorizontalGauge, numeric(false));
-  first(m_doc.m_dualhandgauges, LabelledKind::DualHandGauge, shown);
-  first(m_doc.m_windvanes, LabelledKind::WindVane, shown);
-  first(m_doc.m_pivottrackers, LabelledKind::PivotTracker,
+  first(m_doc.m_variables, kVariableLabelSlot, shown);
+  first(m_doc.m_datawindows, LabelSlot(ScreenObjectKind::DataWindow), numeric(true));
+  first(m_doc.m_textwindows, LabelSlot(ScreenObjectKind::TextWindow), shown);
+  first(m_doc.m_inputwindows, LabelSlot(ScreenObjectKind::InputWindow), shown);
+  first(m_doc.m_levelgauges, LabelSlot(ScreenObjectKind::LevelGauge), numeric(true));
+  first(m_doc.m_dialgauges, LabelSlot(ScreenObjectKind::DialGauge), numeric(false));
+  first(m_doc.m_metergauges, LabelSlot(ScreenObjectKind::MeterGauge), numeric(false));
+  first(m_doc.m_vertgauges, LabelSlot(ScreenObjectKind::VerticalGauge), numeric(false));
+  first(m_doc.m_horzgauges, LabelSlot(ScreenObjectKind::HorizontalGauge), numeric(false));
+  first(m_doc.m_dualhandgauges, LabelSlot(ScreenObjectKind::DualHandGauge), shown);
+  first(m_doc.m_windvanes, LabelSlot(ScreenObjectKind::WindVane), shown);
+  first(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker),
         [&](const auto&, int i) { return m_state.Pivot(i).position; });
-  first(m_doc.m_pivottrackers, LabelledKind::PivotRun,
-        [&](const auto&, int i) { return m_state.Pivot(i).run; }, ".run");
-  first(m_doc.m_pivottrackers, LabelledKind::PivotWater,
-        [&](const auto&, int i) { return m_state.Pivot(i).water; }, ".water");
-  first(m_doc.m_pivottrackers, LabelledKind::PivotSis,
-        [&](const auto&, int i) { return m_state.Pivot(i).sis; }, ".sis");
-  first(m_doc.m_signallamps, LabelledKind::SignalLamp, shown);
-  first(m_doc.m_eventcounters, LabelledKind::EventCounter, shown);
-  first(m_doc.m_eventtimers, LabelledKind::EventTimer, shown);
-  first(m_doc.m_buttonarrays, LabelledKind::ButtonArray, [](const auto& array, int) {
+  first(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 1),
+        [&](const auto&, int i) { return m_state.Pivot(i).run; }, kPivotLabels[1]);
+  first(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 2),
+        [&](const auto&, int i) { return m_state.Pivot(i).water; }, kPivotLabels[2]);
+  first(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 3),
+        [&](const auto&, int i) { return m_state.Pivot(i).sis; }, kPivotLabels[3]);
+  first(m_doc.m_signallamps, LabelSlot(ScreenObjectKind::SignalLamp), shown);
+  first(m_doc.m_eventcounters, LabelSlot(ScreenObjectKind::EventCounter), shown);
+  first(m_doc.m_eventtimers, LabelSlot(ScreenObjectKind::EventTimer), shown);
+  first(m_doc.m_buttonarrays, LabelSlot(ScreenObjectKind::ButtonArray), [](const auto& array, int) {
     for (const ButtonArrayButton& button : array.buttons) {
       if (button.isdown) return button.title;
     }
     return std::string();
   });
-  first(m_doc.m_picontrollers, LabelledKind::PIController, numeric(true));
+  first(m_doc.m_picontrollers, LabelSlot(ScreenObjectKind::PIController), numeric(true));
   return found;
 }
 
@@ -159,7 +161,7 @@ std::string LabelValues::ExpandLabelRefs(std::string_view text) {
 
 void LabelValues::SetMessageColours(const std::string& label, int foreground, int background) {
   const LabelHits hits = Hits(label);
-  ForEachWithLabel(m_doc.m_datawindows, LabelledKind::DataWindow, label, hits, [&](int i) {
+  ForEachWithLabel(m_doc.m_datawindows, LabelSlot(ScreenObjectKind::DataWindow), label, hits, [&](int i) {
     DataWindowRecord& window = m_doc.m_datawindows[i];
     if (window.runcolor1 != foreground || window.runcolor2 != background) {
       window.runcolor1 = foreground;
@@ -168,7 +170,7 @@ void LabelValues::SetMessageColours(const std::string& label, int foreground, in
     }
     return true;
   });
-  ForEachWithLabel(m_doc.m_textwindows, LabelledKind::TextWindow, label, hits, [&](int i) {
+  ForEachWithLabel(m_doc.m_textwindows, LabelSlot(ScreenObjectKind::TextWindow), label, hits, [&](int i) {
     TextWindowRecord& window = m_doc.m_textwindows[i];
     if (window.curtextcolor != foreground || window.curbgcolor != background) {
       window.curtextcolor = foreground;

@@ -62,7 +62,7 @@ private:
   // Calls fn(index) for every record of the list with the label, in order,
   // until fn returns false.
   template <class List, class Fn>
-  void ForEachWithLabel(List& list, LabelledKind kind, std::string_view label,
+  void ForEachWithLabel(List& list, int slot, std::string_view label,
                         const LabelHits& hits, Fn fn, const char* suffix = "");
 
   bool FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty,
@@ -73,9 +73,8 @@ private:
   void StoreByLabel(const std::string& label, const std::string& value);
   // Gauges, Wind Vanes and PI-Controllers: the reading is converted, shown
   // and handed on to the object's forward label.
-  template <class List>
-  void StoreReadings(List& list, LabelledKind labelled, ScreenObjectKind kind, const std::string& label,
-                     const std::string& value, const LabelHits& hits);
+  template <ScreenObjectKind K>
+  void StoreReadings(const std::string& label, const std::string& value, const LabelHits& hits);
   bool OnCurrentPage(int page) const { return page == m_doc.m_curpage; }
   void Invalidate(ScreenObjectKind kind, int index, int page);
 
@@ -92,7 +91,7 @@ private:
 };
 
 template <class List, class Fn>
-void LabelValues::ForEachWithLabel(List& list, LabelledKind kind, std::string_view label,
+void LabelValues::ForEachWithLabel(List& list, int slot, std::string_view label,
                                    const LabelHits& hits, Fn fn, const char* suffix) {
   const auto bears = [&](int i) {
     return *suffix ? LabelsEqual(list[i].idlabel + suffix, label) : LabelsEqual(list[i].idlabel, label);
@@ -104,7 +103,7 @@ void LabelValues::ForEachWithLabel(List& list, LabelledKind kind, std::string_vi
     return;
   }
   if (!hits.records) return;
-  for (const int i : (*hits.records)[static_cast<size_t>(kind)]) {
+  for (const int i : (*hits.records)[static_cast<size_t>(slot)]) {
     if (i < list.Count() && bears(i) && !fn(i)) return;
   }
 }

@@ -145,7 +145,7 @@ TEST(KindTable, AHeaderCountOneOverTheCapacityIsRefusedWithTheKindsMessage)
     });
 }
 
-TEST(KindTable, EveryLogColumnFieldIsAStoredIntOfItsRecordAndNoneIsListedTwice)
+TEST(KindTable, EveryLogColumnFieldIsAStoredIntOfItsRecordAndLogsAValueLabelOfItsOwn)
 {
     CKorvixDoc doc;
     ForEachKind([&](auto tag) {
@@ -154,18 +154,20 @@ TEST(KindTable, EveryLogColumnFieldIsAStoredIntOfItsRecordAndNoneIsListedTwice)
         LayoutProbe probe(doc);
         Layout(probe, record);
         std::vector<const int*> columns;
-        std::vector<std::string> suffixes;
+        std::vector<int> labels;
         for (const auto& column : Traits::kLogColumns) {
             const int* field = &(record.*column.field);
             columns.push_back(field);
-            suffixes.emplace_back(column.suffix);
+            labels.push_back(column.valuelabel);
+            EXPECT_GE(column.valuelabel, 0) << Traits::kName;
+            EXPECT_LT(column.valuelabel, static_cast<int>(Traits::kValueLabels.size())) << Traits::kName;
             EXPECT_NE(std::find(probe.ints.begin(), probe.ints.end(), field), probe.ints.end()) << Traits::kName;
             EXPECT_EQ(*field, kNoLogColumn) << Traits::kName << ": a new record logs nothing";
         }
         std::sort(columns.begin(), columns.end());
         EXPECT_EQ(std::adjacent_find(columns.begin(), columns.end()), columns.end()) << Traits::kName;
-        std::sort(suffixes.begin(), suffixes.end());
-        EXPECT_EQ(std::adjacent_find(suffixes.begin(), suffixes.end()), suffixes.end()) << Traits::kName;
+        std::sort(labels.begin(), labels.end());
+        EXPECT_EQ(std::adjacent_find(labels.begin(), labels.end()), labels.end()) << Traits::kName;
     });
 }
 

@@ -15,8 +15,10 @@
 #include <iostream>
 #include <new>
 #include <string>
+#include <string_view>
 
 #include "automation/script_text_files.h"
+#include "document/kind_traits.h"
 #include "document/project_file.h"
 #include "platform/message_sink.h"
 #include "platform/text_mem_file.h"
@@ -56,9 +58,15 @@ int Failure(const korvix::LoadResult& result)
     return refused ? kExitRefused : kExitUnreadable;
 }
 
-void PrintCount(const char* what, int count)
+void PrintCount(std::string_view what, int count)
 {
     std::cout << what << ": " << count << '\n';
+}
+
+template <korvix::ScreenObjectKind K>
+void PrintKindCount(const korvix::CKorvixDoc& d)
+{
+    PrintCount(korvix::KindTraits<K>::kPluralName, korvix::ListOf<K>(d).Count());
 }
 
 void PrintInfo(const korvix::CKorvixDoc& d)
@@ -69,31 +77,31 @@ void PrintInfo(const korvix::CKorvixDoc& d)
     std::cout << "project note: " << ForTerminal(d.m_projectnote) << '\n';
     PrintCount("pages", d.m_pages.Count());
     // Record sections in file order.
-    PrintCount("Data Windows", d.m_datawindows.Count());
-    PrintCount("Push Buttons", d.m_pushbuttons.Count());
+    PrintKindCount<korvix::ScreenObjectKind::DataWindow>(d);
+    PrintKindCount<korvix::ScreenObjectKind::PushButton>(d);
     PrintCount("Conditionals", d.m_conditionals.Count());
-    PrintCount("Text Windows", d.m_textwindows.Count());
+    PrintKindCount<korvix::ScreenObjectKind::TextWindow>(d);
     PrintCount("Scripts", d.m_scripts.Count());
-    PrintCount("Rocker Switches", d.m_rockerswitches.Count());
-    PrintCount("Slider Controls", d.m_slidercontrols.Count());
-    PrintCount("Event Counters", d.m_eventcounters.Count());
-    PrintCount("Text Boxes", d.m_textboxes.Count());
-    PrintCount("Button Arrays", d.m_buttonarrays.Count());
-    PrintCount("Level Gauges", d.m_levelgauges.Count());
-    PrintCount("Event Timers", d.m_eventtimers.Count());
-    PrintCount("Signal Lamps", d.m_signallamps.Count());
-    PrintCount("Chart Recorders", d.m_chartrecorders.Count());
-    PrintCount("Input Windows", d.m_inputwindows.Count());
-    PrintCount("Dial Gauges", d.m_dialgauges.Count());
-    PrintCount("Meter Gauges", d.m_metergauges.Count());
-    PrintCount("Wind Vanes", d.m_windvanes.Count());
-    PrintCount("Pivot Trackers", d.m_pivottrackers.Count());
+    PrintKindCount<korvix::ScreenObjectKind::RockerSwitch>(d);
+    PrintKindCount<korvix::ScreenObjectKind::SliderControl>(d);
+    PrintKindCount<korvix::ScreenObjectKind::EventCounter>(d);
+    PrintKindCount<korvix::ScreenObjectKind::TextBox>(d);
+    PrintKindCount<korvix::ScreenObjectKind::ButtonArray>(d);
+    PrintKindCount<korvix::ScreenObjectKind::LevelGauge>(d);
+    PrintKindCount<korvix::ScreenObjectKind::EventTimer>(d);
+    PrintKindCount<korvix::ScreenObjectKind::SignalLamp>(d);
+    PrintKindCount<korvix::ScreenObjectKind::ChartRecorder>(d);
+    PrintKindCount<korvix::ScreenObjectKind::InputWindow>(d);
+    PrintKindCount<korvix::ScreenObjectKind::DialGauge>(d);
+    PrintKindCount<korvix::ScreenObjectKind::MeterGauge>(d);
+    PrintKindCount<korvix::ScreenObjectKind::WindVane>(d);
+    PrintKindCount<korvix::ScreenObjectKind::PivotTracker>(d);
     PrintCount("Variables", d.m_variables.Count());
-    PrintCount("Vertical Gauges", d.m_vertgauges.Count());
-    PrintCount("Horizontal Gauges", d.m_horzgauges.Count());
-    PrintCount("Image Boxes", d.m_imageboxes.Count());
-    PrintCount("Dual Hand Gauges", d.m_dualhandgauges.Count());
-    PrintCount("PI-Controllers", d.m_picontrollers.Count());
+    PrintKindCount<korvix::ScreenObjectKind::VerticalGauge>(d);
+    PrintKindCount<korvix::ScreenObjectKind::HorizontalGauge>(d);
+    PrintKindCount<korvix::ScreenObjectKind::ImageBox>(d);
+    PrintKindCount<korvix::ScreenObjectKind::DualHandGauge>(d);
+    PrintKindCount<korvix::ScreenObjectKind::PIController>(d);
     PrintCount("Data Parsers", d.m_dataparsers.Count());
 }
 
