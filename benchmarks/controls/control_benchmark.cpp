@@ -26,7 +26,8 @@ struct Page {
   explicit Page(int factor) { view.SetFontFactor(factor); }
   CKorvixDoc doc;
   ViewState view;
-  ObjectGeometry geometry{doc, view};
+  ObjectRunStates states;
+  ObjectGeometry geometry{doc, view, states};
   QImage image{1000, 1000, QImage::Format_RGB32};
 };
 
@@ -40,7 +41,7 @@ void Run(benchmark::State& state, List CKorvixDoc::*member, Change change, Draw 
   for (auto _ : state) {
     change((page.doc.*member)[index], step++);
     QtDeviceContext dc(page.image);
-    DrawingContext context{dc, page.doc, page.view, page.geometry};
+    DrawingContext context{dc, page.doc, page.view, page.geometry, page.states};
     draw(context, index);
   }
 }

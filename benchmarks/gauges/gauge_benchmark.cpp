@@ -25,7 +25,8 @@ struct Page {
   explicit Page(int factor) { view.SetFontFactor(factor); }
   CKorvixDoc doc;
   ViewState view;
-  ObjectGeometry geometry{doc, view};
+  ObjectRunStates states;
+  ObjectGeometry geometry{doc, view, states};
   PivotTrackerStates trackers;
   Region invalidrgn;
   QImage image{900, 900, QImage::Format_RGB32};
@@ -34,16 +35,17 @@ struct Page {
 // Draws the one object of the page at values alternating between two, so
 // every drawing has a value change to show; whole when `whole` is set.
 template <class List>
-void Run(benchmark::State& state, List CKorvixDoc::*member, void (*draw)(DrawingContext&, int), bool whole) {
+void Run(benchmark::State& state, ScreenObjectKind kind, List CKorvixDoc::*member, void (*draw)(DrawingContext&, int),
+         bool whole) {
   Page page(static_cast<int>(state.range(0)));
   const int index = (page.doc.*member).Add();
   auto& record = (page.doc.*member)[index];
   int step = 0;
   for (auto _ : state) {
     record.valuetext = std::to_string(20 + 40 * (step++ % 2));
-    if (whole) record.uneditedtext = record.valuetext;
+    if (whole) *page.states.DrawnValue(kind, index) = record.valuetext;
     QtDeviceContext dc(page.image);
-    DrawingContext context{dc, page.doc, page.view, page.geometry};
+    DrawingContext context{dc, page.doc, page.view, page.geometry, page.states};
     draw(context, index);
   }
 }
@@ -55,7 +57,7 @@ void LevelGaugeWhole(benchmark::State& state) {
   for (auto _ : state) {
     page.doc.m_levelgauges[index].valuetext = std::to_string(20 + 40 * (step++ % 2));
     QtDeviceContext dc(page.image);
-    DrawingContext context{dc, page.doc, page.view, page.geometry};
+    DrawingContext context{dc, page.doc, page.view, page.geometry, page.states};
     DrawLevelGauge(context, index);
   }
 }
@@ -68,14 +70,18 @@ void PivotTracker(benchmark::State& state, bool whole) {
     page.trackers[index].valuetext = std::to_string(20 + 40 * (step++ % 2));
     if (whole) page.trackers.ForgetDrawn();
     QtDeviceContext dc(page.image);
-    DrawingContext context{dc, page.doc, page.view, page.geometry};
+    DrawingContext context{dc, page.doc, page.view, page.geometry, page.states};
     DrawPivotTracker(context, index, page.trackers, page.invalidrgn);
   }
 }
 
 #define GAUGE_BENCHMARKS(Name, member, draw)                                                          \
-  void Name##Whole(benchmark::State& state) { Run(state, &CKorvixDoc::member, draw, true); }         \
-  void Name##ValueUpdate(benchmark::State& state) { Run(state, &CKorvixDoc::member, draw, false); } \
+  void Name##Whole(benchmark::State& state) {                                                         \
+    Run(state, ScreenObjectKind::Name, &CKorvixDoc::member, draw, true);                              \
+  }                                                                                                   \
+  void Name##ValueUpdate(benchmark::State& state) {                                                   \
+    Run(state, ScreenObjectKind::Name, &CKorvixDoc::member, draw, false);                             \
+  }                                                                                                   \
   BENCHMARK(Name##Whole)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);                               \
   BENCHMARK(Name##ValueUpdate)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 

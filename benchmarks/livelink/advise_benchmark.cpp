@@ -86,7 +86,8 @@ struct FullProject {
 
   std::unique_ptr<CKorvixDoc> doc = std::make_unique<CKorvixDoc>();
   SocketTransport transport;
-  DdeServer server{*doc, nullptr, transport};
+  ObjectRunStates states;
+  DdeServer server{*doc, states, nullptr, transport};
 };
 
 void BM_AdviseFiftyChanges(benchmark::State& state) {

@@ -70,14 +70,15 @@ struct Recorder {
 
   void Paint() {
     QtDeviceContext dc(image, QRegion(obj.left, obj.top, Width(obj), Height(obj)));
-    DrawingContext context{dc, doc, view, objects};
+    DrawingContext context{dc, doc, view, objects, states};
     DrawChartRecorder(context, geometry, 0, obj, &memory, traces);
   }
 
   CKorvixDoc doc;
   ViewState view;
-  ObjectGeometry objects{doc, view};
-  ChartRecorderGeometry geometry{doc, view};
+  ObjectRunStates states;
+  ObjectGeometry objects{doc, view, states};
+  ChartRecorderGeometry geometry{doc, view, states};
   ChartMemory memory{std::size_t{64} << 20};
   ChartTraces traces;
   Rect obj;

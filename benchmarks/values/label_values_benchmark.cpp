@@ -26,6 +26,7 @@ public:
   bool IsRunning() override { return true; }
   void RequestHalt() override {}
   void SendInitCommands() override {}
+  bool WebLogBusy() override { return false; }
   void InvalidateObject(ScreenObjectKind, int) override {}
   ControlTriggers& Triggers() override { return m_triggers; }
   void SetButtonArrayAction(const std::string&, const std::string&) override {}

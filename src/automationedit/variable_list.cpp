@@ -23,9 +23,9 @@ bool ListLineLess(const std::string& a, const std::string& b) {
                                       [](char x, char y) { return Folded(x) < Folded(y); });
 }
 
-VariableListEditor::VariableListEditor(CKorvixDoc& doc, MessageSink& sink, int& clipkind,
-                                       std::function<void(int)> editproperties)
-    : m_doc(doc), m_sink(sink), m_clipkind(clipkind), m_editproperties(std::move(editproperties)) {
+VariableListEditor::VariableListEditor(CKorvixDoc& doc, VariableRunStates& states, MessageSink& sink,
+                                       int& clipkind, std::function<void(int)> editproperties)
+    : m_doc(doc), m_states(states), m_sink(sink), m_clipkind(clipkind), m_editproperties(std::move(editproperties)) {
   Refill();
 }
 
@@ -60,7 +60,7 @@ bool VariableListEditor::RefusedAtLimit() {
 
 void VariableListEditor::New() {
   if (RefusedAtLimit()) return;
-  const int index = AddVariable(m_doc);
+  const int index = AddVariable(m_doc, m_states);
   m_editproperties(index);
   Refill();
   SelectLabelAt(m_doc.m_variables.Count() - 1);
@@ -80,7 +80,7 @@ void VariableListEditor::Delete() {
   if (!m_selected) return;
   const int index = IndexOfLine(*m_selected);
   m_selected.reset();
-  if (index >= 0) DeleteVariable(m_doc, index);
+  if (index >= 0) DeleteVariable(m_doc, m_states, index);
   Refill();
 }
 
@@ -98,8 +98,9 @@ void VariableListEditor::Paste() {
   VariableRecord pasted = m_doc.m_variables.Spare(0);
   pasted.idlabel = MakeUniqueLabel(m_doc.m_variables, pasted.idlabel, m_doc.m_variables.Count());
   pasted.logcolumn = kNoLogColumn;
-  pasted.ddelink = 0;
-  m_doc.m_variables.Add(std::move(pasted));
+  // A copy carries no link of the original's.
+  const int index = m_doc.m_variables.Add(std::move(pasted));
+  m_states[index] = {};
   Refill();
   SelectLabelAt(m_doc.m_variables.Count() - 1);
   m_doc.SetModifiedFlag();

@@ -7,6 +7,7 @@
 
 #include "document/korvix_doc.h"
 #include "platform/message_sink.h"
+#include "render/object_run_states.h"
 
 namespace korvix {
 
@@ -16,8 +17,10 @@ class VariableListEditor {
 public:
   // `editproperties` is the modal "Variable Properties" on a Variable's
   // index; it stores or deletes by itself. `clipkind` is the list
-  // editors' one clipboard kind.
-  VariableListEditor(CKorvixDoc& doc, MessageSink& sink, int& clipkind, std::function<void(int)> editproperties);
+  // editors' one clipboard kind. `states` are the Variables' run-time
+  // states, which follow their Variables.
+  VariableListEditor(CKorvixDoc& doc, VariableRunStates& states, MessageSink& sink, int& clipkind,
+                     std::function<void(int)> editproperties);
 
   // Every Variable's label, sorted by ASCII case-folded bytes.
   const std::vector<std::string>& Lines() const { return m_lines; }
@@ -42,6 +45,7 @@ private:
   bool RefusedAtLimit();
 
   CKorvixDoc& m_doc;
+  VariableRunStates& m_states;
   MessageSink& m_sink;
   int& m_clipkind;
   std::function<void(int)> m_editproperties;

@@ -49,25 +49,26 @@ bool CheckVariableFields(MessageSink& sink, const CKorvixDoc& doc, int index, Va
   return true;
 }
 
-void StoreVariableFields(CKorvixDoc& doc, int index, const VariableFields& fields) {
+void StoreVariableFields(CKorvixDoc& doc, VariableRunStates& states, int index, const VariableFields& fields) {
   VariableRecord& variable = doc.m_variables[index];
   variable.idlabel = fields.m_idlabel;
   variable.valueformat = fields.m_formatsel;
   variable.decimals = fields.m_decimalsel;
   variable.resetonrun = fields.m_resetonrun;
-  variable.timerelapsed = 0;
+  states[index].timerelapsed = 0;
   variable.valuetext = fields.m_formatsel == kVariableText ? "" : "0";
   RefreshVariableText(variable);
   doc.SetModifiedFlag();
 }
 
-void DeleteVariable(CKorvixDoc& doc, int index) {
+void DeleteVariable(CKorvixDoc& doc, VariableRunStates& states, int index) {
   RemoveLogColumn(doc, doc.m_variables[index].logcolumn);
   doc.m_variables.Remove(index);
+  states.Remove(index);
   doc.SetModifiedFlag();
 }
 
-int AddVariable(CKorvixDoc& doc) {
+int AddVariable(CKorvixDoc& doc, VariableRunStates& states) {
   VariableRecord variable;
   variable.idlabel = MakeUniqueIdLabel(doc, kVariablePrefix, ConditionalLabels::Skipped);
   variable.valueformat = kVariableNumber;
@@ -75,10 +76,10 @@ int AddVariable(CKorvixDoc& doc) {
   variable.valuetext = "0";
   variable.resetonrun = 1;
   variable.timerrunning = 0;
-  variable.timerelapsed = 0;
   variable.logcolumn = kNoLogColumn;
-  variable.ddelink = 0;
-  return doc.m_variables.Add(std::move(variable));
+  const int index = doc.m_variables.Add(std::move(variable));
+  if (index >= 0) states[index] = {};
+  return index;
 }
 
 }  // namespace korvix

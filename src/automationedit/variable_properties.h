@@ -4,6 +4,7 @@
 
 #include "document/korvix_doc.h"
 #include "platform/message_sink.h"
+#include "render/object_run_states.h"
 
 namespace korvix {
 
@@ -32,13 +33,15 @@ bool CheckVariableFields(MessageSink& sink, const CKorvixDoc& doc, int index, Va
 
 // After OK: stores the fields, restarts the value ("" for Text, else "0")
 // and the Timer, re-formats the value, marks the document modified.
-void StoreVariableFields(CKorvixDoc& doc, int index, const VariableFields& fields);
+void StoreVariableFields(CKorvixDoc& doc, VariableRunStates& states, int index, const VariableFields& fields);
 
-// Gives up the Variable's data-log column, removes it, marks modified.
-void DeleteVariable(CKorvixDoc& doc, int index);
+// Gives up the Variable's data-log column, removes it with its run-time
+// state, marks modified.
+void DeleteVariable(CKorvixDoc& doc, VariableRunStates& states, int index);
 
 // Appends a Variable with the new-Variable values under a fresh
-// "Variable" + number label; -1 at the limit. The caller marks modified.
-int AddVariable(CKorvixDoc& doc);
+// "Variable" + number label, its run-time state afresh; -1 at the limit.
+// The caller marks modified.
+int AddVariable(CKorvixDoc& doc, VariableRunStates& states);
 
 }  // namespace korvix

@@ -68,11 +68,6 @@ struct VariableRecord {
     int resetonrun = 1;
     int timerrunning = 0;
     int logcolumn = kNoLogColumn;
-    // Never stored.
-    int timerstart = 0;
-    int timerelapsed = 0;
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 struct DataParserStep {

@@ -6,7 +6,7 @@
 
 namespace korvix {
 
-// Members in stored order; the members after `selected` are never stored.
+// Members in stored order.
 
 struct TextBoxRecord {
     int stacknum = 0;
@@ -22,8 +22,6 @@ struct TextBoxRecord {
     int bgcolor = kDefaultPageColor;
     double heightfactor = 1.12;
     int page = 1;
-    int selected = 0;
-    Rect screenrect;
 };
 
 struct ImageBoxRecord {
@@ -36,8 +34,6 @@ struct ImageBoxRecord {
     int bordercolor = kColorBlack;
     int borderwidth = 2;
     int page = 1;
-    int selected = 0;
-    Rect screenrect;
 };
 
 struct DataWindowRecord {
@@ -76,10 +72,6 @@ struct DataWindowRecord {
     int field33 = 0;
     std::string lookuptable;
     std::string formula;
-    int selected = 0;
-    Rect screenrect;
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 struct TextWindowRecord {
@@ -104,10 +96,6 @@ struct TextWindowRecord {
     int fontcolor = kColorBlack;
     int page = 1;
     int logcolumn = kNoLogColumn;
-    int selected = 0;
-    Rect screenrect;
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 struct InputWindowRecord {
@@ -135,10 +123,6 @@ struct InputWindowRecord {
     int labelfontsize = 0;
     std::string labelbarcode;
     int labelbarsize = 0;
-    int selected = 0;
-    Rect screenrect;
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 }  // namespace korvix

@@ -100,8 +100,6 @@ struct ChartRecorderRecord {
     int timedivdownpressed = 0;
     int timedivuppressed = 0;
     int printpressed = 0;
-    int selected = 0;
-    Rect screenrect;
     int running = 0;
 };
 

@@ -8,7 +8,7 @@
 
 namespace korvix {
 
-// Members in stored order; the members after `selected` are never stored.
+// Members in stored order, except where a member says otherwise.
 
 struct SignalLampRecord {
     int stacknum = 0;
@@ -34,8 +34,6 @@ struct SignalLampRecord {
     int field21 = 0;
     int page = 1;
     int logcolumn = kNoLogColumn;
-    int selected = 0;
-    Rect screenrect;
 };
 
 struct EventCounterRecord {
@@ -63,10 +61,6 @@ struct EventCounterRecord {
     int field22 = 0;
     int field23 = 0;
     int field24 = 0;
-    int selected = 0;
-    Rect screenrect;
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 struct EventTimerRecord {
@@ -98,10 +92,6 @@ struct EventTimerRecord {
     int field26 = 0;
     int field27 = 0;
     int field28 = 0;
-    int selected = 0;
-    Rect screenrect;
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 struct PushButtonRecord {
@@ -136,8 +126,6 @@ struct PushButtonRecord {
     std::string releasebarcode;
     int field30 = 1;
     int field31 = 0;
-    int selected = 0;
-    Rect screenrect;
 };
 
 struct ButtonArrayButton {
@@ -171,8 +159,6 @@ struct ButtonArrayRecord {
     int field12 = 0;
     int page = 1;
     int field14 = 0;
-    int selected = 0;
-    Rect screenrect;
 };
 
 struct RockerSwitchRecord {
@@ -206,8 +192,6 @@ struct RockerSwitchRecord {
     int field28 = 0;
     int page = 1;
     int field30 = 0;
-    int selected = 0;
-    Rect screenrect;
 };
 
 struct SliderControlRecord {
@@ -238,8 +222,6 @@ struct SliderControlRecord {
     double heightfactor = 5.6;
     int field26 = 0;
     int page = 1;
-    int selected = 0;
-    Rect screenrect;
 };
 
 struct PIControllerRecord {
@@ -270,11 +252,9 @@ struct PIControllerRecord {
     std::string kptext = "0.1";
     std::string kitext = "0.1";
     int logcolumn = kNoLogColumn;
-    int selected = 0;
-    Rect screenrect;
+    // Never stored, yet delivered, converted and read by label like every
+    // other kind's value.
     std::string valuetext = "0.0";
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 }  // namespace korvix

@@ -6,7 +6,7 @@
 
 namespace korvix {
 
-// Members in stored order; the members after `selected` are never stored.
+// Members in stored order.
 
 struct LevelGaugeRecord {
     int stacknum = 0;
@@ -41,10 +41,6 @@ struct LevelGaugeRecord {
     int field30 = 0;
     std::string lookuptable;
     std::string formula;
-    int selected = 0;
-    Rect screenrect;
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 // The one layout that Dial, Meter, Vertical and Horizontal Gauges share;
@@ -76,11 +72,6 @@ struct ScaleGaugeRecord {
     int logcolumn = kNoLogColumn;
     std::string lookuptable;
     std::string formula;
-    int selected = 0;
-    Rect screenrect;
-    std::string uneditedtext = "0";
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 struct DialGaugeRecord : ScaleGaugeRecord {
@@ -129,11 +120,6 @@ struct DualHandGaugeRecord {
     int logcolumn = kNoLogColumn;
     std::string lookuptable;
     std::string formula;
-    int selected = 0;
-    Rect screenrect;
-    std::string uneditedtext = "0";
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 struct WindVaneRecord {
@@ -156,11 +142,6 @@ struct WindVaneRecord {
     int submarks = 1;
     int showlabels = 1;
     int logcolumn = kNoLogColumn;
-    int selected = 0;
-    Rect screenrect;
-    std::string uneditedtext = "0";
-    int ddelink = 0;
-    std::string ddelast;
 };
 
 struct PivotTrackerRecord {
@@ -195,8 +176,6 @@ struct PivotTrackerRecord {
     int logcolumnrun = kNoLogColumn;
     int logcolumnwater = kNoLogColumn;
     int logcolumnsis = kNoLogColumn;
-    int selected = 0;
-    Rect screenrect;
 };
 
 }  // namespace korvix

@@ -6,7 +6,6 @@
 
 #include "document/capacities.h"
 #include "document/record_basics.h"
-#include "document/shared_value.h"
 
 namespace korvix {
 
@@ -78,13 +77,6 @@ struct WebLogSettings {
     int m_weblogbgcolor = Rgb(0xD0, 0xC2, 0x99);
     std::string m_weblogtitle = "Korvix Web Log";
     int m_weblogfontsize = 5;
-
-    // Shared with the web-log thread; never stored.
-    std::string m_weblogpath;
-    SharedValue<int> m_weblogreading;
-    SharedValue<int> m_weblogbusy;
-    SharedValue<std::uint32_t> m_weblogdone;
-    SharedValue<int> m_webloglinelen;
 };
 
 struct EmailServerSettings {

@@ -5,7 +5,7 @@
 namespace korvix {
 
 // A plain value that a worker thread and the user-interface thread both
-// touch without a lock. Copies take a snapshot, so the document stays
+// touch without a lock. Copies take a snapshot, so what holds one stays
 // copyable and movable.
 template <class T>
 class SharedValue {

@@ -23,7 +23,7 @@ constexpr int kNudgeUnits = 5;
 template <ScreenObjectKind K>
 void CPageEditor::RemoveObject(int index) {
   if (ListOf<K>(m_doc)[index].page == m_doc.m_curpage)
-    m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of(K, index), true);
+    m_window.InvalidateRect(ObjectRects(m_doc, m_view, m_page.m_runstates).Of(K, index), true);
   RemoveObjectRecord<K>(m_doc, m_page, m_chartmemories, index);
 }
 
@@ -32,7 +32,7 @@ void CPageEditor::RemoveObjects(Drop drop) {
   ForEachKind([&](auto tag) {
     auto& list = ListOf<decltype(tag)::value>(m_doc);
     for (int i = 0; i < list.Count();) {
-      if (drop(list[i]))
+      if (drop(list[i], m_page.m_runstates.At(tag.value, i)))
         RemoveObject<decltype(tag)::value>(i);
       else
         ++i;
@@ -41,12 +41,12 @@ void CPageEditor::RemoveObjects(Drop drop) {
 }
 
 void CPageEditor::RemoveObjectsOfPage(int page) {
-  RemoveObjects([page](const auto& record) { return record.page == page; });
+  RemoveObjects([page](const auto& record, const ObjectRunState&) { return record.page == page; });
 }
 
 void CPageEditor::DeleteSelection() {
   StackingCheck check(m_doc);
-  RemoveObjects([](const auto& record) { return record.selected != 0; });
+  RemoveObjects([](const auto&, const ObjectRunState& state) { return state.selected != 0; });
   m_page.m_numselected = 0;
   m_doc.SetModifiedFlag();
 }
@@ -55,7 +55,8 @@ bool CPageEditor::CopySelection() {
   bool fits = true;
   ForEachKind([&](auto tag) {
     const auto& list = ListOf<decltype(tag)::value>(m_doc);
-    const auto selected = std::count_if(list.begin(), list.end(), [](const auto& r) { return r.selected != 0; });
+    int selected = 0;
+    for (int i = 0; i < list.Count(); ++i) selected += m_page.m_runstates.At(tag.value, i).selected != 0 ? 1 : 0;
     fits = fits && selected <= list.kSpareSlots;
   });
   if (!fits) {
@@ -67,7 +68,7 @@ bool CPageEditor::CopySelection() {
     auto& list = ListOf<K>(m_doc);
     int slot = 0;
     for (int i = 0; i < list.Count(); ++i) {
-      if (!list[i].selected) continue;
+      if (!m_page.m_runstates.At(K, i).selected) continue;
       list.Spare(slot) = list[i];
       if constexpr (K == ScreenObjectKind::ChartRecorder) m_chartmemories.TransferChartMemory(i, list.kLimit + slot);
       ++slot;
@@ -103,7 +104,6 @@ void CPageEditor::PasteKind(int slot) {
   RecordOf<K> record = list.Spare(slot);
   record.page = m_doc.m_curpage;
   record.stacknum = page.objectcount;
-  record.selected = 1;
   // The columns went with the original: a copy starts unlogged.
   for (auto column : KindTraits<K>::kLogColumns) record.*column.field = kNoLogColumn;
   if constexpr (!KindTraits<K>::kLabelPrefix.empty()) {
@@ -111,9 +111,10 @@ void CPageEditor::PasteKind(int slot) {
   }
   const int index = list.Add(std::move(record));
   ++page.objectcount;
+  m_page.m_runstates.At(K, index).selected = 1;
   ++m_page.m_numselected;
   if constexpr (K == ScreenObjectKind::ChartRecorder) m_chartmemories.TransferChartMemory(list.kLimit + slot, index);
-  m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of(K, index), false);
+  m_window.InvalidateRect(ObjectRects(m_doc, m_view, m_page.m_runstates).Of(K, index), false);
 }
 
 void CPageEditor::OnEditPaste() {
@@ -146,7 +147,7 @@ void CPageEditor::OnEditBringToFront() {
   if (m_page.m_numselected == 0) return;
   EnsureCurrentPage();
   StackingCheck check(m_doc);
-  if (BringSelectedToFront(m_doc, m_doc.m_curpage) == 0) return;
+  if (BringSelectedToFront(m_doc, m_page.m_runstates, m_doc.m_curpage) == 0) return;
   InvalidateSelection(false);
   m_doc.SetModifiedFlag();
 }
@@ -155,16 +156,16 @@ void CPageEditor::OnEditSendToBack() {
   if (m_page.m_numselected == 0) return;
   EnsureCurrentPage();
   StackingCheck check(m_doc);
-  if (SendSelectedToBack(m_doc, m_doc.m_curpage) == 0) return;
+  if (SendSelectedToBack(m_doc, m_page.m_runstates, m_doc.m_curpage) == 0) return;
   InvalidateSelection(true);
   m_doc.SetModifiedFlag();
 }
 
 // The edges are held at 0.
 void CPageEditor::MoveSelection(int dx, int dy) {
-  ObjectRects rects(m_doc, m_view);
+  ObjectRects rects(m_doc, m_view, m_page.m_runstates);
   ForEachObject(m_doc, [&](auto tag, int index, auto& record) {
-    if (!record.selected) return;
+    if (!m_page.m_runstates.At(tag.value, index).selected) return;
     m_window.InvalidateRect(rects.Of(tag.value, index), true);
     record.x = std::max(record.x + dx, 0);
     record.y = std::max(record.y + dy, 0);
@@ -194,8 +195,9 @@ std::vector<Rect> CPageEditor::GroupDragFeedback(Point point) {
   m_view.m_dragstate = kDragMoved;
   const Point offset = GroupDragOffset(point);
   std::vector<Rect> rects;
-  ForEachObject(m_doc, [&](auto, int, const auto& record) {
-    if (record.selected) rects.push_back(Offset(record.screenrect, offset.x, offset.y));
+  ForEachObject(m_doc, [&](auto tag, int index, const auto&) {
+    const ObjectRunState& state = m_page.m_runstates.At(tag.value, index);
+    if (state.selected) rects.push_back(Offset(state.screenrect, offset.x, offset.y));
   });
   return rects;
 }

@@ -11,7 +11,8 @@ namespace korvix {
 // Every kind's whole-object rectangle through one entry.
 class ObjectRects {
 public:
-  ObjectRects(CKorvixDoc& doc, const ViewState& view) : m_geometry(doc, view), m_chart(doc, view) {}
+  ObjectRects(CKorvixDoc& doc, const ViewState& view, ObjectRunStates& states)
+      : m_geometry(doc, view, states), m_chart(doc, view, states) {}
 
   Rect Of(ScreenObjectKind kind, int index) { return ObjectRectOf(m_geometry, m_chart, {kind, index}); }
 

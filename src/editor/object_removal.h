@@ -11,7 +11,8 @@ namespace korvix {
 
 // Takes one object out of the project: its data-log columns, its layer on
 // its page, a Chart Recorder's samples, its share of the selection count,
-// and finally its record, the later ones moving down one place. The page
+// and finally its record and the view's run-time states of it, the later
+// ones moving down one place together. The page
 // editor's deletes and the property dialogs' Delete buttons both end here,
 // so an object leaves the project the same way whichever removes it.
 template <ScreenObjectKind K>
@@ -23,8 +24,9 @@ void RemoveObjectRecord(CKorvixDoc& doc, PageView& page, ChartMemoryHook& chartm
   for (auto column : KindTraits<K>::kLogColumns) RemoveLogColumn(doc, record.*column.field);
   CloseStackGap(doc, record.page, record.stacknum);
   if constexpr (K == ScreenObjectKind::ChartRecorder) chartmemories.RemoveChartMemory(index, list.Count());
-  if (record.selected) --page.m_numselected;
+  if (page.m_runstates.At(K, index).selected) --page.m_numselected;
   list.Remove(index);
+  page.ForgetObject(K, index);
 }
 
 }  // namespace korvix

@@ -25,7 +25,7 @@ void CPageEditor::EnsureCurrentPage() {
   if (m_doc.m_curpage > m_doc.m_pages.Count()) m_doc.m_curpage = m_doc.m_pages.Count();
 }
 
-Rect CPageEditor::ObjectRect(ScreenObject object) { return ObjectRects(m_doc, m_view).Of(object.kind, object.index); }
+Rect CPageEditor::ObjectRect(ScreenObject object) { return ObjectRects(m_doc, m_view, m_page.m_runstates).Of(object.kind, object.index); }
 
 void CPageEditor::OnInitialUpdate() {
   m_clipcount.fill(0);
@@ -39,17 +39,13 @@ void CPageEditor::RedrawAll() {
 }
 
 bool CPageEditor::IsSelected(ScreenObject object) const {
-  bool selected = false;
-  VisitKind(object.kind, [&](auto tag) { selected = ListOf<decltype(tag)::value>(m_doc)[object.index].selected != 0; });
-  return selected;
+  return m_page.m_runstates.At(object.kind, object.index).selected != 0;
 }
 
 void CPageEditor::ToggleSelected(ScreenObject object) {
-  VisitKind(object.kind, [&](auto tag) {
-    int& selected = ListOf<decltype(tag)::value>(m_doc)[object.index].selected;
-    selected = selected ? 0 : 1;
-    m_page.m_numselected += selected ? 1 : -1;
-  });
+  int& selected = m_page.m_runstates.At(object.kind, object.index).selected;
+  selected = selected ? 0 : 1;
+  m_page.m_numselected += selected ? 1 : -1;
   m_window.InvalidateRect(ObjectRect(object), true);
 }
 
@@ -60,14 +56,14 @@ void CPageEditor::SelectOnly(ScreenObject object) {
 
 std::vector<ScreenObject> CPageEditor::SelectedObjects() const {
   std::vector<ScreenObject> selected;
-  ForEachObject(m_doc, [&](auto tag, int index, const auto& record) {
-    if (record.selected) selected.push_back({decltype(tag)::value, index});
+  ForEachObject(m_doc, [&](auto tag, int index, const auto&) {
+    if (m_page.m_runstates.At(tag.value, index).selected) selected.push_back({tag.value, index});
   });
   return selected;
 }
 
 ScreenObject CPageEditor::HitTest(Point point) {
-  ObjectRects rects(m_doc, m_view);
+  ObjectRects rects(m_doc, m_view, m_page.m_runstates);
   for (const ScreenObject& object : PageObjectsFrontToBack(m_doc))
     if (Contains(rects.Of(object.kind, object.index), point)) return object;
   return {ScreenObjectKind::TextBox, -1};

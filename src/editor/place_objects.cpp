@@ -59,7 +59,7 @@ void CPageEditor::PlaceKind() {
   const int index = list.Add(std::move(record));
   ++page.objectcount;
   m_doc.SetModifiedFlag();
-  m_window.InvalidateRect(ObjectRects(m_doc, m_view).Of(K, index), false);
+  m_window.InvalidateRect(ObjectRects(m_doc, m_view, m_page.m_runstates).Of(K, index), false);
   m_page.DeselectAll();
 }
 

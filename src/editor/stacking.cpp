@@ -15,18 +15,18 @@ struct Layer {
   bool selected;
 };
 
-std::vector<Layer> LayersOf(CKorvixDoc& doc, int page) {
+std::vector<Layer> LayersOf(CKorvixDoc& doc, ObjectRunStates& states, int page) {
   std::vector<Layer> layers;
-  ForEachObject(doc, [&](auto, int, auto& record) {
-    if (record.page == page) layers.push_back({&record.stacknum, record.selected != 0});
+  ForEachObject(doc, [&](auto tag, int index, auto& record) {
+    if (record.page == page) layers.push_back({&record.stacknum, states.At(tag.value, index).selected != 0});
   });
   std::stable_sort(layers.begin(), layers.end(),
                    [](const Layer& a, const Layer& b) { return *a.stacknum < *b.stacknum; });
   return layers;
 }
 
-int Restack(CKorvixDoc& doc, int page, bool selectedtofront) {
-  std::vector<Layer> layers = LayersOf(doc, page);
+int Restack(CKorvixDoc& doc, ObjectRunStates& states, int page, bool selectedtofront) {
+  std::vector<Layer> layers = LayersOf(doc, states, page);
   std::stable_partition(layers.begin(), layers.end(),
                         [&](const Layer& l) { return l.selected != selectedtofront; });
   int moved = 0;
@@ -64,9 +64,11 @@ bool StackingIsValid(const CKorvixDoc& doc, int page) {
   return valid && found == count;
 }
 
-int BringSelectedToFront(CKorvixDoc& doc, int page) { return Restack(doc, page, true); }
+int BringSelectedToFront(CKorvixDoc& doc, ObjectRunStates& states, int page) {
+  return Restack(doc, states, page, true);
+}
 
-int SendSelectedToBack(CKorvixDoc& doc, int page) { return Restack(doc, page, false); }
+int SendSelectedToBack(CKorvixDoc& doc, ObjectRunStates& states, int page) { return Restack(doc, states, page, false); }
 
 bool StackingIsValid(const CKorvixDoc& doc) {
   for (int page = 1; page <= doc.m_pages.Count(); ++page)

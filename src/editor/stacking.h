@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/korvix_doc.h"
+#include "render/object_run_states.h"
 
 namespace korvix {
 
@@ -16,11 +17,11 @@ bool StackingIsValid(const CKorvixDoc& doc, int page);
 // Every page of the project.
 bool StackingIsValid(const CKorvixDoc& doc);
 
-// Gives the selected objects of `page` the highest (front) or the lowest
-// (back) stacking numbers, keeping the order among the selected and among
-// the others. Returns the number of objects moved.
-int BringSelectedToFront(CKorvixDoc& doc, int page);
-int SendSelectedToBack(CKorvixDoc& doc, int page);
+// Gives the objects of `page` that `states` holds selected the highest
+// (front) or the lowest (back) stacking numbers, keeping the order among the
+// selected and among the others. Returns the number of objects moved.
+int BringSelectedToFront(CKorvixDoc& doc, ObjectRunStates& states, int page);
+int SendSelectedToBack(CKorvixDoc& doc, ObjectRunStates& states, int page);
 
 // In debug builds: asserts, when it ends, that every page's stacking is
 // valid, provided it was when it started. A project that arrives damaged

@@ -503,7 +503,7 @@ ActionProgress ActionExecutor::RunProgram(const std::string& text) {
 
 ActionProgress ActionExecutor::SendEmail(const ActionWait& wait) {
   // One e-mail at a time, and none while the web log is being uploaded.
-  if (m_outside.email.SendsInFlight() != 0 || m_doc.m_weblogbusy.Get() == 1) return ActionProgress::Waiting;
+  if (m_outside.email.SendsInFlight() != 0 || m_runloop.WebLogBusy()) return ActionProgress::Waiting;
   m_outside.email.SendEmailReport(Expand(wait.texts.param), Expand(wait.texts.second));
   return ActionProgress::Done;
 }

@@ -33,32 +33,32 @@ bool ReadFlag(const std::string& field, int& flag) {
 }
 
 // The record types whose values can be linked, in the order the sweep
-// pushes them.
+// pushes them; fn(record, link) gets each record with its link state.
 template <class Fn>
-void ForEachLinkable(CKorvixDoc& doc, Fn fn) {
-  const auto each = [&fn](auto& list) {
-    for (int i = 0; i < list.Count(); ++i) fn(list[i]);
+void ForEachLinkable(CKorvixDoc& doc, ObjectRunStates& states, Fn fn) {
+  const auto each = [&fn](auto& list, auto& links) {
+    for (int i = 0; i < list.Count(); ++i) fn(list[i], links[i]);
   };
-  each(doc.m_datawindows);
-  each(doc.m_textwindows);
-  each(doc.m_inputwindows);
-  each(doc.m_levelgauges);
-  each(doc.m_dialgauges);
-  each(doc.m_metergauges);
-  each(doc.m_vertgauges);
-  each(doc.m_horzgauges);
-  each(doc.m_dualhandgauges);
-  each(doc.m_windvanes);
-  each(doc.m_eventcounters);
-  each(doc.m_eventtimers);
-  each(doc.m_picontrollers);
-  each(doc.m_variables);
+  each(doc.m_datawindows, states.Of<ScreenObjectKind::DataWindow>());
+  each(doc.m_textwindows, states.Of<ScreenObjectKind::TextWindow>());
+  each(doc.m_inputwindows, states.Of<ScreenObjectKind::InputWindow>());
+  each(doc.m_levelgauges, states.Of<ScreenObjectKind::LevelGauge>());
+  each(doc.m_dialgauges, states.Of<ScreenObjectKind::DialGauge>());
+  each(doc.m_metergauges, states.Of<ScreenObjectKind::MeterGauge>());
+  each(doc.m_vertgauges, states.Of<ScreenObjectKind::VerticalGauge>());
+  each(doc.m_horzgauges, states.Of<ScreenObjectKind::HorizontalGauge>());
+  each(doc.m_dualhandgauges, states.Of<ScreenObjectKind::DualHandGauge>());
+  each(doc.m_windvanes, states.Of<ScreenObjectKind::WindVane>());
+  each(doc.m_eventcounters, states.Of<ScreenObjectKind::EventCounter>());
+  each(doc.m_eventtimers, states.Of<ScreenObjectKind::EventTimer>());
+  each(doc.m_picontrollers, states.Of<ScreenObjectKind::PIController>());
+  each(doc.m_variables, states.Variables());
 }
 
 }  // namespace
 
-DdeServer::DdeServer(CKorvixDoc& doc, LiveValueFinder values, DdeTransport& transport)
-    : m_doc(doc), m_values(std::move(values)), m_transport(transport) {}
+DdeServer::DdeServer(CKorvixDoc& doc, ObjectRunStates& states, LiveValueFinder values, DdeTransport& transport)
+    : m_doc(doc), m_states(states), m_values(std::move(values)), m_transport(transport) {}
 
 bool DdeServer::OnDdeInitiate(int client, std::string_view service, std::string_view topic) {
   const std::string servicename = Name(service);
@@ -145,19 +145,19 @@ void DdeServer::PostAck(const std::string& item, bool positive) {
 }
 
 void DdeServer::SetDdeLinkByLabel(std::string_view label, int value) {
-  ForEachLinkable(m_doc, [&](auto& record) {
+  ForEachLinkable(m_doc, m_states, [&](const auto& record, auto& link) {
     if (!label.empty() && !LabelsEqual(record.idlabel, label)) return;
-    record.ddelink = value;
+    link.ddelink = value;
     // What went out belongs to this link; a new one starts afresh.
-    if (value == 0) record.ddelast.clear();
+    if (value == 0) link.ddelast.clear();
   });
 }
 
 void DdeServer::SendDdeAdvise() {
   if (m_ddeclient == 0) return;
-  ForEachLinkable(m_doc, [&](auto& record) {
-    if (record.ddelink == 0 || record.valuetext == record.ddelast) return;
-    record.ddelast = record.valuetext;
+  ForEachLinkable(m_doc, m_states, [&](const auto& record, auto& link) {
+    if (link.ddelink == 0 || record.valuetext == link.ddelast) return;
+    link.ddelast = record.valuetext;
     PostDdeData(record.idlabel, record.valuetext);
   });
 }

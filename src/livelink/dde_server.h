@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "document/korvix_doc.h"
+#include "render/object_run_states.h"
 #include "runloop/publishing.h"
 
 namespace korvix {
@@ -29,7 +30,8 @@ using LiveValueFinder = std::function<bool(std::string& out, std::string_view na
 // pushes once per change and round.
 class DdeServer final : public DdeAdvisor {
 public:
-  DdeServer(CKorvixDoc& doc, LiveValueFinder values, DdeTransport& transport);
+  // The links live in the view's run-time states, beside the records.
+  DdeServer(CKorvixDoc& doc, ObjectRunStates& states, LiveValueFinder values, DdeTransport& transport);
 
   // True when the client's service and topic name this project; the
   // connection layer closes a client that is not answered.
@@ -56,6 +58,7 @@ private:
   void ClearConversation();
 
   CKorvixDoc& m_doc;
+  ObjectRunStates& m_states;
   LiveValueFinder m_values;
   DdeTransport& m_transport;
 };

@@ -41,7 +41,7 @@ void WriteBackProperties(PropertyFrame& frame, int index, const typename Propert
   // The tracker still frames the old place; the new one is drawn over the
   // erased old one, so it needs no erasing of its own.
   frame.window.InvalidateRect(frame.page.m_tracker.m_rect, true);
-  const Rect rect = ObjectRects(frame.doc, frame.view).Of(K, index);
+  const Rect rect = ObjectRects(frame.doc, frame.view, frame.page.m_runstates).Of(K, index);
   frame.window.InvalidateRect(rect, false);
   frame.page.m_tracker.m_rect = rect;
 }

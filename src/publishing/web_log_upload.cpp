@@ -34,36 +34,35 @@ void FtpWebLogThread::Join() {
   if (m_thread.joinable()) m_thread.join();
 }
 
-void FtpWebLogThread::Start(CKorvixDoc& doc) {
+void FtpWebLogThread::Start(const CKorvixDoc& doc, WebLogProgress& progress) {
   // An upload that outlived the run it belonged to (a project opened
   // meanwhile) keeps the busy flag until it ends; only one may run.
   if (m_running.load()) {
-    doc.m_weblogreading.Set(0);
+    progress.m_weblogreading.Set(0);
     return;
   }
   Join();
   m_running.store(true);
-  WebLogSettings& shared = doc;
-  m_thread = std::thread(&FtpWebLogThread::Run, this, WebLogSettings(doc), std::ref(shared));
+  m_thread = std::thread(&FtpWebLogThread::Run, this, WebLogSettings(doc), progress.m_weblogpath, std::ref(progress));
 }
 
 void FtpWebLogThread::Report(const std::string& text) { m_sink.Show(kMessageCaption, text, MessageIcon::Exclamation); }
 
-void FtpWebLogThread::Run(WebLogSettings settings, WebLogSettings& shared) {
+void FtpWebLogThread::Run(WebLogSettings settings, std::string logpath, WebLogProgress& shared) {
   const auto finish = [&] {
     shared.m_weblogdone.Set(m_clock.Now());
     shared.m_weblogbusy.Set(0);
     m_running.store(false);
   };
   int linelen = shared.m_webloglinelen.Get();
-  const WebLogTail tail = ReadWebLogTail(settings.m_weblogpath, settings.m_weblognth, settings.m_weblogrows, linelen);
+  const WebLogTail tail = ReadWebLogTail(logpath, settings.m_weblognth, settings.m_weblogrows, linelen);
   shared.m_weblogreading.Set(0);
   shared.m_webloglinelen.Set(std::max(shared.m_webloglinelen.Get(), linelen));
   switch (tail.status) {
     case WebLogTailStatus::Read: break;
     case WebLogTailStatus::Empty: finish(); return;
     case WebLogTailStatus::OpenFailed:
-      Report(kLogNotOpenedStart + settings.m_weblogpath + kLogNotOpenedEnd);
+      Report(kLogNotOpenedStart + logpath + kLogNotOpenedEnd);
       finish();
       return;
     case WebLogTailStatus::ReadFailed:

@@ -31,13 +31,13 @@ public:
   FtpWebLogThread(const FtpWebLogThread&) = delete;
   FtpWebLogThread& operator=(const FtpWebLogThread&) = delete;
 
-  void Start(CKorvixDoc& doc) override;
+  void Start(const CKorvixDoc& doc, WebLogProgress& progress) override;
   bool IsRunning() const override { return m_running.load(); }
   // Waits for the current upload, if any, to end.
   void Join();
 
 private:
-  void Run(WebLogSettings settings, WebLogSettings& shared);
+  void Run(WebLogSettings settings, std::string logpath, WebLogProgress& shared);
   void Report(const std::string& text);
 
   MessageSink& m_sink;

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "document/korvix_doc.h"
+#include "document/web_log_progress.h"
 #include "platform/millisecond_clock.h"
 #include "platform/wall_clock.h"
 
@@ -14,7 +15,8 @@ namespace korvix {
 // on time. Missed intervals are skipped, never caught up.
 class DataLogSchedule {
 public:
-  explicit DataLogSchedule(CKorvixDoc& doc) : m_doc(doc) {}
+  // Nothing comes due while the web log reads the data log.
+  DataLogSchedule(CKorvixDoc& doc, const WebLogProgress& weblog) : m_doc(doc), m_weblog(weblog) {}
 
   // At the start of a run: the interval from the "Log data every" text and
   // its unit, and the first record half a second past the start (50 ms with
@@ -30,6 +32,7 @@ public:
 
 private:
   CKorvixDoc& m_doc;
+  const WebLogProgress& m_weblog;
   int64_t m_interval = 0;
   uint64_t m_now = 0;       // the counter, extended to 64 bits
   uint32_t m_lasttick = 0;

@@ -96,7 +96,7 @@ Rect ChartRecorderGeometry::ObjectRectChartRecorder(int index) {
   r.x = std::max(r.x, 0);
   r.y = std::max(r.y, 0);
   const Rect rect = MeasureObject(m_view, r).rect;
-  if (m_view.m_dragstate == 0) r.screenrect = rect;
+  if (m_view.m_dragstate == 0) m_states.At(ScreenObjectKind::ChartRecorder, index).screenrect = rect;
   return rect;
 }
 

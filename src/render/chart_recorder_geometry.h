@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/korvix_doc.h"
+#include "render/object_run_states.h"
 #include "render/rect.h"
 #include "render/view_state.h"
 
@@ -14,11 +15,13 @@ namespace korvix {
 // multiples are truncated toward zero.
 //
 // ObjectRectChartRecorder clamps x and y to 0 or more and, unless a drag is
-// in progress, keeps the result in the record's screenrect; the part
-// rectangles recompute the object's rectangle and leave the record alone.
+// in progress, keeps the result as the object's screenrect in the view's
+// run-time states; the part rectangles recompute the object's rectangle and
+// leave the record alone.
 class ChartRecorderGeometry {
 public:
-  ChartRecorderGeometry(CKorvixDoc& doc, const ViewState& view) : m_doc(doc), m_view(view) {}
+  ChartRecorderGeometry(CKorvixDoc& doc, const ViewState& view, ObjectRunStates& states)
+      : m_doc(doc), m_view(view), m_states(states) {}
 
   Rect ObjectRectChartRecorder(int index);
   Rect ChartPlotRect(int index) const;
@@ -50,6 +53,7 @@ private:
 
   CKorvixDoc& m_doc;
   const ViewState& m_view;
+  ObjectRunStates& m_states;
 };
 
 }  // namespace korvix

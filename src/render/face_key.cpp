@@ -54,14 +54,6 @@ void AppendRecord(KeyWriter& writer, const Record& record) {
   if constexpr (requires { placed.valuetext; }) writer.Text(placed.valuetext);
 }
 
-template <class Record>
-bool ValueDrawn(const Record& record) {
-  if constexpr (requires { record.uneditedtext; })
-    return record.uneditedtext == record.valuetext;
-  else
-    return true;
-}
-
 template <class Held>
 int HeldCode(const std::optional<Held>& held) {
   return held ? static_cast<int>(*held) : -1;
@@ -69,10 +61,12 @@ int HeldCode(const std::optional<Held>& held) {
 
 // Appends the record and, for the controls the operator holds, their state;
 // false for the kinds that are drawn directly.
-bool AppendObject(KeyWriter& writer, const CKorvixDoc& doc, const ControlRunStates* states, ScreenObject object) {
+bool AppendObject(KeyWriter& writer, const CKorvixDoc& doc, const ControlRunStates* states,
+                  ObjectRunStates& objectstates, ScreenObject object) {
   const int i = object.index;
+  const std::string* drawn = objectstates.DrawnValue(object.kind, i);
   const auto record = [&](const auto& list) {
-    if (!ValueDrawn(list[i])) return false;
+    if (drawn != nullptr && *drawn != list[i].valuetext) return false;
     AppendRecord(writer, list[i]);
     return true;
   };
@@ -121,14 +115,14 @@ bool AppendObject(KeyWriter& writer, const CKorvixDoc& doc, const ControlRunStat
 }  // namespace
 
 std::optional<std::string> FaceKey(const CKorvixDoc& doc, const ViewState& view, const ControlRunStates* states,
-                                   ScreenObject object, const Rect& rect) {
+                                   ObjectRunStates& objectstates, ScreenObject object, const Rect& rect) {
   std::string key;
   KeyWriter writer(doc, key);
   writer.Raw(object.kind);
   writer.Raw(Width(rect));
   writer.Raw(Height(rect));
   writer.Raw(view.m_fontfactor);
-  if (!AppendObject(writer, doc, states, object)) return std::nullopt;
+  if (!AppendObject(writer, doc, states, objectstates, object)) return std::nullopt;
   return key;
 }
 

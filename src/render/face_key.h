@@ -5,6 +5,7 @@
 
 #include "document/korvix_doc.h"
 #include "render/control_run_states.h"
+#include "render/object_run_states.h"
 #include "render/rect.h"
 #include "render/screen_objects.h"
 #include "render/view_state.h"
@@ -19,6 +20,6 @@ namespace korvix {
 // value moved since it was drawn: that repaint covers only what the value
 // moves.
 std::optional<std::string> FaceKey(const CKorvixDoc& doc, const ViewState& view, const ControlRunStates* states,
-                                   ScreenObject object, const Rect& rect);
+                                   ObjectRunStates& objectstates, ScreenObject object, const Rect& rect);
 
 }  // namespace korvix

@@ -26,6 +26,11 @@ public:
     return m_states[static_cast<std::size_t>(index)];
   }
 
+  // A deleted window's state goes with it, so the later ones keep theirs.
+  void Remove(int index) {
+    if (index >= 0 && index < static_cast<int>(m_states.size())) m_states.erase(m_states.begin() + index);
+  }
+
   // Every window back at rest, as after a project is opened.
   void Clear() { m_states.clear(); }
 

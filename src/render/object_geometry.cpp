@@ -96,11 +96,11 @@ Rect Placed(const ViewState& view, int x, int y, Extent e) {
 }
 
 template <class Record>
-Rect WholeRect(const ViewState& view, Record& r, Extent e) {
+Rect WholeRect(const ViewState& view, Record& r, ObjectRunState& state, Extent e) {
   r.x = std::max(r.x, 0);
   r.y = std::max(r.y, 0);
   const Rect rect = Placed(view, r.x, r.y, e);
-  if (view.m_dragstate == 0) r.screenrect = rect;
+  if (view.m_dragstate == 0) state.screenrect = rect;
   return rect;
 }
 
@@ -152,109 +152,109 @@ Rect RockerArea(const ViewState& view, const RockerSwitchRecord& r) {
 
 Rect ObjectGeometry::ObjectRectTextBox(int index) {
   TextBoxRecord& r = m_doc.m_textboxes[index];
-  return WholeRect(m_view, r, AtLeastMinimum(CellWidthExtent(m_view, r)));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::TextBox, index), AtLeastMinimum(CellWidthExtent(m_view, r)));
 }
 
 Rect ObjectGeometry::ObjectRectImageBox(int index) {
   ImageBoxRecord& r = m_doc.m_imageboxes[index];
-  return WholeRect(m_view, r, Extent{r.width, r.height});
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::ImageBox, index), Extent{r.width, r.height});
 }
 
 Rect ObjectGeometry::ObjectRectDataWindow(int index) {
   DataWindowRecord& r = m_doc.m_datawindows[index];
-  return WholeRect(m_view, r, ThreePartExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::DataWindow, index), ThreePartExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectTextWindow(int index) {
   TextWindowRecord& r = m_doc.m_textwindows[index];
-  return WholeRect(m_view, r, ThreePartExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::TextWindow, index), ThreePartExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectInputWindow(int index) {
   InputWindowRecord& r = m_doc.m_inputwindows[index];
-  return WholeRect(m_view, r, ThreePartExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::InputWindow, index), ThreePartExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectLevelGauge(int index) {
   LevelGaugeRecord& r = m_doc.m_levelgauges[index];
-  return WholeRect(m_view, r, CellWidthExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::LevelGauge, index), CellWidthExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectDialGauge(int index) {
   DialGaugeRecord& r = m_doc.m_dialgauges[index];
-  return WholeRect(m_view, r, CellHeightExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::DialGauge, index), CellHeightExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectMeterGauge(int index) {
   MeterGaugeRecord& r = m_doc.m_metergauges[index];
-  return WholeRect(m_view, r, CellHeightExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::MeterGauge, index), CellHeightExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectVerticalGauge(int index) {
   VerticalGaugeRecord& r = m_doc.m_vertgauges[index];
-  return WholeRect(m_view, r, CellWidthExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::VerticalGauge, index), CellWidthExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectHorizontalGauge(int index) {
   HorizontalGaugeRecord& r = m_doc.m_horzgauges[index];
-  return WholeRect(m_view, r, CellHeightExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::HorizontalGauge, index), CellHeightExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectDualHandGauge(int index) {
   DualHandGaugeRecord& r = m_doc.m_dualhandgauges[index];
-  return WholeRect(m_view, r, CellHeightExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::DualHandGauge, index), CellHeightExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectWindVane(int index) {
   WindVaneRecord& r = m_doc.m_windvanes[index];
-  return WholeRect(m_view, r, CellHeightExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::WindVane, index), CellHeightExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectPivotTracker(int index) {
   PivotTrackerRecord& r = m_doc.m_pivottrackers[index];
-  return WholeRect(m_view, r, CellHeightExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::PivotTracker, index), CellHeightExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectSignalLamp(int index) {
   SignalLampRecord& r = m_doc.m_signallamps[index];
-  return WholeRect(m_view, r, AtLeastMinimum(CellWidthExtent(m_view, r)));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::SignalLamp, index), AtLeastMinimum(CellWidthExtent(m_view, r)));
 }
 
 Rect ObjectGeometry::ObjectRectEventCounter(int index) {
   EventCounterRecord& r = m_doc.m_eventcounters[index];
-  return WholeRect(m_view, r, ThreePartExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::EventCounter, index), ThreePartExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectEventTimer(int index) {
   EventTimerRecord& r = m_doc.m_eventtimers[index];
-  return WholeRect(m_view, r, ThreePartExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::EventTimer, index), ThreePartExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectPushButton(int index) {
   PushButtonRecord& r = m_doc.m_pushbuttons[index];
-  return WholeRect(m_view, r, AtLeastMinimum(CellWidthExtent(m_view, r)));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::PushButton, index), AtLeastMinimum(CellWidthExtent(m_view, r)));
 }
 
 Rect ObjectGeometry::ObjectRectButtonArray(int index) {
   ButtonArrayRecord& r = m_doc.m_buttonarrays[index];
   const int cw = ScaledCell(m_view, r.sizecode).cw;
   const int width = Snap(m_view, Trunc(r.buttons.Count() * r.widthfactor * cw));
-  return WholeRect(m_view, r, Extent{width, SnappedHeight(m_view, r)});
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::ButtonArray, index), Extent{width, SnappedHeight(m_view, r)});
 }
 
 Rect ObjectGeometry::ObjectRectRockerSwitch(int index) {
   RockerSwitchRecord& r = m_doc.m_rockerswitches[index];
-  return WholeRect(m_view, r, CellWidthExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::RockerSwitch, index), CellWidthExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectSliderControl(int index) {
   SliderControlRecord& r = m_doc.m_slidercontrols[index];
-  return WholeRect(m_view, r, CellWidthExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::SliderControl, index), CellWidthExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectPIController(int index) {
   PIControllerRecord& r = m_doc.m_picontrollers[index];
-  return WholeRect(m_view, r, CellWidthExtent(m_view, r));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::PIController, index), CellWidthExtent(m_view, r));
 }
 
 Rect ObjectGeometry::ObjectRectInputWindowKeypad(int index, const Rect& clientrect) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/korvix_doc.h"
+#include "render/object_run_states.h"
 #include "render/rect.h"
 #include "render/view_state.h"
 
@@ -12,12 +13,16 @@ namespace korvix {
 // their rectangles from here.
 //
 // A whole-object rectangle clamps the record's x and y to 0 or more and, unless
-// a drag is in progress, keeps the result in the record's screenrect (the drag
-// moves those itself). The part rectangles recompute the object's rectangle
-// and leave the record alone.
+// a drag is in progress, keeps the result as the object's screenrect in the
+// view's run-time states. The part rectangles recompute the object's
+// rectangle and leave the record alone.
 class ObjectGeometry {
 public:
-  ObjectGeometry(CKorvixDoc& doc, const ViewState& view) : m_doc(doc), m_view(view) {}
+  ObjectGeometry(CKorvixDoc& doc, const ViewState& view, ObjectRunStates& states)
+      : m_doc(doc), m_view(view), m_states(states) {}
+
+  // Where the whole-object rectangles are kept.
+  ObjectRunStates& States() const { return m_states; }
 
   Rect ObjectRectTextBox(int index);
   Rect ObjectRectImageBox(int index);
@@ -58,6 +63,7 @@ public:
 private:
   CKorvixDoc& m_doc;
   const ViewState& m_view;
+  ObjectRunStates& m_states;
 };
 
 }  // namespace korvix

@@ -27,8 +27,18 @@
 
 namespace korvix {
 
+namespace {
+
+// After the background is erased every needle is drawn whole again.
+template <ScreenObjectKind K, class List>
+void ForgetDrawnValues(ObjectRunStates& states, const List& list) {
+  for (int i = 0; i < list.Count(); ++i) states.Of<K>()[i].uneditedtext = list[i].valuetext;
+}
+
+}  // namespace
+
 void PageView::OnDraw(DeviceContext& dc) {
-  DrawingContext context{dc, m_doc, m_view, m_geometry};
+  DrawingContext context{dc, m_doc, m_view, m_geometry, m_runstates};
   const std::vector<ScreenObject> objects = PageObjectsFrontToBack(m_doc);
   std::vector<Rect> rects;
   rects.reserve(objects.size());
@@ -55,15 +65,12 @@ void PageView::OnDraw(DeviceContext& dc) {
 bool PageView::OnEraseBkgnd(DeviceContext& dc) {
   const PageRecord* page = CurrentPage(m_doc);
   dc.FillRect(m_window.ClientRect(), static_cast<Colour>(page != nullptr ? page->bgcolor : kDefaultPageColor));
-  const auto forget = [](auto& list) {
-    for (auto& r : list) r.uneditedtext = r.valuetext;
-  };
-  forget(m_doc.m_dialgauges);
-  forget(m_doc.m_metergauges);
-  forget(m_doc.m_vertgauges);
-  forget(m_doc.m_horzgauges);
-  forget(m_doc.m_dualhandgauges);
-  forget(m_doc.m_windvanes);
+  ForgetDrawnValues<ScreenObjectKind::DialGauge>(m_runstates, m_doc.m_dialgauges);
+  ForgetDrawnValues<ScreenObjectKind::MeterGauge>(m_runstates, m_doc.m_metergauges);
+  ForgetDrawnValues<ScreenObjectKind::VerticalGauge>(m_runstates, m_doc.m_vertgauges);
+  ForgetDrawnValues<ScreenObjectKind::HorizontalGauge>(m_runstates, m_doc.m_horzgauges);
+  ForgetDrawnValues<ScreenObjectKind::DualHandGauge>(m_runstates, m_doc.m_dualhandgauges);
+  ForgetDrawnValues<ScreenObjectKind::WindVane>(m_runstates, m_doc.m_windvanes);
   m_pivottrackerstates.ForgetDrawn();
   for (ChartRecorderRecord& r : m_doc.m_chartrecorders) r.redrawtraces = 0;
   return true;
@@ -115,12 +122,12 @@ void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Re
 // The picture is made over the page colour, which shows wherever a drawing
 // is not opaque.
 bool PageView::DrawFace(DrawingContext& context, ScreenObject object, const Rect& rect) {
-  const std::optional<std::string> key = FaceKey(m_doc, m_view, m_controlstates, object, rect);
+  const std::optional<std::string> key = FaceKey(m_doc, m_view, m_controlstates, m_runstates, object, rect);
   if (!key) return false;
   const PageRecord* page = CurrentPage(m_doc);
   const auto background = static_cast<Colour>(page != nullptr ? page->bgcolor : kDefaultPageColor);
   return m_faces.Draw(context.dc, *key, rect, background, [&](DeviceContext& dc) {
-    DrawingContext own{dc, m_doc, m_view, m_geometry};
+    DrawingContext own{dc, m_doc, m_view, m_geometry, m_runstates};
     DrawDirectly(own, object, rect);
   });
 }

@@ -12,10 +12,11 @@ bool Contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right &&
 }  // namespace
 
 void PageView::DeselectAll() {
-  ForEachObject(m_doc, [&](auto tag, int i, auto& r) {
-    if (r.selected == 0) return;
+  ForEachObject(m_doc, [&](auto tag, int i, const auto&) {
+    ObjectRunState& state = m_runstates.At(tag.value, i);
+    if (state.selected == 0) return;
     m_window.InvalidateRect(ObjectRect({tag.value, i}), true);
-    r.selected = 0;
+    state.selected = 0;
   });
   m_numselected = 0;
 }
@@ -23,9 +24,10 @@ void PageView::DeselectAll() {
 void PageView::CancelDragFeedback(DeviceContext& dc) {
   m_window.SetCursor(Cursor::Arrow);
   m_view.m_dragstate = 0;
-  ForEachObject(m_doc, [&](auto tag, int i, const auto& r) {
-    if (r.selected == 0) return;
-    dc.DrawFocusRect(r.screenrect);
+  ForEachObject(m_doc, [&](auto tag, int i, const auto&) {
+    const ObjectRunState& state = m_runstates.At(tag.value, i);
+    if (state.selected == 0) return;
+    dc.DrawFocusRect(state.screenrect);
     ObjectRect({tag.value, i});
   });
 }

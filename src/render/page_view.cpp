@@ -3,8 +3,8 @@
 namespace korvix {
 
 PageView::PageView(CKorvixDoc& doc, ViewState& view, ViewWindow& window, BitmapCache::Loader loader)
-    : m_geometry(doc, view),
-      m_chartgeometry(doc, view),
+    : m_geometry(doc, view, m_runstates),
+      m_chartgeometry(doc, view, m_runstates),
       m_bitmaps(std::move(loader)),
       m_doc(doc),
       m_view(view),
@@ -12,10 +12,17 @@ PageView::PageView(CKorvixDoc& doc, ViewState& view, ViewWindow& window, BitmapC
   m_tracker.m_gridstep = view.m_gridsize;
 }
 
-bool PageView::IsSelected(ScreenObject object) {
-  bool selected = false;
-  WithRecord(m_doc, object.kind, object.index, [&](const auto& r) { selected = r.selected != 0; });
-  return selected;
+void PageView::ForgetObject(ScreenObjectKind kind, int index) {
+  m_runstates.Remove(kind, index);
+  if (kind == ScreenObjectKind::InputWindow) m_inputwindowstates.Remove(index);
+  if (kind == ScreenObjectKind::PivotTracker) m_pivottrackerstates.Remove(index);
 }
+
+void PageView::ForgetObjects() {
+  m_runstates.Clear();
+  m_numselected = 0;
+}
+
+bool PageView::IsSelected(ScreenObject object) { return m_runstates.At(object.kind, object.index).selected != 0; }
 
 }  // namespace korvix

@@ -13,6 +13,7 @@
 #include "render/face_cache.h"
 #include "render/input_window_state.h"
 #include "render/object_geometry.h"
+#include "render/object_run_states.h"
 #include "render/object_tracker.h"
 #include "render/region.h"
 #include "render/screen_objects.h"
@@ -38,6 +39,11 @@ public:
 
   // Clears every object's selection and repaints where it was.
   void DeselectAll();
+  // The view's run-time states of a removed object go with it, so that the
+  // later objects of its kind keep theirs.
+  void ForgetObject(ScreenObjectKind kind, int index);
+  // Every object's run-time states afresh, as for a project just opened.
+  void ForgetObjects();
   // Removes the focus rectangles the last drag left, drawn on dc, and ends
   // the drag.
   void CancelDragFeedback(DeviceContext& dc);
@@ -48,6 +54,8 @@ public:
   // the window's default.
   bool OnSetCursor(Point point);
 
+  // Declared first: the geometries keep their rectangles in it.
+  ObjectRunStates m_runstates;
   ObjectGeometry m_geometry;
   ChartRecorderGeometry m_chartgeometry;
   CObjectTracker m_tracker;

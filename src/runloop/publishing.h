@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/korvix_doc.h"
+#include "document/web_log_progress.h"
 
 namespace korvix {
 
@@ -10,17 +11,18 @@ namespace korvix {
 class WebLogThread {
 public:
   virtual ~WebLogThread() = default;
-  // `doc`'s m_weblogpath, m_weblogbusy and m_weblogreading are set already.
-  virtual void Start(CKorvixDoc& doc) = 0;
+  // `progress`'s m_weblogpath, m_weblogbusy and m_weblogreading are set
+  // already; the upload reports into `progress` until it ends.
+  virtual void Start(const CKorvixDoc& doc, WebLogProgress& progress) = 0;
   // True while an upload started in an earlier run has not ended.
   virtual bool IsRunning() const = 0;
 };
 
 class NoWebLogThread final : public WebLogThread {
 public:
-  void Start(CKorvixDoc& doc) override {
-    doc.m_weblogreading.Set(0);
-    doc.m_weblogbusy.Set(0);
+  void Start(const CKorvixDoc&, WebLogProgress& progress) override {
+    progress.m_weblogreading.Set(0);
+    progress.m_weblogbusy.Set(0);
   }
   bool IsRunning() const override { return false; }
 };

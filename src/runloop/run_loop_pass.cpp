@@ -157,12 +157,12 @@ void ViewRuntime::DataLogStep() {
 }
 
 void ViewRuntime::WebLogStep() {
-  if (m_doc.m_ftpaddress.empty() || m_doc.m_weblogbusy.Get() != 0) return;
-  if (ElapsedMs(m_clock.Now(), m_doc.m_weblogdone.Get()) < m_webloginterval) return;
-  m_doc.m_weblogpath = ExpandLabelRefs(m_doc.m_datalogfile);
-  m_doc.m_weblogbusy.Set(1);
-  m_doc.m_weblogreading.Set(1);
-  m_weblog.Start(m_doc);
+  if (m_doc.m_ftpaddress.empty() || m_weblogprogress.m_weblogbusy.Get() != 0) return;
+  if (ElapsedMs(m_clock.Now(), m_weblogprogress.m_weblogdone.Get()) < m_webloginterval) return;
+  m_weblogprogress.m_weblogpath = ExpandLabelRefs(m_doc.m_datalogfile);
+  m_weblogprogress.m_weblogbusy.Set(1);
+  m_weblogprogress.m_weblogreading.Set(1);
+  m_weblog.Start(m_doc, m_weblogprogress);
 }
 
 void ViewRuntime::PivotTrackerStep() {

@@ -63,13 +63,13 @@ void ViewRuntime::StartAndRun() {
   m_schedule.Start(now, m_wall.Now());
 
   m_webloginterval = ProfileMs(m_profile, kWebLogIntervalKey, kDefaultWebLogInterval);
-  m_doc.m_weblogdone.Set(now);
-  m_doc.m_webloglinelen.Set(0);
+  m_weblogprogress.m_weblogdone.Set(now);
+  m_weblogprogress.m_webloglinelen.Set(0);
   // A second upload beside one still under way from the last run would race
   // it over the same page.
   if (!m_weblog.IsRunning()) {
-    m_doc.m_weblogbusy.Set(0);
-    m_doc.m_weblogreading.Set(0);
+    m_weblogprogress.m_weblogbusy.Set(0);
+    m_weblogprogress.m_weblogreading.Set(0);
   }
 
   if (m_doc.m_logclearschedule == kClearAtRunLoop) m_datalog.ClearDataLog(ExpandLabelRefs(m_doc.m_datalogfile));
@@ -171,7 +171,7 @@ void ViewRuntime::StartGauges() {
   const auto scale = [this](auto& list, ScreenObjectKind kind) {
     for (int i = 0; i < list.Count(); ++i) {
       auto& r = list[i];
-      r.valuetext = r.uneditedtext;
+      r.valuetext = *m_runstates.DrawnValue(kind, i);
       Reformat(r.valuetext, ConversionOf(r));
       Invalidate(kind, i, r.page);
     }

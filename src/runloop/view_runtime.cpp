@@ -48,6 +48,7 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
       m_scripts(services.scripts),
       m_weblog(services.weblog),
       m_dde(services.dde),
+      m_runstates(services.runstates ? *services.runstates : m_ownrunstates),
       m_link(*this, m_runmessages, services.clock, services.profile, m_numbers, services.serialports),
       m_linkservices(m_link),
       m_values(doc, m_runmessages, *this, *this, services.scripts, m_linkservices, services.clock),
@@ -56,7 +57,7 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
       m_datalog(doc, m_values.Values(), m_runclock, services.recordsink ? *services.recordsink : m_runmessages,
                 LogFilesOf(services, m_ownlogfiles),
                 services.clock),
-      m_schedule(doc),
+      m_schedule(doc, m_weblogprogress),
       m_charts(doc, m_values.Values(), m_runclock, m_runmessages),
       m_popupbox(services.popupwindow) {
   m_popupbox.AttachTo(m_sink);
@@ -72,8 +73,8 @@ void ViewRuntime::OnInitialUpdate() {
   m_popupbox.Close();
   HaltRunLoop();
   m_charts.EmptyAll();
-  m_doc.m_weblogreading.Set(0);
-  m_doc.m_weblogbusy.Set(0);
+  m_weblogprogress.m_weblogreading.Set(0);
+  m_weblogprogress.m_weblogbusy.Set(0);
   constexpr int kClearAtStartUp = 1;
   if (m_doc.m_logclearschedule == kClearAtStartUp) m_datalog.ClearDataLog(ExpandLabelRefs(m_doc.m_datalogfile));
 

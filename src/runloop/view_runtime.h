@@ -22,6 +22,7 @@
 #include "recording/log_file_access.h"
 #include "recording/popup_box.h"
 #include "recording/run_clock.h"
+#include "render/object_run_states.h"
 #include "runloop/message_pump.h"
 #include "runloop/publishing.h"
 #include "runloop/run_loop_messages.h"
@@ -52,6 +53,9 @@ struct RuntimeServices {
   // event loop gets to them, so that the box does not hold the pass that
   // raised it. The run's own messages when null.
   MessageSink* recordsink = nullptr;
+  // The view's run-time states of the objects, which hold the gauges'
+  // values as last drawn; the runtime's own when null.
+  ObjectRunStates* runstates = nullptr;
 };
 
 // The run-time state of the view and its Run-Loop, apart from any toolkit:
@@ -88,6 +92,7 @@ public:
     if (m_link.m_runloop == 1) HaltRunLoop();
   }
   bool IsRunning() override { return m_link.m_runloop == 1; }
+  bool WebLogBusy() override { return m_weblogprogress.m_weblogbusy.Get() == 1; }
   void RequestHalt() override { HaltRunLoop(); }
 
   ComLink& Link() { return m_link; }
@@ -199,6 +204,8 @@ private:
   WebLogThread& m_weblog;
   DdeAdvisor& m_dde;
   std::unique_ptr<LogFileAccess> m_ownlogfiles;
+  ObjectRunStates m_ownrunstates;
+  ObjectRunStates& m_runstates;
 
   NumberTexts m_numbers;
   ComLink m_link;
@@ -207,6 +214,8 @@ private:
   ValueRefresher m_refresher;
   RunClock m_runclock;
   DataLog m_datalog;
+  // Shared with the web-log upload, which may outlive a run.
+  WebLogProgress m_weblogprogress;
   DataLogSchedule m_schedule;
   ChartMemories m_charts;
   PopupBox m_popupbox;

@@ -18,8 +18,9 @@ namespace korvix {
 // larger than the one before (`m_holdspeed`).
 class ChartRecorderControls {
 public:
-  ChartRecorderControls(CKorvixDoc& doc, const ViewState& view, RunServices& services, MillisecondClock& clock)
-      : m_doc(doc), m_geometry(doc, view), m_services(services), m_clock(clock) {}
+  ChartRecorderControls(CKorvixDoc& doc, const ViewState& view, ObjectRunStates& states, RunServices& services,
+                        MillisecondClock& clock)
+      : m_doc(doc), m_geometry(doc, view, states), m_services(services), m_clock(clock) {}
 
   // Client-area pixels; true when a recorder's button took the press.
   bool OnLeftButtonDown(Point point);

@@ -46,7 +46,7 @@ RunControls::RunControls(CKorvixDoc& doc, const ViewState& view, ObjectGeometry&
                          RunValues& values, Executors& executors, RunServices& services, PIStepper& pi,
                          MillisecondClock& clock, InputWindowRunStates& inputs)
     : m_doc(doc), m_view(view), m_geometry(geometry), m_values(values), m_executors(executors),
-      m_services(services), m_pi(pi), m_clock(clock), m_inputs(inputs), m_charts(doc, view, services, clock) {}
+      m_services(services), m_pi(pi), m_clock(clock), m_inputs(inputs), m_charts(doc, view, geometry.States(), services, clock) {}
 
 uint32_t RunControls::RockerRepeatMs(int repeatrate) {
   const int w = std::clamp(repeatrate, 0, 10);

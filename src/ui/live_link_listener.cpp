@@ -62,8 +62,9 @@ bool SameUser(QLocalSocket& socket) {
 
 }  // namespace
 
-CLiveLinkListener::CLiveLinkListener(CKorvixDoc& doc, LiveValueFinder values, QObject* parent, std::string folder)
-    : QObject(parent), m_dde(doc, std::move(values), *this) {
+CLiveLinkListener::CLiveLinkListener(CKorvixDoc& doc, ObjectRunStates& states, LiveValueFinder values,
+                                     QObject* parent, std::string folder)
+    : QObject(parent), m_dde(doc, states, std::move(values), *this) {
   Listen(folder.empty() ? PrivateRuntimeFolderPath() : folder);
 }
 

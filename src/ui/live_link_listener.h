@@ -20,7 +20,8 @@ namespace korvix {
 class CLiveLinkListener final : public QObject, private DdeTransport {
 public:
   // `folder` empty: the private runtime folder.
-  CLiveLinkListener(CKorvixDoc& doc, LiveValueFinder values, QObject* parent = nullptr, std::string folder = {});
+  CLiveLinkListener(CKorvixDoc& doc, ObjectRunStates& states, LiveValueFinder values, QObject* parent = nullptr,
+                    std::string folder = {});
   ~CLiveLinkListener() override;
 
   DdeServer& Server() { return m_dde; }

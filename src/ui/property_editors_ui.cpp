@@ -156,7 +156,7 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
       StoreChartRecorderSettings(dialog.Settings(), r);
       doc.SetModifiedFlag();
     }
-    ObjectRects rects(doc, m_frame.view);
+    ObjectRects rects(doc, m_frame.view, m_frame.page.m_runstates);
     const int cellheight = FontCellSize(r.sizecode).cy * m_frame.view.m_fontfactor;
     const double heightfactor = ChartRecorderHeightFactor(r, Height(rects.Of(ScreenObjectKind::ChartRecorder, index)),
                                                           cellheight);
@@ -270,7 +270,7 @@ void CPropertyEditors::ConfigureButtonArray(int index) {
   pass.writeback = [&] {
     config.Finish(dialog.m_apply ? std::optional<ButtonArraySettings>(dialog.Settings()) : std::nullopt);
     m_frame.window.InvalidateRect(m_frame.page.m_tracker.m_rect, true);
-    const Rect rect = ObjectRects(doc, m_frame.view).Of(ScreenObjectKind::ButtonArray, index);
+    const Rect rect = ObjectRects(doc, m_frame.view, m_frame.page.m_runstates).Of(ScreenObjectKind::ButtonArray, index);
     m_frame.window.InvalidateRect(rect, false);
     m_frame.page.m_tracker.m_rect = rect;
   };

@@ -28,9 +28,9 @@ constexpr CommandId kEditModeCommands[] = {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP
                                            ID_RUNLOOP_CONDITIONALS};
 }  // namespace
 
-CRunLoopSettingsUi::CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, MessageSink& messages,
-                                       EditorLoop& editors, std::function<bool()> running)
-    : QObject(&frame), m_frame(frame), m_doc(doc), m_messages(messages), m_editors(editors),
+CRunLoopSettingsUi::CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, VariableRunStates& variables,
+                                       MessageSink& messages, EditorLoop& editors, std::function<bool()> running)
+    : QObject(&frame), m_frame(frame), m_doc(doc), m_variables(variables), m_messages(messages), m_editors(editors),
       m_running(std::move(running)) {
   // A shortcut or a stale menu may still reach a handler outside edit mode.
   const auto guarded = [this](void (CRunLoopSettingsUi::*handler)()) {
@@ -70,7 +70,8 @@ void CRunLoopSettingsUi::OnRunLoopVariables() {
   QPointer<QWidget> outer = m_listwindow;
   m_listwindow = &dialog;
   EditorMessageSink refusals(m_editors);
-  VariableListEditor editor(m_doc, refusals, m_editors.m_clipkind, [this](int index) { EditVariableProperties(index); });
+  VariableListEditor editor(m_doc, m_variables, refusals, m_editors.m_clipkind,
+                            [this](int index) { EditVariableProperties(index); });
   const auto show = [&] { dialog.Fill(editor.Lines(), editor.Selected()); };
   const auto serve = [&](void (VariableListEditor::*request)()) {
     return [&, request] {
@@ -99,8 +100,8 @@ void CRunLoopSettingsUi::EditVariableProperties(int index) {
   CVariableDlg dialog(DialogParent(), m_messages, m_doc, index, VariableFieldsOf(m_doc.m_variables[index]));
   VariableFields fields;
   const DialogOutcome outcome = RunPropertyDialog(dialog, fields);
-  if (outcome.ok) StoreVariableFields(m_doc, index, fields);
-  if (outcome.remove) DeleteVariable(m_doc, index);
+  if (outcome.ok) StoreVariableFields(m_doc, m_variables, index, fields);
+  if (outcome.remove) DeleteVariable(m_doc, m_variables, index);
 }
 
 void CRunLoopSettingsUi::OnRunLoopInitialization() {

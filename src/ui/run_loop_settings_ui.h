@@ -7,6 +7,7 @@
 #include "document/korvix_doc.h"
 #include "editorloop/editor_loop.h"
 #include "platform/message_sink.h"
+#include "render/object_run_states.h"
 
 class QWidget;
 
@@ -21,8 +22,9 @@ class CRunLoopSettingsUi final : public QObject {
   Q_OBJECT
 
 public:
-  CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, MessageSink& messages, EditorLoop& editors,
-                     std::function<bool()> running);
+  // `variables` are the view's run-time states of the Variables.
+  CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, VariableRunStates& variables, MessageSink& messages,
+                     EditorLoop& editors, std::function<bool()> running);
 
   // Runs the Variable List until it is closed; also from inside another
   // editor's request.
@@ -43,6 +45,7 @@ private:
 
   CMainFrame& m_frame;
   CKorvixDoc& m_doc;
+  VariableRunStates& m_variables;
   MessageSink& m_messages;
   EditorLoop& m_editors;
   std::function<bool()> m_running;

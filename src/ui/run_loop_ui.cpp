@@ -31,13 +31,14 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_popupwindow(&frame),
       m_weblogmessages(&frame, messages),
       m_weblog(m_weblogmessages, m_clock),
-      m_livelink(doc, [this](std::string& out, std::string_view name) {
+      m_livelink(doc, m_page.m_runstates, [this](std::string& out, std::string_view name) {
         return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
       }),
       m_recordmessages(this, messages) {
   RuntimeServices services{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
                            scripts ? *scripts : m_noscripts, m_weblog, m_livelink.Server()};
   services.recordsink = &m_recordmessages;
+  services.runstates = &m_page.m_runstates;
   m_runtime = std::make_unique<ViewRuntime>(doc, services);
   m_popupwindow.SetBox(&m_runtime->Popup());
   m_page.m_chartmemories = &m_runtime->Charts();
@@ -49,6 +50,7 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
   m_view.SetPaintHandler([this](QPainter& painter, const QRect& dirty) { Paint(painter, dirty); });
   m_view.AddInitialUpdateStep([this] {
     m_page.m_bitmaps.Clear();
+    m_page.ForgetObjects();
     m_page.m_redrawall = 1;
     m_livelink.EndConversation();
     m_runtime->OnInitialUpdate();
@@ -96,7 +98,7 @@ void CRunLoopUi::ShowRunning(bool running) {
 }
 
 void CRunLoopUi::InvalidateObject(ScreenObjectKind kind, int index) {
-  ObjectRects rects(m_doc, m_view.State());
+  ObjectRects rects(m_doc, m_view.State(), m_page.m_runstates);
   m_pagewindow.InvalidateRect(rects.Of(kind, index), false);
   m_pump.NotePaintQueued();
 }

@@ -50,7 +50,8 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
   m_view = frame.View();
   m_view->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
   frame.AddCommand(kCommunicateMenu, ID_PORT_SELECTION, "Port Selection", [this] { OnPortSelection(); });
-  m_runloopsettings = new CRunLoopSettingsUi(frame, doc, messages, m_editorloop, [this] { return Running(); });
+  m_runloopsettings = new CRunLoopSettingsUi(frame, doc, m_runloop->Page().m_runstates.Variables(), messages,
+                                             m_editorloop, [this] { return Running(); });
   m_scripteditors =
       new CScriptEditorsUi(frame, doc, profile, messages, m_editorloop, *m_runloopsettings, m_email, m_clock);
   m_conditionaleditors = new CConditionalEditorsUi(frame, doc, messages, m_editorloop, *m_runloopsettings,

@@ -16,6 +16,8 @@ public:
   // HaltRunLoop: takes effect at the end of the current pass.
   virtual void RequestHalt() = 0;
   virtual void SendInitCommands() = 0;
+  // An upload of the web log is under way.
+  virtual bool WebLogBusy() = 0;
 };
 
 // What the view and the object actions do for label values.

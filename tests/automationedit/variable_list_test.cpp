@@ -24,14 +24,14 @@ class VariableList : public ::testing::Test {
 protected:
   VariableListEditor& Editor() {
     if (!m_editor) {
-      m_editor.emplace(m_doc, m_sink, m_clipkind, [this](int index) {
+      m_editor.emplace(m_doc, m_states, m_sink, m_clipkind, [this](int index) {
         m_edited.push_back(index);
-        if (m_answer == Answer::Delete) DeleteVariable(m_doc, index);
+        if (m_answer == Answer::Delete) DeleteVariable(m_doc, m_states, index);
         if (m_answer == Answer::Ok) {
           VariableFields fields = VariableFieldsOf(m_doc.m_variables[index]);
           fields.m_idlabel = m_newlabel;
           ASSERT_TRUE(CheckVariableFields(m_sink, m_doc, index, fields));
-          StoreVariableFields(m_doc, index, fields);
+          StoreVariableFields(m_doc, m_states, index, fields);
         }
       });
     }
@@ -44,6 +44,7 @@ protected:
   }
 
   CKorvixDoc m_doc;
+  VariableRunStates m_states;
   RecordingMessageSink m_sink;
   int m_clipkind = 0;
   Answer m_answer = Answer::Cancel;
@@ -92,7 +93,7 @@ TEST_F(VariableList, NewAddsOneUpToTheLimitAndKeepsItOnCancel) {
 TEST_F(VariableList, PasteMakesAnUnloggedCopyUnderAUniqueLabel) {
   AddLabelled(m_doc, "Tank", 0);
   AddLabelled(m_doc, "tank", 1);
-  m_doc.m_variables[0].ddelink = 1;
+  m_states[0].ddelink = 1;
   m_doc.m_variables[0].valuetext = "12.5";
   Editor().Select("Tank");
   Editor().Copy();
@@ -105,7 +106,7 @@ TEST_F(VariableList, PasteMakesAnUnloggedCopyUnderAUniqueLabel) {
   EXPECT_EQ(m_doc.m_variables[2].idlabel, "Tank1");
   EXPECT_EQ(m_doc.m_variables[3].idlabel, "Tank2");
   EXPECT_EQ(m_doc.m_variables[2].logcolumn, kNoLogColumn);
-  EXPECT_EQ(m_doc.m_variables[2].ddelink, 0);
+  EXPECT_EQ(m_states[2].ddelink, 0);
   EXPECT_EQ(m_doc.m_variables[2].valuetext, "12.5");
   EXPECT_EQ(Editor().Selected(), "Tank2");
   EXPECT_TRUE(m_doc.IsModified());

@@ -87,17 +87,18 @@ TEST(VariableProperties, OkRestartsTheValueInItsFormat) {
     VariableRecord variable;
     variable.idlabel = "Tank";
     variable.valuetext = "42";
-    variable.timerelapsed = 900;
     variable.logcolumn = 3;
     doc.m_variables.Add(variable);
+    VariableRunStates states;
+    states[0].timerelapsed = 900;
     VariableFields fields{"Tank", c.decimals, c.format, 0};
-    StoreVariableFields(doc, 0, fields);
+    StoreVariableFields(doc, states, 0, fields);
     const VariableRecord& stored = doc.m_variables[0];
     EXPECT_EQ(stored.valuetext, c.value) << c.format;
     EXPECT_EQ(stored.valueformat, c.format);
     EXPECT_EQ(stored.decimals, c.decimals);
     EXPECT_EQ(stored.resetonrun, 0);
-    EXPECT_EQ(stored.timerelapsed, 0);
+    EXPECT_EQ(states[0].timerelapsed, 0);
     EXPECT_EQ(stored.logcolumn, 3);
     EXPECT_TRUE(doc.IsModified());
   }
@@ -108,7 +109,8 @@ TEST(VariableProperties, AddVariableTakesTheNewVariableValues) {
   VariableRecord old;
   old.idlabel = "Variable1";
   doc.m_variables.Add(old);
-  const int index = AddVariable(doc);
+  VariableRunStates states;
+  const int index = AddVariable(doc, states);
   ASSERT_EQ(index, 1);
   const VariableRecord& added = doc.m_variables[index];
   EXPECT_EQ(added.idlabel, "Variable2");
@@ -118,6 +120,27 @@ TEST(VariableProperties, AddVariableTakesTheNewVariableValues) {
   EXPECT_EQ(added.resetonrun, 1);
   EXPECT_EQ(added.logcolumn, kNoLogColumn);
   EXPECT_FALSE(doc.IsModified());
+}
+
+// The run-time states sit beside the Variables by index: a removed
+// Variable's goes with it, and a new one starts with none of another's.
+TEST(VariableProperties, RunTimeStatesFollowTheirVariables) {
+  CKorvixDoc doc;
+  VariableRunStates states;
+  for (const char* label : {"A", "B"}) {
+    VariableRecord variable;
+    variable.idlabel = label;
+    doc.m_variables.Add(variable);
+  }
+  states[1].ddelink = 1;
+  states[1].ddelast = "5";
+  DeleteVariable(doc, states, 0);
+  ASSERT_EQ(doc.m_variables.Count(), 1);
+  EXPECT_EQ(states[0].ddelink, 1);
+  EXPECT_EQ(states[0].ddelast, "5");
+  states[1].ddelink = 1;
+  ASSERT_EQ(AddVariable(doc, states), 1);
+  EXPECT_EQ(states[1].ddelink, 0);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ TEST(RoundTrip, EverySectionFilledGivesBackIdenticalBytes)
 {
     CKorvixDoc original;
     testing::FillEverySection(original);
-    original.m_datawindows[0].selected = 1;
+    original.m_picontrollers[0].valuetext = "12.5";
     original.m_scripts[0].idlabel = std::string("Alarm") + kActionScriptMarker;
     const std::string stored = StoreProject(original);
 
@@ -19,7 +19,7 @@ TEST(RoundTrip, EverySectionFilledGivesBackIdenticalBytes)
     ASSERT_TRUE(result.Ok()) << result.message;
     EXPECT_EQ(StoreProject(loaded), stored);
 
-    EXPECT_EQ(loaded.m_datawindows[0].selected, 0);
+    EXPECT_EQ(loaded.m_picontrollers[0].valuetext, PIControllerRecord{}.valuetext);
     EXPECT_EQ(loaded.m_scripts[0].idlabel, original.m_scripts[0].idlabel);
     EXPECT_EQ(loaded.m_projectnote, original.m_projectnote);
     EXPECT_EQ(loaded.m_datawindows[1].widthfactor, original.m_datawindows[1].widthfactor);

@@ -62,6 +62,37 @@ TEST_F(EditCommandsTest, DeletingAChartRecorderMovesTheLaterMemoriesDown) {
   EXPECT_EQ(doc.m_chartrecorders[1].idlabel, "ChartRec3");
 }
 
+// The view's run-time states sit beside the records by index, so a delete
+// must move them with their records and a paste must not inherit another's.
+TEST_F(EditCommandsTest, RunTimeStatesFollowTheirRecordsThroughDeleteAndPaste) {
+  auto& gauges = page.m_runstates.Of<ScreenObjectKind::DialGauge>();
+  for (int i = 0; i < 3; ++i) {
+    PlaceOne(ScreenObjectKind::DialGauge);
+    gauges[i].uneditedtext = std::to_string(10 * (i + 1));
+  }
+  gauges[2].ddelink = 1;
+  gauges[2].ddelast = "30";
+  editor.SelectOnly({ScreenObjectKind::DialGauge, 0});
+  editor.OnEditDelete();
+  ASSERT_EQ(doc.m_dialgauges.Count(), 2);
+  EXPECT_EQ(gauges[0].uneditedtext, "20");
+  EXPECT_EQ(gauges[1].uneditedtext, "30");
+  EXPECT_EQ(gauges[1].ddelink, 1);
+  EXPECT_EQ(gauges[0].ddelink, 0);
+
+  editor.SelectOnly({ScreenObjectKind::DialGauge, 1});
+  editor.OnEditCopy();
+  editor.OnEditPaste();
+  ASSERT_EQ(doc.m_dialgauges.Count(), 3);
+  EXPECT_EQ(gauges[2].selected, 1);
+  EXPECT_EQ(gauges[2].ddelink, 0);
+  EXPECT_EQ(gauges[2].ddelast, "");
+  EXPECT_EQ(gauges[2].uneditedtext, "0");
+  EXPECT_EQ(gauges[1].selected, 0);
+  EXPECT_EQ(gauges[1].ddelink, 1);
+  EXPECT_EQ(page.m_numselected, 1);
+}
+
 // Cut and paste give back the very record that the project file stores.
 TEST_F(EditCommandsTest, CutAndPasteRoundTripOfEveryKind) {
   ForEachKind([&](auto tag) {
@@ -78,7 +109,7 @@ TEST_F(EditCommandsTest, CutAndPasteRoundTripOfEveryKind) {
     editor.OnEditPaste();
     ASSERT_EQ(list.Count(), 1) << KindIndex(K);
     EXPECT_EQ(StoredBytes(doc, list[0]), before) << KindIndex(K);
-    EXPECT_EQ(list[0].selected, 1);
+    EXPECT_EQ(page.m_runstates.At(K, 0).selected, 1);
     EXPECT_EQ(page.m_numselected, 1);
     EXPECT_TRUE(StackingIsValid(doc));
     editor.OnEditDelete();
@@ -199,7 +230,7 @@ TEST_F(EditCommandsTest, TheGroupMoveStoresTheGridOffsetAtTheRelease) {
   const std::vector<Rect> feedback = editor.GroupDragFeedback({236, 147});
   EXPECT_EQ(view.m_dragstate, kDragMoved);
   ASSERT_EQ(feedback.size(), 2u);
-  EXPECT_EQ(feedback[0], Offset(doc.m_textboxes[0].screenrect, 40, -10));
+  EXPECT_EQ(feedback[0], Offset(page.m_runstates.At(ScreenObjectKind::TextBox, 0).screenrect, 40, -10));
   EXPECT_EQ(doc.m_textboxes[0].x, 100);
   editor.EndGroupDrag({236, 147});
   EXPECT_EQ(view.m_dragstate, 0);

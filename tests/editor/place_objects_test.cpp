@@ -63,7 +63,7 @@ TEST_F(PlaceTest, LeavesNothingSelectedMarksModifiedAndInvalidatesWithoutErasing
   window.invalidated.clear();
   editor.OnPlaceSignalLamp();
   EXPECT_EQ(page.m_numselected, 0);
-  EXPECT_EQ(doc.m_signallamps[0].selected, 0);
+  EXPECT_EQ(page.m_runstates.At(ScreenObjectKind::SignalLamp, 0).selected, 0);
   EXPECT_TRUE(doc.IsModified());
   ASSERT_FALSE(window.invalidated.empty());
   EXPECT_EQ(window.invalidated.front().rect, editor.ObjectRect({ScreenObjectKind::SignalLamp, 1}));
@@ -165,7 +165,7 @@ TEST_F(PlaceTest, EveryKindGoesOnTheCurrentPageUnselected) {
   AddPage();
   ForEachKind([&](auto tag) {
     const ScreenObject placed = PlaceOne(tag.value);
-    EXPECT_EQ(ListOf<decltype(tag)::value>(doc)[placed.index].selected, 0);
+    EXPECT_EQ(page.m_runstates.At(placed.kind, placed.index).selected, 0);
     EXPECT_EQ(ListOf<decltype(tag)::value>(doc)[placed.index].page, 2);
   });
   EXPECT_EQ(doc.m_pages[2].objectcount, kObjectKindCount);

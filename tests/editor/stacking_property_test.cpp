@@ -39,7 +39,7 @@ TEST_P(StackingPropertyTest, EverySequenceKeepsEachPageWithoutGapsOrRepeats) {
     }
     ASSERT_TRUE(StackingIsValid(doc)) << "step " << step << " action " << a;
     int selected = 0;
-    ForEachObject(doc, [&](auto, int, const auto& record) { selected += record.selected; });
+    ForEachObject(doc, [&](auto tag, int index, const auto&) { selected += page.m_runstates.At(tag.value, index).selected; });
     ASSERT_EQ(selected, page.m_numselected) << "step " << step << " action " << a;
   }
 }

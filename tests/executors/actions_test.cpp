@@ -81,12 +81,12 @@ TEST_F(Actions, ServicesAreAskedWithExpandedTexts) {
 }
 
 TEST_F(Actions, SendEmailWaitsForTheMailUnderWayAndForTheWebLogUpload) {
-  doc.m_weblogbusy.Set(1);
+  hooks.weblogbusy = true;
   AddScript("mail", {Step(27, "a@b.c", "one"), Step(27, "a@b.c", "two")});
   executors.RunScriptByName("mail");
   PassFor(100);
   EXPECT_TRUE(services.calls.empty());
-  doc.m_weblogbusy.Set(0);
+  hooks.weblogbusy = false;
   PassFor(100);
   EXPECT_EQ(services.calls, (std::vector<std::string>{"email a@b.c|one"}));
   services.sendsinflight = 0;

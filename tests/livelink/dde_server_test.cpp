@@ -26,7 +26,7 @@ struct FakeTransport final : DdeTransport {
 class DdeServerTest : public ::testing::Test {
 protected:
   DdeServerTest()
-      : server(doc,
+      : server(doc, states,
                [this](std::string& out, std::string_view name) {
                  const auto found = values.find(std::string(name));
                  if (found == values.end()) return false;
@@ -55,6 +55,7 @@ protected:
   }
 
   CKorvixDoc doc;
+  ObjectRunStates states;
   std::map<std::string, std::string> values{{"Temp", "23.5"}, {"Empty", ""}, {"systemtime", "17:00:00"}};
   FakeTransport transport;
   DdeServer server;
@@ -152,8 +153,8 @@ TEST_F(DdeServerTest, TakeoverAndTerminateClearEveryLink) {
   ASSERT_TRUE(server.OnDdeInitiate(2, "Korvix", "Plant.kvx"));
   EXPECT_EQ(transport.Take(), (std::vector<std::string>{"1:TERMINATE\n", "2:ACK\tINITIATE\tKorvix\tPlant.kvx\n"}));
   EXPECT_EQ(transport.closed, std::vector<int>{1});
-  EXPECT_EQ(doc.m_datawindows[0].ddelink, 0);
-  EXPECT_EQ(doc.m_datawindows[0].ddelast, "");
+  EXPECT_EQ(states.Of<ScreenObjectKind::DataWindow>()[0].ddelink, 0);
+  EXPECT_EQ(states.Of<ScreenObjectKind::DataWindow>()[0].ddelast, "");
 
   // A new client gets the current value on the next sweep.
   Frame("ADVISE\tCF_TEXT\t0\t0\tTemp", 2);
@@ -164,7 +165,7 @@ TEST_F(DdeServerTest, TakeoverAndTerminateClearEveryLink) {
   EXPECT_TRUE(Frame("TERMINATE", 2));
   EXPECT_EQ(transport.Take(), std::vector<std::string>{"2:TERMINATE\n"});
   EXPECT_EQ(server.m_ddeclient, 0);
-  EXPECT_EQ(doc.m_datawindows[0].ddelink, 0);
+  EXPECT_EQ(states.Of<ScreenObjectKind::DataWindow>()[0].ddelink, 0);
   server.SendDdeAdvise();
   EXPECT_TRUE(transport.Take().empty());
 }

@@ -53,7 +53,7 @@ TEST_F(PropertyFrameTest, DeleteOfAMiddleRecordMovesTheLaterOnesDownWithTheirLay
   ASSERT_EQ(doc.m_textboxes.Count(), 2);
   EXPECT_EQ(doc.m_textboxes[1].text, "last");
   EXPECT_EQ(doc.m_textboxes[1].stacknum, 1);
-  EXPECT_EQ(doc.m_textboxes[1].selected, 1);
+  EXPECT_EQ(page.m_runstates.At(ScreenObjectKind::TextBox, 1).selected, 1);
   EXPECT_EQ(doc.m_textboxes[0].stacknum, 0);
   EXPECT_EQ(editor.ObjectRect({ScreenObjectKind::TextBox, 1}), last);
   EXPECT_EQ(doc.m_pages[1].objectcount, 2);

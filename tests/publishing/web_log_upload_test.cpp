@@ -31,21 +31,21 @@ protected:
     doc.m_ftpuser = "full";
     doc.m_ftppassword = "secret";
     doc.m_ftpfolder = "www";
-    doc.m_weblogpath = work / "log.csv";
+    progress.m_weblogpath = work / "log.csv";
     clock.now = 5000;
   }
 
   // Starts one upload the way the Run-Loop does and waits for its end.
   void RunOnce() {
-    doc.m_weblogbusy.Set(1);
-    doc.m_weblogreading.Set(1);
+    progress.m_weblogbusy.Set(1);
+    progress.m_weblogreading.Set(1);
     FtpWebLogThread thread(sink, clock, pages, CurlTimeouts{5, 5});
-    thread.Start(doc);
+    thread.Start(doc, progress);
     thread.Join();
     EXPECT_FALSE(thread.IsRunning());
-    EXPECT_EQ(doc.m_weblogbusy.Get(), 0);
-    EXPECT_EQ(doc.m_weblogreading.Get(), 0);
-    EXPECT_EQ(doc.m_weblogdone.Get(), 5000u);
+    EXPECT_EQ(progress.m_weblogbusy.Get(), 0);
+    EXPECT_EQ(progress.m_weblogreading.Get(), 0);
+    EXPECT_EQ(progress.m_weblogdone.Get(), 5000u);
   }
 
   std::string LocalPage() const { return ReadFile(pages + "/" + kWebLogLocalName); }
@@ -55,6 +55,7 @@ protected:
   std::string pages = work / "pages";
   FtpPeer peer;
   CKorvixDoc doc;
+  WebLogProgress progress;
   FakeMillisecondClock clock;
   RecordingMessageSink sink;
 };
@@ -115,7 +116,7 @@ TEST_F(WebLogUpload, FileFailuresAreReportedAndNothingIsSent) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     sink.shown.clear();
-    doc.m_weblogpath = c.logpath;
+    progress.m_weblogpath = c.logpath;
     RunOnce();
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].caption, "Korvix");
@@ -152,29 +153,30 @@ TEST(WebLogUploadStalled, ExitCancelsTheTransferAndAStartMeanwhileWaits) {
   while (log.size() < 4'000'000) log += "1,23.5\r\n";
   WriteFile(work / "log.csv", log);
   CKorvixDoc doc;
+  WebLogProgress progress;
   doc.m_ftpaddress = "127.0.0.1";
   doc.m_ftpport = peer.Port();
   doc.m_ftpuser = "full";
   doc.m_ftppassword = "secret";
   doc.m_weblogrows = 100000;
-  doc.m_weblogpath = work / "log.csv";
+  progress.m_weblogpath = work / "log.csv";
   FakeMillisecondClock clock;
   RecordingMessageSink sink;
   auto thread = std::make_unique<FtpWebLogThread>(sink, clock, work.Path(), CurlTimeouts{600, 600});
-  doc.m_weblogbusy.Set(1);
-  doc.m_weblogreading.Set(1);
-  thread->Start(doc);
-  while (doc.m_weblogreading.Get() != 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  progress.m_weblogbusy.Set(1);
+  progress.m_weblogreading.Set(1);
+  thread->Start(doc, progress);
+  while (progress.m_weblogreading.Get() != 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
 
-  doc.m_weblogreading.Set(1);
-  thread->Start(doc);
-  EXPECT_EQ(doc.m_weblogreading.Get(), 0);
-  EXPECT_EQ(doc.m_weblogbusy.Get(), 1);
+  progress.m_weblogreading.Set(1);
+  thread->Start(doc, progress);
+  EXPECT_EQ(progress.m_weblogreading.Get(), 0);
+  EXPECT_EQ(progress.m_weblogbusy.Get(), 1);
   EXPECT_TRUE(thread->IsRunning());
 
   auto ended = std::async(std::launch::async, [&] { thread.reset(); });
   ASSERT_EQ(ended.wait_for(std::chrono::seconds(20)), std::future_status::ready);
-  EXPECT_EQ(doc.m_weblogbusy.Get(), 0);
+  EXPECT_EQ(progress.m_weblogbusy.Get(), 0);
   EXPECT_TRUE(sink.shown.empty());
 }
 

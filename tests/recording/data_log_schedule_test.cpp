@@ -34,7 +34,8 @@ TEST(DataLogScheduleTest, IntervalsByUnitWithTenthsOfSeconds) {
     CKorvixDoc doc;
     doc.m_loginterval = c.text;
     doc.m_logintervalunit = c.unit;
-    DataLogSchedule schedule(doc);
+    WebLogProgress weblog;
+    DataLogSchedule schedule(doc, weblog);
     schedule.Start(0, LocalDateTime{});
     EXPECT_EQ(schedule.IntervalMs(), c.ms) << c.text;
     EXPECT_EQ(doc.m_logintervalms != 0, c.ms != 0) << c.text;
@@ -54,7 +55,8 @@ TEST(DataLogScheduleTest, TheFirstRecordFollowsTheStartOrTheNextFullMinuteOrHour
     CKorvixDoc doc;
     doc.m_loginterval = c.text;
     doc.m_logintervalunit = c.unit;
-    DataLogSchedule schedule(doc);
+    WebLogProgress weblog;
+    DataLogSchedule schedule(doc, weblog);
     schedule.Start(4000000000u, c.now);
     const std::vector<uint64_t> due = DueTimes(schedule, 4000000000u, 50, c.first);
     EXPECT_EQ(due, std::vector<uint64_t>{c.first}) << c.text << " unit " << c.unit;
@@ -65,7 +67,8 @@ TEST(DataLogScheduleTest, ALatePassWritesOnceAndSkipsTheMissedIntervals) {
   CKorvixDoc doc;
   doc.m_loginterval = "1";
   doc.m_logintervalunit = 0;
-  DataLogSchedule schedule(doc);
+  WebLogProgress weblog;
+  DataLogSchedule schedule(doc, weblog);
   schedule.Start(0, LocalDateTime{});
   EXPECT_TRUE(schedule.TimedRecordDue(500));
   EXPECT_TRUE(schedule.TimedRecordDue(4200));  // three intervals missed
@@ -79,11 +82,12 @@ TEST(DataLogScheduleTest, NothingComesDueWhileTheWebLogReadsTheLog) {
   CKorvixDoc doc;
   doc.m_loginterval = "1";
   doc.m_logintervalunit = 0;
-  DataLogSchedule schedule(doc);
+  WebLogProgress weblog;
+  DataLogSchedule schedule(doc, weblog);
   schedule.Start(0, LocalDateTime{});
-  doc.m_weblogreading = 1;
+  weblog.m_weblogreading = 1;
   EXPECT_FALSE(schedule.TimedRecordDue(800));
-  doc.m_weblogreading = 0;
+  weblog.m_weblogreading = 0;
   EXPECT_TRUE(schedule.TimedRecordDue(900));
 }
 
@@ -91,7 +95,8 @@ TEST(DataLogScheduleTest, FiftyDaysAreFiftyDaysAcrossTheCounterWrap) {
   CKorvixDoc doc;
   doc.m_loginterval = "50";
   doc.m_logintervalunit = 3;
-  DataLogSchedule schedule(doc);
+  WebLogProgress weblog;
+  DataLogSchedule schedule(doc, weblog);
   schedule.Start(123456, AtMinuteSecond(0, 0));
   const uint64_t hour = 3600000;
   const uint64_t day = 24 * hour;

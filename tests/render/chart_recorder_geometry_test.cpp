@@ -21,7 +21,8 @@ protected:
 
   CKorvixDoc m_doc;
   ViewState m_view;
-  ChartRecorderGeometry m_geometry{m_doc, m_view};
+  ObjectRunStates m_states;
+  ChartRecorderGeometry m_geometry{m_doc, m_view, m_states};
   int m_index = 0;
 };
 
@@ -37,7 +38,7 @@ TEST_F(ChartRecorderGeometryTest, ObjectAndTraceAreaAtEachFontSize) {
                         Case{3, {30, 60, 1005, 675}, {57, 98, 777, 594}}}) {
     m_view.SetFontFactor(c.factor);
     EXPECT_EQ(m_geometry.ObjectRectChartRecorder(m_index), c.object) << c.factor;
-    EXPECT_EQ(Recorder().screenrect, c.object) << c.factor;
+    EXPECT_EQ(m_states.At(ScreenObjectKind::ChartRecorder, m_index).screenrect, c.object) << c.factor;
     const Rect plot = m_geometry.ChartPlotRect(m_index);
     EXPECT_EQ(plot, c.plot) << c.factor;
     EXPECT_EQ(Width(plot) % 2, 0);
@@ -122,7 +123,7 @@ TEST_F(ChartRecorderGeometryTest, ScrollMovesTheObjectAndADragLeavesTheCachedRec
   m_view.m_dragstate = 1;
   m_view.m_scrollx = 0;
   EXPECT_EQ(m_geometry.ObjectRectChartRecorder(m_index).left, 0);
-  EXPECT_EQ(Recorder().screenrect, moved);
+  EXPECT_EQ(m_states.At(ScreenObjectKind::ChartRecorder, m_index).screenrect, moved);
 }
 
 }  // namespace

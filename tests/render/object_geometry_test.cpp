@@ -35,7 +35,8 @@ class ObjectGeometryTest : public ::testing::Test {
 protected:
   CKorvixDoc m_doc;
   ViewState m_view;
-  ObjectGeometry m_geometry{m_doc, m_view};
+  ObjectRunStates m_states;
+  ObjectGeometry m_geometry{m_doc, m_view, m_states};
 };
 
 // A record at (10, 20) with the given cell and factors.
@@ -229,19 +230,19 @@ TEST_F(ObjectGeometryTest, WholeRectangleClampsTheRecordAndOffsetsByTheScroll) {
   EXPECT_EQ(m_geometry.ObjectRectTextBox(index), (Rect{-100, -30, 35, 15}));
   EXPECT_EQ(m_doc.m_textboxes[index].x, 0);
   EXPECT_EQ(m_doc.m_textboxes[index].y, 0);
-  EXPECT_EQ(m_doc.m_textboxes[index].screenrect, (Rect{-100, -30, 35, 15}));
+  EXPECT_EQ(m_states.At(ScreenObjectKind::TextBox, index).screenrect, (Rect{-100, -30, 35, 15}));
 }
 
 TEST_F(ObjectGeometryTest, DuringADragTheCacheKeepsWhatTheDragSet) {
   const int index = m_doc.m_dialgauges.Add(Sized<DialGaugeRecord>(22, 5.5, 5.5));
   const Rect dragged{300, 300, 490, 490};
-  m_doc.m_dialgauges[index].screenrect = dragged;
+  m_states.At(ScreenObjectKind::DialGauge, index).screenrect = dragged;
   m_view.m_dragstate = 1;
   EXPECT_EQ(m_geometry.ObjectRectDialGauge(index), (Rect{10, 20, 200, 210}));
-  EXPECT_EQ(m_doc.m_dialgauges[index].screenrect, dragged);
+  EXPECT_EQ(m_states.At(ScreenObjectKind::DialGauge, index).screenrect, dragged);
   m_view.m_dragstate = 0;
   m_geometry.ObjectRectDialGauge(index);
-  EXPECT_EQ(m_doc.m_dialgauges[index].screenrect, (Rect{10, 20, 200, 210}));
+  EXPECT_EQ(m_states.At(ScreenObjectKind::DialGauge, index).screenrect, (Rect{10, 20, 200, 210}));
 }
 
 TEST_F(ObjectGeometryTest, PartRectanglesLeaveTheRecordAlone) {
@@ -251,7 +252,7 @@ TEST_F(ObjectGeometryTest, PartRectanglesLeaveTheRecordAlone) {
   m_geometry.ObjectRectInputWindowEditButton(index);
   m_geometry.ObjectRectInputWindowKeypad(index, {0, 0, 800, 600});
   EXPECT_EQ(m_doc.m_inputwindows[index].x, -10);
-  EXPECT_EQ(m_doc.m_inputwindows[index].screenrect, Rect{});
+  EXPECT_EQ(m_states.At(ScreenObjectKind::InputWindow, index).screenrect, Rect{});
 }
 
 TEST_F(ObjectGeometryTest, EditButtonSitsInTheThirdPartShrunkAllRound) {

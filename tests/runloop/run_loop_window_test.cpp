@@ -57,7 +57,7 @@ TEST(RunLoopWindow, AProjectSetToStartByItselfShowsTheModulesValueInTheWindow) {
   frame.View()->OnInitialUpdate();  // opens COM1 and posts the start
   EXPECT_EQ(doc.m_comport, 0);
 
-  const Rect rect = ObjectRects(doc, frame.View()->State()).Of(ScreenObjectKind::DataWindow, 0);
+  const Rect rect = ObjectRects(doc, frame.View()->State(), ui->Page().m_runstates).Of(ScreenObjectKind::DataWindow, 0);
   QImage live;
   bool arrived = false;
   bool startdisabled = false;

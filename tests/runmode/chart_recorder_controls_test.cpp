@@ -45,8 +45,9 @@ protected:
   }
 
   ViewState view;
-  ObjectGeometry geometry{doc, view};
-  ChartRecorderGeometry chart{doc, view};
+  ObjectRunStates states;
+  ObjectGeometry geometry{doc, view, states};
+  ChartRecorderGeometry chart{doc, view, states};
   NoPI pi;
   InputWindowRunStates inputs;
   RunControls controls{doc, view, geometry, values, executors, services, pi, clock, inputs};

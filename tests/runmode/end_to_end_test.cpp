@@ -64,7 +64,8 @@ protected:
   OutsideActions outside{fakes, fakes, fakes, fakes, fakes};
   ExecutorServices services;
   ViewState view;
-  ObjectGeometry geometry{doc, view};
+  ObjectRunStates states;
+  ObjectGeometry geometry{doc, view, states};
   InputWindowRunStates inputs;
   FakeWindowActions windowactions;
   std::unique_ptr<ComLinkServices> linkservices;

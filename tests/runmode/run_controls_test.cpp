@@ -23,7 +23,8 @@ protected:
   bool Press(Point p) { return controls.OnLeftButtonDown(p, client); }
 
   ViewState view;
-  ObjectGeometry geometry{doc, view};
+  ObjectRunStates states;
+  ObjectGeometry geometry{doc, view, states};
   NoPI pi;
   InputWindowRunStates inputs;
   RunControls controls{doc, view, geometry, values, executors, services, pi, clock, inputs};

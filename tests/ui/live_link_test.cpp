@@ -88,11 +88,12 @@ protected:
     doc.m_variables[0].valuetext = "";
   }
 
-  void Listen() { listener = std::make_unique<CLiveLinkListener>(doc, finder, nullptr, folder); }
+  void Listen() { listener = std::make_unique<CLiveLinkListener>(doc, states, finder, nullptr, folder); }
 
   ScratchFolder scratch;
   std::string folder = scratch / "korvix";
   CKorvixDoc doc;
+  ObjectRunStates states;
   std::map<std::string, std::string> values{{"Temp", "23.5"}, {"Level", ""}};
   LiveValueFinder finder = [this](std::string& out, std::string_view name) {
     const auto found = values.find(std::string(name));
@@ -152,8 +153,8 @@ TEST_F(LiveLink, ConversationRequestsLinksAndIsTakenOver) {
   Client second(folder, "Plant.kvx");
   EXPECT_EQ(second.Lines(1), std::vector<std::string>{"ACK\tINITIATE\tKorvix\tPlant.kvx"});
   EXPECT_EQ(first.Lines(2), (std::vector<std::string>{"TERMINATE", "CLOSED"}));
-  EXPECT_EQ(doc.m_variables[0].ddelink, 0);
-  EXPECT_EQ(doc.m_datawindows[0].ddelink, 0);
+  EXPECT_EQ(states.Variables()[0].ddelink, 0);
+  EXPECT_EQ(states.Of<ScreenObjectKind::DataWindow>()[0].ddelink, 0);
   second.Send("TERMINATE");
   EXPECT_EQ(second.Lines(2), (std::vector<std::string>{"TERMINATE", "CLOSED"}));
 }
@@ -174,7 +175,7 @@ TEST_F(LiveLink, BadInputEndsOnlyThatConversation) {
     client.Send(line);
     EXPECT_EQ(client.Lines(2), (std::vector<std::string>{"ACK\tTemp\t8000", "CLOSED"}));
 
-    EXPECT_EQ(doc.m_datawindows[0].ddelink, 0);
+    EXPECT_EQ(states.Of<ScreenObjectKind::DataWindow>()[0].ddelink, 0);
   }
   EXPECT_TRUE(listener->IsListening());
 }

@@ -73,10 +73,10 @@ TEST_F(PageEditorMenusTest, BringToFrontDecidesWhichOverlappingObjectAClickHits)
   Place(ScreenObjectKind::TextBox);  // in front, over the dial's corner
   const QPoint corner(RectOf(dial).left + 4, RectOf(dial).top + 4);
   Click(corner);
-  EXPECT_EQ(doc.m_textboxes[0].selected, 1);
+  EXPECT_EQ(page.m_runstates.At(ScreenObjectKind::TextBox, 0).selected, 1);
   Trigger(ID_EDIT_SEND_TO_BACK);
   Click(corner);
-  EXPECT_EQ(doc.m_dialgauges[0].selected, 1);
+  EXPECT_EQ(page.m_runstates.At(ScreenObjectKind::DialGauge, 0).selected, 1);
   EXPECT_EQ(doc.m_dialgauges[0].stacknum, 1);
 }
 

@@ -14,7 +14,7 @@ protected:
     }
   }
   ScreenObject Lamp(int i) { return {ScreenObjectKind::SignalLamp, i}; }
-  int Selected(int i) { return doc.m_signallamps[i].selected; }
+  int Selected(int i) { return page.m_runstates.At(ScreenObjectKind::SignalLamp, i).selected; }
 };
 
 TEST_F(PageEditorMouseTest, ShiftClickDeselectsAndCtrlClickAdds) {

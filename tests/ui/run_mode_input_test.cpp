@@ -50,7 +50,8 @@ protected:
   CKorvixView view{profile};
   NoPI pi;
   InputWindowRunStates inputs;
-  ObjectGeometry geometry{doc, view.State()};
+  ObjectRunStates states;
+  ObjectGeometry geometry{doc, view.State(), states};
   RunControls controls{doc, view.State(), geometry, values, executors, services, pi, clock, inputs};
   bool running = true;
   CRunModeInput input{view, controls, [this] { return running; }};

@@ -40,12 +40,12 @@ TEST_F(ViewSubsystemsTest, AClickInEditModeReachesThePageEditor) {
   frame.CommandAction(PlaceCommand(ScreenObjectKind::TextBox))->trigger();
   ASSERT_EQ(doc.m_textboxes.Count(), 1);
   subsystems->RunLoop().Page().DeselectAll();
-  ASSERT_EQ(doc.m_textboxes[0].selected, 0);
+  ASSERT_EQ(subsystems->RunLoop().Page().m_runstates.At(ScreenObjectKind::TextBox, 0).selected, 0);
 
   const Rect rect = subsystems->PageEditor().Editor().ObjectRect({ScreenObjectKind::TextBox, 0});
   subsystems->RunLoop().Runtime().Link().m_releasetime = 0;
   Click(QPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2));
-  EXPECT_EQ(doc.m_textboxes[0].selected, 1);
+  EXPECT_EQ(subsystems->RunLoop().Page().m_runstates.At(ScreenObjectKind::TextBox, 0).selected, 1);
   EXPECT_NE(subsystems->RunLoop().Runtime().Link().m_releasetime, 0u);
   EXPECT_FALSE(subsystems->RunLoop().Runtime().IsRunning());
 }

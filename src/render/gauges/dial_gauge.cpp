@@ -93,9 +93,10 @@ void PaintFace(DeviceContext& dc, const ViewState& view, const DialLayout& l, co
 
 void DrawDialGauge(DrawingContext& context, int index) {
   DialGaugeRecord& record = context.doc.m_dialgauges[index];
+  std::string& drawn = context.states.Of<ScreenObjectKind::DialGauge>()[index].uneditedtext;
   const Rect rect = context.geometry.ObjectRectDialGauge(index);
   if (IsEmpty(rect)) {
-    record.uneditedtext = record.valuetext;
+    drawn = record.valuetext;
     return;
   }
   SavedState saved(context.dc);
@@ -103,13 +104,13 @@ void DrawDialGauge(DrawingContext& context, int index) {
   const GaugeScale scale = ScaleOf(record);
   const std::optional<double> at = ScalePosition(scale, record.valuetext);
   bool withframe = true;
-  if (record.uneditedtext != record.valuetext) {
-    const Rect areas[] = {NeedleArea(layout, ScalePosition(scale, record.uneditedtext)), NeedleArea(layout, at),
+  if (drawn != record.valuetext) {
+    const Rect areas[] = {NeedleArea(layout, ScalePosition(scale, drawn)), NeedleArea(layout, at),
                           layout.valuebox};
     withframe = !ClipPartialRedraw(context.dc, rect, layout.round, areas);
   }
   PaintFace(context.dc, context.view, layout, record, at, withframe);
-  record.uneditedtext = record.valuetext;
+  drawn = record.valuetext;
 }
 
 }  // namespace korvix

@@ -97,22 +97,23 @@ void Paint(DeviceContext& dc, const ViewState& view, const DualHandLayout& l, co
 
 void DrawDualHandGauge(DrawingContext& context, int index) {
   DualHandGaugeRecord& record = context.doc.m_dualhandgauges[index];
+  std::string& drawn = context.states.Of<ScreenObjectKind::DualHandGauge>()[index].uneditedtext;
   const Rect rect = context.geometry.ObjectRectDualHandGauge(index);
   if (IsEmpty(rect)) {
-    record.uneditedtext = record.valuetext;
+    drawn = record.valuetext;
     return;
   }
   SavedState saved(context.dc);
   const DualHandLayout layout = Layout(context.dc, context.view, rect, record);
   const std::optional<HandBearings> hands = DualHandBearings(record, record.valuetext);
   bool withframe = true;
-  if (record.uneditedtext != record.valuetext) {
-    const Rect areas[] = {HandsArea(layout, DualHandBearings(record, record.uneditedtext)), HandsArea(layout, hands),
+  if (drawn != record.valuetext) {
+    const Rect areas[] = {HandsArea(layout, DualHandBearings(record, drawn)), HandsArea(layout, hands),
                           layout.valuebox};
     withframe = !ClipPartialRedraw(context.dc, rect, layout.round, areas);
   }
   Paint(context.dc, context.view, layout, record, hands, withframe);
-  record.uneditedtext = record.valuetext;
+  drawn = record.valuetext;
 }
 
 }  // namespace korvix

@@ -90,22 +90,23 @@ void Paint(DeviceContext& dc, const ViewState& view, const Rect& rect, const Met
 
 void DrawMeterGauge(DrawingContext& context, int index) {
   MeterGaugeRecord& record = context.doc.m_metergauges[index];
+  std::string& drawn = context.states.Of<ScreenObjectKind::MeterGauge>()[index].uneditedtext;
   const Rect rect = context.geometry.ObjectRectMeterGauge(index);
   if (IsEmpty(rect)) {
-    record.uneditedtext = record.valuetext;
+    drawn = record.valuetext;
     return;
   }
   SavedState saved(context.dc);
   const MeterLayout layout = Layout(context.dc, context.view, rect, record);
   const GaugeScale scale = ScaleOf(record);
   const std::optional<double> at = ScalePosition(scale, record.valuetext);
-  if (record.uneditedtext != record.valuetext) {
-    const Rect areas[] = {NeedleArea(layout, ScalePosition(scale, record.uneditedtext)), NeedleArea(layout, at),
+  if (drawn != record.valuetext) {
+    const Rect areas[] = {NeedleArea(layout, ScalePosition(scale, drawn)), NeedleArea(layout, at),
                           layout.valuebox};
     ClipToAreas(context.dc, rect, areas);
   }
   Paint(context.dc, context.view, rect, layout, record, at);
-  record.uneditedtext = record.valuetext;
+  drawn = record.valuetext;
 }
 
 }  // namespace korvix

@@ -92,20 +92,21 @@ void Paint(DeviceContext& dc, const ViewState& view, const Rect& rect, const Ver
 
 void DrawVerticalGauge(DrawingContext& context, int index) {
   VerticalGaugeRecord& record = context.doc.m_vertgauges[index];
+  std::string& drawn = context.states.Of<ScreenObjectKind::VerticalGauge>()[index].uneditedtext;
   const Rect rect = context.geometry.ObjectRectVerticalGauge(index);
   if (IsEmpty(rect)) {
-    record.uneditedtext = record.valuetext;
+    drawn = record.valuetext;
     return;
   }
   SavedState saved(context.dc);
   const VerticalLayout layout = Layout(context.dc, context.view, rect, record);
   const std::optional<double> at = ScalePosition(ScaleOf(record), record.valuetext);
-  if (record.uneditedtext != record.valuetext) {
+  if (drawn != record.valuetext) {
     const Rect areas[] = {layout.channel, layout.valuebox};
     ClipToAreas(context.dc, rect, areas);
   }
   Paint(context.dc, context.view, rect, layout, record, at);
-  record.uneditedtext = record.valuetext;
+  drawn = record.valuetext;
 }
 
 }  // namespace korvix

@@ -89,22 +89,23 @@ void Paint(DeviceContext& dc, const ViewState& view, const VaneLayout& l, const 
 
 void DrawWindVane(DrawingContext& context, int index) {
   WindVaneRecord& record = context.doc.m_windvanes[index];
+  std::string& drawn = context.states.Of<ScreenObjectKind::WindVane>()[index].uneditedtext;
   const Rect rect = context.geometry.ObjectRectWindVane(index);
   if (IsEmpty(rect)) {
-    record.uneditedtext = record.valuetext;
+    drawn = record.valuetext;
     return;
   }
   SavedState saved(context.dc);
   const VaneLayout layout = Layout(context.dc, context.view, rect, record);
   const std::optional<double> bearing = WindVaneBearing(record, record.valuetext);
   bool withframe = true;
-  if (record.uneditedtext != record.valuetext) {
-    const Rect areas[] = {ArrowArea(layout, WindVaneBearing(record, record.uneditedtext)), ArrowArea(layout, bearing),
+  if (drawn != record.valuetext) {
+    const Rect areas[] = {ArrowArea(layout, WindVaneBearing(record, drawn)), ArrowArea(layout, bearing),
                           layout.valuebox};
     withframe = !ClipPartialRedraw(context.dc, rect, layout.round, areas);
   }
   Paint(context.dc, context.view, layout, record, bearing, withframe);
-  record.uneditedtext = record.valuetext;
+  drawn = record.valuetext;
 }
 
 }  // namespace korvix

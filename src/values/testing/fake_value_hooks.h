@@ -19,6 +19,7 @@ class FakeValueHooks final : public RunLoopControl,
                              public LinkServices {
 public:
   bool running = true;
+  bool weblogbusy = false;
   int halts = 0;
   int initsends = 0;
   std::vector<std::string> calls;
@@ -39,6 +40,7 @@ public:
     running = false;
   }
   void SendInitCommands() override { ++initsends; }
+  bool WebLogBusy() override { return weblogbusy; }
 
   void InvalidateObject(ScreenObjectKind kind, int index) override { invalidated.emplace_back(kind, index); }
   ControlTriggers& Triggers() override { return *this; }

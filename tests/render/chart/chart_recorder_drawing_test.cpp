@@ -19,7 +19,7 @@ protected:
   ChartRecorderRecord& Recorder() { return m_doc.m_chartrecorders[m_index]; }
 
   void Draw(const ChartMemory* memory = nullptr) {
-    DrawingContext context{m_dc, m_doc, m_view, m_objects};
+    DrawingContext context{m_dc, m_doc, m_view, m_objects, m_states};
     DrawChartRecorder(context, m_geometry, m_index, m_geometry.ObjectRectChartRecorder(m_index), memory, m_traces);
   }
 
@@ -35,8 +35,9 @@ protected:
 
   CKorvixDoc m_doc;
   ViewState m_view;
-  ObjectGeometry m_objects{m_doc, m_view};
-  ChartRecorderGeometry m_geometry{m_doc, m_view};
+  ObjectRunStates m_states;
+  ObjectGeometry m_objects{m_doc, m_view, m_states};
+  ChartRecorderGeometry m_geometry{m_doc, m_view, m_states};
   ChartTraces m_traces;
   RecordingDeviceContext m_dc;
   int m_index = 0;

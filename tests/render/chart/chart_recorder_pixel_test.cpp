@@ -113,7 +113,7 @@ protected:
     QImage image(obj.right + 2, obj.bottom + 2, QImage::Format_RGB32);
     image.fill(Qt::white);
     QtDeviceContext dc(image);
-    DrawingContext context{dc, m_doc, m_view, m_objects};
+    DrawingContext context{dc, m_doc, m_view, m_objects, m_states};
     DrawChartRecorder(context, m_geometry, m_index, m_geometry.ObjectRectChartRecorder(m_index), &m_memory, m_traces);
     return image;
   }
@@ -129,8 +129,9 @@ protected:
 
   CKorvixDoc m_doc;
   ViewState m_view;
-  ObjectGeometry m_objects{m_doc, m_view};
-  ChartRecorderGeometry m_geometry{m_doc, m_view};
+  ObjectRunStates m_states;
+  ObjectGeometry m_objects{m_doc, m_view, m_states};
+  ChartRecorderGeometry m_geometry{m_doc, m_view, m_states};
   ChartMemory m_memory{1 << 20};
   ChartTraces m_traces;
   int m_index = 0;

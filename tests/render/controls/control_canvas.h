@@ -31,7 +31,8 @@ public:
 
   CKorvixDoc doc;
   ViewState view;
-  ObjectGeometry geometry{doc, view};
+  ObjectRunStates states;
+  ObjectGeometry geometry{doc, view, states};
 
   Rect Client() const { return {0, 0, kSide, kSide}; }
 
@@ -40,7 +41,7 @@ public:
   // The painter is finished before the test reads any pixel.
   void Paint(const std::function<void(DrawingContext&)>& draw) {
     QtDeviceContext dc(m_image);
-    DrawingContext context{dc, doc, view, geometry};
+    DrawingContext context{dc, doc, view, geometry, states};
     draw(context);
   }
 

@@ -36,7 +36,8 @@ TEST_P(EveryControlTest, PutsBackEverythingItSelected) {
   CKorvixDoc doc;
   ViewState view;
   view.SetFontFactor(Factor());
-  ObjectGeometry geometry(doc, view);
+  ObjectRunStates states;
+  ObjectGeometry geometry(doc, view, states);
   const ControlKind kind = Kind();
   const int index = kind.add(doc, 40, 30);
   RecordingDeviceContext dc;
@@ -47,7 +48,7 @@ TEST_P(EveryControlTest, PutsBackEverythingItSelected) {
   SelectedBrush selectedbrush(dc, brush);
   SelectedFont selectedfont(dc, font);
   SelectedTextColour textcolour(dc, Rgb(7, 8, 9));
-  DrawingContext context{dc, doc, view, geometry};
+  DrawingContext context{dc, doc, view, geometry, states};
   kind.draw(context, index);
   EXPECT_FALSE(dc.calls.empty());
   EXPECT_EQ(dc.CurrentPen(), pen);

@@ -42,7 +42,8 @@ auto& Place(List& list, int x, int y) {
 QImage DrawEveryControl() {
   CKorvixDoc doc;
   ViewState view;
-  ObjectGeometry geometry(doc, view);
+  ObjectRunStates states;
+  ObjectGeometry geometry(doc, view, states);
   auto& lamp = Place(doc.m_signallamps, 10, 10);
   lamp.lampcolor = 2;
   lamp.state = 1;
@@ -62,7 +63,7 @@ QImage DrawEveryControl() {
   image.fill(kPage);
   {
     QtDeviceContext dc(image);
-    DrawingContext context{dc, doc, view, geometry};
+    DrawingContext context{dc, doc, view, geometry, states};
     DrawSignalLamp(context, 0);
     DrawPushButton(context, 0, true);
     DrawEventCounter(context, 0);

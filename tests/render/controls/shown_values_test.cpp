@@ -24,7 +24,7 @@ protected:
   // The texts a drawing wrote, with the rectangles they were written in.
   std::vector<RecordingDeviceContext::Call> Texts(const std::function<void(DrawingContext&)>& draw) {
     RecordingDeviceContext dc;
-    DrawingContext context{dc, doc, view, geometry};
+    DrawingContext context{dc, doc, view, geometry, states};
     draw(context);
     return dc.Only(Op::DrawText);
   }
@@ -34,7 +34,8 @@ protected:
 
   CKorvixDoc doc;
   ViewState view;
-  ObjectGeometry geometry{doc, view};
+  ObjectRunStates states;
+  ObjectGeometry geometry{doc, view, states};
 };
 
 TEST_F(ShownValuesTest, FaultTextsAreShownAsTheyStand) {

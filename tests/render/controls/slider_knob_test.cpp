@@ -57,10 +57,10 @@ protected:
 
 TEST_P(SliderKnobTest, SliderRectangleIsTheObjectsAndLeavesTheRecordAlone) {
   Slider().x = -4;
-  Slider().screenrect = {1, 2, 3, 4};
+  canvas.states.At(ScreenObjectKind::SliderControl, index).screenrect = {1, 2, 3, 4};
   const Rect own = SliderControlRect(Slider(), canvas.view);
   EXPECT_EQ(Slider().x, -4);
-  EXPECT_EQ(Slider().screenrect, (Rect{1, 2, 3, 4}));
+  EXPECT_EQ(canvas.states.At(ScreenObjectKind::SliderControl, index).screenrect, (Rect{1, 2, 3, 4}));
   EXPECT_EQ(own, canvas.geometry.ObjectRectSliderControl(index));
 }
 

@@ -33,7 +33,7 @@ public:
   void Draw(const std::function<void(DrawingContext&)>& draw, const Region& cut = {}) {
     QtDeviceContext dc(m_image);
     if (!cut.IsEmpty()) dc.SubtractClipRegion(cut);
-    DrawingContext context{dc, m_doc, m_view, m_geometry};
+    DrawingContext context{dc, m_doc, m_view, m_geometry, m_states};
     draw(context);
   }
 
@@ -68,7 +68,8 @@ public:
   ViewState m_view;
   PivotTrackerStates m_trackers;
   Region m_invalidrgn;
-  ObjectGeometry m_geometry{m_doc, m_view};
+  ObjectRunStates m_states;
+  ObjectGeometry m_geometry{m_doc, m_view, m_states};
   QImage m_image;
 };
 

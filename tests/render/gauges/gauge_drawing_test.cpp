@@ -151,7 +151,7 @@ TEST_P(GaugeDrawingTest, EveryDrawingPutsTheDeviceContextBack) {
   GaugeCanvas canvas(Factor());
   const int index = kind.add(canvas, kX, kY);
   RecordingDeviceContext dc;
-  DrawingContext context{dc, canvas.m_doc, canvas.m_view, canvas.m_geometry};
+  DrawingContext context{dc, canvas.m_doc, canvas.m_view, canvas.m_geometry, canvas.m_states};
   for (const char* value : {kInside, "80"}) {  // whole, then partial
     kind.setvalue(canvas, index, value);
     kind.draw(canvas, context, index);
@@ -193,7 +193,7 @@ TEST(GaugeDrawingEdgeTest, ZeroSpanScaleDrawsItsNeedleAtTheStart) {
   const int index = detail::Place(canvas.m_doc.m_dialgauges, kX, kY);
   DialGaugeRecord& dial = canvas.m_doc.m_dialgauges[index];
   dial.scalestart = dial.scaleend = dial.warnlevel = "50";
-  dial.valuetext = dial.uneditedtext = "70";
+  dial.valuetext = canvas.m_states.Of<ScreenObjectKind::DialGauge>()[index].uneditedtext = "70";
   canvas.Draw([&](DrawingContext& c) { DrawDialGauge(c, index); });
   const Rect needle = canvas.BoundsOf(kNeedleColour);
   ASSERT_FALSE(IsEmpty(needle));

@@ -45,7 +45,7 @@ int Place(List& list, int x, int y) {
   return index;
 }
 
-template <auto Member, auto Draw, auto RectOf>
+template <ScreenObjectKind K, auto Member, auto Draw, auto RectOf>
 GaugeKind RecordKind(std::string name, Colour needle, bool round, bool pinned, bool pointer) {
   GaugeKind kind;
   kind.name = std::move(name);
@@ -56,8 +56,7 @@ GaugeKind RecordKind(std::string name, Colour needle, bool round, bool pinned, b
   kind.add = [](GaugeCanvas& c, int x, int y) { return Place(c.m_doc.*Member, x, y); };
   kind.setvalue = [](GaugeCanvas& c, int i, const std::string& value) { (c.m_doc.*Member)[i].valuetext = value; };
   kind.forget = [](GaugeCanvas& c, int i) {
-    auto& record = (c.m_doc.*Member)[i];
-    if constexpr (requires { record.uneditedtext; }) record.uneditedtext = record.valuetext;
+    if (std::string* drawn = c.m_states.DrawnValue(K, i)) *drawn = (c.m_doc.*Member)[i].valuetext;
   };
   kind.draw = [](GaugeCanvas&, DrawingContext& context, int i) { Draw(context, i); };
   kind.rect = [](GaugeCanvas& c, int i) { return (c.m_geometry.*RectOf)(i); };
@@ -73,19 +72,19 @@ GaugeKind RecordKind(std::string name, Colour needle, bool round, bool pinned, b
 inline std::vector<GaugeKind> AllGaugeKinds() {
   using detail::RecordKind;
   std::vector<GaugeKind> kinds{
-      RecordKind<&CKorvixDoc::m_levelgauges, DrawLevelGauge, &ObjectGeometry::ObjectRectLevelGauge>(
+      RecordKind<ScreenObjectKind::LevelGauge, &CKorvixDoc::m_levelgauges, DrawLevelGauge, &ObjectGeometry::ObjectRectLevelGauge>(
           "LevelGauge", static_cast<Colour>(kColorBlue), false, true, false),
-      RecordKind<&CKorvixDoc::m_dialgauges, DrawDialGauge, &ObjectGeometry::ObjectRectDialGauge>(
+      RecordKind<ScreenObjectKind::DialGauge, &CKorvixDoc::m_dialgauges, DrawDialGauge, &ObjectGeometry::ObjectRectDialGauge>(
           "DialGauge", kNeedleColour, true, true, true),
-      RecordKind<&CKorvixDoc::m_metergauges, DrawMeterGauge, &ObjectGeometry::ObjectRectMeterGauge>(
+      RecordKind<ScreenObjectKind::MeterGauge, &CKorvixDoc::m_metergauges, DrawMeterGauge, &ObjectGeometry::ObjectRectMeterGauge>(
           "MeterGauge", kNeedleColour, false, true, true),
-      RecordKind<&CKorvixDoc::m_vertgauges, DrawVerticalGauge, &ObjectGeometry::ObjectRectVerticalGauge>(
+      RecordKind<ScreenObjectKind::VerticalGauge, &CKorvixDoc::m_vertgauges, DrawVerticalGauge, &ObjectGeometry::ObjectRectVerticalGauge>(
           "VerticalGauge", kBarColour, false, true, true),
-      RecordKind<&CKorvixDoc::m_horzgauges, DrawHorizontalGauge, &ObjectGeometry::ObjectRectHorizontalGauge>(
+      RecordKind<ScreenObjectKind::HorizontalGauge, &CKorvixDoc::m_horzgauges, DrawHorizontalGauge, &ObjectGeometry::ObjectRectHorizontalGauge>(
           "HorizontalGauge", kBarColour, false, true, true),
-      RecordKind<&CKorvixDoc::m_dualhandgauges, DrawDualHandGauge, &ObjectGeometry::ObjectRectDualHandGauge>(
+      RecordKind<ScreenObjectKind::DualHandGauge, &CKorvixDoc::m_dualhandgauges, DrawDualHandGauge, &ObjectGeometry::ObjectRectDualHandGauge>(
           "DualHandGauge", kNeedleColour, true, false, true),
-      RecordKind<&CKorvixDoc::m_windvanes, DrawWindVane, &ObjectGeometry::ObjectRectWindVane>(
+      RecordKind<ScreenObjectKind::WindVane, &CKorvixDoc::m_windvanes, DrawWindVane, &ObjectGeometry::ObjectRectWindVane>(
           "WindVane", kNeedleColour, true, false, true),
   };
   GaugeKind tracker;

@@ -18,7 +18,7 @@ class BoxesTest : public ::testing::Test {
 protected:
   BoxesTest() { m_doc.m_pages.Add(); }
 
-  DrawingContext Context() { return {m_dc, m_doc, m_view, m_geometry}; }
+  DrawingContext Context() { return {m_dc, m_doc, m_view, m_geometry, m_states}; }
 
   std::vector<Call> Texts() const { return m_dc.Only(Op::DrawText); }
   const Call& TextCall(std::string_view text) const {
@@ -30,7 +30,8 @@ protected:
 
   CKorvixDoc m_doc;
   ViewState m_view;
-  ObjectGeometry m_geometry{m_doc, m_view};
+  ObjectRunStates m_states;
+  ObjectGeometry m_geometry{m_doc, m_view, m_states};
   RecordingDeviceContext m_dc;
 };
 

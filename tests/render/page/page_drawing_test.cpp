@@ -94,13 +94,13 @@ TEST_F(PageDrawingTest, EachDrawnObjectIsCutOutOfTheClipRegionRoundKindsByTheirE
 TEST_F(PageDrawingTest, SelectedRoundKindsShowFourHandlesAndTheOthersEight) {
   const int dial = Add(m_doc.m_dialgauges, 1, 1, 10, 10, "Dial1");
   const int button = Add(m_doc.m_pushbuttons, 1, 0, 300, 10, "Start");
-  m_doc.m_dialgauges[dial].selected = 1;
+  m_page.m_runstates.At(ScreenObjectKind::DialGauge, dial).selected = 1;
   m_page.OnDraw(m_dc);
   EXPECT_EQ(Handles(), 4u);
 
   m_dc.calls.clear();
-  m_doc.m_dialgauges[dial].selected = 0;
-  m_doc.m_pushbuttons[button].selected = 1;
+  m_page.m_runstates.At(ScreenObjectKind::DialGauge, dial).selected = 0;
+  m_page.m_runstates.At(ScreenObjectKind::PushButton, button).selected = 1;
   m_page.OnDraw(m_dc);
   EXPECT_EQ(Handles(), 8u);
   // The tracker is left on the selected object drawn last.
@@ -189,7 +189,7 @@ TEST_F(PageDrawingTest, ErasingFillsWithThePageColourAndMakesPointerKindsDrawWho
   m_doc.m_pages[1].bgcolor = Rgb(1, 2, 3);
   const int dial = Add(m_doc.m_dialgauges, 2, 0, 0, 0);
   m_doc.m_dialgauges[dial].valuetext = "75";
-  m_doc.m_dialgauges[dial].uneditedtext = "70";
+  m_page.m_runstates.Of<ScreenObjectKind::DialGauge>()[dial].uneditedtext = "70";
   const int vane = Add(m_doc.m_windvanes, 1, 0, 0, 0);
   m_doc.m_windvanes[vane].valuetext = "180";
   m_doc.m_chartrecorders.Add();
@@ -200,8 +200,8 @@ TEST_F(PageDrawingTest, ErasingFillsWithThePageColourAndMakesPointerKindsDrawWho
   EXPECT_EQ(m_dc.calls[0].op, Op::FillRect);
   EXPECT_EQ(m_dc.calls[0].rect, m_window.clientrect);
   EXPECT_EQ(m_dc.calls[0].colour, Rgb(1, 2, 3));
-  EXPECT_EQ(m_doc.m_dialgauges[dial].uneditedtext, "75");
-  EXPECT_EQ(m_doc.m_windvanes[vane].uneditedtext, "180");
+  EXPECT_EQ(m_page.m_runstates.Of<ScreenObjectKind::DialGauge>()[dial].uneditedtext, "75");
+  EXPECT_EQ(m_page.m_runstates.Of<ScreenObjectKind::WindVane>()[vane].uneditedtext, "180");
   EXPECT_EQ(m_doc.m_chartrecorders[0].redrawtraces, 0);
 }
 

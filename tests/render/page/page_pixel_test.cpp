@@ -267,7 +267,7 @@ TEST_F(PagePixelTest, ControlsAreDrawnAsTheRunStatesHoldThem) {
   {
     QtDeviceContext dc(expected);
     m_page.OnEraseBkgnd(dc);
-    DrawingContext context{dc, m_doc, m_view, m_page.m_geometry};
+    DrawingContext context{dc, m_doc, m_view, m_page.m_geometry, m_page.m_runstates};
     DrawPushButton(context, 0, true);
     DrawButtonArray(context, 0, true);
     DrawRockerSwitch(context, 0, RockerHalf::Lower);

@@ -15,7 +15,7 @@ protected:
   // One selected Text Box whose tracker lies on {100, 100, 200, 160}.
   void SelectOneBox() {
     const int box = Add(m_doc.m_textboxes, 1, 0, 100, 100);
-    m_doc.m_textboxes[box].selected = 1;
+    m_page.m_runstates.At(ScreenObjectKind::TextBox, box).selected = 1;
     m_doc.m_textboxes[box].heightfactor = 60.0 / 45;
     m_doc.m_textboxes[box].widthfactor = 100.0 / 16;
     m_page.m_numselected = 1;
@@ -76,7 +76,7 @@ TEST_F(PageSelectionTest, TheFrontObjectUnderTheMouseDecidesTheCursor) {
 
 TEST_F(PageSelectionTest, AnImageBoxNeverShowsASizingCursor) {
   const int image = Add(m_doc.m_imageboxes, 1, 0, 100, 100);
-  m_doc.m_imageboxes[image].selected = 1;
+  m_page.m_runstates.At(ScreenObjectKind::ImageBox, image).selected = 1;
   m_page.m_numselected = 1;
   m_page.m_tracker.m_rect = m_page.m_geometry.ObjectRectImageBox(image);
   EXPECT_EQ(m_page.TrackerCursor({101, 101}), 1);
@@ -89,15 +89,15 @@ TEST_F(PageSelectionTest, DeselectAllClearsEveryPageAndRepaintsWhereTheObjectsWe
   const int box = Add(m_doc.m_textboxes, 1, 0, 10, 10);
   const int dial = Add(m_doc.m_dialgauges, 2, 0, 50, 50);
   Add(m_doc.m_pushbuttons, 1, 1, 300, 10);
-  m_doc.m_textboxes[box].selected = 1;
-  m_doc.m_dialgauges[dial].selected = 1;
+  m_page.m_runstates.At(ScreenObjectKind::TextBox, box).selected = 1;
+  m_page.m_runstates.At(ScreenObjectKind::DialGauge, dial).selected = 1;
   m_page.m_numselected = 2;
   m_page.DeselectAll();
   EXPECT_EQ(m_window.invalidated,
             (std::vector<FakeViewWindow::Invalidation>{{m_page.m_geometry.ObjectRectTextBox(box), true},
                                                         {m_page.m_geometry.ObjectRectDialGauge(dial), true}}));
-  EXPECT_EQ(m_doc.m_textboxes[box].selected, 0);
-  EXPECT_EQ(m_doc.m_dialgauges[dial].selected, 0);
+  EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::TextBox, box).selected, 0);
+  EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::DialGauge, dial).selected, 0);
   EXPECT_EQ(m_page.m_numselected, 0);
 }
 
@@ -105,11 +105,11 @@ TEST_F(PageSelectionTest, CancellingADragErasesItsFeedbackAndBringsTheCachedRect
   const int box = Add(m_doc.m_textboxes, 1, 0, 10, 10);
   const int lamp = Add(m_doc.m_signallamps, 1, 1, 100, 10);
   Add(m_doc.m_pushbuttons, 1, 2, 300, 10);
-  m_doc.m_textboxes[box].selected = 1;
-  m_doc.m_signallamps[lamp].selected = 1;
+  m_page.m_runstates.At(ScreenObjectKind::TextBox, box).selected = 1;
+  m_page.m_runstates.At(ScreenObjectKind::SignalLamp, lamp).selected = 1;
   // Where the drag feedback left them.
-  m_doc.m_textboxes[box].screenrect = {30, 30, 60, 60};
-  m_doc.m_signallamps[lamp].screenrect = {130, 30, 160, 60};
+  m_page.m_runstates.At(ScreenObjectKind::TextBox, box).screenrect = {30, 30, 60, 60};
+  m_page.m_runstates.At(ScreenObjectKind::SignalLamp, lamp).screenrect = {130, 30, 160, 60};
   m_view.m_dragstate = 0xFF;
 
   RecordingDeviceContext dc;
@@ -120,8 +120,8 @@ TEST_F(PageSelectionTest, CancellingADragErasesItsFeedbackAndBringsTheCachedRect
   EXPECT_EQ(focus[1].rect, (Rect{130, 30, 160, 60}));
   EXPECT_EQ(m_view.m_dragstate, 0);
   EXPECT_EQ(m_window.cursors, std::vector<Cursor>{Cursor::Arrow});
-  EXPECT_EQ(m_doc.m_textboxes[box].screenrect, m_page.m_geometry.ObjectRectTextBox(box));
-  EXPECT_EQ(m_doc.m_signallamps[lamp].screenrect, m_page.m_geometry.ObjectRectSignalLamp(lamp));
+  EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::TextBox, box).screenrect, m_page.m_geometry.ObjectRectTextBox(box));
+  EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::SignalLamp, lamp).screenrect, m_page.m_geometry.ObjectRectSignalLamp(lamp));
 }
 
 }  // namespace

@@ -76,9 +76,9 @@ protected:
     const int dial = Add(m_doc.m_dialgauges, 1, n++, 190, 110, "Dial1");
     m_doc.m_dialgauges[dial].widthfactor = 2;
     m_doc.m_dialgauges[dial].heightfactor = 2;
-    m_doc.m_dialgauges[dial].selected = 1;
+    m_page.m_runstates.At(ScreenObjectKind::DialGauge, dial).selected = 1;
     const int button = Add(m_doc.m_pushbuttons, 1, n++, 520, 150, "Start");
-    m_doc.m_pushbuttons[button].selected = 1;
+    m_page.m_runstates.At(ScreenObjectKind::PushButton, button).selected = 1;
     m_page.m_numselected = 2;
   }
 

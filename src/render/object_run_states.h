@@ -1,0 +1,137 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "document/kind_traits.h"
+#include "document/record_basics.h"
+
+namespace korvix {
+
+// What the view keeps about one screen object while the project is open.
+// None of it belongs to the project, so it lives beside the records rather
+// than in them, and loading, storing, copying and pasting never carry it.
+struct ObjectRunState {
+  int selected = 0;
+  // The whole-object rectangle as last measured outside a drag; a drag's
+  // feedback starts from it.
+  Rect screenrect;
+};
+
+// An object whose value the live-value server can push to a hot link.
+struct LinkedRunState : ObjectRunState {
+  int ddelink = 0;
+  std::string ddelast;  // the value the link last carried
+};
+
+// A gauge that repaints only its moving part when its value changes.
+struct NeedleRunState : LinkedRunState {
+  std::string uneditedtext = "0";  // the value text as last drawn
+};
+
+// What a Variable carries at run time beside its record.
+struct VariableRunState {
+  int timerstart = 0;
+  int timerelapsed = 0;
+  int ddelink = 0;
+  std::string ddelast;
+};
+
+constexpr bool IsNeedleKind(ScreenObjectKind kind) {
+  switch (kind) {
+    case ScreenObjectKind::DialGauge:
+    case ScreenObjectKind::MeterGauge:
+    case ScreenObjectKind::VerticalGauge:
+    case ScreenObjectKind::HorizontalGauge:
+    case ScreenObjectKind::DualHandGauge:
+    case ScreenObjectKind::WindVane:
+      return true;
+    default:
+      return false;
+  }
+}
+
+constexpr bool IsLinkedKind(ScreenObjectKind kind) {
+  switch (kind) {
+    case ScreenObjectKind::DataWindow:
+    case ScreenObjectKind::TextWindow:
+    case ScreenObjectKind::InputWindow:
+    case ScreenObjectKind::LevelGauge:
+    case ScreenObjectKind::EventCounter:
+    case ScreenObjectKind::EventTimer:
+    case ScreenObjectKind::PIController:
+      return true;
+    default:
+      return IsNeedleKind(kind);
+  }
+}
+
+template <ScreenObjectKind K>
+using RunStateOf = std::conditional_t<IsNeedleKind(K), NeedleRunState,
+                                      std::conditional_t<IsLinkedKind(K), LinkedRunState, ObjectRunState>>;
+
+// One state per record of a list, by the record's index. It grows as its
+// list does, so a record added anywhere starts with a fresh state; a removal
+// must be passed on so the later records keep theirs.
+template <class State>
+class RunStateList {
+public:
+  State& operator[](int index) {
+    const auto at = static_cast<std::size_t>(index);
+    if (at >= m_states.size()) m_states.resize(at + 1);
+    return m_states[at];
+  }
+
+  void Remove(int index) {
+    if (index >= 0 && index < static_cast<int>(m_states.size())) m_states.erase(m_states.begin() + index);
+  }
+
+  void Clear() { m_states.clear(); }
+
+  auto begin() { return m_states.begin(); }
+  auto end() { return m_states.end(); }
+
+private:
+  std::vector<State> m_states;
+};
+
+using VariableRunStates = RunStateList<VariableRunState>;
+
+// The view's run-time states of every screen object and Variable, one list
+// beside each record list of the project.
+class ObjectRunStates {
+public:
+  template <ScreenObjectKind K>
+  RunStateList<RunStateOf<K>>& Of() {
+    return std::get<static_cast<std::size_t>(K)>(m_objects);
+  }
+
+  // The state every kind shares.
+  ObjectRunState& At(ScreenObjectKind kind, int index);
+  // The value text last drawn, for the kinds that keep it; null otherwise.
+  std::string* DrawnValue(ScreenObjectKind kind, int index);
+
+  VariableRunStates& Variables() { return m_variables; }
+
+  // The object's state goes with it, so the later objects keep theirs.
+  void Remove(ScreenObjectKind kind, int index);
+  // Every object and Variable afresh, as after a project is opened.
+  void Clear();
+
+private:
+  template <std::size_t... I>
+  static auto ListsOf(std::index_sequence<I...>)
+      -> std::tuple<RunStateList<RunStateOf<static_cast<ScreenObjectKind>(I)>>...>;
+
+  template <class Visit>
+  void VisitList(ScreenObjectKind kind, Visit&& visit);
+
+  decltype(ListsOf(std::make_index_sequence<kObjectKindCount>{})) m_objects;
+  VariableRunStates m_variables;
+};
+
+}  // namespace korvix
