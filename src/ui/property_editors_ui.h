@@ -3,7 +3,9 @@
 #include "editor/editor_ports.h"
 #include "editorloop/editor_loop.h"
 #include "platform/message_sink.h"
+#include "platform/millisecond_clock.h"
 #include "properties/property_frame.h"
+#include "ui/chart_plot_requests.h"
 #include "ui/colour_swatch.h"
 
 class QWidget;
@@ -16,7 +18,7 @@ namespace korvix {
 class CPropertyEditors final : public PropertyEditors {
 public:
   CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser,
-                   EditorLoop& editors);
+                   EditorLoop& editors, ChartPlotAccess plots);
 
   void EditTextBoxProperties(int index) override;
   void EditTextWindowProperties(int index) override;
@@ -28,6 +30,8 @@ private:
   MessageSink& m_messages;
   ColourChooser m_chooser;
   EditorLoop& m_editors;
+  ChartPlotAccess m_plots;
+  MonotonicClock m_clock;
 };
 
 }  // namespace korvix

@@ -74,7 +74,7 @@ protected:
                              pickerpresets.push_back(colour);
                              return pickeranswer;
                            },
-                           loop};
+                           loop, ChartPlotAccess{}};
 
   ScreenObject PlaceSelected(ScreenObjectKind kind) {
     const ScreenObject object = PlaceOne(kind);
