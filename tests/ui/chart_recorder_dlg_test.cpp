@@ -204,7 +204,10 @@ protected:
   static inline const std::string kSamples = "09/14/25,13:05:09.42,0005,-012\r\n09/14/25,13:05:10.42,0006,-000\r\n";
   static inline const std::string kSaved =
       "Date,Time,Tank1,Pump\r\n09/14/25,13:05:09.42,5,-12\r\n09/14/25,13:05:10.42,6,-0\r\n";
-  std::filesystem::path folder = std::filesystem::temp_directory_path() / "korvix_chart_plot_requests";
+  // Tests run side by side, so each has a folder of its own, named short
+  // enough for "Plot File Name".
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("kvxplot" + std::to_string(QCoreApplication::applicationPid()));
   std::filesystem::path plot = folder / "plot.txt";
 };
 
