@@ -36,6 +36,8 @@ public:
   std::size_t Position() const { return m_position; }
   std::size_t Size() const { return m_data.size(); }
   bool IsEmpty() const { return m_data.empty(); }
+  // The whole loaded text, for callers that take it in one piece.
+  std::string_view Bytes() const { return m_data; }
   void Empty();
 
   // Takes bytes as if loaded from a file, for callers that already hold them.

@@ -18,6 +18,7 @@ constexpr std::string_view kTimeField = "time";
 constexpr char kNoWindowDate[] = "00/00/00";
 constexpr char kNoWindowTime[] = "00:00:00.00";
 constexpr std::string_view kPlotTooLargeMessage = "Error while writing to Chart Recorder memory.";
+constexpr std::size_t kRecallChunk = 4096;
 
 std::vector<std::string_view> Split(std::string_view line, char separator) {
   std::vector<std::string_view> parts;
@@ -77,6 +78,11 @@ std::string UnpaddedChartValue(std::string_view value) {
 }
 
 std::string ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& r) {
+  return *ChartPlotText(memory, r, [](std::size_t) { return true; });
+}
+
+std::optional<std::string> ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& r,
+                                         const PlotProgress& progress) {
   std::string text(kHeaderStart);
   for (int f = 0; f < r.fields.Count(); ++f) {
     if (f > 0) text += ',';
@@ -87,6 +93,7 @@ std::string ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& 
   std::vector<std::string_view> lines = Split(recorded, '\n');
   // The split leaves an empty piece after the last LF.
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  std::size_t done = 0;
   for (std::string_view line : lines) {
     const std::vector<std::string_view> fields = Split(WithoutCr(line), ',');
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -94,11 +101,18 @@ std::string ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& 
       text += UnpaddedChartValue(fields[i]);
     }
     text += kLineEnd;
+    done += line.size() + 1;
+    if (!progress(done)) return std::nullopt;
   }
   return text;
 }
 
 std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory) {
+  return RecallChartPlot(text, r, memory, [](std::size_t) { return true; });
+}
+
+std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory,
+                                           const PlotProgress& progress) {
   if (text.empty()) return std::string(kNoPlotDataMessage);
   const std::size_t headerend = text.find('\n');
   const std::string_view header = WithoutCr(text.substr(0, headerend));
@@ -112,7 +126,13 @@ std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderR
   if (labels.size() > static_cast<std::size_t>(kMaxChartRecorderFields))
     return std::string(kTooManyPlotFieldsMessage);
 
-  std::string samples(headerend == std::string_view::npos ? std::string_view() : text.substr(headerend + 1));
+  const std::string_view lines = headerend == std::string_view::npos ? std::string_view() : text.substr(headerend + 1);
+  std::string samples;
+  samples.reserve(lines.size() + kLineEnd.size());
+  for (std::size_t at = 0; at < lines.size(); at += kRecallChunk) {
+    samples += lines.substr(at, kRecallChunk);
+    if (!progress(text.size() - lines.size() + std::min(at + kRecallChunk, lines.size()))) return std::nullopt;
+  }
   if (!samples.empty() && samples.back() != '\n') samples += kLineEnd;
   const std::string kept = memory.Bytes();
   if (!memory.Assign(samples)) {

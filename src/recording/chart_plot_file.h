@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +26,14 @@ std::string UnpaddedChartValue(std::string_view value);
 // newest, every line ended by CR LF.
 std::string ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& r);
 
+// Told how many bytes of the samples are done, between records or chunks;
+// false stops the work.
+using PlotProgress = std::function<bool(std::size_t done)>;
+
+// As above, asking `progress` after every record; nothing once it stopped.
+std::optional<std::string> ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& r,
+                                         const PlotProgress& progress);
+
 // Takes a plot file's text into the recorder: its header's labels become
 // the data fields (a label that stays in its slot keeps its colour and
 // scales), its lines the samples, and the window shows the newest one. The
@@ -32,5 +42,11 @@ std::string ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& 
 // without a line end gets one. A refused file leaves recorder and memory as
 // they were and gives the message.
 std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory);
+
+// As above, asking `progress` after every 4096 bytes of samples with the
+// bytes of `text` done; once it
+// stopped, recorder and memory stay as they were and there is no message.
+std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory,
+                                           const PlotProgress& progress);
 
 }  // namespace korvix

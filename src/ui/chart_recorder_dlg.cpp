@@ -13,6 +13,7 @@
 #include <array>
 
 #include "properties/property_choices.h"
+#include "properties/shared_checks.h"
 #include "ui/help.h"
 #include "ui/latin1.h"
 #include "ui/latin1_edits.h"
@@ -109,11 +110,8 @@ CChartRecorderDlg::CChartRecorderDlg(QWidget* mainwindow, MessageSink& messages,
   m_movedownbutton = new QPushButton(kMoveDownLabel, this);
   m_colour = new ColourSwatch(chooser, this);
   m_closebutton = new QPushButton(kCloseLabel, this);
-  // Plot files are not read or written from here yet.
-  auto* save = new QPushButton(kSaveLabel, this);
-  auto* recall = new QPushButton(kRecallLabel, this);
-  save->setEnabled(false);
-  recall->setEnabled(false);
+  m_savebutton = new QPushButton(kSaveLabel, this);
+  m_recallbutton = new QPushButton(kRecallLabel, this);
 
   auto* fieldbuttons = new QVBoxLayout;
   fieldbuttons->addStretch(1);
@@ -134,8 +132,8 @@ CChartRecorderDlg::CChartRecorderDlg(QWidget* mainwindow, MessageSink& messages,
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(new QLabel(kPlotLineDataLabel, this));
-  bottom->addWidget(save);
-  bottom->addWidget(recall);
+  bottom->addWidget(m_savebutton);
+  bottom->addWidget(m_recallbutton);
   bottom->addStretch(1);
   bottom->addWidget(m_closebutton);
 
@@ -148,6 +146,8 @@ CChartRecorderDlg::CChartRecorderDlg(QWidget* mainwindow, MessageSink& messages,
   ConnectRequest(m_removebutton, m_remove);
   ConnectRequest(m_moveupbutton, m_moveup, FocusAfter::Stay);
   ConnectRequest(m_movedownbutton, m_movedown, FocusAfter::Stay);
+  ConnectRequest(m_savebutton, m_save);
+  ConnectRequest(m_recallbutton, m_recall);
   ConnectDoubleClick(m_available, m_add);
   ConnectDoubleClick(m_current, m_remove);
   SetCloseButton(m_closebutton);
@@ -178,6 +178,14 @@ void CChartRecorderDlg::EnableControls() {
   for (QWidget* control : std::initializer_list<QWidget*>{m_removebutton, m_moveupbutton, m_movedownbutton, m_colour})
     control->setEnabled(current);
 }
+
+std::string CChartRecorderDlg::TrimmedPlotFile() {
+  const std::string name = TrimEntry(m_plotfile->Text());
+  m_plotfile->SetText(name);
+  return name;
+}
+
+void CChartRecorderDlg::ClearAutostart() { m_autostart->setChecked(false); }
 
 // Selecting in one list unselects the other, so that the buttons act on the
 // list the user last worked in.

@@ -40,6 +40,10 @@ public:
   std::string AvailableLabel() const;
   // Buttons and swatch follow the two lists' selections.
   void EnableControls();
+  // "Plot File Name" trimmed of blanks, shown again as trimmed.
+  std::string TrimmedPlotFile();
+  // A recalled plot is not to be wiped by the next Run-Loop start.
+  void ClearAutostart();
 
   void accept() override { OnOK(); }
 
@@ -48,6 +52,8 @@ public:
   int m_remove = 0;
   int m_moveup = 0;
   int m_movedown = 0;
+  int m_save = 0;
+  int m_recall = 0;
 
   Latin1LineEdit* m_plotfile;
   QComboBox* m_fontsize;
@@ -64,6 +70,8 @@ public:
   QPushButton* m_removebutton;
   QPushButton* m_moveupbutton;
   QPushButton* m_movedownbutton;
+  QPushButton* m_savebutton;
+  QPushButton* m_recallbutton;
   ColourSwatch* m_colour;
   QPushButton* m_closebutton;
 

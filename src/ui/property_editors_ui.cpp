@@ -28,13 +28,14 @@
 namespace korvix {
 
 CPropertyEditors::CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser,
-                                   EditorLoop& editors, EmailReporter& reports)
+                                   EditorLoop& editors, EmailReporter& reports, ChartPlotAccess plots)
     : m_parent(parent),
       m_frame(frame),
       m_messages(messages),
       m_chooser(std::move(chooser)),
       m_editors(editors),
-      m_reports(reports) {}
+      m_reports(reports),
+      m_plots(std::move(plots)) {}
 
 void CPropertyEditors::EditTextBoxProperties(int index) {
   EditProperties<ScreenObjectKind::TextBox>(m_frame, index, [this](TextBoxFields& fields) {
@@ -123,6 +124,8 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
     doc.SetModifiedFlag();
   };
   refill(-1);
+  ChartPlotRequests plotfile(m_parent, m_editors, m_messages, m_clock);
+  const auto plotpath = [&] { return m_plots.expandlabels(dialog.TrimmedPlotFile()); };
 
   int remembered = -1;
   EditorPass pass;
@@ -141,6 +144,15 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
        }},
       {&dialog.m_moveup, [&] { move(-1); }},
       {&dialog.m_movedown, [&] { move(1); }},
+      {&dialog.m_save, [&] { plotfile.Save(plotpath(), m_plots.memory(index), r); }},
+      {&dialog.m_recall,
+       [&] {
+         if (!plotfile.Recall(plotpath(), m_plots.memory(index), r)) return;
+         dialog.ClearAutostart();
+         refill(-1);
+         doc.SetModifiedFlag();
+         m_frame.window.InvalidateRect(ObjectRects(doc, m_frame.view, m_frame.page.m_runstates).Of(ScreenObjectKind::ChartRecorder, index), true);
+       }},
   };
   // The colour follows the selection after the requests rather than before
   // them: a request that changes the selection is then shown in the same

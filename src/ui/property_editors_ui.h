@@ -4,7 +4,9 @@
 #include "editorloop/editor_loop.h"
 #include "executors/outside_actions.h"
 #include "platform/message_sink.h"
+#include "platform/millisecond_clock.h"
 #include "properties/property_frame.h"
+#include "ui/chart_plot_requests.h"
 #include "ui/colour_swatch.h"
 
 class QWidget;
@@ -18,7 +20,8 @@ namespace korvix {
 class CPropertyEditors final : public PropertyEditors {
 public:
   CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser,
-                   EditorLoop& editors, EmailReporter& reports);
+                   EditorLoop& editors, EmailReporter& reports,
+                   ChartPlotAccess plots);
 
   void EditTextBoxProperties(int index) override;
   void EditImageBoxProperties(int index) override;
@@ -54,6 +57,8 @@ private:
   ColourChooser m_chooser;
   EditorLoop& m_editors;
   EmailReporter& m_reports;
+  ChartPlotAccess m_plots;
+  MonotonicClock m_clock;
 };
 
 }  // namespace korvix

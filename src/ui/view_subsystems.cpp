@@ -39,7 +39,13 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_propertyeditors(&frame,
                         PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(),
                                       m_chartmemories},
-                        messages, ColorSelectChooser(profile), m_editorloop, m_email),
+                        messages, ColorSelectChooser(profile), m_editorloop, m_email,
+                        ChartPlotAccess{[this](int index) -> ChartMemory& {
+                                          return m_runloop->Runtime().Charts().Memory(index);
+                                        },
+                                        [this](const std::string& text) {
+                                          return m_runloop->Runtime().ExpandLabelRefs(text);
+                                        }}),
       m_weblogging(frame, doc, messages, ColorSelectChooser(profile),
                    [this] { return !Running() && m_doc.m_lockon == 0; }) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);

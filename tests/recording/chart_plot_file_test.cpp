@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace korvix {
 namespace {
@@ -128,6 +129,25 @@ TEST_F(ChartPlotFileTest, ARefusedFileLeavesRecorderAndMemoryAsTheyWere) {
   EXPECT_NE(RecallChartPlot("Date,Time,A\r\n01/01/25,00:00:01.00,1\r\n", r, small), std::nullopt);
   EXPECT_EQ(small.Bytes(), "kept");
   EXPECT_EQ(r.fields[1].label, "Pump");
+}
+
+TEST_F(ChartPlotFileTest, AStoppedSaveOrRecallGivesNothingAndChangesNothing) {
+  const std::string samples = "09/14/25,13:05:09.42,0005,-012\r\n09/14/25,13:05:10.42,0006,-013\r\n";
+  Fill(samples, 0, static_cast<int>(samples.size()), 0);
+  std::vector<std::size_t> told;
+  const auto stopsecond = [&](std::size_t done) {
+    told.push_back(done);
+    return told.size() < 2;
+  };
+  EXPECT_EQ(ChartPlotText(memory, r, stopsecond), std::nullopt);
+  EXPECT_EQ(told, (std::vector<std::size_t>{samples.size() / 2, samples.size()}));
+
+  const std::string file = "Date,Time,X\r\n" + std::string(5000, '1') + "\r\n";
+  told.clear();
+  EXPECT_EQ(RecallChartPlot(file, r, memory, stopsecond), std::nullopt);
+  EXPECT_EQ(told, (std::vector<std::size_t>{13 + 4096, file.size()}));
+  EXPECT_EQ(r.fields[1].label, "Pump");
+  EXPECT_EQ(memory.Bytes(), samples);
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,7 @@
 #include "platform/profile.h"
 #include "platform/testing/recording_message_sink.h"
 #include "properties/chart_recorder_properties.h"
+#include "recording/chart_memories.h"
 #include "render/font_cell.h"
 #include "ui/chart_recorder_dlg.h"
 #include "ui/latin1_edits.h"
@@ -152,6 +156,110 @@ TEST_F(ChartRecorderDlgTest, EscapeKeepsTheFieldsButNotTheSettingsAndTheRecorder
   const int H = FontCellSize(Recorder().sizecode).cy;
   const int minimum = static_cast<int>(1.5 * H) + kMaxChartRecorderFields * static_cast<int>(2.1 * H);
   EXPECT_DOUBLE_EQ(Recorder().heightfactor, static_cast<double>(minimum) / H);
+}
+
+std::string FileText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// Save and Recall through the editor's buttons, over one plot file in a
+// folder of the test's own.
+class ChartPlotRequestsTest : public ChartRecorderDlgTest {
+protected:
+  void SetUp() override {
+    ChartRecorderDlgTest::SetUp();
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    AddChartField(Recorder(), "Tank1");
+    AddChartField(Recorder(), "Pump");
+    Recorder().fields[0].colour = Rgb(0, 0, 255);
+    Recorder().plotfile = " " + plot.string() + " ";
+    ASSERT_TRUE(Memory().Assign(kSamples));
+    Recorder().writepos = Recorder().readmark = static_cast<int>(kSamples.size());
+    Recorder().windowdate = Recorder().lastdate = Recorder().startdate = "09/14/25";
+    Recorder().windowtime = Recorder().lasttime = "13:05:10.42";
+    Recorder().starttime = "13:05:09.42";
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  ChartMemory& Memory() { return subsystems->RunLoop().Runtime().Charts().Memory(0); }
+
+  // Presses the buttons in turn, each once the previous request is done
+  // (the busy window no longer holds the editor), then closes the editor.
+  void Press(std::vector<QPushButton* CChartRecorderDlg::*> buttons) {
+    const auto idle = [](CChartRecorderDlg& d) { return d.isEnabled() && d.m_save == 0 && d.m_recall == 0; };
+    for (auto button : buttons) Then(idle, [button](auto& d) { (d.*button)->click(); });
+    Then(idle, [](auto& d) { d.m_closebutton->click(); });
+    OpenEditor();
+    EXPECT_TRUE(user.Done());
+  }
+
+  static inline const std::string kSamples = "09/14/25,13:05:09.42,0005,-012\r\n09/14/25,13:05:10.42,0006,-000\r\n";
+  static inline const std::string kSaved =
+      "Date,Time,Tank1,Pump\r\n09/14/25,13:05:09.42,5,-12\r\n09/14/25,13:05:10.42,6,-0\r\n";
+  // Tests run side by side, so each has a folder of its own, named short
+  // enough for "Plot File Name".
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("kvxplot" + std::to_string(QCoreApplication::applicationPid()));
+  std::filesystem::path plot = folder / "plot.txt";
+};
+
+TEST_F(ChartPlotRequestsTest, SaveAsksThenWritesTheUnpaddedPlotAndNoKeepsTheOldFile) {
+  WriteText(plot, "old");
+  messages.answers = {MessageResult::No, MessageResult::Yes};
+  Press({&CChartRecorderDlg::m_savebutton});
+  EXPECT_EQ(FileText(plot), "old");
+  Press({&CChartRecorderDlg::m_savebutton});
+  EXPECT_EQ(FileText(plot), kSaved);
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].caption, "Save Chart Plot to File");
+  EXPECT_EQ(messages.shown[1].buttons, MessageButtons::YesNoDefaultNo);
+  EXPECT_EQ(Recorder().plotfile, plot.string());  // trimmed by the request, kept by Close
+  EXPECT_EQ(Memory().Bytes(), kSamples);
+}
+
+TEST_F(ChartPlotRequestsTest, SaveIntoAMissingFolderSaysTheFileCouldNotBeOpened) {
+  Recorder().plotfile = (folder / "missing" / "plot.txt").string();
+  Press({&CChartRecorderDlg::m_savebutton});
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].caption, "File Access Error");
+  EXPECT_EQ(messages.shown[1].text, "The file " + Recorder().plotfile + " could not be opened.");
+}
+
+TEST_F(ChartPlotRequestsTest, RecallTakesASavedPlotBackAndABadFileChangesNothing) {
+  Press({&CChartRecorderDlg::m_savebutton});
+  Recorder().fields[1].label = "Valve";
+  Memory().Assign("");
+  Recorder().writepos = Recorder().readmark = 0;
+  Recorder().autostart = 1;
+  doc.SetModifiedFlag(false);
+  messages.shown.clear();
+  Press({&CChartRecorderDlg::m_recallbutton});
+  EXPECT_EQ(messages.shown.size(), 1u);  // the question only
+  EXPECT_EQ(messages.shown[0].caption, "Recall Chart Plot from File");
+  EXPECT_EQ(ChartFieldLines(Recorder()), (std::vector<std::string>{"Tank1", "Pump"}));
+  EXPECT_EQ(Recorder().fields[0].colour, Rgb(0, 0, 255));
+  EXPECT_EQ(Memory().Bytes(), "09/14/25,13:05:09.42,5,-12\r\n09/14/25,13:05:10.42,6,-0\r\n");
+  EXPECT_EQ(Recorder().windowtime, "13:05:10.42");
+  EXPECT_EQ(Recorder().autostart, 0);  // cleared in the editor, stored by Close
+  EXPECT_TRUE(doc.IsModified());
+
+  const std::string kept = Memory().Bytes();
+  WriteText(plot, "Date,Hour,A\r\n");
+  messages.shown.clear();
+  Press({&CChartRecorderDlg::m_recallbutton});
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].caption, "File Access Error");
+  EXPECT_EQ(messages.shown[1].text, "Illegal file format. No time found");
+  EXPECT_EQ(ChartFieldLines(Recorder()), (std::vector<std::string>{"Tank1", "Pump"}));
+  EXPECT_EQ(Memory().Bytes(), kept);
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ protected:
                              pickerpresets.push_back(colour);
                              return pickeranswer;
                            },
-                           loop, reports};
+                           loop, reports, ChartPlotAccess{}};
 
   ScreenObject PlaceSelected(ScreenObjectKind kind) {
     const ScreenObject object = PlaceOne(kind);

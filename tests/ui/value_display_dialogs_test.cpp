@@ -76,7 +76,7 @@ protected:
     int SendsInFlight() const override { return 0; }
   } reports;
   CPropertyEditors editors{nullptr, frame, messages, [](QWidget*, int) { return std::optional<int>(); }, loop,
-                           reports};
+                           reports, ChartPlotAccess{}};
 
   ScreenObject PlaceSelected(ScreenObjectKind kind) {
     const ScreenObject object = PlaceOne(kind);
