@@ -23,7 +23,8 @@ ctest --test-dir build-sanitize -j "$jobs" --output-on-failure --timeout 600
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_TSAN=ON \
   -DKORVIX_WERROR=ON
 cmake --build build-tsan -j "$jobs" --target korvix_thread_tests
-ctest --test-dir build-tsan -j "$jobs" -L threads --output-on-failure --timeout 600
+TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp" \
+  ctest --test-dir build-tsan -j "$jobs" -L threads --output-on-failure --timeout 600
 
 # The fuzz targets, a few seconds each, where clang is there to build them.
 if command -v clang++ >/dev/null; then
