@@ -13,7 +13,7 @@ demo=(xvfb xauth imagemagick)
 case "${1:-test}" in
   demo) packages+=("${demo[@]}") ;;
   # The script test runs the demo and types into its window.
-  test) packages+=("${demo[@]}" xdotool) ;;
+  test) packages+=("${demo[@]}" xdotool clang-format) ;;
   cups) packages+=(cups-daemon cups-client) ;;
 esac
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: once as shipped (with the widget
-# tests on the offscreen platform) and once for the core under the address
-# and undefined-behaviour sanitizers.
+# Checks the formatting, builds everything with warnings as errors and runs
+# every test: once as shipped (with the widget tests on the offscreen
+# platform), once under the address and undefined-behaviour sanitizers, and
+# the tests that start threads once more under the thread sanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,13 +10,21 @@ bash scripts/install-deps.sh test
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=ON -DKORVIX_BENCHMARKS=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=ON -DKORVIX_BENCHMARKS=ON \
+  -DKORVIX_WERROR=ON
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --timeout 600
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVIX_GUI=OFF -DKORVIX_SANITIZE=ON
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVIX_GUI=ON -DKORVIX_SANITIZE=ON \
+  -DKORVIX_WERROR=ON
 cmake --build build-sanitize -j "$jobs"
 ctest --test-dir build-sanitize -j "$jobs" --output-on-failure --timeout 600
+
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_TSAN=ON \
+  -DKORVIX_WERROR=ON
+cmake --build build-tsan -j "$jobs" --target korvix_thread_tests
+TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp" \
+  ctest --test-dir build-tsan -j "$jobs" -L threads --output-on-failure --timeout 600
 
 # The fuzz targets, a few seconds each, where clang is there to build them.
 if command -v clang++ >/dev/null; then

@@ -73,7 +73,7 @@ double SettledMegabytes(const std::vector<std::string>& command, const std::stri
   const long kilobytes = ResidentKilobytes(pid);
   kill(pid, SIGTERM);
   waitpid(pid, nullptr, 0);
-  return kilobytes < 0 ? -1 : kilobytes / 1024.0;
+  return kilobytes < 0 ? -1 : static_cast<double>(kilobytes) / 1024.0;
 }
 
 std::string SelfPath() { return std::filesystem::read_symlink("/proc/self/exe").string(); }

@@ -60,7 +60,7 @@ public:
 double ThreadCpuSeconds() {
   rusage usage{};
   getrusage(RUSAGE_THREAD, &usage);
-  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -101,7 +101,7 @@ void PollModules(benchmark::State& state) {
     const double cpu = ThreadCpuSeconds() - cpu_start;
 
     const double byte_ms = std::chrono::duration<double, std::milli>(daqsim::Simulator::kByteTime).count();
-    const double command_bytes = 1 + std::string(kCommandBody).size() + 1;
+    const auto command_bytes = static_cast<double>(std::string(kCommandBody).size() + 2);
     const double bound_ms = kGapAfterLineMs + command_bytes * byte_ms + kAnswerDelayMs + kReplyBytes * byte_ms;
     const double polls_per_s = static_cast<double>(answered) / wall;
     state.counters["polls_per_s"] = polls_per_s;

@@ -217,7 +217,7 @@ void RunControls::MoveSlider(int index, int y, bool send) {
   long long value = *bottom;
   if (track.ybottom != track.ytop) {
     const double share = std::clamp(static_cast<double>(track.ybottom - y) / (track.ybottom - track.ytop), 0.0, 1.0);
-    value = std::llround(*bottom + share * static_cast<double>(*top - *bottom));
+    value = std::llround(static_cast<double>(*bottom) + share * static_cast<double>(*top - *bottom));
   }
   const std::string text = ControlText(value, slider.valuetype);
   const bool changed = text != slider.valuetext;

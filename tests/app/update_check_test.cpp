@@ -39,7 +39,9 @@ TEST(ReleaseText, FromTheFirstMarkerLine) {
 
 class UpdateCheck : public ::testing::Test {
 protected:
-  UpdateCheck() : fetcher(&cancel, FetchTimeouts{2, 1}) { clock.now.dayofyear = 200; }
+  // Short enough that a server that never answers ends the test soon, long
+  // enough that a slow (sanitized, loaded) run never looks stalled.
+  UpdateCheck() : fetcher(&cancel, FetchTimeouts{5, 3}) { clock.now.dayofyear = 200; }
 
   int Run() {
     UpdateCheckContext context{profile, fetcher, messages, clock, server.BaseUrl(), Installer(), cap};

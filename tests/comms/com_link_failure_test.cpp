@@ -125,7 +125,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A line begun while clearing the line breaks off.
         FailureCase{"LineRead", -1, {R::Byte, R::Byte, R::Failed}, "B1", "Communications Error 202"},
         FailureCase{"PollRead", -1, {R::Failed}, "", "Communications Error 301"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(LinkReplug, StartingAgainReopensThePortThatAnErrorForgot) {
   struct ReplugCase {

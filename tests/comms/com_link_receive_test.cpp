@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"NulDroppedLfKept", std::string("A1\0" "2\n3\r", 7), "A12\n3\r"},
                       LineCase{"LeadingControlBytesSkipped", std::string("\r\n\0A5\r", 6), "A5\r"},
                       LineCase{"TwoLines", "B1\rA2\r", "B1\rA2\r"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(LinkOnPty, WaitForReplyReturnsOnTheExpectedModule) {
   pty.Send("B1\r");

@@ -81,7 +81,7 @@ TEST_F(LinkWithSimulator, TheSimulatorKeepsNineSixHundredBaudPaceAndItsDelay) {
   const double elapsed = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   const double byte_ms = std::chrono::duration<double, std::milli>(daqsim::Simulator::kByteTime).count();
   // "A1" and CR heard, the answer delay, then the letter, the answer and CR.
-  EXPECT_GE(elapsed, 3 * byte_ms + 10 + (1 + answer.size() + 1) * byte_ms);
+  EXPECT_GE(elapsed, 3 * byte_ms + 10 + static_cast<double>(answer.size() + 2) * byte_ms);
 }
 
 TEST_F(LinkWithSimulator, HandlesTheFaultyModulesAsTheProtocolSays) {

@@ -52,7 +52,7 @@ TEST_P(EndlessInput, IsReportedAsSaturationAndClosesThePort) {
 INSTANTIATE_TEST_SUITE_P(Streams, EndlessInput,
                          ::testing::Values(StreamCase{"ReadingALine", false, "Communications Error 201"},
                                            StreamCase{"Flushing", true, "Communications Error 401"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace korvix::testing

@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "Object must have an ID label."},
         EntryCase{"UnpairedBraceInPlotFile", "{Tank.txt", "50", "24", "ChartRec", ChartRecorderEntry::PlotFile,
                   "Illegal use of the curly braces \"{ }\""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ChartRecorderEntryCheck, AcceptedNumbersAndTrimmedLabelGoIntoTheSettings) {
   RecordingMessageSink sink;

@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ExchangeCase{"AtTheLimit", Label, std::string(70, 'a'), std::nullopt},
                       ExchangeCase{"BeyondTheLimit", Label, std::string(71, 'a'),
                                    "Please enter no more than 70 characters."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace korvix

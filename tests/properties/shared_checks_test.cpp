@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CheckCase{"OwnLabelSpacedAndCased", NotItself, " tank 1", kItself},
                       CheckCase{"OtherLabel", NotItself, "Tank2", std::nullopt},
                       CheckCase{"EmptyTarget", NotItself, "", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(TrimEntry, CutsBlanksTabsAndLineBreaksAtBothEndsOnly) {
   EXPECT_EQ(TrimEntry(" \t Tank 1\r\n"), "Tank 1");

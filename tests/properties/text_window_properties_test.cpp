@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "Please enter no more than 70 characters."},
         WindowCheckCase{"LongLabel", "", std::string(71, 'L'), TextWindowField::IdLabel,
                         "Please enter no more than 70 characters."}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(TextWindowProperties, TheIdLabelIsTrimmedAndOtherwiseStoredAsTyped) {
   RecordingMessageSink sink;

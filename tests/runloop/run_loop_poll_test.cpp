@@ -27,10 +27,10 @@ TEST_F(PollLoop, ValuesArriveInDataWindowsAndGaugesInThePollOrder) {
   level.pollcommand = "BT";
   level.multiplier = "1";
   for (const char* command : {"CT", "DT"}) {
-    DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-    window.idlabel = std::string("Window") + command[0];
-    window.pollcommand = command;
-    window.multiplier = "1";
+    DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+    datawindow.idlabel = std::string("Window") + command[0];
+    datawindow.pollcommand = command;
+    datawindow.multiplier = "1";
   }
   Open();
 
@@ -77,9 +77,9 @@ TEST_F(PollLoop, AModuleThatNeverAnswersTurnsItsObjectsToErrorAfterTheRetries) {
 
 TEST_F(PollLoop, AResetNoticeSendsTheInitializationCommandsAgain) {
   StartSimulator("module A\n  T constant 5\n  fault reset\nmodule B\n  I constant ok\n");
-  DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-  window.idlabel = "Resetting";
-  window.pollcommand = "AT";
+  DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+  datawindow.idlabel = "Resetting";
+  datawindow.pollcommand = "AT";
   doc.m_runinitsend = "BI\r\n";
   doc.m_retransmitonreset = 1;
   Open();
@@ -106,9 +106,9 @@ class ReplyWait : public RunLoopOnSimulator, public ::testing::WithParamInterfac
 TEST_P(ReplyWait, APollWaitsAtMostAHundredMilliseconds) {
   StartSimulator("module A-E\n  fault silent\n");
   for (const char* command : {"AT", "BT", "CT", "DT", "ET"}) {
-    DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-    window.idlabel = std::string("Silent") + command[0];
-    window.pollcommand = command;
+    DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+    datawindow.idlabel = std::string("Silent") + command[0];
+    datawindow.pollcommand = command;
   }
   Open();
   doc.m_replytimeout = GetParam().replytimeout;
@@ -131,7 +131,7 @@ TEST_P(ReplyWait, APollWaitsAtMostAHundredMilliseconds) {
 INSTANTIATE_TEST_SUITE_P(Waits, ReplyWait,
                          ::testing::Values(ReplyWaitCase{101, "JustOverTheLimit"},
                                            ReplyWaitCase{5000, "FarOverTheLimit"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PollLoop, WithOnlyComputedObjectsNothingIsSentAndThePollTimeStays) {
   StartSimulator("module A\n  T constant 1\n");
@@ -139,10 +139,10 @@ TEST_F(PollLoop, WithOnlyComputedObjectsNothingIsSentAndThePollTimeStays) {
   source.idlabel = "Source";
   source.valuetext = "21";
   source.resetonrun = 0;
-  DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-  window.idlabel = "Twice";
-  window.formula = "{Source}*2";
-  window.multiplier = "1";
+  DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+  datawindow.idlabel = "Twice";
+  datawindow.formula = "{Source}*2";
+  datawindow.multiplier = "1";
   Open();
 
   uint32_t firstpoll = 0;

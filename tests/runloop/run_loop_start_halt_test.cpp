@@ -33,14 +33,14 @@ TEST_F(StartAndHalt, InitializationAndHaltCommandsGoOutLineByLineInTheirOrder) {
 
 TEST_F(StartAndHalt, AHaltWhileStoppedResetsTheObjectsAndSendsNothing) {
   StartSimulator("module A\n  * constant ok\n");
-  DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-  window.valuetext = "12.5";
+  DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+  datawindow.valuetext = "12.5";
   SignalLampRecord& lamp = doc.m_signallamps[doc.m_signallamps.Add()];
   lamp.resetstate = 1;
   ChartRecorderRecord& recorder = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
   doc.m_runexitsend = "AH\r\n";
   Open();
-  window.valuetext = "12.5";
+  datawindow.valuetext = "12.5";
   lamp.valuetext = "Off";
   recorder.running = 1;
   recorder.printpressed = 1;
@@ -157,10 +157,10 @@ private:
 TEST_F(StartAndHalt, ADataLogIntervalShorterThanAPassWritesAtMostOneRecordEachPass) {
   StartSimulator("module A\n  fault silent\n");
   ScratchLog log;
-  DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-  window.idlabel = "Slow";
-  window.pollcommand = "AT";  // every pass waits for a reply that never comes
-  window.logcolumn = 0;
+  DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+  datawindow.idlabel = "Slow";
+  datawindow.pollcommand = "AT";  // every pass waits for a reply that never comes
+  datawindow.logcolumn = 0;
   doc.m_logfieldcount = 1;
   doc.m_datalogfile = log.Path();
   doc.m_loginterval = "0.02";

@@ -79,8 +79,8 @@ void Paint(DeviceContext& dc, const ViewState& view, const Rect& rect, const Ver
   if (record.showvalues && record.tickmarks >= 2) {
     for (int k = 0; k < record.tickmarks; ++k) {
       const std::string label = TickLabel(record, k, record.tickmarks);
-      const Point at = LinePoint(l.scale, static_cast<double>(k) / (record.tickmarks - 1));
-      const Rect box = TextBoxAt(dc, label, l.labelfont, at);
+      const Point mark = LinePoint(l.scale, static_cast<double>(k) / (record.tickmarks - 1));
+      const Rect box = TextBoxAt(dc, label, l.labelfont, mark);
       DrawTextLine(dc, label, Offset(box, l.labelleft - box.left, 0), l.labelfont, record.gaugecolor);
     }
   }

@@ -61,9 +61,9 @@ TEST_P(EveryControlTest, PutsBackEverythingItSelected) {
 INSTANTIATE_TEST_SUITE_P(AtFontSizesOneAndThree, EveryControlTest,
                          ::testing::Combine(::testing::Range(0, static_cast<int>(ControlKinds().size())),
                                             ::testing::Values(1, 3)),
-                         [](const ::testing::TestParamInfo<KindAtFactor>& info) {
-                           return ControlKinds()[static_cast<std::size_t>(std::get<0>(info.param))].name + "AtX" +
-                                  std::to_string(std::get<1>(info.param));
+                         [](const ::testing::TestParamInfo<KindAtFactor>& test) {
+                           return ControlKinds()[static_cast<std::size_t>(std::get<0>(test.param))].name + "AtX" +
+                                  std::to_string(std::get<1>(test.param));
                          });
 
 }  // namespace

@@ -180,9 +180,9 @@ TEST_P(ControlPartsTest, SignalLampLensShowsItsColourLitOrDim) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AtFontSizes, ControlPartsTest, ::testing::Values(1, 3),
-                         [](const ::testing::TestParamInfo<int>& info) {
+                         [](const ::testing::TestParamInfo<int>& test) {
                            std::string name = "X";
-                           name += std::to_string(info.param);
+                           name += std::to_string(test.param);
                            return name;
                          });
 

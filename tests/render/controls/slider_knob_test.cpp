@@ -122,9 +122,9 @@ TEST_P(SliderKnobTest, ZeroSpanAndReversedRangesKeepTheKnobOnTheTrack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AtFontSizes, SliderKnobTest, ::testing::Values(1, 3),
-                         [](const ::testing::TestParamInfo<int>& info) {
+                         [](const ::testing::TestParamInfo<int>& test) {
                            std::string name = "X";
-                           name += std::to_string(info.param);
+                           name += std::to_string(test.param);
                            return name;
                          });
 
