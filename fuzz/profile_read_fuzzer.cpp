@@ -8,16 +8,15 @@
 
 #include "platform/profile.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-    const korvix::ProfileSections sections = korvix::ParseProfileText(in);
-    for (const auto& [name, keys] : sections) {
-        for (const auto& [key, value] : keys) {
-            if (key.find('\n') != std::string::npos || value.find('\n') != std::string::npos) {
-                __builtin_trap();
-            }
-        }
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  const korvix::ProfileSections sections = korvix::ParseProfileText(in);
+  for (const auto& [name, keys] : sections) {
+    for (const auto& [key, value] : keys) {
+      if (key.find('\n') != std::string::npos || value.find('\n') != std::string::npos) {
+        __builtin_trap();
+      }
     }
-    return 0;
+  }
+  return 0;
 }

@@ -7,17 +7,16 @@
 
 #include "document/project_file.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    korvix::CKorvixDoc doc;
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    if (!korvix::LoadProject(bytes, doc).Ok()) {
-        return 0;
-    }
-    const std::string stored = korvix::StoreProject(doc);
-    korvix::CKorvixDoc again;
-    if (!korvix::LoadProject(stored, again).Ok() || korvix::StoreProject(again) != stored) {
-        __builtin_trap();
-    }
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  korvix::CKorvixDoc doc;
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  if (!korvix::LoadProject(bytes, doc).Ok()) {
     return 0;
+  }
+  const std::string stored = korvix::StoreProject(doc);
+  korvix::CKorvixDoc again;
+  if (!korvix::LoadProject(stored, again).Ok() || korvix::StoreProject(again) != stored) {
+    __builtin_trap();
+  }
+  return 0;
 }

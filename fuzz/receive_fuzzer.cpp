@@ -22,113 +22,110 @@ using namespace korvix;
 // The line as the fuzzer wrote it, then silence.
 class BytesPort final : public SerialPort {
 public:
-    BytesPort(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
-    bool Open(const std::string&) override { return m_open = true; }
-    bool IsOpen() const override { return m_open; }
-    SerialRead ReadByte(std::uint8_t& byte) override
-    {
-        if (m_at == m_size) {
-            return SerialRead::Nothing;
-        }
-        byte = m_data[m_at++];
-        return SerialRead::Byte;
+  BytesPort(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+  bool Open(const std::string&) override { return m_open = true; }
+  bool IsOpen() const override { return m_open; }
+  SerialRead ReadByte(std::uint8_t& byte) override {
+    if (m_at == m_size) {
+      return SerialRead::Nothing;
     }
-    bool Write(const std::string&) override { return true; }
-    bool WaitReadable(std::chrono::microseconds) override { return m_at < m_size; }
-    void Purge() override {}
-    void Close() override { m_open = false; }
-    bool Drained() const { return m_at == m_size; }
+    byte = m_data[m_at++];
+    return SerialRead::Byte;
+  }
+  bool Write(const std::string&) override { return true; }
+  bool WaitReadable(std::chrono::microseconds) override { return m_at < m_size; }
+  void Purge() override {}
+  void Close() override { m_open = false; }
+  bool Drained() const { return m_at == m_size; }
 
 private:
-    const std::uint8_t* m_data;
-    std::size_t m_size;
-    std::size_t m_at = 0;
-    bool m_open = false;
+  const std::uint8_t* m_data;
+  std::size_t m_size;
+  std::size_t m_at = 0;
+  bool m_open = false;
 };
 
 // Time passes only by sleeping, so the waits of the link cost nothing.
 class JumpingClock final : public MillisecondClock {
 public:
-    std::uint32_t Now() override { return ++m_now; }
-    void SleepMs(std::uint32_t ms) override { m_now += ms; }
+  std::uint32_t Now() override { return ++m_now; }
+  void SleepMs(std::uint32_t ms) override { m_now += ms; }
 
 private:
-    std::uint32_t m_now = 0;
+  std::uint32_t m_now = 0;
 };
 
 class Host final : public ComLinkHost {
 public:
-    RunValues* values = nullptr;
-    int SelectedComPort() override { return 0; }
-    void ForgetComPort() override {}
-    bool IsReplyPending(char address) override { return values->IsReplyPending(address); }
-    void ServiceReplyTimeouts() override { values->ServiceReplyTimeouts(); }
-    void DispatchReceivedLines() override { values->DispatchReceivedLines(); }
-    void HaltRunLoop() override {}
-    std::string ExpandLabelRefs(const std::string& text) override { return values->ExpandLabelRefs(text); }
-    void DeliverLabelValue(const std::string& label, const std::string& value) override
-    {
-        values->DeliverLabelValue(label, value);
-    }
-    void ShowPopupBox(const std::string&, const std::string&) override {}
-    void SetModifiedFlag() override {}
-    int SliderControlCount() override { return 0; }
-    SliderMirror GetSliderControl(int) override { return {}; }
-    void SetSliderValueText(int, const std::string&) override {}
-    void InvalidateSliderControl(int) override {}
-    int RockerSwitchCount() override { return 0; }
-    RockerMirror GetRockerSwitch(int) override { return {}; }
-    void SetRockerStateText(int, const std::string&) override {}
-    void InvalidateRockerSwitch(int) override {}
-    QueuedMessage PeekQueuedMessage() override { return QueuedMessage::None; }
-    bool PumpMessage() override { return true; }
-    void PostQuitMessage() override {}
-    bool OnIdle(int) override { return false; }
+  RunValues* values = nullptr;
+  int SelectedComPort() override { return 0; }
+  void ForgetComPort() override {}
+  bool IsReplyPending(char address) override { return values->IsReplyPending(address); }
+  void ServiceReplyTimeouts() override { values->ServiceReplyTimeouts(); }
+  void DispatchReceivedLines() override { values->DispatchReceivedLines(); }
+  void HaltRunLoop() override {}
+  std::string ExpandLabelRefs(const std::string& text) override { return values->ExpandLabelRefs(text); }
+  void DeliverLabelValue(const std::string& label, const std::string& value) override {
+    values->DeliverLabelValue(label, value);
+  }
+  void ShowPopupBox(const std::string&, const std::string&) override {}
+  void SetModifiedFlag() override {}
+  int SliderControlCount() override { return 0; }
+  SliderMirror GetSliderControl(int) override { return {}; }
+  void SetSliderValueText(int, const std::string&) override {}
+  void InvalidateSliderControl(int) override {}
+  int RockerSwitchCount() override { return 0; }
+  RockerMirror GetRockerSwitch(int) override { return {}; }
+  void SetRockerStateText(int, const std::string&) override {}
+  void InvalidateRockerSwitch(int) override {}
+  QueuedMessage PeekQueuedMessage() override { return QueuedMessage::None; }
+  bool PumpMessage() override { return true; }
+  void PostQuitMessage() override {}
+  bool OnIdle(int) override { return false; }
 };
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    CKorvixDoc doc;
-    DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-    window.idlabel = "Temperature";
-    window.pollcommand = "AT";
-    window.multiplier = "2";
-    DialGaugeRecord& dial = doc.m_dialgauges[doc.m_dialgauges.Add()];
-    dial.idlabel = "Dial";
-    dial.pollcommand = "BT";
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  CKorvixDoc doc;
+  DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
+  window.idlabel = "Temperature";
+  window.pollcommand = "AT";
+  window.multiplier = "2";
+  DialGaugeRecord& dial = doc.m_dialgauges[doc.m_dialgauges.Add()];
+  dial.idlabel = "Dial";
+  dial.pollcommand = "BT";
 
-    RecordingMessageSink sink;
-    testing::FakeValueHooks hooks;
-    Host host;
-    MemoryProfile profile;
-    JumpingClock clock;
-    NumberTexts numbers;
-    BytesPort* port = nullptr;
-    ComLink link(host, sink, clock, profile, numbers, [&port, data, size] {
-        auto made = std::make_unique<BytesPort>(data, size);
-        port = made.get();
-        return made;
-    });
-    ComLinkServices services(link);
-    RunValues values(doc, sink, hooks, hooks, hooks, services, clock);
-    host.values = &values;
-    if (link.OpenComPort(0) != 1) {
-        return 0;
-    }
-    link.m_runloop = 1;
-    values.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting = 1;
-    values.State().Polled(ScreenObjectKind::DialGauge, 0).awaiting = 1;
-
-    // However the bytes fall, every one of them is read in a bounded number
-    // of steps.
-    for (std::size_t step = 0; step <= size && link.IsOpen() && !port->Drained(); ++step) {
-        link.PollComPort();
-        values.DispatchReceivedLines();
-    }
-    if (link.IsOpen() && !port->Drained()) {
-        __builtin_trap();
-    }
+  RecordingMessageSink sink;
+  testing::FakeValueHooks hooks;
+  Host host;
+  MemoryProfile profile;
+  JumpingClock clock;
+  NumberTexts numbers;
+  BytesPort* port = nullptr;
+  ComLink link(host, sink, clock, profile, numbers, [&port, data, size] {
+    auto made = std::make_unique<BytesPort>(data, size);
+    port = made.get();
+    return made;
+  });
+  ComLinkServices services(link);
+  RunValues values(doc, sink, hooks, hooks, hooks, services, clock);
+  host.values = &values;
+  if (link.OpenComPort(0) != 1) {
     return 0;
+  }
+  link.m_runloop = 1;
+  values.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting = 1;
+  values.State().Polled(ScreenObjectKind::DialGauge, 0).awaiting = 1;
+
+  // However the bytes fall, every one of them is read in a bounded number
+  // of steps.
+  for (std::size_t step = 0; step <= size && link.IsOpen() && !port->Drained(); ++step) {
+    link.PollComPort();
+    values.DispatchReceivedLines();
+  }
+  if (link.IsOpen() && !port->Drained()) {
+    __builtin_trap();
+  }
+  return 0;
 }

@@ -1,17 +1,17 @@
 // Start-up to a shown main window, with an empty project and with one that
 // holds 2000 screen objects, on the offscreen platform.
-#include <QApplication>
 #include <benchmark/benchmark.h>
+#include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 
+#include "../../tests/ui/fake_shell_dialogs.h"
 #include "document/project_file.h"
 #include "platform/profile.h"
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
 #include "ui/korvix_app.h"
 #include "ui/main_frame.h"
-#include "../../tests/ui/fake_shell_dialogs.h"
 
 namespace {
 
@@ -27,11 +27,17 @@ std::string ScratchFolder() {
 // 100 objects of each of the 20 kinds that have a limit of 2000.
 std::string LargeProject() {
   korvix::CKorvixDoc doc;
-  auto fill = [](auto&... lists) { ((void)[&] { for (int i = 0; i < 100; ++i) lists.Add(); }(), ...); };
-  fill(doc.m_textboxes, doc.m_imageboxes, doc.m_datawindows, doc.m_textwindows, doc.m_inputwindows,
-       doc.m_levelgauges, doc.m_dialgauges, doc.m_metergauges, doc.m_vertgauges, doc.m_horzgauges,
-       doc.m_dualhandgauges, doc.m_windvanes, doc.m_pivottrackers, doc.m_signallamps, doc.m_eventcounters,
-       doc.m_eventtimers, doc.m_pushbuttons, doc.m_buttonarrays, doc.m_rockerswitches, doc.m_slidercontrols);
+  auto fill = [](auto&... lists) {
+    (
+        (void)[&] {
+          for (int i = 0; i < 100; ++i) lists.Add();
+        }(),
+        ...);
+  };
+  fill(doc.m_textboxes, doc.m_imageboxes, doc.m_datawindows, doc.m_textwindows, doc.m_inputwindows, doc.m_levelgauges,
+       doc.m_dialgauges, doc.m_metergauges, doc.m_vertgauges, doc.m_horzgauges, doc.m_dualhandgauges, doc.m_windvanes,
+       doc.m_pivottrackers, doc.m_signallamps, doc.m_eventcounters, doc.m_eventtimers, doc.m_pushbuttons,
+       doc.m_buttonarrays, doc.m_rockerswitches, doc.m_slidercontrols);
   const std::string path = ScratchFolder() + "/large.kvx";
   if (!korvix::SaveProjectFile(doc, path).ok) std::abort();
   return path;

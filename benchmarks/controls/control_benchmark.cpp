@@ -1,8 +1,8 @@
 // One control of each kind drawn whole on an offscreen image, at Font Size X 1
 // and 3, its value or state changing between drawings.
+#include <benchmark/benchmark.h>
 #include <QGuiApplication>
 #include <QImage>
-#include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <string>
 
@@ -49,29 +49,35 @@ void Run(benchmark::State& state, List CKorvixDoc::*member, Change change, Draw 
 std::string Alternating(int step, int a, int b) { return std::to_string(step % 2 ? a : b); }
 
 void SignalLamp(benchmark::State& state) {
-  Run(state, &CKorvixDoc::m_signallamps, [](SignalLampRecord& r, int step) { r.state = step % 2; },
+  Run(
+      state, &CKorvixDoc::m_signallamps, [](SignalLampRecord& r, int step) { r.state = step % 2; },
       [](DrawingContext& c, int i) { DrawSignalLamp(c, i); });
 }
 
 void EventCounter(benchmark::State& state) {
-  Run(state, &CKorvixDoc::m_eventcounters,
+  Run(
+      state, &CKorvixDoc::m_eventcounters,
       [](EventCounterRecord& r, int step) { r.valuetext = std::to_string(step % 10000); },
       [](DrawingContext& c, int i) { DrawEventCounter(c, i); });
 }
 
 void EventTimer(benchmark::State& state) {
-  Run(state, &CKorvixDoc::m_eventtimers, [](EventTimerRecord& r, int step) { r.valuetext = Alternating(step, 90, 5400); },
+  Run(
+      state, &CKorvixDoc::m_eventtimers,
+      [](EventTimerRecord& r, int step) { r.valuetext = Alternating(step, 90, 5400); },
       [](DrawingContext& c, int i) { DrawEventTimer(c, i); });
 }
 
 void PushButton(benchmark::State& state) {
   int presses = 0;
-  Run(state, &CKorvixDoc::m_pushbuttons, [](PushButtonRecord&, int) {},
+  Run(
+      state, &CKorvixDoc::m_pushbuttons, [](PushButtonRecord&, int) {},
       [&](DrawingContext& c, int i) { DrawPushButton(c, i, presses++ % 2 == 1); });
 }
 
 void ButtonArray(benchmark::State& state) {
-  Run(state, &CKorvixDoc::m_buttonarrays,
+  Run(
+      state, &CKorvixDoc::m_buttonarrays,
       [](ButtonArrayRecord& r, int step) {
         for (int k = 0; k < r.buttons.Count(); ++k) r.buttons[k].isdown = k == step % r.buttons.Count() ? 1 : 0;
       },
@@ -79,28 +85,34 @@ void ButtonArray(benchmark::State& state) {
 }
 
 void RockerSwitch(benchmark::State& state) {
-  Run(state, &CKorvixDoc::m_rockerswitches,
+  Run(
+      state, &CKorvixDoc::m_rockerswitches,
       [](RockerSwitchRecord& r, int step) { r.valuetext = Alternating(step, 20, 60); },
       [](DrawingContext& c, int i) { DrawRockerSwitch(c, i); });
 }
 
 void SliderControl(benchmark::State& state) {
-  Run(state, &CKorvixDoc::m_slidercontrols,
+  Run(
+      state, &CKorvixDoc::m_slidercontrols,
       [](SliderControlRecord& r, int step) { r.valuetext = Alternating(step, 20, 60); },
       [](DrawingContext& c, int i) { DrawSliderControl(c, i); });
 }
 
 void PIController(benchmark::State& state) {
-  Run(state, &CKorvixDoc::m_picontrollers,
+  Run(
+      state, &CKorvixDoc::m_picontrollers,
       [](PIControllerRecord& r, int step) { r.valuetext = Alternating(step, 20, 60); },
-      [](DrawingContext& c, int i) { DrawPIController(c, i, {"40", "38.5", std::nullopt}); });
+      [](DrawingContext& c, int i) {
+        DrawPIController(c, i, {"40", "38.5", std::nullopt});
+      });
 }
 
 void Keypad(benchmark::State& state) {
   InputWindowRunState typing;
   typing.editing = 1;
   typing.keypadopen = 1;
-  Run(state, &CKorvixDoc::m_inputwindows,
+  Run(
+      state, &CKorvixDoc::m_inputwindows,
       [&](InputWindowRecord&, int step) {
         typing.edittext = std::to_string(step % 1000);
         typing.keypadkey = 1 + step % 14;

@@ -2,10 +2,10 @@
 // offscreen platform: the passes its loop makes and the CPU it uses with a
 // quiet line and with a module sending a line every 5 ms, and how many of
 // those lines it reads.
-#include <QApplication>
-#include <QTimer>
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
+#include <QApplication>
+#include <QTimer>
 
 #include <algorithm>
 #include <atomic>
@@ -30,7 +30,9 @@ constexpr std::chrono::milliseconds kLineEvery{5};
 double ThreadCpuSeconds() {
   rusage usage{};
   getrusage(RUSAGE_THREAD, &usage);
-  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  };
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 

@@ -1,8 +1,8 @@
 // One gauge of each kind on an offscreen image: a whole drawing, and a value
 // update that repaints only its needle and value.
+#include <benchmark/benchmark.h>
 #include <QGuiApplication>
 #include <QImage>
-#include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <string>
 
@@ -75,14 +75,12 @@ void PivotTracker(benchmark::State& state, bool whole) {
   }
 }
 
-#define GAUGE_BENCHMARKS(Name, member, draw)                                                          \
-  void Name##Whole(benchmark::State& state) {                                                         \
-    Run(state, ScreenObjectKind::Name, &CKorvixDoc::member, draw, true);                              \
-  }                                                                                                   \
-  void Name##ValueUpdate(benchmark::State& state) {                                                   \
-    Run(state, ScreenObjectKind::Name, &CKorvixDoc::member, draw, false);                             \
-  }                                                                                                   \
-  BENCHMARK(Name##Whole)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);                               \
+#define GAUGE_BENCHMARKS(Name, member, draw)                                                                         \
+  void Name##Whole(benchmark::State& state) { Run(state, ScreenObjectKind::Name, &CKorvixDoc::member, draw, true); } \
+  void Name##ValueUpdate(benchmark::State& state) {                                                                  \
+    Run(state, ScreenObjectKind::Name, &CKorvixDoc::member, draw, false);                                            \
+  }                                                                                                                  \
+  BENCHMARK(Name##Whole)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);                                             \
   BENCHMARK(Name##ValueUpdate)->Arg(1)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 GAUGE_BENCHMARKS(DialGauge, m_dialgauges, DrawDialGauge)

@@ -35,9 +35,9 @@ struct Recorder {
   Recorder() {
     const int index = doc.m_chartrecorders.Add();
     ChartRecorderRecord& r = doc.m_chartrecorders[index];
-    r.widthfactor = 72;       // a 1000-pixel trace area
-    r.heightfactor = 10.56;   // a 400-pixel one
-    r.timediv = "10.0";       // 100 s across: 100 ms, ten samples, a column
+    r.widthfactor = 72;      // a 1000-pixel trace area
+    r.heightfactor = 10.56;  // a 400-pixel one
+    r.timediv = "10.0";      // 100 s across: 100 ms, ten samples, a column
     r.cursornone = 0;
     r.cursortime = 1;
     r.cursor1 = "3.50";

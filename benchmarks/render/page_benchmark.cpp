@@ -90,9 +90,7 @@ int BuildPage(CKorvixDoc& doc) {
             r.suffix = "on";
           });
           break;
-        default:
-          place(doc.m_inputwindows, [&](InputWindowRecord& r) { r.valuetext = "42"; });
-          break;
+        default: place(doc.m_inputwindows, [&](InputWindowRecord& r) { r.valuetext = "42"; }); break;
       }
     }
   }
@@ -233,7 +231,12 @@ void DragOneGauge(benchmark::State& state) {
 
 BENCHMARK(FullPage)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(OneValueUpdate)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(FullPageOfEveryKind)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(FullPageOfEveryKind)
+    ->Arg(1)
+    ->Arg(3)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(OneGaugeUpdate)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(DragOneGauge)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 

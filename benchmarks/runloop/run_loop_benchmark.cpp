@@ -37,7 +37,9 @@ constexpr std::chrono::seconds kRunTime{5};
 double ThreadCpuSeconds() {
   rusage usage{};
   getrusage(RUSAGE_THREAD, &usage);
-  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; };
+  const auto seconds = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  };
   return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
@@ -153,7 +155,13 @@ void RunLoopPolling(benchmark::State& state) {
   wire.join();
 }
 
-BENCHMARK(RunLoopPolling)->ArgName("reducedcpu")->Arg(0)->Arg(1)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(RunLoopPolling)
+    ->ArgName("reducedcpu")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Eight counting modules and one that talks whenever a command for another
 // starts, all polled with no delay between polls.

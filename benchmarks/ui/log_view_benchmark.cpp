@@ -2,11 +2,11 @@
 // offscreen platform: the time from the command to the table's first paint,
 // and the longest stretch between two pumps while the records are read,
 // which is how long the window could not react.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QTableView>
 #include <QTimer>
-#include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>

@@ -15,10 +15,7 @@ namespace {
 using namespace korvix;
 
 // The Run-Loop, view, executor and link, doing nothing.
-class QuietHooks final : public RunLoopControl,
-                         public ObjectActions,
-                         public ScriptStarter,
-                         public LinkServices {
+class QuietHooks final : public RunLoopControl, public ObjectActions, public ScriptStarter, public LinkServices {
 public:
   std::string rxbuffer;
   int scripts = 0;
@@ -51,8 +48,7 @@ struct Project {
   Project() {
     int shared = 0;
     const auto label = [&](const char* prefix, int i) {
-      return shared++ % 40 == 0 && shared <= 40 * 50 ? std::string(kShared)
-                                                   : prefix + std::to_string(i + 1);
+      return shared++ % 40 == 0 && shared <= 40 * 50 ? std::string(kShared) : prefix + std::to_string(i + 1);
     };
     for (int i = 0; i < 800; ++i) {
       DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
@@ -70,8 +66,8 @@ struct Project {
       ConditionalRecord& conditional = doc.m_conditionals[doc.m_conditionals.Add()];
       conditional.idlabel = "Conditional" + std::to_string(i + 1);
       conditional.armed = 1;
-      conditional.expression = i % 40 == 0 ? "{Shared} > 50 AND {Level7} < 20"
-                                            : "{DataWindow" + std::to_string(i + 2) + "} >= 1000";
+      conditional.expression =
+          i % 40 == 0 ? "{Shared} > 50 AND {Level7} < 20" : "{DataWindow" + std::to_string(i + 2) + "} >= 1000";
       doc.m_scripts[doc.m_scripts.Add()].idlabel = conditional.idlabel + kActionScriptMarker;
     }
     for (auto& record : doc.m_datawindows) sharedcount += record.idlabel == kShared;

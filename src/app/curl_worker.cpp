@@ -1,6 +1,5 @@
 #include "app/curl_worker.h"
 
-
 namespace korvix {
 
 namespace {
@@ -16,7 +15,8 @@ int WatchCancel(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
 
 const CurlLibrary* InitCurlOnce(std::string& error) { return LoadCurlLibrary(error); }
 
-void ApplyCurlWorkerOptions(const CurlLibrary& lib, CURL* curl, const CurlTimeouts& timeouts, const std::atomic<bool>* cancel) {
+void ApplyCurlWorkerOptions(const CurlLibrary& lib, CURL* curl, const CurlTimeouts& timeouts,
+                            const std::atomic<bool>* cancel) {
   lib.easysetopt(curl, CURLOPT_USERAGENT, kAgentName);
   lib.easysetopt(curl, CURLOPT_NOSIGNAL, 1L);
   lib.easysetopt(curl, CURLOPT_CONNECTTIMEOUT, timeouts.connectseconds);

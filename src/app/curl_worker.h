@@ -23,6 +23,7 @@ const CurlLibrary* InitCurlOnce(std::string& error);
 // Options every transfer of the program shares: its agent name, no signals
 // (transfers run on worker threads), the time-outs, and `cancel` (may be
 // null), watched during the transfer so that shutdown need not wait for it.
-void ApplyCurlWorkerOptions(const CurlLibrary& lib, CURL* curl, const CurlTimeouts& timeouts, const std::atomic<bool>* cancel);
+void ApplyCurlWorkerOptions(const CurlLibrary& lib, CURL* curl, const CurlTimeouts& timeouts,
+                            const std::atomic<bool>* cancel);
 
 }  // namespace korvix

@@ -21,8 +21,7 @@ bool IsRegularFile(const std::string& path) {
 
 }  // namespace
 
-std::string ChooseFirstProject(Profile& profile, const std::string& commandlinefile,
-                               const std::string& currentdir) {
+std::string ChooseFirstProject(Profile& profile, const std::string& commandlinefile, const std::string& currentdir) {
   if (!commandlinefile.empty()) return commandlinefile;
   if (profile.GetProfileString(kConfigurationSection, kDemoVersionKey) != kDemoVersion) {
     const std::string demo = currentdir + "/" + kSamplesFolderName + "/" + kDemoProject;

@@ -10,7 +10,6 @@ namespace korvix {
 // command line, else the demo project below `currentdir` once per demo
 // release (when it is there), else the most recent project. Empty for none.
 // Choosing the demo project records its release in the profile.
-std::string ChooseFirstProject(Profile& profile, const std::string& commandlinefile,
-                               const std::string& currentdir);
+std::string ChooseFirstProject(Profile& profile, const std::string& commandlinefile, const std::string& currentdir);
 
 }  // namespace korvix

@@ -1,15 +1,14 @@
 #include "app/process_start.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 namespace korvix {
 
-bool StartDetachedProcess(const std::string& program, const std::vector<std::string>& arguments,
-                          std::string& error) {
+bool StartDetachedProcess(const std::string& program, const std::vector<std::string>& arguments, std::string& error) {
   // Everything the children need is built before fork: after it only
   // async-signal-safe calls are allowed.
   std::vector<std::string> words;

@@ -25,8 +25,7 @@ bool IsSamplesProject(const std::string& path, const std::string& installfolder)
   return std::filesystem::path(AbsoluteProjectPath(path, "/")).parent_path() == samples;
 }
 
-std::string SaveAsSuggestion(const std::string& path, const std::string& installfolder,
-                             const std::string& homedir) {
+std::string SaveAsSuggestion(const std::string& path, const std::string& installfolder, const std::string& homedir) {
   if (path.empty()) return (std::filesystem::path(homedir) / (std::string(kUntitled) + kProjectExtension)).string();
   if (IsSamplesProject(path, installfolder))
     return (std::filesystem::path(homedir) / std::filesystem::path(path).filename()).string();

@@ -14,8 +14,7 @@ bool IsSamplesProject(const std::string& path, const std::string& installfolder)
 // The name Save As proposes: the project's own path, except that a shipped
 // sample goes below the user's home folder so the original stays intact;
 // "Untitled.kvx" there for a project never saved.
-std::string SaveAsSuggestion(const std::string& path, const std::string& installfolder,
-                             const std::string& homedir);
+std::string SaveAsSuggestion(const std::string& path, const std::string& installfolder, const std::string& homedir);
 
 // A chosen file name without any extension gets the project extension.
 std::string WithProjectExtension(const std::string& path);

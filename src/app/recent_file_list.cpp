@@ -17,8 +17,7 @@ void RecentFileList::Load(Profile& profile) {
   m_files.clear();
   for (size_t i = 0; i < kRecentFileCount; ++i) {
     const std::string path = profile.GetProfileString(kRecentFileSection, KeyOf(i));
-    if (!path.empty() && std::find(m_files.begin(), m_files.end(), path) == m_files.end())
-      m_files.push_back(path);
+    if (!path.empty() && std::find(m_files.begin(), m_files.end(), path) == m_files.end()) m_files.push_back(path);
   }
 }
 

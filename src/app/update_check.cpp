@@ -1,13 +1,13 @@
 #include "app/update_check.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "app/profile_keys.h"
 
@@ -214,8 +214,8 @@ int UpdateCheckThread(UpdateCheckContext& context) {
 
   std::string page;
   bool cut = false;
-  const FetchResult read = context.fetcher.Fetch(
-      context.baseurl + kReleasePagePath, [&page, &cut](const char* data, size_t size) {
+  const FetchResult read =
+      context.fetcher.Fetch(context.baseurl + kReleasePagePath, [&page, &cut](const char* data, size_t size) {
         const size_t room = kMaxReleasePageBytes - page.size();
         page.append(data, std::min(size, room));
         if (size >= room) {
@@ -258,11 +258,10 @@ int UpdateCheckThread(UpdateCheckContext& context) {
   }
   bool written = true;
   size_t total = 0;
-  const FetchResult download =
-      context.fetcher.Fetch(address, [&](const char* data, size_t size) {
-        total += size;
-        return written = total <= context.maxinstallerbytes && installer.Write(data, size);
-      });
+  const FetchResult download = context.fetcher.Fetch(address, [&](const char* data, size_t size) {
+    total += size;
+    return written = total <= context.maxinstallerbytes && installer.Write(data, size);
+  });
   if (download.status == FetchStatus::Cancelled) return 1;
   if (download.status != FetchStatus::Complete || !written || total == 0 || !installer.Keep()) {
     context.messages.Show(kMessageCaption, kDownloadErrorText, MessageIcon::Exclamation);

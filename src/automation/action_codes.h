@@ -82,11 +82,11 @@ int ActionCodeFromName(std::string_view text, bool withwaits);
 // two texts and the print settings that only "Print Label" reads.
 struct ActionSlot {
   int action = kNoAction;
-  std::string param;   // at most 112 characters
-  std::string second;  // at most 1000 characters
-  int fontsize = 120;  // tenths of a point
-  std::string barcode; // at most 70 characters
-  int barsize = 10;    // mils
+  std::string param;    // at most 112 characters
+  std::string second;   // at most 1000 characters
+  int fontsize = 120;   // tenths of a point
+  std::string barcode;  // at most 70 characters
+  int barsize = 10;     // mils
 
   // A new action chosen: both texts and the print settings start afresh.
   void Choose(int code);

@@ -50,13 +50,10 @@ constexpr FileTexts kConditionalTexts{
     "The file format of Conditionals.txt is invalid.",
 };
 
-bool IsHidden(const ScriptRecord& script) {
-  return script.idlabel.find(kActionScriptMarker) != std::string::npos;
-}
+bool IsHidden(const ScriptRecord& script) { return script.idlabel.find(kActionScriptMarker) != std::string::npos; }
 
 bool Agreed(const TextFileJob& job, const char* caption, const char* question) {
-  return job.sink.Show(caption, question, MessageIcon::Warning, MessageButtons::YesNoDefaultNo) ==
-         MessageResult::Yes;
+  return job.sink.Show(caption, question, MessageIcon::Warning, MessageButtons::YesNoDefaultNo) == MessageResult::Yes;
 }
 
 bool Pump(const TextFileJob& job) { return !job.pump || job.pump(); }
@@ -210,8 +207,7 @@ TextFileOutcome ImportScripts(CKorvixDoc& doc, const TextFileJob& job, TextMemFi
   const auto parse = [&]() -> Parse {
     while (!memfile.AtEnd()) {
       std::string label;
-      if (!IsEndOfLine(memfile.ReadMemFileLine()) || !ReadLabel(memfile, label) ||
-          !ReadEmptyLineAfter(memfile)) {
+      if (!IsEndOfLine(memfile.ReadMemFileLine()) || !ReadLabel(memfile, label) || !ReadEmptyLineAfter(memfile)) {
         return Parse::Invalid;
       }
       if (static_cast<int>(staged.size()) >= room) return Parse::Invalid;
@@ -243,8 +239,7 @@ TextFileOutcome ImportConditionals(CKorvixDoc& doc, const TextFileJob& job, Text
   const auto parse = [&]() -> Parse {
     while (!memfile.AtEnd()) {
       std::string label;
-      if (!IsEndOfLine(memfile.ReadMemFileLine()) || !ReadLabel(memfile, label) ||
-          !ReadEmptyLineAfter(memfile)) {
+      if (!IsEndOfLine(memfile.ReadMemFileLine()) || !ReadLabel(memfile, label) || !ReadEmptyLineAfter(memfile)) {
         return Parse::Invalid;
       }
       std::string expression = memfile.ReadMemFileLine();

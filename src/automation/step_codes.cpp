@@ -88,8 +88,8 @@ constexpr std::string_view kNewTransmitTarget = "Discard";
 std::span<const StepCodeInfo> StepCodes() { return kSteps; }
 
 const StepCodeInfo* FindStepCode(int code) {
-  const auto found = std::find_if(kSteps.begin(), kSteps.end(),
-                                  [code](const StepCodeInfo& info) { return info.code == code; });
+  const auto found =
+      std::find_if(kSteps.begin(), kSteps.end(), [code](const StepCodeInfo& info) { return info.code == code; });
   return found == kSteps.end() ? nullptr : &*found;
 }
 
@@ -113,8 +113,7 @@ int StepCodeFromName(std::string_view text) {
 
 bool StepHasFields(int code) {
   constexpr std::array<int, 9> kNoFields{34, 35, 36, 37, 42, 43, kStepElse, kStepEndIf, kStepEndLoop};
-  return FindStepCode(code) != nullptr &&
-         std::find(kNoFields.begin(), kNoFields.end(), code) == kNoFields.end();
+  return FindStepCode(code) != nullptr && std::find(kNoFields.begin(), kNoFields.end(), code) == kNoFields.end();
 }
 
 int NextStepDepth(int code, int& depth) {

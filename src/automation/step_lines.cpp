@@ -25,8 +25,7 @@ bool IsEndOfLine(std::string_view field) { return field == kEndOfLineMark; }
 
 // Their second texts may hold commas: the fields after it belong to it.
 bool SecondTextTakesCommas(int code) {
-  return code == kStepWriteToFile || code == kStepSendEmail || code == kStepPrintLabel ||
-         code == kStepShowPopupBox;
+  return code == kStepWriteToFile || code == kStepSendEmail || code == kStepPrintLabel || code == kStepShowPopupBox;
 }
 
 void Cut(std::string& text, std::size_t limit) {
@@ -34,8 +33,7 @@ void Cut(std::string& text, std::size_t limit) {
 }
 
 int Clamped(int64_t value) {
-  return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
-                                              std::numeric_limits<int>::max()));
+  return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 int ReadWholeNumber(std::string_view field) {

@@ -20,8 +20,7 @@ public:
   // `editconditional` runs the "Conditional Properties" editor on a
   // Conditional's index until it closes. `clipkind` is the list editors'
   // one clipboard kind.
-  ConditionalListEditor(CKorvixDoc& doc, MessageSink& sink, int& clipkind,
-                        std::function<void(int)> editconditional);
+  ConditionalListEditor(CKorvixDoc& doc, MessageSink& sink, int& clipkind, std::function<void(int)> editconditional);
 
   // Every Conditional's label, sorted by ASCII case-folded bytes.
   const std::vector<std::string>& Lines() const { return m_lines; }

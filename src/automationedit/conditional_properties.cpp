@@ -50,8 +50,7 @@ std::optional<ConditionalField> CheckEditScriptFields(MessageSink& sink, const C
   return std::nullopt;
 }
 
-ConditionalEditor::ConditionalEditor(CKorvixDoc& doc, MessageSink& sink, int index,
-                                     std::function<void(int)> editscript)
+ConditionalEditor::ConditionalEditor(CKorvixDoc& doc, MessageSink& sink, int index, std::function<void(int)> editscript)
     : m_doc(doc), m_sink(sink), m_index(index), m_editscript(std::move(editscript)) {}
 
 bool ConditionalEditor::RefusedAsTaken(const std::string& label, const char* lead) {

@@ -14,9 +14,7 @@ namespace {
 
 constexpr const char* kNewScriptPrefix = "Script";
 
-bool IsHidden(const ScriptRecord& script) {
-  return script.idlabel.find(kActionScriptMarker) != std::string::npos;
-}
+bool IsHidden(const ScriptRecord& script) { return script.idlabel.find(kActionScriptMarker) != std::string::npos; }
 
 }  // namespace
 

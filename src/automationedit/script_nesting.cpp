@@ -16,7 +16,8 @@ constexpr const char* kTopEndLoop = "<End Loop> function without a preceding <Lo
 constexpr const char* kMultipleElse = "<IF> function cannot contain multiple <Else> functions.";
 constexpr const char* kLevelExitLoopIf =
     "<Exit Loop IF> function without a preceding \r<Loop> function in this grouping level.";
-constexpr const char* kLevelEndLoop = "<End Loop> function without a preceding \r<Loop> function in this grouping level.";
+constexpr const char* kLevelEndLoop =
+    "<End Loop> function without a preceding \r<Loop> function in this grouping level.";
 constexpr const char* kLevelElseIf = "<Else IF> function without a preceding \r<IF> function in this grouping level.";
 constexpr const char* kLevelElse = "<Else> function without a preceding \r<IF> function in this grouping level.";
 constexpr const char* kLevelEndIf = "<End IF> function without a preceding \r<IF> function in this grouping level.";

@@ -59,11 +59,12 @@ std::optional<StepDlgField> CheckScriptStepFields(MessageSink& sink, int code, S
   if (!CheckBraceNames(sink, fields.param1)) return kFirst;
   if (RefuseComma(sink, fields.param1)) return kFirst;
   if (OneOf(code, {kStepTransmitCommand, kStepShowMessage, kStepReadFromFile, kStepWriteToFile, kStepSetButtonArray,
-                  kStepSetPiController}) &&
+                   kStepSetPiController}) &&
       !CheckBraceNames(sink, fields.param2))
     return kSecond;
   // These second texts are read back from Scripts.txt as one field each.
-  if (OneOf(code, {kStepTransmitCommand, kStepShowMessage, kStepReadFromFile, kStepSetButtonArray, kStepPingModules}) && RefuseComma(sink, fields.param2))
+  if (OneOf(code, {kStepTransmitCommand, kStepShowMessage, kStepReadFromFile, kStepSetButtonArray, kStepPingModules}) &&
+      RefuseComma(sink, fields.param2))
     return kSecond;
   if (code == kStepTransmitCommand && fields.param2.empty() &&
       sink.Show(kPossibleEntryErrorCaption, kNoResponseQuestion, MessageIcon::Warning,

@@ -48,8 +48,8 @@ constexpr std::array<ScriptStepSetup, 36> kSetups{{
     {18, "Toggle this Lamp:", "", kLampHelp, kFirst, kLamps, false, false},
     {19, "Log Data to File", "", "Use the Data Logging dialog box to \rselect the data fields to log to file.", kNone,
      "", false, true},
-    {21, "Play this Sound File:", "", "Type in the name of a WAV sound file. \rThe filename extension is not necessary.",
-     kNone, "", false, false},
+    {21, "Play this Sound File:", "",
+     "Type in the name of a WAV sound file. \rThe filename extension is not necessary.", kNone, "", false, false},
     {22, "Run this Program:", "", "Type in the name of an executable (.exe) \rprogram including arguments if needed.",
      kNone, "", false, false},
     {23, "Read from this File:", "Send the data to \rthis object or variable:", "", kSecond, "", false, false},
@@ -66,10 +66,12 @@ constexpr std::array<ScriptStepSetup, 36> kSetups{{
      "", false, false},
     {38, "Start this PI-Controller:", "", kControllerHelp, kFirst, kControllers, false, false},
     {39, "Halt this PI-Controller:", "", kControllerHelp, kFirst, kControllers, false, false},
-    {40, "Set this PI-Controller:", "Type in the value \rof the new set point:", "", kFirst, kControllers, false, false},
+    {40, "Set this PI-Controller:", "Type in the value \rof the new set point:", "", kFirst, kControllers, false,
+     false},
     {41, "Title of Popup Box:", "Message shown in \rbody of Popup Box:", "", kNone, "", false, false},
-    {104, "Loop repetition:", "", "Type in the max number of cycles to perform. \rIf blank, loop until <Exit Loop IF> equals TRUE.",
-     kNone, "", false, false},
+    {104, "Loop repetition:", "",
+     "Type in the max number of cycles to perform. \rIf blank, loop until <Exit Loop IF> equals TRUE.", kNone, "",
+     false, false},
 }};
 
 }  // namespace

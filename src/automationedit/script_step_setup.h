@@ -17,8 +17,8 @@ struct ScriptStepSetup {
   std::string_view prompt2;  // empty when the help text stands there
   std::string_view help;     // empty when the second field shows
   StepDlgField selector;
-  std::string_view group;    // the selector's name-list group; empty for all
-  bool colours;              // the two colour boxes answer
+  std::string_view group;  // the selector's name-list group; empty for all
+  bool colours;            // the two colour boxes answer
   bool firstdisabled;
 };
 

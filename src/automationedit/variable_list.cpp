@@ -23,8 +23,8 @@ bool ListLineLess(const std::string& a, const std::string& b) {
                                       [](char x, char y) { return Folded(x) < Folded(y); });
 }
 
-VariableListEditor::VariableListEditor(CKorvixDoc& doc, VariableRunStates& states, MessageSink& sink,
-                                       int& clipkind, std::function<void(int)> editproperties)
+VariableListEditor::VariableListEditor(CKorvixDoc& doc, VariableRunStates& states, MessageSink& sink, int& clipkind,
+                                       std::function<void(int)> editproperties)
     : m_doc(doc), m_states(states), m_sink(sink), m_clipkind(clipkind), m_editproperties(std::move(editproperties)) {
   Refill();
 }

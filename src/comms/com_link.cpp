@@ -14,9 +14,13 @@ constexpr uint32_t kSettleMs = 100;
 
 }  // namespace
 
-ComLink::ComLink(ComLinkHost& host, MessageSink& sink, MillisecondClock& clock, Profile& profile,
-                 NumberTexts& numbers, SerialPortFactory factory)
-    : m_host(host), m_sink(sink), m_clock(clock), m_profile(profile), m_numbers(numbers),
+ComLink::ComLink(ComLinkHost& host, MessageSink& sink, MillisecondClock& clock, Profile& profile, NumberTexts& numbers,
+                 SerialPortFactory factory)
+    : m_host(host),
+      m_sink(sink),
+      m_clock(clock),
+      m_profile(profile),
+      m_numbers(numbers),
       m_factory(std::move(factory)) {}
 
 ComLink::~ComLink() { CloseComPort(); }

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "comms/com_link_host.h"
-#include "platform/precise_wait.h"
 #include "comms/serial_port.h"
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
+#include "platform/precise_wait.h"
 #include "platform/profile.h"
 #include "texts/number_texts.h"
 
@@ -23,8 +23,8 @@ class RealtimePriority;
 // that advances by itself, since the waits poll it against a live line.
 class ComLink {
 public:
-  ComLink(ComLinkHost& host, MessageSink& sink, MillisecondClock& clock, Profile& profile,
-          NumberTexts& numbers, SerialPortFactory factory = MakePosixSerialPort);
+  ComLink(ComLinkHost& host, MessageSink& sink, MillisecondClock& clock, Profile& profile, NumberTexts& numbers,
+          SerialPortFactory factory = MakePosixSerialPort);
   ~ComLink();
   ComLink(const ComLink&) = delete;
   ComLink& operator=(const ComLink&) = delete;

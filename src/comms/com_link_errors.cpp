@@ -24,14 +24,10 @@ struct FailureText {
 };
 
 constexpr FailureText kFailureTexts[] = {
-    {101, "Communications Error 101", kNotRespondingText},
-    {102, "Communications Error 102", kNotRespondingText},
-    {103, "Communications Error 103", kNotRespondingText},
-    {104, "Communications Error 104", kNotRespondingText},
-    {201, "Communications Error 201", kSaturatedText},
-    {202, "Communications Error 202", kNotRespondingText},
-    {301, "Communications Error 301", kNotRespondingText},
-    {401, "Communications Error 401", kSaturatedText},
+    {101, "Communications Error 101", kNotRespondingText}, {102, "Communications Error 102", kNotRespondingText},
+    {103, "Communications Error 103", kNotRespondingText}, {104, "Communications Error 104", kNotRespondingText},
+    {201, "Communications Error 201", kSaturatedText},     {202, "Communications Error 202", kNotRespondingText},
+    {301, "Communications Error 301", kNotRespondingText}, {401, "Communications Error 401", kSaturatedText},
     {402, "Communications Error 402", kNotRespondingText},
 };
 
@@ -60,8 +56,8 @@ int ComLink::ReopenLostComPort() {
     return port;
   }
   const int error = errno;
-  m_reopenfailure = kCannotOpenPrefix + ComPortName(port) + kCannotOpenOn + ComPortDevicePath(m_profile, port) +
-                    ": " + std::strerror(error) + ".";
+  m_reopenfailure = kCannotOpenPrefix + ComPortName(port) + kCannotOpenOn + ComPortDevicePath(m_profile, port) + ": " +
+                    std::strerror(error) + ".";
   return -1;
 }
 

@@ -12,20 +12,20 @@ struct SliderMirror {
   bool zeropadding = false;
   std::string topvalue;
   std::string bottomvalue;
-  std::string idlabel;    // how messages name the slider
-  std::string link;       // the label its value goes to, before label references are expanded
+  std::string idlabel;  // how messages name the slider
+  std::string link;     // the label its value goes to, before label references are expanded
   bool oncurrentpage = false;
 };
 
 // What the after-send hook reads of one Rocker Switch.
 struct RockerMirror {
-  int initmode = 0;        // 2: the switch holds no value
-  std::string command1;    // first position
-  std::string command2;    // second position
-  std::string statetext;   // its current value
+  int initmode = 0;       // 2: the switch holds no value
+  std::string command1;   // first position
+  std::string command2;   // second position
+  std::string statetext;  // its current value
   int valuetype = 0;
   bool zeropadding = false;
-  std::string uplimit;     // the two limits its own values are padded to
+  std::string uplimit;  // the two limits its own values are padded to
   std::string downlimit;
   std::string link;
   bool oncurrentpage = false;

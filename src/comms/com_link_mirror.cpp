@@ -19,9 +19,9 @@ constexpr int kRockerWithoutValue = 2;
 
 // The value a sent text gives a control whose own command is `command`, when
 // the text is that command followed by a value other than the current one.
-std::optional<std::string> SentValue(const std::string& sent, const std::string& command,
-                                     const std::string& current, int valuetype, bool zeropadding,
-                                     const std::string& limit1, const std::string& limit2) {
+std::optional<std::string> SentValue(const std::string& sent, const std::string& command, const std::string& current,
+                                     int valuetype, bool zeropadding, const std::string& limit1,
+                                     const std::string& limit2) {
   if (command.empty() || sent.size() <= command.size()) return std::nullopt;
   if (sent.compare(0, command.size(), command) != 0) return std::nullopt;
   std::string value = sent.substr(command.size());

@@ -148,8 +148,8 @@ void ComLink::FlushComInput() {
     }
     const uint32_t quiet = ElapsedMs(m_clock.Now(), last_byte);
     if (quiet >= kLineSilenceMs) break;
-    m_comhandle->WaitReadable(std::min(MsLeft(kLineSilenceMs, quiet),
-                                       MsLeft(kSaturationMs + 1, ElapsedMs(m_clock.Now(), start))));
+    m_comhandle->WaitReadable(
+        std::min(MsLeft(kLineSilenceMs, quiet), MsLeft(kSaturationMs + 1, ElapsedMs(m_clock.Now(), start))));
   }
   priority.Drop();
   m_rxbuffer.clear();

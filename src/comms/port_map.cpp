@@ -55,9 +55,7 @@ bool HasUart(const std::filesystem::path& sys_root, const std::string& name) {
 
 std::string ComPortName(int n) { return "COM" + std::to_string(n + 1); }
 
-std::string ComPortMapping(Profile& profile, int n) {
-  return profile.GetProfileString(kPortsSection, ComPortName(n));
-}
+std::string ComPortMapping(Profile& profile, int n) { return profile.GetProfileString(kPortsSection, ComPortName(n)); }
 
 std::string ComPortDevicePath(Profile& profile, int n) {
   const std::string mapped = ComPortMapping(profile, n);
@@ -72,9 +70,7 @@ void MapComPort(Profile& profile, int n, const std::string& device) {
     profile.WriteProfileString(kPortsSection, ComPortName(n), device);
 }
 
-int DefaultComPort(Profile& profile) {
-  return profile.GetProfileInt(kConfigurationSection, kDefaultComportKey, 0);
-}
+int DefaultComPort(Profile& profile) { return profile.GetProfileInt(kConfigurationSection, kDefaultComportKey, 0); }
 
 std::vector<ComPortRow> ComPortRows(Profile& profile) {
   std::vector<ComPortRow> rows;

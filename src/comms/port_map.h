@@ -34,7 +34,6 @@ std::vector<ComPortRow> ComPortRows(Profile& profile);
 
 // ttyS* (those with a UART behind them, when sysfs tells), ttyUSB*, ttyACM*
 // and serial/by-id/* below dev_root, in natural order (ttyS2 before ttyS10).
-std::vector<std::string> FindSerialDevices(const std::string& dev_root = "/dev",
-                                           const std::string& sys_root = "/sys");
+std::vector<std::string> FindSerialDevices(const std::string& dev_root = "/dev", const std::string& sys_root = "/sys");
 
 }  // namespace korvix

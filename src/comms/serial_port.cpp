@@ -46,8 +46,7 @@ bool PosixSerialPort::Open(const std::string& device) {
   if (fd < 0) return false;
   // TIOCEXCL keeps out other users; the lock also keeps out another copy of
   // this program running as root, which TIOCEXCL lets through.
-  if (!isatty(fd) || ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0 ||
-      !ApplyLineSettings(fd)) {
+  if (!isatty(fd) || ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0 || !ApplyLineSettings(fd)) {
     close(fd);
     return false;
   }

@@ -2,8 +2,6 @@
 
 namespace korvix {
 
-int ComLinkServices::TransmitCommand(std::string command) {
-  return m_link.TransmitCommand(std::move(command));
-}
+int ComLinkServices::TransmitCommand(std::string command) { return m_link.TransmitCommand(std::move(command)); }
 
 }  // namespace korvix

@@ -15,12 +15,18 @@ constexpr uint32_t kResetSettleMs = 200;
 
 }  // namespace
 
-ReceiveDispatcher::ReceiveDispatcher(CKorvixDoc& doc, RunState& state, LabelValues& values,
-                                     ReplyTracker& replies, LinkServices& link,
-                                     RunLoopControl& runloop, ObjectActions& actions,
+ReceiveDispatcher::ReceiveDispatcher(CKorvixDoc& doc, RunState& state, LabelValues& values, ReplyTracker& replies,
+                                     LinkServices& link, RunLoopControl& runloop, ObjectActions& actions,
                                      ScriptStarter& scripts, MillisecondClock& clock)
-    : m_doc(doc), m_state(state), m_values(values), m_replies(replies), m_link(link),
-      m_runloop(runloop), m_actions(actions), m_scripts(scripts), m_clock(clock) {}
+    : m_doc(doc),
+      m_state(state),
+      m_values(values),
+      m_replies(replies),
+      m_link(link),
+      m_runloop(runloop),
+      m_actions(actions),
+      m_scripts(scripts),
+      m_clock(clock) {}
 
 void ReceiveDispatcher::DispatchReceivedLines() {
   // Read afresh each round: a delivery may transmit, and a transmit while

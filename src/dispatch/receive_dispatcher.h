@@ -17,9 +17,8 @@ namespace korvix {
 // line's module takes.
 class ReceiveDispatcher {
 public:
-  ReceiveDispatcher(CKorvixDoc& doc, RunState& state, LabelValues& values, ReplyTracker& replies,
-                    LinkServices& link, RunLoopControl& runloop, ObjectActions& actions,
-                    ScriptStarter& scripts, MillisecondClock& clock);
+  ReceiveDispatcher(CKorvixDoc& doc, RunState& state, LabelValues& values, ReplyTracker& replies, LinkServices& link,
+                    RunLoopControl& runloop, ObjectActions& actions, ScriptStarter& scripts, MillisecondClock& clock);
 
   void DispatchReceivedLines();
 

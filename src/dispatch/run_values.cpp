@@ -2,9 +2,9 @@
 
 namespace korvix {
 
-RunValues::RunValues(CKorvixDoc& doc, MessageSink& sink, RunLoopControl& runloop,
-                     ObjectActions& actions, ScriptStarter& scripts, LinkServices& link,
-                     MillisecondClock& clock, LookupTables::FileReader tables)
+RunValues::RunValues(CKorvixDoc& doc, MessageSink& sink, RunLoopControl& runloop, ObjectActions& actions,
+                     ScriptStarter& scripts, LinkServices& link, MillisecondClock& clock,
+                     LookupTables::FileReader tables)
     : m_tables(tables ? LookupTables(std::move(tables)) : LookupTables()),
       m_values(doc, m_state, sink, runloop, actions, scripts, m_random, m_tables),
       m_replies(doc, m_state, m_values, link, actions, clock),

@@ -23,9 +23,8 @@ namespace korvix {
 // DispatchReceivedLines, DeliverLabelValue and ExpandLabelRefs to it.
 class RunValues {
 public:
-  RunValues(CKorvixDoc& doc, MessageSink& sink, RunLoopControl& runloop, ObjectActions& actions,
-            ScriptStarter& scripts, LinkServices& link, MillisecondClock& clock,
-            LookupTables::FileReader tables = {});
+  RunValues(CKorvixDoc& doc, MessageSink& sink, RunLoopControl& runloop, ObjectActions& actions, ScriptStarter& scripts,
+            LinkServices& link, MillisecondClock& clock, LookupTables::FileReader tables = {});
 
   bool IsReplyPending(char address) { return m_replies.IsReplyPending(address); }
   void ServiceReplyTimeouts() { m_replies.ServiceReplyTimeouts(); }
@@ -43,9 +42,7 @@ public:
   }
   void ClearPendingReplies() { m_replies.ClearPendingReplies(); }
   void ServicePendingSends() { m_replies.ServicePendingSends(); }
-  void RunConditionalsFor(const std::string& label) {
-    m_values.Conditionals().RunConditionalsFor(label);
-  }
+  void RunConditionalsFor(const std::string& label) { m_values.Conditionals().RunConditionalsFor(label); }
   void PollConditionals(ConditionalSweep sweep = ConditionalSweep::Pending) {
     m_values.Conditionals().PollConditionals(sweep);
   }

@@ -13,7 +13,6 @@ enum class AtomicWriteStage { Done, Create, Write };
 // renames it over `path`, so `path` always holds either the old or the new
 // contents. Returns an empty text on success, else why it failed; `stage`,
 // when given, tells where.
-std::string WriteFileAtomically(const std::string& path, std::string_view bytes,
-                                AtomicWriteStage* stage = nullptr);
+std::string WriteFileAtomically(const std::string& path, std::string_view bytes, AtomicWriteStage* stage = nullptr);
 
 }  // namespace korvix

@@ -2,14 +2,13 @@
 
 namespace korvix {
 
-ButtonArrayRecord::ButtonArrayRecord()
-{
-    for (const char* title : {"A", "B", "C", "D"}) {
-        ButtonArrayButton button;
-        button.title = title;
-        buttons.Add(button);
-    }
-    buttons[0].isdown = 1;
+ButtonArrayRecord::ButtonArrayRecord() {
+  for (const char* title : {"A", "B", "C", "D"}) {
+    ButtonArrayButton button;
+    button.title = title;
+    buttons.Add(button);
+  }
+  buttons[0].isdown = 1;
 }
 
 }  // namespace korvix

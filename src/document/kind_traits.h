@@ -370,9 +370,8 @@ const auto& ListOf(const CKorvixDoc& doc) {
 // Calls f(KindTag<K>{}) for every kind, in kind order.
 template <class F>
 constexpr void ForEachKind(F&& f) {
-  [&]<int... I>(std::integer_sequence<int, I...>) {
-    (f(KindTag<static_cast<ScreenObjectKind>(I)>{}), ...);
-  }(std::make_integer_sequence<int, kObjectKindCount>{});
+  [&]<int... I>(std::integer_sequence<int, I...>) { (f(KindTag<static_cast<ScreenObjectKind>(I)>{}), ...); }
+  (std::make_integer_sequence<int, kObjectKindCount>{});
 }
 
 // Calls f(KindTag<K>{}) for the one kind given at run time.

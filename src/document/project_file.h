@@ -23,8 +23,8 @@ std::string StoreProject(CKorvixDoc& doc);
 LoadResult LoadProject(std::string_view bytes, CKorvixDoc& doc);
 
 struct SaveResult {
-    bool ok = true;
-    std::string message;
+  bool ok = true;
+  std::string message;
 };
 
 // Save: stores the project beside `path` and renames it over `path` once it

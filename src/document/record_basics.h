@@ -10,18 +10,15 @@ using Block16 = std::array<std::uint8_t, 16>;
 using Block8 = std::array<std::uint8_t, 8>;
 
 struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
 };
 
 // Colour values are 0x00BBGGRR.
-constexpr int Rgb(int red, int green, int blue)
-{
-    return red | (green << 8) | (blue << 16);
-}
+constexpr int Rgb(int red, int green, int blue) { return red | (green << 8) | (blue << 16); }
 
 constexpr int kColorBlack = Rgb(0, 0, 0);
 constexpr int kColorWhite = Rgb(255, 255, 255);

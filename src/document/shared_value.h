@@ -10,25 +10,23 @@ namespace korvix {
 template <class T>
 class SharedValue {
 public:
-    SharedValue(T value = T{}) : m_value(value) {}
-    SharedValue(const SharedValue& other) : m_value(other.Get()) {}
-    SharedValue& operator=(const SharedValue& other)
-    {
-        Set(other.Get());
-        return *this;
-    }
-    SharedValue& operator=(T value)
-    {
-        Set(value);
-        return *this;
-    }
+  SharedValue(T value = T{}) : m_value(value) {}
+  SharedValue(const SharedValue& other) : m_value(other.Get()) {}
+  SharedValue& operator=(const SharedValue& other) {
+    Set(other.Get());
+    return *this;
+  }
+  SharedValue& operator=(T value) {
+    Set(value);
+    return *this;
+  }
 
-    T Get() const { return m_value.load(); }
-    void Set(T value) { m_value.store(value); }
-    operator T() const { return Get(); }
+  T Get() const { return m_value.load(); }
+  void Set(T value) { m_value.store(value); }
+  operator T() const { return Get(); }
 
 private:
-    std::atomic<T> m_value;
+  std::atomic<T> m_value;
 };
 
 }  // namespace korvix

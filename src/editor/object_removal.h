@@ -1,7 +1,7 @@
 #pragma once
 
-#include "document/korvix_doc.h"
 #include "document/kind_traits.h"
+#include "document/korvix_doc.h"
 #include "editor/editor_ports.h"
 #include "editor/stacking.h"
 #include "recording/log_sources.h"

@@ -10,14 +10,9 @@ bool Contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.right &&
 
 }  // namespace
 
-CPageEditor::CPageEditor(CKorvixDoc& doc, ViewState& view, PageView& page, ViewWindow& window,
-                         MessageSink& messages, ChartMemoryHook& chartmemories)
-    : m_doc(doc),
-      m_view(view),
-      m_page(page),
-      m_window(window),
-      m_messages(messages),
-      m_chartmemories(chartmemories) {}
+CPageEditor::CPageEditor(CKorvixDoc& doc, ViewState& view, PageView& page, ViewWindow& window, MessageSink& messages,
+                         ChartMemoryHook& chartmemories)
+    : m_doc(doc), m_view(view), m_page(page), m_window(window), m_messages(messages), m_chartmemories(chartmemories) {}
 
 void CPageEditor::EnsureCurrentPage() {
   if (m_doc.m_pages.Count() == 0) m_doc.m_pages.Add();
@@ -25,7 +20,9 @@ void CPageEditor::EnsureCurrentPage() {
   if (m_doc.m_curpage > m_doc.m_pages.Count()) m_doc.m_curpage = m_doc.m_pages.Count();
 }
 
-Rect CPageEditor::ObjectRect(ScreenObject object) { return ObjectRects(m_doc, m_view, m_page.m_runstates).Of(object.kind, object.index); }
+Rect CPageEditor::ObjectRect(ScreenObject object) {
+  return ObjectRects(m_doc, m_view, m_page.m_runstates).Of(object.kind, object.index);
+}
 
 void CPageEditor::OnInitialUpdate() {
   m_clipcount.fill(0);

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "document/korvix_doc.h"
 #include "document/kind_traits.h"
+#include "document/korvix_doc.h"
 #include "editor/editor_ports.h"
 #include "platform/message_sink.h"
 #include "render/page_view.h"

@@ -27,8 +27,7 @@ std::vector<Layer> LayersOf(CKorvixDoc& doc, ObjectRunStates& states, int page) 
 
 int Restack(CKorvixDoc& doc, ObjectRunStates& states, int page, bool selectedtofront) {
   std::vector<Layer> layers = LayersOf(doc, states, page);
-  std::stable_partition(layers.begin(), layers.end(),
-                        [&](const Layer& l) { return l.selected != selectedtofront; });
+  std::stable_partition(layers.begin(), layers.end(), [&](const Layer& l) { return l.selected != selectedtofront; });
   int moved = 0;
   for (int i = 0; i < static_cast<int>(layers.size()); ++i) {
     if (*layers[static_cast<size_t>(i)].stacknum != i) ++moved;

@@ -1,10 +1,10 @@
 #include "executors/action_executor.h"
 
+#include <fcntl.h>
+#include <unistd.h>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "expressions/math_formula.h"
 #include "texts/label_texts.h"
@@ -59,13 +59,20 @@ std::string FormulaText(double value) {
 
 }  // namespace
 
-ActionExecutor::ActionExecutor(CKorvixDoc& doc, RunValues& values, LinkServices& link,
-                               MillisecondClock& clock, MessageSink& sink, RunLoopControl& runloop,
-                               ControlActions& controls, RunServices& services,
-                               OutsideActions& outside, DialQueue& dialqueue,
+ActionExecutor::ActionExecutor(CKorvixDoc& doc, RunValues& values, LinkServices& link, MillisecondClock& clock,
+                               MessageSink& sink, RunLoopControl& runloop, ControlActions& controls,
+                               RunServices& services, OutsideActions& outside, DialQueue& dialqueue,
                                RunningObjects& objects)
-    : m_doc(doc), m_values(values), m_link(link), m_clock(clock), m_sink(sink), m_runloop(runloop),
-      m_controls(controls), m_services(services), m_outside(outside), m_dialqueue(dialqueue),
+    : m_doc(doc),
+      m_values(values),
+      m_link(link),
+      m_clock(clock),
+      m_sink(sink),
+      m_runloop(runloop),
+      m_controls(controls),
+      m_services(services),
+      m_outside(outside),
+      m_dialqueue(dialqueue),
       m_objects(objects) {}
 
 CommandState& ActionExecutor::Command(const ActionHolder& holder) {
@@ -77,8 +84,7 @@ void ActionExecutor::ReportMissing(std::string label, const char* kind) {
   // A label that nothing bears gets the Run-Loop's own unknown-label halt.
   m_values.GetLabelValue(ignored, label, false);
   if (!m_runloop.IsRunning()) return;
-  m_sink.Show(kIllegalCaption, "\"" + label + kNoSuchObject + kind + kNoSuchObjectEnd,
-              MessageIcon::Exclamation);
+  m_sink.Show(kIllegalCaption, "\"" + label + kNoSuchObject + kind + kNoSuchObjectEnd, MessageIcon::Exclamation);
   m_runloop.RequestHalt();
 }
 
@@ -87,8 +93,7 @@ void ActionExecutor::ReportBadText(const std::string& what, const std::string& t
               MessageIcon::Exclamation);
 }
 
-ActionProgress ActionExecutor::Start(const ActionSlot& texts, const ActionHolder& holder,
-                                     ActionWait& wait) {
+ActionProgress ActionExecutor::Start(const ActionSlot& texts, const ActionHolder& holder, ActionWait& wait) {
   const ActionInfo* info = FindAction(texts.action, ActionNumbering::Array);
   if (!info) {
     ReportBadText("action code", std::to_string(texts.action));
@@ -100,9 +105,7 @@ ActionProgress ActionExecutor::Start(const ActionSlot& texts, const ActionHolder
   wait.start = m_clock.Now();
   const std::string& param = texts.param;
   switch (wait.action) {
-    case ArrayAction::TransmitCommand:
-      wait.text = Expand(param);
-      return Transmit(holder, wait);
+    case ArrayAction::TransmitCommand: wait.text = Expand(param); return Transmit(holder, wait);
     case ArrayAction::WaitForData:
       wait.text = Expand(param);
       wait.snapshot = m_values.State().m_recdata;
@@ -145,8 +148,7 @@ ActionProgress ActionExecutor::Start(const ActionSlot& texts, const ActionHolder
       ReportMissing(param, "a Button Array");
       return ActionProgress::Stopped;
     case ArrayAction::WaitScriptEnd:
-    case ArrayAction::WaitButtonArray:
-      return AwaitEnd(wait);
+    case ArrayAction::WaitButtonArray: return AwaitEnd(wait);
     case ArrayAction::SetButtonArray:
       if (m_objects.SelectSubButton(param, texts.second)) return ActionProgress::Done;
       ReportMissing(param, "a Button Array");
@@ -162,8 +164,7 @@ ActionProgress ActionExecutor::Start(const ActionSlot& texts, const ActionHolder
     case ArrayAction::ToggleLamp:
     case ArrayAction::StartPIController:
     case ArrayAction::HaltPIController:
-    case ArrayAction::SetPIController:
-      return ByLabel(wait.action, param, Expand(texts.second));
+    case ArrayAction::SetPIController: return ByLabel(wait.action, param, Expand(texts.second));
     case ArrayAction::StartChartRecorder:
     case ArrayAction::HaltChartRecorder: {
       const bool found = ForEachLabelled(m_doc.m_chartrecorders, param, [](int) {});
@@ -178,75 +179,46 @@ ActionProgress ActionExecutor::Start(const ActionSlot& texts, const ActionHolder
       }
       return ActionProgress::Done;
     }
-    case ArrayAction::LogDataToFile:
-      m_services.LogDataToFile();
-      return ActionProgress::Done;
-    case ArrayAction::MathConversion:
-      return MathConversion(texts);
-    case ArrayAction::PlaySoundFile:
-      return PlaySound(Expand(param));
-    case ArrayAction::RunProgram:
-      return RunProgram(Expand(param));
+    case ArrayAction::LogDataToFile: m_services.LogDataToFile(); return ActionProgress::Done;
+    case ArrayAction::MathConversion: return MathConversion(texts);
+    case ArrayAction::PlaySoundFile: return PlaySound(Expand(param));
+    case ArrayAction::RunProgram: return RunProgram(Expand(param));
     case ArrayAction::ReadFromFile:
-    case ArrayAction::WriteToFile:
-      wait.text = Expand(param);
-      return FileAccess(wait);
-    case ArrayAction::GotoPageNumber:
-      return GotoPage(Expand(param));
-    case ArrayAction::DialTelephone:
-      m_dialqueue.Add(Expand(param));
-      return ActionProgress::Done;
-    case ArrayAction::SendEmail:
-      return SendEmail(wait);
+    case ArrayAction::WriteToFile: wait.text = Expand(param); return FileAccess(wait);
+    case ArrayAction::GotoPageNumber: return GotoPage(Expand(param));
+    case ArrayAction::DialTelephone: m_dialqueue.Add(Expand(param)); return ActionProgress::Done;
+    case ArrayAction::SendEmail: return SendEmail(wait);
     case ArrayAction::PrintLabel:
-      m_outside.printer.PrintLabel(Expand(param), Expand(texts.second), texts.fontsize,
-                                   Expand(texts.barcode), texts.barsize);
+      m_outside.printer.PrintLabel(Expand(param), Expand(texts.second), texts.fontsize, Expand(texts.barcode),
+                                   texts.barsize);
       return ActionProgress::Done;
     case ArrayAction::PingDaqModules:
       for (char c : Expand(param)) {
         if (IsModuleAddress(c) && wait.pending.find(c) == std::string::npos) wait.pending += c;
       }
       return Ping(holder, wait);
-    case ArrayAction::HaltRunLoop:
-      m_runloop.RequestHalt();
-      return ActionProgress::Done;
-    case ArrayAction::QuitProgram:
-      m_services.QuitProgram();
-      return ActionProgress::Done;
-    case ArrayAction::MinimizeWindow:
-      m_services.MinimizeWindow();
-      return ActionProgress::Done;
-    case ArrayAction::RestoreWindow:
-      m_services.RestoreWindow();
-      return ActionProgress::Done;
-    case ArrayAction::SaveProject:
-      m_services.SaveProject();
-      return ActionProgress::Done;
+    case ArrayAction::HaltRunLoop: m_runloop.RequestHalt(); return ActionProgress::Done;
+    case ArrayAction::QuitProgram: m_services.QuitProgram(); return ActionProgress::Done;
+    case ArrayAction::MinimizeWindow: m_services.MinimizeWindow(); return ActionProgress::Done;
+    case ArrayAction::RestoreWindow: m_services.RestoreWindow(); return ActionProgress::Done;
+    case ArrayAction::SaveProject: m_services.SaveProject(); return ActionProgress::Done;
   }
   return ActionProgress::Done;
 }
 
 ActionProgress ActionExecutor::Continue(const ActionHolder& holder, ActionWait& wait) {
   switch (wait.action) {
-    case ArrayAction::TransmitCommand:
-      return wait.phase == 0 ? Transmit(holder, wait) : AwaitReply(holder, wait);
-    case ArrayAction::WaitForData:
-      return AwaitData(wait);
+    case ArrayAction::TransmitCommand: return wait.phase == 0 ? Transmit(holder, wait) : AwaitReply(holder, wait);
+    case ArrayAction::WaitForData: return AwaitData(wait);
     case ArrayAction::PauseMilliseconds:
-    case ArrayAction::PauseHrsMinSec:
-      return Pause(wait);
+    case ArrayAction::PauseHrsMinSec: return Pause(wait);
     case ArrayAction::WaitScriptEnd:
-    case ArrayAction::WaitButtonArray:
-      return AwaitEnd(wait);
-    case ArrayAction::PingDaqModules:
-      return Ping(holder, wait);
+    case ArrayAction::WaitButtonArray: return AwaitEnd(wait);
+    case ArrayAction::PingDaqModules: return Ping(holder, wait);
     case ArrayAction::ReadFromFile:
-    case ArrayAction::WriteToFile:
-      return FileAccess(wait);
-    case ArrayAction::SendEmail:
-      return SendEmail(wait);
-    default:
-      return ActionProgress::Done;
+    case ArrayAction::WriteToFile: return FileAccess(wait);
+    case ArrayAction::SendEmail: return SendEmail(wait);
+    default: return ActionProgress::Done;
   }
 }
 
@@ -290,8 +262,7 @@ ActionProgress ActionExecutor::AwaitReply(const ActionHolder& holder, ActionWait
 }
 
 ActionProgress ActionExecutor::Pause(ActionWait& wait) {
-  return ElapsedMs(m_clock.Now(), wait.start) >= wait.duration ? ActionProgress::Done
-                                                                : ActionProgress::Waiting;
+  return ElapsedMs(m_clock.Now(), wait.start) >= wait.duration ? ActionProgress::Done : ActionProgress::Waiting;
 }
 
 ActionProgress ActionExecutor::AwaitData(ActionWait& wait) {
@@ -308,8 +279,8 @@ ActionProgress ActionExecutor::AwaitEnd(ActionWait& wait) {
   bool running = false;
   const std::string& label = wait.texts.param;
   const bool script = wait.action == ArrayAction::WaitScriptEnd;
-  const bool found = script ? m_objects.IsScriptRunning(label, running)
-                            : m_objects.IsButtonArrayRunning(label, running);
+  const bool found =
+      script ? m_objects.IsScriptRunning(label, running) : m_objects.IsButtonArrayRunning(label, running);
   if (!found) {
     ReportMissing(label, script ? "a Script" : "a Button Array");
     return ActionProgress::Stopped;
@@ -399,8 +370,7 @@ bool ActionExecutor::ForEachLabelled(List& list, const std::string& label, Act a
   return found;
 }
 
-ActionProgress ActionExecutor::ByLabel(ArrayAction action, const std::string& label,
-                                       const std::string& second) {
+ActionProgress ActionExecutor::ByLabel(ArrayAction action, const std::string& label, const std::string& second) {
   bool found = false;
   const char* kind = "";
   ControlActions& c = m_controls;
@@ -460,8 +430,7 @@ ActionProgress ActionExecutor::ByLabel(ArrayAction action, const std::string& la
                               [&](int i) { m_services.SetPIControllerSetPoint(i, *setpoint); });
       break;
     }
-    default:
-      break;
+    default: break;
   }
   if (found) return ActionProgress::Done;
   ReportMissing(label, kind);

@@ -62,10 +62,9 @@ struct ActionWait {
 // what takes time is a wait that Continue looks at again.
 class ActionExecutor {
 public:
-  ActionExecutor(CKorvixDoc& doc, RunValues& values, LinkServices& link, MillisecondClock& clock,
-                 MessageSink& sink, RunLoopControl& runloop, ControlActions& controls,
-                 RunServices& services, OutsideActions& outside, DialQueue& dialqueue,
-                 RunningObjects& objects);
+  ActionExecutor(CKorvixDoc& doc, RunValues& values, LinkServices& link, MillisecondClock& clock, MessageSink& sink,
+                 RunLoopControl& runloop, ControlActions& controls, RunServices& services, OutsideActions& outside,
+                 DialQueue& dialqueue, RunningObjects& objects);
 
   // texts.action is an ArrayActionCode.
   ActionProgress Start(const ActionSlot& texts, const ActionHolder& holder, ActionWait& wait);

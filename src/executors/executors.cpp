@@ -2,9 +2,8 @@
 
 namespace korvix {
 
-Executors::Executors(CKorvixDoc& doc, RunValues& values, LinkServices& link, MillisecondClock& clock,
-                     MessageSink& sink, RunLoopControl& runloop, RunServices& services,
-                     OutsideActions& outside)
+Executors::Executors(CKorvixDoc& doc, RunValues& values, LinkServices& link, MillisecondClock& clock, MessageSink& sink,
+                     RunLoopControl& runloop, RunServices& services, OutsideActions& outside)
     : m_doc(doc),
       m_controls(doc, clock, services),
       m_dialqueue(outside.telephone, sink, clock),

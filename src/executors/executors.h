@@ -17,8 +17,8 @@ namespace korvix {
 // The Script and Button Array executors with the actions they share.
 class Executors final : public RunningObjects {
 public:
-  Executors(CKorvixDoc& doc, RunValues& values, LinkServices& link, MillisecondClock& clock,
-            MessageSink& sink, RunLoopControl& runloop, RunServices& services, OutsideActions& outside);
+  Executors(CKorvixDoc& doc, RunValues& values, LinkServices& link, MillisecondClock& clock, MessageSink& sink,
+            RunLoopControl& runloop, RunServices& services, OutsideActions& outside);
 
   ControlActions& Controls() { return m_controls; }
   DialQueue& Dialer() { return m_dialqueue; }

@@ -1,18 +1,17 @@
 #include "executors/modem_telephone.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 #include "platform/configuration_keys.h"
 
 namespace korvix {
 namespace {
 
-constexpr const char* kNoModem =
-    "No telephone modem is configured, so the number was not dialed:\r";
+constexpr const char* kNoModem = "No telephone modem is configured, so the number was not dialed:\r";
 constexpr const char* kNoModemHint =
     "\rName the modem's serial device as TelephoneModem in the Configuration section of the profile.";
 constexpr const char* kModemFailed = "The telephone modem could not dial:\r";

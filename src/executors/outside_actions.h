@@ -41,8 +41,8 @@ public:
 class LabelPrinter {
 public:
   virtual ~LabelPrinter() = default;
-  virtual void PrintLabel(const std::string& printer, const std::string& text, int fontsize,
-                          const std::string& barcode, int barsize) = 0;
+  virtual void PrintLabel(const std::string& printer, const std::string& text, int fontsize, const std::string& barcode,
+                          int barsize) = 0;
 };
 
 struct OutsideActions {

@@ -1,9 +1,9 @@
 #include "executors/program_runner.h"
 
-#include <cerrno>
-#include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <cerrno>
+#include <cstring>
 
 extern char** environ;
 

@@ -215,17 +215,14 @@ ScriptExecutor::Flow ScriptExecutor::RunStep(int index, ScriptRun& run) {
   ScriptRecord& script = m_doc.m_scripts[index];
   const ScriptStep& step = script.steps[script.curstep];
   switch (step.code) {
-    case kStepIf:
-      return StepIf(script, script.curstep);
+    case kStepIf: return StepIf(script, script.curstep);
     case kStepElseIf:
     case kStepElse:
       // The branch before it ran: the rest of the IF is skipped.
       script.curstep = MatchingEndIf(script.steps, script.curstep) + 1;
       return Flow::Jumped;
-    case kStepEndIf:
-      return Flow::Next;
-    case kStepLoop:
-      return StepLoop(script, run);
+    case kStepEndIf: return Flow::Next;
+    case kStepLoop: return StepLoop(script, run);
     case kStepExitLoopIf: {
       if (!Condition(step)) return Flow::Next;
       const int end = MatchingEndLoop(script.steps, script.curstep);
@@ -233,8 +230,7 @@ ScriptExecutor::Flow ScriptExecutor::RunStep(int index, ScriptRun& run) {
       script.curstep = end + 1;
       return Flow::Jumped;
     }
-    case kStepEndLoop:
-      return StepEndLoop(script, run);
+    case kStepEndLoop: return StepEndLoop(script, run);
     case kStepShowMessage:
       m_values.SetMessageColours(step.param2, step.color1, step.color2);
       m_values.DeliverLabelValue(step.param2, m_values.ExpandLabelRefs(step.param1));
@@ -242,10 +238,8 @@ ScriptExecutor::Flow ScriptExecutor::RunStep(int index, ScriptRun& run) {
     case kStepShowPopupBox:
       m_services.ShowPopupBox(m_values.ExpandLabelRefs(step.param1), m_values.ExpandLabelRefs(step.param2));
       return Flow::Next;
-    case kStepExitScript:
-      return Flow::Stop;
-    default:
-      break;
+    case kStepExitScript: return Flow::Stop;
+    default: break;
   }
   const StepCodeInfo* info = FindStepCode(step.code);
   ActionSlot texts;

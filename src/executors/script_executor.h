@@ -22,8 +22,7 @@ constexpr int kStepsPerCall = 200;
 // where it is until a later call finds the wait over.
 class ScriptExecutor {
 public:
-  ScriptExecutor(CKorvixDoc& doc, RunValues& values, ActionExecutor& actions, RunServices& services,
-                 MessageSink& sink)
+  ScriptExecutor(CKorvixDoc& doc, RunValues& values, ActionExecutor& actions, RunServices& services, MessageSink& sink)
       : m_doc(doc), m_values(values), m_actions(actions), m_services(services), m_sink(sink) {}
 
   void ExecuteScript(int index);

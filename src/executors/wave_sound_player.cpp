@@ -1,11 +1,11 @@
 #include "executors/wave_sound_player.h"
 
-#include <cstring>
-#include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <pulse/error.h>
 #include <pulse/simple.h>
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <thread>
 
 namespace korvix {

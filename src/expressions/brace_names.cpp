@@ -13,19 +13,14 @@ BraceVerdict ReplaceBraceNames(std::string& text, std::string_view replacement) 
     if (std::count(piece.begin(), piece.end(), '{') > 1) return BraceVerdict::Misused;
     text.replace(open, close - open + 1, replacement);
   }
-  return text.find_first_of("{}") == std::string::npos ? BraceVerdict::Sound
-                                                       : BraceVerdict::Misused;
+  return text.find_first_of("{}") == std::string::npos ? BraceVerdict::Sound : BraceVerdict::Misused;
 }
 
-std::optional<std::string> BraceProblem(std::string& text, std::string_view replacement,
-                                        const char* misusedmessage) {
+std::optional<std::string> BraceProblem(std::string& text, std::string_view replacement, const char* misusedmessage) {
   switch (ReplaceBraceNames(text, replacement)) {
-    case BraceVerdict::BadName:
-      return kBadBraceNameMessage;
-    case BraceVerdict::Misused:
-      return misusedmessage;
-    case BraceVerdict::Sound:
-      break;
+    case BraceVerdict::BadName: return kBadBraceNameMessage;
+    case BraceVerdict::Misused: return misusedmessage;
+    case BraceVerdict::Sound: break;
   }
   return std::nullopt;
 }

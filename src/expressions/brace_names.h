@@ -22,7 +22,6 @@ BraceVerdict ReplaceBraceNames(std::string& text, std::string_view replacement);
 
 // The same, as the message that refuses the text: the bad-name message, or
 // `misusedmessage` for braces that do not pair up.
-std::optional<std::string> BraceProblem(std::string& text, std::string_view replacement,
-                                        const char* misusedmessage);
+std::optional<std::string> BraceProblem(std::string& text, std::string_view replacement, const char* misusedmessage);
 
 }  // namespace korvix

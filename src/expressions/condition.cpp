@@ -78,8 +78,7 @@ struct Operand {
 
 class ConditionParser {
 public:
-  ConditionParser(const std::vector<std::string>& tokens, LabelReader& reader,
-                  RandomSource& random)
+  ConditionParser(const std::vector<std::string>& tokens, LabelReader& reader, RandomSource& random)
       : m_tokens(tokens), m_reader(reader), m_random(random) {}
 
   bool Run() {
@@ -215,9 +214,9 @@ private:
       return Holds(relation, Order(x, y));
     }
     if (a.number && b.number) return Holds(relation, Order(*a.number, *b.number));
-    return Holds(relation, Trimmed(a.text).compare(Trimmed(b.text)) < 0   ? -1
-                           : Trimmed(a.text) == Trimmed(b.text) ? 0
-                                                                : 1);
+    return Holds(relation, Trimmed(a.text).compare(Trimmed(b.text)) < 0 ? -1
+                           : Trimmed(a.text) == Trimmed(b.text)         ? 0
+                                                                        : 1);
   }
 
   const std::vector<std::string>& m_tokens;
@@ -233,13 +232,11 @@ std::vector<std::string> Tokens(const std::string& expression) {
   std::vector<std::string> tokens;
   size_t i = 0;
   while (i < expression.size()) {
-    while (i < expression.size() &&
-           (expression[i] == ' ' || expression[i] == '\r' || expression[i] == '\n')) {
+    while (i < expression.size() && (expression[i] == ' ' || expression[i] == '\r' || expression[i] == '\n')) {
       ++i;
     }
     size_t end = i;
-    while (end < expression.size() && expression[end] != ' ' && expression[end] != '\r' &&
-           expression[end] != '\n') {
+    while (end < expression.size() && expression[end] != ' ' && expression[end] != '\r' && expression[end] != '\n') {
       ++end;
     }
     std::string_view word(expression.data() + i, end - i);

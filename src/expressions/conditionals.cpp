@@ -6,8 +6,7 @@
 
 namespace korvix {
 
-ConditionalEngine::ConditionalEngine(CKorvixDoc& doc, LabelReader& reader, ScriptStarter& scripts,
-                                     RandomSource& random)
+ConditionalEngine::ConditionalEngine(CKorvixDoc& doc, LabelReader& reader, ScriptStarter& scripts, RandomSource& random)
     : m_doc(doc), m_reader(reader), m_scripts(scripts), m_random(random) {}
 
 void ConditionalEngine::RunConditionalsFor(std::string_view label) {

@@ -23,8 +23,7 @@ enum class ConditionalSweep { Pending, Every };
 // still running is left pending for a later pass.
 class ConditionalEngine {
 public:
-  ConditionalEngine(CKorvixDoc& doc, LabelReader& reader, ScriptStarter& scripts,
-                    RandomSource& random);
+  ConditionalEngine(CKorvixDoc& doc, LabelReader& reader, ScriptStarter& scripts, RandomSource& random);
 
   // Every Conditional whose expression names the label in curly braces
   // becomes pending and is evaluated now.

@@ -57,8 +57,7 @@ void NormalizeExpression(std::string& expression) {
   for (const Spelling& s : kSpellings) {
     for (const char before : {' ', '\n'}) {
       for (const char after : {' ', '\r'}) {
-        ReplaceAll(expression, std::string(1, before) + s.from + after,
-                   std::string(1, before) + s.to + after);
+        ReplaceAll(expression, std::string(1, before) + s.from + after, std::string(1, before) + s.to + after);
       }
     }
   }
@@ -69,9 +68,8 @@ void NormalizeExpression(std::string& expression) {
   ReplaceAll(expression, "> =", ">=");
   ReplaceAll(expression, "< =", "<=");
   ReplaceAll(expression, "< >", "<>");
-  expression.erase(0, expression.find_first_not_of(' ') == std::string::npos
-                          ? expression.size()
-                          : expression.find_first_not_of(' '));
+  expression.erase(0, expression.find_first_not_of(' ') == std::string::npos ? expression.size()
+                                                                             : expression.find_first_not_of(' '));
   ReplaceAll(expression, "\n ", "\n");
   ReplaceAll(expression, " \r", "\r");
   expression.erase(expression.find_last_not_of(' ') + 1);

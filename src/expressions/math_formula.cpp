@@ -21,8 +21,7 @@ public:
 private:
   void SkipBlanks() {
     while (m_pos < m_text.size() &&
-           (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\r' ||
-            m_text[m_pos] == '\n')) {
+           (m_text[m_pos] == ' ' || m_text[m_pos] == '\t' || m_text[m_pos] == '\r' || m_text[m_pos] == '\n')) {
       ++m_pos;
     }
   }

@@ -10,9 +10,9 @@ namespace korvix {
 
 // The functions a math formula may call, each followed by "(" and its
 // argument; names are upper case and compared with case.
-constexpr std::array<const char*, 16> kMathFunctions = {
-    "$ABS", "$SIGN", "$RAND", "$SQRT", "$LOG",  "$NLOG", "$SIN", "$COS",
-    "$TAN", "$ASIN", "$ACOS", "$ATAN", "$DEG",  "$RAD",  "$NDEG", "$NRAD"};
+constexpr std::array<const char*, 16> kMathFunctions = {"$ABS", "$SIGN", "$RAND", "$SQRT", "$LOG",  "$NLOG",
+                                                        "$SIN", "$COS",  "$TAN",  "$ASIN", "$ACOS", "$ATAN",
+                                                        "$DEG", "$RAD",  "$NDEG", "$NRAD"};
 
 // Where "$RAND" draws from; the Run-Loop seeds it at every start.
 class RandomSource {

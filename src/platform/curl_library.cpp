@@ -31,14 +31,12 @@ Loaded Load() {
     return loaded;
   }
   CurlLibrary& l = loaded.library;
-  loaded.ok = Resolve(handle, "curl_global_init", l.globalinit) && Resolve(handle, "curl_easy_init", l.easyinit) &&
-              Resolve(handle, "curl_easy_cleanup", l.easycleanup) &&
-              Resolve(handle, "curl_easy_setopt", l.easysetopt) &&
-              Resolve(handle, "curl_easy_perform", l.easyperform) &&
-              Resolve(handle, "curl_easy_reset", l.easyreset) &&
-              Resolve(handle, "curl_easy_strerror", l.easystrerror) &&
-              Resolve(handle, "curl_slist_append", l.slistappend) &&
-              Resolve(handle, "curl_slist_free_all", l.slistfreeall);
+  loaded.ok =
+      Resolve(handle, "curl_global_init", l.globalinit) && Resolve(handle, "curl_easy_init", l.easyinit) &&
+      Resolve(handle, "curl_easy_cleanup", l.easycleanup) && Resolve(handle, "curl_easy_setopt", l.easysetopt) &&
+      Resolve(handle, "curl_easy_perform", l.easyperform) && Resolve(handle, "curl_easy_reset", l.easyreset) &&
+      Resolve(handle, "curl_easy_strerror", l.easystrerror) && Resolve(handle, "curl_slist_append", l.slistappend) &&
+      Resolve(handle, "curl_slist_free_all", l.slistfreeall);
   if (!loaded.ok) {
     loaded.error = std::string(kCurlSoname) + " lacks an entry point";
     return loaded;

@@ -23,15 +23,15 @@ public:
   // owns the popup registers how to close it; it runs before every message.
   void SetPopupCloser(std::function<void()> closer) { m_popupcloser = std::move(closer); }
 
-  MessageResult Show(const std::string& caption, const std::string& text,
-                     MessageIcon icon, MessageButtons buttons = MessageButtons::Ok) {
+  MessageResult Show(const std::string& caption, const std::string& text, MessageIcon icon,
+                     MessageButtons buttons = MessageButtons::Ok) {
     if (m_popupcloser) m_popupcloser();
     return Present(caption, text, icon, buttons);
   }
 
 protected:
-  virtual MessageResult Present(const std::string& caption, const std::string& text,
-                                MessageIcon icon, MessageButtons buttons) = 0;
+  virtual MessageResult Present(const std::string& caption, const std::string& text, MessageIcon icon,
+                                MessageButtons buttons) = 0;
 
 private:
   std::function<void()> m_popupcloser;

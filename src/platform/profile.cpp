@@ -1,12 +1,12 @@
 #include "profile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/unique_file.h"
 
@@ -65,8 +65,7 @@ void MemoryProfile::WriteProfileInt(const std::string& section, const std::strin
   WriteProfileString(section, key, std::to_string(value));
 }
 
-void MemoryProfile::WriteProfileString(const std::string& section, const std::string& key,
-                                       const std::string& value) {
+void MemoryProfile::WriteProfileString(const std::string& section, const std::string& key, const std::string& value) {
   std::lock_guard guard(m_lock);
   m_sections[section][key] = value;
   Changed(m_sections);

@@ -20,8 +20,7 @@ public:
   virtual std::string GetProfileString(const std::string& section, const std::string& key,
                                        const std::string& fallback = "") = 0;
   virtual void WriteProfileInt(const std::string& section, const std::string& key, int value) = 0;
-  virtual void WriteProfileString(const std::string& section, const std::string& key,
-                                  const std::string& value) = 0;
+  virtual void WriteProfileString(const std::string& section, const std::string& key, const std::string& value) = 0;
   virtual void DeleteProfileKey(const std::string& section, const std::string& key) = 0;
 };
 
@@ -33,8 +32,7 @@ public:
   std::string GetProfileString(const std::string& section, const std::string& key,
                                const std::string& fallback = "") override;
   void WriteProfileInt(const std::string& section, const std::string& key, int value) override;
-  void WriteProfileString(const std::string& section, const std::string& key,
-                          const std::string& value) override;
+  void WriteProfileString(const std::string& section, const std::string& key, const std::string& value) override;
   void DeleteProfileKey(const std::string& section, const std::string& key) override;
 
   bool HasKey(const std::string& section, const std::string& key);

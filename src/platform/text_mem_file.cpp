@@ -21,9 +21,7 @@ constexpr int64_t kTooLargeSize = int64_t{1} << 31;
 constexpr char kEsc = 27;
 
 std::string CouldNotOpen(const std::string& name) { return "The file " + name + " could not be opened."; }
-std::string TooLarge(const std::string& name) {
-  return "The file " + name + " is too large to load into memory.";
-}
+std::string TooLarge(const std::string& name) { return "The file " + name + " is too large to load into memory."; }
 std::string ReadError(const std::string& name) { return "Error while reading from file " + name; }
 
 bool IsWhite(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }

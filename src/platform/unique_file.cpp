@@ -1,9 +1,9 @@
 #include "platform/unique_file.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <random>
 #include <unistd.h>
+#include <cerrno>
+#include <random>
 
 namespace korvix {
 
@@ -16,9 +16,7 @@ constexpr char kTemporaryEnding[] = ".tmp";
 constexpr size_t kEndingLength = sizeof kTemporaryEnding - 1;
 constexpr int kAttempts = 100;
 
-bool IsNameLetter(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-}
+bool IsNameLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
 
 }  // namespace
 

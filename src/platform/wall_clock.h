@@ -5,10 +5,10 @@ namespace korvix {
 // Local calendar time, as the date and time texts and the profile's
 // day-of-year need it.
 struct LocalDateTime {
-  int year = 2000;    // four digits
-  int month = 1;      // 1..12
-  int day = 1;        // 1..31
-  int hour = 0;       // 0..23
+  int year = 2000;  // four digits
+  int month = 1;    // 1..12
+  int day = 1;      // 1..31
+  int hour = 0;     // 0..23
   int minute = 0;
   int second = 0;
   int millisecond = 0;

@@ -19,8 +19,8 @@ struct ActionSlotLayout {
   std::string_view secondlabel;  // empty: the second field and its label are hidden
   bool paramenabled = true;
   SlotSelector selector = SlotSelector::None;
-  std::string_view group;        // the selector's group header; empty offers every label
-  bool formula = false;          // the second field opens the Math Conversion dialog
+  std::string_view group;  // the selector's group header; empty offers every label
+  bool formula = false;    // the second field opens the Math Conversion dialog
   SlotSubDialog subdialog = SlotSubDialog::None;
 };
 

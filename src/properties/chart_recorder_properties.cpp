@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kHalfDivisionsPercent = 50;
 
-int DivisionsIndex(int divisions) { return divisions >= 2 && divisions <= 20 && divisions % 2 == 0 ? divisions / 2 - 1 : -1; }
+int DivisionsIndex(int divisions) {
+  return divisions >= 2 && divisions <= 20 && divisions % 2 == 0 ? divisions / 2 - 1 : -1;
+}
 int DivisionsOf(int index, int current) { return index < 0 ? current : 2 * index + 2; }
 
 std::string Trimmed(const std::string& text) {

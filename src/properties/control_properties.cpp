@@ -91,8 +91,7 @@ RockerSwitchFields PropertyKind<ScreenObjectKind::RockerSwitch>::Load(const Rock
   return fields;
 }
 
-void PropertyKind<ScreenObjectKind::RockerSwitch>::Store(const RockerSwitchFields& fields,
-                                                           RockerSwitchRecord& record) {
+void PropertyKind<ScreenObjectKind::RockerSwitch>::Store(const RockerSwitchFields& fields, RockerSwitchRecord& record) {
   record.title = fields.title;
   record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
   record.textcolor = fields.textcolor;
@@ -166,7 +165,7 @@ SliderControlFields PropertyKind<ScreenObjectKind::SliderControl>::Load(const Sl
 }
 
 void PropertyKind<ScreenObjectKind::SliderControl>::Store(const SliderControlFields& fields,
-                                                            SliderControlRecord& record) {
+                                                          SliderControlRecord& record) {
   record.title = fields.title;
   record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
   record.textcolor = fields.textcolor;

@@ -67,17 +67,17 @@ OkCheck<ValueField> CheckDataWindowFields(DataWindowFields& fields, const std::s
   fields.pollcommand = TrimEntry(fields.pollcommand);
   conversion.lookuptable = TrimEntry(conversion.lookuptable);
   conversion.formula = TrimEntry(conversion.formula);
-  return FirstRefusal<ValueField>(
-      sink, {
-                {ValueField::IdLabel, IdLabelProblem(fields.idlabel)},
-                {ValueField::PollCommand, BraceNamesProblem(fields.pollcommand)},
-                {ValueField::LookupTable, BraceNamesProblem(conversion.lookuptable)},
-                {ValueField::Formula, MathFormulaProblem(conversion.formula, namelist), true},
-                {ValueField::Multiplier, MultiplierProblem(conversion.multiplier)},
-                {ValueField::Offset, NumberTextProblem(conversion.offset)},
-                {ValueField::HighTrip, NumberTextProblem(fields.hightrip)},
-                {ValueField::LowTrip, NumberTextProblem(fields.lowtrip)},
-            });
+  return FirstRefusal<ValueField>(sink,
+                                  {
+                                      {ValueField::IdLabel, IdLabelProblem(fields.idlabel)},
+                                      {ValueField::PollCommand, BraceNamesProblem(fields.pollcommand)},
+                                      {ValueField::LookupTable, BraceNamesProblem(conversion.lookuptable)},
+                                      {ValueField::Formula, MathFormulaProblem(conversion.formula, namelist), true},
+                                      {ValueField::Multiplier, MultiplierProblem(conversion.multiplier)},
+                                      {ValueField::Offset, NumberTextProblem(conversion.offset)},
+                                      {ValueField::HighTrip, NumberTextProblem(fields.hightrip)},
+                                      {ValueField::LowTrip, NumberTextProblem(fields.lowtrip)},
+                                  });
 }
 
 }  // namespace korvix

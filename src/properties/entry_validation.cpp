@@ -21,15 +21,13 @@ constexpr const char* kLabelHiddenBytesMessage =
     "ID label cannot contain tabs, line breaks, \rnon-breaking spaces or the character \xA2.";
 constexpr const char* kReservedLabelMessage =
     "\" is reserved by Korvix as a global \rvariable and can not be used as an ID label.";
-constexpr const char* kNumericLabelMessage =
-    "ID label must contain at least one non-numerical character.";
+constexpr const char* kNumericLabelMessage = "ID label must contain at least one non-numerical character.";
 
 constexpr const char* kBracesMessage = "Illegal use of the curly braces \"{ }\"";
 
 constexpr const char* kPositiveIntegerMessage = "This field must be a positive integer.";
 constexpr const char* kIntegerMessage = "This field must be an integer.";
-constexpr const char* kTimeTextMessage =
-    "This field must be a valid time such as \rSeconds, Hrs:Min, or Hrs:Min:Sec.";
+constexpr const char* kTimeTextMessage = "This field must be a valid time such as \rSeconds, Hrs:Min, or Hrs:Min:Sec.";
 
 constexpr const char* kRightParenthesisMessage =
     "The math formula contains a right-side parenthesis \")\" \rwithout an openning left-side "
@@ -48,13 +46,15 @@ constexpr const char* kFormulaWordSeparators = " \r\n()^/*+-";
 std::string FormulaLabelMessage(const std::string& word) {
   return "The math formula contains the ID label \"" + word +
          "\". \rIf intending to use the value of this object, enclose \rit in curly braces like "
-         "this {" + word + "}.";
+         "this {" +
+         word + "}.";
 }
 
 std::string TextLabelQuestion(const std::string& word) {
   return "Your text contains the ID label \"" + word +
          "\". \rIf intending to use the value of this object, \renclose it in curly braces like "
-         "this {" + word + "}. \rDo you wish to go back and edit?";
+         "this {" +
+         word + "}. \rDo you wish to go back and edit?";
 }
 
 std::string IllegalStringMessage(const std::string& word) {
@@ -62,17 +62,16 @@ std::string IllegalStringMessage(const std::string& word) {
 }
 
 std::string BareFunctionMessage(const std::string& word) {
-  return "The math formula contains the function \rlabel " + word +
-         " without a subsequent \"( )\".";
+  return "The math formula contains the function \rlabel " + word + " without a subsequent \"( )\".";
 }
 
 char FoldUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 char FoldLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 void EraseAll(std::string& text, std::string_view bytes) {
-  text.erase(std::remove_if(text.begin(), text.end(),
-                            [bytes](char c) { return bytes.find(c) != std::string_view::npos; }),
-             text.end());
+  text.erase(
+      std::remove_if(text.begin(), text.end(), [bytes](char c) { return bytes.find(c) != std::string_view::npos; }),
+      text.end());
 }
 
 bool IsHiddenByte(char c) {
@@ -100,8 +99,7 @@ public:
   }
 
   bool Contains(const std::string& upperword) const {
-    if (upperword.find_first_of(std::string{kNameListEntryStart, kNameListLineEnd}) ==
-        std::string::npos) {
+    if (upperword.find_first_of(std::string{kNameListEntryStart, kNameListLineEnd}) == std::string::npos) {
       return m_names.count(upperword) > 0;
     }
     return m_list.find(kNameListEntryStart + upperword + kNameListLineEnd) != std::string::npos;
@@ -124,8 +122,7 @@ std::string WithoutReferences(std::string text) {
   return text;
 }
 
-std::optional<std::string> NumberProblem(std::string text, std::string_view allowed,
-                                         const char* message) {
+std::optional<std::string> NumberProblem(std::string text, std::string_view allowed, const char* message) {
   if (WithoutReferences(std::move(text)).find_first_not_of(allowed) != std::string::npos) {
     return message;
   }
@@ -155,12 +152,9 @@ std::optional<std::string> IdLabelProblem(std::string label) {
   return std::nullopt;
 }
 
-int CheckIdLabel(MessageSink& sink, const std::string& label) {
-  return Report(sink, IdLabelProblem(label));
-}
+int CheckIdLabel(MessageSink& sink, const std::string& label) { return Report(sink, IdLabelProblem(label)); }
 
-std::vector<std::string> UnbracedLabels(const std::string& text, const std::string& namelist,
-                                        bool isformula) {
+std::vector<std::string> UnbracedLabels(const std::string& text, const std::string& namelist, bool isformula) {
   const char* const separators = isformula ? kFormulaWordSeparators : kTextWordSeparators;
   std::vector<std::string> found;
   std::optional<UpperNameIndex> index;
@@ -178,8 +172,7 @@ std::vector<std::string> UnbracedLabels(const std::string& text, const std::stri
   return found;
 }
 
-int WarnUnbracedLabels(MessageSink& sink, const std::string& text, const std::string& namelist,
-                       bool isformula) {
+int WarnUnbracedLabels(MessageSink& sink, const std::string& text, const std::string& namelist, bool isformula) {
   for (const std::string& word : UnbracedLabels(text, namelist, isformula)) {
     if (isformula) {
       sink.Show(kEntryErrorCaption, FormulaLabelMessage(word), MessageIcon::Exclamation);
@@ -195,9 +188,7 @@ int WarnUnbracedLabels(MessageSink& sink, const std::string& text, const std::st
 
 std::optional<std::string> BraceNamesProblem(std::string text) { return BraceLoopProblem(text); }
 
-int CheckBraceNames(MessageSink& sink, const std::string& text) {
-  return Report(sink, BraceNamesProblem(text));
-}
+int CheckBraceNames(MessageSink& sink, const std::string& text) { return Report(sink, BraceNamesProblem(text)); }
 
 std::optional<std::string> PositiveIntegerProblem(std::string text) {
   return NumberProblem(std::move(text), "0123456789", kPositiveIntegerMessage);
@@ -211,9 +202,7 @@ std::optional<std::string> IntegerProblem(std::string text) {
   return NumberProblem(std::move(text), "-.0123456789", kIntegerMessage);
 }
 
-int CheckInteger(MessageSink& sink, const std::string& text) {
-  return Report(sink, IntegerProblem(text));
-}
+int CheckInteger(MessageSink& sink, const std::string& text) { return Report(sink, IntegerProblem(text)); }
 
 std::optional<std::string> TimeTextProblem(std::string text) {
   text = WithoutReferences(std::move(text));
@@ -230,12 +219,9 @@ std::optional<std::string> TimeTextProblem(std::string text) {
   return std::nullopt;
 }
 
-int CheckTimeText(MessageSink& sink, const std::string& text) {
-  return Report(sink, TimeTextProblem(text));
-}
+int CheckTimeText(MessageSink& sink, const std::string& text) { return Report(sink, TimeTextProblem(text)); }
 
-std::optional<std::string> MathFormulaProblem(const std::string& formula,
-                                              const std::string& namelist) {
+std::optional<std::string> MathFormulaProblem(const std::string& formula, const std::string& namelist) {
   const std::vector<std::string> unbraced = UnbracedLabels(formula, namelist, true);
   if (!unbraced.empty()) return FormulaLabelMessage(unbraced.front());
 
@@ -255,8 +241,7 @@ std::optional<std::string> MathFormulaProblem(const std::string& formula,
   while ((pos = text.find_first_not_of(allowed, pos)) != std::string::npos) {
     const size_t end = std::min(text.find_first_of(allowed, pos), text.size());
     const std::string word = text.substr(pos, end - pos);
-    if (std::find(kMathFunctions.begin(), kMathFunctions.end(), std::string_view(word)) ==
-        kMathFunctions.end()) {
+    if (std::find(kMathFunctions.begin(), kMathFunctions.end(), std::string_view(word)) == kMathFunctions.end()) {
       return IllegalStringMessage(word);
     }
     if (end == text.size() || text[end] != '(') return BareFunctionMessage(word);

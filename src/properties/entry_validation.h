@@ -26,15 +26,13 @@ int CheckIdLabel(MessageSink& sink, const std::string& label);
 // Words are cut at blanks and line breaks, in a formula also at its
 // operators and parentheses, so that 'Tank1*2' names 'Tank1'. A word with
 // other punctuation, as in '{Tank1}' or 'Tank1,', is never one.
-std::vector<std::string> UnbracedLabels(const std::string& text, const std::string& namelist,
-                                        bool isformula);
+std::vector<std::string> UnbracedLabels(const std::string& text, const std::string& namelist, bool isformula);
 
 // For a math formula the first such word is an error. In free text each one
 // is a question, captioned "Possible Entry Error", whether to go back: Yes
 // returns 0, No goes on with the next word. 1 when nothing sends the user
 // back.
-int WarnUnbracedLabels(MessageSink& sink, const std::string& text, const std::string& namelist,
-                       bool isformula);
+int WarnUnbracedLabels(MessageSink& sink, const std::string& text, const std::string& namelist, bool isformula);
 
 // Label references may not hold "()><=," and braces must pair up unnested.
 std::optional<std::string> BraceNamesProblem(std::string text);
@@ -57,8 +55,7 @@ int CheckTimeText(MessageSink& sink, const std::string& text);
 // A formula of numbers, label references, + - * / ^, balanced parentheses
 // and the functions of kMathFunctions (upper case, each followed by "(").
 // An ID Label of `namelist` written without braces is refused first.
-std::optional<std::string> MathFormulaProblem(const std::string& formula,
-                                              const std::string& namelist);
+std::optional<std::string> MathFormulaProblem(const std::string& formula, const std::string& namelist);
 int CheckMathFormula(MessageSink& sink, const std::string& formula, const std::string& namelist);
 
 }  // namespace korvix

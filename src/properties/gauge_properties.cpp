@@ -15,7 +15,8 @@ namespace korvix {
 
 namespace {
 
-constexpr const char* kBaseMismatchMessage = "This field contains a character which \rdoes not match the Data Conversion type.";
+constexpr const char* kBaseMismatchMessage =
+    "This field contains a character which \rdoes not match the Data Conversion type.";
 
 constexpr GaugeWording kLevelWording = {"Level Gauge Properties",
                                         "LevelGauge.htm",
@@ -29,10 +30,12 @@ constexpr const char* kRightEmpty = "Right Value must contain a number.";
 constexpr const char* kLeftEmpty = "Left Value must contain a number.";
 constexpr const char* kRightLeftEqual = "Left Value cannot equal Right Value.";
 constexpr const char* kRightLeftWarning = "The Warning Level must be between Left Value and Right Value.";
-constexpr GaugeWording kDialWording = {"Dial Gauge Properties", "DialGauge.htm", "Right Value", "Left Value",
-                                       kRightEmpty, kLeftEmpty, kRightLeftEqual, kRightLeftWarning};
-constexpr GaugeWording kMeterWording = {"Meter Gauge Properties", "MeterGauge.htm", "Right Value", "Left Value",
-                                        kRightEmpty, kLeftEmpty, kRightLeftEqual, kRightLeftWarning};
+constexpr GaugeWording kDialWording = {
+    "Dial Gauge Properties", "DialGauge.htm",  "Right Value", "Left Value", kRightEmpty, kLeftEmpty,
+    kRightLeftEqual,         kRightLeftWarning};
+constexpr GaugeWording kMeterWording = {
+    "Meter Gauge Properties", "MeterGauge.htm", "Right Value", "Left Value", kRightEmpty, kLeftEmpty,
+    kRightLeftEqual,          kRightLeftWarning};
 constexpr GaugeWording kVerticalWording = {"Vertical Gauge Properties",
                                            "VertGauge.htm",
                                            "Top Value",
@@ -133,20 +136,20 @@ OkCheck<ValueField> CheckGaugeFields(GaugeFields& fields, const GaugeWording& wo
   ConversionFields& conversion = fields.conversion;
   const bool haswarning = wording.warningrange != nullptr;
   const OkCheck<ValueField> lengths = FirstRefusal<ValueField>(
-      sink, {
-                {ValueField::Title, TextLengthProblem(fields.texts.title, kLabelFieldLimit)},
-                {ValueField::IdLabel, TextLengthProblem(fields.texts.idlabel, kLabelFieldLimit)},
-                {ValueField::PollCommand, TextLengthProblem(fields.texts.pollcommand, kCommandFieldLimit)},
-                {ValueField::OutputLabel, TextLengthProblem(fields.texts.outputlabel, kLabelFieldLimit), true},
-                {ValueField::Multiplier, TextLengthProblem(conversion.multiplier, kNumberFieldLimit)},
-                {ValueField::Offset, TextLengthProblem(conversion.offset, kNumberFieldLimit)},
-                {ValueField::LookupTable, TextLengthProblem(conversion.lookuptable, kLabelFieldLimit)},
-                {ValueField::Formula, TextLengthProblem(conversion.formula, kFormulaFieldLimit), true},
-                {ValueField::ScaleEnd, TextLengthProblem(fields.scaleend, kNumberFieldLimit)},
-                {ValueField::ScaleStart, TextLengthProblem(fields.scalestart, kNumberFieldLimit)},
-                {ValueField::WarnLevel, haswarning ? TextLengthProblem(fields.warnlevel, kNumberFieldLimit)
-                                                   : std::nullopt},
-            });
+      sink,
+      {
+          {ValueField::Title, TextLengthProblem(fields.texts.title, kLabelFieldLimit)},
+          {ValueField::IdLabel, TextLengthProblem(fields.texts.idlabel, kLabelFieldLimit)},
+          {ValueField::PollCommand, TextLengthProblem(fields.texts.pollcommand, kCommandFieldLimit)},
+          {ValueField::OutputLabel, TextLengthProblem(fields.texts.outputlabel, kLabelFieldLimit), true},
+          {ValueField::Multiplier, TextLengthProblem(conversion.multiplier, kNumberFieldLimit)},
+          {ValueField::Offset, TextLengthProblem(conversion.offset, kNumberFieldLimit)},
+          {ValueField::LookupTable, TextLengthProblem(conversion.lookuptable, kLabelFieldLimit)},
+          {ValueField::Formula, TextLengthProblem(conversion.formula, kFormulaFieldLimit), true},
+          {ValueField::ScaleEnd, TextLengthProblem(fields.scaleend, kNumberFieldLimit)},
+          {ValueField::ScaleStart, TextLengthProblem(fields.scalestart, kNumberFieldLimit)},
+          {ValueField::WarnLevel, haswarning ? TextLengthProblem(fields.warnlevel, kNumberFieldLimit) : std::nullopt},
+      });
   if (!lengths.Accepted()) return lengths;
 
   fields.texts.idlabel = TrimEntry(fields.texts.idlabel);

@@ -22,9 +22,8 @@ constexpr int kSmallestSide = 20;
 bool HasBitmapExtension(std::string_view name) {
   if (name.size() < kBitmapExtension.size()) return false;
   const std::string_view tail = name.substr(name.size() - kBitmapExtension.size());
-  return std::equal(tail.begin(), tail.end(), kBitmapExtension.begin(), [](char a, char b) {
-    return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
-  });
+  return std::equal(tail.begin(), tail.end(), kBitmapExtension.begin(),
+                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b; });
 }
 
 }  // namespace

@@ -15,9 +15,7 @@ int ChoiceIndex(int value, std::size_t count) {
 
 }  // namespace
 
-std::string ReportMarginName(int index) {
-  return std::to_string(index / 10) + "." + std::to_string(index % 10) + "''";
-}
+std::string ReportMarginName(int index) { return std::to_string(index / 10) + "." + std::to_string(index % 10) + "''"; }
 
 int FontSizeFromIndex(int index) {
   return kReportFontSizes[static_cast<std::size_t>(ChoiceIndex(index, kReportFontSizes.size()))];

@@ -20,9 +20,8 @@ constexpr std::array<int, 16> kReportFontSizes = {720, 480, 360, 280, 260, 240, 
 constexpr std::array<const char*, 16> kReportFontSizeNames = {"72", "48", "36", "28", "26", "24", "22", "20",
                                                               "18", "16", "14", "12", "11", "10", "9",  "8"};
 constexpr std::array<const char*, 3> kReportOnPagesNames = {"no pages", "first page", "every page"};
-constexpr std::array<const char*, 7> kReportPagePositionNames = {"nowhere",     "top-left",   "top-mid",
-                                                                 "top-right",   "bottom-left", "bottom-mid",
-                                                                 "bottom-right"};
+constexpr std::array<const char*, 7> kReportPagePositionNames = {
+    "nowhere", "top-left", "top-mid", "top-right", "bottom-left", "bottom-mid", "bottom-right"};
 constexpr std::array<const char*, 3> kReportSpacingNames = {"Single", "1.5 lines", "Double"};
 
 // The margin choices: "0.0''" for index 0 up to "2.0''".

@@ -23,9 +23,7 @@ int ValueAt(const std::array<int, N>& values, int index, int current) {
 
 int TickMarksIndex(int tickmarks) { return tickmarks >= 1 && tickmarks <= kMostTickMarks ? tickmarks - 1 : -1; }
 
-int TickMarksFromIndex(int index, int current) {
-  return index >= 0 && index < kMostTickMarks ? index + 1 : current;
-}
+int TickMarksFromIndex(int index, int current) { return index >= 0 && index < kMostTickMarks ? index + 1 : current; }
 
 int SubMarksIndex(int submarks, int most) { return submarks >= 0 && submarks <= most ? submarks : -1; }
 

@@ -31,8 +31,7 @@ void AddLabels(std::vector<std::string_view>& labels, const List& list) {
   for (const auto& record : list) labels.push_back(record.idlabel);
 }
 
-void AddVariablesOfFormat(std::vector<std::string_view>& labels, const VariableList& variables,
-                          int format) {
+void AddVariablesOfFormat(std::vector<std::string_view>& labels, const VariableList& variables, int format) {
   for (const VariableRecord& variable : variables) {
     if (variable.valueformat == format) labels.push_back(variable.idlabel);
   }
@@ -151,9 +150,8 @@ std::string SortNameEntries(std::string_view run) {
     lines.push_back(run.substr(0, end + 1));
     run.remove_prefix(end + 1);
   }
-  std::stable_sort(lines.begin(), lines.end(), [](std::string_view a, std::string_view b) {
-    return SortsBefore(EntryName(a), EntryName(b));
-  });
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](std::string_view a, std::string_view b) { return SortsBefore(EntryName(a), EntryName(b)); });
   std::string sorted;
   for (const std::string_view line : lines) sorted += line;
   return sorted;
@@ -184,9 +182,8 @@ std::vector<std::string> ChartRecorderNameOffers(const CKorvixDoc& doc, int reco
 
   std::vector<std::string> offers;
   for (const std::string_view label : labels) {
-    const bool taken = std::any_of(fields.begin(), fields.end(), [label](const auto& field) {
-      return LabelsEqual(field.label, label);
-    });
+    const bool taken = std::any_of(fields.begin(), fields.end(),
+                                   [label](const auto& field) { return LabelsEqual(field.label, label); });
     if (!taken) offers.emplace_back(label);
   }
   return offers;

@@ -16,9 +16,9 @@ constexpr char kNameListEntryStart = '\t';
 
 // The labels whose values the Run-Loop supplies itself, in the order in which
 // they are listed and tested.
-constexpr std::array<const char*, 11> kGlobalVariableNames = {
-    "recdata",   "rawdata",    "systemtime",  "systemhour", "systemmin", "systemsec",
-    "systemdate", "systemyear", "systemmonth", "systemday",  "systemdow"};
+constexpr std::array<const char*, 11> kGlobalVariableNames = {"recdata",     "rawdata",   "systemtime", "systemhour",
+                                                              "systemmin",   "systemsec", "systemdate", "systemyear",
+                                                              "systemmonth", "systemday", "systemdow"};
 
 // The labels a user may refer to, grouped by kind: each group a header line
 // such as "<Data Windows>" followed by its entry lines (TAB, the label as

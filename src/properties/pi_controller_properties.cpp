@@ -53,8 +53,7 @@ PIControllerFields PropertyKind<ScreenObjectKind::PIController>::Load(const PICo
   return fields;
 }
 
-void PropertyKind<ScreenObjectKind::PIController>::Store(const PIControllerFields& fields,
-                                                           PIControllerRecord& record) {
+void PropertyKind<ScreenObjectKind::PIController>::Store(const PIControllerFields& fields, PIControllerRecord& record) {
   record.title = fields.title;
   record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
   record.textcolor = fields.textcolor;
@@ -105,22 +104,21 @@ OkCheck<PIControllerField> CheckPIControllerFields(PIControllerFields& fields, c
   fields.sensorto = TrimEntry(fields.sensorto);
   fields.posprefix = WithoutBlanks(fields.posprefix);
   fields.negprefix = WithoutBlanks(fields.negprefix);
-  return FirstRefusal<F>(
-      sink, {{F::IdLabel, IdLabelProblem(fields.idlabel)},
-             {F::PollCommand, BraceNamesProblem(fields.pollcommand)},
-             {F::LookupTable, BraceNamesProblem(fields.lookuptable)},
-             {F::Formula, MathFormulaProblem(fields.formula, namelist), true},
-             {F::SensorTo, OutputTargetProblem(fields.sensorto, fields.idlabel), true},
-             {F::Multiplier, MultiplierProblem(fields.multiplier)},
-             {F::Offset, NumberTextProblem(fields.offset)},
-             {F::PosMax, CharacterSetProblem(fields.posmax, kWholeNumberCharacters)},
-             {F::PosMin, CharacterSetProblem(fields.posmin, kWholeNumberCharacters)},
-             {F::NegMax, CharacterSetProblem(fields.negmax, kWholeNumberCharacters)},
-             {F::NegMin, CharacterSetProblem(fields.negmin, kWholeNumberCharacters)},
-             {F::PosMax, RangeProblem(fields.posprefix, fields.posmax, fields.posmin)},
-             {F::NegMax, RangeProblem(fields.negprefix, fields.negmax, fields.negmin)},
-             {F::PosPrefix, VariablesProblem(fields.posprefix)},
-             {F::NegPrefix, VariablesProblem(fields.negprefix)}});
+  return FirstRefusal<F>(sink, {{F::IdLabel, IdLabelProblem(fields.idlabel)},
+                                {F::PollCommand, BraceNamesProblem(fields.pollcommand)},
+                                {F::LookupTable, BraceNamesProblem(fields.lookuptable)},
+                                {F::Formula, MathFormulaProblem(fields.formula, namelist), true},
+                                {F::SensorTo, OutputTargetProblem(fields.sensorto, fields.idlabel), true},
+                                {F::Multiplier, MultiplierProblem(fields.multiplier)},
+                                {F::Offset, NumberTextProblem(fields.offset)},
+                                {F::PosMax, CharacterSetProblem(fields.posmax, kWholeNumberCharacters)},
+                                {F::PosMin, CharacterSetProblem(fields.posmin, kWholeNumberCharacters)},
+                                {F::NegMax, CharacterSetProblem(fields.negmax, kWholeNumberCharacters)},
+                                {F::NegMin, CharacterSetProblem(fields.negmin, kWholeNumberCharacters)},
+                                {F::PosMax, RangeProblem(fields.posprefix, fields.posmax, fields.posmin)},
+                                {F::NegMax, RangeProblem(fields.negprefix, fields.negmax, fields.negmin)},
+                                {F::PosPrefix, VariablesProblem(fields.posprefix)},
+                                {F::NegPrefix, VariablesProblem(fields.negprefix)}});
 }
 
 }  // namespace korvix

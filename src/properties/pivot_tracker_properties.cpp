@@ -29,9 +29,7 @@ int PivotTickMarksIndex(int tickmarks) {
   return tickmarks <= kMostPivotTickMarks ? TickMarksIndex(tickmarks) : -1;
 }
 
-int PivotTickMarksFromIndex(int index, int current) {
-  return index == 0 ? 0 : TickMarksFromIndex(index, current);
-}
+int PivotTickMarksFromIndex(int index, int current) { return index == 0 ? 0 : TickMarksFromIndex(index, current); }
 
 }  // namespace
 
@@ -61,8 +59,7 @@ PivotTrackerFields PropertyKind<ScreenObjectKind::PivotTracker>::Load(const Pivo
   return fields;
 }
 
-void PropertyKind<ScreenObjectKind::PivotTracker>::Store(const PivotTrackerFields& fields,
-                                                           PivotTrackerRecord& record) {
+void PropertyKind<ScreenObjectKind::PivotTracker>::Store(const PivotTrackerFields& fields, PivotTrackerRecord& record) {
   record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
   record.textcolor = fields.textcolor;
   record.bordercolor = fields.bordercolor;
@@ -101,14 +98,15 @@ OkCheck<PivotTrackerField> CheckPivotTrackerFields(PivotTrackerFields& fields, M
   fields.idlabel = TrimEntry(fields.idlabel);
   fields.sisfrom = TrimEntry(fields.sisfrom);
   fields.signalto = TrimEntry(fields.signalto);
-  return FirstRefusal<F>(sink, {{F::IdLabel, IdLabelProblem(fields.idlabel)},
-                                {F::IdLabel, LabelNumberProblem(fields.idlabel)},
-                                {F::SisFrom, VariablesProblem(fields.sisfrom), true},
-                                {F::SignalTo, VariablesProblem(fields.signalto), true},
-                                {F::SignalTo, OwnLabelProblem(fields.signalto, fields.idlabel, kOwnTargetMessage), true},
-                                {F::Lat, CharacterSetProblem(fields.centerlat, kNumberCharacters)},
-                                {F::Lon, CharacterSetProblem(fields.centerlon, kNumberCharacters)},
-                                {F::JumpPage, CharacterSetProblem(fields.jumppage, kDigits)}});
+  return FirstRefusal<F>(sink,
+                         {{F::IdLabel, IdLabelProblem(fields.idlabel)},
+                          {F::IdLabel, LabelNumberProblem(fields.idlabel)},
+                          {F::SisFrom, VariablesProblem(fields.sisfrom), true},
+                          {F::SignalTo, VariablesProblem(fields.signalto), true},
+                          {F::SignalTo, OwnLabelProblem(fields.signalto, fields.idlabel, kOwnTargetMessage), true},
+                          {F::Lat, CharacterSetProblem(fields.centerlat, kNumberCharacters)},
+                          {F::Lon, CharacterSetProblem(fields.centerlon, kNumberCharacters)},
+                          {F::JumpPage, CharacterSetProblem(fields.jumppage, kDigits)}});
 }
 
 }  // namespace korvix

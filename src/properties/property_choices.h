@@ -5,11 +5,11 @@
 namespace korvix {
 
 // The maximum lengths of the dialogs' edit fields.
-constexpr int kLabelFieldLimit = 70;    // titles, prefixes, suffixes, ID Labels, lookup tables, selectors
-constexpr int kCommandFieldLimit = 112; // polling commands
-constexpr int kNumberFieldLimit = 9;    // multipliers, offsets, scale, trip and warning levels
+constexpr int kLabelFieldLimit = 70;     // titles, prefixes, suffixes, ID Labels, lookup tables, selectors
+constexpr int kCommandFieldLimit = 112;  // polling commands
+constexpr int kNumberFieldLimit = 9;     // multipliers, offsets, scale, trip and warning levels
 constexpr int kFormulaFieldLimit = 1000;
-constexpr int kPrefixFieldLimit = 5;     // characters a transmitted value is appended to
+constexpr int kPrefixFieldLimit = 5;  // characters a transmitted value is appended to
 
 // The Font Size choice, combo index by combo index.
 constexpr std::array<int, 5> kFontSizeCodes = {48, 36, 28, 22, 16};

@@ -30,11 +30,11 @@ PushButtonFields PropertyKind<ScreenObjectKind::PushButton>::Load(const PushButt
   fields.title = record.title;
   fields.fontsize = FontSizeIndex(record.sizecode);
   fields.textcolor = record.textcolor;
-  fields.press = {record.pressaction, record.pressparam, record.presssecond, record.pressfontsize,
-                  record.pressbarcode, record.pressbarsize};
+  fields.press = {record.pressaction,   record.pressparam,   record.presssecond,
+                  record.pressfontsize, record.pressbarcode, record.pressbarsize};
   fields.pressholds = record.pressholds;
-  fields.release = {record.releaseaction, record.releaseparam, record.releasesecond, record.releasefontsize,
-                    record.releasebarcode, record.releasebarsize};
+  fields.release = {record.releaseaction,   record.releaseparam,   record.releasesecond,
+                    record.releasefontsize, record.releasebarcode, record.releasebarsize};
   fields.releaseholds = record.releaseholds;
   return fields;
 }

@@ -114,8 +114,7 @@ EventCounterFields PropertyKind<ScreenObjectKind::EventCounter>::Load(const Even
   return fields;
 }
 
-void PropertyKind<ScreenObjectKind::EventCounter>::Store(const EventCounterFields& fields,
-                                                           EventCounterRecord& record) {
+void PropertyKind<ScreenObjectKind::EventCounter>::Store(const EventCounterFields& fields, EventCounterRecord& record) {
   record.title = fields.title;
   record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
   record.textcolor = fields.textcolor;
@@ -181,8 +180,7 @@ OkCheck<StateObjectField> CheckEventTimerFields(EventTimerFields& fields, Messag
       CheckStateTexts(sink, fields.title, fields.idlabel, fields.starttext, fields.halttext, fields.resettext,
                       fields.resetvalue, kTimerResetLimit);
   if (!texts.Accepted()) return texts;
-  return FirstRefusal<StateObjectField>(sink,
-                                        {{StateObjectField::ResetValue, TimerResetProblem(fields.resetvalue)}});
+  return FirstRefusal<StateObjectField>(sink, {{StateObjectField::ResetValue, TimerResetProblem(fields.resetvalue)}});
 }
 
 std::string ReformatTimerResetValue(std::string_view resetvalue, int timeformat) {

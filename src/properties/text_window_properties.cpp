@@ -41,8 +41,7 @@ void PropertyKind<ScreenObjectKind::TextWindow>::Store(const TextWindowFields& f
 OkCheck<TextWindowField> CheckTextWindowFields(TextWindowFields& fields, MessageSink& sink) {
   if (!ReportEntryProblem(sink, TextLengthProblem(fields.prefix, kLabelFieldLimit))) return {TextWindowField::Prefix};
   if (!ReportEntryProblem(sink, TextLengthProblem(fields.suffix, kLabelFieldLimit))) return {TextWindowField::Suffix};
-  if (!ReportEntryProblem(sink, TextLengthProblem(fields.idlabel, kLabelFieldLimit)))
-    return {TextWindowField::IdLabel};
+  if (!ReportEntryProblem(sink, TextLengthProblem(fields.idlabel, kLabelFieldLimit))) return {TextWindowField::IdLabel};
   fields.idlabel = TrimEntry(fields.idlabel);
   if (!CheckIdLabel(sink, fields.idlabel)) return {TextWindowField::IdLabel};
   return {};

@@ -61,7 +61,7 @@ struct GaugeTextFields {
 
 template <class Record>
 GaugeTextFields LoadGaugeTexts(const Record& record) {
-  return {record.title,  FontSizeIndex(record.sizecode), record.gaugecolor, record.idlabel, record.pollcommand,
+  return {record.title,      FontSizeIndex(record.sizecode), record.gaugecolor, record.idlabel, record.pollcommand,
           record.outputlabel};
 }
 

@@ -72,11 +72,12 @@ OkCheck<ValueField> CheckWindVaneFields(WindVaneFields& fields, MessageSink& sin
 
   const auto full = BearingValue(fields.fulldata);
   const auto zero = BearingValue(fields.zerodata);
-  return FirstRefusal<ValueField>(sink, {
-                                            {ValueField::FullData, ProblemIf(!full, kFullEmptyMessage)},
-                                            {ValueField::ZeroData, ProblemIf(!zero, kZeroEmptyMessage)},
-                                            {ValueField::FullData, ProblemIf(full && zero && *full == *zero, kEqualMessage)},
-                                        });
+  return FirstRefusal<ValueField>(sink,
+                                  {
+                                      {ValueField::FullData, ProblemIf(!full, kFullEmptyMessage)},
+                                      {ValueField::ZeroData, ProblemIf(!zero, kZeroEmptyMessage)},
+                                      {ValueField::FullData, ProblemIf(full && zero && *full == *zero, kEqualMessage)},
+                                  });
 }
 
 }  // namespace korvix

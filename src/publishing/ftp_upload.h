@@ -12,7 +12,7 @@ struct FtpTarget {
   std::string folder;  // empty: the login folder
   std::string user;    // empty: anonymous
   std::string password;
-  int port = 21;       // cut to 16 bits; 0 is the FTP default
+  int port = 21;  // cut to 16 bits; 0 is the FTP default
 };
 
 enum class FtpResult { Uploaded, NoConnection, FolderRefused, UploadRefused, DeleteRefused };

@@ -37,8 +37,10 @@ LocalPageStatus WriteLocalPage(const std::string& path, const std::string& text)
   for (std::size_t done = 0; written && done < text.size();) {
     const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) written = false;
-    else done += static_cast<std::size_t>(n);
+    if (n <= 0)
+      written = false;
+    else
+      done += static_cast<std::size_t>(n);
   }
   if (::close(fd) != 0) written = false;
   return written ? LocalPageStatus::Written : LocalPageStatus::WriteFailed;

@@ -17,15 +17,15 @@ struct FontSizeRow {
   const char* heading;
 };
 constexpr std::array<FontSizeRow, 10> kFontSizes{{{"8", "16"},
-                                                   {"9", "17"},
-                                                   {"10", "18"},
-                                                   {"12", "20"},
-                                                   {"14", "22"},
-                                                   {"16", "24"},
-                                                   {"18", "26"},
-                                                   {"20", "28"},
-                                                   {"24", "33"},
-                                                   {"28", "38"}}};
+                                                  {"9", "17"},
+                                                  {"10", "18"},
+                                                  {"12", "20"},
+                                                  {"14", "22"},
+                                                  {"16", "24"},
+                                                  {"18", "26"},
+                                                  {"20", "28"},
+                                                  {"24", "33"},
+                                                  {"28", "38"}}};
 
 // "#RRGGBB" from a stored 0x00BBGGRR colour.
 std::string PageColour(int colour) { return FormatColorText(static_cast<uint32_t>(colour)).substr(5); }
@@ -50,8 +50,7 @@ void AppendEscaped(std::string& out, std::string_view cell) {
   }
 }
 
-void AppendRow(std::string& out, std::string_view line, const char* open, const char* cellopen,
-               const char* cellclose) {
+void AppendRow(std::string& out, std::string_view line, const char* open, const char* cellopen, const char* cellclose) {
   out += open;
   out += cellopen;
   line = WithoutLineEnd(line);
@@ -125,7 +124,8 @@ std::string BuildWebLogPage(const WebLogSettings& settings, std::string_view hea
   line("<meta name=ROBOTS content=NOINDEX>");
   line("</head>");
   line("");
-  line("<body bgcolor=" + PageColour(settings.m_weblogbgcolor) + " text=" + PageColour(settings.m_weblogtextcolor) + ">");
+  line("<body bgcolor=" + PageColour(settings.m_weblogbgcolor) + " text=" + PageColour(settings.m_weblogtextcolor) +
+       ">");
   line("");
   line("<center>");
   line("<h2 style=font-size:" + sizes.heading + "px>" + title + "</h2>");
@@ -133,7 +133,8 @@ std::string BuildWebLogPage(const WebLogSettings& settings, std::string_view hea
   line("<table style=font-size:" + sizes.data + "px border=2 cellspacing=1 cellpadding=5>");
   const std::vector<std::string_view> datarows = SplitLines(rows);
   for (std::size_t i = 0; i < datarows.size(); ++i) {
-    const bool titledue = i == 0 || (settings.m_weblogtitlerows > 0 && i % static_cast<std::size_t>(settings.m_weblogtitlerows) == 0);
+    const bool titledue =
+        i == 0 || (settings.m_weblogtitlerows > 0 && i % static_cast<std::size_t>(settings.m_weblogtitlerows) == 0);
     if (titledue) AppendRow(page, header, "<tr>", "<th>", "</th>");
     AppendRow(page, datarows[i], "<tr align=center>", "<td>", "</td>");
   }

@@ -25,8 +25,7 @@ class FtpWebLogThread final : public WebLogThread {
 public:
   // `sink` is reached from the worker thread; `pagefolder` empty: the
   // private temporary folder.
-  FtpWebLogThread(MessageSink& sink, MillisecondClock& clock, std::string pagefolder = {},
-                  CurlTimeouts timeouts = {});
+  FtpWebLogThread(MessageSink& sink, MillisecondClock& clock, std::string pagefolder = {}, CurlTimeouts timeouts = {});
   ~FtpWebLogThread() override;
   FtpWebLogThread(const FtpWebLogThread&) = delete;
   FtpWebLogThread& operator=(const FtpWebLogThread&) = delete;

@@ -115,12 +115,8 @@ QRegion ToQRegion(const Region& region) {
   QRegion result;
   for (const Region::Shape& shape : region.Shapes()) {
     switch (shape.kind) {
-      case Region::ShapeKind::Rectangle:
-        result += QRegion(ToQRect(shape.bounds));
-        break;
-      case Region::ShapeKind::Ellipse:
-        result += EllipseRegion(shape.bounds);
-        break;
+      case Region::ShapeKind::Rectangle: result += QRegion(ToQRect(shape.bounds)); break;
+      case Region::ShapeKind::Ellipse: result += EllipseRegion(shape.bounds); break;
       case Region::ShapeKind::Polygon: {
         QPolygon polygon;
         for (const Point& p : shape.points) polygon << QPoint(p.x, p.y);
@@ -199,8 +195,7 @@ QtDeviceContext::QtDeviceContext(QPaintDevice& device, const QRegion& cliparea, 
 }
 
 QtDeviceContext::QtDeviceContext(QPaintDevice& device, Point origin, const QRegion& cliparea, int dpi)
-    : QtDeviceContext(device, cliparea.intersected(QRect(origin.x, origin.y, device.width(), device.height())),
-                      dpi) {
+    : QtDeviceContext(device, cliparea.intersected(QRect(origin.x, origin.y, device.width(), device.height())), dpi) {
   m_painter.translate(-origin.x, -origin.y);
 }
 
@@ -228,9 +223,7 @@ Font QtDeviceContext::SelectFont(const Font& font) {
 
 Colour QtDeviceContext::SetTextColour(Colour colour) { return std::exchange(m_state.textcolour, colour); }
 
-BackgroundMode QtDeviceContext::SetBackgroundMode(BackgroundMode mode) {
-  return std::exchange(m_state.bkmode, mode);
-}
+BackgroundMode QtDeviceContext::SetBackgroundMode(BackgroundMode mode) { return std::exchange(m_state.bkmode, mode); }
 
 Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchange(m_state.bkcolour, colour); }
 
@@ -502,9 +495,7 @@ void QtDeviceContext::SubtractClipRegion(const Region& region) {
   Exclude(bounds, std::move(cut));
 }
 
-bool QtDeviceContext::RectVisible(const Rect& rect) {
-  return !IsEmpty(rect) && !ClipWithin(ToQRect(rect)).isEmpty();
-}
+bool QtDeviceContext::RectVisible(const Rect& rect) { return !IsEmpty(rect) && !ClipWithin(ToQRect(rect)).isEmpty(); }
 
 void QtDeviceContext::SaveState() { m_saved.push_back(m_state); }
 

@@ -70,7 +70,6 @@ public:
   QPainter& Painter() { return m_painter; }
 
 private:
-
   struct State {
     Pen pen;
     Brush brush;
@@ -122,7 +121,7 @@ private:
   QRegion m_cliparea;
   std::vector<Exclusion> m_excluded;
   bool m_clipapplied = false;
-  QRect m_clipreach;  // the part of the clip region handed to the painter
+  QRect m_clipreach;           // the part of the clip region handed to the painter
   bool m_clipvisible = false;  // whether any of it is inside the clip region
 };
 

@@ -123,8 +123,7 @@ std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderR
   for (std::size_t i = 2; i < names.size(); ++i) labels.emplace_back(Trimmed(names[i]));
   // The comma after the last label ends the header; it names no field.
   if (!labels.empty() && labels.back().empty() && names.back().empty()) labels.pop_back();
-  if (labels.size() > static_cast<std::size_t>(kMaxChartRecorderFields))
-    return std::string(kTooManyPlotFieldsMessage);
+  if (labels.size() > static_cast<std::size_t>(kMaxChartRecorderFields)) return std::string(kTooManyPlotFieldsMessage);
 
   const std::string_view lines = headerend == std::string_view::npos ? std::string_view() : text.substr(headerend + 1);
   std::string samples;

@@ -71,8 +71,8 @@ std::string DataLog::RecordLine() {
   Columns columns(m_doc.m_logfieldcount);
   const bool tenths = m_doc.m_loginterval.find('.') != std::string::npos;
   columns.Add(m_doc.m_logcoldate, m_clock.m_datetext);
-  columns.Add(m_doc.m_logcoltime, tenths ? m_clock.m_timetext.substr(0, m_clock.m_timetext.size() - 1)
-                                         : m_clock.m_secondtext);
+  columns.Add(m_doc.m_logcoltime,
+              tenths ? m_clock.m_timetext.substr(0, m_clock.m_timetext.size() - 1) : m_clock.m_secondtext);
   ForEachLabelledLogColumn(m_doc, [this, &columns](int column, const std::string& label) {
     // Only logged labels are read: a read may have effects of its own.
     if (!columns.Holds(column)) return;

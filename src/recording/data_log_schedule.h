@@ -34,9 +34,9 @@ private:
   CKorvixDoc& m_doc;
   const WebLogProgress& m_weblog;
   int64_t m_interval = 0;
-  uint64_t m_now = 0;       // the counter, extended to 64 bits
+  uint64_t m_now = 0;  // the counter, extended to 64 bits
   uint32_t m_lasttick = 0;
-  int64_t m_nextdue = 0;    // records are counted from here
+  int64_t m_nextdue = 0;  // records are counted from here
 };
 
 }  // namespace korvix

@@ -20,8 +20,8 @@ constexpr const char* kEndOfData = "\r\n.\r\n";
 std::string DateLine(const LocalDateTime& now) {
   const int month = now.month >= 1 && now.month <= 12 ? now.month - 1 : 0;
   char line[64];
-  std::snprintf(line, sizeof line, "Date: %02d %s %d %02d:%02d:%02d\r\n", now.day, kMonths[month], now.year,
-                now.hour, now.minute, now.second);
+  std::snprintf(line, sizeof line, "Date: %02d %s %d %02d:%02d:%02d\r\n", now.day, kMonths[month], now.year, now.hour,
+                now.minute, now.second);
   return line;
 }
 
@@ -32,11 +32,11 @@ std::string WithoutLineBreaks(std::string text) {
   return text;
 }
 
-std::string BuildEmailMessage(const LocalDateTime& now, const EmailServerSettings& settings,
-                              const std::string& address, const std::string& body) {
+std::string BuildEmailMessage(const LocalDateTime& now, const EmailServerSettings& settings, const std::string& address,
+                              const std::string& body) {
   std::string message = DateLine(now);
-  message += "From: " + WithoutLineBreaks(settings.sendername) + " <" +
-             WithoutLineBreaks(settings.senderemail) + ">\r\n";
+  message +=
+      "From: " + WithoutLineBreaks(settings.sendername) + " <" + WithoutLineBreaks(settings.senderemail) + ">\r\n";
   message += "Reply-To: <" + WithoutLineBreaks(settings.replyto) + ">\r\n";
   message += kSubjectLine;
   message += "To: <" + WithoutLineBreaks(address) + ">\r\n";

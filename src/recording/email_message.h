@@ -13,7 +13,7 @@ std::string WithoutLineBreaks(std::string text);
 
 // The whole report as it goes to the server: headers, the empty line, the
 // body unchanged and the end-of-data mark.
-std::string BuildEmailMessage(const LocalDateTime& now, const EmailServerSettings& settings,
-                              const std::string& address, const std::string& body);
+std::string BuildEmailMessage(const LocalDateTime& now, const EmailServerSettings& settings, const std::string& address,
+                              const std::string& body);
 
 }  // namespace korvix

@@ -13,12 +13,9 @@ constexpr const char* kComponentError = "Error using email ActiveX object.\r";
 
 int SecurityCode(int encryption) {
   switch (encryption) {
-    case 1:
-      return kMailSecurityStartTls;
-    case 2:
-      return kMailSecurityTls;
-    default:
-      return kMailSecurityNone;
+    case 1: return kMailSecurityStartTls;
+    case 2: return kMailSecurityTls;
+    default: return kMailSecurityNone;
   }
 }
 

@@ -19,8 +19,8 @@ public:
   // the main window is minimised.
   CEmailSender(MailTransport* transport, PopupBox& popupbox, std::function<bool()> minimised);
 
-  void SendEmailReport(const LocalDateTime& now, const EmailServerSettings& settings,
-                       const std::string& address, const std::string& body);
+  void SendEmailReport(const LocalDateTime& now, const EmailServerSettings& settings, const std::string& address,
+                       const std::string& body);
   void OnEmailSendResult(bool failed, std::string text);
   void ShowSendEmailFailed(const std::string& text);
 

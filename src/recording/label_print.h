@@ -39,7 +39,7 @@ struct LabelLayout {
   int module = 0;  // narrowest bar in pixels
   int barwidth = 0;
   int barheight = 0;
-  Rect text;    // the bar code starts at its bottom
+  Rect text;  // the bar code starts at its bottom
   int barleft = 0;
 };
 

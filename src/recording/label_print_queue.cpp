@@ -14,8 +14,7 @@ LabelPrintQueue::~LabelPrintQueue() {
   m_worker.join();
 }
 
-void LabelPrintQueue::Add(std::string printer, std::string text, int fontsize, std::string barcode,
-                          int barsize) {
+void LabelPrintQueue::Add(std::string printer, std::string text, int fontsize, std::string barcode, int barsize) {
   {
     std::lock_guard lock(m_mutex);
     m_queue.push_back(Job{std::move(printer), std::move(text), fontsize, std::move(barcode), barsize});

@@ -9,7 +9,6 @@ namespace {
 constexpr const char* kInvalidSelection = "Invalid Dialog Box Selection.";
 constexpr const char* kInvalidCaption = "Operational Error";
 
-
 int Invalid(MessageSink& sink) {
   sink.Show(kInvalidCaption, kInvalidSelection, MessageIcon::Stop);
   return 0;

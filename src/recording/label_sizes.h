@@ -10,7 +10,7 @@ inline constexpr int kDefaultLabelFontSize = 120;
 inline constexpr int kDefaultLabelBarSize = 10;
 // The two lists, index by index: tenths of a point, mils.
 inline constexpr std::array<int, 16> kLabelFontSizes = {720, 480, 360, 280, 260, 240, 220, 200,
-                                                         180, 160, 140, 120, 110, 100, 90,  80};
+                                                        180, 160, 140, 120, 110, 100, 90,  80};
 inline constexpr std::array<int, 11> kLabelBarSizes = {15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5};
 
 // The Font Size and Bar Size lists of the label dialog: list index to value

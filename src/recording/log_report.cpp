@@ -30,13 +30,10 @@ int LineCount(std::string_view text) {
 TextFormat PageNumberAlignment(int position) {
   switch (position) {
     case kTopLeft:
-    case kBottomLeft:
-      return TextFormat::Left;
+    case kBottomLeft: return TextFormat::Left;
     case kTopRight:
-    case kBottomRight:
-      return TextFormat::Right;
-    default:
-      return TextFormat::Centre;
+    case kBottomRight: return TextFormat::Right;
+    default: return TextFormat::Centre;
   }
 }
 
@@ -44,26 +41,22 @@ TextFormat PageNumberAlignment(int position) {
 
 Font ReportFont(const DataLogSettings& settings, ReportFace face) {
   switch (face) {
-    case ReportFace::Header:
-      return {std::string(kFaceTimesNewRoman), settings.m_reportheaderfont};
-    case ReportFace::PageNumber:
-      return {std::string(kFaceArial), settings.m_reportpagefont};
-    case ReportFace::Body:
-      break;
+    case ReportFace::Header: return {std::string(kFaceTimesNewRoman), settings.m_reportheaderfont};
+    case ReportFace::PageNumber: return {std::string(kFaceArial), settings.m_reportpagefont};
+    case ReportFace::Body: break;
   }
   return {std::string(kFaceArialUnicode), settings.m_reportbodyfont};
 }
 
-LogReportMeasures MeasureLogReport(const DataLogSettings& settings, const PrintPageMetrics& page,
-                                   FontMeasure& fonts) {
+LogReportMeasures MeasureLogReport(const DataLogSettings& settings, const PrintPageMetrics& page, FontMeasure& fonts) {
   LogReportMeasures measures;
   measures.page = page;
   measures.headerline = fonts.LineHeight(ReportFont(settings, ReportFace::Header), page.dpiy);
   measures.pageline = fonts.LineHeight(ReportFont(settings, ReportFace::PageNumber), page.dpiy);
   measures.bodyline = fonts.LineHeight(ReportFont(settings, ReportFace::Body), page.dpiy);
   measures.bodyaverage = fonts.AverageCharWidth(ReportFont(settings, ReportFace::Body), page.dpix);
-  measures.screenaverage = std::max(
-      1, fonts.AverageCharWidth({std::string(kFaceArialUnicode), kReferencePointTenths}, kScreenDpi));
+  measures.screenaverage =
+      std::max(1, fonts.AverageCharWidth({std::string(kFaceArialUnicode), kReferencePointTenths}, kScreenDpi));
   return measures;
 }
 
@@ -80,8 +73,7 @@ void LogReportLayout::ReadTitles(TextMemFile& memfile) {
 }
 
 int LogReportLayout::ColumnWidth(int column) const {
-  return m_settings.m_logcolwidth[static_cast<std::size_t>(column)] * m_measures.bodyaverage /
-         m_measures.screenaverage;
+  return m_settings.m_logcolwidth[static_cast<std::size_t>(column)] * m_measures.bodyaverage / m_measures.screenaverage;
 }
 
 int LogReportLayout::RowHeight() const {
@@ -106,7 +98,8 @@ ReportPage LogReportLayout::LayOutPage(int page, TextMemFile& memfile) const {
   if (OnThisPage(m_settings.m_reportheaderon, page)) {
     const int headerline = m_measures.headerline;
     const Rect rect{left, y, right, y + LineCount(m_settings.m_reporttitle) * headerline};
-    out.texts.push_back({ReportFace::Header, rect, m_settings.m_reporttitle, TextFormat::Centre | TextFormat::NoPrefix});
+    out.texts.push_back(
+        {ReportFace::Header, rect, m_settings.m_reporttitle, TextFormat::Centre | TextFormat::NoPrefix});
     y = rect.bottom + (numberontop ? headerline / 3 : headerline);
   }
   const int pageline = m_measures.pageline;

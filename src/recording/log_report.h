@@ -25,8 +25,7 @@ struct LogReportMeasures {
   int screenaverage = 1;  // the same of the 8-point body face on the screen, which column widths count in
 };
 
-LogReportMeasures MeasureLogReport(const DataLogSettings& settings, const PrintPageMetrics& page,
-                                   FontMeasure& fonts);
+LogReportMeasures MeasureLogReport(const DataLogSettings& settings, const PrintPageMetrics& page, FontMeasure& fonts);
 
 struct ReportText {
   ReportFace face;

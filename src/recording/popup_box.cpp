@@ -6,8 +6,7 @@ void PopupBox::AttachTo(MessageSink& sink) {
   sink.SetPopupCloser([this] { Close(); });
 }
 
-bool PopupBox::Show(const std::string& title, const std::string& message, const std::string& helptopic,
-                    bool sticky) {
+bool PopupBox::Show(const std::string& title, const std::string& message, const std::string& helptopic, bool sticky) {
   if (m_open && m_sticky) return false;
   Close();
   m_title = title;

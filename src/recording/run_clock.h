@@ -28,9 +28,9 @@ public:
   int TimeTextToMs(const std::string& datetext, const std::string& timetext) const;
   void MsToTimeText(int ms, std::string& datetext, std::string& timetext) const;
 
-  std::string m_datetext = "00/00/00";      // month/day/two-digit year
-  std::string m_timetext = "00:00:00.00";   // 24-hour time with hundredths
-  std::string m_secondtext = "00:00:00";    // the same without hundredths
+  std::string m_datetext = "00/00/00";     // month/day/two-digit year
+  std::string m_timetext = "00:00:00.00";  // 24-hour time with hundredths
+  std::string m_secondtext = "00:00:00";   // the same without hundredths
 
 private:
   WallClock& m_wall;

@@ -22,8 +22,7 @@ constexpr std::array kRaisedThin{Ring{40, 3, 255, -10}, Ring{20, 2, 204, -10}};
 constexpr std::array kRaisedThick{Ring{40, 3, 255, -10}, Ring{40, 2, 255, -10}, Ring{20, 2, 204, -10},
                                   Ring{20, 2, 204, -10}};
 constexpr std::array kSunkenThin{Ring{20, 2, 102, 10}, Ring{40, 2, 51, 10}};
-constexpr std::array kSunkenThick{Ring{20, 2, 102, 10}, Ring{20, 2, 102, 10}, Ring{40, 2, 51, 10},
-                                  Ring{40, 2, 51, 10}};
+constexpr std::array kSunkenThick{Ring{20, 2, 102, 10}, Ring{20, 2, 102, 10}, Ring{40, 2, 51, 10}, Ring{40, 2, 51, 10}};
 
 // Angles run from straight up towards the left, so 45 degrees is the upper
 // left and the ring turns counter-clockwise.

@@ -56,15 +56,12 @@ Colour BoxShadeColour(int pressed, int index, std::string_view scheme) {
   return FaceColour(scheme);
 }
 
-void Draw3DBox(const ViewState& view, const Rect& rect, DeviceContext& dc, int pressed,
-               std::string_view scheme) {
+void Draw3DBox(const ViewState& view, const Rect& rect, DeviceContext& dc, int pressed, std::string_view scheme) {
   const Colour face = FaceColour(scheme);
   if (DoubleEdges(view)) {
-    DrawEdgedFace(dc, rect, face, Shades(kTopLeftThick, pressed, scheme),
-                  Shades(kBottomRightThick, pressed, scheme));
+    DrawEdgedFace(dc, rect, face, Shades(kTopLeftThick, pressed, scheme), Shades(kBottomRightThick, pressed, scheme));
   } else {
-    DrawEdgedFace(dc, rect, face, Shades(kTopLeftThin, pressed, scheme),
-                  Shades(kBottomRightThin, pressed, scheme));
+    DrawEdgedFace(dc, rect, face, Shades(kTopLeftThin, pressed, scheme), Shades(kBottomRightThin, pressed, scheme));
   }
 }
 

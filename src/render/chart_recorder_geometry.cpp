@@ -15,20 +15,19 @@ constexpr int kPlotBottomGap = 6;
 // Room between the trace area and the legend column.
 constexpr int kLegendGap = 4;
 
-
 }  // namespace
 
 // The measures every part is placed by.
 struct ChartRecorderGeometry::Layout {
-  int W;       // cell width at this Font Size
-  int H;       // cell height at this Font Size
-  Rect R;      // the object
-  Rect P;      // the trace area
-  int top;     // the strip below the trace area
+  int W;    // cell width at this Font Size
+  int H;    // cell height at this Font Size
+  Rect R;   // the object
+  Rect P;   // the trace area
+  int top;  // the strip below the trace area
   int bottom;
-  int s;       // side of a strip square
-  int A;       // width of a Cursor Mode box
-  int B;       // gap between a cursor box and its button
+  int s;  // side of a strip square
+  int A;  // width of a Cursor Mode box
+  int B;  // gap between a cursor box and its button
 
   // The lower half of the strip, where the Cursor Mode boxes and the
   // cursor boxes stand.

@@ -29,8 +29,7 @@ void DrawEdgedFace(DeviceContext& dc, const Rect& rect, Colour face, std::span<c
     dc.Rectangle(rect);
   }
   for (std::size_t k = 0; k < topleft.size(); ++k) TopLeftLine(dc, rect, static_cast<int>(k), topleft[k]);
-  for (std::size_t k = 0; k < bottomright.size(); ++k)
-    BottomRightLine(dc, rect, static_cast<int>(k), bottomright[k]);
+  for (std::size_t k = 0; k < bottomright.size(); ++k) BottomRightLine(dc, rect, static_cast<int>(k), bottomright[k]);
 }
 
 }  // namespace korvix

@@ -62,8 +62,7 @@ struct ThreeParts {
 
 ThreeParts Parts(const ViewState& view, int sizecode, int firstchars, double widthfactor, int thirdchars) {
   const Cell cell = ScaledCell(view, sizecode);
-  return {Snap(view, cell.cw * firstchars), Snap(view, Trunc(cell.cw * widthfactor)),
-          Snap(view, cell.cw * thirdchars)};
+  return {Snap(view, cell.cw * firstchars), Snap(view, Trunc(cell.cw * widthfactor)), Snap(view, cell.cw * thirdchars)};
 }
 
 Extent Total(const ThreeParts& parts, int height) { return {parts.first + parts.second + parts.third, height}; }
@@ -152,7 +151,8 @@ Rect RockerArea(const ViewState& view, const RockerSwitchRecord& r) {
 
 Rect ObjectGeometry::ObjectRectTextBox(int index) {
   TextBoxRecord& r = m_doc.m_textboxes[index];
-  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::TextBox, index), AtLeastMinimum(CellWidthExtent(m_view, r)));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::TextBox, index),
+                   AtLeastMinimum(CellWidthExtent(m_view, r)));
 }
 
 Rect ObjectGeometry::ObjectRectImageBox(int index) {
@@ -217,7 +217,8 @@ Rect ObjectGeometry::ObjectRectPivotTracker(int index) {
 
 Rect ObjectGeometry::ObjectRectSignalLamp(int index) {
   SignalLampRecord& r = m_doc.m_signallamps[index];
-  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::SignalLamp, index), AtLeastMinimum(CellWidthExtent(m_view, r)));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::SignalLamp, index),
+                   AtLeastMinimum(CellWidthExtent(m_view, r)));
 }
 
 Rect ObjectGeometry::ObjectRectEventCounter(int index) {
@@ -232,14 +233,16 @@ Rect ObjectGeometry::ObjectRectEventTimer(int index) {
 
 Rect ObjectGeometry::ObjectRectPushButton(int index) {
   PushButtonRecord& r = m_doc.m_pushbuttons[index];
-  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::PushButton, index), AtLeastMinimum(CellWidthExtent(m_view, r)));
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::PushButton, index),
+                   AtLeastMinimum(CellWidthExtent(m_view, r)));
 }
 
 Rect ObjectGeometry::ObjectRectButtonArray(int index) {
   ButtonArrayRecord& r = m_doc.m_buttonarrays[index];
   const int cw = ScaledCell(m_view, r.sizecode).cw;
   const int width = Snap(m_view, Trunc(r.buttons.Count() * r.widthfactor * cw));
-  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::ButtonArray, index), Extent{width, SnappedHeight(m_view, r)});
+  return WholeRect(m_view, r, m_states.At(ScreenObjectKind::ButtonArray, index),
+                   Extent{width, SnappedHeight(m_view, r)});
 }
 
 Rect ObjectGeometry::ObjectRectRockerSwitch(int index) {

@@ -48,10 +48,8 @@ constexpr bool IsNeedleKind(ScreenObjectKind kind) {
     case ScreenObjectKind::VerticalGauge:
     case ScreenObjectKind::HorizontalGauge:
     case ScreenObjectKind::DualHandGauge:
-    case ScreenObjectKind::WindVane:
-      return true;
-    default:
-      return false;
+    case ScreenObjectKind::WindVane: return true;
+    default: return false;
   }
 }
 
@@ -63,10 +61,8 @@ constexpr bool IsLinkedKind(ScreenObjectKind kind) {
     case ScreenObjectKind::LevelGauge:
     case ScreenObjectKind::EventCounter:
     case ScreenObjectKind::EventTimer:
-    case ScreenObjectKind::PIController:
-      return true;
-    default:
-      return IsNeedleKind(kind);
+    case ScreenObjectKind::PIController: return true;
+    default: return IsNeedleKind(kind);
   }
 }
 

@@ -9,9 +9,7 @@ namespace {
 constexpr int kMinimumSize = 20;
 constexpr Colour kHandleColour = Grey(0);
 
-bool MovesLeft(int handle) {
-  return handle == kHandleTopLeft || handle == kHandleBottomLeft || handle == kHandleLeft;
-}
+bool MovesLeft(int handle) { return handle == kHandleTopLeft || handle == kHandleBottomLeft || handle == kHandleLeft; }
 bool MovesRight(int handle) {
   return handle == kHandleTopRight || handle == kHandleBottomRight || handle == kHandleRight;
 }
@@ -83,18 +81,26 @@ void CObjectTracker::AdjustRect(int handle, Rect& rect) {
 
   if (m_proportion == kProportionSquare) {
     switch (handle) {
-      case kHandleTopLeft: case kHandleLeft: rect.top = rect.bottom - Width(rect); break;
-      case kHandleTopRight: case kHandleTop: rect.right = rect.left + Height(rect); break;
-      case kHandleBottomRight: case kHandleRight: rect.bottom = rect.top + Width(rect); break;
-      case kHandleBottomLeft: case kHandleBottom: rect.left = rect.right - Height(rect); break;
+      case kHandleTopLeft:
+      case kHandleLeft: rect.top = rect.bottom - Width(rect); break;
+      case kHandleTopRight:
+      case kHandleTop: rect.right = rect.left + Height(rect); break;
+      case kHandleBottomRight:
+      case kHandleRight: rect.bottom = rect.top + Width(rect); break;
+      case kHandleBottomLeft:
+      case kHandleBottom: rect.left = rect.right - Height(rect); break;
       default: break;
     }
   } else if (m_proportion == kProportionTwoToOne) {
     switch (handle) {
-      case kHandleTopLeft: case kHandleLeft: rect.top = rect.bottom - Width(rect) / 2; break;
-      case kHandleTopRight: case kHandleTop: rect.right = rect.left + 2 * Height(rect); break;
-      case kHandleBottomRight: case kHandleRight: rect.bottom = rect.top + Width(rect) / 2; break;
-      case kHandleBottomLeft: case kHandleBottom: rect.left = rect.right - 2 * Height(rect); break;
+      case kHandleTopLeft:
+      case kHandleLeft: rect.top = rect.bottom - Width(rect) / 2; break;
+      case kHandleTopRight:
+      case kHandleTop: rect.right = rect.left + 2 * Height(rect); break;
+      case kHandleBottomRight:
+      case kHandleRight: rect.bottom = rect.top + Width(rect) / 2; break;
+      case kHandleBottomLeft:
+      case kHandleBottom: rect.left = rect.right - 2 * Height(rect); break;
       default: break;
     }
   }

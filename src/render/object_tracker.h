@@ -47,8 +47,8 @@ public:
 class CObjectTracker final : public RectTracker {
 public:
   static constexpr int kProportionFree = 0;
-  static constexpr int kProportionSquare = 1;     // width equals height
-  static constexpr int kProportionTwoToOne = 2;   // width twice the height
+  static constexpr int kProportionSquare = 1;    // width equals height
+  static constexpr int kProportionTwoToOne = 2;  // width twice the height
 
   CObjectTracker();
 
@@ -57,7 +57,7 @@ public:
 
   int m_allhandles = 1;  // 0 shows the four side handles only
   int m_proportion = kProportionFree;
-  int m_gridstep = 5;    // the view's grid size, kept in step by the view
+  int m_gridstep = 5;  // the view's grid size, kept in step by the view
 };
 
 }  // namespace korvix

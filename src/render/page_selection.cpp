@@ -36,10 +36,14 @@ int PageView::TrackerCursor(Point point) {
   if (m_numselected != 1) return 0;
   if (m_doc.m_lockon != 0 && m_doc.m_lockpermissions[kMoveAndSizePermission] == 0) return 0;
   switch (m_tracker.HitTest(point)) {
-    case kHandleRight: case kHandleLeft: m_window.SetCursor(Cursor::SizeWE); return 1;
-    case kHandleTop: case kHandleBottom: m_window.SetCursor(Cursor::SizeNS); return 1;
-    case kHandleTopRight: case kHandleBottomLeft: m_window.SetCursor(Cursor::SizeNESW); return 1;
-    case kHandleTopLeft: case kHandleBottomRight: m_window.SetCursor(Cursor::SizeNWSE); return 1;
+    case kHandleRight:
+    case kHandleLeft: m_window.SetCursor(Cursor::SizeWE); return 1;
+    case kHandleTop:
+    case kHandleBottom: m_window.SetCursor(Cursor::SizeNS); return 1;
+    case kHandleTopRight:
+    case kHandleBottomLeft: m_window.SetCursor(Cursor::SizeNESW); return 1;
+    case kHandleTopLeft:
+    case kHandleBottomRight: m_window.SetCursor(Cursor::SizeNWSE); return 1;
     default: return 0;
   }
 }

@@ -28,8 +28,6 @@ constexpr bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= 
 constexpr Rect Inflated(const Rect& r, int dx, int dy) {
   return {r.left - dx, r.top - dy, r.right + dx, r.bottom + dy};
 }
-constexpr Rect Offset(const Rect& r, int dx, int dy) {
-  return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-}
+constexpr Rect Offset(const Rect& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
 }  // namespace korvix

@@ -22,9 +22,7 @@ public:
   // one-pixel pen, so a round object is cut out of the clip region on its
   // own rectangle.
   static Region FromEllipse(const Rect& bounds) { return Region({ShapeKind::Ellipse, bounds, {}}); }
-  static Region FromPolygon(std::vector<Point> points) {
-    return Region({ShapeKind::Polygon, {}, std::move(points)});
-  }
+  static Region FromPolygon(std::vector<Point> points) { return Region({ShapeKind::Polygon, {}, std::move(points)}); }
 
   Region() = default;
 

@@ -17,12 +17,12 @@ struct ScreenObject {
 
 // The whole-object rectangle of one object, refreshing its cached
 // screenrect.
-Rect ObjectRectOf(ObjectGeometry& geometry, ChartRecorderGeometry& chartgeometry,
-                  ScreenObject object);
+Rect ObjectRectOf(ObjectGeometry& geometry, ChartRecorderGeometry& chartgeometry, ScreenObject object);
 
 // Kinds that are cut out of the clip region by their ellipse.
 constexpr bool IsRoundKind(ScreenObjectKind kind) {
-  return kind == ScreenObjectKind::DialGauge || kind == ScreenObjectKind::DualHandGauge || kind == ScreenObjectKind::WindVane;
+  return kind == ScreenObjectKind::DialGauge || kind == ScreenObjectKind::DualHandGauge ||
+         kind == ScreenObjectKind::WindVane;
 }
 
 // The round kinds and the Pivot Tracker are sized only by their sides.

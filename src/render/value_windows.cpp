@@ -106,14 +106,12 @@ ValueWindowBoxes LayoutValueWindow(const ViewState& view, const Rect& object, in
 
 Rect ValueAreaDataWindow(CKorvixDoc& doc, const ViewState& view, ObjectGeometry& geometry, int index) {
   const DataWindowRecord& r = doc.m_datawindows[index];
-  return LayoutValueWindow(view, geometry.ObjectRectDataWindow(index), r.sizecode, r.prefixwidth, r.widthfactor)
-      .value;
+  return LayoutValueWindow(view, geometry.ObjectRectDataWindow(index), r.sizecode, r.prefixwidth, r.widthfactor).value;
 }
 
 Rect ValueAreaTextWindow(CKorvixDoc& doc, const ViewState& view, ObjectGeometry& geometry, int index) {
   const TextWindowRecord& r = doc.m_textwindows[index];
-  return LayoutValueWindow(view, geometry.ObjectRectTextWindow(index), r.sizecode, r.prefixwidth, r.widthfactor)
-      .value;
+  return LayoutValueWindow(view, geometry.ObjectRectTextWindow(index), r.sizecode, r.prefixwidth, r.widthfactor).value;
 }
 
 void DrawDataWindow(DrawingContext& context, int index) {

@@ -8,7 +8,7 @@ struct ViewState {
   int m_gridsize = 5;    // always 5 x m_fontfactor
   int m_scrollx = 0;     // scroll position in pixels
   int m_scrolly = 0;
-  int m_dragstate = 0;   // non-zero while objects are dragged in edit mode
+  int m_dragstate = 0;  // non-zero while objects are dragged in edit mode
 
   // Factors outside 1..3 become 1, so a damaged profile or project cannot
   // zoom the page out of shape.

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "values/value_conversion.h"
 #include "runloop/view_runtime.h"
+#include "values/value_conversion.h"
 #include "values/value_refresh.h"
 
 namespace korvix {

@@ -1,8 +1,8 @@
 #include <ctime>
 
 #include "platform/configuration_keys.h"
-#include "values/value_conversion.h"
 #include "runloop/view_runtime.h"
+#include "values/value_conversion.h"
 #include "values/value_refresh.h"
 
 namespace korvix {
@@ -107,8 +107,7 @@ void ViewRuntime::RunNestedPass() {
 }
 
 bool ViewRuntime::NestedPassMayRun() const {
-  return m_link.m_runloop == 1 && m_looping && !m_halting && !m_runmessages.AnyOpen() &&
-         m_frames == m_dispatching;
+  return m_link.m_runloop == 1 && m_looping && !m_halting && !m_runmessages.AnyOpen() && m_frames == m_dispatching;
 }
 
 // A nested pass and the loop below it both see the same quit; the program

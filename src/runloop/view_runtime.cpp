@@ -16,17 +16,19 @@ constexpr char kTransmitTimeoutHelp[] = "XmitVerify.htm";
 // The polled kinds in the order a poll cycle visits them: kind order, but the
 // Wind Vanes before the Dual Hand Gauges.
 constexpr std::array kPollingOrder = {
-    ScreenObjectKind::DataWindow,     ScreenObjectKind::LevelGauge,      ScreenObjectKind::DialGauge,
-    ScreenObjectKind::MeterGauge,     ScreenObjectKind::VerticalGauge,   ScreenObjectKind::HorizontalGauge,
-    ScreenObjectKind::WindVane,       ScreenObjectKind::DualHandGauge,   ScreenObjectKind::PIController};
-static_assert([] {
-  int polled = 0;
-  ForEachKind([&](auto tag) { polled += KindTraits<decltype(tag)::value>::kPolled ? 1 : 0; });
-  for (ScreenObjectKind kind : kPollingOrder) {
-    if (!IsPolledKind(kind)) return false;
-  }
-  return polled == static_cast<int>(kPollingOrder.size());
-}(), "the polling order holds every polled kind once");
+    ScreenObjectKind::DataWindow, ScreenObjectKind::LevelGauge,    ScreenObjectKind::DialGauge,
+    ScreenObjectKind::MeterGauge, ScreenObjectKind::VerticalGauge, ScreenObjectKind::HorizontalGauge,
+    ScreenObjectKind::WindVane,   ScreenObjectKind::DualHandGauge, ScreenObjectKind::PIController};
+static_assert(
+    [] {
+      int polled = 0;
+      ForEachKind([&](auto tag) { polled += KindTraits<decltype(tag)::value>::kPolled ? 1 : 0; });
+      for (ScreenObjectKind kind : kPollingOrder) {
+        if (!IsPolledKind(kind)) return false;
+      }
+      return polled == static_cast<int>(kPollingOrder.size());
+    }(),
+    "the polling order holds every polled kind once");
 
 LogFileAccess& LogFilesOf(RuntimeServices& services, std::unique_ptr<LogFileAccess>& own) {
   if (services.logfiles) return *services.logfiles;
@@ -55,8 +57,7 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
       m_refresher(m_values.Values(), m_values.Random(), m_values.Tables()),
       m_runclock(services.wall, services.clock),
       m_datalog(doc, m_values.Values(), m_runclock, services.recordsink ? *services.recordsink : m_runmessages,
-                LogFilesOf(services, m_ownlogfiles),
-                services.clock),
+                LogFilesOf(services, m_ownlogfiles), services.clock),
       m_schedule(doc, m_weblogprogress),
       m_charts(doc, m_values.Values(), m_runclock, m_runmessages),
       m_popupbox(services.popupwindow) {

@@ -119,9 +119,7 @@ public:
   void DeliverLabelValue(const std::string& label, const std::string& value) override {
     m_values.DeliverLabelValue(label, value);
   }
-  void ShowPopupBox(const std::string& title, const std::string& text) override {
-    m_popupbox.Show(title, text);
-  }
+  void ShowPopupBox(const std::string& title, const std::string& text) override { m_popupbox.Show(title, text); }
   void SetModifiedFlag() override { m_doc.SetModifiedFlag(); }
   int SliderControlCount() override { return m_doc.m_slidercontrols.Count(); }
   SliderMirror GetSliderControl(int index) override;

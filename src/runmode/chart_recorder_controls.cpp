@@ -211,8 +211,8 @@ void ChartRecorderControls::Step(int index, Button button, int field, bool held)
     }
     case Button::UnitDivUp:
     case Button::UnitDivDown:
-      r.fields[field].unitdiv = StepDivisionValue(r.fields[field].unitdiv, button == Button::UnitDivUp ? 1 : -1,
-                                                  m_holdspeed);
+      r.fields[field].unitdiv =
+          StepDivisionValue(r.fields[field].unitdiv, button == Button::UnitDivUp ? 1 : -1, m_holdspeed);
       break;
     case Button::PositionUp:
     case Button::PositionDown: {

@@ -35,9 +35,25 @@ public:
 
 private:
   enum class Button {
-    None, ToStart, StepBack, StepForward, ToEnd, ModeNone, ModeTime, ModeUnits,
-    Cursor1Down, Cursor1Up, Cursor2Down, Cursor2Up, TimeDivDown, TimeDivUp, Print,
-    UnitDivUp, UnitDivDown, PositionUp, PositionDown,
+    None,
+    ToStart,
+    StepBack,
+    StepForward,
+    ToEnd,
+    ModeNone,
+    ModeTime,
+    ModeUnits,
+    Cursor1Down,
+    Cursor1Up,
+    Cursor2Down,
+    Cursor2Up,
+    TimeDivDown,
+    TimeDivUp,
+    Print,
+    UnitDivUp,
+    UnitDivDown,
+    PositionUp,
+    PositionDown,
   };
 
   Button Hit(int index, Point point, int& field) const;

@@ -46,16 +46,16 @@ std::string ControlStart::StartValue(int initmode, const std::string& startvalue
 void ControlStart::StartControls() {
   for (int i = 0; i < m_doc.m_rockerswitches.Count(); ++i) {
     RockerSwitchRecord& rocker = m_doc.m_rockerswitches[i];
-    rocker.valuetext = StartValue(rocker.initmode, rocker.startvalue, rocker.upprefix, rocker.getcommand,
-                                  rocker.valuetype);
+    rocker.valuetext =
+        StartValue(rocker.initmode, rocker.startvalue, rocker.upprefix, rocker.getcommand, rocker.valuetype);
     if (rocker.valuetext == kErrorValue) {
       m_sink.Show(kRockerCaption, kRockerFailStart + rocker.title + kFailEnd, MessageIcon::Exclamation);
     }
   }
   for (int i = 0; i < m_doc.m_slidercontrols.Count(); ++i) {
     SliderControlRecord& slider = m_doc.m_slidercontrols[i];
-    slider.valuetext = StartValue(slider.initmode, slider.startvalue, slider.sendprefix, slider.getcommand,
-                                  slider.valuetype);
+    slider.valuetext =
+        StartValue(slider.initmode, slider.startvalue, slider.sendprefix, slider.getcommand, slider.valuetype);
     if (slider.valuetext == kErrorValue) {
       m_sink.Show(kSliderCaption, kSliderFailStart + slider.title + kFailEnd, MessageIcon::Exclamation);
     }

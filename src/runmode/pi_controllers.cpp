@@ -200,10 +200,8 @@ void PIControllers::SetPIControllerSetPoint(int index, long long setpoint) {
 }
 
 void PIControllers::StepPIController(int index, PIStepButton button) {
-  const int step = button == PIStepButton::SetPointUp || button == PIStepButton::KpUp ||
-                           button == PIStepButton::KiUp
-                       ? 1
-                       : -1;
+  const int step =
+      button == PIStepButton::SetPointUp || button == PIStepButton::KpUp || button == PIStepButton::KiUp ? 1 : -1;
   if (button == PIStepButton::SetPointUp || button == PIStepButton::SetPointDown) {
     PIControllerState& state = m_values.State().PIController(index);
     state.setpoint = std::to_string(std::llround(Decimal(state.setpoint).value_or(0)) + step);

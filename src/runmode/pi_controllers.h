@@ -26,8 +26,7 @@ constexpr double kPIOutputLimit = 100.0;
 // A reading that is no number stops the correction.
 class PIControllers final : public PIStepper {
 public:
-  PIControllers(CKorvixDoc& doc, RunValues& values, LinkServices& link, ObjectActions& view,
-                MillisecondClock& clock);
+  PIControllers(CKorvixDoc& doc, RunValues& values, LinkServices& link, ObjectActions& view, MillisecondClock& clock);
 
   // Start of a run: every controller runs from a zero output, which goes out
   // at once. A controller keeps the set point of its last run.

@@ -42,11 +42,19 @@ void Queue(CommandState& command, const std::string& text, const std::string& ta
 
 }  // namespace
 
-RunControls::RunControls(CKorvixDoc& doc, const ViewState& view, ObjectGeometry& geometry,
-                         RunValues& values, Executors& executors, RunServices& services, PIStepper& pi,
-                         MillisecondClock& clock, InputWindowRunStates& inputs)
-    : m_doc(doc), m_view(view), m_geometry(geometry), m_values(values), m_executors(executors),
-      m_services(services), m_pi(pi), m_clock(clock), m_inputs(inputs), m_charts(doc, view, geometry.States(), services, clock) {}
+RunControls::RunControls(CKorvixDoc& doc, const ViewState& view, ObjectGeometry& geometry, RunValues& values,
+                         Executors& executors, RunServices& services, PIStepper& pi, MillisecondClock& clock,
+                         InputWindowRunStates& inputs)
+    : m_doc(doc),
+      m_view(view),
+      m_geometry(geometry),
+      m_values(values),
+      m_executors(executors),
+      m_services(services),
+      m_pi(pi),
+      m_clock(clock),
+      m_inputs(inputs),
+      m_charts(doc, view, geometry.States(), services, clock) {}
 
 uint32_t RunControls::RockerRepeatMs(int repeatrate) {
   const int w = std::clamp(repeatrate, 0, 10);
@@ -427,25 +435,15 @@ bool RunControls::OnLeftButtonUp(Point point) {
       m_services.InvalidateControl(ScreenObjectKind::PushButton, index);
       return true;
     }
-    case Held::Slider:
-      MoveSlider(index, point.y, true);
-      return true;
+    case Held::Slider: MoveSlider(index, point.y, true); return true;
     case Held::KeypadKey:
       m_inputs[index].keypadkey = 0;
       m_services.InvalidateControl(ScreenObjectKind::InputWindow, index);
       return true;
-    case Held::RockerSwitch:
-      m_services.InvalidateControl(ScreenObjectKind::RockerSwitch, index);
-      return true;
-    case Held::CounterButton:
-      m_services.InvalidateControl(ScreenObjectKind::EventCounter, index);
-      return true;
-    case Held::TimerButton:
-      m_services.InvalidateControl(ScreenObjectKind::EventTimer, index);
-      return true;
-    case Held::PIButton:
-      m_services.InvalidateControl(ScreenObjectKind::PIController, index);
-      return true;
+    case Held::RockerSwitch: m_services.InvalidateControl(ScreenObjectKind::RockerSwitch, index); return true;
+    case Held::CounterButton: m_services.InvalidateControl(ScreenObjectKind::EventCounter, index); return true;
+    case Held::TimerButton: m_services.InvalidateControl(ScreenObjectKind::EventTimer, index); return true;
+    case Held::PIButton: m_services.InvalidateControl(ScreenObjectKind::PIController, index); return true;
     case Held::None:
       if (index >= 0 && index < m_doc.m_inputwindows.Count()) m_inputs[index].editbuttonheld = 0;
       return false;

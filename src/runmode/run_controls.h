@@ -12,11 +12,11 @@
 #include "platform/millisecond_clock.h"
 #include "render/control_run_states.h"
 #include "render/controls/pi_controller.h"
-#include "runmode/chart_recorder_controls.h"
 #include "render/input_window_state.h"
 #include "render/object_geometry.h"
 #include "render/rect.h"
 #include "render/view_state.h"
+#include "runmode/chart_recorder_controls.h"
 
 namespace korvix {
 
@@ -34,10 +34,8 @@ public:
 // keypad and keyboard entry, and the repeats of controls held down.
 class RunControls final : public ControlRunStates {
 public:
-  RunControls(CKorvixDoc& doc, const ViewState& view, ObjectGeometry& geometry, RunValues& values,
-              Executors& executors,
-              RunServices& services, PIStepper& pi, MillisecondClock& clock,
-              InputWindowRunStates& inputs);
+  RunControls(CKorvixDoc& doc, const ViewState& view, ObjectGeometry& geometry, RunValues& values, Executors& executors,
+              RunServices& services, PIStepper& pi, MillisecondClock& clock, InputWindowRunStates& inputs);
 
   // Client-area pixels; true when a control on the current page took it.
   bool OnLeftButtonDown(Point point, const Rect& clientrect);
@@ -85,8 +83,7 @@ private:
   bool PressInputWindow(Point point, const Rect& clientrect);
   bool PressKeypad(Point point);
 
-  void StartControlAction(int controlcode, const ActionSlot& texts, const ActionHolder& holder,
-                          ControlRun& run);
+  void StartControlAction(int controlcode, const ActionSlot& texts, const ActionHolder& holder, ControlRun& run);
   void ContinueControlAction(const ActionHolder& holder, ControlRun& run);
   void StepRocker(int index, int half);
   // Up (0), reset (1) or down (2); the Conditionals that watch it look again.
@@ -114,7 +111,7 @@ private:
   uint32_t m_lastrepeat = 0;
   int m_keypadwindow = -1;  // the Input Window whose keypad is open
   Rect m_keypadrect;
-  int m_editwindow = -1;    // the Input Window typed into on the keyboard
+  int m_editwindow = -1;  // the Input Window typed into on the keyboard
   std::deque<PushRun> m_pushes;
   std::deque<ControlRun> m_inputruns;
   ChartRecorderControls m_charts;

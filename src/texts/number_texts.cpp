@@ -21,18 +21,19 @@ bool AllOneOf(std::string_view text, std::string_view set) {
   return std::all_of(text.begin(), text.end(), [set](char c) { return IsOneOf(c, set); });
 }
 
-int ClampToInt(size_t count) {
-  return static_cast<int>(std::min<size_t>(count, std::numeric_limits<int>::max()));
-}
+int ClampToInt(size_t count) { return static_cast<int>(std::min<size_t>(count, std::numeric_limits<int>::max())); }
 
 void Saturate(uint64_t& acc) { acc = std::min(acc, kSaturated); }
 
 // The value of a digit in the given base, or -1.
 int DigitValue(char c, int base) {
   int v = -1;
-  if (c >= '0' && c <= '9') v = c - '0';
-  else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
-  else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
+  if (c >= '0' && c <= '9')
+    v = c - '0';
+  else if (c >= 'A' && c <= 'F')
+    v = c - 'A' + 10;
+  else if (c >= 'a' && c <= 'f')
+    v = c - 'a' + 10;
   return v < base ? v : -1;
 }
 
@@ -201,7 +202,10 @@ std::string FormatDuration(int32_t ms, int format) {
     case 4: return FormatNumberText(ms / 1000, 0);
     case 5: return FormatNumberText(ms / 100, 1);
     case 6: return FormatNumberText(ms / 10, 2);
-    case 0: case 1: case 2: case 3: break;
+    case 0:
+    case 1:
+    case 2:
+    case 3: break;
     default: format = 1; break;
   }
   const uint64_t mag = Magnitude(ms);
@@ -211,8 +215,7 @@ std::string FormatDuration(int32_t ms, int format) {
     return text + std::to_string(minutes / 60) + ":" + TwoDigits(minutes % 60);
   }
   const uint64_t seconds = mag / 1000;
-  text += std::to_string(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
-          TwoDigits(seconds % 60);
+  text += std::to_string(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" + TwoDigits(seconds % 60);
   if (format == 2) text += "." + std::string(1, static_cast<char>('0' + mag / 100 % 10));
   if (format == 3) text += "." + TwoDigits(mag / 10 % 100);
   return text;

@@ -124,8 +124,7 @@ enum class NumberFormat : int { Decimal = 0, Hex = 1, Binary = 2, Time = 3 };
 // left, a "-" is kept only as the first character and only the first "." is
 // kept. Fails (no value) when no digit is left, so "Error", "Overflow", ""
 // and "-." fail and the caller shows "Error".
-std::optional<std::string> CleanNumericText(std::string_view text,
-                                            NumberFormat format = NumberFormat::Decimal);
+std::optional<std::string> CleanNumericText(std::string_view text, NumberFormat format = NumberFormat::Decimal);
 
 // Left-pads a number text with zeros to the width of the wider of two other
 // number texts (a Slider pads its value to its range limits). Widths are
@@ -133,8 +132,7 @@ std::optional<std::string> CleanNumericText(std::string_view text,
 // "100" gives "005", "-5" with "-100" and "100" gives "-005". A text already
 // that wide is unchanged; so is an empty text and any text holding a
 // character other than "-.0123456789" ("Error", "Overflow" pass through).
-std::string PadNumberText(std::string_view text, std::string_view limit1,
-                          std::string_view limit2);
+std::string PadNumberText(std::string_view text, std::string_view limit1, std::string_view limit2);
 
 // A zero in the shape of a number text: "0" when the text has no
 // ".", else "0." and one "0" for each character after the last "." (the same

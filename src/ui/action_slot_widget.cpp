@@ -58,8 +58,8 @@ void ActionCombo::RequestChoice() {
       Qt::QueuedConnection);
 }
 
-ActionSlotWidget::ActionSlotWidget(QWidget* dialog, QPushButton* ok, ActionNumbering numbering,
-                                   const ActionSlot& slot, ActionSlotServices services)
+ActionSlotWidget::ActionSlotWidget(QWidget* dialog, QPushButton* ok, ActionNumbering numbering, const ActionSlot& slot,
+                                   ActionSlotServices services)
     : QWidget(dialog), m_dialog(dialog), m_ok(ok), m_numbering(numbering), m_services(std::move(services)) {
   m_action = new ActionCombo([this] { ChooseAction(); }, this);
   for (const ActionInfo& info : ActionCodes())

@@ -116,8 +116,7 @@ int CButtonArrayDlg::CurrentLine() const {
 
 void CButtonArrayDlg::EnableControls() {
   const bool line = CurrentLine() >= 0;
-  for (QPushButton* button : {m_editbutton, m_deletebutton, m_moveupbutton, m_movedownbutton})
-    button->setEnabled(line);
+  for (QPushButton* button : {m_editbutton, m_deletebutton, m_moveupbutton, m_movedownbutton}) button->setEnabled(line);
 }
 
 // F1 reaches the dialog from whichever field has the focus, since none of

@@ -59,9 +59,9 @@ void CButtonPropertiesDlg::OnOK() {
   if (*check.focus == ArrayButtonField::Title)
     FocusField(m_title);
   else
-    FocusField(m_slot->FieldEdit(*check.focus == ArrayButtonField::Parameter ? SlotField::Parameter
-                                                                              : SlotField::Second),
-               check.guard);
+    FocusField(
+        m_slot->FieldEdit(*check.focus == ArrayButtonField::Parameter ? SlotField::Parameter : SlotField::Second),
+        check.guard);
 }
 
 }  // namespace korvix

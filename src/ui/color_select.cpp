@@ -114,8 +114,7 @@ void CColorSelect::ChoosePaletteColour(int colour) {
 void CColorSelect::accept() {
   m_curcolor = ToColorRef(m_chooser->currentColor());
   SavedColours saved;
-  for (int i = 0; i < kSavedColourCount; ++i)
-    saved[static_cast<size_t>(i)] = ToColorRef(QColorDialog::customColor(i));
+  for (int i = 0; i < kSavedColourCount; ++i) saved[static_cast<size_t>(i)] = ToColorRef(QColorDialog::customColor(i));
   WriteSavedColours(m_profile, saved);
   QDialog::accept();
 }
@@ -137,13 +136,13 @@ bool CColorSelect::eventFilter(QObject* watched, QEvent* event) {
   if (watched == m_customslots && event->type() == QEvent::MouseButtonPress) {
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
     m_colourbeforeslot = m_chooser->currentColor();
-    m_emptyslotclicked =
-        m_customslots->grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0) == QColor(Qt::white);
+    m_emptyslotclicked = m_customslots->grab(QRect(at, QSize(1, 1))).toImage().pixelColor(0, 0) == QColor(Qt::white);
   }
   if (watched == m_customslots && event->type() == QEvent::MouseButtonRelease && m_emptyslotclicked) {
     m_emptyslotclicked = false;
     const QColor kept = m_colourbeforeslot;
-    QMetaObject::invokeMethod(this, [this, kept] { m_chooser->setCurrentColor(kept); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, kept] { m_chooser->setCurrentColor(kept); }, Qt::QueuedConnection);
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -10,8 +10,6 @@ inline QColor ToQColor(int colorref) {
   return QColor(colorref & 0xFF, (colorref >> 8) & 0xFF, (colorref >> 16) & 0xFF);
 }
 
-inline int ToColorRef(const QColor& colour) {
-  return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
-}
+inline int ToColorRef(const QColor& colour) { return colour.red() | (colour.green() << 8) | (colour.blue() << 16); }
 
 }  // namespace korvix

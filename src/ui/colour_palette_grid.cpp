@@ -1,8 +1,8 @@
 #include "ui/colour_palette_grid.h"
 
+#include <qdrawutil.h>
 #include <QMouseEvent>
 #include <QPainter>
-#include <qdrawutil.h>
 
 #include "ui/colorref.h"
 

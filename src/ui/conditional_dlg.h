@@ -27,8 +27,7 @@ class CConditionalDlg final : public ModelessEditorDialog {
 public:
   // `messages` shows the dialog's own refusals; `namelist` is the
   // referable-name list as the dialog opened.
-  CConditionalDlg(QWidget* mainwindow, MessageSink& messages, const ConditionalFields& fields,
-                  std::string namelist);
+  CConditionalDlg(QWidget* mainwindow, MessageSink& messages, const ConditionalFields& fields, std::string namelist);
 
   // The fields as typed, the expression with CR LF line breaks.
   ConditionalFields Fields() const;

@@ -22,7 +22,12 @@ constexpr char kConditionalsText[] = "Conditionals";
 CConditionalEditorsUi::CConditionalEditorsUi(CMainFrame& frame, CKorvixDoc& doc, MessageSink& messages,
                                              EditorLoop& editors, CRunLoopSettingsUi& settings,
                                              std::function<void(int)> editscript)
-    : QObject(&frame), m_frame(frame), m_doc(doc), m_messages(messages), m_editors(editors), m_settings(settings),
+    : QObject(&frame),
+      m_frame(frame),
+      m_doc(doc),
+      m_messages(messages),
+      m_editors(editors),
+      m_settings(settings),
       m_editscript(std::move(editscript)) {
   // A shortcut or a stale menu may still reach the handler outside edit mode.
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_CONDITIONALS, kConditionalsText, [this] {
@@ -51,14 +56,14 @@ void CConditionalEditorsUi::OnRunLoopConditionals() {
   };
   TextMemFile memfile(m_messages, m_clock);
   EditorPass pass;
-  pass.requests = {{&dialog.m_newrequest, serve(&ConditionalListEditor::New)},
-                   {&dialog.m_editrequest, serve(&ConditionalListEditor::Edit)},
-                   {&dialog.m_deleterequest, serve(&ConditionalListEditor::Delete)},
-                   {&dialog.m_copyrequest, serve(&ConditionalListEditor::Copy)},
-                   {&dialog.m_pasterequest, serve(&ConditionalListEditor::Paste)},
-                   {&dialog.m_exportrequest, textfile([&](const TextFileJob& job) { return editor.Export(job); })},
-                   {&dialog.m_importrequest,
-                    textfile([&](const TextFileJob& job) { return editor.Import(job, memfile); })}};
+  pass.requests = {
+      {&dialog.m_newrequest, serve(&ConditionalListEditor::New)},
+      {&dialog.m_editrequest, serve(&ConditionalListEditor::Edit)},
+      {&dialog.m_deleterequest, serve(&ConditionalListEditor::Delete)},
+      {&dialog.m_copyrequest, serve(&ConditionalListEditor::Copy)},
+      {&dialog.m_pasterequest, serve(&ConditionalListEditor::Paste)},
+      {&dialog.m_exportrequest, textfile([&](const TextFileJob& job) { return editor.Export(job); })},
+      {&dialog.m_importrequest, textfile([&](const TextFileJob& job) { return editor.Import(job, memfile); })}};
   pass.enables = [&] {
     editor.Select(dialog.SelectedLine());
     dialog.SetEnables(editor.HasSelection(), editor.CanPaste());

@@ -26,9 +26,9 @@ constexpr const char* kSendValueToLabel = "Send current value to this Screen Obj
 
 }  // namespace
 
-InitializationControls NewInitializationGroup(QWidget* parent, std::initializer_list<const char*> modes,
-                                              int initmode, const std::string& startvalue,
-                                              const std::string& getcommand, int valuetype) {
+InitializationControls NewInitializationGroup(QWidget* parent, std::initializer_list<const char*> modes, int initmode,
+                                              const std::string& startvalue, const std::string& getcommand,
+                                              int valuetype) {
   InitializationControls controls;
   controls.group = new QGroupBox(kInitializationGroup, parent);
   auto* layout = new QGridLayout(controls.group);

@@ -28,9 +28,9 @@ struct InitializationControls {
   Latin1LineEdit* getcommand;
   QComboBox* valuetype;
 };
-InitializationControls NewInitializationGroup(QWidget* parent, std::initializer_list<const char*> modes,
-                                              int initmode, const std::string& startvalue,
-                                              const std::string& getcommand, int valuetype);
+InitializationControls NewInitializationGroup(QWidget* parent, std::initializer_list<const char*> modes, int initmode,
+                                              const std::string& startvalue, const std::string& getcommand,
+                                              int valuetype);
 
 // The two ID Label fields that replies and values go to.
 struct MonitoringControls {

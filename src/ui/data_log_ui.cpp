@@ -64,8 +64,8 @@ std::unique_ptr<QPrinter> ChoosePrinterByDialog(QWidget* parent) {
   return printer;
 }
 
-CDataLogUi::CDataLogUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
-                       EditorLoop& editors, ViewRuntime& runtime, PrinterChooser chooser)
+CDataLogUi::CDataLogUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages, EditorLoop& editors,
+                       ViewRuntime& runtime, PrinterChooser chooser)
     : QObject(&frame),
       m_frame(frame),
       m_doc(doc),
@@ -76,14 +76,15 @@ CDataLogUi::CDataLogUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_chooser(std::move(chooser)),
       m_memfile(messages, m_clock) {
   frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_DATA_LOGGING, kDataLoggingText, [this] { OnRunLoopDataLogging(); });
-  frame.AddToolBarCommand(ID_VIEW_LOG_FILE, kViewLogPrompt, kViewLogTip, [this] { OnViewLogFile(); },
-                          QStyle::SP_FileDialogContentsView);
-  frame.AddToolBarCommand(ID_FILE_PRINT, kPrintPrompt, kPrintTip, [this] { OnFilePrint(); },
-                          QStyle::SP_DialogSaveButton);
+  frame.AddToolBarCommand(
+      ID_VIEW_LOG_FILE, kViewLogPrompt, kViewLogTip, [this] { OnViewLogFile(); }, QStyle::SP_FileDialogContentsView);
+  frame.AddToolBarCommand(
+      ID_FILE_PRINT, kPrintPrompt, kPrintTip, [this] { OnFilePrint(); }, QStyle::SP_DialogSaveButton);
   connect(frame.TopMenu(kRunLoopMenu), &QMenu::aboutToShow, this, &CDataLogUi::UpdateCommands);
   // The Run-Loop's start and halt switch their own commands; ours follow.
   for (CommandId id : {ID_RUNLOOP_START, ID_RUNLOOP_HALT}) {
-    if (QAction* action = frame.CommandAction(id)) connect(action, &QAction::changed, this, &CDataLogUi::UpdateCommands);
+    if (QAction* action = frame.CommandAction(id))
+      connect(action, &QAction::changed, this, &CDataLogUi::UpdateCommands);
   }
   UpdateCommands();
 }

@@ -118,8 +118,8 @@ CDataLoggingDlg::CDataLoggingDlg(QWidget* mainwindow, const DataLoggingFields& f
   layout->addLayout(lists, 1);
   layout->addLayout(buttons);
 
-  for (QPushButton* button : {viewfile, clearfile, reportsetup, printreport, m_addbutton, m_removebutton, m_upbutton,
-                              m_downbutton}) {
+  for (QPushButton* button :
+       {viewfile, clearfile, reportsetup, printreport, m_addbutton, m_removebutton, m_upbutton, m_downbutton}) {
     button->setAutoDefault(false);
   }
   ConnectRequest(viewfile, m_viewfile, FocusAfter::Stay);

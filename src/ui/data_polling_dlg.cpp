@@ -47,7 +47,8 @@ CDataPollingDlg::CDataPollingDlg(QWidget* parent, MessageSink& messages, const P
     const char* label;
     Latin1LineEdit* edit;
     const char* unit;
-  } rows[] = {{kDelayLabel, m_delay, kMillisecondsUnit}, {kWaitLabel, m_wait, kMillisecondsUnit},
+  } rows[] = {{kDelayLabel, m_delay, kMillisecondsUnit},
+              {kWaitLabel, m_wait, kMillisecondsUnit},
               {kRetriesLabel, m_retries, ""}};
   int row = 0;
   for (const auto& r : rows) {

@@ -19,8 +19,8 @@ class CEmailDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CEmailDlg(QWidget* parent, MessageSink& messages, CKorvixDoc& doc, EmailReporter& reports,
-            const EmailFields& fields, std::string namelist);
+  CEmailDlg(QWidget* parent, MessageSink& messages, CKorvixDoc& doc, EmailReporter& reports, const EmailFields& fields,
+            std::string namelist);
 
   EmailFields Fields() const;
 

@@ -2,8 +2,8 @@
 
 namespace korvix {
 
-CEmailReports::CEmailReports(const EmailServerSettings& settings, PopupBox& popupbox, QWidget& mainwindow, WallClock& clock,
-                             CurlMailOptions options)
+CEmailReports::CEmailReports(const EmailServerSettings& settings, PopupBox& popupbox, QWidget& mainwindow,
+                             WallClock& clock, CurlMailOptions options)
     : m_settings(settings),
       m_clock(clock),
       m_mainwindow(&mainwindow),

@@ -47,8 +47,8 @@ CEventCounterDlg::CEventCounterDlg(QWidget* parent, MessageSink& messages, const
   configform->addRow(m_manualbuttons);
   Body()->addWidget(configuration);
 
-  const ConditionalTextControls texts = NewConditionalTextGroup(
-      this, kIncrementLabel, fields.inctext, kDecrementLabel, fields.dectext, kResetLabel, fields.resettext);
+  const ConditionalTextControls texts = NewConditionalTextGroup(this, kIncrementLabel, fields.inctext, kDecrementLabel,
+                                                                fields.dectext, kResetLabel, fields.resettext);
   m_inctext = texts.first;
   m_dectext = texts.second;
   m_resettext = texts.third;

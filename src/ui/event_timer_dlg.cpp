@@ -59,8 +59,8 @@ CEventTimerDlg::CEventTimerDlg(QWidget* parent, MessageSink& messages, const Col
   configform->addRow(m_manualbuttons);
   Body()->addWidget(configuration);
 
-  const ConditionalTextControls texts = NewConditionalTextGroup(
-      this, kStartLabel, fields.starttext, kHaltLabel, fields.halttext, kResetLabel, fields.resettext);
+  const ConditionalTextControls texts = NewConditionalTextGroup(this, kStartLabel, fields.starttext, kHaltLabel,
+                                                                fields.halttext, kResetLabel, fields.resettext);
   m_starttext = texts.first;
   m_halttext = texts.second;
   m_resettext = texts.third;

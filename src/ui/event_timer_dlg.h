@@ -18,8 +18,7 @@ class CEventTimerDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CEventTimerDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
-                 const EventTimerFields& fields);
+  CEventTimerDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser, const EventTimerFields& fields);
 
   // The fields as the controls hold them.
   EventTimerFields Fields() const;

@@ -15,8 +15,7 @@ constexpr const char* kIntroduction =
     "each side of it. Read the help files.";
 }  // namespace
 
-CExpressionExamplesDlg::CExpressionExamplesDlg(QWidget* parent)
-    : ReferenceTextDialog(parent, kCaption, 208, 265) {
+CExpressionExamplesDlg::CExpressionExamplesDlg(QWidget* parent) : ReferenceTextDialog(parent, kCaption, 208, 265) {
   auto* operators = new QVBoxLayout;
   operators->addWidget(Group("Logical Operators", {"AND  OR  XOR"}));
   operators->addWidget(Group("Relational Operators", {">   >=   <   <=   =   <>"}));
@@ -29,12 +28,12 @@ CExpressionExamplesDlg::CExpressionExamplesDlg(QWidget* parent)
   layout->addLayout(top);
   layout->addWidget(Group("Simple expression testing a screen object", {"{DataWindow1} >= 1000"}));
   layout->addWidget(Group("Simple expression testing a COM reception", {"{recdata} = AAH"}));
-  layout->addWidget(Group("Expression containing math functions",
-                          {"{DataWindow1} / 10 = ({DataWindow2} + 128) * 3.14"}));
-  layout->addWidget(Group("Complex expression containing multiple operators",
-                          {"({DataWindow1} >= 1000 OR {DataWindow2} < 50) ", "AND",
-                           "({Counter1} <= 500 OR {Timer1} > 2:30:05.45)", "AND",
-                           "({TextWindow1} <> Motor Running OR {Lamp1} = On)"}));
+  layout->addWidget(
+      Group("Expression containing math functions", {"{DataWindow1} / 10 = ({DataWindow2} + 128) * 3.14"}));
+  layout->addWidget(
+      Group("Complex expression containing multiple operators",
+            {"({DataWindow1} >= 1000 OR {DataWindow2} < 50) ", "AND", "({Counter1} <= 500 OR {Timer1} > 2:30:05.45)",
+             "AND", "({TextWindow1} <> Motor Running OR {Lamp1} = On)"}));
   layout->addStretch(1);
   FitHeight();
 }

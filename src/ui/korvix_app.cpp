@@ -72,9 +72,8 @@ bool CKorvixApp::InitInstance(const std::vector<std::string>& arguments) {
   const DesktopIntegration desktop{m_env.datahome, m_env.executable, m_env.refreshdesktopcaches};
   std::string error;
   if (command.action != CommandLineInfo::Action::Run) {
-    const bool done = command.action == CommandLineInfo::Action::RegServer
-                          ? InstallDesktopIntegration(desktop, error)
-                          : RemoveDesktopIntegration(desktop, error);
+    const bool done = command.action == CommandLineInfo::Action::RegServer ? InstallDesktopIntegration(desktop, error)
+                                                                           : RemoveDesktopIntegration(desktop, error);
     if (!done) std::cerr << "korvix: " << error << '\n';
     m_exitcode = done ? 0 : 1;
     return false;
@@ -112,11 +111,8 @@ bool CKorvixApp::RunUpdateGate() {
       m_messages.Show(kFileAccessCaption, kInstallerStartFailed + error, MessageIcon::Exclamation);
       return true;
     }
-    case UpdateGate::StartCheck:
-      StartUpdateCheck();
-      return true;
-    case UpdateGate::None:
-      return true;
+    case UpdateGate::StartCheck: StartUpdateCheck(); return true;
+    case UpdateGate::None: return true;
   }
   return true;
 }
@@ -125,8 +121,7 @@ void CKorvixApp::StartUpdateCheck() {
   if (m_env.updatebaseurl.empty() || m_env.installerfile.empty() || m_updatethread.joinable()) return;
   m_updatethread = std::thread([this] {
     CurlHttpFetcher fetcher(&m_cancelupdate);
-    UpdateCheckContext context{m_profile, fetcher, m_workermessages, m_clock, m_env.updatebaseurl,
-                               m_env.installerfile};
+    UpdateCheckContext context{m_profile, fetcher, m_workermessages, m_clock, m_env.updatebaseurl, m_env.installerfile};
     UpdateCheckThread(context);
   });
 }

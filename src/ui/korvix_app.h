@@ -25,7 +25,7 @@ class CMainFrame;
 struct ShellEnvironment {
   std::string currentdir;
   std::string homedir;
-  std::string datahome;       // XDG data folder for the desktop entry
+  std::string datahome;  // XDG data folder for the desktop entry
   std::string executable;
   std::string helpfolder;
   std::string updatebaseurl;  // empty: no update checks

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "render/view_state.h"
 #include "platform/profile.h"
+#include "render/view_state.h"
 
 class QPainter;
 

@@ -21,7 +21,8 @@ QValidator::State Latin1Validator::validate(QString& input, int&) const {
 
 void Latin1Validator::Follow(const QString& text) { m_ceiling = std::max(m_limit, static_cast<int>(text.size())); }
 
-Latin1LineEdit::Latin1LineEdit(int limit, QWidget* parent) : QLineEdit(parent), m_validator(new Latin1Validator(limit, this)) {
+Latin1LineEdit::Latin1LineEdit(int limit, QWidget* parent)
+    : QLineEdit(parent), m_validator(new Latin1Validator(limit, this)) {
   setValidator(m_validator);
   connect(this, &QLineEdit::textChanged, m_validator, &Latin1Validator::Follow);
 }

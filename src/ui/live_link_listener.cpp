@@ -1,11 +1,11 @@
 #include "ui/live_link_listener.h"
 
-#include <QLocalSocket>
-#include <QTimer>
 #include <dirent.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QLocalSocket>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
@@ -62,8 +62,8 @@ bool SameUser(QLocalSocket& socket) {
 
 }  // namespace
 
-CLiveLinkListener::CLiveLinkListener(CKorvixDoc& doc, ObjectRunStates& states, LiveValueFinder values,
-                                     QObject* parent, std::string folder)
+CLiveLinkListener::CLiveLinkListener(CKorvixDoc& doc, ObjectRunStates& states, LiveValueFinder values, QObject* parent,
+                                     std::string folder)
     : QObject(parent), m_dde(doc, states, std::move(values), *this) {
   Listen(folder.empty() ? PrivateRuntimeFolderPath() : folder);
 }

@@ -24,8 +24,7 @@ constexpr char kToolBarText[] = "&Toolbar";
 constexpr char kStatusBarText[] = "&Status Bar";
 constexpr const char* kFontSizeTexts[3] = {"Font Size X 1", "Font Size X 2", "Font Size X 3"};
 constexpr CommandId kFontSizeCommands[3] = {ID_VIEW_FONT_SIZE_1, ID_VIEW_FONT_SIZE_2, ID_VIEW_FONT_SIZE_3};
-constexpr CommandId kRecentCommands[4] = {ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE2, ID_FILE_MRU_FILE3,
-                                          ID_FILE_MRU_FILE4};
+constexpr CommandId kRecentCommands[4] = {ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE2, ID_FILE_MRU_FILE3, ID_FILE_MRU_FILE4};
 constexpr int kStatusPaneWidth = 60;
 constexpr int kDefaultWidth = 1024;
 constexpr int kDefaultHeight = 720;
@@ -91,8 +90,8 @@ void CMainFrame::BuildViewMenu() {
   AddSeparator(kViewMenu);
   auto* sizes = new QActionGroup(this);
   for (int i = 0; i < 3; ++i) {
-    QAction* size = AddCommand(kViewMenu, kFontSizeCommands[i], kFontSizeTexts[i],
-                               [this, i] { m_view->SetFontFactor(i + 1); });
+    QAction* size =
+        AddCommand(kViewMenu, kFontSizeCommands[i], kFontSizeTexts[i], [this, i] { m_view->SetFontFactor(i + 1); });
     size->setCheckable(true);
     size->setChecked(m_view->State().m_fontfactor == i + 1);
     sizes->addAction(size);
@@ -159,7 +158,7 @@ void CMainFrame::AddToolBarButton(CommandId id, QStyle::StandardPixmap icon) {
 }
 
 QAction* CMainFrame::AddToolBarCommand(CommandId id, const std::string& prompt, const std::string& tooltip,
-                                      std::function<void()> handler, QStyle::StandardPixmap icon) {
+                                       std::function<void()> handler, QStyle::StandardPixmap icon) {
   QAction* action = MakeAction(id, prompt, std::move(handler));
   action->setStatusTip(ToQString(prompt));
   action->setToolTip(ToQString(tooltip));
@@ -168,9 +167,7 @@ QAction* CMainFrame::AddToolBarCommand(CommandId id, const std::string& prompt, 
   return action;
 }
 
-void CMainFrame::SetCommandHandler(CommandId id, std::function<void()> handler) {
-  m_handlers[id] = std::move(handler);
-}
+void CMainFrame::SetCommandHandler(CommandId id, std::function<void()> handler) { m_handlers[id] = std::move(handler); }
 
 QAction* CMainFrame::InsertCommand(const MenuInsertion& insertion) {
   const auto handler = m_handlers.find(insertion.command);
@@ -218,7 +215,9 @@ void CMainFrame::SetRecentFiles(const std::vector<std::string>& paths) {
   for (size_t i = 0; i < m_recentactions.size(); ++i) {
     QAction* action = m_recentactions[i];
     action->setVisible(i < paths.size());
-    if (i < paths.size()) action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(ToQString(paths[i]).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+    if (i < paths.size())
+      action->setText(
+          QStringLiteral("&%1 %2").arg(i + 1).arg(ToQString(paths[i]).replace(QLatin1Char('&'), QStringLiteral("&&"))));
   }
 }
 

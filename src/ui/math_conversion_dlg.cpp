@@ -97,14 +97,15 @@ void CMathConversionDlg::accept() {
   if (entry.target != m_targetedit->Text()) m_targetedit->SetText(entry.target);
   if (!check.Accepted()) {
     QWidget* field = *check.focus == MathConversionField::Target ? static_cast<QWidget*>(m_targetedit)
-                                                                  : static_cast<QWidget*>(m_formulaedit);
+                                                                 : static_cast<QWidget*>(m_formulaedit);
     if (check.guard) m_selectorctl = field;
     field->setFocus(Qt::OtherFocusReason);
     // A field that had the focus already gets no focus event to use the
     // guard up; it must not outlive this visit.
     if (check.guard)
       QMetaObject::invokeMethod(
-          this, [this, field] {
+          this,
+          [this, field] {
             if (m_selectorctl == field) m_selectorctl = nullptr;
           },
           Qt::QueuedConnection);

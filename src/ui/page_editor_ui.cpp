@@ -91,8 +91,8 @@ PageDialogs PageDialogs::Standard() {
   PageDialogs dialogs;
   dialogs.choosePosition = [](QWidget* parent, int page, int pages) -> std::optional<int> {
     bool ok = false;
-    const int to = QInputDialog::getInt(parent, QString::fromLatin1(kMovePageTitle), QString::fromLatin1(kMovePageLabel),
-                                        page, 1, pages, 1, &ok);
+    const int to = QInputDialog::getInt(parent, QString::fromLatin1(kMovePageTitle),
+                                        QString::fromLatin1(kMovePageLabel), page, 1, pages, 1, &ok);
     if (!ok) return std::nullopt;
     return to;
   };
@@ -133,9 +133,7 @@ CPageEditorUi::CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page,
   UpdateCommands();
 }
 
-CPageEditorUi::~CPageEditorUi() {
-  delete m_feedback;
-}
+CPageEditorUi::~CPageEditorUi() { delete m_feedback; }
 
 void CPageEditorUi::AddPlaceMenu() {
   ForEachKind([&](auto tag) {
@@ -165,15 +163,15 @@ void CPageEditorUi::AddEditMenu() {
     };
   };
   m_frame.AddCommand(kEditMenu, ID_EDIT_CUT, kCutText, unlocked(&CPageEditor::OnEditCut), QKeySequence::Cut);
-  m_frame.AddCommand(kEditMenu, ID_EDIT_COPY, kCopyText,
-                     [this] {
-                       m_editor.OnEditCopy();
-                       Refresh();
-                     },
-                     QKeySequence::Copy);
+  m_frame.AddCommand(
+      kEditMenu, ID_EDIT_COPY, kCopyText,
+      [this] {
+        m_editor.OnEditCopy();
+        Refresh();
+      },
+      QKeySequence::Copy);
   m_frame.AddCommand(kEditMenu, ID_EDIT_PASTE, kPasteText, unlocked(&CPageEditor::OnEditPaste), QKeySequence::Paste);
-  m_frame.AddCommand(kEditMenu, ID_EDIT_CLEAR, kDeleteText, unlocked(&CPageEditor::OnEditDelete),
-                     QKeySequence::Delete);
+  m_frame.AddCommand(kEditMenu, ID_EDIT_CLEAR, kDeleteText, unlocked(&CPageEditor::OnEditDelete), QKeySequence::Delete);
   m_frame.AddSeparator(kEditMenu);
   m_frame.AddCommand(kEditMenu, ID_EDIT_BRING_TO_FRONT, kBringToFrontText, unlocked(&CPageEditor::OnEditBringToFront));
   m_frame.AddCommand(kEditMenu, ID_EDIT_SEND_TO_BACK, kSendToBackText, unlocked(&CPageEditor::OnEditSendToBack));
@@ -335,11 +333,8 @@ bool CPageEditorUi::OnViewEvent(QEvent* event) {
       Refresh();
       return true;
     }
-    case QEvent::Resize:
-      m_feedback->setGeometry(m_view.viewport()->rect());
-      return false;
-    default:
-      return false;
+    case QEvent::Resize: m_feedback->setGeometry(m_view.viewport()->rect()); return false;
+    default: return false;
   }
 }
 

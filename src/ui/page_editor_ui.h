@@ -46,7 +46,8 @@ class CPageEditorUi final : public QObject {
 
 public:
   CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page, ViewWindow& window, MessageSink& messages,
-                ChartMemoryHook& chartmemories, PropertyEditors& editors, PageDialogs dialogs = PageDialogs::Standard());
+                ChartMemoryHook& chartmemories, PropertyEditors& editors,
+                PageDialogs dialogs = PageDialogs::Standard());
   // Its owner keeps it as long as the frame: the menus call into it.
   ~CPageEditorUi() override;
 

@@ -19,8 +19,8 @@ class CPIControllerDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CPIControllerDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
-                   const std::string& namelist, const PIControllerFields& fields);
+  CPIControllerDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser, const std::string& namelist,
+                   const PIControllerFields& fields);
 
   // The fields as the controls hold them.
   PIControllerFields Fields() const;

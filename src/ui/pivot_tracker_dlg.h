@@ -20,8 +20,8 @@ class CPivotTrackerDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CPivotTrackerDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
-                   const std::string& namelist, const PivotTrackerFields& fields);
+  CPivotTrackerDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser, const std::string& namelist,
+                   const PivotTrackerFields& fields);
 
   // The fields as the controls hold them.
   PivotTrackerFields Fields() const;

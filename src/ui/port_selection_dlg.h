@@ -30,8 +30,7 @@ class CPortSelectionDlg final : public QDialog {
   Q_OBJECT
 
 public:
-  CPortSelectionDlg(CKorvixDoc& doc, ComLink& link, Profile& profile, MessageSink& messages,
-                    QWidget* parent = nullptr);
+  CPortSelectionDlg(CKorvixDoc& doc, ComLink& link, Profile& profile, MessageSink& messages, QWidget* parent = nullptr);
 
   void SelectPort(int port);
   int SelectedPort() const;

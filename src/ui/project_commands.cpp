@@ -39,9 +39,12 @@ std::string Fill(const char* pattern, const std::string& first, const std::strin
 }  // namespace
 
 void CKorvixApp::AddFileCommands() {
-  m_frame->AddCommand(kFileMenu, ID_FILE_NEW, kNewText, [this] { OnFileNew(); }, QKeySequence::New);
-  m_frame->AddCommand(kFileMenu, ID_FILE_OPEN, kOpenText, [this] { OnFileOpen(); }, QKeySequence::Open);
-  m_frame->AddCommand(kFileMenu, ID_FILE_SAVE, kSaveText, [this] { OnFileSave(); }, QKeySequence::Save);
+  m_frame->AddCommand(
+      kFileMenu, ID_FILE_NEW, kNewText, [this] { OnFileNew(); }, QKeySequence::New);
+  m_frame->AddCommand(
+      kFileMenu, ID_FILE_OPEN, kOpenText, [this] { OnFileOpen(); }, QKeySequence::Open);
+  m_frame->AddCommand(
+      kFileMenu, ID_FILE_SAVE, kSaveText, [this] { OnFileSave(); }, QKeySequence::Save);
   m_frame->AddCommand(kFileMenu, ID_FILE_SAVE_AS, kSaveAsText, [this] { OnFileSaveAs(); });
   m_frame->AddSeparator(kFileMenu);
   m_frame->AddToolBarButton(ID_FILE_NEW, QStyle::SP_FileIcon);
@@ -78,8 +81,7 @@ void CKorvixApp::OnFileNew() {
 void CKorvixApp::OnFileOpen() {
   if (!SaveModified()) return;
   const std::string current = m_doc->GetPathName();
-  const std::string folder =
-      current.empty() ? m_env.currentdir : std::filesystem::path(current).parent_path().string();
+  const std::string folder = current.empty() ? m_env.currentdir : std::filesystem::path(current).parent_path().string();
   const std::string chosen = m_dialogs.AskOpenFileName(m_frame.get(), folder);
   if (!chosen.empty()) OpenDocumentFile(chosen);
 }
@@ -152,12 +154,9 @@ bool CKorvixApp::DoSave(const std::string& path) {
 bool CKorvixApp::SaveModified() {
   if (!m_doc || !m_doc->IsModified()) return true;
   switch (m_dialogs.AskSaveChanges(m_frame.get(), ProjectTitle(m_doc->GetPathName()))) {
-    case SaveChoice::Save:
-      return OnFileSave();
-    case SaveChoice::Discard:
-      return true;
-    case SaveChoice::Cancel:
-      return false;
+    case SaveChoice::Save: return OnFileSave();
+    case SaveChoice::Discard: return true;
+    case SaveChoice::Cancel: return false;
   }
   return false;
 }

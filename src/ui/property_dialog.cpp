@@ -75,7 +75,8 @@ void PropertyDialog::FocusField(QWidget* field, bool guard) {
   // call, so that one still finds it.
   if (guard)
     QMetaObject::invokeMethod(
-        this, [this, field] {
+        this,
+        [this, field] {
           if (m_selectorctl == field) m_selectorctl = nullptr;
         },
         Qt::QueuedConnection);
@@ -105,7 +106,8 @@ void PropertyDialog::AddFormulaSelector(QLineEdit* formula, QLineEdit* idlabel, 
 bool PropertyDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusIn && MovedByUserOrDialog(static_cast<QFocusEvent*>(event)->reason())) {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    QMetaObject::invokeMethod(this, [this, edit] { OpenSelector(edit); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, edit] { OpenSelector(edit); }, Qt::QueuedConnection);
   }
   return QDialog::eventFilter(watched, event);
 }

@@ -1,10 +1,10 @@
 #include "ui/property_editors_ui.h"
 
+#include "properties/button_array_configuration.h"
 #include "properties/chart_recorder_properties.h"
 #include "properties/name_list.h"
-#include "render/font_cell.h"
-#include "properties/button_array_configuration.h"
 #include "qtdraw/bitmap_file.h"
+#include "render/font_cell.h"
 #include "ui/button_array_dlg.h"
 #include "ui/button_properties_dlg.h"
 #include "ui/chart_recorder_dlg.h"
@@ -151,7 +151,8 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
          dialog.ClearAutostart();
          refill(-1);
          doc.SetModifiedFlag();
-         m_frame.window.InvalidateRect(ObjectRects(doc, m_frame.view, m_frame.page.m_runstates).Of(ScreenObjectKind::ChartRecorder, index), true);
+         m_frame.window.InvalidateRect(
+             ObjectRects(doc, m_frame.view, m_frame.page.m_runstates).Of(ScreenObjectKind::ChartRecorder, index), true);
        }},
   };
   // The colour follows the selection after the requests rather than before
@@ -170,8 +171,8 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
     }
     ObjectRects rects(doc, m_frame.view, m_frame.page.m_runstates);
     const int cellheight = FontCellSize(r.sizecode).cy * m_frame.view.m_fontfactor;
-    const double heightfactor = ChartRecorderHeightFactor(r, Height(rects.Of(ScreenObjectKind::ChartRecorder, index)),
-                                                          cellheight);
+    const double heightfactor =
+        ChartRecorderHeightFactor(r, Height(rects.Of(ScreenObjectKind::ChartRecorder, index)), cellheight);
     if (heightfactor != r.heightfactor) {
       r.heightfactor = heightfactor;
       doc.SetModifiedFlag();
@@ -243,7 +244,8 @@ void CPropertyEditors::EditInputWindowProperties(int index) {
 
 void CPropertyEditors::EditPushButtonProperties(int index) {
   EditProperties<ScreenObjectKind::PushButton>(m_frame, index, [this](PushButtonFields& fields) {
-    CPushButtonDlg dialog(m_parent, m_chooser, fields, {m_messages, m_frame.doc, m_reports, BuildNameList(m_frame.doc)});
+    CPushButtonDlg dialog(m_parent, m_chooser, fields,
+                          {m_messages, m_frame.doc, m_reports, BuildNameList(m_frame.doc)});
     return RunPropertyDialog(dialog, fields);
   });
 }
@@ -260,8 +262,7 @@ void CPropertyEditors::ConfigureButtonArray(int index) {
         m_editors.ShowMessage(caption, text, MessageIcon::Exclamation);
       },
       [&](ArrayButtonFields& fields) {
-        CButtonPropertiesDlg buttondialog(&dialog, m_chooser, fields,
-                                          {m_messages, doc, m_reports, BuildNameList(doc)});
+        CButtonPropertiesDlg buttondialog(&dialog, m_chooser, fields, {m_messages, doc, m_reports, BuildNameList(doc)});
         return RunPropertyDialog(buttondialog, fields);
       });
   dialog.ShowEditor();

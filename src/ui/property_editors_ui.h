@@ -20,8 +20,7 @@ namespace korvix {
 class CPropertyEditors final : public PropertyEditors {
 public:
   CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser,
-                   EditorLoop& editors, EmailReporter& reports,
-                   ChartPlotAccess plots);
+                   EditorLoop& editors, EmailReporter& reports, ChartPlotAccess plots);
 
   void EditTextBoxProperties(int index) override;
   void EditImageBoxProperties(int index) override;

@@ -12,24 +12,19 @@ namespace {
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Exclamation:
-    case MessageIcon::Warning:
-      return QMessageBox::Warning;
-    case MessageIcon::Information:
-      return QMessageBox::Information;
-    case MessageIcon::Question:
-      return QMessageBox::Question;
-    case MessageIcon::Stop:
-      return QMessageBox::Critical;
-    case MessageIcon::None:
-      break;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Stop: return QMessageBox::Critical;
+    case MessageIcon::None: break;
   }
   return QMessageBox::NoIcon;
 }
 
 }  // namespace
 
-MessageResult QtMessageSink::Present(const std::string& caption, const std::string& text,
-                                     MessageIcon icon, MessageButtons buttons) {
+MessageResult QtMessageSink::Present(const std::string& caption, const std::string& text, MessageIcon icon,
+                                     MessageButtons buttons) {
   // The Run-Loop goes on behind a modal window the user opened and may
   // report from there; owned by that window, the message stays above it.
   QWidget* owner = QApplication::activeModalWidget();

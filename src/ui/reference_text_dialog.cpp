@@ -16,8 +16,8 @@ ReferenceTextDialog::ReferenceTextDialog(QWidget* parent, const char* caption, i
 }
 
 void ReferenceTextDialog::FitHeight() {
-  const int needed = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(m_width)
-                                                   : layout()->totalSizeHint().height();
+  const int needed =
+      layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(m_width) : layout()->totalSizeHint().height();
   const int width = std::max(m_width, layout()->totalMinimumSize().width());
   setFixedSize(width, std::max(m_height, needed));
 }

@@ -65,9 +65,9 @@ CRockerSwitchDlg::CRockerSwitchDlg(QWidget* parent, MessageSink& messages, const
   m_fontsize = screentext.fontsize;
   m_textcolor = screentext.textcolor;
 
-  const InitializationControls init = NewInitializationGroup(
-      this, {kStartWithValueText, kGetValueText, kNoValueUsedText}, fields.initmode, fields.startvalue,
-      fields.getcommand, fields.valuetype);
+  const InitializationControls init =
+      NewInitializationGroup(this, {kStartWithValueText, kGetValueText, kNoValueUsedText}, fields.initmode,
+                             fields.startvalue, fields.getcommand, fields.valuetype);
   m_initmode = init.initmode;
   m_startvalue = init.startvalue;
   m_getcommand = init.getcommand;

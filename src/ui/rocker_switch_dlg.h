@@ -21,8 +21,8 @@ class CRockerSwitchDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CRockerSwitchDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
-                   const std::string& namelist, const RockerSwitchFields& fields);
+  CRockerSwitchDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser, const std::string& namelist,
+                   const RockerSwitchFields& fields);
 
   // The fields as the controls hold them.
   RockerSwitchFields Fields() const;

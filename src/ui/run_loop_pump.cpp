@@ -50,7 +50,9 @@ bool QtMessagePump::PumpMessage() {
   return !QuitSeen();
 }
 
-void QtMessagePump::PostQuitMessage() { QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit)); }
+void QtMessagePump::PostQuitMessage() {
+  QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
+}
 
 bool QtMessagePump::OnIdle(int) {
   m_pumped = false;

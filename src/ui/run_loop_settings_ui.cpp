@@ -24,13 +24,18 @@ constexpr char kPollingSetupText[] = "Polling Setup";
 constexpr char kCpuUsageText[] = "CPU Usage";
 constexpr char kVariablesText[] = "Variables";
 constexpr CommandId kEditModeCommands[] = {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP,
-                                           ID_RUNLOOP_CPU_USAGE, ID_RUNLOOP_VARIABLES, ID_RUNLOOP_SCRIPTS,
-                                           ID_RUNLOOP_CONDITIONALS};
+                                           ID_RUNLOOP_CPU_USAGE,      ID_RUNLOOP_VARIABLES,
+                                           ID_RUNLOOP_SCRIPTS,        ID_RUNLOOP_CONDITIONALS};
 }  // namespace
 
 CRunLoopSettingsUi::CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, VariableRunStates& variables,
                                        MessageSink& messages, EditorLoop& editors, std::function<bool()> running)
-    : QObject(&frame), m_frame(frame), m_doc(doc), m_variables(variables), m_messages(messages), m_editors(editors),
+    : QObject(&frame),
+      m_frame(frame),
+      m_doc(doc),
+      m_variables(variables),
+      m_messages(messages),
+      m_editors(editors),
       m_running(std::move(running)) {
   // A shortcut or a stale menu may still reach a handler outside edit mode.
   const auto guarded = [this](void (CRunLoopSettingsUi::*handler)()) {
@@ -43,7 +48,8 @@ CRunLoopSettingsUi::CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, Varia
                      guarded(&CRunLoopSettingsUi::OnRunLoopInitialization));
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_POLLING_SETUP, kPollingSetupText,
                      guarded(&CRunLoopSettingsUi::OnRunLoopPollingSetup));
-  m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_CPU_USAGE, kCpuUsageText, guarded(&CRunLoopSettingsUi::OnRunLoopCpuUsage));
+  m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_CPU_USAGE, kCpuUsageText,
+                     guarded(&CRunLoopSettingsUi::OnRunLoopCpuUsage));
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_VARIABLES, kVariablesText,
                      guarded(&CRunLoopSettingsUi::OnRunLoopVariables));
   // The state is asked for when the menu opens, as it can change by a

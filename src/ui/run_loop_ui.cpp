@@ -31,12 +31,14 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_popupwindow(&frame),
       m_weblogmessages(&frame, messages),
       m_weblog(m_weblogmessages, m_clock),
-      m_livelink(doc, m_page.m_runstates, [this](std::string& out, std::string_view name) {
-        return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
-      }),
+      m_livelink(doc, m_page.m_runstates,
+                 [this](std::string& out, std::string_view name) {
+                   return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
+                 }),
       m_recordmessages(this, messages) {
-  RuntimeServices services{profile, messages, m_clock, m_wall, m_pump, *this, m_popupwindow,
-                           scripts ? *scripts : m_noscripts, m_weblog, m_livelink.Server()};
+  RuntimeServices services{
+      profile,  messages,           m_clock, m_wall, m_pump, *this, m_popupwindow, scripts ? *scripts : m_noscripts,
+      m_weblog, m_livelink.Server()};
   services.recordsink = &m_recordmessages;
   services.runstates = &m_page.m_runstates;
   m_runtime = std::make_unique<ViewRuntime>(doc, services);

@@ -20,15 +20,9 @@ bool CRunModeInput::OnKey(QEvent* event) {
   char c = 0;
   switch (key->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      c = '\r';
-      break;
-    case Qt::Key_Escape:
-      c = '\x1b';
-      break;
-    case Qt::Key_Backspace:
-      c = '\b';
-      break;
+    case Qt::Key_Enter: c = '\r'; break;
+    case Qt::Key_Escape: c = '\x1b'; break;
+    case Qt::Key_Backspace: c = '\b'; break;
     default: {
       const QByteArray text = key->text().toLatin1();
       if (text.size() != 1) return false;
@@ -51,8 +45,8 @@ bool CRunModeInput::OnViewEvent(QEvent* event) {
       if (mouse->button() != Qt::LeftButton) return false;
       const QRect client = m_view.viewport()->rect();
       m_leftdown = true;
-      used = m_controls.OnLeftButtonDown(PointOf(mouse), Rect{client.left(), client.top(), client.right() + 1,
-                                                               client.bottom() + 1});
+      used = m_controls.OnLeftButtonDown(PointOf(mouse),
+                                         Rect{client.left(), client.top(), client.right() + 1, client.bottom() + 1});
       break;
     }
     case QEvent::MouseMove:
@@ -66,11 +60,8 @@ bool CRunModeInput::OnViewEvent(QEvent* event) {
       used = m_controls.OnLeftButtonUp(PointOf(mouse));
       break;
     }
-    case QEvent::KeyPress:
-      used = OnKey(event);
-      break;
-    default:
-      return false;
+    case QEvent::KeyPress: used = OnKey(event); break;
+    default: return false;
   }
   if (used) m_view.viewport()->update();
   return used;

@@ -39,8 +39,16 @@ constexpr const char* kExitLoopExplain =
 CScriptEditorsUi::CScriptEditorsUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
                                    EditorLoop& editors, CRunLoopSettingsUi& settings, EmailReporter& reports,
                                    MillisecondClock& clock)
-    : QObject(&frame), m_frame(frame), m_doc(doc), m_profile(profile), m_messages(messages), m_editors(editors),
-      m_settings(settings), m_reports(reports), m_chooser(ColorSelectChooser(profile)), m_memfile(messages, clock) {
+    : QObject(&frame),
+      m_frame(frame),
+      m_doc(doc),
+      m_profile(profile),
+      m_messages(messages),
+      m_editors(editors),
+      m_settings(settings),
+      m_reports(reports),
+      m_chooser(ColorSelectChooser(profile)),
+      m_memfile(messages, clock) {
   // A shortcut or a stale menu may still reach the handler outside edit
   // mode; the settings' menu update sets the command with theirs.
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_SCRIPTS, kScriptsText, [this] {
@@ -48,9 +56,7 @@ CScriptEditorsUi::CScriptEditorsUi(CMainFrame& frame, CKorvixDoc& doc, Profile& 
   });
 }
 
-QWidget* CScriptEditorsUi::DialogParent() const {
-  return m_window ? m_window.data() : static_cast<QWidget*>(&m_frame);
-}
+QWidget* CScriptEditorsUi::DialogParent() const { return m_window ? m_window.data() : static_cast<QWidget*>(&m_frame); }
 
 void CScriptEditorsUi::OnRunLoopScripts() {
   CScriptListDlg dialog(&m_frame);
@@ -73,14 +79,14 @@ void CScriptEditorsUi::OnRunLoopScripts() {
     };
   };
   EditorPass pass;
-  pass.requests = {{&dialog.m_newrequest, serve(&ScriptListEditor::New)},
-                   {&dialog.m_editrequest, serve(&ScriptListEditor::Edit)},
-                   {&dialog.m_deleterequest, serve(&ScriptListEditor::Delete)},
-                   {&dialog.m_copyrequest, serve(&ScriptListEditor::Copy)},
-                   {&dialog.m_pasterequest, serve(&ScriptListEditor::Paste)},
-                   {&dialog.m_exportrequest, files([&](const TextFileJob& job) { return editor.Export(job); })},
-                   {&dialog.m_importrequest,
-                    files([&](const TextFileJob& job) { return editor.Import(job, m_memfile); })}};
+  pass.requests = {
+      {&dialog.m_newrequest, serve(&ScriptListEditor::New)},
+      {&dialog.m_editrequest, serve(&ScriptListEditor::Edit)},
+      {&dialog.m_deleterequest, serve(&ScriptListEditor::Delete)},
+      {&dialog.m_copyrequest, serve(&ScriptListEditor::Copy)},
+      {&dialog.m_pasterequest, serve(&ScriptListEditor::Paste)},
+      {&dialog.m_exportrequest, files([&](const TextFileJob& job) { return editor.Export(job); })},
+      {&dialog.m_importrequest, files([&](const TextFileJob& job) { return editor.Import(job, m_memfile); })}};
   pass.enables = [&] {
     editor.Select(dialog.SelectedLine());
     dialog.SetEnables(editor.HasSelection(), editor.CanPaste());

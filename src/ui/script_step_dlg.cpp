@@ -20,9 +20,7 @@ constexpr const char* kColoursText = "Using these Colors:";
 constexpr const char* kOnText = "on";
 constexpr int kMinimumWidthUnits = 230;
 
-QLabel* Prompt(std::string_view text, QWidget* parent) {
-  return new QLabel(ToDisplayText(std::string(text)), parent);
-}
+QLabel* Prompt(std::string_view text, QWidget* parent) { return new QLabel(ToDisplayText(std::string(text)), parent); }
 }  // namespace
 
 CScriptStepDlg::CScriptStepDlg(QWidget* parent, MessageSink& messages, ColourChooser chooser, int code,

@@ -21,8 +21,8 @@ struct FieldState {
 
 FieldState StateOf(QWidget* field) {
   if (auto* line = qobject_cast<QLineEdit*>(field)) {
-    if (!line->hasSelectedText()) return {static_cast<int>(line->text().size()), line->cursorPosition(),
-                                          line->cursorPosition()};
+    if (!line->hasSelectedText())
+      return {static_cast<int>(line->text().size()), line->cursorPosition(), line->cursorPosition()};
     return {static_cast<int>(line->text().size()), line->selectionStart(), line->selectionEnd()};
   }
   auto* text = qobject_cast<QPlainTextEdit*>(field);

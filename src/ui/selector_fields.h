@@ -22,8 +22,7 @@ bool InsertLabelReference(QWidget* field, const std::string& namelist);
 
 // A field that names an object: the bare label chosen from `namelist`
 // (restricted to the `group` header when given), or nothing on Cancel.
-std::optional<QString> ChooseTargetLabel(QWidget* parent, const std::string& namelist,
-                                         const std::string& group = {});
+std::optional<QString> ChooseTargetLabel(QWidget* parent, const std::string& namelist, const std::string& group = {});
 // The chosen label becomes the field's whole text.
 void OfferTargetLabel(QWidget* field, const std::string& namelist, const std::string& group = {});
 

@@ -65,8 +65,8 @@ CSignalLampDlg::CSignalLampDlg(QWidget* parent, MessageSink& messages, const Col
   flashlayout->addWidget(m_flashrate);
   Body()->addWidget(flashing);
 
-  const ConditionalTextControls texts = NewConditionalTextGroup(
-      this, kTurnOnLabel, fields.ontext, kTurnOffLabel, fields.offtext, kToggleLabel, fields.toggletext);
+  const ConditionalTextControls texts = NewConditionalTextGroup(this, kTurnOnLabel, fields.ontext, kTurnOffLabel,
+                                                                fields.offtext, kToggleLabel, fields.toggletext);
   m_ontext = texts.first;
   m_offtext = texts.second;
   m_toggletext = texts.third;

@@ -19,8 +19,7 @@ class CSignalLampDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CSignalLampDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
-                 const SignalLampFields& fields);
+  CSignalLampDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser, const SignalLampFields& fields);
 
   // The fields as the controls hold them.
   SignalLampFields Fields() const;

@@ -7,10 +7,10 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "properties/mark_choices.h"
 #include "properties/property_choices.h"
 #include "ui/choice_controls.h"
 #include "ui/control_dlg_parts.h"
-#include "properties/mark_choices.h"
 #include "ui/latin1_edits.h"
 #include "ui/value_groups.h"
 

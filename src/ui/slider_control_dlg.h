@@ -20,8 +20,8 @@ class CSliderControlDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CSliderControlDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
-                    const std::string& namelist, const SliderControlFields& fields);
+  CSliderControlDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser, const std::string& namelist,
+                    const SliderControlFields& fields);
 
   // The fields as the controls hold them.
   SliderControlFields Fields() const;

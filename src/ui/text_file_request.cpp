@@ -4,8 +4,8 @@
 
 namespace korvix {
 
-TextFileOutcome RunTextFileRequest(ModelessEditor& editor, EditorLoop& loop, QWidget* mainwindow,
-                                   MessageSink& sink, const std::string& filename,
+TextFileOutcome RunTextFileRequest(ModelessEditor& editor, EditorLoop& loop, QWidget* mainwindow, MessageSink& sink,
+                                   const std::string& filename,
                                    const std::function<TextFileOutcome(const TextFileJob&)>& work) {
   editor.DisableWindow();
   TextFileOutcome outcome;

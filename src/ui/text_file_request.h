@@ -16,8 +16,8 @@ namespace korvix {
 // items, and the editor has the focus back however the work ends. `sink`
 // must show its messages directly: one shown through the loop would give
 // the editor its input back halfway.
-TextFileOutcome RunTextFileRequest(ModelessEditor& editor, EditorLoop& loop, QWidget* mainwindow,
-                                   MessageSink& sink, const std::string& filename,
+TextFileOutcome RunTextFileRequest(ModelessEditor& editor, EditorLoop& loop, QWidget* mainwindow, MessageSink& sink,
+                                   const std::string& filename,
                                    const std::function<TextFileOutcome(const TextFileJob&)>& work);
 
 }  // namespace korvix

@@ -16,8 +16,7 @@ class CTextWindowDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CTextWindowDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
-                 const TextWindowFields& fields);
+  CTextWindowDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser, const TextWindowFields& fields);
 
   // The fields as the controls hold them.
   TextWindowFields Fields() const;

@@ -20,8 +20,7 @@ constexpr const char* kDecimalsLabel = "Decimal Point";
 constexpr const char* kResetText = "Reset when start/stop run loop";
 constexpr int kIdLabelLimit = 70;
 constexpr const char* kFormatNames[] = {"Number", "Text", "Counter", "Timer"};
-constexpr const char* kDecimalNames[] = {"0",     "0.0",     "0.00",     "0.000",
-                                         "0.0000", "0.00000", "0.000000", "0.0000000"};
+constexpr const char* kDecimalNames[] = {"0", "0.0", "0.00", "0.000", "0.0000", "0.00000", "0.000000", "0.0000000"};
 
 }  // namespace
 

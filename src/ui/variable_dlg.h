@@ -15,8 +15,7 @@ class CVariableDlg final : public PropertyDialog {
   Q_OBJECT
 
 public:
-  CVariableDlg(QWidget* parent, MessageSink& messages, const CKorvixDoc& doc, int index,
-               const VariableFields& fields);
+  CVariableDlg(QWidget* parent, MessageSink& messages, const CKorvixDoc& doc, int index, const VariableFields& fields);
 
   VariableFields Fields() const;
 

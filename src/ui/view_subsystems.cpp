@@ -4,9 +4,9 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+#include "qtdraw/printer_label_target.h"
 #include "ui/korvix_view.h"
 #include "ui/main_frame.h"
-#include "qtdraw/printer_label_target.h"
 #include "ui/port_selection_dlg.h"
 
 namespace korvix {
@@ -36,16 +36,12 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_editorwait(m_runloop->Runtime().Link()),
       m_editorloop(m_runloop->Runtime().Link(), m_editorwait, messages),
       m_chartmemories(m_runloop->Runtime().Charts()),
-      m_propertyeditors(&frame,
-                        PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(),
-                                      m_chartmemories},
-                        messages, ColorSelectChooser(profile), m_editorloop, m_email,
-                        ChartPlotAccess{[this](int index) -> ChartMemory& {
-                                          return m_runloop->Runtime().Charts().Memory(index);
-                                        },
-                                        [this](const std::string& text) {
-                                          return m_runloop->Runtime().ExpandLabelRefs(text);
-                                        }}),
+      m_propertyeditors(
+          &frame,
+          PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(), m_chartmemories},
+          messages, ColorSelectChooser(profile), m_editorloop, m_email,
+          ChartPlotAccess{[this](int index) -> ChartMemory& { return m_runloop->Runtime().Charts().Memory(index); },
+                          [this](const std::string& text) { return m_runloop->Runtime().ExpandLabelRefs(text); }}),
       m_weblogging(frame, doc, messages, ColorSelectChooser(profile),
                    [this] { return !Running() && m_doc.m_lockon == 0; }) {
   m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);
@@ -60,8 +56,9 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
                                              m_editorloop, [this] { return Running(); });
   m_scripteditors =
       new CScriptEditorsUi(frame, doc, profile, messages, m_editorloop, *m_runloopsettings, m_email, m_clock);
-  m_conditionaleditors = new CConditionalEditorsUi(frame, doc, messages, m_editorloop, *m_runloopsettings,
-                                                   [this](int script) { m_scripteditors->EditScriptConfiguration(script); });
+  m_conditionaleditors =
+      new CConditionalEditorsUi(frame, doc, messages, m_editorloop, *m_runloopsettings,
+                                [this](int script) { m_scripteditors->EditScriptConfiguration(script); });
   m_datalog = new CDataLogUi(frame, doc, profile, messages, m_editorloop, m_runloop->Runtime());
 }
 
@@ -75,8 +72,8 @@ CViewSubsystems::~CViewSubsystems() {
 }
 
 bool CViewSubsystems::OnViewEvent(QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease &&
-      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && m_runloop)
+  if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+      m_runloop)
     m_runloop->Runtime().Link().m_releasetime = m_clock.Now();
   if (m_runinput.OnViewEvent(event)) return true;
   // The page editor is edit mode: while the Run-Loop runs, the clicks and

@@ -31,8 +31,8 @@
 #include "ui/queued_label_printer.h"
 #include "ui/run_loop_settings_ui.h"
 #include "ui/run_loop_ui.h"
-#include "ui/script_editors_ui.h"
 #include "ui/run_mode_input.h"
+#include "ui/script_editors_ui.h"
 #include "ui/web_logging_command.h"
 
 namespace korvix {

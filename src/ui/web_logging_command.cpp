@@ -9,9 +9,8 @@ namespace {
 constexpr char kWebLoggingText[] = "Web Logging";
 }  // namespace
 
-CWebLoggingCommand::CWebLoggingCommand(CMainFrame& frame, CKorvixDoc& doc, MessageSink& messages,
-                                       ColourChooser chooser, std::function<bool()> editable,
-                                       FtpSettingsTrial trial)
+CWebLoggingCommand::CWebLoggingCommand(CMainFrame& frame, CKorvixDoc& doc, MessageSink& messages, ColourChooser chooser,
+                                       std::function<bool()> editable, FtpSettingsTrial trial)
     : m_frame(frame),
       m_doc(doc),
       m_messages(messages),

@@ -129,9 +129,8 @@ void CWebLoggingDlg::ShowFields(const WebLoggingFields& fields) {
   m_textcolor->SetColour(fields.weblogtextcolor);
   m_bgcolor->SetColour(fields.weblogbgcolor);
   m_title->SetText(fields.weblogtitle);
-  m_fontsize->setCurrentIndex(fields.weblogfontsize >= 0 && fields.weblogfontsize < m_fontsize->count()
-                                  ? fields.weblogfontsize
-                                  : -1);
+  m_fontsize->setCurrentIndex(
+      fields.weblogfontsize >= 0 && fields.weblogfontsize < m_fontsize->count() ? fields.weblogfontsize : -1);
 }
 
 WebLoggingFields CWebLoggingDlg::Fields() const {

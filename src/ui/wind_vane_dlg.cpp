@@ -58,9 +58,12 @@ CWindVaneDlg::CWindVaneDlg(QWidget* parent, MessageSink& messages, const ColourC
   columns->addLayout(right);
   Body()->addLayout(columns);
 
-  m_edits = {{ValueField::Title, m_texts.title},           {ValueField::IdLabel, m_texts.idlabel},
-             {ValueField::PollCommand, m_texts.pollcommand}, {ValueField::OutputLabel, m_texts.outputlabel},
-             {ValueField::FullData, m_fulldata},             {ValueField::ZeroData, m_zerodata}};
+  m_edits = {{ValueField::Title, m_texts.title},
+             {ValueField::IdLabel, m_texts.idlabel},
+             {ValueField::PollCommand, m_texts.pollcommand},
+             {ValueField::OutputLabel, m_texts.outputlabel},
+             {ValueField::FullData, m_fulldata},
+             {ValueField::ZeroData, m_zerodata}};
   connect(m_tickmarks, &QComboBox::currentIndexChanged, this, &CWindVaneDlg::OnTickMarksChanged);
   OnTickMarksChanged();
 }

@@ -25,9 +25,8 @@ std::string AsDecimal(const std::string& text, int base) {
 
 }  // namespace
 
-LabelValues::LabelValues(CKorvixDoc& doc, RunState& state, MessageSink& sink,
-                         RunLoopControl& runloop, ObjectActions& actions, ScriptStarter& scripts,
-                         RandomSource& random, LookupTables& lookups)
+LabelValues::LabelValues(CKorvixDoc& doc, RunState& state, MessageSink& sink, RunLoopControl& runloop,
+                         ObjectActions& actions, ScriptStarter& scripts, RandomSource& random, LookupTables& lookups)
     : m_doc(doc),
       m_state(state),
       m_sink(sink),
@@ -56,8 +55,7 @@ bool LabelValues::FindLabelValueQuietly(std::string& out, std::string_view label
   return FindLabelValue(out, label, false, Hits(label)) || FindReservedValue(out, label);
 }
 
-bool LabelValues::FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty,
-                                 const LabelHits& hits) {
+bool LabelValues::FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty, const LabelHits& hits) {
   bool found = false;
   // The first record of the kind with the label gives `read(record)`.
   const auto first = [&](auto& list, int slot, auto read, const char* suffix = "") {
@@ -96,12 +94,15 @@ bool LabelValues::FindLabelValue(std::string& out, std::string_view label, bool 
   first(m_doc.m_windvanes, LabelSlot(ScreenObjectKind::WindVane), shown);
   first(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker),
         [&](const auto&, int i) { return m_state.Pivot(i).position; });
-  first(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 1),
-        [&](const auto&, int i) { return m_state.Pivot(i).run; }, kPivotLabels[1]);
-  first(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 2),
-        [&](const auto&, int i) { return m_state.Pivot(i).water; }, kPivotLabels[2]);
-  first(m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 3),
-        [&](const auto&, int i) { return m_state.Pivot(i).sis; }, kPivotLabels[3]);
+  first(
+      m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 1),
+      [&](const auto&, int i) { return m_state.Pivot(i).run; }, kPivotLabels[1]);
+  first(
+      m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 2),
+      [&](const auto&, int i) { return m_state.Pivot(i).water; }, kPivotLabels[2]);
+  first(
+      m_doc.m_pivottrackers, LabelSlot(ScreenObjectKind::PivotTracker, 3),
+      [&](const auto&, int i) { return m_state.Pivot(i).sis; }, kPivotLabels[3]);
   first(m_doc.m_signallamps, LabelSlot(ScreenObjectKind::SignalLamp), shown);
   first(m_doc.m_eventcounters, LabelSlot(ScreenObjectKind::EventCounter), shown);
   first(m_doc.m_eventtimers, LabelSlot(ScreenObjectKind::EventTimer), shown);
@@ -155,9 +156,7 @@ void LabelValues::ReportUnknownLabel(std::string_view label) {
   m_runloop.RequestHalt();
 }
 
-std::string LabelValues::ExpandLabelRefs(std::string_view text) {
-  return korvix::ExpandLabelRefs(text, *this);
-}
+std::string LabelValues::ExpandLabelRefs(std::string_view text) { return korvix::ExpandLabelRefs(text, *this); }
 
 void LabelValues::SetMessageColours(const std::string& label, int foreground, int background) {
   const LabelHits hits = Hits(label);

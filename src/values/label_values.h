@@ -27,9 +27,8 @@ constexpr int kMaxDeliveryDepth = 32;
 // Conditionals that watch the labels.
 class LabelValues final : public LabelReader {
 public:
-  LabelValues(CKorvixDoc& doc, RunState& state, MessageSink& sink, RunLoopControl& runloop,
-              ObjectActions& actions, ScriptStarter& scripts, RandomSource& random,
-              LookupTables& lookups);
+  LabelValues(CKorvixDoc& doc, RunState& state, MessageSink& sink, RunLoopControl& runloop, ObjectActions& actions,
+              ScriptStarter& scripts, RandomSource& random, LookupTables& lookups);
 
   // The current value text of a label; "Error" for a label that nothing
   // bears, which while running also tells the operator and halts the loop.
@@ -62,11 +61,10 @@ private:
   // Calls fn(index) for every record of the list with the label, in order,
   // until fn returns false.
   template <class List, class Fn>
-  void ForEachWithLabel(List& list, int slot, std::string_view label,
-                        const LabelHits& hits, Fn fn, const char* suffix = "");
+  void ForEachWithLabel(List& list, int slot, std::string_view label, const LabelHits& hits, Fn fn,
+                        const char* suffix = "");
 
-  bool FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty,
-                      const LabelHits& hits);
+  bool FindLabelValue(std::string& out, std::string_view label, bool zeroIfEmpty, const LabelHits& hits);
   bool FindReservedValue(std::string& out, std::string_view label);
   void ReportUnknownLabel(std::string_view label);
   void DeliverTrigger(const std::string& value);
@@ -91,8 +89,8 @@ private:
 };
 
 template <class List, class Fn>
-void LabelValues::ForEachWithLabel(List& list, int slot, std::string_view label,
-                                   const LabelHits& hits, Fn fn, const char* suffix) {
+void LabelValues::ForEachWithLabel(List& list, int slot, std::string_view label, const LabelHits& hits, Fn fn,
+                                   const char* suffix) {
   const auto bears = [&](int i) {
     return *suffix ? LabelsEqual(list[i].idlabel + suffix, label) : LabelsEqual(list[i].idlabel, label);
   };

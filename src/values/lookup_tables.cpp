@@ -42,8 +42,8 @@ const LookupTables::Table& LookupTables::Load(const std::string& path) {
     std::istringstream lines(*text);
     std::string line;
     while (std::getline(lines, line)) {
-      std::replace_if(line.begin(), line.end(),
-                      [](char c) { return c == ',' || c == '\t' || c == '\r'; }, ' ');
+      std::replace_if(
+          line.begin(), line.end(), [](char c) { return c == ',' || c == '\t' || c == '\r'; }, ' ');
       std::istringstream words(line);
       std::string input, output, rest;
       words >> input >> output;
@@ -51,8 +51,7 @@ const LookupTables::Table& LookupTables::Load(const std::string& path) {
       const std::optional<double> out = Number(output);
       if (in && out && !(words >> rest)) table.emplace_back(*in, *out);
     }
-    std::stable_sort(table.begin(), table.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(table.begin(), table.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   }
   return m_tables.emplace(path, std::move(table)).first->second;
 }
@@ -62,8 +61,8 @@ std::optional<double> LookupTables::Lookup(const std::string& path, double value
   if (table.empty() || value < table.front().first || value > table.back().first) {
     return std::nullopt;
   }
-  const auto upper = std::lower_bound(table.begin(), table.end(), value,
-                                      [](const auto& entry, double v) { return entry.first < v; });
+  const auto upper =
+      std::lower_bound(table.begin(), table.end(), value, [](const auto& entry, double v) { return entry.first < v; });
   if (upper->first == value || upper == table.begin()) return upper->second;
   const auto lower = upper - 1;
   const double share = (value - lower->first) / (upper->first - lower->first);

@@ -10,10 +10,9 @@ constexpr uint32_t kRetransmitSpacingMs = 199;
 
 }  // namespace
 
-ReplyTracker::ReplyTracker(CKorvixDoc& doc, RunState& state, LabelValues& values,
-                           LinkServices& link, ObjectActions& actions, MillisecondClock& clock)
-    : m_doc(doc), m_state(state), m_values(values), m_link(link), m_actions(actions),
-      m_clock(clock) {}
+ReplyTracker::ReplyTracker(CKorvixDoc& doc, RunState& state, LabelValues& values, LinkServices& link,
+                           ObjectActions& actions, MillisecondClock& clock)
+    : m_doc(doc), m_state(state), m_values(values), m_link(link), m_actions(actions), m_clock(clock) {}
 
 bool ReplyTracker::StartsWith(const std::string& command, char address) {
   if (command.find_first_of("{[") == std::string::npos) {
@@ -81,8 +80,7 @@ void ReplyTracker::TimeOutPolled() {
   const uint32_t now = m_clock.Now();
   for (int i = 0; i < list.Count(); ++i) {
     PolledState& polled = m_state.Polled(K, i);
-    if (!polled.awaiting ||
-        ElapsedMs(now, polled.senttime) < static_cast<uint32_t>(m_doc.m_replytimeout)) {
+    if (!polled.awaiting || ElapsedMs(now, polled.senttime) < static_cast<uint32_t>(m_doc.m_replytimeout)) {
       continue;
     }
     polled.awaiting = 0;
@@ -181,15 +179,13 @@ void ReplyTracker::ServicePendingSends() {
     }
   }
   for (int i = 0; i < m_state.CommandRecords(CommandKind::RockerSwitch); ++i) {
-    const int awaitvalue =
-        i < m_doc.m_rockerswitches.Count() ? m_doc.m_rockerswitches[i].responseexpected : 0;
+    const int awaitvalue = i < m_doc.m_rockerswitches.Count() ? m_doc.m_rockerswitches[i].responseexpected : 0;
     for (int slot = 0; slot < m_state.CommandSlots(CommandKind::RockerSwitch, i); ++slot) {
       SendPending(CommandKind::RockerSwitch, i, slot, awaitvalue);
     }
   }
   for (int i = 0; i < m_state.CommandRecords(CommandKind::SliderControl); ++i) {
-    const int awaitvalue =
-        i < m_doc.m_slidercontrols.Count() ? m_doc.m_slidercontrols[i].responseexpected : 0;
+    const int awaitvalue = i < m_doc.m_slidercontrols.Count() ? m_doc.m_slidercontrols[i].responseexpected : 0;
     SendPending(CommandKind::SliderControl, i, 0, awaitvalue);
   }
   // A PI-Controller's module answers its output too; until then the address

@@ -12,8 +12,8 @@ namespace korvix {
 // and the commands that operator controls queued.
 class ReplyTracker {
 public:
-  ReplyTracker(CKorvixDoc& doc, RunState& state, LabelValues& values, LinkServices& link,
-               ObjectActions& actions, MillisecondClock& clock);
+  ReplyTracker(CKorvixDoc& doc, RunState& state, LabelValues& values, LinkServices& link, ObjectActions& actions,
+               MillisecondClock& clock);
 
   // True while an object awaits a reply to a command that, expanded, begins
   // with that module address.

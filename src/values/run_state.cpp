@@ -36,9 +36,7 @@ CommandState& RunState::Command(CommandKind kind, int index, int slot) {
 
 int RunState::CommandSlots(CommandKind kind, int index) const {
   const auto& records = m_commands[static_cast<size_t>(kind)];
-  return static_cast<size_t>(index) < records.size()
-             ? static_cast<int>(records[static_cast<size_t>(index)].size())
-             : 0;
+  return static_cast<size_t>(index) < records.size() ? static_cast<int>(records[static_cast<size_t>(index)].size()) : 0;
 }
 
 void RunState::ClearPolledAwaiting() {

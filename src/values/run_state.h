@@ -29,13 +29,16 @@ constexpr int kCommandKinds = kObjectKindCount + 1;
 
 constexpr CommandKind CommandKindOf(ScreenObjectKind kind) { return static_cast<CommandKind>(KindIndex(kind)); }
 
-static_assert([] {
-  int senders = 0;
-  ForEachKind([&](auto tag) { senders += KindTraits<decltype(tag)::value>::kSendsCommands ? 1 : 0; });
-  return senders == 6 && SendsCommands(ScreenObjectKind::InputWindow) && SendsCommands(ScreenObjectKind::PushButton) &&
-         SendsCommands(ScreenObjectKind::ButtonArray) && SendsCommands(ScreenObjectKind::RockerSwitch) &&
-         SendsCommands(ScreenObjectKind::SliderControl) && SendsCommands(ScreenObjectKind::PIController);
-}(), "CommandKind names exactly the kinds that send commands");
+static_assert(
+    [] {
+      int senders = 0;
+      ForEachKind([&](auto tag) { senders += KindTraits<decltype(tag)::value>::kSendsCommands ? 1 : 0; });
+      return senders == 6 && SendsCommands(ScreenObjectKind::InputWindow) &&
+             SendsCommands(ScreenObjectKind::PushButton) && SendsCommands(ScreenObjectKind::ButtonArray) &&
+             SendsCommands(ScreenObjectKind::RockerSwitch) && SendsCommands(ScreenObjectKind::SliderControl) &&
+             SendsCommands(ScreenObjectKind::PIController);
+    }(),
+    "CommandKind names exactly the kinds that send commands");
 
 // A polled object's reply bookkeeping.
 struct PolledState {
@@ -74,12 +77,12 @@ struct PivotTexts {
 // set point nor its output.
 struct PIControllerState {
   int running = 0;
-  std::string idlabel;       // whose set point this is, across runs
+  std::string idlabel;  // whose set point this is, across runs
   std::string setpoint = "0";
-  std::string output = "0.0";  // per cent of the correction range, minus for the negative one
-  int fresh = 0;               // a reading came since the last computation
-  double integral = 0;         // of the error over seconds
-  uint32_t laststep = 0;       // the last computation, or the start
+  std::string output = "0.0";       // per cent of the correction range, minus for the negative one
+  int fresh = 0;                    // a reading came since the last computation
+  double integral = 0;              // of the error over seconds
+  uint32_t laststep = 0;            // the last computation, or the start
   std::array<std::string, 2> sent;  // the last value sent per correction
 };
 
@@ -88,7 +91,7 @@ struct ClockTexts {
   std::string m_datetext = "00/00/00";     // month/day/year, two digits each
   std::string m_timetext = "00:00:00.00";  // with hundredths
   std::string m_timeseconds = "00:00:00";
-  std::string m_dowtext = "1";             // 1 = Sunday
+  std::string m_dowtext = "1";  // 1 = Sunday
 
   void Set(const LocalDateTime& now);
 };
@@ -98,9 +101,7 @@ class RunState {
 public:
   PolledState& Polled(ScreenObjectKind kind, int index);
   // The polled states of a kind that exist so far, by record index.
-  std::vector<PolledState>& PolledList(ScreenObjectKind kind) {
-    return m_polled[static_cast<size_t>(KindIndex(kind))];
-  }
+  std::vector<PolledState>& PolledList(ScreenObjectKind kind) { return m_polled[static_cast<size_t>(KindIndex(kind))]; }
   CommandState& Command(CommandKind kind, int index, int slot = 0);
   PivotTexts& Pivot(int index);
   PIControllerState& PIController(int index);
@@ -110,9 +111,7 @@ public:
   // Slots of a record that exist so far (the others were never touched).
   int CommandSlots(CommandKind kind, int index) const;
   // Records of a kind that have command slots so far.
-  int CommandRecords(CommandKind kind) const {
-    return static_cast<int>(m_commands[static_cast<size_t>(kind)].size());
-  }
+  int CommandRecords(CommandKind kind) const { return static_cast<int>(m_commands[static_cast<size_t>(kind)].size()); }
 
   std::string m_recdata;  // the last received line without its CR
   std::string m_rawdata;  // the same without the address letter

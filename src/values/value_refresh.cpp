@@ -12,9 +12,7 @@ namespace {
 
 constexpr int kMaxDecimals = 9;
 
-bool PassesUnchanged(std::string_view text) {
-  return text.empty() || text == kErrorText || text == kOverflowText;
-}
+bool PassesUnchanged(std::string_view text) { return text.empty() || text == kErrorText || text == kOverflowText; }
 
 struct Scaled {
   double value = 0;
@@ -43,9 +41,7 @@ int SignificantDecimals(std::string_view multiplier) {
 
 // The value of a text in a number base; no value without a digit.
 std::optional<Scaled> ReadInBase(std::string_view text, int base) {
-  const NumberFormat format = base == 1   ? NumberFormat::Hex
-                              : base == 2 ? NumberFormat::Binary
-                                          : NumberFormat::Decimal;
+  const NumberFormat format = base == 1 ? NumberFormat::Hex : base == 2 ? NumberFormat::Binary : NumberFormat::Decimal;
   std::optional<std::string> clean = CleanNumericText(text, format);
   if (!clean) return std::nullopt;
   NumberTexts numbers;
@@ -55,8 +51,7 @@ std::optional<Scaled> ReadInBase(std::string_view text, int base) {
   } else {
     clean->erase(std::min(clean->find('.'), clean->size()));
     if (clean->empty() || *clean == "-") return std::nullopt;
-    n = format == NumberFormat::Hex ? numbers.ParseHexText(*clean)
-                                    : numbers.ParseBinaryText(*clean);
+    n = format == NumberFormat::Hex ? numbers.ParseHexText(*clean) : numbers.ParseBinaryText(*clean);
   }
   if (numbers.m_overflow) return Scaled{HUGE_VAL, 0};
   return Scaled{n / std::pow(10.0, numbers.m_decimals), numbers.m_decimals};
@@ -99,8 +94,7 @@ void ValueRefresher::Refresh(std::string& valuetext, const ValueConversion& conv
   }
   double value = read->value;
   if (!conversion.lookuptable.empty()) {
-    const std::optional<double> mapped =
-        m_lookups.Lookup(ExpandLabelRefs(conversion.lookuptable, m_reader), value);
+    const std::optional<double> mapped = m_lookups.Lookup(ExpandLabelRefs(conversion.lookuptable, m_reader), value);
     if (!mapped) {
       valuetext = kErrorText;
       return;
@@ -109,8 +103,7 @@ void ValueRefresher::Refresh(std::string& valuetext, const ValueConversion& conv
   }
   const Scaled offset = FieldNumber(conversion.offset, 0.0);
   value = value * FieldNumber(conversion.multiplier, 1.0).value + offset.value;
-  const int decimals =
-      std::max(offset.decimals, read->decimals + SignificantDecimals(conversion.multiplier));
+  const int decimals = std::max(offset.decimals, read->decimals + SignificantDecimals(conversion.multiplier));
   valuetext = FormatValue(value, decimals);
   if (valuetext == kOverflowText) return;
   // Written as shown while the formula runs, since reading the label converts
@@ -128,7 +121,7 @@ void ValueRefresher::Refresh(std::string& valuetext, const ValueConversion& conv
 }
 
 int DurationFormatOf(int decimals) {
-  return decimals <= 0 ? static_cast<int>(TimeFormat::HMmSs)
+  return decimals <= 0   ? static_cast<int>(TimeFormat::HMmSs)
          : decimals == 1 ? static_cast<int>(TimeFormat::HMmSsD)
                          : static_cast<int>(TimeFormat::HMmSsDd);
 }
@@ -138,8 +131,7 @@ void RefreshVariableText(VariableRecord& variable) {
   if (variable.valueformat == kVariableTimer) {
     NumberTexts numbers;
     const int32_t ms = numbers.ParseMilliText(variable.valuetext);
-    variable.valuetext =
-        numbers.m_overflow ? kOverflowText : FormatDuration(ms, DurationFormatOf(variable.decimals));
+    variable.valuetext = numbers.m_overflow ? kOverflowText : FormatDuration(ms, DurationFormatOf(variable.decimals));
     return;
   }
   const std::optional<Scaled> read = ReadInBase(variable.valuetext, 0);
@@ -151,8 +143,7 @@ void RefreshVariableText(VariableRecord& variable) {
     variable.valuetext = kOverflowText;
     return;
   }
-  variable.valuetext =
-      FormatValue(read->value, variable.valueformat == kVariableCounter ? 0 : variable.decimals);
+  variable.valuetext = FormatValue(read->value, variable.valueformat == kVariableCounter ? 0 : variable.decimals);
 }
 
 }  // namespace korvix

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <chrono>
 #include <filesystem>
-#include <sys/stat.h>
 #include <thread>
 
 #include "app/desktop_integration.h"
@@ -27,7 +27,8 @@ TEST(DesktopIntegration, InstallsOnceAndRemoves) {
   EXPECT_EQ(where.MimePackagePath(), folder / "data/mime/packages/korvix.xml");
 
   // A second start with nothing changed rewrites nothing.
-  struct stat before {}, after {};
+  struct stat before {
+  }, after{};
   stat(where.DesktopEntryPath().c_str(), &before);
   ASSERT_TRUE(InstallDesktopIntegration(where, error)) << error;
   stat(where.DesktopEntryPath().c_str(), &after);
@@ -72,8 +73,7 @@ TEST(ProcessStart, StartsWithoutWaitingAndReportsWhatCannotStart) {
   const std::string mark = folder / "started";
   std::string error;
   ASSERT_TRUE(StartDetachedProcess("/bin/sh", {"-c", "echo yes > '" + mark + "'"}, error)) << error;
-  for (int i = 0; i < 500 && ReadFile(mark) != "yes\n"; ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  for (int i = 0; i < 500 && ReadFile(mark) != "yes\n"; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   EXPECT_EQ(ReadFile(mark), "yes\n");
 
   EXPECT_FALSE(StartDetachedProcess(folder / "missing", {}, error));

@@ -16,11 +16,16 @@ struct SeedCase {
 
 TEST(InitApplication, SeedsZerosAndReplacesTheOldTransmitTimeout) {
   const SeedCase cases[] = {
-      {"WebLogInterval", nullptr, 30000},   {"WebLogInterval", "0", 30000},
-      {"WebLogInterval", "12345", 12345},   {"TransmitTimeout", nullptr, 60000},
-      {"TransmitTimeout", "180000", 60000}, {"TransmitTimeout", "179999", 179999},
-      {"TransmitTimeout", "180001", 180001}, {"TransmitRepeat", "0", 500},
-      {"TransmitRepeat", "7", 7},           {"TelephoneRingtime", nullptr, 40000},
+      {"WebLogInterval", nullptr, 30000},
+      {"WebLogInterval", "0", 30000},
+      {"WebLogInterval", "12345", 12345},
+      {"TransmitTimeout", nullptr, 60000},
+      {"TransmitTimeout", "180000", 60000},
+      {"TransmitTimeout", "179999", 179999},
+      {"TransmitTimeout", "180001", 180001},
+      {"TransmitRepeat", "0", 500},
+      {"TransmitRepeat", "7", 7},
+      {"TelephoneRingtime", nullptr, 40000},
       {"TelephoneRingtime", "-1", -1},
   };
   for (const SeedCase& c : cases) {

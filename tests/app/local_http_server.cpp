@@ -1,14 +1,14 @@
 #include "local_http_server.h"
 
-#include <algorithm>
 #include <arpa/inet.h>
-#include <cerrno>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <algorithm>
+#include <cerrno>
+#include <stdexcept>
 
 namespace korvix {
 
@@ -40,8 +40,7 @@ LocalHttpServer::LocalHttpServer() {
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t length = sizeof address;
   if (m_listener < 0 || bind(m_listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      listen(m_listener, 16) != 0 ||
-      getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
+      listen(m_listener, 16) != 0 || getsockname(m_listener, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
       pipe2(m_stoppipe, O_CLOEXEC) != 0)
     throw std::runtime_error("local HTTP server could not listen");
   m_port = ntohs(address.sin_port);
@@ -116,8 +115,9 @@ void LocalHttpServer::Answer(int client) {
     m_stalled.push_back(client);
     return;
   }
-  const std::string head = "HTTP/1.0 " + std::to_string(response.status) + " X\r\nContent-Length: " +
-                           std::to_string(response.body.size()) + "\r\nConnection: close\r\n\r\n";
+  const std::string head = "HTTP/1.0 " + std::to_string(response.status) +
+                           " X\r\nContent-Length: " + std::to_string(response.body.size()) +
+                           "\r\nConnection: close\r\n\r\n";
   SendAll(client, head.data(), head.size());
   SendAll(client, response.body.data(), std::min(response.breakafter, response.body.size()));
   close(client);

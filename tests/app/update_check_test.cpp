@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <atomic>
 #include <filesystem>
 #include <functional>
-#include <sys/stat.h>
 
 #include "app/curl_http_fetcher.h"
 #include "app/update_check.h"
@@ -50,8 +50,8 @@ protected:
   std::string Installer() const { return folder / "KorvixUpdate.exe"; }
   std::string Latest() { return profile.GetProfileString(kSection, "LatestVersion"); }
   size_t FilesInFolder() const {
-    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder.Path()),
-                                             std::filesystem::directory_iterator()));
+    return static_cast<size_t>(
+        std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()));
   }
   void ExpectProfileUntouched() {
     EXPECT_EQ(Latest(), "15.3");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sys/wait.h>
+#include <cstdlib>
 
 #include "document/project_file.h"
 #include "text_file_projects.h"
@@ -88,8 +88,8 @@ TEST(KvxToolTextFiles, WarningsStillSucceed) {
   const std::string project = (folder / "p.kvx").string();
   ASSERT_TRUE(SaveProjectFile(doc, project).ok);
   WriteBytes(folder / "in.txt", "\r\nTank\r\n\r\n<Show Message> , Hi , TW1 , Purple , White");
-  const ToolRun run =
-      Tool(folder, "import-scripts " + project + " " + (folder / "in.txt").string() + " " + (folder / "o.kvx").string());
+  const ToolRun run = Tool(
+      folder, "import-scripts " + project + " " + (folder / "in.txt").string() + " " + (folder / "o.kvx").string());
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.errors,
             "Illegal Color Name: Purple is not a valid color format. \nThis color will be replaced with Black.\n"

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
-#include <fcntl.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
@@ -32,8 +32,8 @@ std::string Snapshot(const CKorvixDoc& doc) {
   for (const ScriptRecord& script : doc.m_scripts) {
     out += "S[" + script.idlabel + "] running " + std::to_string(script.isrunning) + "\n";
     for (const ScriptStep& s : script.steps) {
-      out += "  " + std::to_string(s.code) + "|" + s.param1 + "|" + s.param2 + "|" + std::to_string(s.color1) +
-             "|" + std::to_string(s.color2) + "|" + std::to_string(s.fontsize) + "|" + s.barcode + "|" +
+      out += "  " + std::to_string(s.code) + "|" + s.param1 + "|" + s.param2 + "|" + std::to_string(s.color1) + "|" +
+             std::to_string(s.color2) + "|" + std::to_string(s.fontsize) + "|" + s.barcode + "|" +
              std::to_string(s.barsize) + "|" + std::to_string(s.spare4) + "|" + std::to_string(s.depth) + "\n";
     }
   }
@@ -174,7 +174,8 @@ TEST_F(TextFiles, RefusedScriptsFilesChangeNothing) {
       {"empty", "", {}},
       {"first field not empty", "Tank\r\n\r\n", {}},
       {"empty label", "\r\n\r\n\r\n", {}},
-      {"misspelled name", block + "<Pause Milisecs> , 5 , x\r\n<Exit Script>\r\n",
+      {"misspelled name",
+       block + "<Pause Milisecs> , 5 , x\r\n<Exit Script>\r\n",
        {"Illegal Function Name: The function <Pause Milisecs> is not a legal function name."}},
       {"comma in a Transmit Command's second text", block + "<Transmit Command> , ARD , Tank, Level\r\n", {}},
       {"LF-only lines", "\nTank\n\n<Pause Milliseconds> , 500\n", {}},
@@ -260,9 +261,12 @@ TEST_F(TextFiles, ToleratedScriptsFiles) {
   transmit.code = 0;
   transmit.param1 = "ARD";
   const Case cases[] = {
-      {"no final line end", block + "<Pause Milliseconds> , 500",
-       {"File Access Error: Unexpected end of m_memfile."}, noend},
-      {"Purple", block + "<Show Message> , Hi , TW1 , Purple , white\r\n",
+      {"no final line end",
+       block + "<Pause Milliseconds> , 500",
+       {"File Access Error: Unexpected end of m_memfile."},
+       noend},
+      {"Purple",
+       block + "<Show Message> , Hi , TW1 , Purple , white\r\n",
        {"Illegal Color Name: Purple is not a valid color format. \rThis color will be replaced with Black."},
        purple},
       {"older name and indentation", block + "\t    <Pause for this long> , 7\r\n", {}, older},
@@ -334,9 +338,9 @@ TEST_F(TextFiles, FailedWritesKeepTheOldFile) {
 
   const TextFileJob nofolder{(m_folder / "missing" / kConditionalsFileName).string(), m_sink};
   EXPECT_EQ(ExportConditionals(AlarmProject(), nofolder), TextFileOutcome::Failed);
-  EXPECT_EQ(Texts(m_sink), (std::vector<std::string>{
-                               "File Access Error: Error while writing Script configuration to file.",
-                               "File Access Error: The Conditional export file could not be opened."}));
+  EXPECT_EQ(Texts(m_sink),
+            (std::vector<std::string>{"File Access Error: Error while writing Script configuration to file.",
+                                      "File Access Error: The Conditional export file could not be opened."}));
 }
 
 TEST_F(TextFiles, QuitOrUnreadableImportLeavesTheDocument) {
@@ -356,9 +360,9 @@ TEST_F(TextFiles, QuitOrUnreadableImportLeavesTheDocument) {
   m_sink.shown.clear();
   EXPECT_EQ(ImportScripts(doc, Job(kScriptsFileName), m_memfile), TextFileOutcome::Failed);
   ::close(holder);
-  EXPECT_EQ(Texts(m_sink), (std::vector<std::string>{"File Access Error: The file " +
-                                                     (m_folder / kScriptsFileName).string() +
-                                                     " could not be opened."}));
+  EXPECT_EQ(Texts(m_sink),
+            (std::vector<std::string>{"File Access Error: The file " + (m_folder / kScriptsFileName).string() +
+                                      " could not be opened."}));
   EXPECT_EQ(Snapshot(doc), before);
 
   // An absent file is created empty, and empty is invalid.

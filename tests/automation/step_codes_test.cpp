@@ -14,10 +14,17 @@ TEST(StepCodes, NamesAndOlderNamesGiveTheirCodes) {
     int code;
   };
   const std::vector<Case> cases = {
-      {"\t\t<Show Message", 3},   {"show message", -1},     {"Send Text Message", 3},
-      {"<Pause Hrs:Min:Sec>", 33}, {"Pause for this long", 2}, {"Run EXE Program", 22},
-      {"Ping Data Modules", 32},   {"End Loop", 106},        {" IF", -1},
-      {"-------------------------------------------", -1},   {"<Else IF>>>", 101},
+      {"\t\t<Show Message", 3},
+      {"show message", -1},
+      {"Send Text Message", 3},
+      {"<Pause Hrs:Min:Sec>", 33},
+      {"Pause for this long", 2},
+      {"Run EXE Program", 22},
+      {"Ping Data Modules", 32},
+      {"End Loop", 106},
+      {" IF", -1},
+      {"-------------------------------------------", -1},
+      {"<Else IF>>>", 101},
   };
   for (const Case& c : cases) EXPECT_EQ(StepCodeFromName(c.text), c.code) << c.text;
 }

@@ -3,11 +3,11 @@
 // The projects whose Scripts and Conditionals the fixtures in
 // tests/data/automation hold, and small helpers around those files.
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "document/korvix_doc.h"
@@ -52,11 +52,21 @@ inline std::vector<StepRow> EveryStepRows() {
       {2, "500"},
       {3, "Line one\r\nLine two", "Panel", 0x0000FF, 0xFFFFFF},
       {3, "Hello"},
-      {4, "Fill"}, {5, "Fill"}, {6, "Fill"},
-      {7, "Counter1"}, {8, "Counter1"}, {9, "Counter1"},
-      {10, "Array1"}, {11, "Array1"}, {12, "Array1"},
-      {13, "Timer1"}, {14, "Timer1"}, {15, "Timer1"},
-      {16, "Lamp1"}, {17, "Lamp1"}, {18, "Lamp1"},
+      {4, "Fill"},
+      {5, "Fill"},
+      {6, "Fill"},
+      {7, "Counter1"},
+      {8, "Counter1"},
+      {9, "Counter1"},
+      {10, "Array1"},
+      {11, "Array1"},
+      {12, "Array1"},
+      {13, "Timer1"},
+      {14, "Timer1"},
+      {15, "Timer1"},
+      {16, "Lamp1"},
+      {17, "Lamp1"},
+      {18, "Lamp1"},
       {19, ""},
       {20, "Tank", "{Tank}*2"},
       {21, "alarm.wav"},
@@ -66,14 +76,20 @@ inline std::vector<StepRow> EveryStepRows() {
       {25, "2"},
       {26, "5551234"},
       {27, "ops@example.com", "Tank low, check pump"},
-      {28, "Chart1"}, {29, "Chart1"},
+      {28, "Chart1"},
+      {29, "Chart1"},
       {30, "Array1", "B"},
       {31, "Zebra", "Lot, 42"},
       {31, "", "", 0xFF0000, 0xC0C0C0, 140, 20, "0042"},
       {32, "AB", "Lost"},
       {33, "0:01:00"},
-      {34, ""}, {35, ""}, {36, ""}, {37, ""},
-      {38, "PI1"}, {39, "PI1"}, {40, "PI1", "50"},
+      {34, ""},
+      {35, ""},
+      {36, ""},
+      {37, ""},
+      {38, "PI1"},
+      {39, "PI1"},
+      {40, "PI1", "50"},
       {41, "Alarm", "Tank high, drain now"},
       {42, ""},
       {100, "{Tank} > 5"},
@@ -141,9 +157,8 @@ class ScratchFolder {
 public:
   ScratchFolder() {
     m_path = std::filesystem::temp_directory_path() /
-             ("korvix_text_files_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-              std::to_string(::getpid()));
+             ("korvix_text_files_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+              "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(m_path);
     std::filesystem::create_directories(m_path);
   }

@@ -12,14 +12,10 @@ TEST(MakeUniqueLabel, KeepsTheLabelWhenFreeElseAppendsTheFirstFreeNumber) {
     int leaveout;
     std::string want;
   } cases[] = {
-      {{"Pump"}, "Pump", 5, "Pump1"},
-      {{"Pump", "Pump1"}, "Pump", 5, "Pump2"},
-      {{"PUMP"}, "pump", 5, "pump1"},
-      {{"Tank1"}, "Tank 1", 5, "Tank 11"},
-      {{"Tank1"}, "Tank1", 5, "Tank11"},
-      {{"Pump", "Other"}, "Pump", 0, "Pump"},
-      {{"Pump", "pump"}, "Pump", 0, "Pump1"},
-      {{}, "Pump", 0, "Pump"},
+      {{"Pump"}, "Pump", 5, "Pump1"},         {{"Pump", "Pump1"}, "Pump", 5, "Pump2"},
+      {{"PUMP"}, "pump", 5, "pump1"},         {{"Tank1"}, "Tank 1", 5, "Tank 11"},
+      {{"Tank1"}, "Tank1", 5, "Tank11"},      {{"Pump", "Other"}, "Pump", 0, "Pump"},
+      {{"Pump", "pump"}, "Pump", 0, "Pump1"}, {{}, "Pump", 0, "Pump"},
   };
   for (const Case& c : cases) {
     VariableList variables;

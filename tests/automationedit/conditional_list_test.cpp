@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "text_file_projects.h"
 #include "automationedit/action_scripts.h"
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
+#include "text_file_projects.h"
 
 namespace korvix {
 namespace {

@@ -68,8 +68,7 @@ TEST(RunLoopSettings, PollingFieldsAreWholeNumbersWithinTheirBounds) {
       {{"2500", "abc", "0"}, PollingField::Retries, kInteger},
       {{"2500", "1", "abc"}, PollingField::Delay, kPositive},
       {{"2500", "-1", "0"}, PollingField::Retries, "Entry Error: Please enter an integer between 0 and 10000000."},
-      {{"2500", "1", "10000001"}, PollingField::Delay,
-       "Entry Error: Please enter an integer between 0 and 10000000."},
+      {{"2500", "1", "10000001"}, PollingField::Delay, "Entry Error: Please enter an integer between 0 and 10000000."},
       {{"-5", "1", "0"}, PollingField::Wait, kPositive},
       {{" 10000000 ", "10000000", "10000000"}, std::nullopt, ""},
   };

@@ -180,11 +180,12 @@ TEST_F(ScriptConfiguration, CloseChecksTheLabelThenTheNestingThenOtherScripts) {
     EXPECT_EQ(m_doc.m_scripts[script].idlabel, taken);
   }
   EXPECT_TRUE(m_doc.IsModified());
-  EXPECT_EQ(Messages(), (std::vector<std::string>{
-                            "Entry Error: <IF> function without a subsequent \r<End IF> function in this grouping level.",
-                            "Entry Error: The ID Label \"p u M P\" already exists. You \rmust rename the Script before "
-                            "continuing.",
-                            "Entry Error: ID label must contain at least one non-numerical character."}));
+  EXPECT_EQ(Messages(),
+            (std::vector<std::string>{
+                "Entry Error: <IF> function without a subsequent \r<End IF> function in this grouping level.",
+                "Entry Error: The ID Label \"p u M P\" already exists. You \rmust rename the Script before "
+                "continuing.",
+                "Entry Error: ID label must contain at least one non-numerical character."}));
 }
 
 TEST_F(ScriptConfiguration, AnActionScriptsLabelIsNeitherCheckedNorChanged) {

@@ -28,7 +28,8 @@ TEST(ScriptNesting, TheFirstFaultNamesItsStep) {
   } cases[] = {
       {{}, -1, ""},
       {{kIf, kOther, kElse, kOther, kElseIf, kEndIf}, -1, ""},
-      {{kLoop, kIf, kExit, kEndIf, kOther, kExit, kEndLoop}, 2,
+      {{kLoop, kIf, kExit, kEndIf, kOther, kExit, kEndLoop},
+       2,
        "<Exit Loop IF> function without a preceding \r<Loop> function in this grouping level."},
       {{kLoop, kIf, kLoop, kExit, kEndLoop, kEndIf, kExit, kEndLoop, kOther}, -1, ""},
       {{kIf, kElse, kElse, kEndIf}, 2, "<IF> function cannot contain multiple <Else> functions."},

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "automationedit/step_palette.h"
 #include "automation/step_codes.h"
+#include "automationedit/step_palette.h"
 
 namespace korvix {
 namespace {

@@ -60,13 +60,28 @@ TEST(ScriptStepProperties, TheChecksRunByCodeAndNameTheFieldToFocus) {
       {32, "", "a,b", {}, kSecond, "This field cannot contain a comma."},
       {24, "f.txt", "{a}, {b}", {}, kAccepted, ""},
       {41, "Title", "one, two", {}, kAccepted, ""},
-      {0, "RD", "{a(b}", {}, kSecond, "The name of a variable cannot contain commas, \rparentheses, or relational operators."},
-      {0, " RD ", "  ", {kYes}, kAccepted, "If you leave this field blank, Korvix will move\ron to the next Script Step "
-                                            "without waiting for\ra response. Are you sure you want to do this?\r(not "
-                                            "recommended)"},
-      {0, "RD", "", {kNo}, kSecond, "If you leave this field blank, Korvix will move\ron to the next Script Step "
-                                    "without waiting for\ra response. Are you sure you want to do this?\r(not "
-                                    "recommended)"},
+      {0,
+       "RD",
+       "{a(b}",
+       {},
+       kSecond,
+       "The name of a variable cannot contain commas, \rparentheses, or relational operators."},
+      {0,
+       " RD ",
+       "  ",
+       {kYes},
+       kAccepted,
+       "If you leave this field blank, Korvix will move\ron to the next Script Step "
+       "without waiting for\ra response. Are you sure you want to do this?\r(not "
+       "recommended)"},
+      {0,
+       "RD",
+       "",
+       {kNo},
+       kSecond,
+       "If you leave this field blank, Korvix will move\ron to the next Script Step "
+       "without waiting for\ra response. Are you sure you want to do this?\r(not "
+       "recommended)"},
       {2, "-1", "", {}, kFirst, "This field must be a positive integer."},
       {25, "1.5", "", {}, kFirst, "This field must be a positive integer."},
       {104, "-1", "", {}, kFirst, "This field must be a positive integer."},

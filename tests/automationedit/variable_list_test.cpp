@@ -135,20 +135,23 @@ TEST_F(VariableList, SelectionAfterTheDialogDeletedOrRenamed) {
     std::optional<std::string> selected;
     std::vector<std::string> lines;
   } cases[] = {
-      {"New then Delete selects the last", [](VariableListEditor& e) { e.New(); }, Answer::Delete, "B",
-       {"A", "B"}},
+      {"New then Delete selects the last", [](VariableListEditor& e) { e.New(); }, Answer::Delete, "B", {"A", "B"}},
       {"Edit deleting the last selects nothing",
        [](VariableListEditor& e) {
          e.Select("B");
          e.Edit();
        },
-       Answer::Delete, std::nullopt, {"A"}},
+       Answer::Delete,
+       std::nullopt,
+       {"A"}},
       {"Edit renaming selects the new label",
        [](VariableListEditor& e) {
          e.Select("B");
          e.Edit();
        },
-       Answer::Ok, "Renamed", {"A", "Renamed"}},
+       Answer::Ok,
+       "Renamed",
+       {"A", "Renamed"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

@@ -19,7 +19,7 @@ TEST(VariableProperties, DecimalsFollowTheFormat) {
     int decimals;
     bool choosable;
   } cases[] = {
-      {kNumber, true, 3, true},  {kNumber, false, 0, true},  {kText, true, 0, false},
+      {kNumber, true, 3, true},   {kNumber, false, 0, true}, {kText, true, 0, false},
       {kCounter, true, 0, false}, {kTimer, true, 2, false},  {kTimer, false, 2, false},
   };
   for (const Case& c : cases) {

@@ -22,7 +22,7 @@ namespace {
 
 // A line whose writes and reads fail where the test says.
 struct Script {
-  int failing_write = -1;  // 0-based count of the write that fails
+  int failing_write = -1;        // 0-based count of the write that fails
   std::deque<SerialRead> reads;  // what reads give before the line goes quiet
   std::string read_bytes;        // the bytes of the reads that give one
   std::vector<std::string> written;
@@ -89,8 +89,7 @@ TEST_P(LinkFailures, ShowTheMessageThenCloseForgetAndHalt) {
   MemoryProfile profile;
   MonotonicClock clock;
   NumberTexts numbers;
-  ComLink link(host, sink, clock, profile, numbers,
-               [&script] { return std::make_unique<ScriptedPort>(script); });
+  ComLink link(host, sink, clock, profile, numbers, [&script] { return std::make_unique<ScriptedPort>(script); });
   ASSERT_EQ(link.OpenComPort(2), 1);
   link.m_runloop = 1;
 
@@ -115,16 +114,15 @@ TEST_P(LinkFailures, ShowTheMessageThenCloseForgetAndHalt) {
 using R = SerialRead;
 INSTANTIATE_TEST_SUITE_P(
     Where, LinkFailures,
-    ::testing::Values(
-        FailureCase{"CommandWrite", 0, {}, "", "Communications Error 101"},
-        // Clear-line poll, then the read-back.
-        FailureCase{"ReadBack", -1, {R::Nothing, R::Failed}, "", "Communications Error 102"},
-        FailureCase{"CrWrite", 1, {}, "", "Communications Error 103"},
-        // The read-back finds a talker, and the "*" cannot go out.
-        FailureCase{"StarWrite", 1, {R::Nothing, R::Byte}, "B", "Communications Error 104"},
-        // A line begun while clearing the line breaks off.
-        FailureCase{"LineRead", -1, {R::Byte, R::Byte, R::Failed}, "B1", "Communications Error 202"},
-        FailureCase{"PollRead", -1, {R::Failed}, "", "Communications Error 301"}),
+    ::testing::Values(FailureCase{"CommandWrite", 0, {}, "", "Communications Error 101"},
+                      // Clear-line poll, then the read-back.
+                      FailureCase{"ReadBack", -1, {R::Nothing, R::Failed}, "", "Communications Error 102"},
+                      FailureCase{"CrWrite", 1, {}, "", "Communications Error 103"},
+                      // The read-back finds a talker, and the "*" cannot go out.
+                      FailureCase{"StarWrite", 1, {R::Nothing, R::Byte}, "B", "Communications Error 104"},
+                      // A line begun while clearing the line breaks off.
+                      FailureCase{"LineRead", -1, {R::Byte, R::Byte, R::Failed}, "B1", "Communications Error 202"},
+                      FailureCase{"PollRead", -1, {R::Failed}, "", "Communications Error 301"}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(LinkReplug, StartingAgainReopensThePortThatAnErrorForgot) {
@@ -151,8 +149,7 @@ TEST(LinkReplug, StartingAgainReopensThePortThatAnErrorForgot) {
     MapComPort(profile, 2, "/dev/ttyS2");
     MonotonicClock clock;
     NumberTexts numbers;
-    ComLink link(host, sink, clock, profile, numbers,
-                 [&script] { return std::make_unique<ScriptedPort>(script); });
+    ComLink link(host, sink, clock, profile, numbers, [&script] { return std::make_unique<ScriptedPort>(script); });
     link.m_runloop = 1;
     if (c.failedbefore) {
       host.m_comport = 2;

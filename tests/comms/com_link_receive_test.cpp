@@ -29,16 +29,22 @@ TEST_P(ReplyLines, AreStoredAsTheDispatcherExpects) {
   EXPECT_EQ(link.m_rxbuffer, GetParam().stored);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bytes, ReplyLines,
-    ::testing::Values(LineCase{"Plain", "A12\r", "A12\r"},
-                      LineCase{"EndedBySilence", "A12", "A12\r"},
-                      LineCase{"HighFirstByteDropped", "\xF0" "A12\r", "A12\r"},
-                      LineCase{"HighByteLaterKept", "A\xF0\r", "A\xF0\r"},
-                      LineCase{"NulDroppedLfKept", std::string("A1\0" "2\n3\r", 7), "A12\n3\r"},
-                      LineCase{"LeadingControlBytesSkipped", std::string("\r\n\0A5\r", 6), "A5\r"},
-                      LineCase{"TwoLines", "B1\rA2\r", "B1\rA2\r"}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Bytes, ReplyLines,
+                         ::testing::Values(LineCase{"Plain", "A12\r", "A12\r"},
+                                           LineCase{"EndedBySilence", "A12", "A12\r"},
+                                           LineCase{"HighFirstByteDropped",
+                                                    "\xF0"
+                                                    "A12\r",
+                                                    "A12\r"},
+                                           LineCase{"HighByteLaterKept", "A\xF0\r", "A\xF0\r"},
+                                           LineCase{"NulDroppedLfKept",
+                                                    std::string("A1\0"
+                                                                "2\n3\r",
+                                                                7),
+                                                    "A12\n3\r"},
+                                           LineCase{"LeadingControlBytesSkipped", std::string("\r\n\0A5\r", 6), "A5\r"},
+                                           LineCase{"TwoLines", "B1\rA2\r", "B1\rA2\r"}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(LinkOnPty, WaitForReplyReturnsOnTheExpectedModule) {
   pty.Send("B1\r");

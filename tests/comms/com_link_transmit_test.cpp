@@ -37,24 +37,17 @@ TEST_P(TransmitOnWire, SendsTheRewrittenCommand) {
   EXPECT_EQ(pty.Received(), wire);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, TransmitOnWire,
-    ::testing::Values(WireCase{"A12", "A12\r", true},
-                      WireCase{"A[66]C[13]", "ABC\r\r", true},
-                      WireCase{"A12/NOCR", "A12", false},
-                      WireCase{"A12   /NOCR", "A12", false},
-                      WireCase{"+++", "+++", false},
-                      WireCase{"A255/HEX4", "A00FF\r", true},
-                      WireCase{"AS5/BIN8", "AS00000101\r", true},
-                      WireCase{"AS 5 /BIN2", "AS 101\r", true},
-                      WireCase{"A12/HEX1", "AC\r", true},
-                      WireCase{"A12/HEXx", "AC\r", true},
-                      WireCase{"A-12/HEX4", "A-00C\r", true},
-                      WireCase{"AB/HEX3", "AB000\r", true},
-                      WireCase{"A12/HEX4/NOCR", "A000C", false},
-                      WireCase{"A12/XEX4", "A12/XEX4\r", true},
-                      WireCase{"A12HEX/4", "A12HEX/4\r", true},
-                      WireCase{"/HEX", "/HEX\r", true}));
+INSTANTIATE_TEST_SUITE_P(Commands, TransmitOnWire,
+                         ::testing::Values(WireCase{"A12", "A12\r", true}, WireCase{"A[66]C[13]", "ABC\r\r", true},
+                                           WireCase{"A12/NOCR", "A12", false}, WireCase{"A12   /NOCR", "A12", false},
+                                           WireCase{"+++", "+++", false}, WireCase{"A255/HEX4", "A00FF\r", true},
+                                           WireCase{"AS5/BIN8", "AS00000101\r", true},
+                                           WireCase{"AS 5 /BIN2", "AS 101\r", true}, WireCase{"A12/HEX1", "AC\r", true},
+                                           WireCase{"A12/HEXx", "AC\r", true}, WireCase{"A-12/HEX4", "A-00C\r", true},
+                                           WireCase{"AB/HEX3", "AB000\r", true},
+                                           WireCase{"A12/HEX4/NOCR", "A000C", false},
+                                           WireCase{"A12/XEX4", "A12/XEX4\r", true},
+                                           WireCase{"A12HEX/4", "A12HEX/4\r", true}, WireCase{"/HEX", "/HEX\r", true}));
 
 TEST_F(LinkOnPty, EmptyCommandSendsNothing) {
   EXPECT_EQ(link.TransmitCommand(""), 0);

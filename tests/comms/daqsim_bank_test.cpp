@@ -17,12 +17,13 @@ std::string Answer(ModuleBank& bank, const std::string& command, double t_ms = 0
 }
 
 TEST(DaqsimBank, AnswersByTheLongestMatchingCommand) {
-  ModuleBank bank(Parsed("module A delay 7\n"
-                         "  R constant short\n"
-                         "  RD constant long\n"
-                         "  S echo\n"
-                         "module B\n"
-                         "  * constant any\n"));
+  ModuleBank bank(
+      Parsed("module A delay 7\n"
+             "  R constant short\n"
+             "  RD constant long\n"
+             "  S echo\n"
+             "module B\n"
+             "  * constant any\n"));
   EXPECT_EQ(Answer(bank, "ARD1"), "Along\r");
   EXPECT_EQ(Answer(bank, "AR"), "Ashort\r");
   EXPECT_EQ(Answer(bank, "AS -12.5x"), "A-12.5\r");
@@ -35,11 +36,12 @@ TEST(DaqsimBank, AnswersByTheLongestMatchingCommand) {
 }
 
 TEST(DaqsimBank, CountersRampsAndSinesStayBetweenTheirValues) {
-  ModuleBank bank(Parsed("module A\n"
-                         "  C counter 8 10\n"
-                         "  D counter 0 100 50\n"
-                         "  R ramp 10 20 1000 1\n"
-                         "  S sine -1 1 1000 3\n"));
+  ModuleBank bank(
+      Parsed("module A\n"
+             "  C counter 8 10\n"
+             "  D counter 0 100 50\n"
+             "  R ramp 10 20 1000 1\n"
+             "  S sine -1 1 1000 3\n"));
   std::vector<std::string> counts;
   for (int i = 0; i < 4; ++i) counts.push_back(Answer(bank, "AC"));
   EXPECT_EQ(counts, (std::vector<std::string>{"A8\r", "A9\r", "A10\r", "A8\r"}));
@@ -54,15 +56,18 @@ TEST(DaqsimBank, CountersRampsAndSinesStayBetweenTheirValues) {
 }
 
 TEST(DaqsimBank, FaultsChangeWhatGoesOut) {
-  ModuleBank bank(Parsed("module A\n  * constant 5\n  fault reset\n"
-                         "module B\n  * constant 5\n  fault highbyte\n"
-                         "module C\n  * constant 5\n  fault nocr\n"
-                         "module D\n  * constant 5\n  fault silent\n"
-                         "module E\n  fault talk hi\n"
-                         "module F\n  * constant 5\n  fault stream\n"));
+  ModuleBank bank(
+      Parsed("module A\n  * constant 5\n  fault reset\n"
+             "module B\n  * constant 5\n  fault highbyte\n"
+             "module C\n  * constant 5\n  fault nocr\n"
+             "module D\n  * constant 5\n  fault silent\n"
+             "module E\n  fault talk hi\n"
+             "module F\n  * constant 5\n  fault stream\n"));
   EXPECT_EQ(Answer(bank, "A1"), "A!\r");  // just restarted
   EXPECT_EQ(Answer(bank, "A1"), "A5\r");
-  EXPECT_EQ(Answer(bank, "B1"), "\xFF" "B5\r");
+  EXPECT_EQ(Answer(bank, "B1"),
+            "\xFF"
+            "B5\r");
   EXPECT_EQ(Answer(bank, "C1"), "C5");
   EXPECT_EQ(Answer(bank, "D1"), "<none>");
   EXPECT_EQ(bank.CommandEnded("D1", true, 0), std::nullopt);

@@ -69,27 +69,27 @@ TEST_P(DaqsimConfigErrors, NameTheLineAndTheFault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, DaqsimConfigErrors,
-    ::testing::Values(
-        BadConfig{"RD constant 1\n", "line 1: a 'module' line must come first"},
-        BadConfig{"module Q\n", "line 1: 'Q' names no module letters A-P or a-p"},
-        BadConfig{"module P-A\n", "line 1: 'P-A' names no module letters A-P or a-p"},
-        BadConfig{"module A-c\n", "line 1: 'A-c' names no module letters A-P or a-p"},
-        BadConfig{"module A delay -1\n", "line 1: the delay must be a number of ms, 0 or more"},
-        BadConfig{"module A\nmodule B-C\nmodule A\n", "line 3: module A is defined twice"},
-        BadConfig{"module A\n  RD\n", "line 2: a rule needs: command kind [values]"},
-        BadConfig{"module A\n  RD constant\n", "line 2: constant needs a text"},
-        BadConfig{"module A\n  RD counter 5\n", "line 2: counter needs: first last [step]"},
-        BadConfig{"module A\n  RD counter 5 1\n", "line 2: counter needs first <= last and a step above 0"},
-        BadConfig{"module A\n  RD ramp 0 1 0\n", "line 2: the period must be above 0 ms"},
-        BadConfig{"module A\n  RD sine 0 1 x\n", "line 2: sine needs: from to period-ms [decimals]"},
-        BadConfig{"module A\n  RT sine 15 25 20000 1e30\n", "line 2: decimals must be 0 to 9"},
-        BadConfig{"module A\n  RT sine 15 25 20000 -1e30\n", "line 2: decimals must be 0 to 9"},
-        BadConfig{"module A\n  RT ramp 15 25 20000 2.5\n", "line 2: decimals must be 0 to 9"},
-        BadConfig{"module A\n  RT ramp 15 25 20000 10\n", "line 2: decimals must be 0 to 9"},
-        BadConfig{"module A delay 1e300\n", "line 1: the delay must be at most 60000 ms"},
-        BadConfig{"module A\n  RD random 0 1\n", "line 2: unknown answer kind 'random'"},
-        BadConfig{"module A\n  fault loud\n", "line 2: unknown fault 'loud'"},
-        BadConfig{"module A\n  fault silent now\n", "line 2: fault silent takes nothing more"}));
+    ::testing::Values(BadConfig{"RD constant 1\n", "line 1: a 'module' line must come first"},
+                      BadConfig{"module Q\n", "line 1: 'Q' names no module letters A-P or a-p"},
+                      BadConfig{"module P-A\n", "line 1: 'P-A' names no module letters A-P or a-p"},
+                      BadConfig{"module A-c\n", "line 1: 'A-c' names no module letters A-P or a-p"},
+                      BadConfig{"module A delay -1\n", "line 1: the delay must be a number of ms, 0 or more"},
+                      BadConfig{"module A\nmodule B-C\nmodule A\n", "line 3: module A is defined twice"},
+                      BadConfig{"module A\n  RD\n", "line 2: a rule needs: command kind [values]"},
+                      BadConfig{"module A\n  RD constant\n", "line 2: constant needs a text"},
+                      BadConfig{"module A\n  RD counter 5\n", "line 2: counter needs: first last [step]"},
+                      BadConfig{"module A\n  RD counter 5 1\n",
+                                "line 2: counter needs first <= last and a step above 0"},
+                      BadConfig{"module A\n  RD ramp 0 1 0\n", "line 2: the period must be above 0 ms"},
+                      BadConfig{"module A\n  RD sine 0 1 x\n", "line 2: sine needs: from to period-ms [decimals]"},
+                      BadConfig{"module A\n  RT sine 15 25 20000 1e30\n", "line 2: decimals must be 0 to 9"},
+                      BadConfig{"module A\n  RT sine 15 25 20000 -1e30\n", "line 2: decimals must be 0 to 9"},
+                      BadConfig{"module A\n  RT ramp 15 25 20000 2.5\n", "line 2: decimals must be 0 to 9"},
+                      BadConfig{"module A\n  RT ramp 15 25 20000 10\n", "line 2: decimals must be 0 to 9"},
+                      BadConfig{"module A delay 1e300\n", "line 1: the delay must be at most 60000 ms"},
+                      BadConfig{"module A\n  RD random 0 1\n", "line 2: unknown answer kind 'random'"},
+                      BadConfig{"module A\n  fault loud\n", "line 2: unknown fault 'loud'"},
+                      BadConfig{"module A\n  fault silent now\n", "line 2: fault silent takes nothing more"}));
 
 }  // namespace
 }  // namespace korvix::daqsim

@@ -85,10 +85,11 @@ TEST_F(LinkWithSimulator, TheSimulatorKeepsNineSixHundredBaudPaceAndItsDelay) {
 }
 
 TEST_F(LinkWithSimulator, HandlesTheFaultyModulesAsTheProtocolSays) {
-  Start("module A\n  * constant 5\n  fault silent\n"
-        "module B\n  * constant 6\n  fault reset\n"
-        "module C\n  * constant 7\n  fault highbyte\n"
-        "module D\n  * constant 8\n  fault nocr\n");
+  Start(
+      "module A\n  * constant 5\n  fault silent\n"
+      "module B\n  * constant 6\n  fault reset\n"
+      "module C\n  * constant 7\n  fault highbyte\n"
+      "module D\n  * constant 8\n  fault nocr\n");
   EXPECT_EQ(Poll("A1", 100), "");
   EXPECT_EQ(std::count(host.calls.begin(), host.calls.end(), "ServiceReplyTimeouts"), 1);
   EXPECT_EQ(Poll("B1"), "B!\r");

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "comms/port_map.h"
 #include "platform/profile.h"
@@ -50,9 +50,9 @@ TEST(PortMap, FindsTheSerialDevicesPresent) {
 
   const std::vector<std::string> found = FindSerialDevices(dev.string(), sys.string());
   const std::vector<std::string> expected = {
-      (dev / "ttyACM0").string(), (dev / "ttyS0").string(),   (dev / "ttyS2").string(),
-      (dev / "ttyS10").string(),  (dev / "ttyUSB1").string(),
-      (dev / "serial" / "by-id" / "usb-Maker_Adapter-if00").string()};
+      (dev / "ttyACM0").string(), (dev / "ttyS0").string(),
+      (dev / "ttyS2").string(),   (dev / "ttyS10").string(),
+      (dev / "ttyUSB1").string(), (dev / "serial" / "by-id" / "usb-Maker_Adapter-if00").string()};
   EXPECT_EQ(found, expected);
   fs::remove_all(root);
 

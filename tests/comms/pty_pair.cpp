@@ -2,9 +2,9 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/ioctl.h>
 #include <pthread.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -76,8 +76,7 @@ void PtyPair::SendDelivered(const std::string& bytes) {
 void PtyPair::WaitDelivered(size_t count) {
   const auto until = Clock::now() + std::chrono::seconds(2);
   int queued = 0;
-  while (Clock::now() < until && ioctl(m_watch, FIONREAD, &queued) == 0 &&
-         queued < static_cast<int>(count)) {
+  while (Clock::now() < until && ioctl(m_watch, FIONREAD, &queued) == 0 && queued < static_cast<int>(count)) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
 }

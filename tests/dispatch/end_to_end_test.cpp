@@ -32,9 +32,7 @@ public:
   void ServiceReplyTimeouts() override { values->ServiceReplyTimeouts(); }
   void DispatchReceivedLines() override { values->DispatchReceivedLines(); }
   void HaltRunLoop() override {}
-  std::string ExpandLabelRefs(const std::string& text) override {
-    return values->ExpandLabelRefs(text);
-  }
+  std::string ExpandLabelRefs(const std::string& text) override { return values->ExpandLabelRefs(text); }
   void DeliverLabelValue(const std::string& label, const std::string& value) override {
     values->DeliverLabelValue(label, value);
   }

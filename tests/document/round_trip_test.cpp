@@ -6,59 +6,56 @@
 namespace korvix {
 namespace {
 
-TEST(RoundTrip, EverySectionFilledGivesBackIdenticalBytes)
-{
-    CKorvixDoc original;
-    testing::FillEverySection(original);
-    original.m_picontrollers[0].valuetext = "12.5";
-    original.m_scripts[0].idlabel = std::string("Alarm") + kActionScriptMarker;
+TEST(RoundTrip, EverySectionFilledGivesBackIdenticalBytes) {
+  CKorvixDoc original;
+  testing::FillEverySection(original);
+  original.m_picontrollers[0].valuetext = "12.5";
+  original.m_scripts[0].idlabel = std::string("Alarm") + kActionScriptMarker;
+  const std::string stored = StoreProject(original);
+
+  CKorvixDoc loaded;
+  const LoadResult result = LoadProject(stored, loaded);
+  ASSERT_TRUE(result.Ok()) << result.message;
+  EXPECT_EQ(StoreProject(loaded), stored);
+
+  EXPECT_EQ(loaded.m_picontrollers[0].valuetext, PIControllerRecord{}.valuetext);
+  EXPECT_EQ(loaded.m_scripts[0].idlabel, original.m_scripts[0].idlabel);
+  EXPECT_EQ(loaded.m_projectnote, original.m_projectnote);
+  EXPECT_EQ(loaded.m_datawindows[1].widthfactor, original.m_datawindows[1].widthfactor);
+  EXPECT_EQ(loaded.m_lockpassword, original.m_lockpassword);
+  EXPECT_EQ(loaded.m_emailserver.smtppassword, original.m_emailserver.smtppassword);
+  EXPECT_EQ(loaded.m_buttonarrays[1].buttons[1].placement, original.m_buttonarrays[1].buttons[1].placement);
+  EXPECT_EQ(loaded.m_lognextdue, original.m_lognextdue);
+}
+
+TEST(RoundTrip, TextsAtEveryLengthBoundaryComeBackByteForByte) {
+  CKorvixDoc original;
+  testing::FillEverySection(original);
+  std::string high;
+  for (int c = 0x80; c <= 0xFF; ++c) {
+    high.push_back(static_cast<char>(c));
+  }
+  for (std::size_t length : testing::kBoundaryTextLengths) {
+    std::string text(length, 'a');
+    for (std::size_t i = 0; i < length; ++i) {
+      text[i] = high[i % high.size()];
+    }
+    original.m_projectnote = text;
+    original.m_variables[0].valuetext = text;
     const std::string stored = StoreProject(original);
 
     CKorvixDoc loaded;
-    const LoadResult result = LoadProject(stored, loaded);
-    ASSERT_TRUE(result.Ok()) << result.message;
-    EXPECT_EQ(StoreProject(loaded), stored);
-
-    EXPECT_EQ(loaded.m_picontrollers[0].valuetext, PIControllerRecord{}.valuetext);
-    EXPECT_EQ(loaded.m_scripts[0].idlabel, original.m_scripts[0].idlabel);
-    EXPECT_EQ(loaded.m_projectnote, original.m_projectnote);
-    EXPECT_EQ(loaded.m_datawindows[1].widthfactor, original.m_datawindows[1].widthfactor);
-    EXPECT_EQ(loaded.m_lockpassword, original.m_lockpassword);
-    EXPECT_EQ(loaded.m_emailserver.smtppassword, original.m_emailserver.smtppassword);
-    EXPECT_EQ(loaded.m_buttonarrays[1].buttons[1].placement, original.m_buttonarrays[1].buttons[1].placement);
-    EXPECT_EQ(loaded.m_lognextdue, original.m_lognextdue);
+    ASSERT_TRUE(LoadProject(stored, loaded).Ok()) << length;
+    EXPECT_EQ(loaded.m_projectnote, text) << length;
+    EXPECT_EQ(loaded.m_variables[0].valuetext, text) << length;
+  }
 }
 
-TEST(RoundTrip, TextsAtEveryLengthBoundaryComeBackByteForByte)
-{
-    CKorvixDoc original;
-    testing::FillEverySection(original);
-    std::string high;
-    for (int c = 0x80; c <= 0xFF; ++c) {
-        high.push_back(static_cast<char>(c));
-    }
-    for (std::size_t length : testing::kBoundaryTextLengths) {
-        std::string text(length, 'a');
-        for (std::size_t i = 0; i < length; ++i) {
-            text[i] = high[i % high.size()];
-        }
-        original.m_projectnote = text;
-        original.m_variables[0].valuetext = text;
-        const std::string stored = StoreProject(original);
-
-        CKorvixDoc loaded;
-        ASSERT_TRUE(LoadProject(stored, loaded).Ok()) << length;
-        EXPECT_EQ(loaded.m_projectnote, text) << length;
-        EXPECT_EQ(loaded.m_variables[0].valuetext, text) << length;
-    }
-}
-
-TEST(RoundTrip, StoreMarksTheProjectAsCurrentVersion)
-{
-    CKorvixDoc doc;
-    StoreProject(doc);
-    EXPECT_EQ(doc.m_fileversion, 15.61);
-    EXPECT_EQ(doc.m_doubleformat, 1);
+TEST(RoundTrip, StoreMarksTheProjectAsCurrentVersion) {
+  CKorvixDoc doc;
+  StoreProject(doc);
+  EXPECT_EQ(doc.m_fileversion, 15.61);
+  EXPECT_EQ(doc.m_doubleformat, 1);
 }
 
 }  // namespace

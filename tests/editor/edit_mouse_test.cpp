@@ -135,9 +135,9 @@ TEST_F(EditMouseBasicsTest, TheRightButtonOpensTheEditorOfTheObjectUnderIt) {
   doc.m_lockon = 1;
   mouse.OnRButtonDown({r.left + 3, r.top + 3});
   mouse.OnEditProperties();
-  EXPECT_EQ(editors.opened, (std::vector<std::pair<std::string, int>>{
-                                {"Dial Gauge", 1}, {"Page Background", -1}, {"Chart Recorder", 0},
-                                {"Chart Recorder", 0}}));
+  EXPECT_EQ(editors.opened,
+            (std::vector<std::pair<std::string, int>>{
+                {"Dial Gauge", 1}, {"Page Background", -1}, {"Chart Recorder", 0}, {"Chart Recorder", 0}}));
 }
 
 TEST_F(EditMouseBasicsTest, ARightPressDuringAGroupDragCancelsIt) {

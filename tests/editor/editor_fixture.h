@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "document/record_layouts.h"
-#include "document/project_writer.h"
 #include "document/kind_traits.h"
+#include "document/project_writer.h"
+#include "document/record_layouts.h"
 #include "editor/page_editor.h"
 #include "editor/stacking.h"
 #include "platform/testing/recording_message_sink.h"

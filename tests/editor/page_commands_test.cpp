@@ -29,9 +29,9 @@ TEST_F(PageCommandsTest, NavigationStopsAtTheEndsAndRedrawsEverything) {
     void (CPageEditor::*command)();
     int page;
   };
-  const Step steps[] = {{&CPageEditor::OnPageFirst, 1},    {&CPageEditor::OnPagePrevious, 1},
-                        {&CPageEditor::OnPageNext, 2},     {&CPageEditor::OnPageLast, 3},
-                        {&CPageEditor::OnPageNext, 3},     {&CPageEditor::OnPagePrevious, 2}};
+  const Step steps[] = {{&CPageEditor::OnPageFirst, 1}, {&CPageEditor::OnPagePrevious, 1},
+                        {&CPageEditor::OnPageNext, 2},  {&CPageEditor::OnPageLast, 3},
+                        {&CPageEditor::OnPageNext, 3},  {&CPageEditor::OnPagePrevious, 2}};
   for (const Step& step : steps) {
     page.m_redrawall = 0;
     const int from = doc.m_curpage;

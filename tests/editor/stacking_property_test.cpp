@@ -26,20 +26,43 @@ TEST_P(StackingPropertyTest, EverySequenceKeepsEachPageWithoutGapsOrRepeats) {
   for (int step = 0; step < 300; ++step) {
     const int a = action(random);
     switch (a) {
-      case 0: case 1: case 2: editor.Place(static_cast<ScreenObjectKind>(kind(random))); break;
-      case 3: SelectSome(random); editor.OnEditDelete(); break;
-      case 4: SelectSome(random); editor.OnEditCut(); break;
-      case 5: SelectSome(random); editor.OnEditCopy(); break;
+      case 0:
+      case 1:
+      case 2: editor.Place(static_cast<ScreenObjectKind>(kind(random))); break;
+      case 3:
+        SelectSome(random);
+        editor.OnEditDelete();
+        break;
+      case 4:
+        SelectSome(random);
+        editor.OnEditCut();
+        break;
+      case 5:
+        SelectSome(random);
+        editor.OnEditCopy();
+        break;
       case 6: editor.OnEditPaste(); break;
-      case 7: SelectSome(random); editor.OnEditBringToFront(); break;
-      case 8: SelectSome(random); editor.OnEditSendToBack(); break;
-      case 9: if (doc.m_pages.Count() < 5) editor.OnPageAdd(); else editor.OnPageDelete(); break;
+      case 7:
+        SelectSome(random);
+        editor.OnEditBringToFront();
+        break;
+      case 8:
+        SelectSome(random);
+        editor.OnEditSendToBack();
+        break;
+      case 9:
+        if (doc.m_pages.Count() < 5)
+          editor.OnPageAdd();
+        else
+          editor.OnPageDelete();
+        break;
       case 10: editor.MovePage(anypage(random)); break;
       case 11: editor.GoToPage(anypage(random)); break;
     }
     ASSERT_TRUE(StackingIsValid(doc)) << "step " << step << " action " << a;
     int selected = 0;
-    ForEachObject(doc, [&](auto tag, int index, const auto&) { selected += page.m_runstates.At(tag.value, index).selected; });
+    ForEachObject(
+        doc, [&](auto tag, int index, const auto&) { selected += page.m_runstates.At(tag.value, index).selected; });
     ASSERT_EQ(selected, page.m_numselected) << "step " << step << " action " << a;
   }
 }

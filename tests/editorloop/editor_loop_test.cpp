@@ -208,13 +208,13 @@ TEST_F(EditorLoopTest, FlagsRaisedInTheOuterEditorWhileTheInnerRunsAreServedOnce
   int edit = 0, remove = 0, innercopy = 0;
   const EditorPass innerpass{.requests = {Logged(innercopy, "inner copy")}};
   const EditorPass outerpass{.requests = {{&edit,
-                               [&] {
-                                 log.push_back("edit");
-                                 inner.m_open = 1;
-                                 EXPECT_EQ(loop.Run(inner, innerpass), EditorEnd::Closed);
-                                 EXPECT_EQ(loop.OpenEditors(), 1);
-                               }},
-                              Logged(remove, "delete")}};
+                                           [&] {
+                                             log.push_back("edit");
+                                             inner.m_open = 1;
+                                             EXPECT_EQ(loop.Run(inner, innerpass), EditorEnd::Closed);
+                                             EXPECT_EQ(loop.OpenEditors(), 1);
+                                           }},
+                                          Logged(remove, "delete")}};
   Then([&] { edit = 1; });
   Then([&] {
     EXPECT_EQ(loop.OpenEditors(), 2);
@@ -238,10 +238,9 @@ TEST_F(EditorLoopTest, PasteIsEnabledOnlyWhileTheClipboardHoldsTheEditorsOwnKind
   const EditorPass innerpass{
       .requests = {{&copystep, [&] { loop.m_clipkind = static_cast<int>(ClipKind::ScriptStep); }}},
       .enables = [&] { innerpaste.push_back(loop.CanPaste(ClipKind::ScriptStep)); }};
-  const EditorPass outerpass{
-      .requests = {{&edit, [&] { loop.Run(inner, innerpass); }},
-                   {&copyscript, [&] { loop.m_clipkind = static_cast<int>(ClipKind::Script); }}},
-      .enables = [&] { outerpaste.push_back(loop.CanPaste(ClipKind::Script)); }};
+  const EditorPass outerpass{.requests = {{&edit, [&] { loop.Run(inner, innerpass); }},
+                                          {&copyscript, [&] { loop.m_clipkind = static_cast<int>(ClipKind::Script); }}},
+                             .enables = [&] { outerpaste.push_back(loop.CanPaste(ClipKind::Script)); }};
   Then([&] { copyscript = 1; });
   Then([&] { edit = 1; });
   Then([&] { copystep = 1; });

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "executors_fixture.h"
 
@@ -20,9 +20,9 @@ protected:
       Pass();
     }
   }
-  std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                 ("korvix-actions-" + std::to_string(::getpid()) + "-" +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("korvix-actions-" + std::to_string(::getpid()) + "-" +
+                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
   void SetUp() override { std::filesystem::create_directories(folder); }
   void TearDown() override { std::filesystem::remove_all(folder); }
 };
@@ -70,12 +70,12 @@ TEST_F(Actions, ServicesAreAskedWithExpandedTexts) {
   ScriptStep print = Step(31, "lp{n}", "Lot {n}");
   print.barcode = "B{n}";
   RunSteps({Step(25, "{n}"), Step(28, "chart"), Step(29, "chart"), Step(38, "pi"), Step(40, "pi", "{n}0"),
-            Step(41, "Title {n}", "Body"), Step(27, "ops@example.com", "n is {n}"), print, Step(19),
-            Step(36), Step(37), Step(42), Step(26, "555{n}"), Step(34)});
+            Step(41, "Title {n}", "Body"), Step(27, "ops@example.com", "n is {n}"), print, Step(19), Step(36), Step(37),
+            Step(42), Step(26, "555{n}"), Step(34)});
   EXPECT_EQ(services.calls,
             (std::vector<std::string>{"page 3", "chart on chart", "chart off chart", "pi on 0", "pi set 0=30",
-                                      "popup Title 3|Body", "email ops@example.com|n is 3",
-                                      "print lp3|Lot 3|120|B3|10", "log", "minimize", "restore", "save"}));
+                                      "popup Title 3|Body", "email ops@example.com|n is 3", "print lp3|Lot 3|120|B3|10",
+                                      "log", "minimize", "restore", "save"}));
   EXPECT_EQ(executors.Dialer().Queued(), std::string("5553") + kDialSeparator);
   EXPECT_EQ(hooks.halts, 1);
 }

@@ -146,8 +146,6 @@ inline ScriptStep Step(int code, const std::string& param1 = "", const std::stri
 }
 
 // Sets a Variable to the text: the step a test script uses to leave traces.
-inline ScriptStep Mark(const std::string& label, const std::string& text) {
-  return Step(20, label, text);
-}
+inline ScriptStep Mark(const std::string& label, const std::string& text) { return Step(20, label, text); }
 
 }  // namespace korvix::testing

@@ -30,16 +30,16 @@ TEST_F(ScriptFlow, IfElseIfElseTakeTheFirstTrueBranch) {
     doc.m_scripts.Clear();
     doc.m_variables.Clear();
     AddVariable("x", c.x);
-    const std::string trace = RunToEnd({Step(100, "{x} = 1"), Trace(1), Step(101, "{x} = 2"), Trace(2),
-                                        Step(102), Trace(3), Step(103), Trace(9)});
+    const std::string trace = RunToEnd(
+        {Step(100, "{x} = 1"), Trace(1), Step(101, "{x} = 2"), Trace(2), Step(102), Trace(3), Step(103), Trace(9)});
     EXPECT_EQ(trace, c.trace) << "x = " << c.x;
   }
 }
 
 TEST_F(ScriptFlow, NestedIfInsideASkippedBranchIsSkippedWhole) {
   AddVariable("x", "0");
-  EXPECT_EQ(RunToEnd({Step(100, "{x} = 1"), Step(100, "{x} = 0"), Trace(1), Step(102), Trace(2), Step(103),
-                      Step(102), Trace(3), Step(103), Trace(9)}),
+  EXPECT_EQ(RunToEnd({Step(100, "{x} = 1"), Step(100, "{x} = 0"), Trace(1), Step(102), Trace(2), Step(103), Step(102),
+                      Trace(3), Step(103), Trace(9)}),
             "39");
 }
 
@@ -48,8 +48,7 @@ TEST_F(ScriptFlow, LoopRunsItsCountAndExitLoopIfLeavesEarly) {
   doc.m_scripts.Clear();
   doc.m_variables.Clear();
   AddVariable("n", "0");
-  EXPECT_EQ(RunToEnd({Step(104), Mark("n", "{n}+1"), Step(105, "{n} = 4"), Trace(1), Step(106), Trace(9)}),
-            "1119");
+  EXPECT_EQ(RunToEnd({Step(104), Mark("n", "{n}+1"), Step(105, "{n} = 4"), Trace(1), Step(106), Trace(9)}), "1119");
   EXPECT_EQ(Value("n"), "4");
 }
 
@@ -57,9 +56,7 @@ TEST_F(ScriptFlow, NestedLoopsCountAfresh) {
   EXPECT_EQ(RunToEnd({Step(104, "2"), Trace(1), Step(104, "2"), Trace(2), Step(106), Step(106)}), "122122");
 }
 
-TEST_F(ScriptFlow, ExitScriptEndsTheScript) {
-  EXPECT_EQ(RunToEnd({Trace(1), Step(43), Trace(2)}), "1");
-}
+TEST_F(ScriptFlow, ExitScriptEndsTheScript) { EXPECT_EQ(RunToEnd({Trace(1), Step(43), Trace(2)}), "1"); }
 
 TEST_F(ScriptFlow, ALoopWithoutWaitsNeverHoldsThePass) {
   AddScript("forever", {Step(104), Step(0, "", ""), Step(106)});

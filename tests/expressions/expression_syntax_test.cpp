@@ -36,8 +36,7 @@ TEST(ClassifyToken, NamesEachTokenAndStopsAtTheEnd) {
     if (token.empty()) break;
     seen.push_back(token);
   }
-  EXPECT_EQ(seen, (std::vector<std::string>{"operand", "operand", "relational", "operand",
-                                            "logical"}));
+  EXPECT_EQ(seen, (std::vector<std::string>{"operand", "operand", "relational", "operand", "logical"}));
 }
 
 struct CheckCase {
@@ -65,35 +64,33 @@ TEST_P(CheckExpressionTest, AcceptsOrTellsWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, CheckExpressionTest,
-    ::testing::Values(
-        CheckCase{"{Tank} > 50 AND {Pump} = 1", ""}, CheckCase{"{DataWindow1} >= 1000", ""},
-        CheckCase{"{recdata} = AAH", ""},
-        CheckCase{"{DataWindow1} / 10 = ({DataWindow2} + 128) * 3.14", ""},
-        CheckCase{"({DataWindow1} >= 1000 OR {DataWindow2} < 50) \r\nAND\r\n({Counter1} <= 500 OR "
-                  "{Timer1} > 2:30:05.45)\r\nAND\r\n({TextWindow1} <> Motor Running OR {Lamp1} = On)",
-                  ""},
-        CheckCase{"", ""},
-        CheckCase{"{Tank} > 50 AND", "The expression is missing a left-side operand."},
-        CheckCase{"{Tank}", "The expression is missing a relational operator."},
-        CheckCase{"{Tank} >", "The expression is missing a right-side operand."},
-        CheckCase{"1 < 2 > 3",
-                  "The expression contains two or more relational \roperators without a "
-                  "connecting logical operator."},
-        CheckCase{"IF {a} = 1",
-                  "The \"IF\" portion of this expression is implied and should \rnot be included "
-                  "in the text string which is entered here."},
-        CheckCase{"{a} = 1,2", "An expression cannot contain a comma."},
-        CheckCase{"{a{b} = 1", "Illegal use of the curly braces { } "},
-        CheckCase{"{a} = 1}", "Illegal use of the curly braces { } "},
-        CheckCase{"{a,b} = 1",
-                  "The name of a variable cannot contain commas, \rparentheses, or relational "
-                  "operators."},
-        CheckCase{"({a} = 1",
-                  "The expression contains a left-side parenthesis \rwithout a closing right-side "
-                  "parenthesis."},
-        CheckCase{"{a} = 1)",
-                  "The expression contains a right-side parenthesis \rwithout an openning "
-                  "left-side parenthesis."}));
+    ::testing::Values(CheckCase{"{Tank} > 50 AND {Pump} = 1", ""}, CheckCase{"{DataWindow1} >= 1000", ""},
+                      CheckCase{"{recdata} = AAH", ""},
+                      CheckCase{"{DataWindow1} / 10 = ({DataWindow2} + 128) * 3.14", ""},
+                      CheckCase{"({DataWindow1} >= 1000 OR {DataWindow2} < 50) \r\nAND\r\n({Counter1} <= 500 OR "
+                                "{Timer1} > 2:30:05.45)\r\nAND\r\n({TextWindow1} <> Motor Running OR {Lamp1} = On)",
+                                ""},
+                      CheckCase{"", ""}, CheckCase{"{Tank} > 50 AND", "The expression is missing a left-side operand."},
+                      CheckCase{"{Tank}", "The expression is missing a relational operator."},
+                      CheckCase{"{Tank} >", "The expression is missing a right-side operand."},
+                      CheckCase{"1 < 2 > 3",
+                                "The expression contains two or more relational \roperators without a "
+                                "connecting logical operator."},
+                      CheckCase{"IF {a} = 1",
+                                "The \"IF\" portion of this expression is implied and should \rnot be included "
+                                "in the text string which is entered here."},
+                      CheckCase{"{a} = 1,2", "An expression cannot contain a comma."},
+                      CheckCase{"{a{b} = 1", "Illegal use of the curly braces { } "},
+                      CheckCase{"{a} = 1}", "Illegal use of the curly braces { } "},
+                      CheckCase{"{a,b} = 1",
+                                "The name of a variable cannot contain commas, \rparentheses, or relational "
+                                "operators."},
+                      CheckCase{"({a} = 1",
+                                "The expression contains a left-side parenthesis \rwithout a closing right-side "
+                                "parenthesis."},
+                      CheckCase{"{a} = 1)",
+                                "The expression contains a right-side parenthesis \rwithout an openning "
+                                "left-side parenthesis."}));
 
 }  // namespace
 }  // namespace korvix::testing

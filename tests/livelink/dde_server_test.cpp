@@ -26,14 +26,15 @@ struct FakeTransport final : DdeTransport {
 class DdeServerTest : public ::testing::Test {
 protected:
   DdeServerTest()
-      : server(doc, states,
-               [this](std::string& out, std::string_view name) {
-                 const auto found = values.find(std::string(name));
-                 if (found == values.end()) return false;
-                 out = found->second;
-                 return true;
-               },
-               transport) {
+      : server(
+            doc, states,
+            [this](std::string& out, std::string_view name) {
+              const auto found = values.find(std::string(name));
+              if (found == values.end()) return false;
+              out = found->second;
+              return true;
+            },
+            transport) {
     doc.SetPathName("/data/Plant.kvx");
     doc.m_datawindows.Add(DataWindowRecord{});
     doc.m_datawindows[0].idlabel = "Temp";
@@ -50,9 +51,7 @@ protected:
     ASSERT_TRUE(server.OnDdeInitiate(client, "Korvix", "Plant.kvx"));
     transport.Take();
   }
-  bool Frame(const std::string& line, int client = 1) {
-    return server.OnDdeFrame(client, *DecodeLinkFrame(line));
-  }
+  bool Frame(const std::string& line, int client = 1) { return server.OnDdeFrame(client, *DecodeLinkFrame(line)); }
 
   CKorvixDoc doc;
   ObjectRunStates states;
@@ -75,7 +74,7 @@ TEST_F(DdeServerTest, InitiateMatchesServiceAndProjectFileName) {
     server.m_ddeclient = 0;
     EXPECT_EQ(server.OnDdeInitiate(5, c.service, c.topic), c.accepted);
     EXPECT_EQ(transport.Take(), c.accepted ? std::vector<std::string>{"5:ACK\tINITIATE\t" + std::string(c.service) +
-                                                                        "\t" + c.topic + "\n"}
+                                                                      "\t" + c.topic + "\n"}
                                            : std::vector<std::string>{});
   }
   server.m_ddeclient = 0;

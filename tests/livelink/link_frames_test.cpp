@@ -16,8 +16,8 @@ TEST(LinkFrames, FieldsRoundTripWithTheirEscapes) {
 }
 
 TEST(LinkFrames, DecodingToleratesCrAndRefusesBrokenEscapes) {
-  const std::vector<std::pair<std::string, bool>> cases = {
-      {"TERMINATE\r", true}, {"a%2", false}, {"a%", false}, {"a%zz", false}, {"a%0a", true}, {"", true}};
+  const std::vector<std::pair<std::string, bool>> cases = {{"TERMINATE\r", true}, {"a%2", false}, {"a%", false},
+                                                           {"a%zz", false},       {"a%0a", true}, {"", true}};
   for (const auto& [line, readable] : cases) {
     SCOPED_TRACE(line);
     EXPECT_EQ(DecodeLinkFrame(line).has_value(), readable);

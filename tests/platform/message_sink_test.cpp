@@ -19,10 +19,8 @@ TEST(MessageSink, ClosesAShownPopupBeforeEveryMessage) {
 TEST(RecordingMessageSink, AnswersQuestionsFromItsQueue) {
   RecordingMessageSink sink;
   sink.answers = {MessageResult::No};
-  EXPECT_EQ(sink.Show("Possible Entry Error", "?", MessageIcon::Question, MessageButtons::YesNo),
-            MessageResult::No);
-  EXPECT_EQ(sink.Show("Possible Entry Error", "?", MessageIcon::Question, MessageButtons::YesNo),
-            MessageResult::Yes);
+  EXPECT_EQ(sink.Show("Possible Entry Error", "?", MessageIcon::Question, MessageButtons::YesNo), MessageResult::No);
+  EXPECT_EQ(sink.Show("Possible Entry Error", "?", MessageIcon::Question, MessageButtons::YesNo), MessageResult::Yes);
   EXPECT_EQ(sink.Show("Entry Error", "!", MessageIcon::Exclamation), MessageResult::Ok);
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "scratch_folder.h"
 #include "platform/private_folder.h"
+#include "scratch_folder.h"
 
 namespace korvix {
 namespace {

@@ -12,9 +12,8 @@ namespace {
 class IniProfileTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("korvix-profile-" + std::to_string(::getpid()) + "-" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder = std::filesystem::temp_directory_path() / ("korvix-profile-" + std::to_string(::getpid()) + "-" +
+                                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder);
     path = (folder / "Korvix" / "Korvix.ini").string();
   }

@@ -4,9 +4,9 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
@@ -50,8 +50,8 @@ class LoadTextFile : public ::testing::Test {
 protected:
   void SetUp() override {
     m_folder = std::filesystem::temp_directory_path() /
-               ("korvix_memfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                "_" + std::to_string(::getpid()));
+               ("korvix_memfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
+                std::to_string(::getpid()));
     std::filesystem::create_directories(m_folder);
   }
   void TearDown() override { std::filesystem::remove_all(m_folder); }

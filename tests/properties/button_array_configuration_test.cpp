@@ -2,8 +2,8 @@
 
 #include <deque>
 
-#include "editor/button_arrays.h"
 #include "action_slots.h"
+#include "editor/button_arrays.h"
 #include "platform/testing/recording_message_sink.h"
 #include "properties/button_array_configuration.h"
 
@@ -30,15 +30,13 @@ protected:
   CKorvixDoc doc;
   std::vector<std::string> refused;
   std::deque<Answer> answers;
-  ButtonArrayConfiguration config{doc, 0,
-                                  [this](const std::string& caption, const std::string& text) {
-                                    refused.push_back(caption + ": " + text);
-                                  },
-                                  [this](ArrayButtonFields& fields) {
-                                    Answer answer = answers.front();
-                                    answers.pop_front();
-                                    return answer(fields);
-                                  }};
+  ButtonArrayConfiguration config{
+      doc, 0, [this](const std::string& caption, const std::string& text) { refused.push_back(caption + ": " + text); },
+      [this](ArrayButtonFields& fields) {
+        Answer answer = answers.front();
+        answers.pop_front();
+        return answer(fields);
+      }};
 };
 
 TEST_F(ButtonArrayConfigurationTest, AddEditsTheNewButtonAndSelectsIt) {

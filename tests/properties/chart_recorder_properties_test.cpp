@@ -103,22 +103,21 @@ TEST_P(ChartRecorderEntryCheck, RefusesInFieldOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ChartRecorderEntryCheck,
-    ::testing::Values(
-        EntryCase{"Plain", "Rec.txt", "10", "9999", "ChartRec", std::nullopt, nullptr},
-        EntryCase{"LongPlotFileFirst", std::string(71, 'p'), "x", "0", "", ChartRecorderEntry::PlotFile,
-                  "Please enter no more than 70 characters."},
-        EntryCase{"NegativeScanRate", "Rec.txt", "-50", "24", "ChartRec", ChartRecorderEntry::ScanRate,
-                  "Please enter a positive integer."},
-        EntryCase{"ScanRateTooFast", "Rec.txt", "9", "24", "ChartRec", ChartRecorderEntry::ScanRate,
-                  "Please enter an integer between 10 and 9999999."},
-        EntryCase{"SpanNoNumber", "Rec.txt", "50", "1.5", "ChartRec", ChartRecorderEntry::Span,
-                  "Please enter an integer."},
-        EntryCase{"SpanZero", "Rec.txt", "50", "0", "ChartRec", ChartRecorderEntry::Span,
-                  "Please enter an integer between 1 and 9999."},
-        EntryCase{"EmptyLabel", "Rec.txt", "50", "24", "  ", ChartRecorderEntry::IdLabel,
-                  "Object must have an ID label."},
-        EntryCase{"UnpairedBraceInPlotFile", "{Tank.txt", "50", "24", "ChartRec", ChartRecorderEntry::PlotFile,
-                  "Illegal use of the curly braces \"{ }\""}),
+    ::testing::Values(EntryCase{"Plain", "Rec.txt", "10", "9999", "ChartRec", std::nullopt, nullptr},
+                      EntryCase{"LongPlotFileFirst", std::string(71, 'p'), "x", "0", "", ChartRecorderEntry::PlotFile,
+                                "Please enter no more than 70 characters."},
+                      EntryCase{"NegativeScanRate", "Rec.txt", "-50", "24", "ChartRec", ChartRecorderEntry::ScanRate,
+                                "Please enter a positive integer."},
+                      EntryCase{"ScanRateTooFast", "Rec.txt", "9", "24", "ChartRec", ChartRecorderEntry::ScanRate,
+                                "Please enter an integer between 10 and 9999999."},
+                      EntryCase{"SpanNoNumber", "Rec.txt", "50", "1.5", "ChartRec", ChartRecorderEntry::Span,
+                                "Please enter an integer."},
+                      EntryCase{"SpanZero", "Rec.txt", "50", "0", "ChartRec", ChartRecorderEntry::Span,
+                                "Please enter an integer between 1 and 9999."},
+                      EntryCase{"EmptyLabel", "Rec.txt", "50", "24", "  ", ChartRecorderEntry::IdLabel,
+                                "Object must have an ID label."},
+                      EntryCase{"UnpairedBraceInPlotFile", "{Tank.txt", "50", "24", "ChartRec",
+                                ChartRecorderEntry::PlotFile, "Illegal use of the curly braces \"{ }\""}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ChartRecorderEntryCheck, AcceptedNumbersAndTrimmedLabelGoIntoTheSettings) {

@@ -37,8 +37,8 @@ TEST(ColourPalette, PointsFindTheirCellAndGapsNone) {
   const struct {
     int x, y, cell;
   } cases[] = {
-      {14, 22, 0},   {37, 39, 0},   {38, 22, -1},  {14, 40, -1}, {13, 22, -1},
-      {90, 50, 7},   {169, 165, 34}, {200, 50, -1}, {0, 0, -1},
+      {14, 22, 0}, {37, 39, 0},    {38, 22, -1},  {14, 40, -1}, {13, 22, -1},
+      {90, 50, 7}, {169, 165, 34}, {200, 50, -1}, {0, 0, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(PaletteCellAt(cells, c.x, c.y), c.cell) << c.x << "," << c.y;
 }

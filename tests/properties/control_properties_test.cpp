@@ -31,52 +31,52 @@ TEST_P(RockerSwitchCheck, RefusesInTheDialogsOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RockerSwitchCheck,
-    ::testing::Values(
-        RockerCase{"Defaults", [](auto&) {}, std::nullopt},
-        RockerCase{"LimitWithPoint", [](auto& f) { f.uplimit = "1.5"; }, RF::UpLimit, kDecimal},
-        RockerCase{"BinaryLimitWithTwo",
-                   [](auto& f) {
-                     f.valuetype = 2;
-                     f.startvalue = "1";
-                     f.downlimit = "102";
-                   },
-                   RF::DownLimit, kValueType},
-        RockerCase{"PointNamedBeforeType",
-                   [](auto& f) {
-                     f.valuetype = 2;
-                     f.startvalue = "2.1";
-                   },
-                   RF::StartValue, kDecimal},
-        RockerCase{"HexEitherCase",
-                   [](auto& f) {
-                     f.valuetype = 1;
-                     f.startvalue = "fF";
-                     f.uplimit = "-Ab";
-                   },
-                   std::nullopt},
-        RockerCase{"NoValueUsedSkipsTheStartValue",
-                   [](auto& f) {
-                     f.initmode = kNoValueUsed;
-                     f.startvalue = "x.y";
-                   },
-                   std::nullopt},
-        RockerCase{"NoValueUsedStillChecksLimits",
-                   [](auto& f) {
-                     f.initmode = kNoValueUsed;
-                     f.downlimit = "ten";
-                   },
-                   RF::DownLimit, kValueType},
-        RockerCase{"BracesInCommandFirst",
-                   [](auto& f) {
-                     f.getcommand = "{a}";
-                     f.uplimit = "1.5";
-                   },
-                   RF::GetCommand, kVariables},
-        RockerCase{"BracesInDownPrefix", [](auto& f) { f.downprefix = "D{"; }, RF::DownPrefix, kVariables},
-        RockerCase{"BracesInTargetKeepItsSelectorShut", [](auto& f) { f.sendvalueto = "{Tank}"; }, RF::SendValueTo,
-                   kVariables, true},
-        RockerCase{"LongPrefix", [](auto& f) { f.upprefix = "ABCDEF"; }, RF::UpPrefix,
-                   "Please enter no more than 5 characters."}),
+    ::testing::Values(RockerCase{"Defaults", [](auto&) {}, std::nullopt},
+                      RockerCase{"LimitWithPoint", [](auto& f) { f.uplimit = "1.5"; }, RF::UpLimit, kDecimal},
+                      RockerCase{"BinaryLimitWithTwo",
+                                 [](auto& f) {
+                                   f.valuetype = 2;
+                                   f.startvalue = "1";
+                                   f.downlimit = "102";
+                                 },
+                                 RF::DownLimit, kValueType},
+                      RockerCase{"PointNamedBeforeType",
+                                 [](auto& f) {
+                                   f.valuetype = 2;
+                                   f.startvalue = "2.1";
+                                 },
+                                 RF::StartValue, kDecimal},
+                      RockerCase{"HexEitherCase",
+                                 [](auto& f) {
+                                   f.valuetype = 1;
+                                   f.startvalue = "fF";
+                                   f.uplimit = "-Ab";
+                                 },
+                                 std::nullopt},
+                      RockerCase{"NoValueUsedSkipsTheStartValue",
+                                 [](auto& f) {
+                                   f.initmode = kNoValueUsed;
+                                   f.startvalue = "x.y";
+                                 },
+                                 std::nullopt},
+                      RockerCase{"NoValueUsedStillChecksLimits",
+                                 [](auto& f) {
+                                   f.initmode = kNoValueUsed;
+                                   f.downlimit = "ten";
+                                 },
+                                 RF::DownLimit, kValueType},
+                      RockerCase{"BracesInCommandFirst",
+                                 [](auto& f) {
+                                   f.getcommand = "{a}";
+                                   f.uplimit = "1.5";
+                                 },
+                                 RF::GetCommand, kVariables},
+                      RockerCase{"BracesInDownPrefix", [](auto& f) { f.downprefix = "D{"; }, RF::DownPrefix,
+                                 kVariables},
+                      RockerCase{"BracesInTargetKeepItsSelectorShut", [](auto& f) { f.sendvalueto = "{Tank}"; },
+                                 RF::SendValueTo, kVariables, true},
+                      RockerCase{"LongPrefix", [](auto& f) { f.upprefix = "ABCDEF"; }, RF::UpPrefix,
+                                 "Please enter no more than 5 characters."}),
     RowName<RockerCase>);
 
 TEST(RockerSwitchProperties, OkCleansTheTextsItShowsBack) {
@@ -114,28 +114,27 @@ const auto Ends = [](int valuetype, std::string top, std::string bottom) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SliderControlCheck,
-    ::testing::Values(
-        SliderCase{"Defaults", [](auto&) {}, std::nullopt},
-        SliderCase{"HexEndsEqualOnceUpperCased", Ends(1, "ff", "FF"), SF::TopValue, kEndsEqual},
-        SliderCase{"MinusFiveToFive", Ends(0, "-5", "5"), std::nullopt},
-        SliderCase{"EmptyTop", Ends(0, " ", "5"), SF::TopValue, kTopNumber},
-        SliderCase{"EmptyBottom", Ends(0, "5", ""), SF::BottomValue, kBottomNumber},
-        SliderCase{"EqualAsNumbers", Ends(0, "5", "05"), SF::TopValue, kEndsEqual},
-        SliderCase{"ZeroAndMinusZero", Ends(0, "0", "-0"), SF::TopValue, kEndsEqual},
-        SliderCase{"HexEqualAsNumbers", Ends(1, "FF", "0ff"), SF::TopValue, kEndsEqual},
-        SliderCase{"SignAlone", Ends(0, "100", "-"), SF::BottomValue, kBottomNumber},
-        SliderCase{"NineHexDigits", Ends(1, "123456789", "0"), SF::TopValue, kTopNumber},
-        SliderCase{"TopWithPoint", Ends(0, "1.5", "0"), SF::TopValue, kDecimal},
-        SliderCase{"BinaryBottom", Ends(2, "11", "2"), SF::BottomValue, kValueType},
-        SliderCase{"GetValueSkipsTheStartValue",
-                   [](auto& f) {
-                     f.initmode = kGetValueFromModule;
-                     f.startvalue = "?";
-                   },
-                   std::nullopt},
-        SliderCase{"BracesInPrefix", [](auto& f) { f.sendprefix = "S}"; }, SF::Prefix, kVariables},
-        SliderCase{"BracesInResponseTarget", [](auto& f) { f.responseto = "{x}"; }, SF::ResponseTo, kVariables,
-                   true}),
+    ::testing::Values(SliderCase{"Defaults", [](auto&) {}, std::nullopt},
+                      SliderCase{"HexEndsEqualOnceUpperCased", Ends(1, "ff", "FF"), SF::TopValue, kEndsEqual},
+                      SliderCase{"MinusFiveToFive", Ends(0, "-5", "5"), std::nullopt},
+                      SliderCase{"EmptyTop", Ends(0, " ", "5"), SF::TopValue, kTopNumber},
+                      SliderCase{"EmptyBottom", Ends(0, "5", ""), SF::BottomValue, kBottomNumber},
+                      SliderCase{"EqualAsNumbers", Ends(0, "5", "05"), SF::TopValue, kEndsEqual},
+                      SliderCase{"ZeroAndMinusZero", Ends(0, "0", "-0"), SF::TopValue, kEndsEqual},
+                      SliderCase{"HexEqualAsNumbers", Ends(1, "FF", "0ff"), SF::TopValue, kEndsEqual},
+                      SliderCase{"SignAlone", Ends(0, "100", "-"), SF::BottomValue, kBottomNumber},
+                      SliderCase{"NineHexDigits", Ends(1, "123456789", "0"), SF::TopValue, kTopNumber},
+                      SliderCase{"TopWithPoint", Ends(0, "1.5", "0"), SF::TopValue, kDecimal},
+                      SliderCase{"BinaryBottom", Ends(2, "11", "2"), SF::BottomValue, kValueType},
+                      SliderCase{"GetValueSkipsTheStartValue",
+                                 [](auto& f) {
+                                   f.initmode = kGetValueFromModule;
+                                   f.startvalue = "?";
+                                 },
+                                 std::nullopt},
+                      SliderCase{"BracesInPrefix", [](auto& f) { f.sendprefix = "S}"; }, SF::Prefix, kVariables},
+                      SliderCase{"BracesInResponseTarget", [](auto& f) { f.responseto = "{x}"; }, SF::ResponseTo,
+                                 kVariables, true}),
     RowName<SliderCase>);
 
 TEST(SliderControlProperties, EndsAreStoredUpperCasedAndOkMovesTheValueToTheBottom) {

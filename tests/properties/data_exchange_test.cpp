@@ -31,24 +31,19 @@ const auto Label = [](std::string_view text) { return TextLengthProblem(text, 70
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DataExchange,
-    ::testing::Values(ExchangeCase{"SignedWithBlanks", Integer, " -12 ", std::nullopt},
-                      ExchangeCase{"PlusSign", Integer, "+7", std::nullopt},
-                      ExchangeCase{"Empty", Integer, "", kInteger},
-                      ExchangeCase{"Letters", Integer, "12a", kInteger},
-                      ExchangeCase{"DecimalPoint", Integer, "1.5", kInteger},
-                      ExchangeCase{"BeyondInt", Integer, "2147483648", kInteger},
-                      ExchangeCase{"IntMinimum", Integer, "-2147483648", std::nullopt},
-                      ExchangeCase{"PositiveZero", Positive, "0", std::nullopt},
-                      ExchangeCase{"PositiveNegative", Positive, "-1", kPositive},
-                      ExchangeCase{"PositiveLetters", Positive, "x", kPositive},
-                      ExchangeCase{"RangeLow", Border, "0", std::nullopt},
-                      ExchangeCase{"RangeHigh", Border, "20", std::nullopt},
-                      ExchangeCase{"AboveRange", Border, "21", kBetween},
-                      ExchangeCase{"BelowRange", Border, "-1", kBetween},
-                      ExchangeCase{"RangeNotANumber", Border, "x", kInteger},
-                      ExchangeCase{"AtTheLimit", Label, std::string(70, 'a'), std::nullopt},
-                      ExchangeCase{"BeyondTheLimit", Label, std::string(71, 'a'),
-                                   "Please enter no more than 70 characters."}),
+    ::testing::Values(
+        ExchangeCase{"SignedWithBlanks", Integer, " -12 ", std::nullopt},
+        ExchangeCase{"PlusSign", Integer, "+7", std::nullopt}, ExchangeCase{"Empty", Integer, "", kInteger},
+        ExchangeCase{"Letters", Integer, "12a", kInteger}, ExchangeCase{"DecimalPoint", Integer, "1.5", kInteger},
+        ExchangeCase{"BeyondInt", Integer, "2147483648", kInteger},
+        ExchangeCase{"IntMinimum", Integer, "-2147483648", std::nullopt},
+        ExchangeCase{"PositiveZero", Positive, "0", std::nullopt},
+        ExchangeCase{"PositiveNegative", Positive, "-1", kPositive},
+        ExchangeCase{"PositiveLetters", Positive, "x", kPositive}, ExchangeCase{"RangeLow", Border, "0", std::nullopt},
+        ExchangeCase{"RangeHigh", Border, "20", std::nullopt}, ExchangeCase{"AboveRange", Border, "21", kBetween},
+        ExchangeCase{"BelowRange", Border, "-1", kBetween}, ExchangeCase{"RangeNotANumber", Border, "x", kInteger},
+        ExchangeCase{"AtTheLimit", Label, std::string(70, 'a'), std::nullopt},
+        ExchangeCase{"BeyondTheLimit", Label, std::string(71, 'a'), "Please enter no more than 70 characters."}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace

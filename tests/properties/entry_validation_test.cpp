@@ -19,33 +19,32 @@ constexpr const char* kPunctuationText =
 constexpr const char* kNumericText = "ID label must contain at least one non-numerical character.";
 constexpr const char* kPositiveText = "This field must be a positive integer.";
 constexpr const char* kIntegerText = "This field must be an integer.";
-constexpr const char* kTimeText =
-    "This field must be a valid time such as \rSeconds, Hrs:Min, or Hrs:Min:Sec.";
+constexpr const char* kTimeText = "This field must be a valid time such as \rSeconds, Hrs:Min, or Hrs:Min:Sec.";
 
 // One entry per line end; enough of a name list for the validators.
-const std::string kNameList = "<Data Windows>\xA2\tTank1\xA2\tPump 2\xA2<Global Variables>\xA2"
-                              "\trecdata\xA2";
+const std::string kNameList =
+    "<Data Windows>\xA2\tTank1\xA2\tPump 2\xA2<Global Variables>\xA2"
+    "\trecdata\xA2";
 
 std::string ReservedText(const std::string& name) {
-  return "\"" + name +
-         "\" is reserved by Korvix as a global \rvariable and can not be used as an ID label.";
+  return "\"" + name + "\" is reserved by Korvix as a global \rvariable and can not be used as an ID label.";
 }
 
 std::string FormulaLabelText(const std::string& word) {
   return "The math formula contains the ID label \"" + word +
          "\". \rIf intending to use the value of this object, enclose \rit in curly braces like "
-         "this {" + word + "}.";
+         "this {" +
+         word + "}.";
 }
 
 std::string QuestionText(const std::string& word) {
   return "Your text contains the ID label \"" + word +
          "\". \rIf intending to use the value of this object, \renclose it in curly braces like "
-         "this {" + word + "}. \rDo you wish to go back and edit?";
+         "this {" +
+         word + "}. \rDo you wish to go back and edit?";
 }
 
-int CheckFormula(MessageSink& sink, const std::string& formula) {
-  return CheckMathFormula(sink, formula, kNameList);
-}
+int CheckFormula(MessageSink& sink, const std::string& formula) { return CheckMathFormula(sink, formula, kNameList); }
 
 struct FieldCase {
   int (*check)(MessageSink&, const std::string&);
@@ -157,17 +156,21 @@ TEST(CheckMathFormula, AcceptsNumbersReferencesAndFunctions) {
       {CheckFormula, "({Tank1} + 2.5) ^ 2 / $SQRT(4)\r\n-$NRAD({a b})", ""},
       {CheckFormula, "{Tank1,x}", kBadNameText},
       {CheckFormula, "{a{b}}", kBracesText},
-      {CheckFormula, "({x}))", "The math formula contains a right-side parenthesis \")\" \r"
-                               "without an openning left-side parenthesis \"(\""},
-      {CheckFormula, "(({x})", "The math formula contains a left-side parenthesis \"(\" \r"
-                               "without a closing right-side parenthesis \")\""},
+      {CheckFormula, "({x}))",
+       "The math formula contains a right-side parenthesis \")\" \r"
+       "without an openning left-side parenthesis \"(\""},
+      {CheckFormula, "(({x})",
+       "The math formula contains a left-side parenthesis \"(\" \r"
+       "without a closing right-side parenthesis \")\""},
       {CheckFormula, "$abs({x})", "The math formula contains an illegal string: \"$abs\""},
       {CheckFormula, "2e3", "The math formula contains an illegal string: \"e\""},
       {CheckFormula, "1 ,2", "The math formula contains an illegal string: \",\""},
-      {CheckFormula, "$ABS{x}", "The math formula contains the function \rlabel $ABS without "
-                                "a subsequent \"( )\"."},
-      {CheckFormula, "2*$SIN 1", "The math formula contains the function \rlabel $SIN without "
-                                 "a subsequent \"( )\"."},
+      {CheckFormula, "$ABS{x}",
+       "The math formula contains the function \rlabel $ABS without "
+       "a subsequent \"( )\"."},
+      {CheckFormula, "2*$SIN 1",
+       "The math formula contains the function \rlabel $SIN without "
+       "a subsequent \"( )\"."},
       {CheckFormula, "Tank1*2", FormulaLabelText("Tank1")},
       {CheckFormula, "({x}+TANK1) {", FormulaLabelText("TANK1")},
   });
@@ -203,8 +206,7 @@ TEST(WarnUnbracedLabels, AsksAboutEachBareLabelUntilTheUserGoesBack) {
   for (const Case& c : cases) {
     RecordingMessageSink sink;
     sink.answers.assign(c.answers.begin(), c.answers.end());
-    EXPECT_EQ(WarnUnbracedLabels(sink, "Fill tank1 from\rRecData now", kNameList, false),
-              c.result);
+    EXPECT_EQ(WarnUnbracedLabels(sink, "Fill tank1 from\rRecData now", kNameList, false), c.result);
     ASSERT_EQ(sink.shown.size(), c.asked);
     EXPECT_EQ(sink.shown[0].caption, "Possible Entry Error");
     EXPECT_EQ(sink.shown[0].text, QuestionText("tank1"));

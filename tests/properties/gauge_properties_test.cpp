@@ -12,7 +12,8 @@ namespace {
 using DialKind = PropertyKind<ScreenObjectKind::DialGauge>;
 using LevelKind = PropertyKind<ScreenObjectKind::LevelGauge>;
 
-constexpr const char* kBaseMismatch = "This field contains a character which \rdoes not match the Data Conversion type.";
+constexpr const char* kBaseMismatch =
+    "This field contains a character which \rdoes not match the Data Conversion type.";
 constexpr const char* kRightEmpty = "Right Value must contain a number.";
 constexpr const char* kLeftEmpty = "Left Value must contain a number.";
 constexpr const char* kRightLeftEqual = "Left Value cannot equal Right Value.";

@@ -84,14 +84,13 @@ TEST_P(InputWindowCheck, RefusesInStepOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, InputWindowCheck,
-    ::testing::Values(
-        InputCheckCase{"LabelFirst", "12", 34, "{a", "x", InputWindowField::IdLabel, false},
-        InputCheckCase{"ParameterBraces", "In1", 34, "{a", "x", InputWindowField::Parameter, true},
-        InputCheckCase{"SetPointInteger", "In1", 34, "PI1", "x", InputWindowField::Second, true},
-        InputCheckCase{"GotoPage", "In1", 20, "1a", "", InputWindowField::Parameter, true},
-        InputCheckCase{"TransmitReplyBraces", "In1", 0, "C1", "}", InputWindowField::Second, true},
-        InputCheckCase{"Accepted", " In 1 ", 20, " 0 ", "", std::nullopt, false},
-        InputCheckCase{"NoActionAccepted", "In1", -1, "", "", std::nullopt, false}),
+    ::testing::Values(InputCheckCase{"LabelFirst", "12", 34, "{a", "x", InputWindowField::IdLabel, false},
+                      InputCheckCase{"ParameterBraces", "In1", 34, "{a", "x", InputWindowField::Parameter, true},
+                      InputCheckCase{"SetPointInteger", "In1", 34, "PI1", "x", InputWindowField::Second, true},
+                      InputCheckCase{"GotoPage", "In1", 20, "1a", "", InputWindowField::Parameter, true},
+                      InputCheckCase{"TransmitReplyBraces", "In1", 0, "C1", "}", InputWindowField::Second, true},
+                      InputCheckCase{"Accepted", " In 1 ", 20, " 0 ", "", std::nullopt, false},
+                      InputCheckCase{"NoActionAccepted", "In1", -1, "", "", std::nullopt, false}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(InputWindowCheck, TrimsTheLabelAndBothTextsAsTheDialogShowsThem) {

@@ -43,9 +43,13 @@ TEST(CheckMathConversion, RefusalsNameTheFieldAndShowOneMessage) {
     std::string message;
   } cases[] = {
       {{" Tank1 * 2 ", "Out"}, MathConversionField::Formula, false, labelmessage},
-      {{"{Tank1}", std::string(71, 'x')}, MathConversionField::Target, true,
+      {{"{Tank1}", std::string(71, 'x')},
+       MathConversionField::Target,
+       true,
        "Please enter no more than 70 characters."},
-      {{std::string(1001, '1'), "Out"}, MathConversionField::Formula, false,
+      {{std::string(1001, '1'), "Out"},
+       MathConversionField::Formula,
+       false,
        "Please enter no more than 1000 characters."},
   };
   for (const auto& c : cases) {

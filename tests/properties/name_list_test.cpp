@@ -18,9 +18,8 @@ std::string Lines(std::initializer_list<const char*> lines) {
 }
 
 const std::string kGlobals =
-    Lines({"<Global Variables>", "\trecdata", "\trawdata", "\tsystemtime", "\tsystemhour",
-           "\tsystemmin", "\tsystemsec", "\tsystemdate", "\tsystemyear", "\tsystemmonth",
-           "\tsystemday", "\tsystemdow"});
+    Lines({"<Global Variables>", "\trecdata", "\trawdata", "\tsystemtime", "\tsystemhour", "\tsystemmin", "\tsystemsec",
+           "\tsystemdate", "\tsystemyear", "\tsystemmonth", "\tsystemday", "\tsystemdow"});
 
 template <class List>
 void AddLabelled(List& list, const std::string& label) {
@@ -33,17 +32,14 @@ void AddVariable(CKorvixDoc& doc, const std::string& label, int format) {
   variable.valueformat = format;
 }
 
-TEST(BuildNameList, AnEmptyProjectListsOnlyTheGlobalVariables) {
-  EXPECT_EQ(BuildNameList(CKorvixDoc()), kGlobals);
-}
+TEST(BuildNameList, AnEmptyProjectListsOnlyTheGlobalVariables) { EXPECT_EQ(BuildNameList(CKorvixDoc()), kGlobals); }
 
 TEST(BuildNameList, SortsEachGroupWithoutCase) {
   CKorvixDoc doc;
   for (const char* label : {"b2", "B1", "a3"}) AddLabelled(doc.m_datawindows, label);
   AddLabelled(doc.m_chartrecorders, "Chart");
   AddLabelled(doc.m_picontrollers, "Loop");
-  EXPECT_EQ(BuildNameList(doc), Lines({"<Data Windows>", "\ta3", "\tB1", "\tb2",
-                                       "<PI-Controllers>", "\tLoop"}) +
+  EXPECT_EQ(BuildNameList(doc), Lines({"<Data Windows>", "\ta3", "\tB1", "\tb2", "<PI-Controllers>", "\tLoop"}) +
                                     kGlobals + Lines({"<Chart Recorders>", "\tChart"}));
 }
 
@@ -51,8 +47,7 @@ TEST(BuildNameList, APivotTrackerBringsItsLampsAfterTheSignalLamps) {
   CKorvixDoc alone;
   AddLabelled(alone.m_pivottrackers, "North");
   EXPECT_EQ(BuildNameList(alone),
-            Lines({"<Pivot Trackers>", "\tNorth", "<Signal Lamps>", "\tNorth.run", "\tNorth.sis",
-                   "\tNorth.water"}) +
+            Lines({"<Pivot Trackers>", "\tNorth", "<Signal Lamps>", "\tNorth.run", "\tNorth.sis", "\tNorth.water"}) +
                 kGlobals);
 
   CKorvixDoc withlamps = alone;
@@ -60,9 +55,8 @@ TEST(BuildNameList, APivotTrackerBringsItsLampsAfterTheSignalLamps) {
   AddLabelled(withlamps.m_signallamps, "Pump");
   AddLabelled(withlamps.m_signallamps, "Alarm");
   EXPECT_EQ(BuildNameList(withlamps),
-            Lines({"<Pivot Trackers>", "\tEast", "\tNorth", "<Signal Lamps>", "\tAlarm", "\tPump",
-                   "\tEast.run", "\tEast.sis", "\tEast.water", "\tNorth.run", "\tNorth.sis",
-                   "\tNorth.water"}) +
+            Lines({"<Pivot Trackers>", "\tEast", "\tNorth", "<Signal Lamps>", "\tAlarm", "\tPump", "\tEast.run",
+                   "\tEast.sis", "\tEast.water", "\tNorth.run", "\tNorth.sis", "\tNorth.water"}) +
                 kGlobals);
 }
 
@@ -72,10 +66,9 @@ TEST(BuildNameList, CounterAndTimerVariablesJoinTheirKinds) {
   AddVariable(doc, "Batches", kVariableCounter);
   AddVariable(doc, "total", kVariableNumber);
   AddVariable(doc, "Uptime", kVariableTimer);
-  EXPECT_EQ(BuildNameList(doc),
-            Lines({"<Event Counters>", "\tBatches", "\tcycles", "<Event Timers>", "\tUptime",
-                   "<Variables>", "\tBatches", "\ttotal", "\tUptime"}) +
-                kGlobals);
+  EXPECT_EQ(BuildNameList(doc), Lines({"<Event Counters>", "\tBatches", "\tcycles", "<Event Timers>", "\tUptime",
+                                       "<Variables>", "\tBatches", "\ttotal", "\tUptime"}) +
+                                    kGlobals);
 }
 
 TEST(BuildNameList, LeavesOutConditionalsAndTheirActionScripts) {
@@ -118,8 +111,7 @@ TEST(ChartRecorderNameOffers, OffersTheLoggableLabelsNotYetRecorded) {
   chart.fields[chart.fields.Add()].label = "NORTH.RUN";
 
   EXPECT_EQ(ChartRecorderNameOffers(doc, 1),
-            (std::vector<std::string>{"Flow", "North", "North.water", "North.sis", "Pump",
-                                      "Loop"}));
+            (std::vector<std::string>{"Flow", "North", "North.water", "North.sis", "Pump", "Loop"}));
   EXPECT_EQ(ChartRecorderNameOffers(doc, 0).size(), 8u);
 }
 

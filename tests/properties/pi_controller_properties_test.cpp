@@ -65,8 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                  f.negmax = "1";
                },
                F::NegPrefix, kVariables},
-        PICase{"OwnTarget", [](auto& f) { f.sensorto = " pi 1 "; }, F::SensorTo,
-               "Can not send output value to itself.", true},
+        PICase{"OwnTarget", [](auto& f) { f.sensorto = " pi 1 "; }, F::SensorTo, "Can not send output value to itself.",
+               true},
         PICase{"UnbracedLabelInFormula", [](auto& f) { f.formula = "Tank1*2"; }, F::Formula,
                "The math formula contains the ID label \"Tank1\". \rIf intending to use the value of this object, "
                "enclose \rit in curly braces like this {Tank1}.",

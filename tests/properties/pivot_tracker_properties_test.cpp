@@ -25,29 +25,29 @@ TEST_P(PivotTrackerCheck, RefusesInTheDialogsOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PivotTrackerCheck,
-    ::testing::Values(
-        PivotCase{"Defaults", [](auto&) {}, std::nullopt},
-        PivotCase{"NoTrailingDigit", [](auto& f) { f.idlabel = "Pivot"; }, F::IdLabel, kLabelNumber},
-        PivotCase{"ZeroPasses", [](auto& f) { f.idlabel = "Pivot0"; }, std::nullopt},
-        PivotCase{"DigitsOnlyIsNoLabel", [](auto& f) { f.idlabel = "12"; }, F::IdLabel,
-                  "ID label must contain at least one non-numerical character."},
-        PivotCase{"OwnTarget", [](auto& f) { f.signalto = " pivot 1"; }, F::SignalTo,
-                  "Can not send Signal Strength value to itself.", true},
-        PivotCase{"BracesInSource", [](auto& f) { f.sisfrom = "{Sis}"; }, F::SisFrom,
-                  "This field does not support variables.", true},
-        PivotCase{"WesternLongitude", [](auto& f) { f.centerlon = "-97.5"; }, std::nullopt},
-        PivotCase{"LongitudeWithLetter", [](auto& f) { f.centerlon = "W97"; }, F::Lon, kIllegal},
-        PivotCase{"LatitudeWithBlank", [](auto& f) { f.centerlat = "40 1"; }, F::Lat, kIllegal},
-        PivotCase{"JumpPageDigitsOnly", [](auto& f) { f.jumppage = "2a"; }, F::JumpPage, kIllegal},
-        PivotCase{"RangeBeforeEverything",
-                  [](auto& f) {
-                    f.idlabel = "";
-                    f.cwlimit = "361";
-                  },
-                  F::CwLimit, "Please enter an integer between 0 and 360."},
-        PivotCase{"CcwNotANumber", [](auto& f) { f.ccwlimit = "9x"; }, F::CcwLimit, "Please enter an integer."},
-        PivotCase{"LongLatitude", [](auto& f) { f.centerlat = "12345678901234"; }, F::Lat,
-                  "Please enter no more than 13 characters."}),
+    ::testing::Values(PivotCase{"Defaults", [](auto&) {}, std::nullopt},
+                      PivotCase{"NoTrailingDigit", [](auto& f) { f.idlabel = "Pivot"; }, F::IdLabel, kLabelNumber},
+                      PivotCase{"ZeroPasses", [](auto& f) { f.idlabel = "Pivot0"; }, std::nullopt},
+                      PivotCase{"DigitsOnlyIsNoLabel", [](auto& f) { f.idlabel = "12"; }, F::IdLabel,
+                                "ID label must contain at least one non-numerical character."},
+                      PivotCase{"OwnTarget", [](auto& f) { f.signalto = " pivot 1"; }, F::SignalTo,
+                                "Can not send Signal Strength value to itself.", true},
+                      PivotCase{"BracesInSource", [](auto& f) { f.sisfrom = "{Sis}"; }, F::SisFrom,
+                                "This field does not support variables.", true},
+                      PivotCase{"WesternLongitude", [](auto& f) { f.centerlon = "-97.5"; }, std::nullopt},
+                      PivotCase{"LongitudeWithLetter", [](auto& f) { f.centerlon = "W97"; }, F::Lon, kIllegal},
+                      PivotCase{"LatitudeWithBlank", [](auto& f) { f.centerlat = "40 1"; }, F::Lat, kIllegal},
+                      PivotCase{"JumpPageDigitsOnly", [](auto& f) { f.jumppage = "2a"; }, F::JumpPage, kIllegal},
+                      PivotCase{"RangeBeforeEverything",
+                                [](auto& f) {
+                                  f.idlabel = "";
+                                  f.cwlimit = "361";
+                                },
+                                F::CwLimit, "Please enter an integer between 0 and 360."},
+                      PivotCase{"CcwNotANumber", [](auto& f) { f.ccwlimit = "9x"; }, F::CcwLimit,
+                                "Please enter an integer."},
+                      PivotCase{"LongLatitude", [](auto& f) { f.centerlat = "12345678901234"; }, F::Lat,
+                                "Please enter no more than 13 characters."}),
     RowName<PivotCase>);
 
 TEST(PivotTrackerProperties, TickMarksShowOneAsNoneAndStoreNoneAsZero) {

@@ -46,9 +46,9 @@ TEST(PrintLabelProperties, TrailingBlanksGoFromEveryLine) {
 TEST(PrintLabelProperties, AStoredPrinterFindsItsEntry) {
   const std::vector<std::string> three = {"HP A", "Brother", "hp B"};
   const std::vector<std::string> two = {"HP A", "Brother"};
-  EXPECT_EQ(FindPrinterEntry(three, "hp"), 2);   // the search starts after the first entry
-  EXPECT_EQ(FindPrinterEntry(two, "hp"), 0);     // and wraps round
-  EXPECT_EQ(FindPrinterEntry(three, "HP A"), 0); // an exact name is never another printer
+  EXPECT_EQ(FindPrinterEntry(three, "hp"), 2);    // the search starts after the first entry
+  EXPECT_EQ(FindPrinterEntry(two, "hp"), 0);      // and wraps round
+  EXPECT_EQ(FindPrinterEntry(three, "HP A"), 0);  // an exact name is never another printer
   EXPECT_EQ(FindPrinterEntry(three, "Canon"), -1);
   EXPECT_EQ(FindPrinterEntry(three, ""), -1);
   EXPECT_EQ(FindPrinterEntry({}, "hp"), -1);

@@ -64,15 +64,15 @@ TEST_P(PushButtonCheck, RefusesOnTheFieldOfItsOwnFunction) {
 
 INSTANTIATE_TEST_SUITE_P(
     Functions, PushButtonCheck,
-    ::testing::Values(
-        PushCheckCase{"PressSetPoint", 34, "PI1", "5a", 0, "", "", PushButtonField::PressSecond},
-        PushCheckCase{"ReleaseSetPoint", 0, "", "", 34, "PI1", "5a", PushButtonField::ReleaseSecond},
-        // Both parameters' braces come before either function's checks.
-        PushCheckCase{"ReleaseParameterBeforePressSecond", 34, "PI1", "5a", 0, "{", "",
-                      PushButtonField::ReleaseParameter},
-        PushCheckCase{"ReleaseReadFromFile", 34, "PI1", "5", 18, "in.txt", "{a", PushButtonField::ReleaseSecond},
-        PushCheckCase{"PressGoto", 20, "x", "", 20, "y", "", PushButtonField::PressParameter},
-        PushCheckCase{"Accepted", 20, "2", "   ", 28, "", "", std::nullopt}),
+    ::testing::Values(PushCheckCase{"PressSetPoint", 34, "PI1", "5a", 0, "", "", PushButtonField::PressSecond},
+                      PushCheckCase{"ReleaseSetPoint", 0, "", "", 34, "PI1", "5a", PushButtonField::ReleaseSecond},
+                      // Both parameters' braces come before either function's checks.
+                      PushCheckCase{"ReleaseParameterBeforePressSecond", 34, "PI1", "5a", 0, "{", "",
+                                    PushButtonField::ReleaseParameter},
+                      PushCheckCase{"ReleaseReadFromFile", 34, "PI1", "5", 18, "in.txt", "{a",
+                                    PushButtonField::ReleaseSecond},
+                      PushCheckCase{"PressGoto", 20, "x", "", 20, "y", "", PushButtonField::PressParameter},
+                      PushCheckCase{"Accepted", 20, "2", "   ", 28, "", "", std::nullopt}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

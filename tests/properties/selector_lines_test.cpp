@@ -10,9 +10,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::string kList = "<Data Windows>\xA2\tTank1\xA2\tTank2\xA2<Variables>\xA2\tSpeed\xA2"
-                          "<Global Variables>\xA2\trecdata\xA2\trawdata\xA2<Chart Recorders>\xA2\tChart1\xA2"
-                          "<Scripts>\xA2\tStart\xA2";
+const std::string kList =
+    "<Data Windows>\xA2\tTank1\xA2\tTank2\xA2<Variables>\xA2\tSpeed\xA2"
+    "<Global Variables>\xA2\trecdata\xA2\trawdata\xA2<Chart Recorders>\xA2\tChart1\xA2"
+    "<Scripts>\xA2\tStart\xA2";
 const std::string kEmptyProject = "<Global Variables>\xA2\trecdata\xA2\trawdata\xA2";
 
 TEST(SelectorLines, ThePartOfTheListFollowsBracesAndGroup) {

@@ -31,29 +31,28 @@ const auto WholeNumber = [](std::string_view text) { return CharacterSetProblem(
 const auto Digits = [](std::string_view text) { return CharacterSetProblem(text, "0123456789"); };
 const auto NotItself = [](std::string_view text) { return OwnLabelProblem(text, "Tank1", kItself); };
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SharedChecks,
-    ::testing::Values(CheckCase{"NumberEmpty", Number, "", std::nullopt},
-                      CheckCase{"NumberSigned", Number, "-12.5", std::nullopt},
-                      CheckCase{"NumberComma", Number, "1,5", kIllegal},
-                      CheckCase{"NumberBlank", Number, "1 5", kIllegal},
-                      CheckCase{"MultiplierNegative", Multiplier, "-1", std::nullopt},
-                      CheckCase{"MultiplierFraction", Multiplier, ".5", std::nullopt},
-                      CheckCase{"MultiplierZero", Multiplier, "0.000", kZero},
-                      CheckCase{"MultiplierEmpty", Multiplier, "", kZero},
-                      CheckCase{"MultiplierSignAlone", Multiplier, "-", kZero},
-                      CheckCase{"MultiplierExponent", Multiplier, "1e3", kIllegal},
-                      CheckCase{"VariablesPlain", Variables, "A12", std::nullopt},
-                      CheckCase{"VariablesReference", Variables, "{Tank1}", kVariables},
-                      CheckCase{"VariablesLoneBrace", Variables, "Tank}", kVariables},
-                      CheckCase{"WholeNumber", WholeNumber, "-42", std::nullopt},
-                      CheckCase{"WholeNumberPoint", WholeNumber, "4.2", kDecimal},
-                      CheckCase{"WholeNumberLetterBeforePoint", WholeNumber, "4.x", kIllegal},
-                      CheckCase{"DigitsSign", Digits, "-3", kIllegal},
-                      CheckCase{"OwnLabelSpacedAndCased", NotItself, " tank 1", kItself},
-                      CheckCase{"OtherLabel", NotItself, "Tank2", std::nullopt},
-                      CheckCase{"EmptyTarget", NotItself, "", std::nullopt}),
-    [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SharedChecks,
+                         ::testing::Values(CheckCase{"NumberEmpty", Number, "", std::nullopt},
+                                           CheckCase{"NumberSigned", Number, "-12.5", std::nullopt},
+                                           CheckCase{"NumberComma", Number, "1,5", kIllegal},
+                                           CheckCase{"NumberBlank", Number, "1 5", kIllegal},
+                                           CheckCase{"MultiplierNegative", Multiplier, "-1", std::nullopt},
+                                           CheckCase{"MultiplierFraction", Multiplier, ".5", std::nullopt},
+                                           CheckCase{"MultiplierZero", Multiplier, "0.000", kZero},
+                                           CheckCase{"MultiplierEmpty", Multiplier, "", kZero},
+                                           CheckCase{"MultiplierSignAlone", Multiplier, "-", kZero},
+                                           CheckCase{"MultiplierExponent", Multiplier, "1e3", kIllegal},
+                                           CheckCase{"VariablesPlain", Variables, "A12", std::nullopt},
+                                           CheckCase{"VariablesReference", Variables, "{Tank1}", kVariables},
+                                           CheckCase{"VariablesLoneBrace", Variables, "Tank}", kVariables},
+                                           CheckCase{"WholeNumber", WholeNumber, "-42", std::nullopt},
+                                           CheckCase{"WholeNumberPoint", WholeNumber, "4.2", kDecimal},
+                                           CheckCase{"WholeNumberLetterBeforePoint", WholeNumber, "4.x", kIllegal},
+                                           CheckCase{"DigitsSign", Digits, "-3", kIllegal},
+                                           CheckCase{"OwnLabelSpacedAndCased", NotItself, " tank 1", kItself},
+                                           CheckCase{"OtherLabel", NotItself, "Tank2", std::nullopt},
+                                           CheckCase{"EmptyTarget", NotItself, "", std::nullopt}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(TrimEntry, CutsBlanksTabsAndLineBreaksAtBothEndsOnly) {
   EXPECT_EQ(TrimEntry(" \t Tank 1\r\n"), "Tank 1");

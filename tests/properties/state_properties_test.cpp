@@ -82,38 +82,35 @@ TEST_P(EventTimerCheck, RefusesInTheDialogsOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EventTimerCheck,
-    ::testing::Values(
-        StateCase{"Plain", [](auto& f) { f.resetvalue = "1:30"; }, std::nullopt},
-        StateCase{"Negative", [](auto& f) { f.resetvalue = "-1"; }, F::ResetValue,
-                  "This field cannot be a negative number."},
-        StateCase{"Letter", [](auto& f) { f.resetvalue = "1m"; }, F::ResetValue, kIllegal},
-        StateCase{"TooLargeForTheTimer", [](auto& f) { f.resetvalue = "600:00:00"; }, F::ResetValue,
-                  "The Reset Value can not exceed 596:31:23.647."},
-        StateCase{"LargestThatFits", [](auto& f) { f.resetvalue = "2147483.647"; }, std::nullopt},
-        StateCase{"OneMillisecondMore", [](auto& f) { f.resetvalue = "2147483.648"; }, F::ResetValue,
-                  "The Reset Value can not exceed 596:31:23.647."},
-        StateCase{"TooLong", [](auto& f) { f.resetvalue = "000000000001"; }, F::ResetValue,
-                  "Please enter no more than 11 characters."},
-        StateCase{"LabelBeforeTexts",
-                  [](auto& f) {
-                    f.idlabel = " ";
-                    f.starttext = "{";
-                  },
-                  F::IdLabel, "Object must have an ID label."},
-        StateCase{"HaltTextBraces", [](auto& f) { f.halttext = "{a"; }, F::SecondText, kBraces},
-        StateCase{"ResetTextBeforeResetValue",
-                  [](auto& f) {
-                    f.resettext = "}{";
-                    f.resetvalue = "-1";
-                  },
-                  F::ThirdText, kBraces}),
+    ::testing::Values(StateCase{"Plain", [](auto& f) { f.resetvalue = "1:30"; }, std::nullopt},
+                      StateCase{"Negative", [](auto& f) { f.resetvalue = "-1"; }, F::ResetValue,
+                                "This field cannot be a negative number."},
+                      StateCase{"Letter", [](auto& f) { f.resetvalue = "1m"; }, F::ResetValue, kIllegal},
+                      StateCase{"TooLargeForTheTimer", [](auto& f) { f.resetvalue = "600:00:00"; }, F::ResetValue,
+                                "The Reset Value can not exceed 596:31:23.647."},
+                      StateCase{"LargestThatFits", [](auto& f) { f.resetvalue = "2147483.647"; }, std::nullopt},
+                      StateCase{"OneMillisecondMore", [](auto& f) { f.resetvalue = "2147483.648"; }, F::ResetValue,
+                                "The Reset Value can not exceed 596:31:23.647."},
+                      StateCase{"TooLong", [](auto& f) { f.resetvalue = "000000000001"; }, F::ResetValue,
+                                "Please enter no more than 11 characters."},
+                      StateCase{"LabelBeforeTexts",
+                                [](auto& f) {
+                                  f.idlabel = " ";
+                                  f.starttext = "{";
+                                },
+                                F::IdLabel, "Object must have an ID label."},
+                      StateCase{"HaltTextBraces", [](auto& f) { f.halttext = "{a"; }, F::SecondText, kBraces},
+                      StateCase{"ResetTextBeforeResetValue",
+                                [](auto& f) {
+                                  f.resettext = "}{";
+                                  f.resetvalue = "-1";
+                                },
+                                F::ThirdText, kBraces}),
     RowName<StateCase>);
 
 TEST(StateObjectProperties, ACountersResetValueIsAWholeNumber) {
-  const std::pair<const char*, const char*> cases[] = {{"-15", nullptr},
-                                                       {"1a", kIllegal},
-                                                       {"1.5", "This field cannot contain a decimal point."},
-                                                       {"1.a", kIllegal}};
+  const std::pair<const char*, const char*> cases[] = {
+      {"-15", nullptr}, {"1a", kIllegal}, {"1.5", "This field cannot contain a decimal point."}, {"1.a", kIllegal}};
   for (const auto& [resetvalue, message] : cases) {
     RecordingMessageSink sink;
     EventCounterFields fields = CounterKind::Load(EventCounterRecord{});

@@ -78,15 +78,14 @@ TEST_P(TextWindowCheck, RefusesInFieldOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextWindowCheck,
-    ::testing::Values(
-        WindowCheckCase{"Plain", "", "Tank1", std::nullopt, nullptr},
-        WindowCheckCase{"DigitsOnly", "", "123", TextWindowField::IdLabel,
-                        "ID label must contain at least one non-numerical character."},
-        WindowCheckCase{"Empty", "", "  ", TextWindowField::IdLabel, "Object must have an ID label."},
-        WindowCheckCase{"LongPrefixFirst", std::string(71, 'p'), "123", TextWindowField::Prefix,
-                        "Please enter no more than 70 characters."},
-        WindowCheckCase{"LongLabel", "", std::string(71, 'L'), TextWindowField::IdLabel,
-                        "Please enter no more than 70 characters."}),
+    ::testing::Values(WindowCheckCase{"Plain", "", "Tank1", std::nullopt, nullptr},
+                      WindowCheckCase{"DigitsOnly", "", "123", TextWindowField::IdLabel,
+                                      "ID label must contain at least one non-numerical character."},
+                      WindowCheckCase{"Empty", "", "  ", TextWindowField::IdLabel, "Object must have an ID label."},
+                      WindowCheckCase{"LongPrefixFirst", std::string(71, 'p'), "123", TextWindowField::Prefix,
+                                      "Please enter no more than 70 characters."},
+                      WindowCheckCase{"LongLabel", "", std::string(71, 'L'), TextWindowField::IdLabel,
+                                      "Please enter no more than 70 characters."}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST(TextWindowProperties, TheIdLabelIsTrimmedAndOtherwiseStoredAsTyped) {

@@ -75,9 +75,7 @@ TEST_F(ValueDisplayEditorsTest, DialFactorIsStoredAsItsValueAndAnOddOneSurvives)
   EXPECT_EQ(record.valuetext, "0");
 
   record.dialfactor = 5;
-  Edit<ScreenObjectKind::DualHandGauge>(gauge.index, kOk, [](DualHandGaugeFields& f) {
-    EXPECT_EQ(f.dialfactor, -1);
-  });
+  Edit<ScreenObjectKind::DualHandGauge>(gauge.index, kOk, [](DualHandGaugeFields& f) { EXPECT_EQ(f.dialfactor, -1); });
   EXPECT_EQ(record.dialfactor, 5);
 }
 

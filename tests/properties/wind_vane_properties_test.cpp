@@ -125,18 +125,17 @@ TEST_P(DualHandCheck, RefusesTheFirstFaultInFieldOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DualHandCheck,
-    ::testing::Values(
-        DualHandCase{"Defaults", [](DualHandGaugeFields&) {}, std::nullopt, nullptr},
-        DualHandCase{"FormulaBeforeTarget",
-                     [](DualHandGaugeFields& f) {
-                       f.conversion.formula = "$abs(2)";
-                       f.texts.outputlabel = "DHGauge1";
-                     },
-                     ValueField::Formula, "The math formula contains an illegal string: \"$abs\"", true},
-        DualHandCase{"TargetIsItself", [](DualHandGaugeFields& f) { f.texts.outputlabel = "dhgauge 1"; },
-                     ValueField::OutputLabel, "Can not send output value to itself.", true},
-        DualHandCase{"OffsetComma", [](DualHandGaugeFields& f) { f.conversion.offset = "0,5"; }, ValueField::Offset,
-                     "This field contains an illegal character."}),
+    ::testing::Values(DualHandCase{"Defaults", [](DualHandGaugeFields&) {}, std::nullopt, nullptr},
+                      DualHandCase{"FormulaBeforeTarget",
+                                   [](DualHandGaugeFields& f) {
+                                     f.conversion.formula = "$abs(2)";
+                                     f.texts.outputlabel = "DHGauge1";
+                                   },
+                                   ValueField::Formula, "The math formula contains an illegal string: \"$abs\"", true},
+                      DualHandCase{"TargetIsItself", [](DualHandGaugeFields& f) { f.texts.outputlabel = "dhgauge 1"; },
+                                   ValueField::OutputLabel, "Can not send output value to itself.", true},
+                      DualHandCase{"OffsetComma", [](DualHandGaugeFields& f) { f.conversion.offset = "0,5"; },
+                                   ValueField::Offset, "This field contains an illegal character."}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

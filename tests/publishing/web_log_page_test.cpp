@@ -1,15 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/file.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <string>
 #include <vector>
 
-#include "scratch_folder.h"
 #include "publishing/web_log_page.h"
 #include "publishing/web_log_tail.h"
+#include "scratch_folder.h"
 
 namespace korvix {
 namespace {
@@ -62,8 +62,7 @@ std::vector<std::string> WithTitles(std::vector<std::string> rows, int every) {
 
 TEST(WebLogPage, TwoRowPageWithDefaultsIsExact) {
   const WebLogSettings defaults;
-  const std::string page =
-      BuildWebLogPage(defaults, kHeader, "12/10/26,17:00:00,23.5\r\n12/10/26,17:00:01,23.6\r\n");
+  const std::string page = BuildWebLogPage(defaults, kHeader, "12/10/26,17:00:00,23.5\r\n12/10/26,17:00:01,23.6\r\n");
   EXPECT_EQ(page,
             "<html>\r\n<head>\r\n<title>Korvix Web Log</title>\r\n<meta name=ROBOTS content=NOINDEX>\r\n"
             "</head>\r\n\r\n<body bgcolor=#D0C299 text=#663300>\r\n\r\n<center>\r\n"

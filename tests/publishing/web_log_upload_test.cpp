@@ -3,17 +3,17 @@
 #include <chrono>
 #include <filesystem>
 #include <future>
-#include <thread>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "scratch_folder.h"
 #include "ftp_peer.h"
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
 #include "publishing/ftp_upload.h"
 #include "publishing/local_page_file.h"
 #include "publishing/web_log_upload.h"
+#include "scratch_folder.h"
 
 namespace korvix {
 namespace {

@@ -69,8 +69,8 @@ protected:
 
   std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) {
     const fs::path path = m_dir / name;
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     return path.string();
   }
 

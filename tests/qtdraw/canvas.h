@@ -43,8 +43,8 @@ protected:
     Rect ink{m_image.width(), m_image.height(), 0, 0};
     for (int y = 0; y < m_image.height(); ++y)
       for (int x = 0; x < m_image.width(); ++x)
-        if (At(x, y) != kWhite) ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
-                                       std::max(ink.bottom, y + 1)};
+        if (At(x, y) != kWhite)
+          ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1), std::max(ink.bottom, y + 1)};
     return IsEmpty(ink) ? Rect{} : ink;
   }
 

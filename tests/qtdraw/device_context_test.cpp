@@ -66,11 +66,11 @@ TEST_F(DeviceContextTest, LineToLeavesItsEndPointUnpainted) {
     Point last;  // the last pixel painted
   };
   const std::vector<Case> cases = {
-      {{5, 5}, {15, 5}, {14, 5}},    // right
-      {{15, 8}, {5, 8}, {6, 8}},     // left
-      {{5, 10}, {5, 20}, {5, 19}},   // down
-      {{8, 20}, {8, 10}, {8, 11}},   // up
-      {{20, 5}, {30, 10}, {29, 10}}, // shallow diagonal
+      {{5, 5}, {15, 5}, {14, 5}},     // right
+      {{15, 8}, {5, 8}, {6, 8}},      // left
+      {{5, 10}, {5, 20}, {5, 19}},    // down
+      {{8, 20}, {8, 10}, {8, 11}},    // up
+      {{20, 5}, {30, 10}, {29, 10}},  // shallow diagonal
       {{20, 20}, {25, 30}, {25, 29}},
   };
   for (const Case& c : cases) {

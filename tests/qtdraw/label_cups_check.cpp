@@ -33,7 +33,7 @@ TEST(LabelsOnCups, TheQueueIsFoundByItsExactNameAndPrintsTheBarCode) {
   EXPECT_NE(InstalledPrinter(queue), nullptr);
   std::string othercase = queue;
   othercase[0] = static_cast<char>(std::islower(static_cast<unsigned char>(queue[0])) ? std::toupper(queue[0])
-                                                                                       : std::tolower(queue[0]));
+                                                                                      : std::tolower(queue[0]));
   EXPECT_EQ(InstalledPrinter(othercase), nullptr);
 
   QtPrinterLabelTarget target;

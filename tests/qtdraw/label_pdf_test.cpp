@@ -93,7 +93,9 @@ TEST_F(LabelPdfTest, ReadersDecodeEveryCheckValueAndEveryCharacter) {
   for (char c = 32; c < 127; ++c) printable += c;
   codes.push_back(printable.substr(0, 48));
   codes.push_back(printable.substr(48));
-  codes.push_back("A\x7F" "B");
+  codes.push_back(
+      "A\x7F"
+      "B");
   std::vector<std::pair<std::string, std::string>> labels;
   for (const std::string& code : codes) labels.emplace_back("Lot", code);
   Print(labels);

@@ -29,8 +29,8 @@ TEST(QtFontsTest, PointTenthsBecomeRoundedPixelsAtTheGivenResolution) {
     int dpi;
     int pixels;
   };
-  for (const Case& c : {Case{120, 96, 16}, Case{100, 96, 13}, Case{90, 96, 12}, Case{135, 96, 18},
-                        Case{1, 96, 1}, Case{120, 600, 100}})
+  for (const Case& c :
+       {Case{120, 96, 16}, Case{100, 96, 13}, Case{90, 96, 12}, Case{135, 96, 18}, Case{1, 96, 1}, Case{120, 600, 100}})
     EXPECT_EQ(FontPixelSize(c.tenths, c.dpi), c.pixels) << c.tenths << " at " << c.dpi;
 }
 
@@ -107,8 +107,8 @@ TEST_F(TextTest, AmpersandIsAPrefixUnlessNoPrefix) {
   const int processed = Width(InkBounds());
   m_image.fill(Qt::white);
   Draw("A&B", kBox, TextFormat::SingleLine | TextFormat::NoPrefix);
-  EXPECT_GT(literal, processed);               // "&&" shows one ampersand
-  EXPECT_EQ(Width(InkBounds()), processed);   // the same as one literal "&"
+  EXPECT_GT(literal, processed);             // "&&" shows one ampersand
+  EXPECT_EQ(Width(InkBounds()), processed);  // the same as one literal "&"
 }
 
 TEST_F(TextTest, OpaqueBackgroundFillsBehindTheTextOnly) {

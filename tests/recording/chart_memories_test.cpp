@@ -16,10 +16,10 @@ TEST(StoredChartValueTest, ValuesAreStoredAsOneFieldOfAtLeastFourCharacters) {
     const char* value;
     const char* stored;
   };
-  for (const Case& c : {Case{"1,234", "1234"}, Case{"On", "1"}, Case{"Off", "0"}, Case{"on", "00on"},
-                        Case{"-7", "-007"}, Case{"", "0000"}, Case{"-", "-000"}, Case{"5", "0005"},
-                        Case{"1.5", "01.5"}, Case{"12.50", "12.50"}, Case{"Error", "Error"},
-                        Case{"Overflow", "Overflow"}, Case{"4\r\n2", "0042"}, Case{"O,n", "1"}})
+  for (const Case& c :
+       {Case{"1,234", "1234"}, Case{"On", "1"}, Case{"Off", "0"}, Case{"on", "00on"}, Case{"-7", "-007"},
+        Case{"", "0000"}, Case{"-", "-000"}, Case{"5", "0005"}, Case{"1.5", "01.5"}, Case{"12.50", "12.50"},
+        Case{"Error", "Error"}, Case{"Overflow", "Overflow"}, Case{"4\r\n2", "0042"}, Case{"O,n", "1"}})
     EXPECT_EQ(StoredChartValue(c.value), c.stored) << c.value;
 }
 
@@ -95,8 +95,8 @@ TEST_F(ChartMemoriesTest, MissedScansAreSkippedNotCaughtUp) {
     uint32_t tick;
     bool sampled;
   };
-  for (const Round& round : {Round{10000, true}, Round{10500, false}, Round{14500, true}, Round{14999, false},
-                             Round{15000, true}})
+  for (const Round& round :
+       {Round{10000, true}, Round{10500, false}, Round{14500, true}, Round{14999, false}, Round{15000, true}})
     EXPECT_EQ(m_memories.SampleChartRecorder(index, round.tick), round.sampled) << round.tick;
   EXPECT_EQ(Bytes(index).size(), 3u * 27);
 }

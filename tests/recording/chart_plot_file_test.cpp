@@ -10,9 +10,18 @@ namespace {
 
 TEST(UnpaddedChartValueTest, NumbersLoseTheMemorysPaddingAndOtherTextsStay) {
   const std::pair<const char*, const char*> cases[] = {
-      {"0005", "5"},         {"-012", "-12"},    {"0000", "0"},   {"01.5", "1.5"},
-      {"-0.5", "-0.5"},      {"-000", "-0"},     {"Error", "Error"}, {"Overflow", "Overflow"},
-      {"09/14/25", "09/14/25"}, {"13:05:09.42", "13:05:09.42"}, {"", "0"}, {"0012.50", "12.50"},
+      {"0005", "5"},
+      {"-012", "-12"},
+      {"0000", "0"},
+      {"01.5", "1.5"},
+      {"-0.5", "-0.5"},
+      {"-000", "-0"},
+      {"Error", "Error"},
+      {"Overflow", "Overflow"},
+      {"09/14/25", "09/14/25"},
+      {"13:05:09.42", "13:05:09.42"},
+      {"", "0"},
+      {"0012.50", "12.50"},
   };
   for (const auto& [stored, written] : cases) EXPECT_EQ(UnpaddedChartValue(stored), written) << stored;
 }
@@ -51,8 +60,7 @@ TEST_F(ChartPlotFileTest, SaveWritesTheHeaderAndTheSamplesOldestFirstUnpadded) {
   const std::string newest = "09/14/25,13:05:11.00,0003,0001\r\n";
   const std::string partial = "9.00,0007,0007\r\n";
   const std::string oldest = "09/14/25,13:05:10.00,0002,0000\r\n";
-  Fill(newest + partial + oldest, static_cast<int>(newest.size() + partial.size()), static_cast<int>(newest.size()),
-       1);
+  Fill(newest + partial + oldest, static_cast<int>(newest.size() + partial.size()), static_cast<int>(newest.size()), 1);
   EXPECT_EQ(ChartPlotText(memory, r),
             "Date,Time,Tank1,Pump\r\n09/14/25,13:05:10.00,2,0\r\n09/14/25,13:05:11.00,3,1\r\n");
 

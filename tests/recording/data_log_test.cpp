@@ -232,10 +232,10 @@ TEST_F(DataLogTest, AFullDiskCutsTheLogBackToItsLastWholeLineAndKeepsTheTextInTh
     FillingFiles::Disk disk;
     std::string overflowadded;
   };
-  for (const Case& c : {Case{"half a record", header + "old\r\n", {10, ENOSPC, 0}, record},
-                        Case{"half the header", "", {4, ENOSPC, 0}, header + record},
-                        Case{"quota", header, {0, EDQUOT, 0}, record},
-                        Case{"flush", header, {1000, 0, ENOSPC}, record}}) {
+  for (const Case& c :
+       {Case{"half a record", header + "old\r\n", {10, ENOSPC, 0}, record},
+        Case{"half the header", "", {4, ENOSPC, 0}, header + record}, Case{"quota", header, {0, EDQUOT, 0}, record},
+        Case{"flush", header, {1000, 0, ENOSPC}, record}}) {
     WriteFile(m_log, c.log);
     WriteFile(m_folder / "Overflow.txt", "earlier\r\n");
     m_files.disks = {{m_log, c.disk}};
@@ -258,13 +258,20 @@ TEST_F(DataLogTest, FailuresBesidesTheFullLogAreReportedAndLeaveNoHalfLine) {
     std::string overflowafter;
   };
   for (const Case& c :
-       {Case{"other error", {{m_log, {5, EIO, 0}}}, "{dir}/Overflow.txt",
-             "Error while writing to data log file.\r" + m_log + ": Input/output error", "earlier\r\n"},
-        Case{"overflow missing folder", {{m_log, {5, ENOSPC, 0}}}, "{dir}/none/Overflow.txt",
+       {Case{"other error",
+             {{m_log, {5, EIO, 0}}},
+             "{dir}/Overflow.txt",
+             "Error while writing to data log file.\r" + m_log + ": Input/output error",
+             "earlier\r\n"},
+        Case{"overflow missing folder",
+             {{m_log, {5, ENOSPC, 0}}},
+             "{dir}/none/Overflow.txt",
              "The data log overflow file could not be opened.\r" + m_folder / "none/Overflow.txt" +
                  ": No such file or directory",
              "earlier\r\n"},
-        Case{"overflow full too", {{m_log, {5, ENOSPC, 0}}, {overflow, {3, ENOSPC, 0}}}, "{dir}/Overflow.txt",
+        Case{"overflow full too",
+             {{m_log, {5, ENOSPC, 0}}, {overflow, {3, ENOSPC, 0}}},
+             "{dir}/Overflow.txt",
              "Error while writing to data log overflow file.\r" + overflow + ": No space left on device",
              "earlier\r\n"}}) {
     m_sink.shown.clear();
@@ -299,9 +306,11 @@ TEST_F(DataLogTest, AFullDiskIsToldOnceAndTheRecordsOfThatTimeReachTheOverflowFi
       {"still full", {{m_log, {0}}, {overflow, {0}}}, {full}, header, ""},
       {"overflow has room", {{m_log, {0}}}, {full}, header, record("1") + record("2") + record("3")},
       {"both full again", {{m_log, {0}}, {overflow, {0}}}, {full}, header, record("1") + record("2") + record("3")},
-      {"space returns", {}, {full}, header + record("5"),
-       record("1") + record("2") + record("3") + record("4")},
-      {"full once more", {{m_log, {0}}, {overflow, {0}}}, {full, full}, header + record("5"),
+      {"space returns", {}, {full}, header + record("5"), record("1") + record("2") + record("3") + record("4")},
+      {"full once more",
+       {{m_log, {0}}, {overflow, {0}}},
+       {full, full},
+       header + record("5"),
        record("1") + record("2") + record("3") + record("4")},
   };
   int temp = 0;

@@ -59,8 +59,7 @@ TEST(EmailMessage, DateLineNamesEveryMonth) {
 TEST(EmailMessage, HeaderFieldsLoseTheirLineBreaks) {
   EmailServerSettings settings;
   settings.senderemail = "a@b.c";
-  const std::string message =
-      BuildEmailMessage(At(2026, 1, 1, 0, 0, 0), settings, "a@b.c\r\nBcc: x@y.z", "body");
+  const std::string message = BuildEmailMessage(At(2026, 1, 1, 0, 0, 0), settings, "a@b.c\r\nBcc: x@y.z", "body");
   EXPECT_NE(message.find("From:  <a@b.c>\r\n"), std::string::npos);
   EXPECT_NE(message.find("To: <a@b.cBcc: x@y.z>\r\n"), std::string::npos);
   EXPECT_EQ(message.find("\r\nBcc:"), std::string::npos);

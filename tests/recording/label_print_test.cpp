@@ -24,9 +24,9 @@ TEST(LabelLayout, ModuleWidthAndBarCodeSize) {
     int module, width, height;
   };
   const Case cases[] = {
-      {600, 10, 5, 6, 540, 150},     // a quarter inch is higher than a fifth of the width
-      {600, 15, 20, 9, 2295, 459},   // a fifth of the width is higher
-      {60, 10, 1, 1, 46, 15},        // below one pixel the module is kept at one
+      {600, 10, 5, 6, 540, 150},    // a quarter inch is higher than a fifth of the width
+      {600, 15, 20, 9, 2295, 459},  // a fifth of the width is higher
+      {60, 10, 1, 1, 46, 15},       // below one pixel the module is kept at one
       {600, 10, 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
@@ -62,6 +62,7 @@ public:
   bool EndPage() override { return m_endpage; }
   void EndDocument() override { m_log.push_back("end"); }
   void AbortDocument() override { m_log.push_back("abort"); }
+
 private:
   RecordingDeviceContext& m_dc;
   std::vector<std::string>& m_log;

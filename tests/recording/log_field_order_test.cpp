@@ -65,10 +65,8 @@ TEST_F(LogFieldOrderTest, AChangedHeaderOffersToClearTheLog) {
     MessageResult answer;
   } cases[] = {
       {"Date,Time,Temp,Flow\r\n", MessageResult::Yes},  // a column removed since
-      {"Date,Time,Temp,Flow\r\n", MessageResult::No},
-      {"Date,Time\r\n", MessageResult::No},
-      {"Time,Date,Temp\r\n", MessageResult::No},
-      {"Date,Time,temp\r\n", MessageResult::No},
+      {"Date,Time,Temp,Flow\r\n", MessageResult::No},  {"Date,Time\r\n", MessageResult::No},
+      {"Time,Date,Temp\r\n", MessageResult::No},       {"Date,Time,temp\r\n", MessageResult::No},
   };
   for (const Case& c : cases) {
     m_sink.shown.clear();

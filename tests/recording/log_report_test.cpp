@@ -202,8 +202,8 @@ TEST_F(LogReportTest, TitlesAndFieldsPastTheThousandthColumnAreNotPrinted) {
 class LogReportDocumentTest : public LogReportTest {
 protected:
   void SetUp() override {
-    m_path = (std::filesystem::temp_directory_path() / ("korvix_report_" + std::to_string(::getpid()) + ".txt"))
-                 .string();
+    m_path =
+        (std::filesystem::temp_directory_path() / ("korvix_report_" + std::to_string(::getpid()) + ".txt")).string();
   }
   void TearDown() override { std::filesystem::remove(m_path); }
   void Write(const std::string& bytes) { std::ofstream(m_path, std::ios::binary) << bytes; }

@@ -88,9 +88,9 @@ TEST_F(MailDeliveryTest, DeliversInEveryModeWithAndWithoutLogin) {
     const char* user;
   };
   const Case cases[] = {
-      {"none", kMailSecurityNone, ""},      {"none", kMailSecurityNone, "plant"},
+      {"none", kMailSecurityNone, ""},         {"none", kMailSecurityNone, "plant"},
       {"starttls", kMailSecurityStartTls, ""}, {"starttls", kMailSecurityStartTls, "plant"},
-      {"tls", kMailSecurityTls, ""},        {"tls", kMailSecurityTls, "plant"},
+      {"tls", kMailSecurityTls, ""},           {"tls", kMailSecurityTls, "plant"},
   };
   // A lone "." line would end the data early unless it is stuffed.
   const std::string body = "Level \xE9 12.5\r\n.\r\nend";
@@ -112,8 +112,7 @@ TEST_F(MailDeliveryTest, DeliversInEveryModeWithAndWithoutLogin) {
     std::ifstream in(outdir + "/1.msg", std::ios::binary);
     std::ostringstream delivered;
     delivered << in.rdbuf();
-    EXPECT_EQ(delivered.str(),
-              "plant@test.invalid\nop@test.invalid\n\nSubject: Korvix Report\r\n\r\n" + body + "\r\n");
+    EXPECT_EQ(delivered.str(), "plant@test.invalid\nop@test.invalid\n\nSubject: Korvix Report\r\n\r\n" + body + "\r\n");
   }
 }
 
@@ -129,8 +128,8 @@ TEST_F(MailDeliveryTest, RefusalsAndSilenceGiveOneFailureEach) {
   MailRequest badpassword = Request(login.Port(), kMailSecurityNone);
   badpassword.user = "plant";
   badpassword.password = "wrong";
-  for (const MailRequest& request :
-       {refused, Request(plain.Port(), kMailSecurityStartTls), badpassword, Request(silent.Port(), kMailSecurityNone)}) {
+  for (const MailRequest& request : {refused, Request(plain.Port(), kMailSecurityStartTls), badpassword,
+                                     Request(silent.Port(), kMailSecurityNone)}) {
     ASSERT_TRUE(transport->Send(request).accepted);
   }
   const auto results = WaitForResults(4);

@@ -99,9 +99,9 @@ TEST_F(RunClockTest, TimeTextsAndMillisecondsFromTheBaseAreInverse) {
     const char* time;
     int ms;
   };
-  for (const Case& c : {Case{"12/31/26", "23:59:59.50", 0}, Case{"01/01/27", "00:00:00.00", 500},
-                        Case{"01/01/27", "00:00:01.25", 1750}, Case{"12/31/26", "23:59:58.50", -1000},
-                        Case{"01/20/27", "12:00:00.00", 500 + 19 * 86400000 + 12 * 3600000}}) {
+  for (const Case& c :
+       {Case{"12/31/26", "23:59:59.50", 0}, Case{"01/01/27", "00:00:00.00", 500}, Case{"01/01/27", "00:00:01.25", 1750},
+        Case{"12/31/26", "23:59:58.50", -1000}, Case{"01/20/27", "12:00:00.00", 500 + 19 * 86400000 + 12 * 3600000}}) {
     EXPECT_EQ(m_clock.TimeTextToMs(c.date, c.time), c.ms) << c.date << " " << c.time;
     std::string date;
     std::string time;

@@ -34,9 +34,9 @@ std::string ReadLine(int fd) {
 
 SmtpPeer::SmtpPeer(const std::string& mode, const std::string& outdir, const std::string& certdir,
                    const std::string& user, const std::string& password) {
-  std::vector<std::string> words = {"/usr/bin/python3", KORVIX_SMTP_PEER, mode, outdir,
-                                    "--cert", certdir + "/cert.pem", "--key", certdir + "/key.pem",
-                                    "--user", user, "--password", password};
+  std::vector<std::string> words = {
+      "/usr/bin/python3",   KORVIX_SMTP_PEER, mode, outdir,       "--cert", certdir + "/cert.pem", "--key",
+      certdir + "/key.pem", "--user",         user, "--password", password};
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);
@@ -75,9 +75,10 @@ SmtpPeer::~SmtpPeer() {
 }
 
 bool MakeLoopbackCertificate(const std::string& folder) {
-  const std::string command = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1"
-                              " -addext subjectAltName=IP:127.0.0.1 -keyout '" + folder + "/key.pem' -out '" +
-                              folder + "/cert.pem' >/dev/null 2>&1";
+  const std::string command =
+      "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1"
+      " -addext subjectAltName=IP:127.0.0.1 -keyout '" +
+      folder + "/key.pem' -out '" + folder + "/cert.pem' >/dev/null 2>&1";
   return std::system(command.c_str()) == 0;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <string>
 #include <sys/types.h>
+#include <string>
 #include <vector>
 
 namespace korvix {
@@ -11,8 +11,8 @@ namespace korvix {
 class SmtpPeer {
 public:
   // mode: "none", "starttls", "tls" or "silent"; a user requires a login.
-  SmtpPeer(const std::string& mode, const std::string& outdir, const std::string& certdir,
-           const std::string& user = "", const std::string& password = "");
+  SmtpPeer(const std::string& mode, const std::string& outdir, const std::string& certdir, const std::string& user = "",
+           const std::string& password = "");
   ~SmtpPeer();
   SmtpPeer(const SmtpPeer&) = delete;
   SmtpPeer& operator=(const SmtpPeer&) = delete;

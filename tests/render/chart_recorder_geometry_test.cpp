@@ -33,9 +33,9 @@ TEST_F(ChartRecorderGeometryTest, ObjectAndTraceAreaAtEachFontSize) {
     Rect plot;
   };
   // At 2 and 3 an odd trace extent moves its left or top edge one pixel in.
-  for (const Case& c : {Case{1, {10, 20, 335, 225}, {19, 32, 257, 194}},
-                        Case{2, {20, 40, 670, 450}, {39, 66, 517, 394}},
-                        Case{3, {30, 60, 1005, 675}, {57, 98, 777, 594}}}) {
+  for (const Case& c :
+       {Case{1, {10, 20, 335, 225}, {19, 32, 257, 194}}, Case{2, {20, 40, 670, 450}, {39, 66, 517, 394}},
+        Case{3, {30, 60, 1005, 675}, {57, 98, 777, 594}}}) {
     m_view.SetFontFactor(c.factor);
     EXPECT_EQ(m_geometry.ObjectRectChartRecorder(m_index), c.object) << c.factor;
     EXPECT_EQ(m_states.At(ScreenObjectKind::ChartRecorder, m_index).screenrect, c.object) << c.factor;
@@ -89,8 +89,9 @@ TEST_F(ChartRecorderGeometryTest, PartsStayInsideTheObjectAndTheStripSquaresTouc
     EXPECT_EQ(Width(back), Height(back));
     const Rect cursor2 = m_geometry.ChartCursor2ButtonRect(m_index);
     EXPECT_EQ(Width(cursor2), Height(cursor2));
-    for (const Rect& part : {plot, m_geometry.ChartPrintButtonRect(m_index), cursor2,
-                             m_geometry.ChartTimeDivButtonRect(m_index), m_geometry.ChartFieldLowerDownRect(m_index, 1)}) {
+    for (const Rect& part :
+         {plot, m_geometry.ChartPrintButtonRect(m_index), cursor2, m_geometry.ChartTimeDivButtonRect(m_index),
+          m_geometry.ChartFieldLowerDownRect(m_index, 1)}) {
       EXPECT_GE(part.left, object.left) << factor;
       EXPECT_GE(part.top, object.top) << factor;
       EXPECT_LE(part.right, object.right) << factor;
@@ -105,8 +106,7 @@ TEST_F(ChartRecorderGeometryTest, ExtentsSnapToTheGridWithAnExactHalfGoingDown) 
     double widthfactor;
     int width;
   };
-  for (const Case& c : {Case{105.5 / 18, 100}, Case{106.5 / 18, 110}, Case{5.0, 90}})
-  {
+  for (const Case& c : {Case{105.5 / 18, 100}, Case{106.5 / 18, 110}, Case{5.0, 90}}) {
     Recorder().widthfactor = c.widthfactor;
     EXPECT_EQ(Width(m_geometry.ObjectRectChartRecorder(m_index)), c.width) << c.widthfactor;
   }

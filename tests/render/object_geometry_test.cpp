@@ -109,8 +109,7 @@ TEST_F(ObjectGeometryTest, EveryKindAtEveryFontSize) {
        {{{10, 20, 250, 105}, {20, 40, 500, 210}, {30, 60, 750, 315}}}},
       {"Input Window",
        [](CKorvixDoc& d, ObjectGeometry& g) {
-         return g.ObjectRectInputWindow(
-             d.m_inputwindows.Add(ThreePart<InputWindowRecord>(22, 5, 8.25, 4, 1.25)));
+         return g.ObjectRectInputWindow(d.m_inputwindows.Add(ThreePart<InputWindowRecord>(22, 5, 8.25, 4, 1.25)));
        },
        {{{10, 20, 230, 65}, {20, 40, 460, 130}, {30, 60, 690, 195}}}},
       {"Level Gauge",
@@ -170,8 +169,7 @@ TEST_F(ObjectGeometryTest, EveryKindAtEveryFontSize) {
        {{{10, 20, 30, 40}, {20, 40, 40, 60}, {30, 60, 50, 80}}}},
       {"Event Counter",
        [](CKorvixDoc& d, ObjectGeometry& g) {
-         return g.ObjectRectEventCounter(
-             d.m_eventcounters.Add(ThreePart<EventCounterRecord>(22, 5, 8.25, 3, 1.25)));
+         return g.ObjectRectEventCounter(d.m_eventcounters.Add(ThreePart<EventCounterRecord>(22, 5, 8.25, 3, 1.25)));
        },
        {{{10, 20, 220, 65}, {20, 40, 440, 130}, {30, 60, 660, 195}}}},
       {"Event Timer",

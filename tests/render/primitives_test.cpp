@@ -49,8 +49,8 @@ TEST(PrimitivesTest, EdgeLinesDoubleFromFontSizeTwo) {
     std::size_t thin;
     std::size_t thick;
   };
-  for (const Case& c : {Case{"3-D box", kBoxUp, 5, 10}, Case{"raised bevel", kRaised, 4, 8},
-                        Case{"sunken bevel", kSunken, 4, 8}}) {
+  for (const Case& c :
+       {Case{"3-D box", kBoxUp, 5, 10}, Case{"raised bevel", kRaised, 4, 8}, Case{"sunken bevel", kSunken, 4, 8}}) {
     for (const int factor : {1, 2, 3}) {
       RecordingDeviceContext dc;
       c.draw(ViewState{factor}, dc);
@@ -108,8 +108,8 @@ TEST(PrimitivesTest, BoxShadesByScheme) {
   Draw3DBox(ViewState{2}, kBox, dc, 0, kSchemeBlue);
   EXPECT_EQ(dc.Only(Op::Rectangle).front().brush, SolidBrush(Rgb(51, 51, 153)));
   const auto lines = dc.Only(Op::Line);
-  EXPECT_EQ(lines[2].pen.colour, Rgb(153, 153, 230));   // index 10, the second line
-  EXPECT_EQ(lines[18].pen.colour, Rgb(38, 38, 127));    // index 14, the innermost
+  EXPECT_EQ(lines[2].pen.colour, Rgb(153, 153, 230));  // index 10, the second line
+  EXPECT_EQ(lines[18].pen.colour, Rgb(38, 38, 127));   // index 14, the innermost
 }
 
 TEST(PrimitivesTest, EveryPrimitiveLeavesTheDeviceContextAsItFoundIt) {
@@ -137,8 +137,8 @@ TEST(PrimitivesTest, BezelOnAHundredPixelSquareDrawsItsArcsAndHandsBackTheFace) 
     std::size_t arcs;
     int side;
   };
-  for (const Case& c : {Case{true, 1, 60, 94}, Case{false, 1, 60, 98}, Case{true, 2, 120, 90},
-                        Case{false, 3, 120, 94}}) {
+  for (const Case& c :
+       {Case{true, 1, 60, 94}, Case{false, 1, 60, 98}, Case{true, 2, 120, 90}, Case{false, 3, 120, 94}}) {
     RecordingDeviceContext dc;
     Rect rect{0, 0, 100, 100};
     if (c.raised)
@@ -164,10 +164,10 @@ TEST(PrimitivesTest, RaisedBezelRingIsLightAtTheUpperLeftAndDarkAtTheLowerRight)
   EXPECT_EQ(arcs[0].pen, SolidPen(3, Grey(255)));
   EXPECT_EQ(arcs[20].pen.colour, Grey(55));
   EXPECT_EQ(arcs[39].pen.colour, Grey(245));
-  EXPECT_EQ(arcs[0].from, (Point{50 - 34, 50 - 34}));  // 45 degrees: upper left
-  EXPECT_EQ(arcs[0].to.x, 50 - 39);                    // a step of 9 degrees on
-  EXPECT_GT(arcs[0].to.y, arcs[0].from.y);             // counter-clockwise
-  EXPECT_EQ(arcs[20].from, (Point{50 + 34, 50 + 34})); // half-way: lower right
+  EXPECT_EQ(arcs[0].from, (Point{50 - 34, 50 - 34}));   // 45 degrees: upper left
+  EXPECT_EQ(arcs[0].to.x, 50 - 39);                     // a step of 9 degrees on
+  EXPECT_GT(arcs[0].to.y, arcs[0].from.y);              // counter-clockwise
+  EXPECT_EQ(arcs[20].from, (Point{50 + 34, 50 + 34}));  // half-way: lower right
   EXPECT_EQ(arcs[39].to, arcs[0].from);
 
   // Inner ring: 20 arcs of 2 pixels, shrunk again.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMessageBox>
@@ -7,12 +10,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <string>
-#include <sys/mount.h>
 #include <thread>
-#include <unistd.h>
 
 #include "comms/port_map.h"
 #include "daqsim/simulator.h"

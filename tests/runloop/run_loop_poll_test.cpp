@@ -36,8 +36,7 @@ TEST_F(PollLoop, ValuesArriveInDataWindowsAndGaugesInThePollOrder) {
 
   std::vector<std::string> arrived;
   const auto note = [&](const std::string& name, const std::string& value, const std::string& wanted) {
-    if (value == wanted && std::find(arrived.begin(), arrived.end(), name) == arrived.end())
-      arrived.push_back(name);
+    if (value == wanted && std::find(arrived.begin(), arrived.end(), name) == arrived.end()) arrived.push_back(name);
   };
   ASSERT_TRUE(RunUntil([&] {
     note("WindowC", doc.m_datawindows[0].valuetext, "33");
@@ -66,7 +65,8 @@ TEST_F(PollLoop, AModuleThatNeverAnswersTurnsItsObjectsToErrorAfterTheRetries) {
   Open();
   doc.m_replytimeout = 50;
 
-  ASSERT_TRUE(RunUntil([&] { return doc.m_datawindows[1].valuetext == "Error" && doc.m_metergauges[0].valuetext == "Error"; }));
+  ASSERT_TRUE(
+      RunUntil([&] { return doc.m_datawindows[1].valuetext == "Error" && doc.m_metergauges[0].valuetext == "Error"; }));
   EXPECT_NE(doc.m_datawindows[0].valuetext, "Error");
   // Each object asked again before it gave up.
   const std::string written = wire.Written();

@@ -38,8 +38,8 @@ protected:
     linkservices = std::make_unique<ComLinkServices>(runtime->Link());
     picontrollers = std::make_unique<PIControllers>(doc, runtime->Values(), *linkservices, *runtime, clock);
     runservices = std::make_unique<RuntimeRunServices>(doc, *runtime, *picontrollers, clock, windowactions);
-    executors = std::make_unique<Executors>(doc, runtime->Values(), *linkservices, clock, sink, *runtime,
-                                            *runservices, outside);
+    executors = std::make_unique<Executors>(doc, runtime->Values(), *linkservices, clock, sink, *runtime, *runservices,
+                                            outside);
     controls = std::make_unique<RunControls>(doc, view, geometry, runtime->Values(), *executors, *runservices,
                                              *picontrollers, clock, inputs);
     start = std::make_unique<ControlStart>(doc, runtime->Link(), runtime->Values(), sink);
@@ -142,8 +142,8 @@ TEST_F(ExecutorsOnSimulator, ActionsReachTheRuntimeAndThePortIsBackAfterAProgram
   StartSimulator("module A\n  T constant 11\n");
   doc.m_chartrecorders[doc.m_chartrecorders.Add()].idlabel = "chart";
   doc.m_variables[doc.m_variables.Add()].idlabel = "reading";
-  AddStartScript({Step(41, "Note", "Started"), Step(28, "chart"), Step(22, "helper --once"),
-                  Step(0, "AT", "reading"), Step(36)});
+  AddStartScript(
+      {Step(41, "Note", "Started"), Step(28, "chart"), Step(22, "helper --once"), Step(0, "AT", "reading"), Step(36)});
   OpenWithExecutors();
   ASSERT_TRUE(RunUntil([&] { return !doc.m_scripts[0].isrunning; }));
   EXPECT_EQ(runtime->Popup().m_title, "Note");

@@ -210,7 +210,8 @@ TEST_F(RunControlsTest, HeldCounterAndPIControllerButtonsStepAgainUntilReleased)
   controls.OnLeftButtonUp({0, 0});
 
   const Rect panel = geometry.ObjectRectPIController(0);
-  const Rect kpup = PIControllerPanel(panel, view, controller.sizecode).buttons[static_cast<size_t>(PIStepButton::KpUp)];
+  const Rect kpup =
+      PIControllerPanel(panel, view, controller.sizecode).buttons[static_cast<size_t>(PIStepButton::KpUp)];
   Press(Centre(kpup));
   EXPECT_EQ(controls.PIControllerReadingsOf(0).pressed, PIStepButton::KpUp);
   EXPECT_EQ(controls.PIControllerReadingsOf(0).setpoint, "7");

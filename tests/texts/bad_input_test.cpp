@@ -115,17 +115,26 @@ TEST(BadInput, MegabyteColorTextWarns) {
   const std::string text = "Color#" + std::string(kMegabyte, 'F');
   EXPECT_EQ(ParseColorText(text, sink), 0u);
   ASSERT_EQ(sink.shown.size(), 1u);
-  EXPECT_EQ(sink.shown[0].text,
-            text + " is not a valid color format. \rThis color will be replaced with Black.");
+  EXPECT_EQ(sink.shown[0].text, text + " is not a valid color format. \rThis color will be replaced with Black.");
   EXPECT_EQ(ParseColorText(std::string(kMegabyte, ' ') + "Red", sink), 0x0000FFu);
   EXPECT_EQ(sink.shown.size(), 1u);
 }
 
 TEST(BadInput, NulAndHighBytes) {
   NumberTexts texts;
-  const std::vector<std::string> cases = {
-      "\0"s,      "12\0"s,        "\0"s + "12", "1\0002"s, "\x80"s, "1\xB2"s,
-      "\xFF\xFE"s, "12\xC2\xA0"s, "1:\x80"s,     "1.\0"s,   "-\0"s,  "\xAD" "5"s};
+  const std::vector<std::string> cases = {"\0"s,
+                                          "12\0"s,
+                                          "\0"s + "12",
+                                          "1\0002"s,
+                                          "\x80"s,
+                                          "1\xB2"s,
+                                          "\xFF\xFE"s,
+                                          "12\xC2\xA0"s,
+                                          "1:\x80"s,
+                                          "1.\0"s,
+                                          "-\0"s,
+                                          "\xAD"
+                                          "5"s};
   for (const std::string& text : cases) {
     EXPECT_EQ(texts.ParseNumberText(text), 0);
     EXPECT_EQ(texts.m_decimals, 0);
@@ -136,7 +145,10 @@ TEST(BadInput, NulAndHighBytes) {
     EXPECT_EQ(ExpandCharCodes(text), text);
   }
   EXPECT_EQ(texts.m_overflow, 0);
-  EXPECT_EQ(CleanNumericText("\x00" "1\xB2" "2\xFF"s), "12");
+  EXPECT_EQ(CleanNumericText("\x00"
+                             "1\xB2"
+                             "2\xFF"s),
+            "12");
   EXPECT_EQ(CleanNumericText("\xB9\xB2"), std::nullopt);  // superscript digits are not digits
   EXPECT_FALSE(LabelsEqual("\0"s, ""));
   EXPECT_TRUE(LabelsEqual("\0"s, "\0"s));
@@ -158,8 +170,7 @@ TEST(BadInput, RandomBytes) {
   for (int round = 0; round < 20000; ++round) {
     std::string text(random() % 24, '\0');
     for (char& c : text) {
-      c = random() % 4 == 0 ? static_cast<char>(random() % 256)
-                            : alphabet[random() % alphabet.size()];
+      c = random() % 4 == 0 ? static_cast<char>(random() % 256) : alphabet[random() % alphabet.size()];
     }
     NumberTexts texts;
     const int32_t n = texts.ParseNumberText(text);

@@ -9,8 +9,7 @@
 namespace korvix {
 namespace {
 
-const std::string kWarningTail =
-    " is not a valid color format. \rThis color will be replaced with Black.";
+const std::string kWarningTail = " is not a valid color format. \rThis color will be replaced with Black.";
 
 struct NameCase {
   std::string name;
@@ -39,14 +38,10 @@ TEST_P(ColorNameTest, ReadsTheNameAndItsColorTextBothWays) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ColorNameTest,
-    ::testing::Values(NameCase{"Black", 0x000000, "Color#000000"},
-                      NameCase{"White", 0xFFFFFF, "Color#FFFFFF"},
-                      NameCase{"Gray", 0xC0C0C0, "Color#C0C0C0"},
-                      NameCase{"Blue", 0xFF0000, "Color#0000FF"},
-                      NameCase{"Green", 0x00FF00, "Color#00FF00"},
-                      NameCase{"Cyan", 0xFFFF00, "Color#00FFFF"},
-                      NameCase{"Red", 0x0000FF, "Color#FF0000"},
-                      NameCase{"Magenta", 0xFF00FF, "Color#FF00FF"},
+    ::testing::Values(NameCase{"Black", 0x000000, "Color#000000"}, NameCase{"White", 0xFFFFFF, "Color#FFFFFF"},
+                      NameCase{"Gray", 0xC0C0C0, "Color#C0C0C0"}, NameCase{"Blue", 0xFF0000, "Color#0000FF"},
+                      NameCase{"Green", 0x00FF00, "Color#00FF00"}, NameCase{"Cyan", 0xFFFF00, "Color#00FFFF"},
+                      NameCase{"Red", 0x0000FF, "Color#FF0000"}, NameCase{"Magenta", 0xFF00FF, "Color#FF00FF"},
                       NameCase{"Yellow", 0x00FFFF, "Color#FFFF00"}));
 
 TEST(FormatColorText, WritesRedFirst) {
@@ -99,15 +94,14 @@ TEST_P(IllegalColorTest, WarnsAndGivesBlack) {
   EXPECT_EQ(popups_closed, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, IllegalColorTest,
-    ::testing::Values(IllegalCase{"Purple"}, IllegalCase{"Color#ff0000"},
-                      IllegalCase{" Color#FF0000"}, IllegalCase{"Color#FF0000 "},
-                      IllegalCase{"color#FF0000"}, IllegalCase{"Color#FF000"},
-                      IllegalCase{"Color#FF00000"}, IllegalCase{"Color#FF00G0"},
-                      IllegalCase{"Color FF0000"}, IllegalCase{"#FF0000"}, IllegalCase{""},
-                      IllegalCase{"   "}, IllegalCase{"Grey"}, IllegalCase{"Blacks"},
-                      IllegalCase{"Color#-F0000"}, IllegalCase{"Color#+F0000"}));
+INSTANTIATE_TEST_SUITE_P(Cases, IllegalColorTest,
+                         ::testing::Values(IllegalCase{"Purple"}, IllegalCase{"Color#ff0000"},
+                                           IllegalCase{" Color#FF0000"}, IllegalCase{"Color#FF0000 "},
+                                           IllegalCase{"color#FF0000"}, IllegalCase{"Color#FF000"},
+                                           IllegalCase{"Color#FF00000"}, IllegalCase{"Color#FF00G0"},
+                                           IllegalCase{"Color FF0000"}, IllegalCase{"#FF0000"}, IllegalCase{""},
+                                           IllegalCase{"   "}, IllegalCase{"Grey"}, IllegalCase{"Blacks"},
+                                           IllegalCase{"Color#-F0000"}, IllegalCase{"Color#+F0000"}));
 
 TEST(ParseColorText, NamesIgnoreBlanksAndCase) {
   RecordingMessageSink sink;

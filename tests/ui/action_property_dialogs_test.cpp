@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -5,7 +6,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -80,8 +80,8 @@ protected:
     const Rect rect = subsystems->PageEditor().Editor().ObjectRect({m_kind, 0});
     const QPointF inside((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     QWidget* viewport = frame.View()->viewport();
-    QMouseEvent press(QEvent::MouseButtonPress, inside, viewport->mapToGlobal(inside), Qt::RightButton,
-                      Qt::RightButton, {});
+    QMouseEvent press(QEvent::MouseButtonPress, inside, viewport->mapToGlobal(inside), Qt::RightButton, Qt::RightButton,
+                      {});
     QApplication::sendEvent(viewport, &press);
   }
 
@@ -297,10 +297,12 @@ TEST_F(ButtonArrayConfigurationTest, RequestsRefillTheListAndCloseWaitsForAGoodL
   Then([](auto& d) { return d.m_list->count() == 4 && !d.m_editbutton->isEnabled(); },
        [](auto& d) { d.m_list->setCurrentRow(1); });
   Then([](auto& d) { return d.m_moveupbutton->isEnabled(); }, [](auto& d) { d.m_moveupbutton->click(); });
-  Then([&](auto& d) { return Lines(d) == std::vector<QString>{"B", "A", "C", "D"} && d.CurrentLine() == 0; },
-       [](auto& d) { DoubleClickLine(*d.m_list, 1); });
-  Then([&](auto& d) { return Lines(d)[1] == "Go" && d.CurrentLine() == 1; },
-       [](auto& d) { d.m_addbutton->click(); });
+  Then(
+      [&](auto& d) {
+        return Lines(d) == std::vector<QString>{"B", "A", "C", "D"} && d.CurrentLine() == 0;
+      },
+      [](auto& d) { DoubleClickLine(*d.m_list, 1); });
+  Then([&](auto& d) { return Lines(d)[1] == "Go" && d.CurrentLine() == 1; }, [](auto& d) { d.m_addbutton->click(); });
   SelectThenClick([&](auto& d) { return buttons.Done() && d.m_list->count() == 4; }, 0,
                   &CButtonArrayDlg::m_deletebutton);
   SelectThenClick([](auto& d) { return d.m_list->count() == 3 && d.CurrentLine() < 0; }, 0,
@@ -317,8 +319,7 @@ TEST_F(ButtonArrayConfigurationTest, RequestsRefillTheListAndCloseWaitsForAGoodL
          d.m_idlabel->SetText(" Modes ");
          d.m_list->setCurrentRow(1);
        });
-  Then([](auto& d) { return d.m_moveupbutton->isEnabled(); },
-       [](auto& d) { d.m_moveupbutton->click(); });
+  Then([](auto& d) { return d.m_moveupbutton->isEnabled(); }, [](auto& d) { d.m_moveupbutton->click(); });
   // The request moved the focus to "Close", which Enter now presses.
   Then([&](auto& d) { return Lines(d) == std::vector<QString>{"D", "C"}; }, [](auto& d) { PressEnter(d); });
 

@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,9 +20,9 @@
 #include "recording/chart_memories.h"
 #include "render/font_cell.h"
 #include "ui/chart_recorder_dlg.h"
+#include "ui/korvix_view.h"
 #include "ui/latin1_edits.h"
 #include "ui/main_frame.h"
-#include "ui/korvix_view.h"
 #include "ui/page_editor_ui.h"
 #include "ui/view_subsystems.h"
 
@@ -61,8 +61,8 @@ protected:
     const Rect rect = subsystems->PageEditor().Editor().ObjectRect({ScreenObjectKind::ChartRecorder, 0});
     const QPointF inside((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     QWidget* viewport = frame.View()->viewport();
-    QMouseEvent press(QEvent::MouseButtonPress, inside, viewport->mapToGlobal(inside), Qt::RightButton,
-                      Qt::RightButton, {});
+    QMouseEvent press(QEvent::MouseButtonPress, inside, viewport->mapToGlobal(inside), Qt::RightButton, Qt::RightButton,
+                      {});
     QApplication::sendEvent(viewport, &press);
   }
 
@@ -89,8 +89,7 @@ TEST_F(ChartRecorderDlgTest, FieldsChangeAtOnceAndCloseStoresTheCheckedSettings)
   Then([](auto& d) { return d.m_available->count() == 2 && !d.m_addbutton->isEnabled(); },
        [](auto& d) { d.m_available->setCurrentRow(1); });
   Then([](auto& d) { return d.m_addbutton->isEnabled(); }, [](auto& d) { d.m_addbutton->click(); });
-  Then([](auto& d) { return d.m_current->count() == 1; },
-       [](auto& d) { DoubleClickLine(*d.m_available, 0); });
+  Then([](auto& d) { return d.m_current->count() == 1; }, [](auto& d) { DoubleClickLine(*d.m_available, 0); });
   Then([](auto& d) { return d.m_current->count() == 2 && d.m_available->count() == 0; },
        [](auto& d) { d.m_current->setCurrentRow(1); });
   Then([](auto& d) { return d.m_moveupbutton->isEnabled(); }, [](auto& d) { d.m_moveupbutton->click(); });
@@ -134,8 +133,7 @@ TEST_F(ChartRecorderDlgTest, EscapeKeepsTheFieldsButNotTheSettingsAndTheRecorder
   for (int n = 0; n < kMaxChartRecorderFields - 1; ++n) AddChartField(Recorder(), "Field" + std::to_string(n));
   Recorder().heightfactor = 1.0;
   const int scanrate = Recorder().scanrate;
-  Then([](auto& d) { return d.m_available->count() == 2; },
-       [](auto& d) { d.m_available->setCurrentRow(0); });
+  Then([](auto& d) { return d.m_available->count() == 2; }, [](auto& d) { d.m_available->setCurrentRow(0); });
   Then([](auto& d) { return d.m_addbutton->isEnabled(); }, [](auto& d) { d.m_addbutton->click(); });
   Then([](auto& d) { return d.m_current->count() == kMaxChartRecorderFields; },
        [](auto& d) { DoubleClickLine(*d.m_available, 0); });
@@ -193,7 +191,7 @@ protected:
 
   // Presses the buttons in turn, each once the previous request is done
   // (the busy window no longer holds the editor), then closes the editor.
-  void Press(std::vector<QPushButton* CChartRecorderDlg::*> buttons) {
+  void Press(std::vector<QPushButton * CChartRecorderDlg::*> buttons) {
     const auto idle = [](CChartRecorderDlg& d) { return d.isEnabled() && d.m_save == 0 && d.m_recall == 0; };
     for (auto button : buttons) Then(idle, [button](auto& d) { (d.*button)->click(); });
     Then(idle, [](auto& d) { d.m_closebutton->click(); });

@@ -33,9 +33,7 @@ struct Picker {
     palette = dialog.findChild<CColourPaletteGrid*>();
     chooser = dialog.findChild<QColorDialog*>();
   }
-  void Press(QDialogButtonBox::StandardButton which) {
-    dialog.findChild<QDialogButtonBox*>()->button(which)->click();
-  }
+  void Press(QDialogButtonBox::StandardButton which) { dialog.findChild<QDialogButtonBox*>()->button(which)->click(); }
   CColorSelect dialog;
   CColourPaletteGrid* palette;
   QColorDialog* chooser;
@@ -62,8 +60,10 @@ TEST(ColorSelect, OnlyTheCellOfTheOpeningColourIsSunken) {
       // A sunken edge is dark at the top left, a raised one light.
       const int lightness = image.pixelColor(cell.left, cell.top).lightness();
       const int reference = image.pixelColor(raised.left, raised.top).lightness();
-      if (i == current) EXPECT_LT(lightness, reference) << i;
-      else EXPECT_EQ(lightness, reference) << opening << " cell " << i;
+      if (i == current)
+        EXPECT_LT(lightness, reference) << i;
+      else
+        EXPECT_EQ(lightness, reference) << opening << " cell " << i;
     }
   }
 }
@@ -110,8 +110,10 @@ TEST(ColorSelect, CancelAndEscapeCloseWritingNoKey) {
     Picker picker(kRed, profile);
     ClickAt(picker.palette, CentreOf(picker.palette->Cells()[static_cast<size_t>(PaletteCellOf(kCyan))]));
     QColorDialog::setCustomColor(0, ToQColor(kCyan));
-    if (escape) PressKey(picker.chooser->findChild<QSpinBox*>(), Qt::Key_Escape);
-    else picker.Press(QDialogButtonBox::Cancel);
+    if (escape)
+      PressKey(picker.chooser->findChild<QSpinBox*>(), Qt::Key_Escape);
+    else
+      picker.Press(QDialogButtonBox::Cancel);
     EXPECT_EQ(picker.dialog.result(), QDialog::Rejected);
     EXPECT_FALSE(picker.dialog.isVisible());
     EXPECT_FALSE(IniProfile(folder / "Korvix.ini").HasKey("SavedColors", "Color0"));

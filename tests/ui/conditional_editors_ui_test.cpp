@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QListWidget>
@@ -5,7 +6,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextCursor>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -51,8 +51,7 @@ class ScratchDirectory {
 public:
   ScratchDirectory()
       : m_previous(std::filesystem::current_path()),
-        m_path(std::filesystem::temp_directory_path() /
-               ("korvix_conditionals_" + std::to_string(::getpid()))) {
+        m_path(std::filesystem::temp_directory_path() / ("korvix_conditionals_" + std::to_string(::getpid()))) {
     std::filesystem::create_directories(m_path);
     std::filesystem::current_path(m_path);
   }
@@ -172,10 +171,9 @@ TEST_F(ConditionalEditorsUiTest, PropertiesInsertALabelAndShowTheStepsThatEditSc
   QPointer<CScriptConfigurationDlg> script;
   QPointer<CVariableListDlg> variables;
   UserSteps user([&] {
-    for (QPointer<ModelessEditorDialog> open : {QPointer<ModelessEditorDialog>(variables),
-                                                QPointer<ModelessEditorDialog>(script),
-                                                QPointer<ModelessEditorDialog>(properties),
-                                                QPointer<ModelessEditorDialog>(list)})
+    for (QPointer<ModelessEditorDialog> open :
+         {QPointer<ModelessEditorDialog>(variables), QPointer<ModelessEditorDialog>(script),
+          QPointer<ModelessEditorDialog>(properties), QPointer<ModelessEditorDialog>(list)})
       if (open) open->m_open = 0;
     if (script) script->m_closerequest = 1;
   });

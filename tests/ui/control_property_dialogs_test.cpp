@@ -1,16 +1,16 @@
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSlider>
-#include <gtest/gtest.h>
 
 #include "help_page_catcher.h"
 #include "property_dialogs_fixture.h"
 #include "ui/event_counter_dlg.h"
 #include "ui/event_timer_dlg.h"
-#include "ui/latin1_edits.h"
 #include "ui/korvix_view.h"
+#include "ui/latin1_edits.h"
 #include "ui/main_frame.h"
 #include "ui/pi_controller_dlg.h"
 #include "ui/pivot_tracker_dlg.h"
@@ -81,10 +81,10 @@ TEST_F(ControlDialogsTest, TheInitializationAndResponseChoicesEnableOnlyTheField
   });
   editors.EditRockerSwitchProperties(rocker.index);
   EXPECT_EQ(rockerstates, (std::vector<Enabled>{{true, false, true, false},
-                                                 {false, true, true, false},
-                                                 {false, false, false, false},
-                                                 {true, false, true, false},
-                                                 {true, false, true, true}}));
+                                                {false, true, true, false},
+                                                {false, false, false, false},
+                                                {true, false, true, false},
+                                                {true, false, true, true}}));
 
   doc.m_slidercontrols[slider.index].initmode = kGetValueFromModule;
   doc.m_slidercontrols[slider.index].responseexpected = 1;
@@ -325,8 +325,8 @@ TEST(ControlPropertyEditorsInTheProgram, ARightClickAndEditPropertiesOpenEachKin
     subsystems->PageEditor().Editor().Place(kind);
     const Rect rect = subsystems->PageEditor().Editor().ObjectRect({kind, 0});
     const QPointF inside((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-    QMouseEvent press(QEvent::MouseButtonPress, inside, viewport->mapToGlobal(inside), Qt::RightButton,
-                      Qt::RightButton, {});
+    QMouseEvent press(QEvent::MouseButtonPress, inside, viewport->mapToGlobal(inside), Qt::RightButton, Qt::RightButton,
+                      {});
     QApplication::sendEvent(viewport, &press);
     frame.CommandAction(ID_EDIT_PROPERTIES)->trigger();
     EXPECT_EQ(opened, (QStringList{caption, caption}));

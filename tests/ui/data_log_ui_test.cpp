@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -8,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableView>
-#include <gtest/gtest.h>
 
 #include <unistd.h>
 
@@ -397,8 +397,8 @@ TEST(LogReportSetupDlgTest, OkStoresAllFourteenFieldsAndRefusesAnOverlongHeader)
   dialog.m_title->setPlainText("Plant\nNorth");
   dialog.accept();
   const LogReportFields& ok = dialog.Fields();
-  EXPECT_EQ((std::vector<int>{ok.margintop, ok.marginbottom, ok.marginleft, ok.marginright, ok.headerfont,
-                              ok.bodyfont, ok.pagefont, ok.headeron, ok.titleson, ok.pagepos, ok.spacing}),
+  EXPECT_EQ((std::vector<int>{ok.margintop, ok.marginbottom, ok.marginleft, ok.marginright, ok.headerfont, ok.bodyfont,
+                              ok.pagefont, ok.headeron, ok.titleson, ok.pagepos, ok.spacing}),
             (std::vector<int>{1, 2, 3, 4, 2, 3, 4, 2, 1, 6, 2}));
   EXPECT_TRUE(ok.grid && ok.shading);
   EXPECT_EQ(ok.title, "Plant\r\nNorth");

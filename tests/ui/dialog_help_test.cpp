@@ -27,8 +27,8 @@ TEST(DialogHelp, F1FocusesTheFirstButtonAndOpensTheTopicWhereThereIsOne) {
       {[] { return std::make_unique<CIdLabelSelectorDlg>(nullptr, "<Global Variables>\xA2\trecdata\xA2", 1); },
        "IDLabels.htm", "Cancel"},
       {[] { return std::make_unique<CMathFunctionDlg>(nullptr); }, "MathFunction.htm", "Cancel"},
-      {[&sink] { return std::make_unique<CMathConversionDlg>(nullptr, sink, "", "1", "", 0); },
-       "MathCalculation.htm", "OK"},
+      {[&sink] { return std::make_unique<CMathConversionDlg>(nullptr, sink, "", "1", "", 0); }, "MathCalculation.htm",
+       "OK"},
       {[] { return std::make_unique<CGlobalVariablesDlg>(nullptr); }, "", nullptr},
       {[] { return std::make_unique<CExpressionExamplesDlg>(nullptr); }, "", nullptr},
   };

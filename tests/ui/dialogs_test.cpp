@@ -1,16 +1,16 @@
+#include <gtest/gtest.h>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMessageBox>
 
 #include "app/new_in_version.h"
+#include "ui/new_in_version_dlg.h"
 #include "ui/qt_message_sink.h"
 #include "ui/shell_dialogs.h"
-#include "ui/new_in_version_dlg.h"
 #include "ui/software_update_dlg.h"
 
 namespace korvix {
@@ -83,9 +83,9 @@ TEST(NewInVersionDlg, ShowsTheFourParagraphsWithOneButton) {
 }
 
 TEST(QtShellDialogs, SaveQuestionMapsItsThreeAnswers) {
-  const std::pair<QMessageBox::StandardButton, SaveChoice> cases[] = {
-      {QMessageBox::Yes, SaveChoice::Save}, {QMessageBox::No, SaveChoice::Discard},
-      {QMessageBox::Cancel, SaveChoice::Cancel}};
+  const std::pair<QMessageBox::StandardButton, SaveChoice> cases[] = {{QMessageBox::Yes, SaveChoice::Save},
+                                                                      {QMessageBox::No, SaveChoice::Discard},
+                                                                      {QMessageBox::Cancel, SaveChoice::Cancel}};
   QtShellDialogs dialogs;
   for (const auto& [button, expected] : cases) {
     QString text;

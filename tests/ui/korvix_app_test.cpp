@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMenu>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 #include "fake_shell_dialogs.h"
 #include "local_http_server.h"

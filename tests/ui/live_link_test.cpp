@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -29,9 +29,9 @@ constexpr qint64 kPatienceMs = 10000;
 class Client {
 public:
   Client(const std::string& folder, const std::string& topic, const std::string& service = "Korvix") {
-    m_process.start("/usr/bin/python3", {KORVIX_LIVE_LINK_CLIENT, "--folder", QString::fromStdString(folder),
-                                         "--service", QString::fromStdString(service), "--raw",
-                                         QString::fromStdString(topic)});
+    m_process.start("/usr/bin/python3",
+                    {KORVIX_LIVE_LINK_CLIENT, "--folder", QString::fromStdString(folder), "--service",
+                     QString::fromStdString(service), "--raw", QString::fromStdString(topic)});
   }
   ~Client() {
     m_process.closeWriteChannel();
@@ -122,8 +122,7 @@ TEST_F(LiveLink, OnlyThisProjectsServiceAndTopicAreAnswered) {
     doc.SetPathName(c.path);
     Client client(folder, c.topic, c.service);
     if (c.answered) {
-      EXPECT_EQ(client.Lines(1),
-                std::vector<std::string>{"ACK\tINITIATE\t" + std::string(c.service) + "\t" + c.topic});
+      EXPECT_EQ(client.Lines(1), std::vector<std::string>{"ACK\tINITIATE\t" + std::string(c.service) + "\t" + c.topic});
     } else {
       EXPECT_EQ(client.Ended(), 1);
     }
@@ -138,17 +137,17 @@ TEST_F(LiveLink, ConversationRequestsLinksAndIsTakenOver) {
   first.Send("REQUEST\tCF_TEXT\tLevel");
   first.Send("REQUEST\tCF_TEXT\tNoSuch");
   first.Send("ADVISE\tCF_TEXT\t0\t0\t");
-  EXPECT_EQ(first.Lines(4), (std::vector<std::string>{"DATA\tTemp\t1\t0\tCF_TEXT\t23.5%0D%0A",
-                                                      "DATA\tLevel\t1\t0\tCF_TEXT\t %0D%0A", "ACK\tNoSuch\t0",
-                                                      "ACK\t\t8000"}));
+  EXPECT_EQ(first.Lines(4),
+            (std::vector<std::string>{"DATA\tTemp\t1\t0\tCF_TEXT\t23.5%0D%0A", "DATA\tLevel\t1\t0\tCF_TEXT\t %0D%0A",
+                                      "ACK\tNoSuch\t0", "ACK\t\t8000"}));
   listener->Server().SendDdeAdvise();
   EXPECT_EQ(first.Lines(1), std::vector<std::string>{"DATA\tTemp\t0\t0\tCF_TEXT\t23.5%0D%0A"});
   doc.m_variables[0].valuetext = "4";
   listener->Server().SendDdeAdvise();
   listener->Server().SendDdeAdvise();
   first.Send("REQUEST\tCF_TEXT\tTemp");
-  EXPECT_EQ(first.Lines(2), (std::vector<std::string>{"DATA\tLevel\t0\t0\tCF_TEXT\t4%0D%0A",
-                                                      "DATA\tTemp\t1\t0\tCF_TEXT\t23.5%0D%0A"}));
+  EXPECT_EQ(first.Lines(2),
+            (std::vector<std::string>{"DATA\tLevel\t0\t0\tCF_TEXT\t4%0D%0A", "DATA\tTemp\t1\t0\tCF_TEXT\t23.5%0D%0A"}));
 
   Client second(folder, "Plant.kvx");
   EXPECT_EQ(second.Lines(1), std::vector<std::string>{"ACK\tINITIATE\tKorvix\tPlant.kvx"});

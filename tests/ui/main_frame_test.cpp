@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -5,7 +6,6 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
-#include <gtest/gtest.h>
 
 #include "platform/profile.h"
 #include "ui/korvix_view.h"
@@ -46,10 +46,8 @@ TEST(MainFrame, StartupItemsLandAtTheirPositionsOnceTheirCommandsExist) {
   int runs = 0;
   for (CommandId id : {ID_RADIO_SETUP, ID_PLACE_PIVOT_TRACKER, ID_GET_FILE_VERSION})
     frame.SetCommandHandler(id, [&runs] { ++runs; });
-  for (int i = 0; i < 6; ++i)
-    frame.AddCommand(kCommunicateMenu, static_cast<CommandId>(32300 + i), "Item", [] {});
-  for (int i = 0; i < 3; ++i)
-    frame.AddCommand(kPlaceObjectMenu, static_cast<CommandId>(32100 + i), "Kind", [] {});
+  for (int i = 0; i < 6; ++i) frame.AddCommand(kCommunicateMenu, static_cast<CommandId>(32300 + i), "Item", [] {});
+  for (int i = 0; i < 3; ++i) frame.AddCommand(kPlaceObjectMenu, static_cast<CommandId>(32100 + i), "Kind", [] {});
   frame.InsertStartupMenuItems();
   frame.InsertStartupMenuItems();  // a second pass adds nothing
 

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QEvent>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -46,15 +46,16 @@ TEST(ModelessEditorQuit, AQuitEndsNestedEditorsFromTheInsideOutServingNothingAnd
   EditorLoop& loop = subsystems->Editors();
   int served = 0;
   EditorEnd innerend = EditorEnd::Closed;
-  const EditorPass outerpass{.requests = {{&outer.m_edit,
-                                           [&] {
-                                             inner = std::make_unique<SampleListEditor>(&frame, "Script Configuration");
-                                             inner->ShowEditor();
-                                             innerend = loop.Run(*inner, {.requests = {{&inner->m_copy, [&] { ++served; }}},
-                                                                          .writeback = [&] { ++served; }});
-                                           }},
-                                          {&outer.m_new, [&] { ++served; }}},
-                             .writeback = [&] { ++served; }};
+  const EditorPass outerpass{
+      .requests = {{&outer.m_edit,
+                    [&] {
+                      inner = std::make_unique<SampleListEditor>(&frame, "Script Configuration");
+                      inner->ShowEditor();
+                      innerend = loop.Run(
+                          *inner, {.requests = {{&inner->m_copy, [&] { ++served; }}}, .writeback = [&] { ++served; }});
+                    }},
+                   {&outer.m_new, [&] { ++served; }}},
+      .writeback = [&] { ++served; }};
   QuitCount quits;
   user.Then([&] { return outer.isVisible(); }, [&] { outer.editbutton->click(); });
   user.Then([&] { return inner && inner->isVisible(); },

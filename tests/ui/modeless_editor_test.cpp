@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <memory>

@@ -74,12 +74,12 @@ public:
   explicit Fixture(const std::string& folder) : RealOutside(folder), ExecutorsFixture(&actions) {}
   using ExecutorsFixture::AddScript;
   using ExecutorsFixture::AddVariable;
-  using ExecutorsFixture::Pass;
-  using ExecutorsFixture::executors;
   using ExecutorsFixture::doc;
+  using ExecutorsFixture::executors;
+  using ExecutorsFixture::Pass;
   using RealOutside::mail;
-  using RealOutside::printer;
   using RealOutside::popup;
+  using RealOutside::printer;
 };
 
 TEST_F(ScriptOutsideTest, SendEmailAndPrintLabelStepsReachTheServerAndThePrinter) {

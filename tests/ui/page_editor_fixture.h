@@ -1,16 +1,16 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 
-#include "document/korvix_doc.h"
 #include "document/kind_traits.h"
+#include "document/korvix_doc.h"
 #include "editor/stacking.h"
 #include "platform/profile.h"
 #include "platform/testing/recording_message_sink.h"

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QStatusBar>
 #include <QToolBar>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 #include "document/project_file.h"
 #include "fake_shell_dialogs.h"

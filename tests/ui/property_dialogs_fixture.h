@@ -1,10 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <optional>
@@ -64,11 +64,16 @@ protected:
     void SendEmailReport(const std::string&, const std::string&) override {}
     int SendsInFlight() const override { return 0; }
   } reports;
-  CPropertyEditors editors{nullptr, frame, messages, [this](QWidget*, int colour) {
+  CPropertyEditors editors{nullptr,
+                           frame,
+                           messages,
+                           [this](QWidget*, int colour) {
                              pickerpresets.push_back(colour);
                              return pickeranswer;
                            },
-                           loop, reports, ChartPlotAccess{}};
+                           loop,
+                           reports,
+                           ChartPlotAccess{}};
 
   ScreenObject PlaceSelected(ScreenObjectKind kind) {
     const ScreenObject object = PlaceOne(kind);

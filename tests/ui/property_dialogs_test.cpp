@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -7,15 +8,14 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
 #include <functional>
 
-#include "property_dialogs_fixture.h"
 #include "help_page_catcher.h"
-#include "ui/korvix_view.h"
 #include "properties/name_list.h"
+#include "property_dialogs_fixture.h"
 #include "ui/id_label_selector_dlg.h"
+#include "ui/korvix_view.h"
 #include "ui/latin1_edits.h"
 #include "ui/main_frame.h"
 #include "ui/text_box_dlg.h"
@@ -123,8 +123,8 @@ TEST(PropertyEditorsInTheProgram, ARightClickOnATextBoxOpensItsDialogInEditModeO
   const QPointF inside((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
   QWidget* viewport = frame.View()->viewport();
   const auto rightclick = [&] {
-    QMouseEvent press(QEvent::MouseButtonPress, inside, viewport->mapToGlobal(inside), Qt::RightButton,
-                      Qt::RightButton, {});
+    QMouseEvent press(QEvent::MouseButtonPress, inside, viewport->mapToGlobal(inside), Qt::RightButton, Qt::RightButton,
+                      {});
     QApplication::sendEvent(viewport, &press);
   };
   int opened = 0;

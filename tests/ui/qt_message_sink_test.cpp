@@ -1,10 +1,10 @@
 #include "ui/qt_message_sink.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace korvix {
 namespace {
@@ -26,8 +26,7 @@ TEST(QtMessageSink, EnterAnswersNoWhereNoIsTheDefault) {
       QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
       QApplication::sendEvent(box, &enter);
     });
-    EXPECT_EQ(sink.Show("Export Script Configuration to File", "Caution", MessageIcon::Warning, c.buttons),
-              c.answer);
+    EXPECT_EQ(sink.Show("Export Script Configuration to File", "Caution", MessageIcon::Warning, c.buttons), c.answer);
   }
 }
 

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -6,7 +7,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 #include "app/command_ids.h"
 #include "modeless_editor_fixture.h"
@@ -68,8 +68,8 @@ TEST_F(RunLoopSettingsUiTest, TheCommandsAreOfferedInEditModeOnly) {
   const auto enabled = [&] {
     emit frame.TopMenu(kRunLoopMenu)->aboutToShow();
     bool all = true;
-    for (CommandId id : {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP, ID_RUNLOOP_CPU_USAGE, ID_RUNLOOP_VARIABLES,
-                         ID_RUNLOOP_SCRIPTS})
+    for (CommandId id : {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP, ID_RUNLOOP_CPU_USAGE,
+                         ID_RUNLOOP_VARIABLES, ID_RUNLOOP_SCRIPTS})
       all = all && frame.CommandAction(id) && frame.CommandAction(id)->isEnabled();
     return all;
   };

@@ -38,7 +38,8 @@ TEST(RunModeQuit, AQuitDuringARunKeepsTheRecentFileListOnDisk) {
   const std::string profilepath = folder / "Korvix.ini";
   WriteFile(profilepath,
             "[Configuration]\nInfoVersion=15.3\nDemoVersion=8.1\nUpdateAvailable=NEVER\n"
-            "[Recent File List]\nFile1=" + older + "\nFile2=" + running + "\n");
+            "[Recent File List]\nFile1=" +
+                older + "\nFile2=" + running + "\n");
 
   IniProfile profile(profilepath);
   RecordingMessageSink messages;

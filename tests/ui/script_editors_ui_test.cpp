@@ -1,15 +1,15 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "app/command_ids.h"
 #include "automation/step_codes.h"
@@ -202,8 +202,7 @@ TEST_F(ScriptEditorsUiTest, TheConfigurationAddsMovesKeepsItsSizeAndClosesOnEnte
               EXPECT_EQ(doc.m_scripts[script].steps[1].code, kStepTransmitCommand);
               dialog->ClearPaletteSelection();
             });
-  user.Then([&] { return !Button(*dialog, "Add Step")->isEnabled(); },
-            [&] { dialog->Palette()->setCurrentRow(0); });
+  user.Then([&] { return !Button(*dialog, "Add Step")->isEnabled(); }, [&] { dialog->Palette()->setCurrentRow(0); });
   user.Then([&] { return dialog->PaletteLine().empty(); },
             [&] {
               dialog->Palette()->setCurrentRow(1);
@@ -299,16 +298,19 @@ TEST_F(ScriptEditorsUiTest, StepDialogsOpenTheirSelectorOnceColourOnlyMessagesAn
             [&] {
               ++selectors;
               QStringList lines;
-              for (QListWidgetItem* item : Shown<CIdLabelSelectorDlg>()->findChild<QListWidget*>()->findItems(
-                       "*", Qt::MatchWildcard))
+              for (QListWidgetItem* item :
+                   Shown<CIdLabelSelectorDlg>()->findChild<QListWidget*>()->findItems("*", Qt::MatchWildcard))
                 lines << item->text().trimmed();
               EXPECT_TRUE(lines.contains("Fill"));
               EXPECT_FALSE(lines.contains("Level")) << "only the Scripts are offered";
               Shown<CIdLabelSelectorDlg>()->reject();
             });
-  user.Then([&] { return Shown<CScriptStepDlg>() && Shown<CScriptStepDlg>()->focusWidget() ==
-                             Shown<CScriptStepDlg>()->FirstField(); },
-            [&] { Shown<CScriptStepDlg>()->FirstField()->setText("Fill"); });
+  user.Then(
+      [&] {
+        return Shown<CScriptStepDlg>() &&
+               Shown<CScriptStepDlg>()->focusWidget() == Shown<CScriptStepDlg>()->FirstField();
+      },
+      [&] { Shown<CScriptStepDlg>()->FirstField()->setText("Fill"); });
   user.Then([&] { return Shown<CScriptStepDlg>() != nullptr; },
             [&] {
               Shot(*Shown<CScriptStepDlg>(), "script_step_start");

@@ -20,8 +20,9 @@
 namespace korvix::testing {
 namespace {
 
-const std::string kNameList = "<Data Windows>\xA2\tTank1\xA2\tTank2\xA2<Global Variables>\xA2\trecdata\xA2"
-                              "\trawdata\xA2<Scripts>\xA2\tStart\xA2";
+const std::string kNameList =
+    "<Data Windows>\xA2\tTank1\xA2\tTank2\xA2<Global Variables>\xA2\trecdata\xA2"
+    "\trawdata\xA2<Scripts>\xA2\tStart\xA2";
 
 QPushButton* ButtonNamed(QWidget& dialog, const char* text) {
   for (QPushButton* button : dialog.findChildren<QPushButton*>())
@@ -47,8 +48,8 @@ TEST(IdLabelSelector, OffersEntriesNeverHeadersAndReturnsTheLabelInBraces) {
   CIdLabelSelectorDlg dialog(nullptr, kNameList, 1);
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("ID Label Selector"));
   EXPECT_EQ(dialog.findChild<QGroupBox*>()->title(), QStringLiteral("ID Labels"));
-  EXPECT_EQ(Lines(dialog), QStringList({"<Data Windows>", "\tTank1", "\tTank2", "<Global Variables>", "\trecdata",
-                                        "\trawdata"}));
+  EXPECT_EQ(Lines(dialog),
+            QStringList({"<Data Windows>", "\tTank1", "\tTank2", "<Global Variables>", "\trecdata", "\trawdata"}));
   QPushButton* select = ButtonNamed(dialog, "Select");
   EXPECT_TRUE(select->isDefault());
   EXPECT_FALSE(select->isEnabled());
@@ -140,7 +141,8 @@ TEST(SelectorFields, AFunctionLeavesTheCaretBetweenItsBlanks) {
   QTextCursor caret = field.textCursor();
   caret.setPosition(4);
   field.setTextCursor(caret);
-  ModalDriver<CMathFunctionDlg> driver([](CMathFunctionDlg& selector) { ChooseLine(selector, "$LOG(  )\tBase-10 logarithm"); });
+  ModalDriver<CMathFunctionDlg> driver(
+      [](CMathFunctionDlg& selector) { ChooseLine(selector, "$LOG(  )\tBase-10 logarithm"); });
   InsertMathFunction(&field);
   EXPECT_EQ(field.toPlainText(), QStringLiteral("2 * $LOG(  )\n+ 1"));
   EXPECT_EQ(field.textCursor().position(), 10);

@@ -1,11 +1,11 @@
 #include "ui/system_busy_dlg.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
-#include <gtest/gtest.h>
 
 namespace korvix {
 namespace {

@@ -1,3 +1,4 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -5,7 +6,6 @@
 #include <QImage>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
@@ -75,8 +75,8 @@ protected:
     void SendEmailReport(const std::string&, const std::string&) override {}
     int SendsInFlight() const override { return 0; }
   } reports;
-  CPropertyEditors editors{nullptr, frame, messages, [](QWidget*, int) { return std::optional<int>(); }, loop,
-                           reports, ChartPlotAccess{}};
+  CPropertyEditors editors{nullptr, frame,   messages,         [](QWidget*, int) { return std::optional<int>(); },
+                           loop,    reports, ChartPlotAccess{}};
 
   ScreenObject PlaceSelected(ScreenObjectKind kind) {
     const ScreenObject object = PlaceOne(kind);
@@ -115,7 +115,7 @@ TEST_F(ValueDisplayDialogsTest, DataWindowDialogChecksTheLabelBeforeTheMultiplie
   editors.EditDataWindowProperties(dw.index);
 
   EXPECT_EQ(Shown(), (std::vector<std::string>{"ID label must contain at least one non-numerical character.",
-                                                "The Multiplier can not equal zero."}));
+                                               "The Multiplier can not equal zero."}));
   EXPECT_TRUE(labelfocused);
   EXPECT_TRUE(multiplierfocused);
   const DataWindowRecord& record = doc.m_datawindows[dw.index];
@@ -154,7 +154,7 @@ TEST_F(ValueDisplayDialogsTest, DialGaugeDialogRefusesAWarningAtTheScaleEndAndAT
   editors.EditDialGaugeProperties(dial.index);
 
   EXPECT_EQ(Shown(), (std::vector<std::string>{"This field does not support variables.",
-                                                "The Warning Level must be between Left Value and Right Value."}));
+                                               "The Warning Level must be between Left Value and Right Value."}));
   EXPECT_EQ(selectors, 0);
   EXPECT_TRUE(targetfocused);
   EXPECT_TRUE(subdisabled);

@@ -1,6 +1,6 @@
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QMouseEvent>
-#include <gtest/gtest.h>
 
 #include "document/korvix_doc.h"
 #include "platform/profile.h"

@@ -45,7 +45,8 @@ protected:
           pickerpresets.push_back(colour);
           return pickeranswer;
         },
-        LoadWebLoggingFields(settings), [this](const FtpTarget& target) {
+        LoadWebLoggingFields(settings),
+        [this](const FtpTarget& target) {
           tried.push_back(target);
           return trialreport;
         });
@@ -195,8 +196,8 @@ TEST(WebLoggingCommand, OkStoresAndMarksTheProjectWhileCancelAndARunOrLockLeaveI
   CKorvixDoc doc;
   RecordingMessageSink messages;
   bool editable = true;
-  CWebLoggingCommand command(frame, doc, messages, [](QWidget*, int) { return std::optional<int>(); },
-                             [&] { return editable; });
+  CWebLoggingCommand command(
+      frame, doc, messages, [](QWidget*, int) { return std::optional<int>(); }, [&] { return editable; });
   int shown = 0;
   const auto answer = [&](const char* address, bool ok) {
     QTimer::singleShot(0, [&, address, ok] {

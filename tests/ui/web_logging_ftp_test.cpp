@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QPushButton>
 #include <unistd.h>
+#include <QPushButton>
 
 #include <filesystem>
 #include <memory>
@@ -37,8 +37,9 @@ TEST(WebLoggingFtp, TestButtonTriesARealServerAndLeavesNothingThere) {
   settings.m_ftpfolder = "www";
   settings.m_ftpport = peer->Port();
   RecordingMessageSink messages;
-  CWebLoggingDlg dialog(nullptr, messages, [](QWidget*, int) { return std::optional<int>(); },
-                        LoadWebLoggingFields(settings), [](const FtpTarget& target) { return RunWebLogTest(target); });
+  CWebLoggingDlg dialog(
+      nullptr, messages, [](QWidget*, int) { return std::optional<int>(); }, LoadWebLoggingFields(settings),
+      [](const FtpTarget& target) { return RunWebLogTest(target); });
   dialog.show();
   dialog.TestButton()->click();
   ASSERT_EQ(messages.shown.size(), 1u);

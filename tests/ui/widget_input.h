@@ -12,8 +12,7 @@ inline void ClickAt(QWidget* widget, QPoint at) {
   const QPointF global = widget->mapToGlobal(QPointF(at));
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(widget, &press);
-  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton,
-                      Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, QPointF(at), global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(widget, &release);
 }
 

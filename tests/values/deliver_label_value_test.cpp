@@ -44,9 +44,9 @@ TEST_F(DeliverLabelValueTest, EveryRecordWithTheLabelTakesTheValueAsItsKindStore
   EXPECT_EQ(doc.m_picontrollers[0].valuetext, "90");
 
   const std::vector<std::pair<ScreenObjectKind, int>> invalidated = {
-      {ScreenObjectKind::DataWindow, 0},    {ScreenObjectKind::TextWindow, 0},   {ScreenObjectKind::InputWindow, 0},
-      {ScreenObjectKind::LevelGauge, 0},    {ScreenObjectKind::DialGauge, 0},    {ScreenObjectKind::WindVane, 0},
-      {ScreenObjectKind::PivotTracker, 0},  {ScreenObjectKind::EventCounter, 0}, {ScreenObjectKind::EventTimer, 0},
+      {ScreenObjectKind::DataWindow, 0},   {ScreenObjectKind::TextWindow, 0},   {ScreenObjectKind::InputWindow, 0},
+      {ScreenObjectKind::LevelGauge, 0},   {ScreenObjectKind::DialGauge, 0},    {ScreenObjectKind::WindVane, 0},
+      {ScreenObjectKind::PivotTracker, 0}, {ScreenObjectKind::EventCounter, 0}, {ScreenObjectKind::EventTimer, 0},
       {ScreenObjectKind::PIController, 0}};
   EXPECT_EQ(hooks.invalidated, invalidated);  // the window on page 1 is not redrawn
   EXPECT_EQ(hooks.calls, std::vector<std::string>{"SetButtonArray LEVEL1= 90 C"});
@@ -108,8 +108,8 @@ TEST_F(DeliverLabelValueTest, TheConditionalLabelFiresTriggersInsteadOfStoring) 
 
   values.DeliverLabelValue("Conditionals", "  PUMP ON ");
 
-  EXPECT_EQ(hooks.calls, (std::vector<std::string>{"TurnOnLamp 0", "ToggleLamp 0",
-                                                   "IncrementCounter 0", "StartTimer 0"}));
+  EXPECT_EQ(hooks.calls,
+            (std::vector<std::string>{"TurnOnLamp 0", "ToggleLamp 0", "IncrementCounter 0", "StartTimer 0"}));
   EXPECT_EQ(doc.m_variables[0].valuetext, "0");
   EXPECT_EQ(hooks.scriptsrun, std::vector<std::string>{"Watch" + std::string(1, kActionScriptMarker)});
   EXPECT_EQ(watch.armed, 0);

@@ -22,8 +22,8 @@ TEST_F(GetLabelValueTest, NumberBasesAndEmptyValuesReadAsTheirObjectShowsThem) {
     bool zeroIfEmpty;
     const char* expected;
   } cases[] = {
-      {"FF", 1, false, "255"},        {"Error", 1, false, "Error"}, {"Overflow", 2, false, "Overflow"},
-      {"101", 2, false, "5"},         {"12.5", 0, false, "12.5"},   {"", 1, true, "0.00"},
+      {"FF", 1, false, "255"}, {"Error", 1, false, "Error"}, {"Overflow", 2, false, "Overflow"},
+      {"101", 2, false, "5"},  {"12.5", 0, false, "12.5"},   {"", 1, true, "0.00"},
       {"", 0, false, ""},
   };
   DataWindowRecord& window = Add(doc.m_datawindows, "DW");
@@ -64,7 +64,7 @@ TEST_F(GetLabelValueTest, EveryKindThatBearsALabelGivesItsShownText) {
   for (ButtonArrayButton& button : doc.m_buttonarrays[1].buttons) button.isdown = 0;
 
   const std::pair<const char*, const char*> reads[] = {
-      {"Msg", "Motor Running"}, {"Entry", "42"},   {"Wind", "270"},        {"Lamp", "On"},
+      {"Msg", "Motor Running"}, {"Entry", "42"},        {"Wind", "270"},    {"Lamp", "On"},
       {"Count", "17"},          {"Timer", "0:01:30.0"}, {"Pivot", "123.4"}, {"Pivot.run", "On"},
       {"Pivot.water", "Off"},   {"PIVOT.SIS", "Fault"}, {"Modes", "C"},     {"NoneLit", ""},
   };
@@ -86,10 +86,9 @@ TEST_F(GetLabelValueTest, ReservedNamesReadTheClockAndTheLastReply) {
   state.m_recdata = "A123";
   state.m_rawdata = "123";
   const std::pair<const char*, const char*> reads[] = {
-      {"systemyear", "2026"}, {"systemdate", "12/31/26"}, {"systemmonth", "12"},
-      {"systemday", "31"},    {"systemtime", "23:59:58"}, {"systemhour", "23"},
-      {"systemmin", "59"},    {"System Sec", "58"},       {"systemdow", "5"},
-      {"recdata", "A123"},    {"RawData", "123"},
+      {"systemyear", "2026"},     {"systemdate", "12/31/26"}, {"systemmonth", "12"}, {"systemday", "31"},
+      {"systemtime", "23:59:58"}, {"systemhour", "23"},       {"systemmin", "59"},   {"System Sec", "58"},
+      {"systemdow", "5"},         {"recdata", "A123"},        {"RawData", "123"},
   };
   for (const auto& [label, expected] : reads) EXPECT_EQ(Read(label), expected) << label;
   EXPECT_EQ(state.m_clock.m_timetext, "23:59:58.87");

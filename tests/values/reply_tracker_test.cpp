@@ -13,8 +13,8 @@ protected:
     polled.senttime = clock.now;
     return polled;
   }
-  CommandState& AwaitCommand(CommandKind kind, int index, const std::string& command,
-                             const std::string& expected, int slot = 0) {
+  CommandState& AwaitCommand(CommandKind kind, int index, const std::string& command, const std::string& expected,
+                             int slot = 0) {
     CommandState& sent = state.Command(kind, index, slot);
     sent.command = command;
     sent.expected = expected;
@@ -58,8 +58,7 @@ TEST_F(ReplyTrackerTest, AModuleOwesAReplyWhileAnyCommandToItAwaitsOne) {
   AwaitCommand(CommandKind::PushButton, 0, "ESET", "", 1);
   replies.ClearPendingReplies();
   for (char address : {'B', 'C', 'D', 'E'}) EXPECT_FALSE(replies.IsReplyPending(address));
-  EXPECT_EQ(hooks.invalidated,
-            (std::vector<std::pair<ScreenObjectKind, int>>{{ScreenObjectKind::PushButton, 0}}));
+  EXPECT_EQ(hooks.invalidated, (std::vector<std::pair<ScreenObjectKind, int>>{{ScreenObjectKind::PushButton, 0}}));
 }
 
 TEST_F(ReplyTrackerTest, ACommandWithoutAnExpectedReplyCountsAsAnsweredAfterTwentyMs) {
@@ -98,10 +97,8 @@ TEST_F(ReplyTrackerTest, AnUnansweredCommandIsRepeatedAndGivesUpAfterTheTransmit
   EXPECT_EQ(state.Command(CommandKind::InputWindow, 0).awaiting, 0);
   EXPECT_EQ(state.Command(CommandKind::RockerSwitch, 0, 1).awaiting, 0);
   EXPECT_EQ(doc.m_inputwindows[0].valuetext, "Error");
-  EXPECT_NE(std::find(hooks.calls.begin(), hooks.calls.end(), "TransmitTimeout ASET{V}"),
-            hooks.calls.end());
-  EXPECT_NE(std::find(hooks.calls.begin(), hooks.calls.end(), "TransmitTimeout BUP"),
-            hooks.calls.end());
+  EXPECT_NE(std::find(hooks.calls.begin(), hooks.calls.end(), "TransmitTimeout ASET{V}"), hooks.calls.end());
+  EXPECT_NE(std::find(hooks.calls.begin(), hooks.calls.end(), "TransmitTimeout BUP"), hooks.calls.end());
   // The command that wants no reply is neither repeated nor reported.
   EXPECT_EQ(std::find(hooks.calls.begin(), hooks.calls.end(), "TransmitTimeout CGO"), hooks.calls.end());
   EXPECT_EQ(std::find(hooks.sent.begin(), hooks.sent.end(), "CGO"), hooks.sent.end());

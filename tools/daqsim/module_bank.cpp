@@ -84,16 +84,14 @@ std::string ModuleBank::Answer(int slot, const std::string& body, double t_ms) {
 
   const double phase = std::fmod(t_ms, best->period_ms) / best->period_ms;
   switch (best->kind) {
-    case AnswerRule::Kind::Constant:
-      return best->text;
+    case AnswerRule::Kind::Constant: return best->text;
     case AnswerRule::Kind::Counter: {
       double& next = m_counters[slot][index];
       const double value = next;
       next = value + best->step > best->to ? best->from : value + best->step;
       return Fixed(value, 0);
     }
-    case AnswerRule::Kind::Ramp:
-      return Fixed(best->from + (best->to - best->from) * phase, best->decimals);
+    case AnswerRule::Kind::Ramp: return Fixed(best->from + (best->to - best->from) * phase, best->decimals);
     case AnswerRule::Kind::Sine:
       return Fixed(best->from + (best->to - best->from) * (1 + std::sin(2 * std::numbers::pi * phase)) / 2,
                    best->decimals);

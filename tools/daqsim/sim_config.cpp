@@ -120,12 +120,18 @@ std::string ParseFault(const std::vector<std::string>& w, const std::string& lin
     return "";
   }
   if (w.size() > 2) return "fault " + name + " takes nothing more";
-  if (name == "silent") f.silent = true;
-  else if (name == "reset") f.reset = true;
-  else if (name == "stream") f.stream = true;
-  else if (name == "highbyte") f.highbyte = true;
-  else if (name == "nocr") f.nocr = true;
-  else return "unknown fault '" + name + "'";
+  if (name == "silent")
+    f.silent = true;
+  else if (name == "reset")
+    f.reset = true;
+  else if (name == "stream")
+    f.stream = true;
+  else if (name == "highbyte")
+    f.highbyte = true;
+  else if (name == "nocr")
+    f.nocr = true;
+  else
+    return "unknown fault '" + name + "'";
   return "";
 }
 

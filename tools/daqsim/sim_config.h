@@ -13,17 +13,17 @@ struct AnswerRule {
   enum class Kind { Constant, Counter, Ramp, Sine, Echo };
   std::string prefix;
   Kind kind = Kind::Constant;
-  std::string text;          // Constant
-  double from = 0, to = 0;   // Counter, Ramp: first and last; Sine: low and high
-  double step = 1;           // Counter
-  double period_ms = 1000;   // Ramp, Sine
-  int decimals = 0;          // Ramp, Sine
+  std::string text;         // Constant
+  double from = 0, to = 0;  // Counter, Ramp: first and last; Sine: low and high
+  double step = 1;          // Counter
+  double period_ms = 1000;  // Ramp, Sine
+  int decimals = 0;         // Ramp, Sine
 };
 
 struct ModuleFaults {
-  bool silent = false;    // never answers
-  bool reset = false;     // answers its first command with the reset notice
-  bool talk = false;      // starts talking when a command to another module begins
+  bool silent = false;  // never answers
+  bool reset = false;   // answers its first command with the reset notice
+  bool talk = false;    // starts talking when a command to another module begins
   std::string talktext = "0";
   bool stream = false;    // after its first command, sends without end and without CR
   bool highbyte = false;  // every reply begins with a byte above 0x7F

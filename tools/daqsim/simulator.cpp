@@ -3,8 +3,8 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pthread.h>
-#include <sys/prctl.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <termios.h>
 #include <unistd.h>
 

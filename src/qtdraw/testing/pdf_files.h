@@ -30,7 +30,8 @@ inline std::string CommandOutput(const std::string& command) {
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return output;
   std::array<char, 4096> buffer{};
-  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) output.append(buffer.data(), got);
+  for (std::size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+    output.append(buffer.data(), got);
   ::pclose(pipe);
   return output;
 }

@@ -144,8 +144,7 @@ void DrawReadouts(DrawingContext& context, ChartRecorderRecord& r, const Rect& a
 
 }  // namespace
 
-void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory,
-                 ChartTraces& traces) {
+void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces) {
   ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;

@@ -10,7 +10,6 @@ namespace korvix {
 // its sunken frame, the traces of its samples (none without a memory), the
 // dotted grid, the centre marker at the window time, the cursor lines and
 // their readouts. `traces` is working storage shared by every recorder.
-void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory,
-                 ChartTraces& traces);
+void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces);
 
 }  // namespace korvix

@@ -34,7 +34,8 @@ constexpr Colour kIconLight = Rgb(204, 255, 204);
 
 constexpr std::array kFaceLitThin{Shade(204, 204, 230), Shade(153, 153, 179)};
 constexpr std::array kFaceShadedThin{Shade(0, 0, 25), Shade(51, 51, 76)};
-constexpr std::array kFaceLitThick{Shade(204, 204, 230), Shade(179, 179, 204), Shade(153, 153, 179), Shade(127, 127, 153)};
+constexpr std::array kFaceLitThick{Shade(204, 204, 230), Shade(179, 179, 204), Shade(153, 153, 179),
+                                   Shade(127, 127, 153)};
 constexpr std::array kFaceShadedThick{Shade(0, 0, 25), Shade(25, 25, 51), Shade(51, 51, 76), Shade(76, 76, 102)};
 
 constexpr char kUnitDivCaption[] = "Unit/Div";
@@ -152,7 +153,8 @@ void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, in
     SelectedFont font(dc, ChartValueFont(r, context.view));
     SelectedTextColour colour(dc, kValueTextColour);
     SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
-    for (const auto& [box, text] : {std::pair{field.unitdivbox, &field.unitdiv}, {field.positionbox, &field.position}}) {
+    for (const auto& [box, text] :
+         {std::pair{field.unitdivbox, &field.unitdiv}, {field.positionbox, &field.position}}) {
       DrawBevelSunken(context.view, box.left, box.top, box.right, box.bottom, dc, kValueBoxColour);
       dc.DrawText(*text, box, kOneLineCentred);
       dc.ExcludeClipRect(box);
@@ -164,10 +166,14 @@ void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, in
     SelectedBrush brush(dc, SolidBrush(kCardColour));
     // Corners cut by half a cell stand in for the rounded card.
     const int k = cw / 2;
-    const std::array<Point, 8> corners{Point{card.left + k, card.top},       Point{card.right - 1 - k, card.top},
-                                       Point{card.right - 1, card.top + k},  Point{card.right - 1, card.bottom - 1 - k},
-                                       Point{card.right - 1 - k, card.bottom - 1}, Point{card.left + k, card.bottom - 1},
-                                       Point{card.left, card.bottom - 1 - k}, Point{card.left, card.top + k}};
+    const std::array<Point, 8> corners{Point{card.left + k, card.top},
+                                       Point{card.right - 1 - k, card.top},
+                                       Point{card.right - 1, card.top + k},
+                                       Point{card.right - 1, card.bottom - 1 - k},
+                                       Point{card.right - 1 - k, card.bottom - 1},
+                                       Point{card.left + k, card.bottom - 1},
+                                       Point{card.left, card.bottom - 1 - k},
+                                       Point{card.left, card.top + k}};
     dc.Polygon(corners);
   }
   {

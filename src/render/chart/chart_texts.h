@@ -10,8 +10,8 @@ namespace korvix {
 
 inline constexpr TextFormat kOneLineCentred =
     TextFormat::Centre | TextFormat::VCentre | TextFormat::SingleLine | TextFormat::NoPrefix;
-inline constexpr TextFormat kOneLineLeft = TextFormat::Left | TextFormat::VCentre | TextFormat::SingleLine |
-                                           TextFormat::NoPrefix;
+inline constexpr TextFormat kOneLineLeft =
+    TextFormat::Left | TextFormat::VCentre | TextFormat::SingleLine | TextFormat::NoPrefix;
 
 // Captions, band texts and readouts.
 Font ChartTextFont(const ChartRecorderRecord& r, const ViewState& view);

@@ -29,12 +29,13 @@ double NumberOf(std::string_view text) {
 class RecordRing {
 public:
   RecordRing(const ChartMemory& memory, const ChartRecorderRecord& r)
-      : m_bytes(memory.Bytes()), m_length(m_bytes.size()), m_wrapped(r.wrapped != 0),
-        m_oldest(static_cast<std::size_t>(r.oldestrec)), m_write(static_cast<std::size_t>(r.writepos)) {}
+      : m_bytes(memory.Bytes()),
+        m_length(m_bytes.size()),
+        m_wrapped(r.wrapped != 0),
+        m_oldest(static_cast<std::size_t>(r.oldestrec)),
+        m_write(static_cast<std::size_t>(r.writepos)) {}
 
-  bool BooksFit() const {
-    return m_oldest < m_length && m_write <= m_length && (m_wrapped || m_oldest <= m_write);
-  }
+  bool BooksFit() const { return m_oldest < m_length && m_write <= m_length && (m_wrapped || m_oldest <= m_write); }
   std::size_t Oldest() const { return m_oldest; }
   std::size_t Write() const { return m_write; }
   bool IsRecordStart(std::size_t p) const {

@@ -42,17 +42,20 @@ void DrawGlyph(DeviceContext& dc, Glyph glyph, const Rect& rect, Colour colour) 
   SelectedBrush brush(dc, SolidBrush(colour));
   switch (glyph) {
     case Glyph::Up: {
-      const std::array<Point, 3> points{Point{cx - h, cy + h / 2}, Point{cx + h, cy + h / 2}, Point{cx, cy - h / 2 - 1}};
+      const std::array<Point, 3> points{Point{cx - h, cy + h / 2}, Point{cx + h, cy + h / 2},
+                                        Point{cx, cy - h / 2 - 1}};
       dc.Polygon(points);
       break;
     }
     case Glyph::Down: {
-      const std::array<Point, 3> points{Point{cx - h, cy - h / 2}, Point{cx + h, cy - h / 2}, Point{cx, cy + h / 2 + 1}};
+      const std::array<Point, 3> points{Point{cx - h, cy - h / 2}, Point{cx + h, cy - h / 2},
+                                        Point{cx, cy + h / 2 + 1}};
       dc.Polygon(points);
       break;
     }
     case Glyph::Right: {
-      const std::array<Point, 3> points{Point{cx - h / 2, cy - h}, Point{cx - h / 2, cy + h}, Point{cx + h / 2 + 1, cy}};
+      const std::array<Point, 3> points{Point{cx - h / 2, cy - h}, Point{cx - h / 2, cy + h},
+                                        Point{cx + h / 2 + 1, cy}};
       dc.Polygon(points);
       break;
     }

@@ -24,7 +24,7 @@ struct CounterPanel {
   bool withbuttons = false;
   std::array<Rect, 3> buttons{};  // top to bottom
   std::array<Glyph, 3> glyphs{};
-  int pressed = -1;               // which of the buttons is held, -1 none
+  int pressed = -1;  // which of the buttons is held, -1 none
 };
 
 // The value box: the second width part, a little in from the top and bottom.

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "render/drawing_context.h"
 #include "document/control_records.h"
+#include "render/drawing_context.h"
 
 namespace korvix {
 

@@ -17,8 +17,8 @@ constexpr Colour kValueColour = Rgb(0, 0, 128);
 int Trunc(double value) { return static_cast<int>(value); }
 
 // A held half is sunk into the switch; its arrow sinks with it.
-void DrawHalf(const ViewState& view, DeviceContext& dc, const Rect& half, const Rect& arrowarea, bool held,
-              Glyph glyph, Colour colour) {
+void DrawHalf(const ViewState& view, DeviceContext& dc, const Rect& half, const Rect& arrowarea, bool held, Glyph glyph,
+              Colour colour) {
   if (held)
     DrawBevelSunken(view, half.left, half.top, half.right, half.bottom, dc, kHalfFace);
   else

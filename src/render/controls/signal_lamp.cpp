@@ -16,11 +16,11 @@ struct LampShades {
 };
 
 constexpr std::array kLampShades{
-    LampShades{Rgb(255, 0, 0), Rgb(110, 0, 0)},        // red
-    LampShades{Rgb(255, 255, 0), Rgb(110, 110, 0)},    // yellow
-    LampShades{Rgb(0, 255, 0), Rgb(0, 100, 0)},        // green
-    LampShades{Rgb(0, 0, 255), Rgb(0, 0, 110)},        // blue
-    LampShades{Rgb(255, 255, 255), Rgb(120, 120, 120)} // white
+    LampShades{Rgb(255, 0, 0), Rgb(110, 0, 0)},         // red
+    LampShades{Rgb(255, 255, 0), Rgb(110, 110, 0)},     // yellow
+    LampShades{Rgb(0, 255, 0), Rgb(0, 100, 0)},         // green
+    LampShades{Rgb(0, 0, 255), Rgb(0, 0, 110)},         // blue
+    LampShades{Rgb(255, 255, 255), Rgb(120, 120, 120)}  // white
 };
 
 constexpr Colour kLensRim = Grey(51);

@@ -51,8 +51,7 @@ int SliderPosition(double value, double bottom, double top, int ybottom, int yto
 
 Rect SliderControlRect(const SliderControlRecord& record, const ViewState& view) {
   const int width = SnapExtent(Trunc(ScaledCellWidth(view, record.sizecode) * record.widthfactor), view.m_gridsize);
-  const int height =
-      SnapExtent(Trunc(ScaledCellHeight(view, record.sizecode) * record.heightfactor), view.m_gridsize);
+  const int height = SnapExtent(Trunc(ScaledCellHeight(view, record.sizecode) * record.heightfactor), view.m_gridsize);
   const int left = std::max(record.x, 0) * view.m_fontfactor - view.m_scrollx;
   const int top = std::max(record.y, 0) * view.m_fontfactor - view.m_scrolly;
   return {left, top, left + width, top + height};
@@ -81,8 +80,8 @@ Rect ObjectRectSliderKnob(const CKorvixDoc& doc, const ViewState& view, int inde
   const std::optional<double> value = SliderNumber(r.valuetext, r.valuetype);
   const std::optional<double> bottom = SliderNumber(r.bottomvalue, r.valuetype);
   const std::optional<double> top = SliderNumber(r.topvalue, r.valuetype);
-  const int y = value && bottom && top ? SliderPosition(*value, *bottom, *top, track.ybottom, track.ytop)
-                                       : track.ybottom;
+  const int y =
+      value && bottom && top ? SliderPosition(*value, *bottom, *top, track.ybottom, track.ytop) : track.ybottom;
   const int left = track.centrex - track.knobwidth / 2;
   const int knobtop = y - track.knobheight / 2;
   return {left, knobtop, left + track.knobwidth, knobtop + track.knobheight};

@@ -105,8 +105,7 @@ void DrawDialGauge(DrawingContext& context, int index) {
   const std::optional<double> at = ScalePosition(scale, record.valuetext);
   bool withframe = true;
   if (drawn != record.valuetext) {
-    const Rect areas[] = {NeedleArea(layout, ScalePosition(scale, drawn)), NeedleArea(layout, at),
-                          layout.valuebox};
+    const Rect areas[] = {NeedleArea(layout, ScalePosition(scale, drawn)), NeedleArea(layout, at), layout.valuebox};
     withframe = !ClipPartialRedraw(context.dc, rect, layout.round, areas);
   }
   PaintFace(context.dc, context.view, layout, record, at, withframe);

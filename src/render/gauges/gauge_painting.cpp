@@ -49,9 +49,7 @@ PointF Polar(PointF centre, double radius, double degrees) {
   return {centre.x + radius * std::cos(Radians(degrees)), centre.y - radius * std::sin(Radians(degrees))};
 }
 
-Point Pixel(PointF point) {
-  return {static_cast<int>(std::lround(point.x)), static_cast<int>(std::lround(point.y))};
-}
+Point Pixel(PointF point) { return {static_cast<int>(std::lround(point.x)), static_cast<int>(std::lround(point.y))}; }
 
 double BearingAngle(double bearing) { return 90.0 - bearing; }
 
@@ -91,7 +89,6 @@ void DrawNeedle(DeviceContext& dc, PointF centre, double length, double degrees,
   dc.Polygon(outline);
 }
 
-
 namespace {
 
 std::array<Point, 7> ArrowOutline(PointF centre, double length, double degrees, double width) {
@@ -99,8 +96,12 @@ std::array<Point, 7> ArrowOutline(PointF centre, double length, double degrees, 
   const PointF neck = Polar(centre, length - 2.5 * width, degrees);
   const PointF tail = Polar(centre, length, degrees + 180.0);
   const auto side = [&](PointF at, double half, double turn) { return Pixel(Polar(at, half, degrees + turn)); };
-  return {Pixel(tip),           side(neck, width, 90.0),         side(neck, width / 4, 90.0),
-          side(tail, width / 4, 90.0), side(tail, width / 4, -90.0), side(neck, width / 4, -90.0),
+  return {Pixel(tip),
+          side(neck, width, 90.0),
+          side(neck, width / 4, 90.0),
+          side(tail, width / 4, 90.0),
+          side(tail, width / 4, -90.0),
+          side(neck, width / 4, -90.0),
           side(neck, width, -90.0)};
 }
 
@@ -208,8 +209,7 @@ void DrawArcMarks(DeviceContext& dc, const ArcScale& scale) {
   const int steps = scale.ticks - 1;
   for (int k = 0; k <= steps; ++k) {
     const double at = static_cast<double>(k) / steps;
-    DrawRadialLine(dc, scale.centre, scale.radius - scale.majorlength, scale.radius, scale.angle(at),
-                   scale.majorpen);
+    DrawRadialLine(dc, scale.centre, scale.radius - scale.majorlength, scale.radius, scale.angle(at), scale.majorpen);
     if (k == steps) break;
     for (int m = 1; m <= scale.submarks; ++m) {
       const double sub = at + static_cast<double>(m) / (scale.submarks + 1) / steps;
@@ -219,8 +219,8 @@ void DrawArcMarks(DeviceContext& dc, const ArcScale& scale) {
   }
 }
 
-void DrawArcLabels(DeviceContext& dc, const ArcScale& scale, std::span<const std::string> labels,
-                   double labelradius, const Font& font, Colour colour) {
+void DrawArcLabels(DeviceContext& dc, const ArcScale& scale, std::span<const std::string> labels, double labelradius,
+                   const Font& font, Colour colour) {
   const int steps = static_cast<int>(labels.size()) - 1;
   if (steps < 1) return;
   for (int k = 0; k <= steps; ++k) {

@@ -98,8 +98,8 @@ struct ArcScale {
 };
 void DrawArcMarks(DeviceContext& dc, const ArcScale& scale);
 // labels[k] centred at labelradius beside major mark k.
-void DrawArcLabels(DeviceContext& dc, const ArcScale& scale, std::span<const std::string> labels,
-                   double labelradius, const Font& font, Colour colour);
+void DrawArcLabels(DeviceContext& dc, const ArcScale& scale, std::span<const std::string> labels, double labelradius,
+                   const Font& font, Colour colour);
 // A band of `width` along the arc from fraction `from` to fraction `to`.
 void DrawArcBand(DeviceContext& dc, const ArcScale& scale, double bandradius, int width, double from, double to,
                  Colour colour);

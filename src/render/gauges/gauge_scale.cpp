@@ -131,8 +131,7 @@ GaugeScale ScaleOf(const ScaleGaugeRecord& record) { return ScaleOfRecord(record
 std::optional<double> ScalePosition(const GaugeScale& scale, std::string_view valuetext) {
   const auto value = ParseGaugeText(valuetext, scale.base, scale.decimals);
   if (!value) return std::nullopt;
-  return ScaleFraction(static_cast<double>(*value), static_cast<double>(scale.start),
-                       static_cast<double>(scale.end));
+  return ScaleFraction(static_cast<double>(*value), static_cast<double>(scale.start), static_cast<double>(scale.end));
 }
 
 std::optional<double> WarningPosition(const ScaleGaugeRecord& record) {

@@ -59,8 +59,7 @@ LevelLayout Layout(DeviceContext& dc, const ViewState& view, const Rect& rect, c
 }
 
 // A line across the tank where a recorded extreme lies.
-void DrawSeenMark(DeviceContext& dc, const ViewState& view, const LevelLayout& l, const GaugeScale& scale,
-                  int seen) {
+void DrawSeenMark(DeviceContext& dc, const ViewState& view, const LevelLayout& l, const GaugeScale& scale, int seen) {
   const double at = ScaleFraction(seen, static_cast<double>(scale.start), static_cast<double>(scale.end));
   const int y = LinePoint(l.scale, at).y;
   const int half = StrokeWidth(view);

@@ -101,8 +101,7 @@ void DrawMeterGauge(DrawingContext& context, int index) {
   const GaugeScale scale = ScaleOf(record);
   const std::optional<double> at = ScalePosition(scale, record.valuetext);
   if (drawn != record.valuetext) {
-    const Rect areas[] = {NeedleArea(layout, ScalePosition(scale, drawn)), NeedleArea(layout, at),
-                          layout.valuebox};
+    const Rect areas[] = {NeedleArea(layout, ScalePosition(scale, drawn)), NeedleArea(layout, at), layout.valuebox};
     ClipToAreas(context.dc, rect, areas);
   }
   Paint(context.dc, context.view, rect, layout, record, at);

@@ -36,7 +36,8 @@ VaneLayout Layout(DeviceContext& dc, const ViewState& view, const Rect& rect, co
   VaneLayout l;
   l.round = RoundFaceIn(view, rect);
   const double r = l.round.radius;
-  l.scale = FullTurnScale(view, l.round, record.tickmarks > 0 ? record.tickmarks + 1 : 0, record.submarks, record.gaugecolor);
+  l.scale =
+      FullTurnScale(view, l.round, record.tickmarks > 0 ? record.tickmarks + 1 : 0, record.submarks, record.gaugecolor);
   l.arrowlength = r * 0.62;
   l.arrowwidth = std::max(3.0, r * 0.07);
   l.hubradius = std::max(2.0, r * 0.05);

@@ -17,8 +17,20 @@ namespace korvix {
 class RecordingDeviceContext final : public DeviceContext {
 public:
   enum class Op {
-    Rectangle, Ellipse, Polygon, FillRect, Line, Polyline, Arc, SetPixel,
-    DrawText, TextOut, ExcludeClipRect, SubtractClipRegion, DrawBitmap, DrawFocusRect,
+    Rectangle,
+    Ellipse,
+    Polygon,
+    FillRect,
+    Line,
+    Polyline,
+    Arc,
+    SetPixel,
+    DrawText,
+    TextOut,
+    ExcludeClipRect,
+    SubtractClipRegion,
+    DrawBitmap,
+    DrawFocusRect,
   };
   struct Call {
     Op op = Op::Rectangle;
@@ -46,8 +58,7 @@ public:
   }
   std::vector<Call> Only(Op op) const {
     std::vector<Call> found;
-    std::copy_if(calls.begin(), calls.end(), std::back_inserter(found),
-                 [op](const Call& c) { return c.op == op; });
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(found), [op](const Call& c) { return c.op == op; });
     return found;
   }
 
@@ -112,9 +123,7 @@ public:
     return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
   }
   void ExcludeClipRect(const Rect& rect) override { Record(Op::ExcludeClipRect).rect = rect; }
-  void SubtractClipRegion(const Region& region) override {
-    Record(Op::SubtractClipRegion).region = region;
-  }
+  void SubtractClipRegion(const Region& region) override { Record(Op::SubtractClipRegion).region = region; }
   bool RectVisible(const Rect&) override { return visible; }
   void SaveState() override { m_saved.push_back(m_state); }
   void RestoreState() override {

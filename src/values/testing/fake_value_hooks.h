@@ -56,17 +56,13 @@ public:
   void SetButtonArrayAction(const std::string& label, const std::string& value) override {
     calls.push_back("SetButtonArray " + label + "=" + value);
   }
-  void ShowTransmitTimeout(const std::string& command) override {
-    calls.push_back("TransmitTimeout " + command);
-  }
+  void ShowTransmitTimeout(const std::string& command) override { calls.push_back("TransmitTimeout " + command); }
 
   void RunScriptByName(const std::string& label) override {
     scriptsrun.push_back(label);
     if (onscript) onscript(label);
   }
-  void TakeScriptReply(int index, const std::string& line) override {
-    scriptreplies.emplace_back(index, line);
-  }
+  void TakeScriptReply(int index, const std::string& line) override { scriptreplies.emplace_back(index, line); }
 
   std::string& ReceiveBuffer() override { return rxbuffer; }
   int TransmitCommand(std::string command) override {

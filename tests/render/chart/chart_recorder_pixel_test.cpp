@@ -52,8 +52,8 @@ void ExpectLooksLikeReference(const QImage& image, const Rect& exact, const std:
   if (exactchanged > 0 || fraction > kChangedFraction) {
     const fs::path actual = fs::temp_directory_path() / ("actual_" + name);
     image.save(QString::fromStdString(actual.string()));
-    ADD_FAILURE() << exactchanged << " trace-area pixels and " << fraction * 100 << "% elsewhere differ from "
-                  << file << "; this run drew " << actual;
+    ADD_FAILURE() << exactchanged << " trace-area pixels and " << fraction * 100 << "% elsewhere differ from " << file
+                  << "; this run drew " << actual;
   }
 }
 

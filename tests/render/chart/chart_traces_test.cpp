@@ -85,9 +85,9 @@ TEST_F(ChartTracesTest, ValuesPlotAsUnitsPerDivisionAboveThePositionClampedToThe
   Fill({Record("00:00:20.10", "30"), Record("00:00:20.20", "1000"), Record("00:00:20.40", "-1000"),
         Record("00:00:20.60", "Error")});
   ASSERT_EQ(Walk(), ChartWalk::Drawn);
-  const std::vector<Point> expected{{51, 200},  {51, 200}, {51, 200}, {51, 200}, {52, 0},   {52, 0},
-                                    {52, 0},    {52, 0},   {53, 400}, {53, 400}, {53, 400}, {53, 400},
-                                    {54, 350},  {54, 350}, {54, 350}, {54, 350}};
+  const std::vector<Point> expected{{51, 200}, {51, 200}, {51, 200}, {51, 200}, {52, 0},   {52, 0},
+                                    {52, 0},   {52, 0},   {53, 400}, {53, 400}, {53, 400}, {53, 400},
+                                    {54, 350}, {54, 350}, {54, 350}, {54, 350}};
   EXPECT_EQ(traces.runs[0], expected);
   EXPECT_EQ(traces.count, 16);
 }

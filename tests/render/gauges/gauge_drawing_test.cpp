@@ -183,8 +183,7 @@ auto AtFontSizes1And3(Keep keep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, GaugeDrawingTest, AtFontSizes1And3([](const GaugeKind&) { return true; }), CaseName);
-INSTANTIATE_TEST_SUITE_P(Kinds, RoundGaugeTest, AtFontSizes1And3([](const GaugeKind& k) { return k.round; }),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(Kinds, RoundGaugeTest, AtFontSizes1And3([](const GaugeKind& k) { return k.round; }), CaseName);
 INSTANTIATE_TEST_SUITE_P(Kinds, PointerGaugeTest, AtFontSizes1And3([](const GaugeKind& k) { return k.pointer; }),
                          CaseName);
 

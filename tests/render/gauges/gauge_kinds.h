@@ -22,9 +22,9 @@ namespace korvix {
 struct GaugeKind {
   std::string name;
   Colour needle = 0;
-  bool round = false;    // the page cuts it out by its ellipse
-  bool pinned = true;    // a scale with ends, not a direction
-  bool pointer = true;   // redraws only needle and value on a change
+  bool round = false;   // the page cuts it out by its ellipse
+  bool pinned = true;   // a scale with ends, not a direction
+  bool pointer = true;  // redraws only needle and value on a change
   std::function<int(GaugeCanvas&, int x, int y)> add;
   std::function<void(GaugeCanvas&, int, const std::string&)> setvalue;
   // The next drawing is whole: what was drawn is forgotten.
@@ -72,20 +72,21 @@ GaugeKind RecordKind(std::string name, Colour needle, bool round, bool pinned, b
 inline std::vector<GaugeKind> AllGaugeKinds() {
   using detail::RecordKind;
   std::vector<GaugeKind> kinds{
-      RecordKind<ScreenObjectKind::LevelGauge, &CKorvixDoc::m_levelgauges, DrawLevelGauge, &ObjectGeometry::ObjectRectLevelGauge>(
-          "LevelGauge", static_cast<Colour>(kColorBlue), false, true, false),
-      RecordKind<ScreenObjectKind::DialGauge, &CKorvixDoc::m_dialgauges, DrawDialGauge, &ObjectGeometry::ObjectRectDialGauge>(
-          "DialGauge", kNeedleColour, true, true, true),
-      RecordKind<ScreenObjectKind::MeterGauge, &CKorvixDoc::m_metergauges, DrawMeterGauge, &ObjectGeometry::ObjectRectMeterGauge>(
-          "MeterGauge", kNeedleColour, false, true, true),
-      RecordKind<ScreenObjectKind::VerticalGauge, &CKorvixDoc::m_vertgauges, DrawVerticalGauge, &ObjectGeometry::ObjectRectVerticalGauge>(
-          "VerticalGauge", kBarColour, false, true, true),
-      RecordKind<ScreenObjectKind::HorizontalGauge, &CKorvixDoc::m_horzgauges, DrawHorizontalGauge, &ObjectGeometry::ObjectRectHorizontalGauge>(
-          "HorizontalGauge", kBarColour, false, true, true),
-      RecordKind<ScreenObjectKind::DualHandGauge, &CKorvixDoc::m_dualhandgauges, DrawDualHandGauge, &ObjectGeometry::ObjectRectDualHandGauge>(
-          "DualHandGauge", kNeedleColour, true, false, true),
-      RecordKind<ScreenObjectKind::WindVane, &CKorvixDoc::m_windvanes, DrawWindVane, &ObjectGeometry::ObjectRectWindVane>(
-          "WindVane", kNeedleColour, true, false, true),
+      RecordKind<ScreenObjectKind::LevelGauge, &CKorvixDoc::m_levelgauges, DrawLevelGauge,
+                 &ObjectGeometry::ObjectRectLevelGauge>("LevelGauge", static_cast<Colour>(kColorBlue), false, true,
+                                                        false),
+      RecordKind<ScreenObjectKind::DialGauge, &CKorvixDoc::m_dialgauges, DrawDialGauge,
+                 &ObjectGeometry::ObjectRectDialGauge>("DialGauge", kNeedleColour, true, true, true),
+      RecordKind<ScreenObjectKind::MeterGauge, &CKorvixDoc::m_metergauges, DrawMeterGauge,
+                 &ObjectGeometry::ObjectRectMeterGauge>("MeterGauge", kNeedleColour, false, true, true),
+      RecordKind<ScreenObjectKind::VerticalGauge, &CKorvixDoc::m_vertgauges, DrawVerticalGauge,
+                 &ObjectGeometry::ObjectRectVerticalGauge>("VerticalGauge", kBarColour, false, true, true),
+      RecordKind<ScreenObjectKind::HorizontalGauge, &CKorvixDoc::m_horzgauges, DrawHorizontalGauge,
+                 &ObjectGeometry::ObjectRectHorizontalGauge>("HorizontalGauge", kBarColour, false, true, true),
+      RecordKind<ScreenObjectKind::DualHandGauge, &CKorvixDoc::m_dualhandgauges, DrawDualHandGauge,
+                 &ObjectGeometry::ObjectRectDualHandGauge>("DualHandGauge", kNeedleColour, true, false, true),
+      RecordKind<ScreenObjectKind::WindVane, &CKorvixDoc::m_windvanes, DrawWindVane,
+                 &ObjectGeometry::ObjectRectWindVane>("WindVane", kNeedleColour, true, false, true),
   };
   GaugeKind tracker;
   tracker.name = "PivotTracker";

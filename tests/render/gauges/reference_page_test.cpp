@@ -19,8 +19,7 @@ constexpr double kChangedShare = 0.01;
 const char* const kReference = KORVIX_GAUGE_DATA_DIR "/gauges_page.png";
 
 // Where each kind sits on the page, in unzoomed units, in AllGaugeKinds order.
-constexpr Point kPlaces[] = {{10, 10},  {90, 10},  {350, 10},  {610, 10},
-                             {350, 150}, {10, 270}, {270, 270}, {530, 270}};
+constexpr Point kPlaces[] = {{10, 10}, {90, 10}, {350, 10}, {610, 10}, {350, 150}, {10, 270}, {270, 270}, {530, 270}};
 
 QImage DrawPage() {
   GaugeCanvas canvas(1, 790, 530);

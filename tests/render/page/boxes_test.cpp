@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "render/image_box.h"
-#include "render/text_box.h"
 #include "render/testing/recording_device_context.h"
+#include "render/text_box.h"
 #include "render/value_windows.h"
 
 namespace korvix {

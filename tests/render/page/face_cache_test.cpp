@@ -63,9 +63,7 @@ protected:
     m_doc.m_textboxes[box].bgcolor = Rgb(255, 255, 200);
   }
 
-  void ExpectSameAsDirect(const std::string& change) {
-    EXPECT_EQ(Paint(m_page), Paint(m_direct)) << change;
-  }
+  void ExpectSameAsDirect(const std::string& change) { EXPECT_EQ(Paint(m_page), Paint(m_direct)) << change; }
 
   HeldControls m_held;
   PageView m_direct{m_doc, m_view, m_window, [](const std::string&) { return std::nullopt; }};

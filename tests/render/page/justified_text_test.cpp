@@ -25,8 +25,7 @@ std::vector<Line> Layout(std::string_view text, int width) {
 }
 
 TEST(JustifiedTextTest, LinesBrokenByWidthAreStretchedAndParagraphEndsAreNot) {
-  EXPECT_EQ(Layout("tank level is high", 120),
-            (std::vector<Line>{{"tank level", true}, {"is high", false}}));
+  EXPECT_EQ(Layout("tank level is high", 120), (std::vector<Line>{{"tank level", true}, {"is high", false}}));
   // Exactly the width still fits.
   EXPECT_EQ(Layout("tank level is", 130), (std::vector<Line>{{"tank level is", false}}));
   // The spaces at a break start no line.
@@ -35,8 +34,7 @@ TEST(JustifiedTextTest, LinesBrokenByWidthAreStretchedAndParagraphEndsAreNot) {
 
 TEST(JustifiedTextTest, CarriageReturnsEndParagraphsWithTheirLineFeeds) {
   EXPECT_EQ(Layout("alpha beta gamma\r\ndelta\r\rend", 110),
-            (std::vector<Line>{
-                {"alpha beta", true}, {"gamma", false}, {"delta", false}, {"", false}, {"end", false}}));
+            (std::vector<Line>{{"alpha beta", true}, {"gamma", false}, {"delta", false}, {"", false}, {"end", false}}));
   EXPECT_EQ(Layout("", 100), (std::vector<Line>{{"", false}}));
 }
 

@@ -55,13 +55,12 @@ TEST_F(PageDrawingTest, ObjectsAreDrawnFrontToBackByLayerThenKindAndOtherPagesNe
   m_page.OnDraw(m_dc);
   EXPECT_EQ(Drawn({"button at the back", "Dial1", "text", "Lamp1", "ChartRec1", "Level on page 2", "Level1", "stray"}),
             (std::vector<std::string>{"Level1", "Dial1", "Lamp1", "ChartRec1", "text", "button at the back"}));
-  EXPECT_EQ(PageObjectsFrontToBack(m_doc),
-            (std::vector<ScreenObject>{{ScreenObjectKind::LevelGauge, 1},
-                                       {ScreenObjectKind::DialGauge, 0},
-                                       {ScreenObjectKind::SignalLamp, 0},
-                                       {ScreenObjectKind::ChartRecorder, 0},
-                                       {ScreenObjectKind::TextBox, 0},
-                                       {ScreenObjectKind::PushButton, 0}}));
+  EXPECT_EQ(PageObjectsFrontToBack(m_doc), (std::vector<ScreenObject>{{ScreenObjectKind::LevelGauge, 1},
+                                                                      {ScreenObjectKind::DialGauge, 0},
+                                                                      {ScreenObjectKind::SignalLamp, 0},
+                                                                      {ScreenObjectKind::ChartRecorder, 0},
+                                                                      {ScreenObjectKind::TextBox, 0},
+                                                                      {ScreenObjectKind::PushButton, 0}}));
 }
 
 TEST_F(PageDrawingTest, EachDrawnObjectIsCutOutOfTheClipRegionRoundKindsByTheirEllipse) {

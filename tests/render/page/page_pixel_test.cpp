@@ -275,13 +275,12 @@ TEST_F(PagePixelTest, ControlsAreDrawnAsTheRunStatesHoldThem) {
     DrawEventTimer(context, 0, TimerButton::Reset);
     DrawPIController(context, 0, held.PIControllerReadingsOf(0));
   }
-  const std::vector<std::pair<const char*, Rect>> rects{
-      {"push button", m_page.m_geometry.ObjectRectPushButton(0)},
-      {"button array", m_page.m_geometry.ObjectRectButtonArray(0)},
-      {"rocker switch", m_page.m_geometry.ObjectRectRockerSwitch(0)},
-      {"event counter", m_page.m_geometry.ObjectRectEventCounter(0)},
-      {"event timer", m_page.m_geometry.ObjectRectEventTimer(0)},
-      {"PI-Controller", m_page.m_geometry.ObjectRectPIController(0)}};
+  const std::vector<std::pair<const char*, Rect>> rects{{"push button", m_page.m_geometry.ObjectRectPushButton(0)},
+                                                        {"button array", m_page.m_geometry.ObjectRectButtonArray(0)},
+                                                        {"rocker switch", m_page.m_geometry.ObjectRectRockerSwitch(0)},
+                                                        {"event counter", m_page.m_geometry.ObjectRectEventCounter(0)},
+                                                        {"event timer", m_page.m_geometry.ObjectRectEventTimer(0)},
+                                                        {"PI-Controller", m_page.m_geometry.ObjectRectPIController(0)}};
   for (const auto& [name, rect] : rects) {
     const QRect area(rect.left, rect.top, Width(rect), Height(rect));
     EXPECT_EQ(painted.copy(area), expected.copy(area)) << name;

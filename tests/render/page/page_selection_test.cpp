@@ -30,10 +30,10 @@ TEST_F(PageSelectionTest, EachHandleSetsTheSizingCursorOfItsDirection) {
     Point point;
     Cursor cursor;
   };
-  for (const Case& c : {Case{{198, 130}, Cursor::SizeWE}, Case{{101, 130}, Cursor::SizeWE},
-                        Case{{150, 101}, Cursor::SizeNS}, Case{{150, 158}, Cursor::SizeNS},
-                        Case{{198, 101}, Cursor::SizeNESW}, Case{{101, 158}, Cursor::SizeNESW},
-                        Case{{101, 101}, Cursor::SizeNWSE}, Case{{198, 158}, Cursor::SizeNWSE}}) {
+  for (const Case& c :
+       {Case{{198, 130}, Cursor::SizeWE}, Case{{101, 130}, Cursor::SizeWE}, Case{{150, 101}, Cursor::SizeNS},
+        Case{{150, 158}, Cursor::SizeNS}, Case{{198, 101}, Cursor::SizeNESW}, Case{{101, 158}, Cursor::SizeNESW},
+        Case{{101, 101}, Cursor::SizeNWSE}, Case{{198, 158}, Cursor::SizeNWSE}}) {
     m_window.cursors.clear();
     EXPECT_EQ(m_page.TrackerCursor(c.point), 1) << c.point.x << "," << c.point.y;
     EXPECT_EQ(m_window.cursors, std::vector<Cursor>{c.cursor}) << c.point.x << "," << c.point.y;
@@ -95,7 +95,7 @@ TEST_F(PageSelectionTest, DeselectAllClearsEveryPageAndRepaintsWhereTheObjectsWe
   m_page.DeselectAll();
   EXPECT_EQ(m_window.invalidated,
             (std::vector<FakeViewWindow::Invalidation>{{m_page.m_geometry.ObjectRectTextBox(box), true},
-                                                        {m_page.m_geometry.ObjectRectDialGauge(dial), true}}));
+                                                       {m_page.m_geometry.ObjectRectDialGauge(dial), true}}));
   EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::TextBox, box).selected, 0);
   EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::DialGauge, dial).selected, 0);
   EXPECT_EQ(m_page.m_numselected, 0);
@@ -121,7 +121,8 @@ TEST_F(PageSelectionTest, CancellingADragErasesItsFeedbackAndBringsTheCachedRect
   EXPECT_EQ(m_view.m_dragstate, 0);
   EXPECT_EQ(m_window.cursors, std::vector<Cursor>{Cursor::Arrow});
   EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::TextBox, box).screenrect, m_page.m_geometry.ObjectRectTextBox(box));
-  EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::SignalLamp, lamp).screenrect, m_page.m_geometry.ObjectRectSignalLamp(lamp));
+  EXPECT_EQ(m_page.m_runstates.At(ScreenObjectKind::SignalLamp, lamp).screenrect,
+            m_page.m_geometry.ObjectRectSignalLamp(lamp));
 }
 
 }  // namespace

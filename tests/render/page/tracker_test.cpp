@@ -62,8 +62,7 @@ TEST(ObjectTrackerTest, ProportionModesMoveTheEdgeThatBelongsToTheHandle) {
     tracker.m_gridstep = 10;
     tracker.m_proportion = c.proportion;
     tracker.m_rect = start;
-    EXPECT_EQ(Adjusted(tracker, c.handle, c.dragged), c.expected)
-        << "mode " << c.proportion << " handle " << c.handle;
+    EXPECT_EQ(Adjusted(tracker, c.handle, c.dragged), c.expected) << "mode " << c.proportion << " handle " << c.handle;
   }
 }
 
