@@ -10,6 +10,8 @@ bash scripts/install-deps.sh test
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
+bash scripts/format.sh --check
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=ON -DKORVIX_BENCHMARKS=ON \
   -DKORVIX_WERROR=ON
 cmake --build build -j "$jobs"
