@@ -93,8 +93,8 @@ TEST(RunLoopFullDisk, TheDemoKeepsPollingUnderOneBoxAndCatchesUpWhenSpaceReturns
   MemoryProfile profile;
   MapComPort(profile, 0, simulator.DevicePath());
   OperatorSink sink;
-  CMainFrame frame(profile);
   CKorvixDoc doc;
+  CMainFrame frame(profile);
   ASSERT_TRUE(OpenProjectFile(KORVIX_SAMPLES_DIR "/Demo.kvx", doc).Ok());
   doc.m_loginterval = "0.1";
   doc.m_logintervalunit = 0;

@@ -79,8 +79,8 @@ BoxRun RunDemoWithABoxOpen(bool reducedcpu) {
   MemoryProfile profile;
   MapComPort(profile, 0, simulator.DevicePath());
   RecordingMessageSink sink;
-  CMainFrame frame(profile);
   CKorvixDoc doc;
+  CMainFrame frame(profile);
   EXPECT_TRUE(OpenProjectFile(KORVIX_SAMPLES_DIR "/Demo.kvx", doc).Ok());
   EXPECT_EQ(doc.m_autostartrunloop, 1);
   doc.m_loginterval = "0.1";

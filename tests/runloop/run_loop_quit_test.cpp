@@ -37,8 +37,8 @@ TEST(RunLoopQuit, LeavingTheEventLoopsDuringARunEndsTheProgram) {
   MemoryProfile profile;
   MapComPort(profile, 0, simulator.DevicePath());
   RecordingMessageSink sink;
-  CMainFrame frame(profile);
   CKorvixDoc doc;
+  CMainFrame frame(profile);
   doc.m_autostartrunloop = 1;
   auto* ui = new CRunLoopUi(frame, doc, profile, sink);
   int ended = 0;
@@ -82,8 +82,8 @@ TEST(RunLoopQuit, LeavingTheEventLoopsFromAWindowOpenedDuringARunEndsTheProgram)
   MemoryProfile profile;
   MapComPort(profile, 0, simulator.DevicePath());
   RecordingMessageSink sink;
-  CMainFrame frame(profile);
   CKorvixDoc doc;
+  CMainFrame frame(profile);
   DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
   window.idlabel = "Reading";
   window.pollcommand = "AT";

@@ -38,8 +38,8 @@ TEST(RunLoopWindow, AProjectSetToStartByItselfShowsTheModulesValueInTheWindow) {
   MemoryProfile profile;
   MapComPort(profile, 0, simulator.DevicePath());
   RecordingMessageSink sink;
-  CMainFrame frame(profile);
   CKorvixDoc doc;
+  CMainFrame frame(profile);
   DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
   window.idlabel = "Temperature";
   window.pollcommand = "AT";

@@ -92,9 +92,9 @@ protected:
   }
 
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
   ScreenObjectKind m_kind = ScreenObjectKind::TextBox;
 };

@@ -71,9 +71,9 @@ protected:
   }
 
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
   UserSteps user{[] {
     if (CChartRecorderDlg* dialog = ShownEditor()) dialog->m_open = 0;

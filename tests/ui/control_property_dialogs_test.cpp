@@ -296,9 +296,9 @@ TEST_F(ControlDialogsTest, PIControllerRefusesItselfAsTargetWithoutOfferingTheSe
 // from Edit > Properties once selected.
 TEST(ControlPropertyEditorsInTheProgram, ARightClickAndEditPropertiesOpenEachKindsDialog) {
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   auto* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
   frame.show();
   QStringList opened;

@@ -73,9 +73,9 @@ protected:
 
   fs::path m_dir;
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
 };
 

@@ -30,9 +30,9 @@ protected:
 
 TEST(ModelessEditorQuit, AQuitEndsNestedEditorsFromTheInsideOutServingNothingAndIsPostedAgain) {
   MemoryProfile profile;
-  CMainFrame frame(profile);
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame(profile);
   auto* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
   BlockWatch mainwindow(frame);
   frame.show();

@@ -25,9 +25,9 @@ protected:
   EditorLoop& Loop() { return subsystems->Editors(); }
 
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
   BlockWatch mainwindow{frame};
 };

@@ -32,8 +32,8 @@ struct NoSampleMemories final : ChartMemoryHook {
 class PageEditorUiTest : public ::testing::Test {
 protected:
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
+  CMainFrame frame{profile};
   PageEditorViewWindow window{*frame.View()};
   PageView page{doc, frame.View()->State(), window, [](const std::string&) { return std::optional<Bitmap>(); }};
   RecordingMessageSink messages;

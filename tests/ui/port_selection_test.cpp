@@ -38,9 +38,9 @@ private:
 class PortSelectionTest : public ::testing::Test {
 protected:
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
   ComLink& link = subsystems->RunLoop().Runtime().Link();
 };

@@ -113,9 +113,9 @@ TEST_F(PropertyDialogsTest, F1MovesTheFocusToOkAndOpensTheDialogsHelpPage) {
 
 TEST(PropertyEditorsInTheProgram, ARightClickOnATextBoxOpensItsDialogInEditModeOnly) {
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   auto* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
   frame.show();
   frame.CommandAction(PlaceCommand(ScreenObjectKind::TextBox))->trigger();

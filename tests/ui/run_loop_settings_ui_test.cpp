@@ -58,9 +58,9 @@ protected:
   CRunLoopSettingsUi& Settings() { return subsystems->RunLoopSettings(); }
 
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
 };
 

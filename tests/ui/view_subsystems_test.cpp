@@ -19,9 +19,9 @@ namespace {
 class ViewSubsystemsTest : public ::testing::Test {
 protected:
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   int saves = 0;
   CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, [this] { ++saves; });
 

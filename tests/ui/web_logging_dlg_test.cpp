@@ -192,9 +192,9 @@ TEST_F(WebLoggingDlgTest, F1OpensTheWebLoggingPage) {
 
 TEST(WebLoggingCommand, OkStoresAndMarksTheProjectWhileCancelAndARunOrLockLeaveIt) {
   MemoryProfile profile;
-  CMainFrame frame{profile};
   CKorvixDoc doc;
   RecordingMessageSink messages;
+  CMainFrame frame{profile};
   bool editable = true;
   CWebLoggingCommand command(
       frame, doc, messages, [](QWidget*, int) { return std::optional<int>(); }, [&] { return editable; });
