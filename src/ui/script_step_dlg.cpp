@@ -46,6 +46,8 @@ CScriptStepDlg::CScriptStepDlg(QWidget* parent, MessageSink& messages, ColourCho
     grid->addWidget(Prompt(setup.prompt2, group), 1, 0);
     grid->addWidget(m_param2, 1, 1);
   } else {
+    // Unused fields still belong to the dialog, so that they go with it.
+    m_param2->setParent(group);
     m_param2->hide();
     grid->addWidget(Prompt(setup.help, group), 1, 0, 1, 2);
   }
@@ -62,6 +64,8 @@ CScriptStepDlg::CScriptStepDlg(QWidget* parent, MessageSink& messages, ColourCho
     colours->addStretch(1);
     grid->addLayout(colours, 2, 0, 1, 2);
   } else {
+    m_color1->setParent(group);
+    m_color2->setParent(group);
     m_color1->hide();
     m_color2->hide();
   }
