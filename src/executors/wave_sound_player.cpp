@@ -1,12 +1,12 @@
 #include "executors/wave_sound_player.h"
 
-#include <pulse/error.h>
-#include <pulse/simple.h>
 #include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <thread>
+
+#include "executors/pulse_library.h"
 
 namespace korvix {
 namespace {
@@ -23,21 +23,25 @@ uint32_t Little(std::string_view bytes, size_t at, int count) {
 }
 
 void Play(WaveSound sound, std::shared_ptr<std::atomic<bool>> stop) {
+  // Without the sound server's client the project goes on in silence, as
+  // without a server.
+  const PulseLibrary* pulse = LoadPulseLibrary();
+  if (!pulse) return;
   pa_sample_spec spec{};
   spec.format = sound.bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
   spec.channels = static_cast<uint8_t>(sound.channels);
   spec.rate = sound.rate;
   int error = 0;
   pa_simple* stream =
-      pa_simple_new(nullptr, kClientName, PA_STREAM_PLAYBACK, nullptr, kStreamName, &spec, nullptr, nullptr, &error);
+      pulse->simplenew(nullptr, kClientName, PA_STREAM_PLAYBACK, nullptr, kStreamName, &spec, nullptr, nullptr, &error);
   // No sound server or device: the project goes on in silence.
   if (!stream) return;
   for (size_t at = 0; at < sound.samples.size() && !*stop; at += kChunkBytes) {
     const size_t length = std::min(kChunkBytes, sound.samples.size() - at);
-    if (pa_simple_write(stream, sound.samples.data() + at, length, &error) < 0) break;
+    if (pulse->simplewrite(stream, sound.samples.data() + at, length, &error) < 0) break;
   }
-  if (!*stop) pa_simple_drain(stream, &error);
-  pa_simple_free(stream);
+  if (!*stop) pulse->simpledrain(stream, &error);
+  pulse->simplefree(stream);
 }
 
 }  // namespace

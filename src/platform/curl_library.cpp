@@ -4,17 +4,13 @@
 
 #include <mutex>
 
+#include "platform/dynamic_symbol.h"
+
 namespace korvix {
 
 namespace {
 
 constexpr char kCurlSoname[] = "libcurl.so.4";
-
-template <class Function>
-bool Resolve(void* handle, const char* name, Function& function) {
-  function = reinterpret_cast<Function>(dlsym(handle, name));
-  return function != nullptr;
-}
 
 struct Loaded {
   CurlLibrary library{};
@@ -31,12 +27,15 @@ Loaded Load() {
     return loaded;
   }
   CurlLibrary& l = loaded.library;
-  loaded.ok =
-      Resolve(handle, "curl_global_init", l.globalinit) && Resolve(handle, "curl_easy_init", l.easyinit) &&
-      Resolve(handle, "curl_easy_cleanup", l.easycleanup) && Resolve(handle, "curl_easy_setopt", l.easysetopt) &&
-      Resolve(handle, "curl_easy_perform", l.easyperform) && Resolve(handle, "curl_easy_reset", l.easyreset) &&
-      Resolve(handle, "curl_easy_strerror", l.easystrerror) && Resolve(handle, "curl_slist_append", l.slistappend) &&
-      Resolve(handle, "curl_slist_free_all", l.slistfreeall);
+  loaded.ok = ResolveSymbol(handle, "curl_global_init", l.globalinit) &&
+              ResolveSymbol(handle, "curl_easy_init", l.easyinit) &&
+              ResolveSymbol(handle, "curl_easy_cleanup", l.easycleanup) &&
+              ResolveSymbol(handle, "curl_easy_setopt", l.easysetopt) &&
+              ResolveSymbol(handle, "curl_easy_perform", l.easyperform) &&
+              ResolveSymbol(handle, "curl_easy_reset", l.easyreset) &&
+              ResolveSymbol(handle, "curl_easy_strerror", l.easystrerror) &&
+              ResolveSymbol(handle, "curl_slist_append", l.slistappend) &&
+              ResolveSymbol(handle, "curl_slist_free_all", l.slistfreeall);
   if (!loaded.ok) {
     loaded.error = std::string(kCurlSoname) + " lacks an entry point";
     return loaded;

@@ -8,6 +8,7 @@
 
 #include "executors/modem_telephone.h"
 #include "executors/program_runner.h"
+#include "executors/pulse_library.h"
 #include "executors/wave_sound_player.h"
 
 namespace korvix {
@@ -82,6 +83,14 @@ TEST(PulseSoundPlayer, NoSoundDeviceIsNoError) {
   EXPECT_TRUE(player.PlaySoundFile(path.string()));
   EXPECT_FALSE(player.PlaySoundFile(path.string() + ".missing"));
   std::filesystem::remove(path);
+}
+
+// The client library is a build dependency, so it is there to be loaded.
+TEST(PulseLibrary, LoadsOnceWithEveryEntryPoint) {
+  const PulseLibrary* pulse = LoadPulseLibrary();
+  ASSERT_NE(pulse, nullptr);
+  EXPECT_TRUE(pulse->simplenew && pulse->simplewrite && pulse->simpledrain && pulse->simplefree);
+  EXPECT_EQ(LoadPulseLibrary(), pulse);
 }
 
 class MapProfile final : public Profile {
