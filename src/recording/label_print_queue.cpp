@@ -2,7 +2,7 @@
 
 namespace korvix {
 
-LabelPrintQueue::LabelPrintQueue(LabelPrintTarget& target) : m_target(target), m_worker([this] { Work(); }) {}
+LabelPrintQueue::LabelPrintQueue(LabelPrintTarget& target) : m_target(target) {}
 
 LabelPrintQueue::~LabelPrintQueue() {
   {
@@ -11,13 +11,16 @@ LabelPrintQueue::~LabelPrintQueue() {
     m_queue.clear();
   }
   m_wake.notify_one();
-  m_worker.join();
+  if (m_worker.joinable()) m_worker.join();
 }
 
 void LabelPrintQueue::Add(std::string printer, std::string text, int fontsize, std::string barcode, int barsize) {
   {
     std::lock_guard lock(m_mutex);
     m_queue.push_back(Job{std::move(printer), std::move(text), fontsize, std::move(barcode), barsize});
+    // Most projects never print a label: the worker and its stack wait for
+    // the first one.
+    if (!m_worker.joinable()) m_worker = std::thread([this] { Work(); });
   }
   m_wake.notify_one();
 }

@@ -6,6 +6,7 @@
 #include "platform/testing/recording_message_sink.h"
 #include "recording/code128.h"
 #include "recording/label_print.h"
+#include "recording/label_print_queue.h"
 #include "recording/label_sizes.h"
 #include "render/testing/recording_device_context.h"
 
@@ -129,6 +130,22 @@ TEST(PrintLabel, AnUnknownPrinterPrintsNothingAndAFailedPageIsAborted) {
   target.endpage = false;
   PrintLabel(target, "Zebra", "x", 120, "1", 10);
   EXPECT_EQ(target.log, (std::vector<std::string>{"zebra|Label", "Zebra|Label", "abort"}));
+}
+
+TEST(LabelPrintQueue, AnUnusedQueueEndsAtOnceAndALaterOnePrintsInOrder) {
+  FakeTarget target;
+  {
+    LabelPrintQueue unused(target);
+    unused.Flush();
+  }
+  LabelPrintQueue queue(target);
+  queue.Flush();
+  queue.Add("zebra", "x", 120, "", 10);
+  queue.Add("printer 2", "y", 120, "", 10);
+  queue.Flush();
+  queue.Add("printer 3", "z", 120, "", 10);
+  queue.Flush();
+  EXPECT_EQ(target.log, (std::vector<std::string>{"zebra|Label", "printer 2|Label", "printer 3|Label"}));
 }
 
 TEST(LabelSizes, ListIndexesAndValuesConvertBothWays) {
