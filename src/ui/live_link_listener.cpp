@@ -3,13 +3,15 @@
 #include <dirent.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 #include "platform/private_folder.h"
@@ -23,7 +25,9 @@ constexpr char kSocketSuffix[] = ".sock";
 constexpr int kMaxWaitingPeers = 8;
 constexpr int kInitiateWaitMs = 5000;
 // A client that leaves this much of what it was sent unread is not reading.
-constexpr qint64 kMaxUnread = 1024 * 1024;
+constexpr std::size_t kMaxUnread = 1024 * 1024;
+constexpr int kBacklog = 30;
+constexpr std::size_t kReadChunk = 4096;
 
 // The pid in "dde-<pid>.sock", or 0.
 long SocketOwner(std::string_view name) {
@@ -53,14 +57,57 @@ void RemoveStaleSockets(const std::string& folder) {
   ::closedir(dir);
 }
 
-bool SameUser(QLocalSocket& socket) {
+bool SameUser(int fd) {
   ucred credentials{};
   socklen_t size = sizeof credentials;
-  const int fd = static_cast<int>(socket.socketDescriptor());
   return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 && credentials.uid == ::getuid();
 }
 
+// A listening socket at `path`, or -1 with errno set.
+int ListenAt(const std::string& path) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof address.sun_path) {
+    errno = ENAMETOOLONG;
+    return -1;
+  }
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 || ::listen(fd, kBacklog) != 0) {
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return -1;
+  }
+  return fd;
+}
+
+// Writes what the socket takes now; false when the client has gone.
+bool SendSome(int fd, std::string& outbox) {
+  while (!outbox.empty()) {
+    const ssize_t sent = ::send(fd, outbox.data(), outbox.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (sent < 0) return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+    outbox.erase(0, static_cast<std::size_t>(sent));
+  }
+  return true;
+}
+
 }  // namespace
+
+// The notifiers may be the sender of the signal being handled, so they go
+// once it has returned.
+void CLiveLinkListener::Release(Peer& peer) {
+  for (QSocketNotifier* notifier : {peer.reader, peer.writer}) {
+    if (notifier == nullptr) continue;
+    notifier->setEnabled(false);
+    notifier->deleteLater();
+  }
+  peer.reader = nullptr;
+  peer.writer = nullptr;
+  if (peer.fd >= 0) ::close(peer.fd);
+  peer.fd = -1;
+}
 
 CLiveLinkListener::CLiveLinkListener(CKorvixDoc& doc, ObjectRunStates& states, LiveValueFinder values, QObject* parent,
                                      std::string folder)
@@ -70,11 +117,20 @@ CLiveLinkListener::CLiveLinkListener(CKorvixDoc& doc, ObjectRunStates& states, L
 
 CLiveLinkListener::~CLiveLinkListener() {
   EndConversation();
-  for (auto& [id, peer] : m_peers) delete peer.socket.data();
+  for (auto& [id, peer] : m_peers) Release(peer);
   m_peers.clear();
-  const QString path = m_server.fullServerName();
-  m_server.close();
-  if (!path.isEmpty()) QLocalServer::removeServer(path);
+  for (auto& [id, peer] : m_closing) Release(peer);
+  m_closing.clear();
+  StopListening();
+}
+
+void CLiveLinkListener::StopListening() {
+  if (m_listenfd < 0) return;
+  delete m_acceptor;
+  m_acceptor = nullptr;
+  ::close(m_listenfd);
+  m_listenfd = -1;
+  ::unlink(m_path.c_str());
 }
 
 void CLiveLinkListener::Listen(const std::string& folder) {
@@ -85,17 +141,20 @@ void CLiveLinkListener::Listen(const std::string& folder) {
   }
   RemoveStaleSockets(folder);
   const std::string path = folder + "/" + kSocketPrefix + std::to_string(::getpid()) + kSocketSuffix;
-  QLocalServer::removeServer(QString::fromStdString(path));
+  ::unlink(path.c_str());
   const mode_t oldmask = ::umask(077);
-  const bool listening = m_server.listen(QString::fromStdString(path));
+  const int fd = ListenAt(path);
+  const int error = errno;
   ::umask(oldmask);
-  if (!listening) {
-    std::fprintf(stderr, "Korvix: no live-value link: %s: %s\n", path.c_str(),
-                 m_server.errorString().toLocal8Bit().constData());
+  if (fd < 0) {
+    std::fprintf(stderr, "Korvix: no live-value link: %s: %s\n", path.c_str(), std::strerror(error));
     return;
   }
   ::chmod(path.c_str(), 0600);
-  connect(&m_server, &QLocalServer::newConnection, this, &CLiveLinkListener::OnNewConnection);
+  m_listenfd = fd;
+  m_path = path;
+  m_acceptor = new QSocketNotifier(static_cast<qintptr>(fd), QSocketNotifier::Read, this);
+  connect(m_acceptor, &QSocketNotifier::activated, this, &CLiveLinkListener::OnNewConnection);
 }
 
 int CLiveLinkListener::PendingCount() const {
@@ -105,33 +164,53 @@ int CLiveLinkListener::PendingCount() const {
 }
 
 void CLiveLinkListener::OnNewConnection() {
-  while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-    if (!SameUser(*socket) || PendingCount() >= kMaxWaitingPeers) {
-      socket->abort();
-      socket->deleteLater();
+  for (;;) {
+    const int fd = ::accept4(m_listenfd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (fd < 0) {
+      if (errno == EINTR || errno == ECONNABORTED) continue;
+      return;
+    }
+    if (!SameUser(fd) || PendingCount() >= kMaxWaitingPeers) {
+      ::close(fd);
       continue;
     }
     const int id = m_nextid++;
-    m_peers[id].socket = socket;
-    connect(socket, &QLocalSocket::readyRead, this, [this, id] { OnReadyRead(id); });
-    connect(socket, &QLocalSocket::disconnected, this, [this, id] {
-      if (m_peers.count(id) != 0) m_dde.OnDdeTerminate(id, false);
-      Drop(id);
-    });
-    QTimer::singleShot(kInitiateWaitMs, socket, [this, id] {
-      const auto peer = m_peers.find(id);
-      if (peer != m_peers.end() && !peer->second.initiated) Drop(id);
+    Peer& peer = m_peers[id];
+    peer.fd = fd;
+    peer.reader = new QSocketNotifier(static_cast<qintptr>(fd), QSocketNotifier::Read, this);
+    connect(peer.reader, &QSocketNotifier::activated, this, [this, id] { OnReadable(id); });
+    QTimer::singleShot(kInitiateWaitMs, this, [this, id] {
+      const auto found = m_peers.find(id);
+      if (found != m_peers.end() && !found->second.initiated) Drop(id);
     });
   }
 }
 
-void CLiveLinkListener::OnReadyRead(int id) {
+void CLiveLinkListener::OnReadable(int id) {
   for (;;) {
     const auto found = m_peers.find(id);
-    if (found == m_peers.end() || !found->second.socket) return;
+    if (found == m_peers.end()) return;
+    char bytes[kReadChunk];
+    const ssize_t got = ::recv(found->second.fd, bytes, sizeof bytes, MSG_DONTWAIT);
+    if (got > 0) {
+      found->second.frames.Append(bytes, static_cast<std::size_t>(got));
+      ServeFrames(id);
+      continue;
+    }
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
+    // Hung up, after all it sent has been served.
+    m_dde.OnDdeTerminate(id, false);
+    Drop(id);
+    return;
+  }
+}
+
+void CLiveLinkListener::ServeFrames(int id) {
+  for (;;) {
+    const auto found = m_peers.find(id);
+    if (found == m_peers.end()) return;
     Peer& peer = found->second;
-    const QByteArray bytes = peer.socket->readAll();
-    peer.frames.Append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     std::optional<std::string> line = peer.frames.Next();
     if (!line) {
       if (peer.frames.Overlong()) m_dde.OnDdeTerminate(id, false);
@@ -154,36 +233,65 @@ bool CLiveLinkListener::ServeFrame(int id, Peer& peer, const std::string& line) 
 }
 
 void CLiveLinkListener::Post(int client, const std::string& frame) {
-  const auto peer = m_peers.find(client);
-  if (peer == m_peers.end() || !peer->second.socket) return;
-  QLocalSocket& socket = *peer->second.socket;
-  socket.write(frame.data(), static_cast<qint64>(frame.size()));
-  if (socket.bytesToWrite() > kMaxUnread) {
+  const auto found = m_peers.find(client);
+  if (found == m_peers.end() || found->second.fd < 0) return;
+  Peer& peer = found->second;
+  peer.outbox += frame;
+  if (!SendSome(peer.fd, peer.outbox) || peer.outbox.size() > kMaxUnread) {
     m_dde.OnDdeTerminate(client, false);
     Drop(client);
+    return;
+  }
+  if (peer.outbox.empty() || peer.writer != nullptr) return;
+  peer.writer = new QSocketNotifier(static_cast<qintptr>(peer.fd), QSocketNotifier::Write, this);
+  connect(peer.writer, &QSocketNotifier::activated, this, [this, client] { OnWritable(client); });
+}
+
+void CLiveLinkListener::OnWritable(int id) {
+  for (std::map<int, Peer>* peers : {&m_peers, &m_closing}) {
+    const auto found = peers->find(id);
+    if (found == peers->end()) continue;
+    Peer& peer = found->second;
+    const bool alive = SendSome(peer.fd, peer.outbox);
+    if (alive && !peer.outbox.empty()) return;
+    if (peers == &m_closing) {
+      Release(peer);
+      m_closing.erase(found);
+    } else if (!alive) {
+      m_dde.OnDdeTerminate(id, false);
+      Drop(id);
+    } else {
+      peer.writer->setEnabled(false);
+      peer.writer->deleteLater();
+      peer.writer = nullptr;
+    }
+    return;
   }
 }
 
 void CLiveLinkListener::Close(int client) {
-  const auto peer = m_peers.find(client);
-  if (peer == m_peers.end()) return;
-  QPointer<QLocalSocket> socket = peer->second.socket;
-  m_peers.erase(peer);
-  if (!socket) return;
+  const auto found = m_peers.find(client);
+  if (found == m_peers.end()) return;
+  Peer peer = std::move(found->second);
+  m_peers.erase(found);
+  if (peer.reader != nullptr) {
+    peer.reader->setEnabled(false);
+    peer.reader->deleteLater();
+    peer.reader = nullptr;
+  }
   // What was posted before the end still reaches the client.
-  socket->flush();
-  connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-  socket->disconnectFromServer();
+  if (peer.fd >= 0 && !peer.outbox.empty() && SendSome(peer.fd, peer.outbox) && !peer.outbox.empty()) {
+    m_closing.emplace(client, std::move(peer));
+    return;
+  }
+  Release(peer);
 }
 
 void CLiveLinkListener::Drop(int id) {
-  const auto peer = m_peers.find(id);
-  if (peer == m_peers.end()) return;
-  QPointer<QLocalSocket> socket = peer->second.socket;
-  m_peers.erase(peer);
-  if (!socket) return;
-  socket->abort();
-  socket->deleteLater();
+  const auto found = m_peers.find(id);
+  if (found == m_peers.end()) return;
+  Release(found->second);
+  m_peers.erase(found);
 }
 
 }  // namespace korvix

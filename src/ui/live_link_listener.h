@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <map>
 #include <string>
@@ -10,13 +8,16 @@
 #include "livelink/dde_server.h"
 #include "livelink/link_frames.h"
 
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace korvix {
 
 // The socket other programs of this user reach the live-value server on:
 // `dde-<pid>.sock` in the user's private runtime folder. It is serviced by
 // the interface thread's event loop, which the Run-Loop pumps every pass.
+// Plain local sockets watched by notifiers: the toolkit's network library
+// would bring its name-service and security libraries, a megabyte of
+// memory held from the start for a socket that most runs never use.
 class CLiveLinkListener final : public QObject, private DdeTransport {
 public:
   // `folder` empty: the private runtime folder.
@@ -25,30 +26,44 @@ public:
   ~CLiveLinkListener() override;
 
   DdeServer& Server() { return m_dde; }
-  bool IsListening() const { return m_server.isListening(); }
-  QString SocketPath() const { return m_server.fullServerName(); }
+  bool IsListening() const { return m_listenfd >= 0; }
+  // Empty when not listening.
+  QString SocketPath() const { return IsListening() ? QString::fromStdString(m_path) : QString(); }
   // A new or opened project, or the view's end, ends the conversation.
   void EndConversation() { m_dde.OnDdeTerminate(m_dde.m_ddeclient); }
 
 private:
+  // One connection; what it was sent and the socket has not yet taken
+  // waits in `outbox`.
   struct Peer {
-    QPointer<QLocalSocket> socket;
+    int fd = -1;
+    QSocketNotifier* reader = nullptr;
+    QSocketNotifier* writer = nullptr;
+    std::string outbox;
     LinkFrameSplitter frames;
     bool initiated = false;
   };
 
   void Listen(const std::string& folder);
   void OnNewConnection();
-  void OnReadyRead(int id);
+  void OnReadable(int id);
+  void ServeFrames(int id);
   bool ServeFrame(int id, Peer& peer, const std::string& line);
+  void OnWritable(int id);
   void Post(int client, const std::string& frame) override;
   void Close(int client) override;
   void Drop(int id);
+  static void Release(Peer& peer);
+  void StopListening();
   int PendingCount() const;
 
-  QLocalServer m_server;
+  int m_listenfd = -1;
+  std::string m_path;
+  QSocketNotifier* m_acceptor = nullptr;
   DdeServer m_dde;
   std::map<int, Peer> m_peers;
+  // Closed conversations whose last frames are still on their way out.
+  std::map<int, Peer> m_closing;
   int m_nextid = 1;
 };
 
