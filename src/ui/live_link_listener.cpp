@@ -287,11 +287,15 @@ void CLiveLinkListener::Close(int client) {
   Release(peer);
 }
 
+// Also ends a conversation whose closing is still sending: a client that
+// stopped reading would otherwise hold its unread answers for ever.
 void CLiveLinkListener::Drop(int id) {
-  const auto found = m_peers.find(id);
-  if (found == m_peers.end()) return;
-  Release(found->second);
-  m_peers.erase(found);
+  for (std::map<int, Peer>* peers : {&m_peers, &m_closing}) {
+    const auto found = peers->find(id);
+    if (found == peers->end()) continue;
+    Release(found->second);
+    peers->erase(found);
+  }
 }
 
 }  // namespace korvix

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QCoreApplication>
@@ -8,6 +11,8 @@
 #include <QLocalSocket>
 #include <QProcess>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -202,6 +207,48 @@ TEST_F(LiveLink, AtMostEightConnectionsWaitForTheirInitiate) {
   EXPECT_EQ(silent[0]->readAll().toStdString(), "ACK\tINITIATE\tKorvix\tPlant.kvx\n");
   Client late(folder, "Plant.kvx");
   EXPECT_EQ(late.Lines(1), std::vector<std::string>{"ACK\tINITIATE\tKorvix\tPlant.kvx"});
+}
+
+// Over a megabyte of answers left unread ends the conversation; what was
+// already on its way is still there to read, then the end.
+TEST_F(LiveLink, AClientThatStopsReadingIsDropped) {
+  Listen();
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+  ASSERT_GE(fd, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string path = listener->SocketPath().toStdString();
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  const std::string request = "REQUEST\tCF_TEXT\tTemp\n";
+  const std::string answer = "DATA\tTemp\t1\t0\tCF_TEXT\t23.5%0D%0A\n";
+  std::string out = "INITIATE\tKorvix\tPlant.kvx\n";
+  constexpr std::size_t kRequests = 2 * 1024 * 1024 / 33;
+  for (std::size_t i = 0; i < kRequests; ++i) out += request;
+  std::size_t sent = 0;
+  QElapsedTimer timer;
+  timer.start();
+  while (sent < out.size() && timer.elapsed() < kPatienceMs) {
+    const ssize_t n = ::send(fd, out.data() + sent, out.size() - sent, MSG_NOSIGNAL);
+    if (n > 0) sent += static_cast<std::size_t>(n);
+    if (n < 0 && errno != EAGAIN) break;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  std::string in;
+  bool ended = false;
+  timer.restart();
+  while (!ended && timer.elapsed() < kPatienceMs) {
+    char bytes[65536];
+    const ssize_t n = ::recv(fd, bytes, sizeof bytes, 0);
+    if (n > 0) in.append(bytes, static_cast<std::size_t>(n));
+    ended = n == 0 || (n < 0 && errno != EAGAIN);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  ::close(fd);
+  EXPECT_TRUE(ended);
+  EXPECT_EQ(in.rfind("ACK\tINITIATE\tKorvix\tPlant.kvx\n" + answer, 0), 0u);
+  EXPECT_LT(in.size(), answer.size() * kRequests);
+  EXPECT_TRUE(listener->IsListening());
 }
 
 TEST_F(LiveLink, SocatSpeaksTheProtocolToo) {
