@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "properties/check_steps.h"
 #include "properties/choice_indexes.h"
 #include "properties/data_exchange.h"
+#include "properties/entry_steps.h"
 #include "properties/mark_choices.h"
 #include "properties/property_choices.h"
 #include "properties/shared_checks.h"
