@@ -1,7 +1,6 @@
 #include "properties/control_properties.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "properties/choice_indexes.h"
 #include "properties/data_exchange.h"
@@ -9,6 +8,7 @@
 #include "properties/mark_choices.h"
 #include "properties/property_choices.h"
 #include "properties/shared_checks.h"
+#include "properties/value_fields.h"
 #include "render/controls/slider_knob.h"
 
 namespace korvix {
@@ -22,16 +22,6 @@ constexpr const char* kValueTypeMessage = "This field contains a character which
 constexpr const char* kTopEmptyMessage = "Top Value must contain a number.";
 constexpr const char* kBottomEmptyMessage = "Bottom Value must contain a number.";
 constexpr const char* kEndsEqualMessage = "Top Value cannot equal Bottom Value.";
-
-std::string WithoutBlanks(std::string text) {
-  std::erase(text, ' ');
-  return text;
-}
-
-std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
 
 // Whole numbers in the slider's or switch's number base; the point is named
 // first, since it is a legal character of the decimal type.
@@ -58,11 +48,6 @@ std::optional<std::string> EndNumbersProblem(const SliderControlFields& fields) 
   const std::optional<double> top = SliderNumber(fields.topvalue, fields.valuetype);
   const std::optional<double> bottom = SliderNumber(fields.bottomvalue, fields.valuetype);
   if (top && bottom && *top == *bottom) return kEndsEqualMessage;
-  return std::nullopt;
-}
-
-std::optional<std::string> EmptyProblem(const std::string& text, const char* message) {
-  if (text.empty()) return message;
   return std::nullopt;
 }
 
@@ -201,16 +186,16 @@ OkCheck<SliderControlField> CheckSliderControlFields(SliderControlFields& fields
   if (!exchange.Accepted()) return exchange;
   CleanValueSenderTexts(fields);
   fields.sendprefix = WithoutBlanks(fields.sendprefix);
-  fields.topvalue = UpperCase(WithoutBlanks(fields.topvalue));
-  fields.bottomvalue = UpperCase(WithoutBlanks(fields.bottomvalue));
+  fields.topvalue = ScaleEntry(fields.topvalue);
+  fields.bottomvalue = ScaleEntry(fields.bottomvalue);
   const bool startvalueused = fields.initmode == kStartWithValue;
   return FirstRefusal<F>(
       sink, {{F::GetCommand, VariablesProblem(fields.getcommand)},
              {F::Prefix, VariablesProblem(fields.sendprefix)},
              {F::ResponseTo, VariablesProblem(fields.responseto), true},
              {F::SendValueTo, VariablesProblem(fields.sendvalueto), true},
-             {F::TopValue, EmptyProblem(fields.topvalue, kTopEmptyMessage)},
-             {F::BottomValue, EmptyProblem(fields.bottomvalue, kBottomEmptyMessage)},
+             {F::TopValue, ProblemIf(fields.topvalue.empty(), kTopEmptyMessage)},
+             {F::BottomValue, ProblemIf(fields.bottomvalue.empty(), kBottomEmptyMessage)},
              {F::TopValue, EndsProblem(fields)},
              {F::StartValue, startvalueused ? ValueTypeProblem(fields.startvalue, fields.valuetype) : std::nullopt},
              {F::TopValue, ValueTypeProblem(fields.topvalue, fields.valuetype)},
