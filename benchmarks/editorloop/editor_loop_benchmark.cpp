@@ -4,7 +4,6 @@
 // those lines it reads.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
-#include <QApplication>
 #include <QTimer>
 
 #include <algorithm>
@@ -103,12 +102,3 @@ BENCHMARK(EditorOpenWhileTheConsolePolls)
 
 }  // namespace
 }  // namespace korvix
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <chrono>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -98,6 +99,37 @@ public:
   void Destroy() override {}
 };
 
+// Data Windows that poll modules A, B, ... through the simulator's port, and
+// a run-time with no window and no outside services that polls them.
+struct PolledBank {
+  PolledBank(const daqsim::Simulator& simulator, int modules, bool reducedcpu) {
+    for (int i = 0; i < modules; ++i) {
+      DataWindowRecord& record = doc.m_datawindows[doc.m_datawindows.Add()];
+      record.idlabel = "Module" + std::string(1, static_cast<char>('A' + i));
+      record.pollcommand = std::string(1, static_cast<char>('A' + i)) + kCommandBody;
+    }
+    doc.m_polldelay = 0;
+    doc.m_reducedcpu = reducedcpu ? 1 : 0;
+    MapComPort(profile, 0, simulator.DevicePath());
+    runtime.emplace(doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde});
+    pump.runtime = &*runtime;
+    runtime->OnInitialUpdate();
+  }
+
+  CKorvixDoc doc;
+  MemoryProfile profile;
+  RecordingMessageSink sink;
+  MonotonicClock clock;
+  SystemWallClock wall;
+  TimedPump pump;
+  NoWindow window;
+  NoPopup popup;
+  NoScriptServices scripts;
+  NoWebLogThread weblog;
+  NoDdeAdvisor dde;
+  std::optional<ViewRuntime> runtime;
+};
+
 void RunLoopPolling(benchmark::State& state) {
   const bool reducedcpu = state.range(0) != 0;
   daqsim::Simulator simulator(*daqsim::ParseConfig(kBank).config);
@@ -108,28 +140,9 @@ void RunLoopPolling(benchmark::State& state) {
   }
   std::thread wire([&simulator] { simulator.Run(); });
 
-  CKorvixDoc doc;
-  for (int i = 0; i < kModules; ++i) {
-    DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-    window.idlabel = "Module" + std::string(1, static_cast<char>('A' + i));
-    window.pollcommand = std::string(1, static_cast<char>('A' + i)) + kCommandBody;
-  }
-  doc.m_polldelay = 0;
-  doc.m_reducedcpu = reducedcpu ? 1 : 0;
-  MemoryProfile profile;
-  MapComPort(profile, 0, simulator.DevicePath());
-  RecordingMessageSink sink;
-  MonotonicClock clock;
-  SystemWallClock wall;
-  TimedPump pump;
-  NoWindow window;
-  NoPopup popup;
-  NoScriptServices scripts;
-  NoWebLogThread weblog;
-  NoDdeAdvisor dde;
-  ViewRuntime runtime(doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde});
-  pump.runtime = &runtime;
-  runtime.OnInitialUpdate();
+  PolledBank bank(simulator, kModules, reducedcpu);
+  ViewRuntime& runtime = *bank.runtime;
+  TimedPump& pump = bank.pump;
 
   double polls = 0;
   double seconds = 0;
@@ -150,7 +163,7 @@ void RunLoopPolling(benchmark::State& state) {
   state.counters["bound_per_s"] = 1000.0 / bound_ms;
   state.counters["ratio"] = polls_per_s * bound_ms / 1000.0;
   state.counters["cpu_pct"] = 100.0 * cpu / seconds;
-  state.counters["errors"] = static_cast<double>(sink.shown.size());
+  state.counters["errors"] = static_cast<double>(bank.sink.shown.size());
   simulator.Stop();
   wire.join();
 }
@@ -178,27 +191,9 @@ void RunLoopWithATalker(benchmark::State& state) {
   }
   std::thread wire([&simulator] { simulator.Run(); });
 
-  CKorvixDoc doc;
-  for (int i = 0; i < kCountingModules; ++i) {
-    DataWindowRecord& window = doc.m_datawindows[doc.m_datawindows.Add()];
-    window.idlabel = "Module" + std::string(1, static_cast<char>('A' + i));
-    window.pollcommand = std::string(1, static_cast<char>('A' + i)) + kCommandBody;
-  }
-  doc.m_polldelay = 0;
-  MemoryProfile profile;
-  MapComPort(profile, 0, simulator.DevicePath());
-  RecordingMessageSink sink;
-  MonotonicClock clock;
-  SystemWallClock wall;
-  TimedPump pump;
-  NoWindow window;
-  NoPopup popup;
-  NoScriptServices scripts;
-  NoWebLogThread weblog;
-  NoDdeAdvisor dde;
-  ViewRuntime runtime(doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde});
-  pump.runtime = &runtime;
-  runtime.OnInitialUpdate();
+  PolledBank bank(simulator, kCountingModules, false);
+  ViewRuntime& runtime = *bank.runtime;
+  TimedPump& pump = bank.pump;
 
   double polls = 0;
   double seconds = 0;
@@ -212,7 +207,7 @@ void RunLoopWithATalker(benchmark::State& state) {
   }
   state.counters["polls_per_s"] = polls / seconds;
   state.counters["longest_event_wait_ms"] = longest;
-  state.counters["errors"] = static_cast<double>(sink.shown.size());
+  state.counters["errors"] = static_cast<double>(bank.sink.shown.size());
   simulator.Stop();
   wire.join();
 }

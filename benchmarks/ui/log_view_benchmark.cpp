@@ -102,12 +102,3 @@ BENCHMARK(LongestStretchBetweenPumps)->Iterations(1)->UseRealTime()->Unit(benchm
 
 }  // namespace
 }  // namespace korvix
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

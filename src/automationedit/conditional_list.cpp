@@ -4,7 +4,6 @@
 
 #include "automation/unique_labels.h"
 #include "automationedit/action_scripts.h"
-#include "automationedit/variable_list.h"
 #include "editor/id_labels.h"
 #include "editorloop/editor_loop.h"
 
@@ -16,7 +15,7 @@ constexpr const char* kNewLabelPrefix = "Conditional";
 
 ConditionalListEditor::ConditionalListEditor(CKorvixDoc& doc, MessageSink& sink, int& clipkind,
                                              std::function<void(int)> editconditional)
-    : m_doc(doc), m_sink(sink), m_clipkind(clipkind), m_editconditional(std::move(editconditional)) {
+    : LabelListEditor(doc, sink, clipkind), m_editconditional(std::move(editconditional)) {
   Refill();
 }
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "automation/unique_labels.h"
-#include "automationedit/variable_list.h"
 #include "editor/id_labels.h"
 #include "editor/page_editor.h"
 #include "editorloop/editor_loop.h"
@@ -20,7 +19,7 @@ bool IsHidden(const ScriptRecord& script) { return script.idlabel.find(kActionSc
 
 ScriptListEditor::ScriptListEditor(CKorvixDoc& doc, MessageSink& sink, int& clipkind,
                                    std::function<void(int)> editconfiguration)
-    : m_doc(doc), m_sink(sink), m_clipkind(clipkind), m_editconfiguration(std::move(editconfiguration)) {
+    : LabelListEditor(doc, sink, clipkind), m_editconfiguration(std::move(editconfiguration)) {
   Refill();
 }
 

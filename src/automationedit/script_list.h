@@ -1,13 +1,9 @@
 #pragma once
 
 #include <functional>
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "automation/script_text_files.h"
-#include "document/korvix_doc.h"
-#include "platform/message_sink.h"
+#include "automationedit/label_list.h"
 #include "platform/text_mem_file.h"
 
 namespace korvix {
@@ -16,16 +12,12 @@ namespace korvix {
 // visible Scripts, the selected one and the requests, served as the loop
 // raises them. A Conditional's action Script is never listed, deleted,
 // copied over or exported.
-class ScriptListEditor {
+class ScriptListEditor : public LabelListEditor {
 public:
   // `editconfiguration` runs the Script Configuration editor on a Script's
   // index until it closes. `clipkind` is the list editors' one clipboard
   // kind.
   ScriptListEditor(CKorvixDoc& doc, MessageSink& sink, int& clipkind, std::function<void(int)> editconfiguration);
-
-  const std::vector<std::string>& Lines() const { return m_lines; }
-  const std::optional<std::string>& Selected() const { return m_selected; }
-  void Select(std::optional<std::string> line) { m_selected = std::move(line); }
 
   void New();
   void Edit();
@@ -38,7 +30,6 @@ public:
   TextFileOutcome Export(const TextFileJob& job);
   TextFileOutcome Import(const TextFileJob& job, TextMemFile& memfile);
 
-  bool HasSelection() const { return m_selected.has_value(); }
   bool CanPaste() const;
 
 private:
@@ -49,12 +40,7 @@ private:
   int IndexOfLine(const std::string& line) const;
   bool RefusedAtLimit();
 
-  CKorvixDoc& m_doc;
-  MessageSink& m_sink;
-  int& m_clipkind;
   std::function<void(int)> m_editconfiguration;
-  std::vector<std::string> m_lines;
-  std::optional<std::string> m_selected;
 };
 
 }  // namespace korvix

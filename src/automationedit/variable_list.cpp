@@ -9,23 +9,9 @@
 
 namespace korvix {
 
-namespace {
-
-unsigned char Folded(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte - 'A' + 'a') : byte;
-}
-
-}  // namespace
-
-bool ListLineLess(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                      [](char x, char y) { return Folded(x) < Folded(y); });
-}
-
 VariableListEditor::VariableListEditor(CKorvixDoc& doc, VariableRunStates& states, MessageSink& sink, int& clipkind,
                                        std::function<void(int)> editproperties)
-    : m_doc(doc), m_states(states), m_sink(sink), m_clipkind(clipkind), m_editproperties(std::move(editproperties)) {
+    : LabelListEditor(doc, sink, clipkind), m_states(states), m_editproperties(std::move(editproperties)) {
   Refill();
 }
 

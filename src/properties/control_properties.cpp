@@ -1,14 +1,14 @@
 #include "properties/control_properties.h"
 
 #include <algorithm>
-#include <cctype>
 
-#include "properties/check_steps.h"
 #include "properties/choice_indexes.h"
 #include "properties/data_exchange.h"
+#include "properties/entry_steps.h"
 #include "properties/mark_choices.h"
 #include "properties/property_choices.h"
 #include "properties/shared_checks.h"
+#include "properties/value_fields.h"
 #include "render/controls/slider_knob.h"
 
 namespace korvix {
@@ -22,16 +22,6 @@ constexpr const char* kValueTypeMessage = "This field contains a character which
 constexpr const char* kTopEmptyMessage = "Top Value must contain a number.";
 constexpr const char* kBottomEmptyMessage = "Bottom Value must contain a number.";
 constexpr const char* kEndsEqualMessage = "Top Value cannot equal Bottom Value.";
-
-std::string WithoutBlanks(std::string text) {
-  std::erase(text, ' ');
-  return text;
-}
-
-std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
 
 // Whole numbers in the slider's or switch's number base; the point is named
 // first, since it is a legal character of the decimal type.
@@ -61,26 +51,61 @@ std::optional<std::string> EndNumbersProblem(const SliderControlFields& fields) 
   return std::nullopt;
 }
 
-std::optional<std::string> EmptyProblem(const std::string& text, const char* message) {
-  if (text.empty()) return message;
-  return std::nullopt;
+// The Rocker Switch and the Slider Control start, ask and report alike; the
+// members they share carry the same names in their records and fields.
+template <class Fields, class Record>
+void LoadValueSender(const Record& record, int initmodes, Fields& fields) {
+  fields.title = record.title;
+  fields.fontsize = FontSizeIndex(record.sizecode);
+  fields.textcolor = record.textcolor;
+  fields.initmode = ChoiceIndex(record.initmode, initmodes);
+  fields.startvalue = record.startvalue;
+  fields.getcommand = record.getcommand;
+  fields.valuetype = ChoiceIndex(record.valuetype, kValueTypeChoices);
+  fields.responseexpected = record.responseexpected;
+  fields.responseto = record.responseto;
+  fields.sendvalueto = record.sendvalueto;
+}
+
+template <class Fields, class Record>
+void StoreValueSender(const Fields& fields, Record& record) {
+  record.title = fields.title;
+  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
+  record.textcolor = fields.textcolor;
+  record.initmode = ChoiceFromIndex(fields.initmode, record.initmode);
+  record.startvalue = fields.startvalue;
+  record.getcommand = fields.getcommand;
+  record.valuetype = ChoiceFromIndex(fields.valuetype, record.valuetype);
+  record.responseexpected = fields.responseexpected;
+  record.responseto = fields.responseto;
+  record.sendvalueto = fields.sendvalueto;
+}
+
+template <class F, class Fields>
+OkCheck<F> ValueSenderLengths(const Fields& fields, MessageSink& sink) {
+  return FirstRefusal<F>(sink, {{F::Title, TextLengthProblem(fields.title, kLabelFieldLimit)},
+                                {F::StartValue, TextLengthProblem(fields.startvalue, kNumberFieldLimit)},
+                                {F::GetCommand, TextLengthProblem(fields.getcommand, kPrefixFieldLimit)},
+                                {F::ResponseTo, TextLengthProblem(fields.responseto, kLabelFieldLimit)},
+                                {F::SendValueTo, TextLengthProblem(fields.sendvalueto, kLabelFieldLimit)}});
+}
+
+// Targets are names, so only their ends are trimmed; what goes out to a
+// module may hold no blank at all.
+template <class Fields>
+void CleanValueSenderTexts(Fields& fields) {
+  fields.responseto = TrimEntry(fields.responseto);
+  fields.sendvalueto = TrimEntry(fields.sendvalueto);
+  fields.startvalue = WithoutBlanks(fields.startvalue);
+  fields.getcommand = WithoutBlanks(fields.getcommand);
 }
 
 }  // namespace
 
 RockerSwitchFields PropertyKind<ScreenObjectKind::RockerSwitch>::Load(const RockerSwitchRecord& record) {
   RockerSwitchFields fields;
-  fields.title = record.title;
-  fields.fontsize = FontSizeIndex(record.sizecode);
-  fields.textcolor = record.textcolor;
-  fields.initmode = ChoiceIndex(record.initmode, kNoValueUsed + 1);
-  fields.startvalue = record.startvalue;
-  fields.getcommand = record.getcommand;
-  fields.valuetype = ChoiceIndex(record.valuetype, kValueTypeChoices);
-  fields.responseexpected = record.responseexpected;
+  LoadValueSender(record, kNoValueUsed + 1, fields);
   fields.repeatrate = std::clamp(record.repeatrate, 0, kMaxRepeatRate);
-  fields.responseto = record.responseto;
-  fields.sendvalueto = record.sendvalueto;
   fields.upstep = ChoiceIndex(record.upstep, 2);
   fields.uplimit = record.uplimit;
   fields.upprefix = record.upprefix;
@@ -92,17 +117,8 @@ RockerSwitchFields PropertyKind<ScreenObjectKind::RockerSwitch>::Load(const Rock
 }
 
 void PropertyKind<ScreenObjectKind::RockerSwitch>::Store(const RockerSwitchFields& fields, RockerSwitchRecord& record) {
-  record.title = fields.title;
-  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
-  record.textcolor = fields.textcolor;
-  record.initmode = ChoiceFromIndex(fields.initmode, record.initmode);
-  record.startvalue = fields.startvalue;
-  record.getcommand = fields.getcommand;
-  record.valuetype = ChoiceFromIndex(fields.valuetype, record.valuetype);
-  record.responseexpected = fields.responseexpected;
+  StoreValueSender(fields, record);
   record.repeatrate = fields.repeatrate;
-  record.responseto = fields.responseto;
-  record.sendvalueto = fields.sendvalueto;
   record.upstep = ChoiceFromIndex(fields.upstep, record.upstep);
   record.uplimit = fields.uplimit;
   record.upprefix = fields.upprefix;
@@ -114,21 +130,14 @@ void PropertyKind<ScreenObjectKind::RockerSwitch>::Store(const RockerSwitchField
 
 OkCheck<RockerSwitchField> CheckRockerSwitchFields(RockerSwitchFields& fields, MessageSink& sink) {
   using F = RockerSwitchField;
+  if (const OkCheck<F> shared = ValueSenderLengths<F>(fields, sink); !shared.Accepted()) return shared;
   const OkCheck<F> exchange =
-      FirstRefusal<F>(sink, {{F::Title, TextLengthProblem(fields.title, kLabelFieldLimit)},
-                             {F::StartValue, TextLengthProblem(fields.startvalue, kNumberFieldLimit)},
-                             {F::GetCommand, TextLengthProblem(fields.getcommand, kPrefixFieldLimit)},
-                             {F::ResponseTo, TextLengthProblem(fields.responseto, kLabelFieldLimit)},
-                             {F::SendValueTo, TextLengthProblem(fields.sendvalueto, kLabelFieldLimit)},
-                             {F::UpLimit, TextLengthProblem(fields.uplimit, kNumberFieldLimit)},
+      FirstRefusal<F>(sink, {{F::UpLimit, TextLengthProblem(fields.uplimit, kNumberFieldLimit)},
                              {F::UpPrefix, TextLengthProblem(fields.upprefix, kPrefixFieldLimit)},
                              {F::DownLimit, TextLengthProblem(fields.downlimit, kNumberFieldLimit)},
                              {F::DownPrefix, TextLengthProblem(fields.downprefix, kPrefixFieldLimit)}});
   if (!exchange.Accepted()) return exchange;
-  fields.responseto = TrimEntry(fields.responseto);
-  fields.sendvalueto = TrimEntry(fields.sendvalueto);
-  fields.startvalue = WithoutBlanks(fields.startvalue);
-  fields.getcommand = WithoutBlanks(fields.getcommand);
+  CleanValueSenderTexts(fields);
   fields.upprefix = WithoutBlanks(fields.upprefix);
   fields.downprefix = WithoutBlanks(fields.downprefix);
   const bool startvalueused = fields.initmode == kStartWithValue;
@@ -145,17 +154,8 @@ OkCheck<RockerSwitchField> CheckRockerSwitchFields(RockerSwitchFields& fields, M
 
 SliderControlFields PropertyKind<ScreenObjectKind::SliderControl>::Load(const SliderControlRecord& record) {
   SliderControlFields fields;
-  fields.title = record.title;
-  fields.fontsize = FontSizeIndex(record.sizecode);
-  fields.textcolor = record.textcolor;
-  fields.initmode = ChoiceIndex(record.initmode, kGetValueFromModule + 1);
-  fields.startvalue = record.startvalue;
-  fields.getcommand = record.getcommand;
-  fields.valuetype = ChoiceIndex(record.valuetype, kValueTypeChoices);
-  fields.responseexpected = record.responseexpected;
+  LoadValueSender(record, kGetValueFromModule + 1, fields);
   fields.continuoussend = record.continuoussend;
-  fields.responseto = record.responseto;
-  fields.sendvalueto = record.sendvalueto;
   fields.tickmarks = TickMarksIndex(record.tickmarks);
   fields.showvalues = record.showvalues;
   fields.topvalue = record.topvalue;
@@ -166,17 +166,8 @@ SliderControlFields PropertyKind<ScreenObjectKind::SliderControl>::Load(const Sl
 
 void PropertyKind<ScreenObjectKind::SliderControl>::Store(const SliderControlFields& fields,
                                                           SliderControlRecord& record) {
-  record.title = fields.title;
-  record.sizecode = FontSizeCode(fields.fontsize, record.sizecode);
-  record.textcolor = fields.textcolor;
-  record.initmode = ChoiceFromIndex(fields.initmode, record.initmode);
-  record.startvalue = fields.startvalue;
-  record.getcommand = fields.getcommand;
-  record.valuetype = ChoiceFromIndex(fields.valuetype, record.valuetype);
-  record.responseexpected = fields.responseexpected;
+  StoreValueSender(fields, record);
   record.continuoussend = fields.continuoussend;
-  record.responseto = fields.responseto;
-  record.sendvalueto = fields.sendvalueto;
   record.tickmarks = TickMarksFromIndex(fields.tickmarks, record.tickmarks);
   record.showvalues = fields.showvalues;
   record.topvalue = fields.topvalue;
@@ -187,31 +178,24 @@ void PropertyKind<ScreenObjectKind::SliderControl>::Store(const SliderControlFie
 
 OkCheck<SliderControlField> CheckSliderControlFields(SliderControlFields& fields, MessageSink& sink) {
   using F = SliderControlField;
+  if (const OkCheck<F> shared = ValueSenderLengths<F>(fields, sink); !shared.Accepted()) return shared;
   const OkCheck<F> exchange =
-      FirstRefusal<F>(sink, {{F::Title, TextLengthProblem(fields.title, kLabelFieldLimit)},
-                             {F::StartValue, TextLengthProblem(fields.startvalue, kNumberFieldLimit)},
-                             {F::GetCommand, TextLengthProblem(fields.getcommand, kPrefixFieldLimit)},
-                             {F::ResponseTo, TextLengthProblem(fields.responseto, kLabelFieldLimit)},
-                             {F::SendValueTo, TextLengthProblem(fields.sendvalueto, kLabelFieldLimit)},
-                             {F::TopValue, TextLengthProblem(fields.topvalue, kNumberFieldLimit)},
+      FirstRefusal<F>(sink, {{F::TopValue, TextLengthProblem(fields.topvalue, kNumberFieldLimit)},
                              {F::BottomValue, TextLengthProblem(fields.bottomvalue, kNumberFieldLimit)},
                              {F::Prefix, TextLengthProblem(fields.sendprefix, kPrefixFieldLimit)}});
   if (!exchange.Accepted()) return exchange;
-  fields.responseto = TrimEntry(fields.responseto);
-  fields.sendvalueto = TrimEntry(fields.sendvalueto);
-  fields.startvalue = WithoutBlanks(fields.startvalue);
-  fields.getcommand = WithoutBlanks(fields.getcommand);
+  CleanValueSenderTexts(fields);
   fields.sendprefix = WithoutBlanks(fields.sendprefix);
-  fields.topvalue = UpperCase(WithoutBlanks(fields.topvalue));
-  fields.bottomvalue = UpperCase(WithoutBlanks(fields.bottomvalue));
+  fields.topvalue = ScaleEntry(fields.topvalue);
+  fields.bottomvalue = ScaleEntry(fields.bottomvalue);
   const bool startvalueused = fields.initmode == kStartWithValue;
   return FirstRefusal<F>(
       sink, {{F::GetCommand, VariablesProblem(fields.getcommand)},
              {F::Prefix, VariablesProblem(fields.sendprefix)},
              {F::ResponseTo, VariablesProblem(fields.responseto), true},
              {F::SendValueTo, VariablesProblem(fields.sendvalueto), true},
-             {F::TopValue, EmptyProblem(fields.topvalue, kTopEmptyMessage)},
-             {F::BottomValue, EmptyProblem(fields.bottomvalue, kBottomEmptyMessage)},
+             {F::TopValue, ProblemIf(fields.topvalue.empty(), kTopEmptyMessage)},
+             {F::BottomValue, ProblemIf(fields.bottomvalue.empty(), kBottomEmptyMessage)},
              {F::TopValue, EndsProblem(fields)},
              {F::StartValue, startvalueused ? ValueTypeProblem(fields.startvalue, fields.valuetype) : std::nullopt},
              {F::TopValue, ValueTypeProblem(fields.topvalue, fields.valuetype)},

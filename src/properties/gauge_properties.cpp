@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <optional>
 
+#include "properties/converted_gauge_checks.h"
 #include "properties/data_exchange.h"
 #include "properties/entry_steps.h"
-#include "properties/entry_validation.h"
 #include "properties/mark_choices.h"
-#include "properties/output_target.h"
 #include "properties/shared_checks.h"
 #include "render/gauges/gauge_scale.h"
 
@@ -135,31 +134,23 @@ OkCheck<ValueField> CheckGaugeFields(GaugeFields& fields, const GaugeWording& wo
                                      MessageSink& sink) {
   ConversionFields& conversion = fields.conversion;
   const bool haswarning = wording.warningrange != nullptr;
+  const OkCheck<ValueField> shared = ConvertedGaugeLengths(fields.texts, conversion, sink);
+  if (!shared.Accepted()) return shared;
   const OkCheck<ValueField> lengths = FirstRefusal<ValueField>(
       sink,
       {
-          {ValueField::Title, TextLengthProblem(fields.texts.title, kLabelFieldLimit)},
-          {ValueField::IdLabel, TextLengthProblem(fields.texts.idlabel, kLabelFieldLimit)},
-          {ValueField::PollCommand, TextLengthProblem(fields.texts.pollcommand, kCommandFieldLimit)},
-          {ValueField::OutputLabel, TextLengthProblem(fields.texts.outputlabel, kLabelFieldLimit), true},
-          {ValueField::Multiplier, TextLengthProblem(conversion.multiplier, kNumberFieldLimit)},
-          {ValueField::Offset, TextLengthProblem(conversion.offset, kNumberFieldLimit)},
-          {ValueField::LookupTable, TextLengthProblem(conversion.lookuptable, kLabelFieldLimit)},
-          {ValueField::Formula, TextLengthProblem(conversion.formula, kFormulaFieldLimit), true},
           {ValueField::ScaleEnd, TextLengthProblem(fields.scaleend, kNumberFieldLimit)},
           {ValueField::ScaleStart, TextLengthProblem(fields.scalestart, kNumberFieldLimit)},
           {ValueField::WarnLevel, haswarning ? TextLengthProblem(fields.warnlevel, kNumberFieldLimit) : std::nullopt},
       });
   if (!lengths.Accepted()) return lengths;
 
-  fields.texts.idlabel = TrimEntry(fields.texts.idlabel);
-  fields.texts.pollcommand = TrimEntry(fields.texts.pollcommand);
-  conversion.lookuptable = TrimEntry(conversion.lookuptable);
-  conversion.formula = TrimEntry(conversion.formula);
-  fields.texts.outputlabel = TrimEntry(fields.texts.outputlabel);
+  TrimConvertedGaugeTexts(fields.texts, conversion);
   fields.scaleend = ScaleEntry(fields.scaleend);
   fields.scalestart = ScaleEntry(fields.scalestart);
   if (haswarning) fields.warnlevel = ScaleEntry(fields.warnlevel);
+  const OkCheck<ValueField> sharedtexts = ConvertedGaugeTextProblems(fields.texts, conversion, namelist, sink);
+  if (!sharedtexts.Accepted()) return sharedtexts;
 
   const int base = BaseFromIndex(conversion.outputbase, kBaseDec);
   const std::string_view characters = BaseCharacters(base);
@@ -168,13 +159,6 @@ OkCheck<ValueField> CheckGaugeFields(GaugeFields& fields, const GaugeWording& wo
   };
   const OkCheck<ValueField> texts = FirstRefusal<ValueField>(
       sink, {
-                {ValueField::IdLabel, IdLabelProblem(fields.texts.idlabel)},
-                {ValueField::PollCommand, BraceNamesProblem(fields.texts.pollcommand)},
-                {ValueField::LookupTable, BraceNamesProblem(conversion.lookuptable)},
-                {ValueField::Formula, MathFormulaProblem(conversion.formula, namelist), true},
-                {ValueField::OutputLabel, OutputTargetProblem(fields.texts.outputlabel, fields.texts.idlabel), true},
-                {ValueField::Multiplier, MultiplierProblem(conversion.multiplier)},
-                {ValueField::Offset, NumberTextProblem(conversion.offset)},
                 {ValueField::ScaleEnd, ProblemIf(fields.scaleend.empty(), wording.endempty)},
                 {ValueField::ScaleStart, ProblemIf(fields.scalestart.empty(), wording.startempty)},
                 {ValueField::ScaleEnd, ProblemIf(fields.scaleend == fields.scalestart, wording.endsequal)},

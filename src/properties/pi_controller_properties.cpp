@@ -1,8 +1,8 @@
 #include "properties/pi_controller_properties.h"
 
-#include "properties/check_steps.h"
 #include "properties/choice_indexes.h"
 #include "properties/data_exchange.h"
+#include "properties/entry_steps.h"
 #include "properties/entry_validation.h"
 #include "properties/output_target.h"
 #include "properties/property_choices.h"

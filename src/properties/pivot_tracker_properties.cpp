@@ -2,8 +2,8 @@
 
 #include <cctype>
 
-#include "properties/check_steps.h"
 #include "properties/data_exchange.h"
+#include "properties/entry_steps.h"
 #include "properties/entry_validation.h"
 #include "properties/mark_choices.h"
 #include "properties/property_choices.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "properties/check_steps.h"
 #include "properties/choice_indexes.h"
 #include "properties/data_exchange.h"
+#include "properties/entry_steps.h"
 #include "properties/entry_validation.h"
 #include "properties/property_choices.h"
 #include "properties/shared_checks.h"

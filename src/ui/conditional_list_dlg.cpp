@@ -6,14 +6,11 @@ namespace korvix {
 
 namespace {
 constexpr char kCaption[] = "Conditional List";
-constexpr char kExportText[] = "Export";
-constexpr char kImportText[] = "Import";
 }  // namespace
 
 CConditionalListDlg::CConditionalListDlg(QWidget* mainwindow)
     : ListEditorDialog(mainwindow, kCaption, kConditionalHelpTopic) {
-  AddRequestButton(kExportText, m_exportrequest);
-  AddRequestButton(kImportText, m_importrequest);
+  AddTextFileButtons(m_exportrequest, m_importrequest);
 }
 
 }  // namespace korvix

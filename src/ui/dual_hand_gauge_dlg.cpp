@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "properties/mark_choices.h"
@@ -26,19 +25,10 @@ constexpr int kDecimalIndex = 0;
 
 CDualHandGaugeDlg::CDualHandGaugeDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
                                      const DualHandGaugeFields& fields, std::string namelist)
-    : PropertyDialog(parent, messages, kCaption, kDualHandGaugeHelpTopic), m_namelist(std::move(namelist)) {
-  auto* left = new QVBoxLayout;
-  left->addWidget(AddGaugeScreenTextGroup(this, chooser, fields.texts, m_texts));
-  left->addWidget(AddGaugeCommunicationsGroup(this, fields.texts, m_texts));
-  left->addStretch(1);
-  AddLabelSelector(m_texts.outputlabel, m_namelist);
-
-  auto* middle = new QVBoxLayout;
-  middle->addWidget(AddConversionGroup(this, fields.conversion, m_conversion));
-  middle->addStretch(1);
+    : GaugeTextsDlg(parent, messages, kCaption, kDualHandGaugeHelpTopic, chooser, fields.texts, std::move(namelist)) {
+  QVBoxLayout* middle = NewConversionColumn(fields.conversion, m_conversion);
   m_conversion.outputbase->setCurrentIndex(kDecimalIndex);
   m_conversion.outputbase->setEnabled(false);
-  AddFormulaSelector(m_conversion.formula, m_texts.idlabel, m_namelist);
 
   auto* configuration = new QGroupBox(kConfigurationGroup, this);
   auto* form = new QFormLayout(configuration);
@@ -52,24 +42,7 @@ CDualHandGaugeDlg::CDualHandGaugeDlg(QWidget* parent, MessageSink& messages, con
   form->addRow(m_showfactor);
   form->addRow(kSubMarksLabel, m_submarks);
   form->addRow(m_showvalues);
-  auto* right = new QVBoxLayout;
-  right->addWidget(configuration);
-  right->addStretch(1);
-
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left);
-  columns->addLayout(middle);
-  columns->addLayout(right);
-  Body()->addLayout(columns);
-
-  m_edits = {{ValueField::Title, m_texts.title},
-             {ValueField::IdLabel, m_texts.idlabel},
-             {ValueField::PollCommand, m_texts.pollcommand},
-             {ValueField::OutputLabel, m_texts.outputlabel},
-             {ValueField::Multiplier, m_conversion.multiplier},
-             {ValueField::Offset, m_conversion.offset},
-             {ValueField::LookupTable, m_conversion.lookuptable},
-             {ValueField::Formula, m_conversion.formula}};
+  LayOut(middle, configuration, ConversionEdits(m_conversion));
 }
 
 DualHandGaugeFields CDualHandGaugeDlg::Fields() const {
@@ -88,13 +61,10 @@ DualHandGaugeFields CDualHandGaugeDlg::Fields() const {
 void CDualHandGaugeDlg::OnOK() {
   OkButton()->setFocus(Qt::OtherFocusReason);
   DualHandGaugeFields fields = Fields();
-  const OkCheck<ValueField> check = CheckDualHandGaugeFields(fields, m_namelist, Messages());
+  const OkCheck<ValueField> check = CheckDualHandGaugeFields(fields, NameList(), Messages());
   ShowGaugeTexts(m_texts, fields.texts);
   m_conversion.ShowTexts(fields.conversion);
-  if (check.Accepted())
-    EndOk();
-  else
-    FocusField(m_edits.at(*check.focus), check.guard);
+  EndOrRefocus(check);
 }
 
 }  // namespace korvix

@@ -3,9 +3,7 @@
 #include <string>
 
 #include "properties/dual_hand_gauge_properties.h"
-#include "ui/colour_swatch.h"
-#include "ui/property_dialog.h"
-#include "ui/value_groups.h"
+#include "ui/gauge_texts_dlg.h"
 
 class QCheckBox;
 class QComboBox;
@@ -15,7 +13,7 @@ namespace korvix {
 // "Dual Hand Gauge Properties": title, communications, Data Conversion and
 // the dial. The Output base shows "Dec" and cannot change: the hands read
 // every value as a decimal number.
-class CDualHandGaugeDlg final : public PropertyDialog {
+class CDualHandGaugeDlg final : public GaugeTextsDlg {
   Q_OBJECT
 
 public:
@@ -25,7 +23,6 @@ public:
   // The fields as the controls hold them.
   DualHandGaugeFields Fields() const;
 
-  GaugeTextControls m_texts;
   ConversionControls m_conversion;
   QComboBox* m_dialfactor;
   QCheckBox* m_showfactor;
@@ -34,9 +31,6 @@ public:
 
 private:
   void OnOK() override;
-
-  std::string m_namelist;
-  ValueFieldEdits m_edits;
 };
 
 }  // namespace korvix

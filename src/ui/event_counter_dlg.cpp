@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
 
 #include "properties/property_choices.h"
@@ -30,22 +29,16 @@ CEventCounterDlg::CEventCounterDlg(QWidget* parent, MessageSink& messages, const
   m_title = screentext.title;
   m_fontsize = screentext.fontsize;
   m_textcolor = screentext.textcolor;
-  m_titlewidth = new QComboBox(screentext.group);
-  FillWidthCombo(m_titlewidth, kMaxTitleWidth, fields.titlewidth);
-  screentext.form->addRow(kTitleWidthLabel, m_titlewidth);
+  m_titlewidth = AddTitleWidthRow(screentext, fields.titlewidth);
   Body()->addWidget(screentext.group);
 
-  auto* configuration = new QGroupBox(kStateConfigurationGroup, this);
-  auto* configform = new QFormLayout(configuration);
-  m_idlabel = NewFieldEdit(kLabelFieldLimit, fields.idlabel, configuration);
-  m_resetvalue = NewFieldEdit(kNumberFieldLimit, fields.resetvalue, configuration);
-  m_resetonrun = NewCheckBox(kResetOnRunText, fields.resetonrun, configuration);
-  m_manualbuttons = NewCheckBox(kManualText, fields.manualbuttons, configuration);
-  configform->addRow(kObjectIdLabel, m_idlabel);
-  configform->addRow(kResetValueLabel, m_resetvalue);
-  configform->addRow(m_resetonrun);
-  configform->addRow(m_manualbuttons);
-  Body()->addWidget(configuration);
+  const ResetConfigurationControls configuration = NewResetConfigurationGroup(
+      this, fields.idlabel, kNumberFieldLimit, fields.resetvalue, fields.resetonrun, kManualText, fields.manualbuttons);
+  m_idlabel = configuration.idlabel;
+  m_resetvalue = configuration.resetvalue;
+  m_resetonrun = configuration.resetonrun;
+  m_manualbuttons = configuration.manualbuttons;
+  Body()->addWidget(configuration.group);
 
   const ConditionalTextControls texts = NewConditionalTextGroup(this, kIncrementLabel, fields.inctext, kDecrementLabel,
                                                                 fields.dectext, kResetLabel, fields.resettext);

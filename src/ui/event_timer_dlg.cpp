@@ -39,25 +39,22 @@ CEventTimerDlg::CEventTimerDlg(QWidget* parent, MessageSink& messages, const Col
   m_title = screentext.title;
   m_fontsize = screentext.fontsize;
   m_textcolor = screentext.textcolor;
-  m_titlewidth = new QComboBox(screentext.group);
-  FillWidthCombo(m_titlewidth, kMaxTitleWidth, fields.titlewidth);
-  screentext.form->addRow(kTitleWidthLabel, m_titlewidth);
+  m_titlewidth = AddTitleWidthRow(screentext, fields.titlewidth);
   Body()->addWidget(screentext.group);
 
-  auto* configuration = new QGroupBox(kStateConfigurationGroup, this);
-  auto* configform = new QFormLayout(configuration);
-  m_idlabel = NewFieldEdit(kLabelFieldLimit, fields.idlabel, configuration);
-  m_timeformat = NamesCombo(configuration, kTimeFormatNames, fields.timeformat);
-  m_resetvalue = NewFieldEdit(kTimerResetLimit, fields.resetvalue, configuration);
+  const ResetConfigurationControls configuration = NewResetConfigurationGroup(
+      this, fields.idlabel, kTimerResetLimit, fields.resetvalue, fields.resetonrun, kManualText, fields.manualbuttons);
+  m_idlabel = configuration.idlabel;
+  m_resetvalue = configuration.resetvalue;
   m_resetvalue->installEventFilter(this);
-  m_resetonrun = NewCheckBox(kResetOnRunText, fields.resetonrun, configuration);
-  m_manualbuttons = NewCheckBox(kManualText, fields.manualbuttons, configuration);
-  configform->addRow(kObjectIdLabel, m_idlabel);
-  configform->addRow(kTimeFormatLabel, m_timeformat);
-  configform->addRow(kResetValueLabel, m_resetvalue);
-  configform->addRow(m_resetonrun);
-  configform->addRow(m_manualbuttons);
-  Body()->addWidget(configuration);
+  m_resetonrun = configuration.resetonrun;
+  m_manualbuttons = configuration.manualbuttons;
+  // The format is read before the reset value it formats, in the tab order
+  // too.
+  m_timeformat = NamesCombo(configuration.group, kTimeFormatNames, fields.timeformat);
+  configuration.form->insertRow(1, kTimeFormatLabel, m_timeformat);
+  setTabOrder(m_idlabel, m_timeformat);
+  Body()->addWidget(configuration.group);
 
   const ConditionalTextControls texts = NewConditionalTextGroup(this, kStartLabel, fields.starttext, kHaltLabel,
                                                                 fields.halttext, kResetLabel, fields.resettext);

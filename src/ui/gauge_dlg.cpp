@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "properties/mark_choices.h"
@@ -27,19 +26,10 @@ constexpr int kFirstTickCount = 2;
 
 CGaugeDlg::CGaugeDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser, const GaugeFields& fields,
                      std::string namelist, ScreenObjectKind kind)
-    : PropertyDialog(parent, messages, WordingOf(kind).caption, WordingOf(kind).helptopic),
-      m_wording(WordingOf(kind)),
-      m_namelist(std::move(namelist)) {
-  auto* left = new QVBoxLayout;
-  left->addWidget(AddGaugeScreenTextGroup(this, chooser, fields.texts, m_texts));
-  left->addWidget(AddGaugeCommunicationsGroup(this, fields.texts, m_texts));
-  left->addStretch(1);
-  AddLabelSelector(m_texts.outputlabel, m_namelist);
-
-  auto* middle = new QVBoxLayout;
-  middle->addWidget(AddConversionGroup(this, fields.conversion, m_conversion));
-  middle->addStretch(1);
-  AddFormulaSelector(m_conversion.formula, m_texts.idlabel, m_namelist);
+    : GaugeTextsDlg(parent, messages, WordingOf(kind).caption, WordingOf(kind).helptopic, chooser, fields.texts,
+                    std::move(namelist)),
+      m_wording(WordingOf(kind)) {
+  QVBoxLayout* middle = NewConversionColumn(fields.conversion, m_conversion);
 
   const bool haswarning = m_wording.warningrange != nullptr;
   auto* configuration = new QGroupBox(kConfigurationGroup, this);
@@ -49,7 +39,7 @@ CGaugeDlg::CGaugeDlg(QWidget* parent, MessageSink& messages, const ColourChooser
   if (haswarning) {
     m_submarks = CountCombo(configuration, 1, kMostGaugeSubMarks, fields.submarks);
     form->addRow(kSubMarksLabel, m_submarks);
-    connect(m_tickmarks, &QComboBox::currentIndexChanged, this, &CGaugeDlg::OnTickMarksChanged);
+    connect(m_tickmarks, &QComboBox::currentIndexChanged, this, [this] { FollowTickMarks(m_tickmarks, m_submarks); });
   }
   m_scaleend = NumberEdit(kNumberFieldLimit, configuration);
   m_scaleend->SetText(fields.scaleend);
@@ -73,28 +63,13 @@ CGaugeDlg::CGaugeDlg(QWidget* parent, MessageSink& messages, const ColourChooser
     m_barcolor->SetColour(fields.barcolor);
     form->addRow(kBarColorLabel, m_barcolor);
   }
-  auto* right = new QVBoxLayout;
-  right->addWidget(configuration);
-  right->addStretch(1);
 
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left);
-  columns->addLayout(middle);
-  columns->addLayout(right);
-  Body()->addLayout(columns);
-
-  m_edits = {{ValueField::Title, m_texts.title},
-             {ValueField::IdLabel, m_texts.idlabel},
-             {ValueField::PollCommand, m_texts.pollcommand},
-             {ValueField::OutputLabel, m_texts.outputlabel},
-             {ValueField::Multiplier, m_conversion.multiplier},
-             {ValueField::Offset, m_conversion.offset},
-             {ValueField::LookupTable, m_conversion.lookuptable},
-             {ValueField::Formula, m_conversion.formula},
-             {ValueField::ScaleEnd, m_scaleend},
-             {ValueField::ScaleStart, m_scalestart}};
-  if (m_warnlevel) m_edits.emplace(ValueField::WarnLevel, m_warnlevel);
-  if (m_submarks) OnTickMarksChanged();
+  ValueFieldEdits edits = ConversionEdits(m_conversion);
+  edits.emplace(ValueField::ScaleEnd, m_scaleend);
+  edits.emplace(ValueField::ScaleStart, m_scalestart);
+  if (m_warnlevel) edits.emplace(ValueField::WarnLevel, m_warnlevel);
+  LayOut(middle, configuration, edits);
+  if (m_submarks) FollowTickMarks(m_tickmarks, m_submarks);
 }
 
 GaugeFields CGaugeDlg::Fields() const {
@@ -112,27 +87,18 @@ GaugeFields CGaugeDlg::Fields() const {
   return fields;
 }
 
-void CGaugeDlg::OnTickMarksChanged() {
-  const SubMarksState state = SubMarksFollowTicks(m_tickmarks->currentIndex(), m_submarks->currentIndex());
-  m_submarks->setCurrentIndex(state.index);
-  m_submarks->setEnabled(state.enabled);
-}
-
 // The focus leaves the fields first, so that a refused selector field gets
 // it back through the guard instead of opening its selector.
 void CGaugeDlg::OnOK() {
   OkButton()->setFocus(Qt::OtherFocusReason);
   GaugeFields fields = Fields();
-  const OkCheck<ValueField> check = CheckGaugeFields(fields, m_wording, m_namelist, Messages());
+  const OkCheck<ValueField> check = CheckGaugeFields(fields, m_wording, NameList(), Messages());
   ShowGaugeTexts(m_texts, fields.texts);
   m_conversion.ShowTexts(fields.conversion);
   m_scaleend->SetText(fields.scaleend);
   m_scalestart->SetText(fields.scalestart);
   if (m_warnlevel) m_warnlevel->SetText(fields.warnlevel);
-  if (check.Accepted())
-    EndOk();
-  else
-    FocusField(m_edits.at(*check.focus), check.guard);
+  EndOrRefocus(check);
 }
 
 }  // namespace korvix

@@ -3,9 +3,7 @@
 #include <string>
 
 #include "properties/gauge_properties.h"
-#include "ui/colour_swatch.h"
-#include "ui/property_dialog.h"
-#include "ui/value_groups.h"
+#include "ui/gauge_texts_dlg.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,14 +16,13 @@ class Latin1LineEdit;
 // title, communications, Data Conversion, and the scale with its marks.
 // The Level Gauge has Show Min/Max and a bar colour where the others have
 // Sub Marks and a Warning Level; the kinds name their scale ends by `kind`.
-class CGaugeDlg : public PropertyDialog {
+class CGaugeDlg : public GaugeTextsDlg {
   Q_OBJECT
 
 public:
   // The fields as the controls hold them.
   GaugeFields Fields() const;
 
-  GaugeTextControls m_texts;
   ConversionControls m_conversion;
   QComboBox* m_tickmarks;
   QComboBox* m_submarks = nullptr;
@@ -42,11 +39,8 @@ protected:
 
 private:
   void OnOK() override;
-  void OnTickMarksChanged();
 
   GaugeWording m_wording;
-  std::string m_namelist;
-  ValueFieldEdits m_edits;
 };
 
 class CLevelGaugeDlg final : public CGaugeDlg {

@@ -20,6 +20,8 @@ constexpr char kDeleteText[] = "Delete";
 constexpr char kCopyText[] = "Copy";
 constexpr char kPasteText[] = "Paste";
 constexpr char kCloseText[] = "Close";
+constexpr char kExportText[] = "Export";
+constexpr char kImportText[] = "Import";
 }  // namespace
 
 ListEditorDialog::ListEditorDialog(QWidget* mainwindow, const char* caption, const char* helppage)
@@ -55,6 +57,11 @@ ListEditorDialog::ListEditorDialog(QWidget* mainwindow, const char* caption, con
   ConnectDoubleClick(m_list, m_editrequest);
   SetCloseButton(close);
   AddHelpKey(this, helppage);
+}
+
+void ListEditorDialog::AddTextFileButtons(int& exportrequest, int& importrequest) {
+  AddRequestButton(kExportText, exportrequest);
+  AddRequestButton(kImportText, importrequest);
 }
 
 void ListEditorDialog::AddRequestButton(const char* text, int& flag) {

@@ -35,10 +35,12 @@ public:
 protected:
   ListEditorDialog(QWidget* mainwindow, const char* caption, const char* helppage);
 
-  // A further request button below "Modify".
-  void AddRequestButton(const char* text, int& flag);
+  // Export and Import of the list's text file, below "Modify".
+  void AddTextFileButtons(int& exportrequest, int& importrequest);
 
 private:
+  void AddRequestButton(const char* text, int& flag);
+
   QListWidget* m_list;
   QPushButton* m_edit;
   QPushButton* m_delete;

@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QSlider>
-#include <QVBoxLayout>
 
 #include "properties/property_choices.h"
 #include "ui/choice_controls.h"
@@ -58,21 +57,8 @@ FunctionControls NewFunctionGroup(QWidget* parent, const char* caption, int step
 
 CRockerSwitchDlg::CRockerSwitchDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
                                    const std::string& namelist, const RockerSwitchFields& fields)
-    : PropertyDialog(parent, messages, kCaption, kRockerSwitchHelpTopic) {
-  const ScreenTextControls screentext =
-      NewScreenTextGroup(this, chooser, fields.title, fields.fontsize, fields.textcolor);
-  m_title = screentext.title;
-  m_fontsize = screentext.fontsize;
-  m_textcolor = screentext.textcolor;
-
-  const InitializationControls init =
-      NewInitializationGroup(this, {kStartWithValueText, kGetValueText, kNoValueUsedText}, fields.initmode,
-                             fields.startvalue, fields.getcommand, fields.valuetype);
-  m_initmode = init.initmode;
-  m_startvalue = init.startvalue;
-  m_getcommand = init.getcommand;
-  m_valuetype = init.valuetype;
-
+    : ValueSenderDlg(parent, messages, kCaption, kRockerSwitchHelpTopic, chooser,
+                     {kStartWithValueText, kGetValueText, kNoValueUsedText}, fields) {
   auto* communications = new QGroupBox(kCommunicationsGroup, this);
   auto* commlayout = new QGridLayout(communications);
   m_responseexpected = NewCheckBox(kResponseExpectedText, fields.responseexpected, communications);
@@ -83,12 +69,7 @@ CRockerSwitchDlg::CRockerSwitchDlg(QWidget* parent, MessageSink& messages, const
   commlayout->addWidget(m_repeatrate, 2, 1);
   commlayout->addWidget(new QLabel(kFastLabel, communications), 2, 2);
 
-  const MonitoringControls monitoring =
-      NewMonitoringGroup(this, kMonitoringGroup, fields.responseto, fields.sendvalueto);
-  m_responseto = monitoring.responseto;
-  m_sendvalueto = monitoring.sendvalueto;
-  AddLabelSelector(m_responseto, namelist);
-  AddLabelSelector(m_sendvalueto, namelist);
+  AddMonitoringGroup(kMonitoringGroup, fields, namelist);
 
   const FunctionControls up = NewFunctionGroup(this, kPressUpGroup, fields.upstep, fields.uplimit, fields.upprefix);
   m_upstep = up.step;
@@ -101,40 +82,13 @@ CRockerSwitchDlg::CRockerSwitchDlg(QWidget* parent, MessageSink& messages, const
   m_downprefix = down.prefix;
   m_rollover = NewCheckBox(kRolloverText, fields.rollover, this);
 
-  auto* left = new QVBoxLayout;
-  left->addWidget(screentext.group);
-  left->addWidget(init.group);
-  left->addWidget(communications);
-  left->addStretch(1);
-  auto* right = new QVBoxLayout;
-  right->addWidget(monitoring.group);
-  right->addWidget(up.group);
-  right->addWidget(down.group);
-  right->addWidget(m_rollover);
-  right->addStretch(1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left);
-  columns->addLayout(right);
-  Body()->addLayout(columns);
-
-  connect(m_initmode, &QButtonGroup::idClicked, this, &CRockerSwitchDlg::EnableControls);
-  connect(m_responseexpected, &QCheckBox::clicked, this, &CRockerSwitchDlg::EnableControls);
-  EnableControls();
+  LayOut(communications, {up.group, down.group, m_rollover});
 }
 
 RockerSwitchFields CRockerSwitchDlg::Fields() const {
   RockerSwitchFields fields;
-  fields.title = m_title->Text();
-  fields.fontsize = m_fontsize->currentIndex();
-  fields.textcolor = m_textcolor->Colour();
-  fields.initmode = m_initmode->checkedId();
-  fields.startvalue = m_startvalue->Text();
-  fields.getcommand = m_getcommand->Text();
-  fields.valuetype = m_valuetype->currentIndex();
-  fields.responseexpected = CheckState(m_responseexpected);
+  ReadShared(fields);
   fields.repeatrate = m_repeatrate->value();
-  fields.responseto = m_responseto->Text();
-  fields.sendvalueto = m_sendvalueto->Text();
   fields.upstep = m_upstep->checkedId();
   fields.uplimit = m_uplimit->Text();
   fields.upprefix = m_upprefix->Text();
@@ -145,21 +99,10 @@ RockerSwitchFields CRockerSwitchDlg::Fields() const {
   return fields;
 }
 
-void CRockerSwitchDlg::EnableControls() {
-  const int initmode = m_initmode->checkedId();
-  m_responseto->setEnabled(m_responseexpected->isChecked());
-  m_startvalue->setEnabled(initmode == kStartWithValue);
-  m_getcommand->setEnabled(initmode == kGetValueFromModule);
-  m_valuetype->setEnabled(initmode != kNoValueUsed);
-}
-
 void CRockerSwitchDlg::OnOK() {
   RockerSwitchFields fields = Fields();
   const OkCheck<RockerSwitchField> check = CheckRockerSwitchFields(fields, Messages());
-  m_responseto->SetText(fields.responseto);
-  m_sendvalueto->SetText(fields.sendvalueto);
-  m_startvalue->SetText(fields.startvalue);
-  m_getcommand->SetText(fields.getcommand);
+  ShowCleaned(fields);
   m_upprefix->SetText(fields.upprefix);
   m_downprefix->SetText(fields.downprefix);
   if (check.Accepted())

@@ -3,12 +3,10 @@
 #include <string>
 
 #include "properties/control_properties.h"
-#include "ui/colour_swatch.h"
-#include "ui/property_dialog.h"
+#include "ui/value_sender_dlg.h"
 
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class QSlider;
 
 namespace korvix {
@@ -17,7 +15,7 @@ class Latin1LineEdit;
 
 // "Rocker Switch Properties": how the switch starts, what each half sends
 // and within which limits, and to whom replies and values go.
-class CRockerSwitchDlg final : public PropertyDialog {
+class CRockerSwitchDlg final : public ValueSenderDlg {
   Q_OBJECT
 
 public:
@@ -27,17 +25,7 @@ public:
   // The fields as the controls hold them.
   RockerSwitchFields Fields() const;
 
-  Latin1LineEdit* m_title;
-  QComboBox* m_fontsize;
-  ColourSwatch* m_textcolor;
-  QButtonGroup* m_initmode;
-  Latin1LineEdit* m_startvalue;
-  Latin1LineEdit* m_getcommand;
-  QComboBox* m_valuetype;
-  QCheckBox* m_responseexpected;
   QSlider* m_repeatrate;
-  Latin1LineEdit* m_responseto;
-  Latin1LineEdit* m_sendvalueto;
   QButtonGroup* m_upstep;
   Latin1LineEdit* m_uplimit;
   Latin1LineEdit* m_upprefix;
@@ -48,9 +36,6 @@ public:
 
 private:
   void OnOK() override;
-  // Only the fields that the chosen start and the response setting use can
-  // be edited.
-  void EnableControls();
   Latin1LineEdit* FieldEdit(RockerSwitchField field) const;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/slider_control_dlg.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -33,21 +32,8 @@ constexpr int kFirstTickCount = 2;
 
 CSliderControlDlg::CSliderControlDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
                                      const std::string& namelist, const SliderControlFields& fields)
-    : PropertyDialog(parent, messages, kCaption, kSliderControlHelpTopic) {
-  const ScreenTextControls screentext =
-      NewScreenTextGroup(this, chooser, fields.title, fields.fontsize, fields.textcolor);
-  m_title = screentext.title;
-  m_fontsize = screentext.fontsize;
-  m_textcolor = screentext.textcolor;
-
-  const InitializationControls init =
-      NewInitializationGroup(this, {kStartWithValueText, kGetValueText}, fields.initmode, fields.startvalue,
-                             fields.getcommand, fields.valuetype);
-  m_initmode = init.initmode;
-  m_startvalue = init.startvalue;
-  m_getcommand = init.getcommand;
-  m_valuetype = init.valuetype;
-
+    : ValueSenderDlg(parent, messages, kCaption, kSliderControlHelpTopic, chooser, {kStartWithValueText, kGetValueText},
+                     fields) {
   auto* communications = new QGroupBox(kCommunicationsGroup, this);
   auto* commlayout = new QVBoxLayout(communications);
   m_responseexpected = NewCheckBox(kResponseExpectedText, fields.responseexpected, communications);
@@ -55,12 +41,7 @@ CSliderControlDlg::CSliderControlDlg(QWidget* parent, MessageSink& messages, con
   commlayout->addWidget(m_responseexpected);
   commlayout->addWidget(m_continuoussend);
 
-  const MonitoringControls monitoring =
-      NewMonitoringGroup(this, kMonitoringGroup, fields.responseto, fields.sendvalueto);
-  m_responseto = monitoring.responseto;
-  m_sendvalueto = monitoring.sendvalueto;
-  AddLabelSelector(m_responseto, namelist);
-  AddLabelSelector(m_sendvalueto, namelist);
+  AddMonitoringGroup(kMonitoringGroup, fields, namelist);
 
   auto* configuration = new QGroupBox(kConfigurationGroup, this);
   auto* configform = new QFormLayout(configuration);
@@ -78,38 +59,13 @@ CSliderControlDlg::CSliderControlDlg(QWidget* parent, MessageSink& messages, con
   prefixrow->addRow(kPrefixLabel, m_sendprefix);
   configform->addRow(prefixrow);
 
-  auto* left = new QVBoxLayout;
-  left->addWidget(screentext.group);
-  left->addWidget(init.group);
-  left->addWidget(communications);
-  left->addStretch(1);
-  auto* right = new QVBoxLayout;
-  right->addWidget(monitoring.group);
-  right->addWidget(configuration);
-  right->addStretch(1);
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left);
-  columns->addLayout(right);
-  Body()->addLayout(columns);
-
-  connect(m_initmode, &QButtonGroup::idClicked, this, &CSliderControlDlg::EnableControls);
-  connect(m_responseexpected, &QCheckBox::clicked, this, &CSliderControlDlg::EnableControls);
-  EnableControls();
+  LayOut(communications, {configuration});
 }
 
 SliderControlFields CSliderControlDlg::Fields() const {
   SliderControlFields fields;
-  fields.title = m_title->Text();
-  fields.fontsize = m_fontsize->currentIndex();
-  fields.textcolor = m_textcolor->Colour();
-  fields.initmode = m_initmode->checkedId();
-  fields.startvalue = m_startvalue->Text();
-  fields.getcommand = m_getcommand->Text();
-  fields.valuetype = m_valuetype->currentIndex();
-  fields.responseexpected = CheckState(m_responseexpected);
+  ReadShared(fields);
   fields.continuoussend = CheckState(m_continuoussend);
-  fields.responseto = m_responseto->Text();
-  fields.sendvalueto = m_sendvalueto->Text();
   fields.tickmarks = m_tickmarks->currentIndex();
   fields.showvalues = CheckState(m_showvalues);
   fields.topvalue = m_topvalue->Text();
@@ -118,20 +74,10 @@ SliderControlFields CSliderControlDlg::Fields() const {
   return fields;
 }
 
-void CSliderControlDlg::EnableControls() {
-  const int initmode = m_initmode->checkedId();
-  m_responseto->setEnabled(m_responseexpected->isChecked());
-  m_startvalue->setEnabled(initmode == kStartWithValue);
-  m_getcommand->setEnabled(initmode == kGetValueFromModule);
-}
-
 void CSliderControlDlg::OnOK() {
   SliderControlFields fields = Fields();
   const OkCheck<SliderControlField> check = CheckSliderControlFields(fields, Messages());
-  m_responseto->SetText(fields.responseto);
-  m_sendvalueto->SetText(fields.sendvalueto);
-  m_startvalue->SetText(fields.startvalue);
-  m_getcommand->SetText(fields.getcommand);
+  ShowCleaned(fields);
   m_sendprefix->SetText(fields.sendprefix);
   m_topvalue->SetText(fields.topvalue);
   m_bottomvalue->SetText(fields.bottomvalue);

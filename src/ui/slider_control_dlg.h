@@ -3,10 +3,8 @@
 #include <string>
 
 #include "properties/control_properties.h"
-#include "ui/colour_swatch.h"
-#include "ui/property_dialog.h"
+#include "ui/value_sender_dlg.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 
@@ -16,7 +14,7 @@ class Latin1LineEdit;
 
 // "Slider Control Properties": how the slider starts, its ends and scale,
 // what it sends when moved, and to whom replies and values go.
-class CSliderControlDlg final : public PropertyDialog {
+class CSliderControlDlg final : public ValueSenderDlg {
   Q_OBJECT
 
 public:
@@ -26,17 +24,7 @@ public:
   // The fields as the controls hold them.
   SliderControlFields Fields() const;
 
-  Latin1LineEdit* m_title;
-  QComboBox* m_fontsize;
-  ColourSwatch* m_textcolor;
-  QButtonGroup* m_initmode;
-  Latin1LineEdit* m_startvalue;
-  Latin1LineEdit* m_getcommand;
-  QComboBox* m_valuetype;
-  QCheckBox* m_responseexpected;
   QCheckBox* m_continuoussend;
-  Latin1LineEdit* m_responseto;
-  Latin1LineEdit* m_sendvalueto;
   QComboBox* m_tickmarks;
   QCheckBox* m_showvalues;
   Latin1LineEdit* m_topvalue;
@@ -45,9 +33,6 @@ public:
 
 private:
   void OnOK() override;
-  // Only the fields that the chosen start and the response setting use can
-  // be edited.
-  void EnableControls();
   Latin1LineEdit* FieldEdit(SliderControlField field) const;
 };
 

@@ -8,6 +8,7 @@
 
 #include <utility>
 
+#include "properties/mark_choices.h"
 #include "properties/property_choices.h"
 #include "ui/latin1_edits.h"
 #include "ui/property_dialog.h"
@@ -153,6 +154,12 @@ QComboBox* NamesCombo(QWidget* parent, const char* const* names, int count, int 
   for (int i = 0; i < count; ++i) combo->addItem(names[i]);
   combo->setCurrentIndex(index);
   return combo;
+}
+
+void FollowTickMarks(QComboBox* tickmarks, QComboBox* submarks) {
+  const SubMarksState state = SubMarksFollowTicks(tickmarks->currentIndex(), submarks->currentIndex());
+  submarks->setCurrentIndex(state.index);
+  submarks->setEnabled(state.enabled);
 }
 
 }  // namespace korvix

@@ -65,6 +65,9 @@ QComboBox* NamesCombo(QWidget* parent, const std::array<const char*, N>& names, 
   return NamesCombo(parent, names.data(), static_cast<int>(N), index);
 }
 
+// Sub Marks offered only where the tick marks leave room for them.
+void FollowTickMarks(QComboBox* tickmarks, QComboBox* submarks);
+
 // The edit of each field a check can refuse.
 using ValueFieldEdits = std::map<ValueField, Latin1LineEdit*>;
 

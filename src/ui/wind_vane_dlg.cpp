@@ -4,8 +4,6 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "properties/mark_choices.h"
 #include "properties/property_choices.h"
@@ -27,13 +25,7 @@ constexpr const char* kShowLabelsText = "Show Direction Labels";
 
 CWindVaneDlg::CWindVaneDlg(QWidget* parent, MessageSink& messages, const ColourChooser& chooser,
                            const WindVaneFields& fields, std::string namelist)
-    : PropertyDialog(parent, messages, kCaption, kWindVaneHelpTopic), m_namelist(std::move(namelist)) {
-  auto* left = new QVBoxLayout;
-  left->addWidget(AddGaugeScreenTextGroup(this, chooser, fields.texts, m_texts));
-  left->addWidget(AddGaugeCommunicationsGroup(this, fields.texts, m_texts));
-  left->addStretch(1);
-  AddLabelSelector(m_texts.outputlabel, m_namelist);
-
+    : GaugeTextsDlg(parent, messages, kCaption, kWindVaneHelpTopic, chooser, fields.texts, std::move(namelist)) {
   auto* configuration = new QGroupBox(kConfigurationGroup, this);
   auto* form = new QFormLayout(configuration);
   m_fulldata = NumberEdit(kNumberFieldLimit, configuration);
@@ -49,23 +41,9 @@ CWindVaneDlg::CWindVaneDlg(QWidget* parent, MessageSink& messages, const ColourC
   form->addRow(kTickMarksLabel, m_tickmarks);
   form->addRow(kSubMarksLabel, m_submarks);
   form->addRow(m_showlabels);
-  auto* right = new QVBoxLayout;
-  right->addWidget(configuration);
-  right->addStretch(1);
-
-  auto* columns = new QHBoxLayout;
-  columns->addLayout(left);
-  columns->addLayout(right);
-  Body()->addLayout(columns);
-
-  m_edits = {{ValueField::Title, m_texts.title},
-             {ValueField::IdLabel, m_texts.idlabel},
-             {ValueField::PollCommand, m_texts.pollcommand},
-             {ValueField::OutputLabel, m_texts.outputlabel},
-             {ValueField::FullData, m_fulldata},
-             {ValueField::ZeroData, m_zerodata}};
-  connect(m_tickmarks, &QComboBox::currentIndexChanged, this, &CWindVaneDlg::OnTickMarksChanged);
-  OnTickMarksChanged();
+  LayOut(nullptr, configuration, {{ValueField::FullData, m_fulldata}, {ValueField::ZeroData, m_zerodata}});
+  connect(m_tickmarks, &QComboBox::currentIndexChanged, this, [this] { FollowTickMarks(m_tickmarks, m_submarks); });
+  FollowTickMarks(m_tickmarks, m_submarks);
 }
 
 WindVaneFields CWindVaneDlg::Fields() const {
@@ -79,12 +57,6 @@ WindVaneFields CWindVaneDlg::Fields() const {
   return fields;
 }
 
-void CWindVaneDlg::OnTickMarksChanged() {
-  const SubMarksState state = SubMarksFollowTicks(m_tickmarks->currentIndex(), m_submarks->currentIndex());
-  m_submarks->setCurrentIndex(state.index);
-  m_submarks->setEnabled(state.enabled);
-}
-
 // The focus leaves the fields first, so that a refused selector field gets
 // it back through the guard instead of opening its selector.
 void CWindVaneDlg::OnOK() {
@@ -94,10 +66,7 @@ void CWindVaneDlg::OnOK() {
   ShowGaugeTexts(m_texts, fields.texts);
   m_fulldata->SetText(fields.fulldata);
   m_zerodata->SetText(fields.zerodata);
-  if (check.Accepted())
-    EndOk();
-  else
-    FocusField(m_edits.at(*check.focus), check.guard);
+  EndOrRefocus(check);
 }
 
 }  // namespace korvix

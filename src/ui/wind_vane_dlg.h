@@ -3,9 +3,7 @@
 #include <string>
 
 #include "properties/wind_vane_properties.h"
-#include "ui/colour_swatch.h"
-#include "ui/property_dialog.h"
-#include "ui/value_groups.h"
+#include "ui/gauge_texts_dlg.h"
 
 class QCheckBox;
 class QComboBox;
@@ -16,7 +14,7 @@ class Latin1LineEdit;
 
 // "Wind Vane Properties": title, communications, the values that mean a
 // full turn and north, and the compass face's marks and labels.
-class CWindVaneDlg final : public PropertyDialog {
+class CWindVaneDlg final : public GaugeTextsDlg {
   Q_OBJECT
 
 public:
@@ -26,7 +24,6 @@ public:
   // The fields as the controls hold them.
   WindVaneFields Fields() const;
 
-  GaugeTextControls m_texts;
   Latin1LineEdit* m_fulldata;
   Latin1LineEdit* m_zerodata;
   QComboBox* m_tickmarks;
@@ -35,10 +32,6 @@ public:
 
 private:
   void OnOK() override;
-  void OnTickMarksChanged();
-
-  std::string m_namelist;
-  ValueFieldEdits m_edits;
 };
 
 }  // namespace korvix

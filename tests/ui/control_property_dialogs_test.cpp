@@ -210,6 +210,29 @@ TEST_F(ControlDialogsTest, EventTimerNotesTheCountdownOnceAndRewritesTheResetVal
   EXPECT_EQ(record.valuetext, "90.0");
 }
 
+// The next widget that Tab would move to, as Qt walks the focus chain.
+QWidget* NextTabStop(QWidget* from) {
+  QWidget* next = from->nextInFocusChain();
+  while (next != from && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+  return next;
+}
+
+TEST_F(ControlDialogsTest, EventTimerTabsFromTheIdLabelThroughTheTimeFormatToTheResetValue) {
+  const ScreenObject timer = PlaceSelected(ScreenObjectKind::EventTimer);
+  std::vector<QWidget*> stops;
+  std::vector<QWidget*> expected;
+  WhenShown<CEventTimerDlg>([&](CEventTimerDlg& dialog) {
+    expected = {dialog.m_timeformat, dialog.m_resetvalue, dialog.m_resetonrun, dialog.m_manualbuttons};
+    QWidget* stop = dialog.m_idlabel;
+    for (std::size_t i = 0; i < expected.size(); ++i) stops.push_back(stop = NextTabStop(stop));
+  });
+
+  editors.EditEventTimerProperties(timer.index);
+
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(stops, expected);
+}
+
 TEST_F(ControlDialogsTest, PivotTrackerChecksItsLimitsFirstAndHasNoSubMarksWithoutTickMarks) {
   HelpPageCatcher help("index.html");
   const ScreenObject tracker = PlaceSelected(ScreenObjectKind::PivotTracker);

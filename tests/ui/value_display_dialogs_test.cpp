@@ -8,39 +8,20 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <functional>
 
-#include "comms/com_link.h"
-#include "editor_fixture.h"
-#include "fake_com_link_host.h"
-#include "platform/profile.h"
-#include "platform/testing/fake_clocks.h"
+#include "property_dialogs_fixture.h"
 #include "qtdraw/bitmap_file.h"
-#include "texts/number_texts.h"
 #include "ui/data_window_dlg.h"
 #include "ui/dual_hand_gauge_dlg.h"
-#include "ui/editor_pass_wait.h"
 #include "ui/gauge_dlg.h"
 #include "ui/image_box_dlg.h"
 #include "ui/latin1_edits.h"
-#include "ui/property_editors_ui.h"
 #include "ui/wind_vane_dlg.h"
 
 namespace korvix {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Acts on the modal dialog of type Dialog once it shows.
-template <class Dialog>
-void WhenShown(std::function<void(Dialog&)> act) {
-  QTimer::singleShot(0, [act] {
-    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    act(*dialog);
-    if (dialog->isVisible()) dialog->reject();
-  });
-}
 
 // Presses OK and lets the events it posted run; any other dialog that opens
 // meanwhile (a selector) is counted and closed.
@@ -60,37 +41,7 @@ int PressOk(PropertyDialog& dialog) {
   return opened;
 }
 
-// The value displays' editors as the program opens them.
-class ValueDisplayDialogsTest : public EditorTest {
-protected:
-  PropertyFrame frame{doc, view, page, window, chartmemories};
-  testing::FakeComLinkHost host;
-  FakeMillisecondClock clock;
-  MemoryProfile profile;
-  NumberTexts numbers;
-  ComLink link{host, messages, clock, profile, numbers};
-  QtPassWait passwait{link};
-  EditorLoop loop{link, passwait, messages};
-  struct : EmailReporter {
-    void SendEmailReport(const std::string&, const std::string&) override {}
-    int SendsInFlight() const override { return 0; }
-  } reports;
-  CPropertyEditors editors{nullptr, frame,   messages,         [](QWidget*, int) { return std::optional<int>(); },
-                           loop,    reports, ChartPlotAccess{}};
-
-  ScreenObject PlaceSelected(ScreenObjectKind kind) {
-    const ScreenObject object = PlaceOne(kind);
-    editor.SelectOnly(object);
-    page.m_tracker.m_rect = editor.ObjectRect(object);
-    return object;
-  }
-
-  std::vector<std::string> Shown() const {
-    std::vector<std::string> texts;
-    for (const auto& shown : messages.shown) texts.push_back(shown.text);
-    return texts;
-  }
-};
+using ValueDisplayDialogsTest = PropertyDialogsTest;
 
 TEST_F(ValueDisplayDialogsTest, DataWindowDialogChecksTheLabelBeforeTheMultiplierAndStoresTheWidths) {
   const ScreenObject dw = PlaceSelected(ScreenObjectKind::DataWindow);
