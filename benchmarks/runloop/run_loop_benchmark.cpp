@@ -127,7 +127,8 @@ void RunLoopPolling(benchmark::State& state) {
   NoScriptServices scripts;
   NoWebLogThread weblog;
   NoDdeAdvisor dde;
-  ViewRuntime runtime(doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde});
+  ViewRuntime runtime(
+      doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde});
   pump.runtime = &runtime;
   runtime.OnInitialUpdate();
 
@@ -196,7 +197,8 @@ void RunLoopWithATalker(benchmark::State& state) {
   NoScriptServices scripts;
   NoWebLogThread weblog;
   NoDdeAdvisor dde;
-  ViewRuntime runtime(doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde});
+  ViewRuntime runtime(
+      doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde});
   pump.runtime = &runtime;
   runtime.OnInitialUpdate();
 
