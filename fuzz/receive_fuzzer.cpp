@@ -7,6 +7,7 @@
 #include <string>
 
 #include "comms/com_link.h"
+#include "comms/run_loop_state.h"
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
 #include "document/korvix_doc.h"
@@ -55,8 +56,15 @@ private:
   std::uint32_t m_now = 0;
 };
 
-class Host final : public ComLinkHost {
+class Host final : public PortSelection,
+                   public RunLoopHalt,
+                   public ReplyTracking,
+                   public LabelValueAccess,
+                   public PopupDisplay,
+                   public ControlMirrors,
+                   public MessageQueue {
 public:
+  RunLoopState run;
   RunValues* values = nullptr;
   int SelectedComPort() override { return 0; }
   void ForgetComPort() override {}
@@ -103,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   JumpingClock clock;
   NumberTexts numbers;
   BytesPort* port = nullptr;
-  ComLink link(host, sink, clock, profile, numbers, [&port, data, size] {
+  ComLink link(PeersOf(host), host.run, sink, clock, profile, numbers, [&port, data, size] {
     auto made = std::make_unique<BytesPort>(data, size);
     port = made.get();
     return made;
@@ -114,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (link.OpenComPort(0) != 1) {
     return 0;
   }
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   values.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting = 1;
   values.State().Polled(ScreenObjectKind::DialGauge, 0).awaiting = 1;
 

@@ -12,6 +12,7 @@
 
 #include "comms/com_link.h"
 #include "comms/port_map.h"
+#include "comms/run_loop_state.h"
 #include "daqsim/simulator.h"
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
@@ -29,8 +30,15 @@ constexpr size_t kReplyBytes = 6;  // letter, "1234", CR
 constexpr double kGapAfterLineMs = 2;
 
 // A view with nothing to do: no objects, no Run-Loop.
-class IdleHost final : public ComLinkHost {
+class IdleHost final : public PortSelection,
+                       public RunLoopHalt,
+                       public ReplyTracking,
+                       public LabelValueAccess,
+                       public PopupDisplay,
+                       public ControlMirrors,
+                       public MessageQueue {
 public:
+  RunLoopState run;
   int SelectedComPort() override { return 0; }
   void ForgetComPort() override {}
   bool IsReplyPending(char) override { return false; }
@@ -82,7 +90,7 @@ void PollModules(benchmark::State& state) {
   MonotonicClock clock;
   NumberTexts numbers;
   MapComPort(profile, 0, simulator.DevicePath());
-  ComLink link(host, sink, clock, profile, numbers);
+  ComLink link(PeersOf(host), host.run, sink, clock, profile, numbers);
   if (link.OpenComPort(0) != 1) {
     state.SkipWithError("cannot open the simulator's line");
   } else {

@@ -14,9 +14,16 @@ constexpr uint32_t kSettleMs = 100;
 
 }  // namespace
 
-ComLink::ComLink(ComLinkHost& host, MessageSink& sink, MillisecondClock& clock, Profile& profile, NumberTexts& numbers,
-                 SerialPortFactory factory)
-    : m_host(host),
+ComLink::ComLink(ComLinkPeers peers, const RunLoopState& run, MessageSink& sink, MillisecondClock& clock,
+                 Profile& profile, NumberTexts& numbers, SerialPortFactory factory)
+    : m_run(run),
+      m_ports(peers.ports),
+      m_halt(peers.halt),
+      m_replies(peers.replies),
+      m_labels(peers.labels),
+      m_popups(peers.popups),
+      m_mirrors(peers.mirrors),
+      m_queue(peers.queue),
       m_sink(sink),
       m_clock(clock),
       m_profile(profile),
@@ -54,7 +61,7 @@ void ComLink::WaitReadable(uint32_t ms) {
   }
 }
 
-bool ComLink::PortSelected() { return m_host.SelectedComPort() != -1; }
+bool ComLink::PortSelected() { return m_ports.SelectedComPort() != -1; }
 
 void ComLink::SetIoTime(int offset_ms) {
   m_iotime = m_clock.Now() + static_cast<uint32_t>(offset_ms);

@@ -4,7 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "comms/com_link_host.h"
+#include "comms/com_link_peers.h"
+#include "comms/run_loop_state.h"
 #include "comms/serial_port.h"
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
@@ -23,8 +24,10 @@ class RealtimePriority;
 // that advances by itself, since the waits poll it against a live line.
 class ComLink {
 public:
-  ComLink(ComLinkHost& host, MessageSink& sink, MillisecondClock& clock, Profile& profile, NumberTexts& numbers,
-          SerialPortFactory factory = MakePosixSerialPort);
+  // `run` is the Run-Loop's: while it runs, failures are reported and
+  // replies dispatched before each command.
+  ComLink(ComLinkPeers peers, const RunLoopState& run, MessageSink& sink, MillisecondClock& clock, Profile& profile,
+          NumberTexts& numbers, SerialPortFactory factory = MakePosixSerialPort);
   ~ComLink();
   ComLink(const ComLink&) = delete;
   ComLink& operator=(const ComLink&) = delete;
@@ -58,11 +61,13 @@ public:
   int PortDescriptor() const { return m_comhandle ? m_comhandle->Descriptor() : -1; }
 
   uint32_t IoTime() const { return m_iotime; }
+  // While the Run-Loop runs or the console polls, whoever holds the line
+  // reads the port too.
+  bool ReadsWhileHeld() const { return m_run.IsRunning() || m_pollport != 0; }
 
   // Received lines, each with its CR, for the dispatcher to consume. Bounded:
   // when nobody consumes it, the oldest lines make way for new ones.
   std::string m_rxbuffer;
-  int m_runloop = 0;
   int m_pollport = 0;
   uint32_t m_releasetime = 0;
 
@@ -92,7 +97,14 @@ private:
   void ReportFailure(Failure failure, RealtimePriority& priority);
   void ReportNoPort();
 
-  ComLinkHost& m_host;
+  const RunLoopState& m_run;
+  PortSelection& m_ports;
+  RunLoopHalt& m_halt;
+  ReplyTracking& m_replies;
+  LabelValueAccess& m_labels;
+  PopupDisplay& m_popups;
+  ControlMirrors& m_mirrors;
+  MessageQueue& m_queue;
   MessageSink& m_sink;
   MillisecondClock& m_clock;
   Profile& m_profile;

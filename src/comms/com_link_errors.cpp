@@ -38,13 +38,13 @@ void ComLink::ReportFailure(Failure failure, RealtimePriority& priority) {
   const int number = static_cast<int>(failure);
   for (const FailureText& entry : kFailureTexts) {
     if (entry.number != number) continue;
-    const std::string port = FormatNumberText(m_host.SelectedComPort() + 1, 0);
+    const std::string port = FormatNumberText(m_ports.SelectedComPort() + 1, 0);
     m_sink.Show(entry.caption, kPortPrefix + port + entry.text, MessageIcon::Exclamation);
   }
   CloseComPort();
-  m_lostport = m_host.SelectedComPort();
-  m_host.ForgetComPort();
-  m_host.HaltRunLoop();
+  m_lostport = m_ports.SelectedComPort();
+  m_ports.ForgetComPort();
+  m_halt.HaltRunLoop();
 }
 
 int ComLink::ReopenLostComPort() {
@@ -65,7 +65,7 @@ void ComLink::ReportNoPort() {
   m_sink.Show(kNoPortCaption, m_reopenfailure.empty() ? kNoPortText : kNoPortText + ("\r" + m_reopenfailure),
               MessageIcon::Exclamation);
   m_reopenfailure.clear();
-  m_host.HaltRunLoop();
+  m_halt.HaltRunLoop();
 }
 
 }  // namespace korvix

@@ -51,9 +51,9 @@ std::optional<double> ValueOf(NumberTexts& numbers, int valuetype, const std::st
 }  // namespace
 
 void ComLink::MirrorSentSliderValue(const std::string& sent) {
-  const int sliders = m_host.SliderControlCount();
+  const int sliders = m_mirrors.SliderControlCount();
   for (int i = 0; i < sliders; ++i) {
-    const SliderMirror slider = m_host.GetSliderControl(i);
+    const SliderMirror slider = m_mirrors.GetSliderControl(i);
     std::optional<std::string> value = SentValue(sent, slider.command, slider.valuetext, slider.valuetype,
                                                  slider.zeropadding, slider.topvalue, slider.bottomvalue);
     if (!value) continue;
@@ -63,27 +63,27 @@ void ComLink::MirrorSentSliderValue(const std::string& sent) {
     const bool inside = v && top && bottom && *v >= std::min(*top, *bottom) && *v <= std::max(*top, *bottom);
     if (!inside) {
       *value = kErrorValue;
-      m_host.ShowPopupBox(kSliderErrorTitle, kSliderErrorHead + slider.idlabel + kSliderErrorTail);
+      m_popups.ShowPopupBox(kSliderErrorTitle, kSliderErrorHead + slider.idlabel + kSliderErrorTail);
     }
-    m_host.SetSliderValueText(i, *value);
-    if (slider.valuetype == kDecimalFormat && slider.link.empty()) m_host.SetModifiedFlag();
-    m_host.DeliverLabelValue(m_host.ExpandLabelRefs(slider.link), *value);
-    if (slider.oncurrentpage) m_host.InvalidateSliderControl(i);
+    m_mirrors.SetSliderValueText(i, *value);
+    if (slider.valuetype == kDecimalFormat && slider.link.empty()) m_mirrors.SetModifiedFlag();
+    m_labels.DeliverLabelValue(m_labels.ExpandLabelRefs(slider.link), *value);
+    if (slider.oncurrentpage) m_mirrors.InvalidateSliderControl(i);
   }
 
-  const int rockers = m_host.RockerSwitchCount();
+  const int rockers = m_mirrors.RockerSwitchCount();
   for (int i = 0; i < rockers; ++i) {
-    RockerMirror rocker = m_host.GetRockerSwitch(i);
+    RockerMirror rocker = m_mirrors.GetRockerSwitch(i);
     if (rocker.initmode == kRockerWithoutValue) continue;
     for (const std::string* command : {&rocker.command1, &rocker.command2}) {
       const std::optional<std::string> value = SentValue(sent, *command, rocker.statetext, rocker.valuetype,
                                                          rocker.zeropadding, rocker.uplimit, rocker.downlimit);
       if (!value) continue;
       rocker.statetext = *value;
-      m_host.SetRockerStateText(i, *value);
-      if (rocker.valuetype == kDecimalFormat && rocker.link.empty()) m_host.SetModifiedFlag();
-      m_host.DeliverLabelValue(m_host.ExpandLabelRefs(rocker.link), *value);
-      if (rocker.oncurrentpage) m_host.InvalidateRockerSwitch(i);
+      m_mirrors.SetRockerStateText(i, *value);
+      if (rocker.valuetype == kDecimalFormat && rocker.link.empty()) m_mirrors.SetModifiedFlag();
+      m_labels.DeliverLabelValue(m_labels.ExpandLabelRefs(rocker.link), *value);
+      if (rocker.oncurrentpage) m_mirrors.InvalidateRockerSwitch(i);
     }
   }
 }

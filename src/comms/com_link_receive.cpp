@@ -103,24 +103,24 @@ void ComLink::WaitForReply(uint32_t ms, const std::string& expected) {
     }
     if (IsOpen()) m_comhandle->WaitReadable(MsLeft(ms, elapsed));
   }
-  m_host.ServiceReplyTimeouts();
+  m_replies.ServiceReplyTimeouts();
 }
 
 int ComLink::PumpWhileHeld() {
   // A paint right after a button release would flicker the released button.
   constexpr uint32_t kPaintHoldMs = 100;
   for (;;) {
-    const QueuedMessage next = m_host.PeekQueuedMessage();
+    const QueuedMessage next = m_queue.PeekQueuedMessage();
     if (next == QueuedMessage::None) break;
     if (next == QueuedMessage::Paint && ElapsedMs(m_clock.Now(), m_releasetime) <= kPaintHoldMs) break;
-    if (!m_host.PumpMessage()) {
-      m_host.PostQuitMessage();
+    if (!m_queue.PumpMessage()) {
+      m_queue.PostQuitMessage();
       return 0;
     }
   }
-  for (int count = 0; m_host.OnIdle(count); ++count) {
+  for (int count = 0; m_queue.OnIdle(count); ++count) {
   }
-  if (m_runloop || m_pollport) PollComPort();
+  if (ReadsWhileHeld()) PollComPort();
   return 1;
 }
 

@@ -68,7 +68,7 @@ std::string ComLink::RewriteNumber(std::string text) {
 int ComLink::TransmitCommand(std::string text) {
   if (text.empty()) return 0;
   if (!PortSelected()) {
-    if (m_runloop) ReportNoPort();
+    if (m_run.IsRunning()) ReportNoPort();
     return 0;
   }
 
@@ -90,11 +90,11 @@ int ComLink::TransmitCommand(std::string text) {
   }
   if (!IsOpen()) return 0;
 
-  if (m_runloop) {
-    m_host.DispatchReceivedLines();
+  if (m_run.IsRunning()) {
+    m_replies.DispatchReceivedLines();
     if (!IsOpen()) return 0;
   }
-  if (m_host.IsReplyPending(text[0])) return 0;
+  if (m_replies.IsReplyPending(text[0])) return 0;
 
   WaitSinceIo(kGapMs);
   RealtimePriority priority;
@@ -107,7 +107,7 @@ int ComLink::TransmitCommand(std::string text) {
   const int length = static_cast<int>(text.size());
   WaitSinceIo(length);
 
-  if (m_runloop) {
+  if (m_run.IsRunning()) {
     uint8_t byte = 0;
     const SerialRead read = m_comhandle->ReadByte(byte);
     if (read == SerialRead::Failed) {

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "comms/com_link_host.h"
+#include "comms/com_link_peers.h"
 
 namespace korvix {
 
@@ -12,16 +12,8 @@ enum class RunLoopMessage : int { Start = 0x600, Halt = 0x601 };
 // The message queue of the interface thread as the Run-Loop pumps it from
 // inside its handler. The program implements it over its toolkit; tests
 // over a scripted queue.
-class MessagePump {
+class MessagePump : public MessageQueue {
 public:
-  virtual ~MessagePump() = default;
-
-  virtual QueuedMessage PeekQueuedMessage() = 0;
-  // Dispatches what is queued; false once the quit request was seen.
-  virtual bool PumpMessage() = 0;
-  virtual void PostQuitMessage() = 0;
-  // One round of idle work; true while it wants another.
-  virtual bool OnIdle(int count) = 0;
   // Sleeps until a message arrives or `ms` have passed.
   virtual void WaitMessage(uint32_t ms) = 0;
   // Queued, so that it runs after the handler that posts it returns.

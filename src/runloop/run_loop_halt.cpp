@@ -13,12 +13,12 @@ void ViewRuntime::HaltRunLoop() {
   // menu chosen twice) is the same halt.
   if (m_halting) return;
   m_halting = true;
-  const bool wasrunning = m_link.m_runloop == 1;
+  const bool wasrunning = m_run.IsRunning();
   m_values.ClearPendingReplies();
   if (wasrunning && m_doc.m_comport != -1 && m_link.IsOpen()) SendCommandLines(m_doc.m_runexitsend, false);
   ResetRunState(wasrunning);
   m_scripts.HangUpTelephone();
-  m_link.m_runloop = 0;
+  m_run.SetRunning(false);
   m_link.m_pollport = 0;
   m_dde.SendDdeAdvise();
   m_halting = false;

@@ -63,7 +63,7 @@ bool ViewRuntime::RunPass() {
   m_values.ServicePendingSends();
   m_dde.SendDdeAdvise();
   if (!PumpAndRead()) return false;
-  if (m_doc.m_reducedcpu == 0 && m_link.m_runloop == 1) IdleUntilDue();
+  if (m_doc.m_reducedcpu == 0 && m_run.IsRunning()) IdleUntilDue();
   return true;
 }
 
@@ -101,7 +101,7 @@ void ViewRuntime::PollStep() {
       m_pollcursor = at;
       return;
     }
-  } while (at != start && m_link.m_runloop == 1);
+  } while (at != start && m_run.IsRunning());
   m_pollcursor = (start + 1) % total;
 }
 

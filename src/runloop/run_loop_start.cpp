@@ -25,9 +25,9 @@ bool IsSpecial(const std::string& text) { return text == kErrorText || text == k
 }  // namespace
 
 void ViewRuntime::StartRunLoop() {
-  if (m_link.m_runloop == 1) return;
+  if (m_run.IsRunning()) return;
   if (m_doc.m_comport < 0) m_doc.m_comport = m_link.ReopenLostComPort();
-  m_link.m_runloop = 1;
+  m_run.SetRunning(true);
   m_quit = false;
   m_ended = false;
   // A run started from the dispatch of one that has just halted stacks on
@@ -81,9 +81,9 @@ void ViewRuntime::StartAndRun() {
   m_link.m_rxbuffer.clear();
   SendInitCommands();
   if (m_quit) return EndForQuit();
-  if (m_link.m_runloop == 1) m_scripts.StartButtonArraysAtRun();
+  if (m_run.IsRunning()) m_scripts.StartButtonArraysAtRun();
   const std::string script = ExpandLabelRefs(m_doc.m_runinitscript);
-  if (m_link.m_runloop == 1 && !script.empty()) m_scripts.RunScriptByName(script);
+  if (m_run.IsRunning() && !script.empty()) m_scripts.RunScriptByName(script);
   m_values.PollConditionals(ConditionalSweep::Every);
 
   m_pollcursor = 0;
@@ -91,7 +91,7 @@ void ViewRuntime::StartAndRun() {
   m_recomputestamps.assign(kObjectKindCount, {});
   m_drawnpivots.clear();
   m_looping = true;
-  while (m_link.m_runloop == 1) {
+  while (m_run.IsRunning()) {
     if (!RunPass()) return EndForQuit();
   }
   // A quit that the halt commands' pumping saw.
@@ -107,13 +107,13 @@ void ViewRuntime::RunNestedPass() {
 }
 
 bool ViewRuntime::NestedPassMayRun() const {
-  return m_link.m_runloop == 1 && m_looping && !m_halting && !m_runmessages.AnyOpen() && m_frames == m_dispatching;
+  return m_run.IsRunning() && m_looping && !m_halting && !m_runmessages.AnyOpen() && m_frames == m_dispatching;
 }
 
 // A nested pass and the loop below it both see the same quit; the program
 // ends once.
 void ViewRuntime::EndForQuit() {
-  m_link.m_runloop = 0;
+  m_run.SetRunning(false);
   m_link.m_pollport = 0;
   if (m_ended) return;
   m_ended = true;
@@ -224,7 +224,7 @@ bool ViewRuntime::SendCommandLines(const std::string& text, bool whilerunning) {
   constexpr uint32_t kLineWaitMs = 100;
   constexpr uint32_t kBetweenLinesMs = 3;
   size_t at = 0;
-  while (at < text.size() && (!whilerunning || m_link.m_runloop == 1)) {
+  while (at < text.size() && (!whilerunning || m_run.IsRunning())) {
     size_t end = text.find('\r', at);
     // A last line without its CR is still a command the user wrote.
     if (end == std::string::npos) end = text.size();

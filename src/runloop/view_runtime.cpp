@@ -47,20 +47,20 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
       m_wall(services.wall),
       m_pump(services.pump),
       m_window(services.window),
-      m_scripts(services.scripts),
       m_weblog(services.weblog),
       m_dde(services.dde),
       m_runstates(services.runstates ? *services.runstates : m_ownrunstates),
-      m_link(*this, m_runmessages, services.clock, services.profile, m_numbers, services.serialports),
+      m_link(PeersOf(*this), m_run, m_runmessages, services.clock, services.profile, m_numbers, services.serialports),
       m_linkservices(m_link),
-      m_values(doc, m_runmessages, *this, *this, services.scripts, m_linkservices, services.clock),
+      m_values(doc, m_runmessages, *this, *this, *this, m_linkservices, services.clock),
       m_refresher(m_values.Values(), m_values.Random(), m_values.Tables()),
       m_runclock(services.wall, services.clock),
       m_datalog(doc, m_values.Values(), m_runclock, services.recordsink ? *services.recordsink : m_runmessages,
                 LogFilesOf(services, m_ownlogfiles), services.clock),
       m_schedule(doc, m_weblogprogress),
       m_charts(doc, m_values.Values(), m_runclock, m_runmessages),
-      m_popupbox(services.popupwindow) {
+      m_popupbox(services.popupwindow),
+      m_scripts(services.scripts(*this)) {
   m_popupbox.AttachTo(m_sink);
   m_popupbox.SetHaltHandler([this] { HaltRunLoop(); });
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "comms/com_link.h"
-#include "comms/com_link_host.h"
+#include "comms/com_link_peers.h"
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
 #include "document/kind_traits.h"
@@ -34,6 +35,19 @@
 
 namespace korvix {
 
+class ViewRuntime;
+
+// The executors work on the runtime's label values and link, and every pass
+// calls them: the runtime makes them once those exist, so that both sides
+// are built whole.
+using ScriptServicesMaker = std::function<ScriptServices&(ViewRuntime&)>;
+
+// Script services that need nothing of the runtime (a project run without
+// executors, a test's fake).
+inline ScriptServicesMaker ExistingScripts(ScriptServices& scripts) {
+  return [&scripts](ViewRuntime&) -> ScriptServices& { return scripts; };
+}
+
 // What the view hands its run-time core: the program's own services and the
 // parts that later work fills in.
 struct RuntimeServices {
@@ -44,7 +58,7 @@ struct RuntimeServices {
   MessagePump& pump;
   RuntimeWindow& window;
   PopupWindow& popupwindow;
-  ScriptServices& scripts;
+  ScriptServicesMaker scripts;
   WebLogThread& weblog;
   DdeAdvisor& dde;
   SerialPortFactory serialports = MakePosixSerialPort;
@@ -63,7 +77,16 @@ struct RuntimeServices {
 // Chart Recorder memories, the run-time clock and the popup box. The loop
 // runs on the caller's thread inside StartRunLoop and pumps the messages of
 // that thread itself.
-class ViewRuntime final : public ComLinkHost, public RunLoopControl, public ObjectActions {
+class ViewRuntime final : public PortSelection,
+                          public RunLoopHalt,
+                          public ReplyTracking,
+                          public LabelValueAccess,
+                          public PopupDisplay,
+                          public ControlMirrors,
+                          public MessageQueue,
+                          public RunLoopControl,
+                          public ObjectActions,
+                          public ScriptStarter {
 public:
   ViewRuntime(CKorvixDoc& doc, RuntimeServices services);
   ~ViewRuntime() override;
@@ -89,9 +112,9 @@ public:
   void SendInitCommands() override;
   void OnStartRunLoopMessage() { StartRunLoop(); }
   void OnHaltRunLoopMessage() {
-    if (m_link.m_runloop == 1) HaltRunLoop();
+    if (m_run.IsRunning()) HaltRunLoop();
   }
-  bool IsRunning() override { return m_link.m_runloop == 1; }
+  bool IsRunning() override { return m_run.IsRunning(); }
   bool WebLogBusy() override { return m_weblogprogress.m_weblogbusy.Get() == 1; }
   void RequestHalt() override { HaltRunLoop(); }
 
@@ -109,7 +132,7 @@ public:
   // The tick of the last poll that went out (its seed at the start).
   uint32_t LastPollTime() const { return m_lastpoll; }
 
-  // ComLinkHost
+  // What the COM link needs of the view.
   int SelectedComPort() override { return m_doc.m_comport; }
   void ForgetComPort() override { m_doc.m_comport = -1; }
   bool IsReplyPending(char address) override { return m_values.IsReplyPending(address); }
@@ -141,6 +164,10 @@ public:
     m_scripts.SetButtonArrayAction(label, value);
   }
   void ShowTransmitTimeout(const std::string& command) override;
+
+  // ScriptStarter
+  void RunScriptByName(const std::string& label) override { m_scripts.RunScriptByName(label); }
+  void TakeScriptReply(int index, const std::string& line) override { m_scripts.TakeScriptReply(index, line); }
 
 private:
   struct PolledRef {
@@ -198,12 +225,13 @@ private:
   WallClock& m_wall;
   MessagePump& m_pump;
   RuntimeWindow& m_window;
-  ScriptServices& m_scripts;
   WebLogThread& m_weblog;
   DdeAdvisor& m_dde;
   std::unique_ptr<LogFileAccess> m_ownlogfiles;
   ObjectRunStates m_ownrunstates;
   ObjectRunStates& m_runstates;
+  // Written only by the start and the halt.
+  RunLoopState m_run;
 
   NumberTexts m_numbers;
   ComLink m_link;
@@ -236,6 +264,8 @@ private:
   int m_dispatching = 0;
   uint64_t m_passes = 0;
   uint64_t m_polls = 0;
+  // Made last, from everything above.
+  ScriptServices& m_scripts;
 };
 
 }  // namespace korvix

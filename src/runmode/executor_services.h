@@ -12,18 +12,11 @@
 namespace korvix {
 
 // The executors and the run-mode controls as one pass of the Run-Loop
-// calls them. The Run-Loop takes this before the executors can exist (they
-// work on its label values), so they are attached afterwards; until then
-// every call does nothing.
+// calls them.
 class ExecutorServices final : public ScriptServices {
 public:
-  ExecutorServices() = default;
-  void Attach(Executors& executors, RunControls& controls, ControlStart& start, PIControllers& picontrollers) {
-    m_executors = &executors;
-    m_controls = &controls;
-    m_start = &start;
-    m_picontrollers = &picontrollers;
-  }
+  ExecutorServices(Executors& executors, RunControls& controls, ControlStart& start, PIControllers& picontrollers)
+      : m_executors(executors), m_controls(controls), m_start(start), m_picontrollers(picontrollers) {}
 
   void RunScriptByName(const std::string& label) override;
   void TakeScriptReply(int index, const std::string& line) override;
@@ -38,18 +31,14 @@ public:
   void ResetControls(bool wasrunning) override;
   void HangUpTelephone() override;
 
-  ControlTriggers& Triggers() override {
-    if (m_executors) return m_executors->Controls();
-    return m_notriggers;
-  }
+  ControlTriggers& Triggers() override { return m_executors.Controls(); }
   void SetButtonArrayAction(const std::string& label, const std::string& value) override;
 
 private:
-  Executors* m_executors = nullptr;
-  RunControls* m_controls = nullptr;
-  ControlStart* m_start = nullptr;
-  PIControllers* m_picontrollers = nullptr;
-  NoControlTriggers m_notriggers;
+  Executors& m_executors;
+  RunControls& m_controls;
+  ControlStart& m_start;
+  PIControllers& m_picontrollers;
 };
 
 }  // namespace korvix

@@ -22,8 +22,7 @@ constexpr char kConditionalsText[] = "Conditionals";
 CConditionalEditorsUi::CConditionalEditorsUi(CMainFrame& frame, CKorvixDoc& doc, MessageSink& messages,
                                              EditorLoop& editors, CRunLoopSettingsUi& settings,
                                              std::function<void(int)> editscript)
-    : QObject(&frame),
-      m_frame(frame),
+    : m_frame(frame),
       m_doc(doc),
       m_messages(messages),
       m_editors(editors),

@@ -66,8 +66,7 @@ std::unique_ptr<QPrinter> ChoosePrinterByDialog(QWidget* parent) {
 
 CDataLogUi::CDataLogUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages, EditorLoop& editors,
                        ViewRuntime& runtime, PrinterChooser chooser)
-    : QObject(&frame),
-      m_frame(frame),
+    : m_frame(frame),
       m_doc(doc),
       m_profile(profile),
       m_messages(messages),

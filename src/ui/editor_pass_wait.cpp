@@ -6,7 +6,7 @@
 namespace korvix {
 
 QSocketNotifier* QtPassWait::PortNotifier() {
-  const int descriptor = m_link.m_runloop || m_link.m_pollport ? m_link.PortDescriptor() : -1;
+  const int descriptor = m_link.ReadsWhileHeld() ? m_link.PortDescriptor() : -1;
   if (descriptor < 0) {
     m_notifier.reset();
   } else if (!m_notifier || m_notifier->socket() != descriptor) {

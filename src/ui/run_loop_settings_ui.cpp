@@ -30,8 +30,7 @@ constexpr CommandId kEditModeCommands[] = {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP
 
 CRunLoopSettingsUi::CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, VariableRunStates& variables,
                                        MessageSink& messages, EditorLoop& editors, std::function<bool()> running)
-    : QObject(&frame),
-      m_frame(frame),
+    : m_frame(frame),
       m_doc(doc),
       m_variables(variables),
       m_messages(messages),

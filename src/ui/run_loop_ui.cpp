@@ -19,9 +19,8 @@ constexpr char kHaltRunLoopText[] = "Halt Run Loop";
 }  // namespace
 
 CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
-                       ScriptServices* scripts)
-    : QObject(&frame),
-      m_frame(frame),
+                       ScriptsMaker makescripts)
+    : m_frame(frame),
       m_view(*frame.View()),
       m_viewalive(frame.View()),
       m_doc(doc),
@@ -36,8 +35,12 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
                    return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
                  }),
       m_recordmessages(this, messages) {
+  ScriptServicesMaker scripts = ExistingScripts(m_noscripts);
+  if (makescripts) {
+    scripts = [this, makescripts](ViewRuntime& runtime) -> ScriptServices& { return makescripts(runtime, m_page); };
+  }
   RuntimeServices services{
-      profile,  messages,           m_clock, m_wall, m_pump, *this, m_popupwindow, scripts ? *scripts : m_noscripts,
+      profile,  messages,           m_clock, m_wall, m_pump, *this, m_popupwindow, std::move(scripts),
       m_weblog, m_livelink.Server()};
   services.recordsink = &m_recordmessages;
   services.runstates = &m_page.m_runstates;

@@ -29,15 +29,17 @@ class CKorvixView;
 // The Run-Loop in the window: the Run-Loop menu's start and halt, the
 // private start and halt messages, the page drawn live as values arrive,
 // and the popup box beside it. It owns the view's run-time core and the
-// page view that draws the current page, and lives as a child of the frame.
+// page view that draws the current page. Whoever makes it owns it.
 class CRunLoopUi final : public QObject, private RuntimeWindow {
   Q_OBJECT
 
 public:
-  // `scripts` are the executors; without them a project runs without
-  // Scripts, Button Arrays and held controls.
+  // Makes the executors on the runtime and the page it draws; without them
+  // a project runs without Scripts, Button Arrays and held controls.
+  using ScriptsMaker = std::function<ScriptServices&(ViewRuntime&, PageView&)>;
+
   CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
-             ScriptServices* scripts = nullptr);
+             ScriptsMaker makescripts = {});
   ~CRunLoopUi() override;
 
   ViewRuntime& Runtime() { return *m_runtime; }

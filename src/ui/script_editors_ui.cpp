@@ -39,8 +39,7 @@ constexpr const char* kExitLoopExplain =
 CScriptEditorsUi::CScriptEditorsUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
                                    EditorLoop& editors, CRunLoopSettingsUi& settings, EmailReporter& reports,
                                    MillisecondClock& clock)
-    : QObject(&frame),
-      m_frame(frame),
+    : m_frame(frame),
       m_doc(doc),
       m_profile(profile),
       m_messages(messages),

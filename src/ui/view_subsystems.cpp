@@ -19,63 +19,74 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_profile(profile),
       m_messages(messages),
       m_saveproject(std::move(saveproject)),
-      m_runloop(new CRunLoopUi(frame, doc, profile, messages, &m_scripts)),
-      m_linkservices(m_runloop->Runtime().Link()),
-      m_picontrollers(doc, m_runloop->Runtime().Values(), m_linkservices, m_runloop->Runtime(), m_clock),
-      m_runservices(doc, m_runloop->Runtime(), m_picontrollers, m_clock, *this),
       m_telephone(profile),
-      m_email(doc.m_emailserver, m_runloop->Runtime().Popup(), frame, m_wall),
-      m_printer(std::make_unique<QtPrinterLabelTarget>()),
-      m_outside{m_sound, m_programs, m_telephone, m_email, m_printer},
-      m_executors(doc, m_runloop->Runtime().Values(), m_linkservices, m_clock, messages, m_runloop->Runtime(),
-                  m_runservices, m_outside),
-      m_controls(doc, frame.View()->State(), m_runloop->Page().m_geometry, m_runloop->Runtime().Values(), m_executors,
-                 m_runservices, m_picontrollers, m_clock, m_runloop->Page().m_inputwindowstates),
-      m_controlstart(doc, m_runloop->Runtime().Link(), m_runloop->Runtime().Values(), messages),
-      m_runinput(*frame.View(), m_controls, [this] { return Running(); }),
-      m_editorwait(m_runloop->Runtime().Link()),
-      m_editorloop(m_runloop->Runtime().Link(), m_editorwait, messages),
-      m_chartmemories(m_runloop->Runtime().Charts()),
-      m_propertyeditors(
-          &frame,
-          PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(), m_chartmemories},
-          messages, ColorSelectChooser(profile), m_editorloop, m_email,
-          ChartPlotAccess{[this](int index) -> ChartMemory& { return m_runloop->Runtime().Charts().Memory(index); },
-                          [this](const std::string& text) { return m_runloop->Runtime().ExpandLabelRefs(text); }}),
-      m_weblogging(frame, doc, messages, ColorSelectChooser(profile),
-                   [this] { return !Running() && m_doc.m_lockon == 0; }) {
-  m_scripts.Attach(m_executors, m_controls, m_controlstart, m_picontrollers);
-  m_runloop->SetEditorsOpen([this] { return m_editorloop.OpenEditors() > 0; });
-  m_runloop->Page().m_controlstates = &m_controls;
+      m_printer(std::make_unique<QtPrinterLabelTarget>()) {
+  m_runloop = std::make_unique<CRunLoopUi>(
+      frame, doc, profile, messages,
+      [this](ViewRuntime& runtime, PageView& page) -> ScriptServices& { return MakeRunMode(runtime, page); });
+  ViewRuntime& runtime = m_runloop->Runtime();
+  m_runloop->Page().m_controlstates = &m_runmode->Controls();
+  m_runinput = std::make_unique<CRunModeInput>(*frame.View(), m_runmode->Controls(), [this] { return Running(); });
+  m_editorwait = std::make_unique<QtPassWait>(runtime.Link());
+  m_editorloop = std::make_unique<EditorLoop>(runtime.Link(), *m_editorwait, messages);
+  m_runloop->SetEditorsOpen([this] { return m_editorloop->OpenEditors() > 0; });
+  m_chartmemories = std::make_unique<RecorderChartMemories>(runtime.Charts());
+  m_propertyeditors = std::make_unique<CPropertyEditors>(
+      &frame, PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(), *m_chartmemories},
+      messages, ColorSelectChooser(profile), *m_editorloop, *m_email,
+      ChartPlotAccess{[&runtime](int index) -> ChartMemory& { return runtime.Charts().Memory(index); },
+                      [&runtime](const std::string& text) { return runtime.ExpandLabelRefs(text); }});
+  m_weblogging = std::make_unique<CWebLoggingCommand>(frame, doc, messages, ColorSelectChooser(profile),
+                                                      [this] { return !Running() && m_doc.m_lockon == 0; });
   m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,
-                                             m_chartmemories, m_propertyeditors);
+                                             *m_chartmemories, *m_propertyeditors);
   m_view = frame.View();
   m_view->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
   frame.AddCommand(kCommunicateMenu, ID_PORT_SELECTION, "Port Selection", [this] { OnPortSelection(); });
-  m_runloopsettings = new CRunLoopSettingsUi(frame, doc, m_runloop->Page().m_runstates.Variables(), messages,
-                                             m_editorloop, [this] { return Running(); });
-  m_scripteditors =
-      new CScriptEditorsUi(frame, doc, profile, messages, m_editorloop, *m_runloopsettings, m_email, m_clock);
+  m_runloopsettings = std::make_unique<CRunLoopSettingsUi>(frame, doc, m_runloop->Page().m_runstates.Variables(),
+                                                           messages, *m_editorloop, [this] { return Running(); });
+  m_scripteditors = std::make_unique<CScriptEditorsUi>(frame, doc, profile, messages, *m_editorloop, *m_runloopsettings,
+                                                       *m_email, m_clock);
   m_conditionaleditors =
-      new CConditionalEditorsUi(frame, doc, messages, m_editorloop, *m_runloopsettings,
-                                [this](int script) { m_scripteditors->EditScriptConfiguration(script); });
-  m_datalog = new CDataLogUi(frame, doc, profile, messages, m_editorloop, m_runloop->Runtime());
+      std::make_unique<CConditionalEditorsUi>(frame, doc, messages, *m_editorloop, *m_runloopsettings,
+                                              [this](int script) { m_scripteditors->EditScriptConfiguration(script); });
+  m_datalog = std::make_unique<CDataLogUi>(frame, doc, profile, messages, *m_editorloop, runtime);
 }
 
-// The Run-Loop's core still refers to the executors until it is gone, so it
-// goes first.
+// In reverse of the making: whatever refers to another goes before it. The
+// Run-Loop refers to the run-mode parts until it is gone.
 CViewSubsystems::~CViewSubsystems() {
   if (m_view) m_view->SetInputHandler(nullptr);
-  delete m_datalog.data();
+  m_datalog.reset();
+  m_conditionaleditors.reset();
+  m_scripteditors.reset();
+  m_runloopsettings.reset();
   m_editor.reset();
-  delete m_runloop.data();
+  m_weblogging.reset();
+  m_propertyeditors.reset();
+  m_chartmemories.reset();
+  m_editorloop.reset();
+  m_editorwait.reset();
+  m_runinput.reset();
+  m_runloop.reset();
+  m_runmode.reset();
+  m_email.reset();
+}
+
+ScriptServices& CViewSubsystems::MakeRunMode(ViewRuntime& runtime, PageView& page) {
+  m_email = std::make_unique<CEmailReports>(m_doc.m_emailserver, runtime.Popup(), m_frame, m_wall);
+  m_runmode = std::make_unique<RunModeParts>(
+      m_doc, runtime,
+      RunModeSurroundings{m_frame.View()->State(), page.m_geometry, page.m_inputwindowstates, m_clock, m_messages,
+                          *this, OutsideActions{m_sound, m_programs, m_telephone, *m_email, m_printer}});
+  return m_runmode->Scripts();
 }
 
 bool CViewSubsystems::OnViewEvent(QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
       m_runloop)
     m_runloop->Runtime().Link().m_releasetime = m_clock.Now();
-  if (m_runinput.OnViewEvent(event)) return true;
+  if (m_runinput->OnViewEvent(event)) return true;
   // The page editor is edit mode: while the Run-Loop runs, the clicks and
   // keys that the controls leave must not select, move or edit objects.
   if (Running() && event->isInputEvent()) return false;

@@ -3,12 +3,11 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
-#include "dispatch/com_link_services.h"
 #include "editor/editor_ports.h"
 #include "editor/recorder_memories.h"
 #include "editorloop/editor_loop.h"
-#include "executors/executors.h"
 #include "executors/modem_telephone.h"
 #include "executors/program_runner.h"
 #include "executors/wave_sound_player.h"
@@ -16,11 +15,7 @@
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
 #include "platform/wall_clock.h"
-#include "runmode/control_start.h"
-#include "runmode/executor_services.h"
-#include "runmode/pi_controllers.h"
-#include "runmode/run_controls.h"
-#include "runmode/runtime_run_services.h"
+#include "runmode/run_mode_parts.h"
 #include "ui/conditional_editors_ui.h"
 #include "ui/data_log_ui.h"
 #include "ui/editor_pass_wait.h"
@@ -54,13 +49,15 @@ public:
   CRunLoopUi& RunLoop() { return *m_runloop; }
   CPageEditorUi& PageEditor() { return *m_editor; }
   // The loop in which the view functions run their modeless editors.
-  EditorLoop& Editors() { return m_editorloop; }
+  EditorLoop& Editors() { return *m_editorloop; }
   CRunLoopSettingsUi& RunLoopSettings() { return *m_runloopsettings; }
   CScriptEditorsUi& ScriptEditors() { return *m_scripteditors; }
   CConditionalEditorsUi& ConditionalEditors() { return *m_conditionaleditors; }
   CDataLogUi& DataLog() { return *m_datalog; }
 
 private:
+  // Made by the Run-Loop once its label values exist.
+  ScriptServices& MakeRunMode(ViewRuntime& runtime, PageView& page);
   bool OnViewEvent(QEvent* event);
   bool Running();
   void OnPortSelection();
@@ -77,35 +74,32 @@ private:
   Profile& m_profile;
   MessageSink& m_messages;
   std::function<void()> m_saveproject;
+  // These need nothing of the rest.
   MonotonicClock m_clock;
-  ExecutorServices m_scripts;
-  QPointer<CRunLoopUi> m_runloop;
-  ComLinkServices m_linkservices;
-  PIControllers m_picontrollers;
-  RuntimeRunServices m_runservices;
   PulseSoundPlayer m_sound;
   SpawnProgramRunner m_programs;
   ModemTelephone m_telephone;
   SystemWallClock m_wall;
-  CEmailReports m_email;
   QueuedLabelPrinter m_printer;
-  OutsideActions m_outside;
-  Executors m_executors;
-  RunControls m_controls;
-  ControlStart m_controlstart;
-  CRunModeInput m_runinput;
-  QtPassWait m_editorwait;
-  EditorLoop m_editorloop;
-  RecorderChartMemories m_chartmemories;
-  CPropertyEditors m_propertyeditors;
-  CWebLoggingCommand m_weblogging;
+  // The rest each need some of the others: the constructor makes them in
+  // the order they need each other and the destructor ends them in reverse,
+  // so the order they are declared in does not matter.
+  std::unique_ptr<CEmailReports> m_email;
+  std::unique_ptr<RunModeParts> m_runmode;
+  std::unique_ptr<CRunLoopUi> m_runloop;
+  std::unique_ptr<CRunModeInput> m_runinput;
+  std::unique_ptr<QtPassWait> m_editorwait;
+  std::unique_ptr<EditorLoop> m_editorloop;
+  std::unique_ptr<RecorderChartMemories> m_chartmemories;
+  std::unique_ptr<CPropertyEditors> m_propertyeditors;
+  std::unique_ptr<CWebLoggingCommand> m_weblogging;
   std::unique_ptr<CPageEditorUi> m_editor;
+  std::unique_ptr<CRunLoopSettingsUi> m_runloopsettings;
+  std::unique_ptr<CScriptEditorsUi> m_scripteditors;
+  std::unique_ptr<CConditionalEditorsUi> m_conditionaleditors;
+  std::unique_ptr<CDataLogUi> m_datalog;
   // The view's one input slot is ours alone: set here, emptied when we go.
   QPointer<CKorvixView> m_view;
-  QPointer<CRunLoopSettingsUi> m_runloopsettings;
-  QPointer<CScriptEditorsUi> m_scripteditors;
-  QPointer<CConditionalEditorsUi> m_conditionaleditors;
-  QPointer<CDataLogUi> m_datalog;
 };
 
 }  // namespace korvix

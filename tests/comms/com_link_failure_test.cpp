@@ -89,9 +89,10 @@ TEST_P(LinkFailures, ShowTheMessageThenCloseForgetAndHalt) {
   MemoryProfile profile;
   MonotonicClock clock;
   NumberTexts numbers;
-  ComLink link(host, sink, clock, profile, numbers, [&script] { return std::make_unique<ScriptedPort>(script); });
+  ComLink link(PeersOf(host), host.run, sink, clock, profile, numbers,
+               [&script] { return std::make_unique<ScriptedPort>(script); });
   ASSERT_EQ(link.OpenComPort(2), 1);
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
 
   EXPECT_EQ(link.TransmitCommand("A1"), 0);
   ASSERT_EQ(sink.shown.size(), 1u);
@@ -149,8 +150,9 @@ TEST(LinkReplug, StartingAgainReopensThePortThatAnErrorForgot) {
     MapComPort(profile, 2, "/dev/ttyS2");
     MonotonicClock clock;
     NumberTexts numbers;
-    ComLink link(host, sink, clock, profile, numbers, [&script] { return std::make_unique<ScriptedPort>(script); });
-    link.m_runloop = 1;
+    ComLink link(PeersOf(host), host.run, sink, clock, profile, numbers,
+                 [&script] { return std::make_unique<ScriptedPort>(script); });
+    host.run.SetRunning(true);
     if (c.failedbefore) {
       host.m_comport = 2;
       ASSERT_EQ(link.OpenComPort(2), 1);
@@ -178,7 +180,7 @@ TEST(LinkReplug, StartingAgainReopensThePortThatAnErrorForgot) {
 TEST_F(LinkOnPty, OpeningRefusesWhatIsNoFreeSerialLine) {
   MapComPort(profile, 1, "/dev/null");
   MapComPort(profile, 2, "/nonexistent/ttyUSB0");
-  ComLink other(host, sink, clock, profile, numbers);
+  ComLink other(PeersOf(host), host.run, sink, clock, profile, numbers);
   EXPECT_EQ(other.OpenComPort(1), 0);
   EXPECT_EQ(other.OpenComPort(2), 0);
   EXPECT_EQ(other.OpenComPort(0), 0);  // the fixture's link holds COM1
@@ -191,7 +193,7 @@ TEST_F(LinkOnPty, OpeningRefusesWhatIsNoFreeSerialLine) {
 }
 
 TEST_F(LinkOnPty, AClosedFarEndIsAReadFailure) {
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   pty.CloseMaster();
   EXPECT_EQ(link.PollComPort(), 0);
   ASSERT_EQ(sink.shown.size(), 1u);

@@ -40,7 +40,7 @@ protected:
   MemoryProfile profile;
   MonotonicClock clock;
   NumberTexts numbers;
-  ComLink link{host, sink, clock, profile, numbers};
+  ComLink link{PeersOf(host), host.run, sink, clock, profile, numbers};
 };
 
 TEST_F(Mirror, ASliderFollowsACommandSentWithItsPrefix) {

@@ -63,7 +63,7 @@ TEST_F(LinkOnPty, NoPortIsSilentOutsideTheRunLoopAndHaltsInsideIt) {
   EXPECT_TRUE(sink.shown.empty());
   EXPECT_TRUE(host.calls.empty());
 
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   EXPECT_EQ(link.TransmitCommand("A12"), 0);
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, "Communications Error");
@@ -83,7 +83,7 @@ TEST_F(LinkOnPty, OneCommandPerModuleWhileAReplyIsOwed) {
 }
 
 TEST_F(LinkOnPty, AReplyDispatchedJustBeforeSendingFreesItsModule) {
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   host.pending = {'A'};
   host.dispatch_answers = true;
   pty.SendDelivered("A9\r");
@@ -93,7 +93,7 @@ TEST_F(LinkOnPty, AReplyDispatchedJustBeforeSendingFreesItsModule) {
 }
 
 TEST_F(LinkOnPty, ReadsWhatIsWaitingAndDispatchesItBeforeSending) {
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   pty.SendDelivered("C42\r");
   int result = -1;
   EXPECT_EQ(SendAndCollect("A1", 3, &result), "A1\r");
@@ -154,7 +154,7 @@ TEST_F(LinkOnPty, KeepsTheGapAndTheByteTimeOnTheWire) {
 }
 
 TEST_F(LinkOnPty, ACollisionCancelsTheCommandAndKeepsTheTalkersLine) {
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   // Module B starts talking as soon as our command begins; module A answers
   // the cancelled command with its address and a question mark.
   pty.OnByte([](uint8_t byte, PtyPair& far) {
@@ -188,7 +188,7 @@ TEST_F(LinkOnPty, DropsRealtimePriorityOnEveryWayOut) {
     return p;
   };
   const int normal = policy();
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   EXPECT_EQ(link.TransmitCommand("A1"), 1);
   EXPECT_EQ(policy(), normal);
   EXPECT_EQ(link.TransmitCommand("A1/NOCR"), 1);

@@ -5,15 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "comms/com_link_host.h"
+#include "comms/com_link_peers.h"
+#include "comms/run_loop_state.h"
 #include "platform/testing/recording_message_sink.h"
 
 namespace korvix::testing {
 
 // Records what the link asks of the view, in order, and plays a document
 // with the controls a test gives it.
-class FakeComLinkHost final : public ComLinkHost {
+class FakeComLinkHost final : public PortSelection,
+                              public RunLoopHalt,
+                              public ReplyTracking,
+                              public LabelValueAccess,
+                              public PopupDisplay,
+                              public ControlMirrors,
+                              public MessageQueue {
 public:
+  RunLoopState run;
   int m_comport = 0;
   std::set<char> pending;
   std::vector<std::string> calls;

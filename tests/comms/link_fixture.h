@@ -38,7 +38,7 @@ protected:
   RecordingMessageSink sink;
   MonotonicClock clock;
   NumberTexts numbers;
-  ComLink link{host, sink, clock, profile, numbers};
+  ComLink link{PeersOf(host), host.run, sink, clock, profile, numbers};
 };
 
 }  // namespace korvix::testing

@@ -55,7 +55,7 @@ protected:
   MemoryProfile profile;
   MonotonicClock clock;
   NumberTexts numbers;
-  ComLink link{host, sink, clock, profile, numbers};
+  ComLink link{PeersOf(host), host.run, sink, clock, profile, numbers};
 };
 
 TEST_F(LinkWithSimulator, PollsEveryModuleOfTheBankInTurn) {
@@ -101,7 +101,7 @@ TEST_F(LinkWithSimulator, HandlesTheFaultyModulesAsTheProtocolSays) {
 
 TEST_F(LinkWithSimulator, ATalkingModuleCancelsTheCommand) {
   Start("module A\n  * constant 5\nmodule B\n  fault talk 77\n");
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   // Long enough for the talker to be heard before the read-back.
   EXPECT_EQ(link.TransmitCommand("A12345678901234567890123456789"), 0);
   EXPECT_EQ(link.m_rxbuffer, "B77\r");  // A's answer to the cancelled command is gone
@@ -111,7 +111,7 @@ TEST_F(LinkWithSimulator, ATalkingModuleCancelsTheCommand) {
 
 TEST_F(LinkWithSimulator, AStreamingModuleSaturatesTheLine) {
   Start("module A\n  * constant 5\n  fault stream\n");
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   ASSERT_EQ(link.TransmitCommand("A1"), 1);
   link.WaitForReply(3000, "B");  // nothing from B: the stream runs on until saturation
   ASSERT_EQ(sink.shown.size(), 1u);

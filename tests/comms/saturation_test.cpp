@@ -26,7 +26,7 @@ void PrintTo(const StreamCase& c, std::ostream* out) { *out << c.caption; }
 class EndlessInput : public LinkOnPty, public ::testing::WithParamInterface<StreamCase> {};
 
 TEST_P(EndlessInput, IsReportedAsSaturationAndClosesThePort) {
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
   {
     // No CR and never 100 ms quiet.
     Streamer stream(pty, "A1234567", milliseconds(5));

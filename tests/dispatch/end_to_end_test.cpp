@@ -6,6 +6,7 @@
 
 #include "comms/com_link.h"
 #include "comms/port_map.h"
+#include "comms/run_loop_state.h"
 #include "daqsim/simulator.h"
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
@@ -21,8 +22,15 @@ namespace {
 
 // The view's part of the link host, forwarding what the run-time values
 // serve; the rest is what a view without controls answers.
-class ForwardingHost final : public ComLinkHost {
+class ForwardingHost final : public PortSelection,
+                             public RunLoopHalt,
+                             public ReplyTracking,
+                             public LabelValueAccess,
+                             public PopupDisplay,
+                             public ControlMirrors,
+                             public MessageQueue {
 public:
+  RunLoopState run;
   RunValues* values = nullptr;
   int m_comport = 0;
 
@@ -78,13 +86,13 @@ TEST(EndToEnd, AReplyFromTheSimulatedModuleReachesBothObjectsThatAwaitIt) {
   MemoryProfile profile;
   MonotonicClock clock;
   NumberTexts numbers;
-  ComLink link(host, sink, clock, profile, numbers);
+  ComLink link(PeersOf(host), host.run, sink, clock, profile, numbers);
   ComLinkServices services(link);
   RunValues values(doc, sink, hooks, hooks, hooks, services, clock);
   host.values = &values;
   MapComPort(profile, 0, simulator.DevicePath());
   ASSERT_EQ(link.OpenComPort(0), 1);
-  link.m_runloop = 1;
+  host.run.SetRunning(true);
 
   ASSERT_EQ(link.TransmitCommand(values.ExpandLabelRefs(window.pollcommand)), 1);
   values.State().Polled(ScreenObjectKind::DataWindow, 0).awaiting = 1;

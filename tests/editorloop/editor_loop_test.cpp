@@ -108,7 +108,8 @@ protected:
   MemoryProfile profile;
   NumberTexts numbers;
   int reads = 0;
-  ComLink link{host, sink, clock, profile, numbers, [this] { return std::make_unique<CountingPort>(reads); }};
+  ComLink link{
+      PeersOf(host), host.run, sink, clock, profile, numbers, [this] { return std::make_unique<CountingPort>(reads); }};
   ScriptedWait wait;
   EditorLoop loop{link, wait, sink};
 };
@@ -270,7 +271,7 @@ TEST_F(EditorLoopTest, EachPassReadsThePortOnceOnlyWhileTheRunLoopRunsOrTheConso
   };
   for (const Case c : {Case{0, 0, 0}, Case{1, 0, 3}, Case{0, 1, 3}, Case{1, 1, 3}}) {
     SCOPED_TRACE(::testing::Message() << c.runloop << c.pollport);
-    link.m_runloop = c.runloop;
+    host.run.SetRunning(c.runloop != 0);
     link.m_pollport = c.pollport;
     reads = 0;
     LoggedEditor editor("view", log);

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -100,7 +101,7 @@ TEST(RunLoopFullDisk, TheDemoKeepsPollingUnderOneBoxAndCatchesUpWhenSpaceReturns
   doc.m_logintervalunit = 0;
   doc.m_datalogfile = folder / "disk/DataLog.txt";
   doc.m_overflowfile = folder / "disk/Overflow.txt";
-  auto* ui = new CRunLoopUi(frame, doc, profile, sink);
+  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
   sink.runtime = &ui->Runtime();
   int ended = 0;
   ui->Pump().SetEnder([&ended] { ++ended; });

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -87,7 +88,7 @@ BoxRun RunDemoWithABoxOpen(bool reducedcpu) {
   doc.m_logintervalunit = 0;
   doc.m_datalogfile = folder / "DataLog.txt";
   doc.m_reducedcpu = reducedcpu ? 1 : 0;
-  auto* ui = new CRunLoopUi(frame, doc, profile, sink);
+  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
   ui->Pump().SetEnder([&run] { ++run.ended; });
   frame.show();
   frame.View()->OnInitialUpdate();

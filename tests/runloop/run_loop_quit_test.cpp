@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -40,7 +41,7 @@ TEST(RunLoopQuit, LeavingTheEventLoopsDuringARunEndsTheProgram) {
   CKorvixDoc doc;
   CMainFrame frame(profile);
   doc.m_autostartrunloop = 1;
-  auto* ui = new CRunLoopUi(frame, doc, profile, sink);
+  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
   int ended = 0;
   QElapsedTimer sincequit;
   ui->Pump().SetEnder([&] {
@@ -88,7 +89,7 @@ TEST(RunLoopQuit, LeavingTheEventLoopsFromAWindowOpenedDuringARunEndsTheProgram)
   window.idlabel = "Reading";
   window.pollcommand = "AT";
   doc.m_autostartrunloop = 1;
-  auto* ui = new CRunLoopUi(frame, doc, profile, sink);
+  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
   int ended = 0;
   QElapsedTimer sincequit;
   ui->Pump().SetEnder([&] {

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QTimer>
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -48,7 +49,7 @@ TEST(RunLoopWindow, AProjectSetToStartByItselfShowsTheModulesValueInTheWindow) {
   doc.m_pages[1].objectcount = 1;
   doc.m_autostartrunloop = 1;
   doc.m_replytimeout = 100;
-  auto* ui = new CRunLoopUi(frame, doc, profile, sink);
+  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
   int ended = 0;
   ui->Pump().SetEnder([&ended] { ++ended; });
   frame.resize(640, 480);

@@ -145,7 +145,7 @@ protected:
   void Open() {
     doc.m_replytimeout = 100;
     runtime = std::make_unique<ViewRuntime>(
-        doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde,
+        doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde,
                              [this] { return std::make_unique<LoggingSerialPort>(wire); }});
     runtime->OnInitialUpdate();
     ASSERT_EQ(doc.m_comport, 0);

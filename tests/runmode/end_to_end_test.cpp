@@ -4,12 +4,8 @@
 
 #include "../executors/executors_fixture.h"
 #include "../runloop/runloop_fixture.h"
-#include "dispatch/com_link_services.h"
 #include "render/controls/slider_knob.h"
-#include "runmode/control_start.h"
-#include "runmode/executor_services.h"
-#include "runmode/run_controls.h"
-#include "runmode/runtime_run_services.h"
+#include "runmode/run_mode_parts.h"
 
 namespace korvix::testing {
 namespace {
@@ -32,24 +28,21 @@ class ExecutorsOnSimulator : public RunLoopOnSimulator {
 protected:
   void OpenWithExecutors() {
     doc.m_replytimeout = 100;
+    const auto makerunmode = [this](ViewRuntime& made) -> ScriptServices& {
+      runmode = std::make_unique<RunModeParts>(
+          doc, made, RunModeSurroundings{view, geometry, inputs, clock, sink, windowactions, outside});
+      return runmode->Scripts();
+    };
     runtime = std::make_unique<ViewRuntime>(
-        doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, services, weblog, dde,
+        doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, makerunmode, weblog, dde,
                              [this] { return std::make_unique<LoggingSerialPort>(wire); }});
-    linkservices = std::make_unique<ComLinkServices>(runtime->Link());
-    picontrollers = std::make_unique<PIControllers>(doc, runtime->Values(), *linkservices, *runtime, clock);
-    runservices = std::make_unique<RuntimeRunServices>(doc, *runtime, *picontrollers, clock, windowactions);
-    executors = std::make_unique<Executors>(doc, runtime->Values(), *linkservices, clock, sink, *runtime, *runservices,
-                                            outside);
-    controls = std::make_unique<RunControls>(doc, view, geometry, runtime->Values(), *executors, *runservices,
-                                             *picontrollers, clock, inputs);
-    start = std::make_unique<ControlStart>(doc, runtime->Link(), runtime->Values(), sink);
-    services.Attach(*executors, *controls, *start, *picontrollers);
     runtime->OnInitialUpdate();
     ASSERT_EQ(doc.m_comport, 0);
     wire.Clear();
   }
   void TearDown() override {
     runtime.reset();
+    runmode.reset();
     RunLoopOnSimulator::TearDown();
   }
   // The Script that the Run-Loop starts with.
@@ -62,18 +55,12 @@ protected:
 
   FakeRunServices fakes;
   OutsideActions outside{fakes, fakes, fakes, fakes, fakes};
-  ExecutorServices services;
   ViewState view;
   ObjectRunStates states;
   ObjectGeometry geometry{doc, view, states};
   InputWindowRunStates inputs;
   FakeWindowActions windowactions;
-  std::unique_ptr<ComLinkServices> linkservices;
-  std::unique_ptr<PIControllers> picontrollers;
-  std::unique_ptr<RuntimeRunServices> runservices;
-  std::unique_ptr<Executors> executors;
-  std::unique_ptr<RunControls> controls;
-  std::unique_ptr<ControlStart> start;
+  std::unique_ptr<RunModeParts> runmode;
 };
 
 TEST_F(ExecutorsOnSimulator, AScriptTransmitGetsTheModulesReply) {
@@ -105,8 +92,8 @@ TEST_F(ExecutorsOnSimulator, ASliderStartsAtItsValueAndADragIsMirroredOnItsTwin)
       const Rect knob = ObjectRectSliderKnob(doc, view, 0);
       const SliderTrack track = SliderTrackOf(doc.m_slidercontrols[0], view);
       const Point at{(knob.left + knob.right) / 2, (knob.top + knob.bottom) / 2};
-      controls->OnLeftButtonDown(at, Rect{0, 0, 1000, 800});
-      controls->OnLeftButtonUp({at.x, (track.ytop + track.ybottom) / 2});
+      runmode->Controls().OnLeftButtonDown(at, Rect{0, 0, 1000, 800});
+      runmode->Controls().OnLeftButtonUp({at.x, (track.ytop + track.ybottom) / 2});
       dragged = true;
     }
     return doc.m_slidercontrols[1].valuetext == "50";

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QTimer>
 
 #include "comms/port_map.h"
 #include "document/korvix_doc.h"
@@ -108,9 +109,21 @@ TEST_F(PortSelectionTest, CancelAfterARefusedDeviceRestoresThePortsAndTheOpenPor
 TEST_F(PortSelectionTest, TheCommandIsRefusedWhileTheRunLoopRuns) {
   doc.m_comport = 4;
   ASSERT_NE(frame.CommandAction(ID_PORT_SELECTION), nullptr);
-  link.m_runloop = 1;
-  frame.CommandAction(ID_PORT_SELECTION)->trigger();
-  link.m_runloop = 0;
+  // Chosen from inside a real run on a quiet line, which then halts.
+  PseudoTerminal pty;
+  ASSERT_FALSE(pty.Slave().empty());
+  MapComPort(profile, 4, pty.Slave());
+  ASSERT_EQ(link.OpenComPort(4), 1);
+  QTimer during;
+  during.setInterval(0);
+  QObject::connect(&during, &QTimer::timeout, [&] {
+    if (!subsystems->RunLoop().Runtime().IsRunning()) return;
+    during.stop();
+    frame.CommandAction(ID_PORT_SELECTION)->trigger();
+    subsystems->RunLoop().OnRunLoopHalt();
+  });
+  during.start();
+  subsystems->RunLoop().OnRunLoopStart();
 
   EXPECT_EQ(doc.m_comport, 4);
   ASSERT_EQ(messages.shown.size(), 1u);

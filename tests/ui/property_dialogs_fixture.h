@@ -55,7 +55,7 @@ protected:
   FakeMillisecondClock clock;
   MemoryProfile profile;
   NumberTexts numbers;
-  ComLink link{host, messages, clock, profile, numbers};
+  ComLink link{PeersOf(host), host.run, messages, clock, profile, numbers};
   QtPassWait passwait{link};
   EditorLoop loop{link, passwait, messages};
   std::vector<int> pickerpresets;

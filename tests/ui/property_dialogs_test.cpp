@@ -138,11 +138,21 @@ TEST(PropertyEditorsInTheProgram, ARightClickOnATextBoxOpensItsDialogInEditModeO
   });
   closer.start();
 
-  ViewRuntime& runtime = subsystems->RunLoop().Runtime();
-  runtime.Link().m_runloop = 1;
-  rightclick();
-  QApplication::processEvents();
-  runtime.Link().m_runloop = 0;
+  // Clicked from inside a real run, which then halts.
+  bool clicked = false;
+  QTimer during;
+  during.setInterval(0);
+  QObject::connect(&during, &QTimer::timeout, [&] {
+    if (!subsystems->RunLoop().Runtime().IsRunning()) return;
+    during.stop();
+    clicked = true;
+    rightclick();
+    QApplication::processEvents();
+    subsystems->RunLoop().OnRunLoopHalt();
+  });
+  during.start();
+  subsystems->RunLoop().OnRunLoopStart();
+  EXPECT_TRUE(clicked);
   EXPECT_EQ(opened, 0);
 
   rightclick();

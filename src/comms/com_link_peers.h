@@ -33,26 +33,54 @@ struct RockerMirror {
 
 enum class QueuedMessage { None, Paint, Other };
 
-// The services of the view, the document and the Run-Loop that the COM link
-// calls; the view implements it.
-class ComLinkHost {
-public:
-  virtual ~ComLinkHost() = default;
+// What the COM link needs of its owners, one narrow seam each, so that a
+// fault path or the after-send hook cannot reach more of the view than it
+// uses.
 
-  // The document's selected port, 0 for COM1, -1 for none.
+// The port the project selected.
+class PortSelection {
+public:
+  virtual ~PortSelection() = default;
+  // 0 for COM1, -1 for none.
   virtual int SelectedComPort() = 0;
   // After a fatal error the port is forgotten until the user selects one.
   virtual void ForgetComPort() = 0;
+};
 
+// A fatal port error ends the run.
+class RunLoopHalt {
+public:
+  virtual ~RunLoopHalt() = default;
+  virtual void HaltRunLoop() = 0;
+};
+
+// The bookkeeping of the replies that objects wait for.
+class ReplyTracking {
+public:
+  virtual ~ReplyTracking() = default;
   virtual bool IsReplyPending(char address) = 0;
   virtual void ServiceReplyTimeouts() = 0;
   virtual void DispatchReceivedLines() = 0;
-  virtual void HaltRunLoop() = 0;
+};
+
+class LabelValueAccess {
+public:
+  virtual ~LabelValueAccess() = default;
   virtual std::string ExpandLabelRefs(const std::string& text) = 0;
   virtual void DeliverLabelValue(const std::string& label, const std::string& value) = 0;
-  virtual void ShowPopupBox(const std::string& title, const std::string& text) = 0;
-  virtual void SetModifiedFlag() = 0;
+};
 
+class PopupDisplay {
+public:
+  virtual ~PopupDisplay() = default;
+  virtual void ShowPopupBox(const std::string& title, const std::string& text) = 0;
+};
+
+// The Slider Controls and Rocker Switches of the project, which the
+// after-send hook keeps in step with what went out to the modules.
+class ControlMirrors {
+public:
+  virtual ~ControlMirrors() = default;
   virtual int SliderControlCount() = 0;
   virtual SliderMirror GetSliderControl(int index) = 0;
   virtual void SetSliderValueText(int index, const std::string& value) = 0;
@@ -61,14 +89,38 @@ public:
   virtual RockerMirror GetRockerSwitch(int index) = 0;
   virtual void SetRockerStateText(int index, const std::string& value) = 0;
   virtual void InvalidateRockerSwitch(int index) = 0;
+  // A mirrored value the project stores changed.
+  virtual void SetModifiedFlag() = 0;
+};
 
-  // The message pump: what is queued next (left in the queue), dispatching
-  // one message (false when it was the quit message), re-posting quit, and
-  // one round of idle work (true while it wants another).
+// The message queue of the interface thread, which the link pumps while it
+// holds the line.
+class MessageQueue {
+public:
+  virtual ~MessageQueue() = default;
+  // What is queued next, left in the queue.
   virtual QueuedMessage PeekQueuedMessage() = 0;
+  // Dispatches one message; false once the quit request was seen.
   virtual bool PumpMessage() = 0;
   virtual void PostQuitMessage() = 0;
+  // One round of idle work; true while it wants another.
   virtual bool OnIdle(int count) = 0;
 };
+
+struct ComLinkPeers {
+  PortSelection& ports;
+  RunLoopHalt& halt;
+  ReplyTracking& replies;
+  LabelValueAccess& labels;
+  PopupDisplay& popups;
+  ControlMirrors& mirrors;
+  MessageQueue& queue;
+};
+
+// The peers of a link when one object serves them all.
+template <class Owner>
+ComLinkPeers PeersOf(Owner& owner) {
+  return {owner, owner, owner, owner, owner, owner, owner};
+}
 
 }  // namespace korvix
