@@ -38,6 +38,8 @@ int ComLink::OpenComPort(int n) {
 }
 
 void ComLink::CloseComPort() {
+  m_settling = false;
+  m_settlelines.clear();
   if (!m_comhandle) return;
   m_comhandle->Purge();
   m_comhandle->Close();

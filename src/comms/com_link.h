@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "comms/collision_watch.h"
 #include "comms/com_link_host.h"
 #include "comms/serial_port.h"
 #include "platform/message_sink.h"
@@ -41,6 +42,16 @@ public:
 
   // 1 when the command went out, 0 when it did not (the caller may retry).
   int TransmitCommand(std::string text);
+  // As TransmitCommand, but after a collision the wait for the rest of the
+  // talker's line and the cancelled module's answer runs on without the
+  // caller, so that a poll does not hold the event loop that long: the line
+  // is settling until that time is up, and every other send or wait of the
+  // link first waits out what is left of it.
+  int TransmitPollCommand(std::string text);
+  // True while a collision's wait runs on; ends it once its time is up.
+  bool LineSettling();
+  // A new run: no module is known to keep colliding.
+  void ResetCollisionWatch() { m_collisions.Clear(); }
   void MirrorSentSliderValue(const std::string& sent);
   // Reads the rest of the line that begins with `line`; true when a line was
   // stored in m_rxbuffer.
@@ -82,6 +93,10 @@ private:
     FlushRead = 402,
   };
 
+  int Transmit(std::string text, bool leavesettling);
+  void SettleLine();
+  void EndSettling();
+  void AwaitLine(uint32_t ms, const std::string& expected);
   bool PortSelected();
   void SetIoTime(int offset_ms = 0);
   void WaitSinceIo(int ms);
@@ -91,6 +106,7 @@ private:
   bool LastLineStartsWith(char first) const;
   void ReportFailure(Failure failure, RealtimePriority& priority);
   void ReportNoPort();
+  void ReportCollisions(char address, char talker);
 
   ComLinkHost& m_host;
   MessageSink& m_sink;
@@ -103,6 +119,12 @@ private:
   // sub-millisecond waits, on the fine clock.
   uint32_t m_iotime = 0;
   FineClock::time_point m_iostamp{};
+  // Lines read while a collision's wait runs on wait here until the
+  // cancelled module's answer can be taken out of them.
+  bool m_settling = false;
+  uint32_t m_settlestart = 0;
+  std::string m_settlelines;
+  CollisionWatch m_collisions;
   int m_lostport = -1;
   std::string m_reopenfailure;
 };

@@ -65,7 +65,11 @@ std::string ComLink::RewriteNumber(std::string text) {
   return prefix + number;
 }
 
-int ComLink::TransmitCommand(std::string text) {
+int ComLink::TransmitCommand(std::string text) { return Transmit(std::move(text), false); }
+
+int ComLink::TransmitPollCommand(std::string text) { return Transmit(std::move(text), true); }
+
+int ComLink::Transmit(std::string text, bool leavesettling) {
   if (text.empty()) return 0;
   if (!PortSelected()) {
     if (m_runloop) ReportNoPort();
@@ -83,6 +87,7 @@ int ComLink::TransmitCommand(std::string text) {
   // Nothing left to send is no success.
   if (text.empty()) return 0;
 
+  SettleLine();
   // Let a module that is still talking finish first.
   const uint32_t busy_since = m_clock.Now();
   while (PollComPort() == 1 && IsOpen()) {
@@ -123,8 +128,12 @@ int ComLink::TransmitCommand(std::string text) {
       }
       priority.Drop();
       ReadReplyLine(std::string(1, static_cast<char>(byte)));
-      WaitForReply(kCollisionReplyMs, "");
-      RemoveCancelAnswers();
+      if (m_collisions.NoteCollision(text[0], static_cast<char>(byte), m_clock.Now())) {
+        ReportCollisions(text[0], static_cast<char>(byte));
+      }
+      m_settling = true;
+      m_settlestart = m_clock.Now();
+      if (!leavesettling || !IsOpen()) SettleLine();
       return 0;
     }
   }
@@ -144,6 +153,27 @@ int ComLink::TransmitCommand(std::string text) {
   priority.Drop();
   MirrorSentSliderValue(text);
   return 1;
+}
+
+// The pass that left the wait to run on services the reply time-outs itself.
+bool ComLink::LineSettling() {
+  if (m_settling && ElapsedMs(m_clock.Now(), m_settlestart) >= kCollisionReplyMs) EndSettling();
+  return m_settling;
+}
+
+void ComLink::SettleLine() {
+  if (!m_settling) return;
+  const uint32_t waited = ElapsedMs(m_clock.Now(), m_settlestart);
+  AwaitLine(waited < kCollisionReplyMs ? kCollisionReplyMs - waited : 0, "");
+  EndSettling();
+}
+
+void ComLink::EndSettling() {
+  m_settling = false;
+  std::string lines;
+  lines.swap(m_settlelines);
+  StoreLine(lines);
+  RemoveCancelAnswers();
 }
 
 // An address letter, "?" and CR: a module's answer to a cancelled command.

@@ -76,12 +76,18 @@ void ViewRuntime::PollStep() {
   const uint32_t began = m_clock.Now();
   int at = start;
   do {
+    // After a collision the line is left to the modules for a while; the
+    // window gets its turns meanwhile and a later pass goes on from here.
+    if (m_link.LineSettling()) {
+      m_pollcursor = at;
+      return;
+    }
     const PolledRef ref = PolledAt(at);
     bool sent = false;
     WithPolled(ref, [&](auto& r, ScreenObjectKind) {
       if (IsComputedObject(r)) return;
       const std::string command = ExpandLabelRefs(r.pollcommand);
-      if (command.empty() || m_link.TransmitCommand(command) == 0) return;
+      if (command.empty() || m_link.TransmitPollCommand(command) == 0) return;
       const uint32_t now = m_clock.Now();
       PolledState& state = m_values.State().Polled(ref.kind, ref.index);
       state.awaiting = 1;
