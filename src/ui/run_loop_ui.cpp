@@ -35,11 +35,12 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
                  [this](std::string& out, std::string_view name) {
                    return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
                  }),
-      m_recordmessages(this, messages) {
+      m_passmessages(this, messages) {
   RuntimeServices services{
       profile,  messages,           m_clock, m_wall, m_pump, *this, m_popupwindow, scripts ? *scripts : m_noscripts,
       m_weblog, m_livelink.Server()};
-  services.recordsink = &m_recordmessages;
+  services.recordsink = &m_passmessages;
+  services.linksink = &m_passmessages;
   services.runstates = &m_page.m_runstates;
   m_runtime = std::make_unique<ViewRuntime>(doc, services);
   m_popupwindow.SetBox(&m_runtime->Popup());
