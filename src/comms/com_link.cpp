@@ -39,6 +39,7 @@ int ComLink::OpenComPort(int n) {
 
 void ComLink::CloseComPort() {
   m_settling = false;
+  m_awaiting = false;
   m_settlelines.clear();
   if (!m_comhandle) return;
   m_comhandle->Purge();

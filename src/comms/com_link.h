@@ -48,7 +48,12 @@ public:
   // is settling until that time is up, and every other send or wait of the
   // link first waits out what is left of it.
   int TransmitPollCommand(std::string text);
-  // True while a collision's wait runs on; ends it once its time is up.
+  // Starts a poll's wait for a line that begins as `expected` does, for at
+  // most `ms`, and returns at once: like a collision's wait, it runs on
+  // without the caller and every other send or wait first waits it out.
+  void AwaitPollReply(uint32_t ms, const std::string& expected);
+  // True while a collision's wait or a poll's reply wait runs on; ends it
+  // once its time is up.
   bool LineSettling();
   // A new run: no module is known to keep colliding.
   void ResetCollisionWatch() { m_collisions.Clear(); }
@@ -96,6 +101,7 @@ private:
   int Transmit(std::string text, bool leavesettling);
   void SettleLine();
   void EndSettling();
+  void EndCollisionWaitIfDue();
   void AwaitLine(uint32_t ms, const std::string& expected);
   bool PortSelected();
   void SetIoTime(int offset_ms = 0);
@@ -124,6 +130,11 @@ private:
   bool m_settling = false;
   uint32_t m_settlestart = 0;
   std::string m_settlelines;
+  // A poll's reply wait that runs on: the first character it waits for.
+  bool m_awaiting = false;
+  char m_awaited = 0;
+  uint32_t m_awaitstart = 0;
+  uint32_t m_awaitms = 0;
   CollisionWatch m_collisions;
   int m_lostport = -1;
   std::string m_reopenfailure;

@@ -55,6 +55,7 @@ bool ComLink::ReadReplyLine(std::string line) {
   }
   if ((static_cast<unsigned char>(line[0]) & 0x80) != 0) line.erase(0, 1);
   if (line.size() >= 2 && line[1] != '?') m_collisions.NoteReply(line[0]);
+  if (m_awaiting && line[0] == m_awaited) m_awaiting = false;
   StoreLine(line);
   SetIoTime(kAfterLineCredit);
   priority.Drop();
@@ -77,7 +78,7 @@ int ComLink::PollComPort() {
   if (!PortSelected()) return 0;
   // Whoever reads the line after a run left a collision's wait behind gets
   // the lines of that wait once it is over.
-  LineSettling();
+  EndCollisionWaitIfDue();
   uint8_t byte = 0;
   const SerialRead read = m_comhandle ? m_comhandle->ReadByte(byte) : SerialRead::Failed;
   if (read == SerialRead::Failed) {
@@ -163,6 +164,7 @@ void ComLink::FlushComInput() {
   }
   priority.Drop();
   m_settling = false;
+  m_awaiting = false;
   m_settlelines.clear();
   m_rxbuffer.clear();
 }

@@ -155,13 +155,37 @@ int ComLink::Transmit(std::string text, bool leavesettling) {
   return 1;
 }
 
-// The pass that left the wait to run on services the reply time-outs itself.
+void ComLink::AwaitPollReply(uint32_t ms, const std::string& expected) {
+  if (!IsOpen()) return;
+  // An empty text waits the whole time, as no line begins with NUL.
+  const std::string text = ExpandCharCodes(expected);
+  m_awaited = text.empty() ? '\0' : text[0];
+  m_awaitstart = m_clock.Now();
+  m_awaitms = ms;
+  m_awaiting = true;
+}
+
+// Time-outs are serviced where a wait ends, as by a wait that blocks, so
+// that an object whose reply is over due no longer holds its address.
 bool ComLink::LineSettling() {
+  const bool waiting = m_settling || m_awaiting;
+  EndCollisionWaitIfDue();
+  if (m_awaiting && ElapsedMs(m_clock.Now(), m_awaitstart) >= m_awaitms) m_awaiting = false;
+  const bool settling = m_settling || m_awaiting;
+  if (waiting && !settling) m_host.ServiceReplyTimeouts();
+  return settling;
+}
+
+void ComLink::EndCollisionWaitIfDue() {
   if (m_settling && ElapsedMs(m_clock.Now(), m_settlestart) >= kCollisionReplyMs) EndSettling();
-  return m_settling;
 }
 
 void ComLink::SettleLine() {
+  if (m_awaiting) {
+    m_awaiting = false;
+    const uint32_t waited = ElapsedMs(m_clock.Now(), m_awaitstart);
+    AwaitLine(waited < m_awaitms ? m_awaitms - waited : 0, std::string(1, m_awaited));
+  }
   if (!m_settling) return;
   const uint32_t waited = ElapsedMs(m_clock.Now(), m_settlestart);
   AwaitLine(waited < kCollisionReplyMs ? kCollisionReplyMs - waited : 0, "");

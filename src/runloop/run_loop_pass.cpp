@@ -76,8 +76,9 @@ void ViewRuntime::PollStep() {
   const uint32_t began = m_clock.Now();
   int at = start;
   do {
-    // After a collision the line is left to the modules for a while; the
-    // window gets its turns meanwhile and a later pass goes on from here.
+    // After a collision or a poll the line is left to the modules for a
+    // while; the window gets its turns meanwhile and a later pass goes on
+    // from here.
     if (m_link.LineSettling()) {
       m_pollcursor = at;
       return;
@@ -95,7 +96,7 @@ void ViewRuntime::PollStep() {
       m_lastpoll = now;
       ++m_polls;
       const uint32_t wait = static_cast<uint32_t>(std::max(0, m_doc.m_replytimeout));
-      m_link.WaitForReply(std::min(wait, kMaxReplyWaitMs), command.substr(0, 1));
+      m_link.AwaitPollReply(std::min(wait, kMaxReplyWaitMs), command.substr(0, 1));
       DispatchReceivedLines();
       sent = true;
     });
