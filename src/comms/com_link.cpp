@@ -45,6 +45,9 @@ int ComLink::OpenComPort(int n) {
 }
 
 void ComLink::CloseComPort() {
+  m_settling = false;
+  m_awaiting = false;
+  m_settlelines.clear();
   if (!m_comhandle) return;
   m_comhandle->Purge();
   m_comhandle->Close();

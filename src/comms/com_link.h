@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "comms/collision_watch.h"
 #include "comms/com_link_peers.h"
 #include "comms/run_loop_state.h"
 #include "comms/serial_port.h"
@@ -44,6 +45,21 @@ public:
 
   // 1 when the command went out, 0 when it did not (the caller may retry).
   int TransmitCommand(std::string text);
+  // As TransmitCommand, but after a collision the wait for the rest of the
+  // talker's line and the cancelled module's answer runs on without the
+  // caller, so that a poll does not hold the event loop that long: the line
+  // is settling until that time is up, and every other send or wait of the
+  // link first waits out what is left of it.
+  int TransmitPollCommand(std::string text);
+  // Starts a poll's wait for a line that begins as `expected` does, for at
+  // most `ms`, and returns at once: like a collision's wait, it runs on
+  // without the caller and every other send or wait first waits it out.
+  void AwaitPollReply(uint32_t ms, const std::string& expected);
+  // True while a collision's wait or a poll's reply wait runs on; ends it
+  // once its time is up.
+  bool LineSettling();
+  // A new run: no module is known to keep colliding.
+  void ResetCollisionWatch() { m_collisions.Clear(); }
   void MirrorSentSliderValue(const std::string& sent);
   // Reads the rest of the line that begins with `line`; true when a line was
   // stored in m_rxbuffer.
@@ -87,6 +103,11 @@ private:
     FlushRead = 402,
   };
 
+  int Transmit(std::string text, bool leavesettling);
+  void SettleLine();
+  void EndSettling();
+  void EndCollisionWaitIfDue();
+  void AwaitLine(uint32_t ms, const std::string& expected);
   bool PortSelected();
   void SetIoTime(int offset_ms = 0);
   void WaitSinceIo(int ms);
@@ -96,6 +117,7 @@ private:
   bool LastLineStartsWith(char first) const;
   void ReportFailure(Failure failure, RealtimePriority& priority);
   void ReportNoPort();
+  void ReportCollisions(char address, char talker);
 
   const RunLoopState& m_run;
   PortSelection& m_ports;
@@ -115,6 +137,17 @@ private:
   // sub-millisecond waits, on the fine clock.
   uint32_t m_iotime = 0;
   FineClock::time_point m_iostamp{};
+  // Lines read while a collision's wait runs on wait here until the
+  // cancelled module's answer can be taken out of them.
+  bool m_settling = false;
+  uint32_t m_settlestart = 0;
+  std::string m_settlelines;
+  // A poll's reply wait that runs on: the first character it waits for.
+  bool m_awaiting = false;
+  char m_awaited = 0;
+  uint32_t m_awaitstart = 0;
+  uint32_t m_awaitms = 0;
+  CollisionWatch m_collisions;
   int m_lostport = -1;
   std::string m_reopenfailure;
 };

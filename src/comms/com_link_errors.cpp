@@ -1,3 +1,4 @@
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 
@@ -16,6 +17,11 @@ const char kCannotOpenPrefix[] = "Cannot open ";
 const char kCannotOpenOn[] = " on ";
 const char kNotRespondingText[] = " could not be accessed or is not responding.";
 const char kSaturatedText[] = " is being saturated by continuous streaming data.";
+const char kCollidingModule[] = ": module ";
+const char kCollidingSilent[] = " has not answered for ";
+const char kCollidingTalker[] = " seconds because module ";
+const char kCollidingUnknownTalker[] = " seconds because another module";
+const char kCollidingTail[] = " keeps talking over its commands.";
 
 struct FailureText {
   int number;
@@ -59,6 +65,17 @@ int ComLink::ReopenLostComPort() {
   m_reopenfailure = kCannotOpenPrefix + ComPortName(port) + kCannotOpenOn + ComPortDevicePath(m_profile, port) + ": " +
                     std::strerror(error) + ".";
   return -1;
+}
+
+void ComLink::ReportCollisions(char address, char talker) {
+  const std::string port = kPortPrefix + FormatNumberText(m_ports.SelectedComPort() + 1, 0);
+  const std::string seconds = FormatNumberText(static_cast<int32_t>(CollisionWatch::kPatienceMs / 1000), 0);
+  // A talker's first byte names its module only when it is a module address.
+  const std::string by = std::isalnum(static_cast<unsigned char>(talker)) != 0
+                             ? kCollidingTalker + std::string(1, talker)
+                             : std::string(kCollidingUnknownTalker);
+  m_sink.Show(kNoPortCaption, port + kCollidingModule + address + kCollidingSilent + seconds + by + kCollidingTail,
+              MessageIcon::Exclamation);
 }
 
 void ComLink::ReportNoPort() {

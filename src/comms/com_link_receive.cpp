@@ -54,6 +54,8 @@ bool ComLink::ReadReplyLine(std::string line) {
     if (ended || line.size() < kMaxLineBytes - 1) line.push_back(static_cast<char>(byte));
   }
   if ((static_cast<unsigned char>(line[0]) & 0x80) != 0) line.erase(0, 1);
+  if (line.size() >= 2 && line[1] != '?') m_collisions.NoteReply(line[0]);
+  if (m_awaiting && line[0] == m_awaited) m_awaiting = false;
   StoreLine(line);
   SetIoTime(kAfterLineCredit);
   priority.Drop();
@@ -61,18 +63,22 @@ bool ComLink::ReadReplyLine(std::string line) {
 }
 
 void ComLink::StoreLine(const std::string& line) {
-  if (m_rxbuffer.size() + line.size() > kMaxReceiveBytes) {
+  std::string& buffer = m_settling ? m_settlelines : m_rxbuffer;
+  if (buffer.size() + line.size() > kMaxReceiveBytes) {
     // Make room by whole lines, oldest first, so no line is left cut.
-    size_t cut = m_rxbuffer.size() + line.size() - kMaxReceiveBytes;
-    const size_t cr = m_rxbuffer.find('\r', cut - 1);
-    cut = cr == std::string::npos ? m_rxbuffer.size() : cr + 1;
-    m_rxbuffer.erase(0, cut);
+    size_t cut = buffer.size() + line.size() - kMaxReceiveBytes;
+    const size_t cr = buffer.find('\r', cut - 1);
+    cut = cr == std::string::npos ? buffer.size() : cr + 1;
+    buffer.erase(0, cut);
   }
-  m_rxbuffer += line;
+  buffer += line;
 }
 
 int ComLink::PollComPort() {
   if (!PortSelected()) return 0;
+  // Whoever reads the line after a run left a collision's wait behind gets
+  // the lines of that wait once it is over.
+  EndCollisionWaitIfDue();
   uint8_t byte = 0;
   const SerialRead read = m_comhandle ? m_comhandle->ReadByte(byte) : SerialRead::Failed;
   if (read == SerialRead::Failed) {
@@ -92,6 +98,11 @@ bool ComLink::LastLineStartsWith(char first) const {
 }
 
 void ComLink::WaitForReply(uint32_t ms, const std::string& expected) {
+  SettleLine();
+  AwaitLine(ms, expected);
+}
+
+void ComLink::AwaitLine(uint32_t ms, const std::string& expected) {
   const std::string text = ExpandCharCodes(expected);
   const uint32_t start = m_clock.Now();
   for (;;) {
@@ -152,6 +163,9 @@ void ComLink::FlushComInput() {
         std::min(MsLeft(kLineSilenceMs, quiet), MsLeft(kSaturationMs + 1, ElapsedMs(m_clock.Now(), start))));
   }
   priority.Drop();
+  m_settling = false;
+  m_awaiting = false;
+  m_settlelines.clear();
   m_rxbuffer.clear();
 }
 

@@ -65,7 +65,11 @@ std::string ComLink::RewriteNumber(std::string text) {
   return prefix + number;
 }
 
-int ComLink::TransmitCommand(std::string text) {
+int ComLink::TransmitCommand(std::string text) { return Transmit(std::move(text), false); }
+
+int ComLink::TransmitPollCommand(std::string text) { return Transmit(std::move(text), true); }
+
+int ComLink::Transmit(std::string text, bool leavesettling) {
   if (text.empty()) return 0;
   if (!PortSelected()) {
     if (m_run.IsRunning()) ReportNoPort();
@@ -83,6 +87,7 @@ int ComLink::TransmitCommand(std::string text) {
   // Nothing left to send is no success.
   if (text.empty()) return 0;
 
+  SettleLine();
   // Let a module that is still talking finish first.
   const uint32_t busy_since = m_clock.Now();
   while (PollComPort() == 1 && IsOpen()) {
@@ -123,8 +128,12 @@ int ComLink::TransmitCommand(std::string text) {
       }
       priority.Drop();
       ReadReplyLine(std::string(1, static_cast<char>(byte)));
-      WaitForReply(kCollisionReplyMs, "");
-      RemoveCancelAnswers();
+      if (m_collisions.NoteCollision(text[0], static_cast<char>(byte), m_clock.Now())) {
+        ReportCollisions(text[0], static_cast<char>(byte));
+      }
+      m_settling = true;
+      m_settlestart = m_clock.Now();
+      if (!leavesettling || !IsOpen()) SettleLine();
       return 0;
     }
   }
@@ -144,6 +153,51 @@ int ComLink::TransmitCommand(std::string text) {
   priority.Drop();
   MirrorSentSliderValue(text);
   return 1;
+}
+
+void ComLink::AwaitPollReply(uint32_t ms, const std::string& expected) {
+  if (!IsOpen()) return;
+  // An empty text waits the whole time, as no line begins with NUL.
+  const std::string text = ExpandCharCodes(expected);
+  m_awaited = text.empty() ? '\0' : text[0];
+  m_awaitstart = m_clock.Now();
+  m_awaitms = ms;
+  m_awaiting = true;
+}
+
+// Time-outs are serviced where a wait ends, as by a wait that blocks, so
+// that an object whose reply is over due no longer holds its address.
+bool ComLink::LineSettling() {
+  const bool waiting = m_settling || m_awaiting;
+  EndCollisionWaitIfDue();
+  if (m_awaiting && ElapsedMs(m_clock.Now(), m_awaitstart) >= m_awaitms) m_awaiting = false;
+  const bool settling = m_settling || m_awaiting;
+  if (waiting && !settling) m_replies.ServiceReplyTimeouts();
+  return settling;
+}
+
+void ComLink::EndCollisionWaitIfDue() {
+  if (m_settling && ElapsedMs(m_clock.Now(), m_settlestart) >= kCollisionReplyMs) EndSettling();
+}
+
+void ComLink::SettleLine() {
+  if (m_awaiting) {
+    m_awaiting = false;
+    const uint32_t waited = ElapsedMs(m_clock.Now(), m_awaitstart);
+    AwaitLine(waited < m_awaitms ? m_awaitms - waited : 0, std::string(1, m_awaited));
+  }
+  if (!m_settling) return;
+  const uint32_t waited = ElapsedMs(m_clock.Now(), m_settlestart);
+  AwaitLine(waited < kCollisionReplyMs ? kCollisionReplyMs - waited : 0, "");
+  EndSettling();
+}
+
+void ComLink::EndSettling() {
+  m_settling = false;
+  std::string lines;
+  lines.swap(m_settlelines);
+  StoreLine(lines);
+  RemoveCancelAnswers();
 }
 
 // An address letter, "?" and CR: a module's answer to a cancelled command.

@@ -76,12 +76,19 @@ void ViewRuntime::PollStep() {
   const uint32_t began = m_clock.Now();
   int at = start;
   do {
+    // After a collision or a poll the line is left to the modules for a
+    // while; the window gets its turns meanwhile and a later pass goes on
+    // from here.
+    if (m_link.LineSettling()) {
+      m_pollcursor = at;
+      return;
+    }
     const PolledRef ref = PolledAt(at);
     bool sent = false;
     WithPolled(ref, [&](auto& r, ScreenObjectKind) {
       if (IsComputedObject(r)) return;
       const std::string command = ExpandLabelRefs(r.pollcommand);
-      if (command.empty() || m_link.TransmitCommand(command) == 0) return;
+      if (command.empty() || m_link.TransmitPollCommand(command) == 0) return;
       const uint32_t now = m_clock.Now();
       PolledState& state = m_values.State().Polled(ref.kind, ref.index);
       state.awaiting = 1;
@@ -89,7 +96,7 @@ void ViewRuntime::PollStep() {
       m_lastpoll = now;
       ++m_polls;
       const uint32_t wait = static_cast<uint32_t>(std::max(0, m_doc.m_replytimeout));
-      m_link.WaitForReply(std::min(wait, kMaxReplyWaitMs), command.substr(0, 1));
+      m_link.AwaitPollReply(std::min(wait, kMaxReplyWaitMs), command.substr(0, 1));
       DispatchReceivedLines();
       sent = true;
     });

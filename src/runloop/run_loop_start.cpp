@@ -47,6 +47,7 @@ void ViewRuntime::StartAndRun() {
   m_window.UpdateWindow();
   m_link.FlushComInput();
   m_values.ClearPendingReplies();
+  m_link.ResetCollisionWatch();
   m_values.State().m_recdata.clear();
   m_values.State().m_rawdata.clear();
   m_values.Tables().Clear();

@@ -50,7 +50,7 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
       m_weblog(services.weblog),
       m_dde(services.dde),
       m_runstates(services.runstates ? *services.runstates : m_ownrunstates),
-      m_link(PeersOf(*this), m_run, m_runmessages, services.clock, services.profile, m_numbers, services.serialports),
+      m_link(PeersOf(*this), m_run, services.linksink ? *services.linksink : m_runmessages, services.clock, services.profile, m_numbers, services.serialports),
       m_linkservices(m_link),
       m_values(doc, m_runmessages, *this, *this, *this, m_linkservices, services.clock),
       m_refresher(m_values.Values(), m_values.Random(), m_values.Tables()),

@@ -67,6 +67,10 @@ struct RuntimeServices {
   // event loop gets to them, so that the box does not hold the pass that
   // raised it. The run's own messages when null.
   MessageSink* recordsink = nullptr;
+  // Where the COM link tells its failures and a module that keeps colliding,
+  // the same way: a failure still ends the run at once, and a collision
+  // message does not stop the polling. The run's own messages when null.
+  MessageSink* linksink = nullptr;
   // The view's run-time states of the objects, which hold the gauges'
   // values as last drawn; the runtime's own when null.
   ObjectRunStates* runstates = nullptr;

@@ -34,7 +34,7 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
                  [this](std::string& out, std::string_view name) {
                    return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
                  }),
-      m_recordmessages(this, messages) {
+      m_passmessages(this, messages) {
   ScriptServicesMaker scripts = ExistingScripts(m_noscripts);
   if (makescripts) {
     scripts = [this, makescripts](ViewRuntime& runtime) -> ScriptServices& { return makescripts(runtime, m_page); };
@@ -42,7 +42,8 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
   RuntimeServices services{
       profile,  messages,           m_clock, m_wall, m_pump, *this, m_popupwindow, std::move(scripts),
       m_weblog, m_livelink.Server()};
-  services.recordsink = &m_recordmessages;
+  services.recordsink = &m_passmessages;
+  services.linksink = &m_passmessages;
   services.runstates = &m_page.m_runstates;
   m_runtime = std::make_unique<ViewRuntime>(doc, services);
   m_popupwindow.SetBox(&m_runtime->Popup());

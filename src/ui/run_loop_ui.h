@@ -81,7 +81,9 @@ private:
   FtpWebLogThread m_weblog;
   CLiveLinkListener m_livelink;
   SystemWallClock m_wall;
-  QueuedMessageSink m_recordmessages;
+  // What the data log and the COM link tell from inside a pass, shown once
+  // the event loop gets to it, so that the box never holds the pass.
+  QueuedMessageSink m_passmessages;
   std::unique_ptr<ViewRuntime> m_runtime;
 };
 

@@ -69,6 +69,41 @@ TEST_F(LinkOnPty, WaitForReplyTimesOutIntoTheReplyService) {
   EXPECT_EQ(host.calls, std::vector<std::string>{"ServiceReplyTimeouts"});
 }
 
+// A poll's reply wait that runs on ends as the blocking one does: on the
+// awaited module's line without the time-out service, or on its time with it.
+TEST_F(LinkOnPty, APollsReplyWaitRunsOnUntilItsLineOrItsTime) {
+  link.AwaitPollReply(5000, "A");
+  EXPECT_TRUE(link.LineSettling());
+  pty.SendDelivered("B1\r");
+  EXPECT_EQ(link.PollComPort(), 1);
+  EXPECT_TRUE(link.LineSettling());
+  pty.SendDelivered("A2\r");
+  EXPECT_EQ(link.PollComPort(), 1);
+  EXPECT_FALSE(link.LineSettling());
+  EXPECT_TRUE(host.calls.empty());
+  EXPECT_EQ(link.m_rxbuffer, "B1\rA2\r");
+
+  link.AwaitPollReply(30, "A");
+  while (link.LineSettling()) link.WaitReadable(1);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"ServiceReplyTimeouts"});
+}
+
+// Another send first waits out a poll's reply wait, so that it cannot cut
+// into the reply.
+TEST_F(LinkOnPty, ASendDuringAPollsReplyWaitGoesOutAfterTheReply) {
+  link.AwaitPollReply(5000, "A");
+  std::thread late([this] {
+    std::this_thread::sleep_for(milliseconds(30));
+    pty.Send("A2\r");
+  });
+  EXPECT_EQ(link.TransmitCommand("C1"), 1);
+  late.join();
+  EXPECT_FALSE(link.LineSettling());
+  EXPECT_EQ(link.m_rxbuffer, "A2\r");
+  pty.WaitForBytes(3);
+  EXPECT_EQ(pty.Received(), "C1\r");
+}
+
 TEST_F(LinkOnPty, PollReadsOneLineOrNothing) {
   EXPECT_EQ(link.PollComPort(), 0);
   pty.SendDelivered("\n");

@@ -133,6 +133,25 @@ INSTANTIATE_TEST_SUITE_P(Waits, ReplyWait,
                                            ReplyWaitCase{5000, "FarOverTheLimit"}),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// A module that talks whenever another is asked: the wait after each
+// collision runs on while the pass goes back to the pump.
+TEST_F(PollLoop, WhileATalkersCollisionSettlesThePassYieldsToThePump) {
+  StartSimulator("module A-B delay 2\n  RD counter 0 99999\nmodule P delay 2\n  RD constant 1\n  fault talk\n");
+  for (const char* command : {"ARD", "BRD"}) {
+    DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+    datawindow.idlabel = std::string("Counter") + command[0];
+    datawindow.pollcommand = command;
+  }
+  Open();
+  int pumpswhilesettling = 0;
+  ASSERT_TRUE(RunUntil([&] {
+    if (runtime->Link().LineSettling()) ++pumpswhilesettling;
+    return pumpswhilesettling >= 3;
+  }));
+  EXPECT_NE(wire.Written().find('*'), std::string::npos);
+  EXPECT_TRUE(sink.shown.empty());
+}
+
 TEST_F(PollLoop, WithOnlyComputedObjectsNothingIsSentAndThePollTimeStays) {
   StartSimulator("module A\n  T constant 1\n");
   VariableRecord& source = doc.m_variables[doc.m_variables.Add()];

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "comms/port_map.h"
+#include "daqsim/simulator.h"
+#include "document/korvix_doc.h"
+#include "platform/profile.h"
+#include "ui/korvix_view.h"
+#include "ui/main_frame.h"
+#include "ui/run_loop_ui.h"
+
+namespace korvix::testing {
+namespace {
+
+constexpr int kBoxOpenMs = 1000;
+constexpr int kLimitMs = 30000;
+
+// Shows each message as a real modal box that the operator leaves open for
+// a second, and notes what the Run-Loop did meanwhile.
+class OperatorSink final : public MessageSink {
+public:
+  ViewRuntime* runtime = nullptr;
+  CKorvixDoc* doc = nullptr;
+  std::vector<std::string> captions;
+  std::vector<std::string> texts;
+  bool runningatbox = false;
+  int portatbox = 0;
+  uint64_t passesbefore = 0;
+  uint64_t passesafter = 0;
+
+protected:
+  MessageResult Present(const std::string& caption, const std::string& text, MessageIcon, MessageButtons) override {
+    captions.push_back(caption);
+    texts.push_back(text);
+    runningatbox = runtime->IsRunning();
+    portatbox = doc->m_comport;
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Ok);
+    QTimer::singleShot(kBoxOpenMs, &box, [&box] { box.done(QMessageBox::Ok); });
+    passesbefore = runtime->PassCount();
+    box.exec();
+    passesafter = runtime->PassCount();
+    return MessageResult::Ok;
+  }
+};
+
+struct LinkMessageCase {
+  const char* name;
+  const char* bank;
+  bool unplug;        // the adapter goes away while the run polls
+  const char* says;   // a part of the message's text
+  bool runsunderbox;  // the run goes on under the box, else it has ended
+};
+
+// A message of the COM link never holds the pass: a failure has ended the
+// run, as it must, by the time its box shows, and a module that keeps
+// colliding is told once while the polling goes on under the box.
+TEST(RunLoopLinkMessages, TheBoxNeverHoldsThePass) {
+  const LinkMessageCase cases[] = {
+      {"unplugged", "module A delay 2\n  RD counter 0 99999\n", true, "COM1 could not be accessed", false},
+      {"a talker", "module A-B delay 2\n  RD counter 0 99999\nmodule P delay 2\n  RD constant 1\n  fault talk\n", false,
+       "because module P keeps talking over its commands", true},
+  };
+  for (const LinkMessageCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    daqsim::ConfigResult parsed = daqsim::ParseConfig(c.bank);
+    ASSERT_TRUE(parsed.config) << parsed.error;
+    auto simulator = std::make_unique<daqsim::Simulator>(*parsed.config);
+    std::string error;
+    ASSERT_TRUE(simulator->Open(error)) << error;
+    std::thread wire([&] { simulator->Run(); });
+    const auto unplug = [&] {
+      if (!simulator) return;
+      simulator->Stop();
+      wire.join();
+      simulator.reset();
+    };
+
+    MemoryProfile profile;
+    MapComPort(profile, 0, simulator->DevicePath());
+    OperatorSink sink;
+    CKorvixDoc doc;
+    CMainFrame frame(profile);
+    for (const char* command : {"ARD", "BRD"}) {
+      DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+      datawindow.idlabel = std::string("Counter") + command[0];
+      datawindow.pollcommand = command;
+    }
+    doc.m_comport = 0;
+    doc.m_autostartrunloop = 1;
+    auto* ui = new CRunLoopUi(frame, doc, profile, sink);
+    sink.runtime = &ui->Runtime();
+    sink.doc = &doc;
+    int ended = 0;
+    ui->Pump().SetEnder([&ended] { ++ended; });
+    frame.show();
+    frame.View()->OnInitialUpdate();
+
+    QElapsedTimer limit;
+    limit.start();
+    QTimer check;
+    QEventLoop waiting;
+    bool halting = false;
+    QObject::connect(&check, &QTimer::timeout, [&] {
+      if (c.unplug && ui->Runtime().PollCount() > 3) unplug();
+      if (!halting && sink.passesafter > 0) {
+        halting = true;
+        if (ui->Runtime().IsRunning()) QTimer::singleShot(0, &frame, [&] { ui->OnRunLoopHalt(); });
+      }
+      if ((halting && !ui->Runtime().IsRunning()) || limit.elapsed() > kLimitMs) waiting.quit();
+    });
+    check.start(20);
+    waiting.exec();
+    check.stop();
+    if (ui->Runtime().IsRunning()) ui->OnRunLoopHalt();
+    unplug();
+
+    ASSERT_EQ(sink.texts.size(), 1u);
+    EXPECT_EQ(sink.captions[0].rfind("Communications Error", 0), 0u) << sink.captions[0];
+    EXPECT_NE(sink.texts[0].find(c.says), std::string::npos) << sink.texts[0];
+    EXPECT_EQ(sink.runningatbox, c.runsunderbox);
+    EXPECT_EQ(sink.portatbox, c.runsunderbox ? 0 : -1);
+    if (c.runsunderbox) {
+      EXPECT_GT(sink.passesafter, sink.passesbefore + 10);
+    }
+    EXPECT_EQ(ended, 0);
+  }
+}
+
+}  // namespace
+}  // namespace korvix::testing
