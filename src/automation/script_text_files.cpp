@@ -131,9 +131,8 @@ bool ReadLabel(TextMemFile& file, std::string& label) {
 enum class StepsRead { Done, Invalid, Quit };
 
 StepsRead ReadSteps(TextMemFile& file, ScriptStepList& steps, const TextFileJob& job) {
-  int depth = 0;
   while (!file.AtEnd()) {
-    const StepLineRead read = ReadStepLine(file, steps, depth, job.sink);
+    const StepLineRead read = ReadStepLine(file, steps, job.sink);
     if (read == StepLineRead::BlockEnd) return StepsRead::Done;
     if (read == StepLineRead::Invalid) return StepsRead::Invalid;
     if (!Pump(job)) return StepsRead::Quit;

@@ -125,9 +125,12 @@ int NextStepDepth(int code, int& depth) {
   return own;
 }
 
-void ComputeStepDepths(ScriptStepList& steps) {
+std::vector<int> ComputeStepDepths(const ScriptStepList& steps) {
+  std::vector<int> depths;
+  depths.reserve(static_cast<std::size_t>(steps.Count()));
   int depth = 0;
-  for (ScriptStep& step : steps) step.depth = NextStepDepth(step.code, depth);
+  for (const ScriptStep& step : steps) depths.push_back(NextStepDepth(step.code, depth));
+  return depths;
 }
 
 ScriptStep NewScriptStep(int code) {

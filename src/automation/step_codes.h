@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/automation_records.h"
 
@@ -56,8 +57,9 @@ int StepCodeFromName(std::string_view text);
 // Steps without fields cannot be opened for editing.
 bool StepHasFields(int code);
 
-// The nesting depth of each step, stored in its `depth`.
-void ComputeStepDepths(ScriptStepList& steps);
+// The nesting depth of each step, in step order. Never stored: it follows
+// from the steps' codes alone.
+std::vector<int> ComputeStepDepths(const ScriptStepList& steps);
 
 // One step of that walk: the depth of a step of `code`, with `depth` carried
 // from the step before and left for the step after.

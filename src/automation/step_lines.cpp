@@ -110,7 +110,7 @@ void AppendStepLines(std::string& out, const ScriptStepList& steps) {
   for (const ScriptStep& step : steps) AppendStepLine(out, step, NextStepDepth(step.code, depth));
 }
 
-StepLineRead ReadStepLine(TextMemFile& file, ScriptStepList& steps, int& depth, MessageSink& sink) {
+StepLineRead ReadStepLine(TextMemFile& file, ScriptStepList& steps, MessageSink& sink) {
   const std::string name = file.ReadMemFileLine();
   if (name.empty()) return StepLineRead::BlockEnd;
   if (IsEndOfLine(name)) return StepLineRead::Invalid;
@@ -123,7 +123,6 @@ StepLineRead ReadStepLine(TextMemFile& file, ScriptStepList& steps, int& depth, 
     SkipToLineEnd(file);
     return StepLineRead::Invalid;
   }
-  step.depth = NextStepDepth(step.code, depth);
 
   std::string field = file.ReadMemFileLine();
   if (IsEndOfLine(field)) return StepLineRead::Step;

@@ -35,9 +35,9 @@ enum class StepLineRead {
 };
 
 // Reads one step line into `steps` with the new-step values for what the
-// line leaves out; `depth` carries the nesting from line to line. An unknown
+// line leaves out; its indent is only for the reader's eye. An unknown
 // step name is reported ("Illegal Function Name") and its line read to its
 // end before the file is refused; a bad colour name is reported and black.
-StepLineRead ReadStepLine(TextMemFile& file, ScriptStepList& steps, int& depth, MessageSink& sink);
+StepLineRead ReadStepLine(TextMemFile& file, ScriptStepList& steps, MessageSink& sink);
 
 }  // namespace korvix

@@ -36,11 +36,12 @@ std::string RenderScriptStepLine(const ScriptStep& step, int depth) {
   return std::string(static_cast<std::size_t>(std::max(0, depth)), '\t') + OnOneLine(line);
 }
 
-std::vector<std::string> RenderScriptStepLines(ScriptStepList& steps) {
-  ComputeStepDepths(steps);
+std::vector<std::string> RenderScriptStepLines(const ScriptStepList& steps) {
+  const std::vector<int> depths = ComputeStepDepths(steps);
   std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(steps.Count()));
-  for (const ScriptStep& step : steps) lines.push_back(RenderScriptStepLine(step, step.depth));
+  lines.reserve(depths.size());
+  for (int i = 0; i < steps.Count(); ++i)
+    lines.push_back(RenderScriptStepLine(steps[i], depths[static_cast<std::size_t>(i)]));
   return lines;
 }
 

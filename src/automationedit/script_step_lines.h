@@ -13,8 +13,8 @@ namespace korvix {
 // line is led by one tab per nesting level.
 std::string RenderScriptStepLine(const ScriptStep& step, int depth);
 
-// The lines of every step in order, each step's `depth` computed and stored
-// on the way, as the lists show them.
-std::vector<std::string> RenderScriptStepLines(ScriptStepList& steps);
+// The lines of every step in order, each indented by its nesting, as the
+// lists show them.
+std::vector<std::string> RenderScriptStepLines(const ScriptStepList& steps);
 
 }  // namespace korvix

@@ -26,9 +26,6 @@ struct ScriptStep {
   int spare4 = 0;
   int spare5 = 0;
   int spare6 = 0;
-  // Never stored: recomputed whenever the steps are shown or imported.
-  int depth = 0;
-  int spare7 = 0;
 };
 
 // Slot 1000 (the spare) is the step clipboard.

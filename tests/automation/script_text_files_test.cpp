@@ -8,6 +8,7 @@
 #include <unistd.h>
 #include <csignal>
 
+#include "automation/step_codes.h"
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
 #include "text_file_projects.h"
@@ -31,10 +32,13 @@ std::string Snapshot(const CKorvixDoc& doc) {
   std::string out = doc.IsModified() ? "modified\n" : "unmodified\n";
   for (const ScriptRecord& script : doc.m_scripts) {
     out += "S[" + script.idlabel + "] running " + std::to_string(script.isrunning) + "\n";
-    for (const ScriptStep& s : script.steps) {
+    const std::vector<int> depths = ComputeStepDepths(script.steps);
+    for (int i = 0; i < script.steps.Count(); ++i) {
+      const ScriptStep& s = script.steps[i];
       out += "  " + std::to_string(s.code) + "|" + s.param1 + "|" + s.param2 + "|" + std::to_string(s.color1) + "|" +
              std::to_string(s.color2) + "|" + std::to_string(s.fontsize) + "|" + s.barcode + "|" +
-             std::to_string(s.barsize) + "|" + std::to_string(s.spare4) + "|" + std::to_string(s.depth) + "\n";
+             std::to_string(s.barsize) + "|" + std::to_string(s.spare4) + "|" +
+             std::to_string(depths[static_cast<std::size_t>(i)]) + "\n";
     }
   }
   for (const ConditionalRecord& c : doc.m_conditionals) {
@@ -101,9 +105,9 @@ TEST_F(TextFiles, EveryStepScriptsRoundTripByteForByte) {
   wanted.m_scripts.Add(MakeScript("Empty", {}));
   wanted.m_scripts.Add(MakeScript("Every Step", testing::EveryStepRows()));
   // IF, Loop, Exit Loop IF, End Loop, Else IF, Exit Script, Else, End IF.
-  const int tail[] = {0, 1, 2, 1, 0, 1, 0, 0};
-  ScriptStepList& steps = wanted.m_scripts[1].steps;
-  for (int i = 0; i < 8; ++i) steps[steps.Count() - 8 + i].depth = tail[i];
+  const std::vector<int> depths = ComputeStepDepths(doc.m_scripts[2].steps);
+  ASSERT_GE(depths.size(), 8u);
+  EXPECT_EQ(std::vector<int>(depths.end() - 8, depths.end()), (std::vector<int>{0, 1, 2, 1, 0, 1, 0, 0}));
   CKorvixDoc visible;
   visible.m_scripts.Add(doc.m_scripts[1]);
   visible.m_scripts.Add(doc.m_scripts[2]);
@@ -127,7 +131,7 @@ TEST_F(TextFiles, AlarmConditionalsRoundTripByteForByte) {
   // Old stays first; the action Scripts follow in file order.
   CKorvixDoc wanted = AlarmProject();
   wanted.m_scripts[0] = doc.m_scripts[0];
-  wanted.m_scripts[2].steps[2].depth = 1;
+  EXPECT_EQ(ComputeStepDepths(doc.m_scripts[2].steps), (std::vector<int>{0, 0, 1, 0}));
   wanted.SetModifiedFlag();
   EXPECT_EQ(Snapshot(doc), Snapshot(wanted));
   EXPECT_EQ(doc.m_scripts[0].idlabel, "Old");

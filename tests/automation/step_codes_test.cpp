@@ -54,20 +54,10 @@ ScriptStepList StepsOf(const std::vector<int>& codes) {
   return steps;
 }
 
-std::vector<int> DepthsOf(const ScriptStepList& steps) {
-  std::vector<int> depths;
-  for (const ScriptStep& step : steps) depths.push_back(step.depth);
-  return depths;
-}
-
 TEST(StepCodes, DepthsFollowTheNesting) {
-  ScriptStepList steps = StepsOf({100, 0, 102, 0, 103, 104, 105, 106});
-  ComputeStepDepths(steps);
-  EXPECT_EQ(DepthsOf(steps), (std::vector<int>{0, 1, 0, 1, 0, 0, 1, 0}));
-
-  ScriptStepList stray = StepsOf({103, 0, 100, 101, 0, 103});
-  ComputeStepDepths(stray);
-  EXPECT_EQ(DepthsOf(stray), (std::vector<int>{0, 0, 0, 0, 1, 0}));
+  EXPECT_EQ(ComputeStepDepths(StepsOf({100, 0, 102, 0, 103, 104, 105, 106})),
+            (std::vector<int>{0, 1, 0, 1, 0, 0, 1, 0}));
+  EXPECT_EQ(ComputeStepDepths(StepsOf({103, 0, 100, 101, 0, 103})), (std::vector<int>{0, 0, 0, 0, 1, 0}));
 }
 
 TEST(StepCodes, NewStepsTakeTheEditorDefaults) {

@@ -36,7 +36,7 @@ TEST(ScriptStepLines, OneLinePerStepWithItsTextsByTheirPresence) {
   for (const auto& c : cases) EXPECT_EQ(RenderScriptStepLine(c.step, c.depth), c.line) << c.line;
 }
 
-TEST(ScriptStepLines, TheListStoresEachStepsDepthAndTakesAnyBytes) {
+TEST(ScriptStepLines, TheListIndentsEachStepByItsDepthAndTakesAnyBytes) {
   ScriptStepList steps;
   const std::string wide(5000, static_cast<char>(0xFF));
   for (const ScriptStep& step : {Step(kStepLoop), Step(kStepIf, wide), Step(kStepElse), Step(kStepEndIf),
@@ -47,9 +47,9 @@ TEST(ScriptStepLines, TheListStoresEachStepsDepthAndTakesAnyBytes) {
   EXPECT_EQ(lines[1], "\t<IF> , " + wide);
   EXPECT_EQ(lines[2], "\t<Else>");
   EXPECT_EQ(lines[5], "<End Loop>");
-  int depths[6];
-  for (int i = 0; i < 6; ++i) depths[i] = steps[i].depth;
-  EXPECT_EQ(std::vector<int>(depths, depths + 6), (std::vector<int>{0, 1, 1, 1, 0, 0}));
+  std::vector<int> depths;
+  for (const std::string& line : lines) depths.push_back(static_cast<int>(line.find_first_not_of('\t')));
+  EXPECT_EQ(depths, (std::vector<int>{0, 1, 1, 1, 0, 0}));
 }
 
 TEST(StepPalette, FiftyOneStepKindsInFourteenSeparatedGroups) {

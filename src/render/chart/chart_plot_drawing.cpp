@@ -98,7 +98,7 @@ void DrawCentreMarker(DeviceContext& dc, const Rect& a, int ch) {
   }
 }
 
-void DrawCursors(DeviceContext& dc, ChartRecorderRecord& r, const Rect& a) {
+void DrawCursors(DeviceContext& dc, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a) {
   const int W = Width(a), H = Height(a);
   const double ph = (W - 1) / (Divisions(r.hdivisions) * 100.0);
   const double pv = (H - 1) / (Divisions(r.vdivisions) * 100.0);
@@ -112,11 +112,12 @@ void DrawCursors(DeviceContext& dc, ChartRecorderRecord& r, const Rect& a) {
       for (int k = 0; k < W / 3; ++k) dc.SetPixel({a.left + 3 * k, y}, kCursorColour);
     }
   }
-  r.prevcursor1 = r.cursor1;
-  r.prevcursor2 = r.cursor2;
+  state.prevcursor1 = r.cursor1;
+  state.prevcursor2 = r.cursor2;
 }
 
-void DrawReadouts(DrawingContext& context, ChartRecorderRecord& r, const Rect& a, int cw, int ch) {
+void DrawReadouts(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a,
+                  int cw, int ch) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedBackgroundMode mode(dc, BackgroundMode::Opaque);
@@ -131,21 +132,22 @@ void DrawReadouts(DrawingContext& context, ChartRecorderRecord& r, const Rect& a
   };
   const int c1left = a.left + cw / 2;
   const Rect c1caption = put(kCursor1Caption, c1left, kReadoutCaptionColour);
-  r.cursor1textrect = put(r.cursor1, c1caption.right, kReadoutValueColour);
+  state.cursor1textrect = put(r.cursor1, c1caption.right, kReadoutValueColour);
 
   const int deltawidth = widthOf(kDeltaCaption) + widthOf(r.delta);
   const Rect dcaption = put(kDeltaCaption, (a.left + a.right) / 2 - deltawidth / 2, kReadoutCaptionColour);
-  r.deltatextrect = put(r.delta, dcaption.right, kReadoutValueColour);
+  state.deltatextrect = put(r.delta, dcaption.right, kReadoutValueColour);
 
   const int c2left = a.right - cw / 2 - widthOf(r.cursor2);
   put(kCursor2Caption, c2left - widthOf(kCursor2Caption), kReadoutCaptionColour);
-  r.cursor2textrect = put(r.cursor2, c2left, kReadoutValueColour);
+  state.cursor2textrect = put(r.cursor2, c2left, kReadoutValueColour);
 }
 
 }  // namespace
 
 void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces) {
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;
   const Size cell = FontCellSize(r.sizecode);
@@ -161,13 +163,13 @@ void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const Cha
   }
   const Rect a = Inflated(plot, -pw, -pw);
   if (IsEmpty(a)) {
-    r.redrawtraces = 0;
+    state.redrawtraces = 0;
     return;
   }
 
   SavedState saved(dc);
   ClipInside(dc, a);
-  if (memory != nullptr && BuildChartTraces(*memory, r, a, traces) == ChartWalk::Drawn) {
+  if (memory != nullptr && BuildChartTraces(*memory, state, r, a, traces) == ChartWalk::Drawn) {
     for (int f = 0; f < r.fields.Count(); ++f) {
       const auto& run = traces.runs[static_cast<std::size_t>(f)];
       if (run.size() < 2) continue;
@@ -177,9 +179,9 @@ void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const Cha
   }
   DrawGrid(dc, r, a, cw);
   DrawCentreMarker(dc, a, ch);
-  DrawCursors(dc, r, a);
-  if (r.cursornone == 0) DrawReadouts(context, r, a, cw, ch);
-  r.redrawtraces = 0;
+  DrawCursors(dc, r, state, a);
+  if (r.cursornone == 0) DrawReadouts(context, r, state, a, cw, ch);
+  state.redrawtraces = 0;
 }
 
 }  // namespace korvix
