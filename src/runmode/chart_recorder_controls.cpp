@@ -123,10 +123,13 @@ bool ChartRecorderControls::OnLeftButtonDown(Point point) {
 
 bool ChartRecorderControls::OnLeftButtonUp() {
   if (m_index < 0) return false;
-  ChartRecorderRecord& r = m_doc.m_chartrecorders[m_index];
+  const int index = m_index;
+  const bool print = m_button == Button::Print;
+  ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
   if (int* flag = PressedFlag(r, m_button, m_field)) *flag = 0;
-  m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, m_index);
+  m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, index);
   Reset();
+  if (print) m_services.PrintChartRec(index);
   return true;
 }
 

@@ -21,6 +21,7 @@
 #include "runmode/pi_controllers.h"
 #include "runmode/run_controls.h"
 #include "runmode/runtime_run_services.h"
+#include "ui/chart_recorder_printing.h"
 #include "ui/conditional_editors_ui.h"
 #include "ui/data_log_ui.h"
 #include "ui/editor_pass_wait.h"
@@ -59,6 +60,7 @@ public:
   CScriptEditorsUi& ScriptEditors() { return *m_scripteditors; }
   CConditionalEditorsUi& ConditionalEditors() { return *m_conditionaleditors; }
   CDataLogUi& DataLog() { return *m_datalog; }
+  void SetChartPrinterChooser(PrinterChooser chooser) { m_chartprinter = std::move(chooser); }
 
 private:
   bool OnViewEvent(QEvent* event);
@@ -71,12 +73,14 @@ private:
   void QuitProgram() override;
   void SaveProject() override;
   void InvalidateControl(ScreenObjectKind kind, int index) override;
+  void PrintChartRec(int index) override;
 
   CMainFrame& m_frame;
   CKorvixDoc& m_doc;
   Profile& m_profile;
   MessageSink& m_messages;
   std::function<void()> m_saveproject;
+  PrinterChooser m_chartprinter = ChooseChartPrinterByDialog;
   MonotonicClock m_clock;
   ExecutorServices m_scripts;
   QPointer<CRunLoopUi> m_runloop;
