@@ -55,13 +55,12 @@ struct Recorder {
     std::string newer;
     for (int i = 500; i < kSamples + 500; ++i) (i < kSamples ? older : newer) += Sample(i);
     memory.Assign(newer + older);
-    r.wrapped = 1;
-    r.writepos = static_cast<int>(newer.size());
-    r.oldestrec = r.writepos;
-    r.readmark = r.oldestrec;
+    ChartRecorderRunState& books = states.ChartRecorders()[index];
+    books.wrapped = 1;
+    books.writepos = static_cast<int>(newer.size());
     // A write position that meets the oldest record would read as empty.
-    r.oldestrec += static_cast<int>(Sample(500).size());
-    r.readmark = r.oldestrec;
+    books.oldestrec = books.writepos + static_cast<int>(Sample(500).size());
+    books.readmark = books.oldestrec;
     r.windowdate = "01/01/25";
     r.windowtime = MsToStamp(StampToMs("01/01/25", "00:00:00.00") + (kSamples / 2 + 500) * kSampleMs).time;
     obj = geometry.ObjectRectChartRecorder(index);
@@ -103,7 +102,7 @@ void ChartRecorderFollow(benchmark::State& state) {
     window += kSampleMs;
     const StampTexts moved = MsToStamp(window);
     r.windowtime = moved.time;
-    r.redrawtraces = 1;
+    recorder.states.ChartRecorders()[0].redrawtraces = 1;
     recorder.Paint();
     benchmark::ClobberMemory();
   }

@@ -72,7 +72,7 @@ bool PageView::OnEraseBkgnd(DeviceContext& dc) {
   ForgetDrawnValues<ScreenObjectKind::DualHandGauge>(m_runstates, m_doc.m_dualhandgauges);
   ForgetDrawnValues<ScreenObjectKind::WindVane>(m_runstates, m_doc.m_windvanes);
   m_pivottrackerstates.ForgetDrawn();
-  for (ChartRecorderRecord& r : m_doc.m_chartrecorders) r.redrawtraces = 0;
+  for (ChartRecorderRunState& state : m_runstates.ChartRecorders()) state.redrawtraces = 0;
   return true;
 }
 

@@ -99,7 +99,8 @@ void DrawCentreMarker(DeviceContext& dc, const Rect& a, int ch, const ChartSchem
   }
 }
 
-void DrawCursors(DeviceContext& dc, ChartRecorderRecord& r, const Rect& a, const ChartScheme& scheme) {
+void DrawCursors(DeviceContext& dc, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a,
+                 const ChartScheme& scheme) {
   const int W = Width(a), H = Height(a);
   const double ph = (W - 1) / (Divisions(r.hdivisions) * 100.0);
   const double pv = (H - 1) / (Divisions(r.vdivisions) * 100.0);
@@ -123,12 +124,12 @@ void DrawCursors(DeviceContext& dc, ChartRecorderRecord& r, const Rect& a, const
       }
     }
   }
-  r.prevcursor1 = r.cursor1;
-  r.prevcursor2 = r.cursor2;
+  state.prevcursor1 = r.cursor1;
+  state.prevcursor2 = r.cursor2;
 }
 
-void DrawReadouts(DrawingContext& context, ChartRecorderRecord& r, const Rect& a, int cw, int ch,
-                  const ChartScheme& scheme) {
+void DrawReadouts(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a,
+                  int cw, int ch, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedBackgroundMode mode(dc, scheme.readoutbackground ? BackgroundMode::Opaque : BackgroundMode::Transparent);
@@ -143,22 +144,23 @@ void DrawReadouts(DrawingContext& context, ChartRecorderRecord& r, const Rect& a
   };
   const int c1left = a.left + cw / 2;
   const Rect c1caption = put(kCursor1Caption, c1left, scheme.readoutcaption);
-  r.cursor1textrect = put(r.cursor1, c1caption.right, scheme.readoutvalue);
+  state.cursor1textrect = put(r.cursor1, c1caption.right, scheme.readoutvalue);
 
   const int deltawidth = widthOf(kDeltaCaption) + widthOf(r.delta);
   const Rect dcaption = put(kDeltaCaption, (a.left + a.right) / 2 - deltawidth / 2, scheme.readoutcaption);
-  r.deltatextrect = put(r.delta, dcaption.right, scheme.readoutvalue);
+  state.deltatextrect = put(r.delta, dcaption.right, scheme.readoutvalue);
 
   const int c2left = a.right - cw / 2 - widthOf(r.cursor2);
   put(kCursor2Caption, c2left - widthOf(kCursor2Caption), scheme.readoutcaption);
-  r.cursor2textrect = put(r.cursor2, c2left, scheme.readoutvalue);
+  state.cursor2textrect = put(r.cursor2, c2left, scheme.readoutvalue);
 }
 
 }  // namespace
 
 void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces,
                  const ChartScheme& scheme) {
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;
   const Size cell = FontCellSize(r.sizecode);
@@ -173,13 +175,13 @@ void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const Cha
   }
   const Rect a = Inflated(plot, -pw, -pw);
   if (IsEmpty(a)) {
-    r.redrawtraces = 0;
+    state.redrawtraces = 0;
     return;
   }
 
   SavedState saved(dc);
   ClipInside(dc, a);
-  if (memory != nullptr && BuildChartTraces(*memory, r, a, traces, scheme.printed) == ChartWalk::Drawn) {
+  if (memory != nullptr && BuildChartTraces(*memory, state, r, a, traces, scheme.printed) == ChartWalk::Drawn) {
     for (int f = 0; f < r.fields.Count(); ++f) {
       const auto& run = traces.runs[static_cast<std::size_t>(f)];
       if (run.size() < 2) continue;
@@ -189,9 +191,9 @@ void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const Cha
   }
   DrawGrid(dc, r, a, cw, scheme);
   DrawCentreMarker(dc, a, ch, scheme);
-  DrawCursors(dc, r, a, scheme);
-  if (r.cursornone == 0) DrawReadouts(context, r, a, cw, ch, scheme);
-  r.redrawtraces = 0;
+  DrawCursors(dc, r, state, a, scheme);
+  if (r.cursornone == 0) DrawReadouts(context, r, state, a, cw, ch, scheme);
+  state.redrawtraces = 0;
 }
 
 }  // namespace korvix

@@ -188,24 +188,26 @@ void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, in
 }
 
 void DrawStrip(DrawingContext& context, ChartRecorderGeometry& geometry, int index) {
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
-  DrawNavigationButton(context, geometry.ChartToStartButtonRect(index), r.tostartpressed, Icon::ToStart);
-  DrawNavigationButton(context, geometry.ChartStepBackButtonRect(index), r.stepbackpressed, Icon::StepBack);
-  DrawNavigationButton(context, geometry.ChartStepForwardButtonRect(index), r.stepforwardpressed, Icon::StepForward);
-  DrawNavigationButton(context, geometry.ChartToEndButtonRect(index), r.toendpressed, Icon::ToEnd);
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderRunState& state = context.states.ChartRecorders()[index];
+  DrawNavigationButton(context, geometry.ChartToStartButtonRect(index), state.tostartpressed, Icon::ToStart);
+  DrawNavigationButton(context, geometry.ChartStepBackButtonRect(index), state.stepbackpressed, Icon::StepBack);
+  DrawNavigationButton(context, geometry.ChartStepForwardButtonRect(index), state.stepforwardpressed,
+                       Icon::StepForward);
+  DrawNavigationButton(context, geometry.ChartToEndButtonRect(index), state.toendpressed, Icon::ToEnd);
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
   DrawLabelButton(context, geometry.ChartCursorModeRect(index), r.cursornone, kNoneLabel);
   DrawLabelButton(context, geometry.ChartCursorModeButton1Rect(index), r.cursortime, kTimeLabel);
   DrawLabelButton(context, geometry.ChartCursorModeButton2Rect(index), r.cursorunits, kUnitsLabel);
-  DrawLabelButton(context, geometry.ChartCursor1Rect(index), r.cursor1downpressed, kDownLabel);
-  DrawLabelButton(context, geometry.ChartCursor1ButtonRect(index), r.cursor1uppressed, kUpLabel);
-  DrawLabelButton(context, geometry.ChartCursor2Rect(index), r.cursor2downpressed, kDownLabel);
-  DrawLabelButton(context, geometry.ChartCursor2ButtonRect(index), r.cursor2uppressed, kUpLabel);
-  DrawLabelButton(context, geometry.ChartTimeDivRect(index), r.timedivdownpressed, kDownLabel);
-  DrawLabelButton(context, geometry.ChartTimeDivButtonRect(index), r.timedivuppressed, kUpLabel);
-  DrawLabelButton(context, geometry.ChartPrintButtonRect(index), r.printpressed, kPrintLabel);
+  DrawLabelButton(context, geometry.ChartCursor1Rect(index), state.cursor1downpressed, kDownLabel);
+  DrawLabelButton(context, geometry.ChartCursor1ButtonRect(index), state.cursor1uppressed, kUpLabel);
+  DrawLabelButton(context, geometry.ChartCursor2Rect(index), state.cursor2downpressed, kDownLabel);
+  DrawLabelButton(context, geometry.ChartCursor2ButtonRect(index), state.cursor2uppressed, kUpLabel);
+  DrawLabelButton(context, geometry.ChartTimeDivRect(index), state.timedivdownpressed, kDownLabel);
+  DrawLabelButton(context, geometry.ChartTimeDivButtonRect(index), state.timedivuppressed, kUpLabel);
+  DrawLabelButton(context, geometry.ChartPrintButtonRect(index), state.printpressed, kPrintLabel);
 }
 
 void DrawFace(DrawingContext& context, const Rect& obj, const ChartScheme& scheme) {
@@ -215,8 +217,8 @@ void DrawFace(DrawingContext& context, const Rect& obj, const ChartScheme& schem
   DrawEdgedFace(dc, obj, scheme.face, edges.topleft, edges.bottomright);
 }
 
-void DrawBand(DrawingContext& context, ChartRecorderRecord& r, const Rect& obj, const Rect& plot,
-              const ChartScheme& scheme) {
+void DrawBand(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& obj,
+              const Rect& plot, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedTextColour colour(dc, scheme.bandtext);
@@ -226,12 +228,12 @@ void DrawBand(DrawingContext& context, ChartRecorderRecord& r, const Rect& obj, 
   const int timewidth = dc.GetTextExtent(r.windowtime).cx;
   const int timedivwidth = dc.GetTextExtent(timedivtext).cx;
   const int middle = (plot.left + plot.right) / 2;
-  r.daterect = {plot.left, obj.top, plot.left + datewidth, plot.top};
-  r.timerect = {middle - timewidth / 2, obj.top, middle - timewidth / 2 + timewidth, plot.top};
-  r.timedivrect = {plot.right - timedivwidth, obj.top, plot.right, plot.top};
-  dc.DrawText(r.windowdate, r.daterect, kOneLineLeft);
-  dc.DrawText(r.windowtime, r.timerect, kOneLineCentred);
-  dc.DrawText(timedivtext, r.timedivrect, kOneLineLeft);
+  state.daterect = {plot.left, obj.top, plot.left + datewidth, plot.top};
+  state.timerect = {middle - timewidth / 2, obj.top, middle - timewidth / 2 + timewidth, plot.top};
+  state.timedivrect = {plot.right - timedivwidth, obj.top, plot.right, plot.top};
+  dc.DrawText(r.windowdate, state.daterect, kOneLineLeft);
+  dc.DrawText(r.windowtime, state.timerect, kOneLineCentred);
+  dc.DrawText(timedivtext, state.timedivrect, kOneLineLeft);
 }
 
 void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& plot) {
@@ -256,20 +258,21 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
                        const ChartMemory* memory, ChartTraces& traces, const ChartScheme& scheme) {
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;
   const Size size = FontCellSize(r.sizecode);
   const Cell cell{size.cx * Z, size.cy * Z, scheme.PlotFrameDepth(DoubleEdges(context.view))};
   const Rect plot = scheme.printed ? PrintedChartPlotRect(obj, cell.cw, cell.ch) : geometry.ChartPlotRect(index);
-  r.plotrect = Inflated(plot, 1, 1);
+  state.plotrect = Inflated(plot, 1, 1);
   if (!dc.RectVisible(obj)) return;
 
   SavedState saved(dc);
   bool onlytime = false;
   {
     SavedState timeonly(dc);
-    dc.ExcludeClipRect(r.timerect);
+    dc.ExcludeClipRect(state.timerect);
     onlytime = !dc.RectVisible(obj);
   }
   if (!onlytime) {
@@ -277,10 +280,10 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
     if (!scheme.printed) DrawStrip(context, geometry, index);
   }
   DrawFace(context, obj, scheme);
-  DrawBand(context, r, obj, plot, scheme);
+  DrawBand(context, r, state, obj, plot, scheme);
   if (onlytime) return;
   if (!scheme.printed) DrawGroupCaptions(context, geometry, index, plot);
-  if (dc.RectVisible(r.plotrect)) CR_DrawData(context, index, plot, memory, traces, scheme);
+  if (dc.RectVisible(state.plotrect)) CR_DrawData(context, index, plot, memory, traces, scheme);
 }
 
 }  // namespace korvix

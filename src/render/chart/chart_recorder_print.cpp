@@ -53,12 +53,13 @@ void ChartRecorderPrint::PrintPage(DeviceContext& dc, int) {
   DrawingContext context{dc, m_doc, view, objects, states};
   ChartTraces traces;
 
-  ChartRecorderRecord& r = m_doc.m_chartrecorders[m_index];
+  const ChartRecorderRecord& r = m_doc.m_chartrecorders[m_index];
   if (m_memory != nullptr) {
     const Size cell = FontCellSize(r.sizecode);
     const Rect plot = PrintedChartPlotRect(m_printed, cell.cx * view.m_fontfactor, cell.cy * view.m_fontfactor);
     const int depth = kPrintedChartScheme.PlotFrameDepth(DoubleEdges(view));
-    if (BuildChartTraces(*m_memory, r, Inflated(plot, -depth, -depth), traces, true) == ChartWalk::Damaged)
+    const Rect area = Inflated(plot, -depth, -depth);
+    if (BuildChartTraces(*m_memory, states.ChartRecorders()[m_index], r, area, traces, true) == ChartWalk::Damaged)
       m_messages.Show(kMemoryAccessErrorCaption, kPrintWalkError, MessageIcon::Exclamation);
   }
   SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
