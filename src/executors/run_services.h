@@ -23,6 +23,8 @@ public:
   virtual void LogDataToFile() = 0;
   virtual void StartChartRecorderAction(const std::string& label) = 0;
   virtual void HaltChartRecorderAction(const std::string& label) = 0;
+  // Chart Recorder `index` on one printed page, through the print dialog.
+  virtual void PrintChartRec(int index) = 0;
   virtual void StartPIController(int index) = 0;
   virtual void HaltPIController(int index) = 0;
   virtual void SetPIControllerSetPoint(int index, long long setpoint) = 0;

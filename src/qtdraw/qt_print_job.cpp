@@ -4,7 +4,7 @@
 
 namespace korvix {
 
-QtPrintJob::QtPrintJob(QPrinter& printer) : m_printer(printer) {}
+QtPrintJob::QtPrintJob(QPrinter& printer, PrintFontScale fonts) : m_printer(printer), m_fonts(fonts) {}
 
 QtPrintJob::~QtPrintJob() {
   if (m_dc) Abort();
@@ -16,7 +16,8 @@ PrintPageMetrics QtPrintJob::Metrics() {
 
 DeviceContext* QtPrintJob::StartPage() {
   if (!m_dc) {
-    m_dc = std::make_unique<QtDeviceContext>(m_printer, m_printer.logicalDpiY());
+    const int dpi = m_fonts == PrintFontScale::Screen ? QtDeviceContext::kScreenDpi : m_printer.logicalDpiY();
+    m_dc = std::make_unique<QtDeviceContext>(m_printer, dpi);
     if (m_printer.printerState() != QPrinter::Active) {
       m_dc.reset();
       return nullptr;

@@ -9,14 +9,19 @@ class QPrinter;
 
 namespace korvix {
 
+// The resolution at which a print job sizes fonts: the printer's, for a
+// document laid out in printer pixels, or the screen's, for a drawing laid
+// out in screen pixels and enlarged by a whole factor, whose texts must
+// grow with it.
+enum class PrintFontScale { Printer, Screen };
+
 // A print job on a QPrinter set up by the print dialog (or, in tests, one
 // that writes a PDF file). The painter begins with the first page, so a job
-// without pages creates no document; fonts are sized at the printer's
-// resolution. One context serves every page and keeps its selections from
-// page to page.
+// without pages creates no document. One context serves every page and
+// keeps its selections from page to page.
 class QtPrintJob final : public PrintJob {
 public:
-  explicit QtPrintJob(QPrinter& printer);
+  explicit QtPrintJob(QPrinter& printer, PrintFontScale fonts = PrintFontScale::Printer);
   ~QtPrintJob() override;
 
   PrintPageMetrics Metrics() override;
@@ -30,6 +35,7 @@ public:
 
 private:
   QPrinter& m_printer;
+  PrintFontScale m_fonts;
   std::unique_ptr<QtDeviceContext> m_dc;
 };
 

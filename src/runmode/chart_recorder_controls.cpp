@@ -127,10 +127,13 @@ bool ChartRecorderControls::OnLeftButtonDown(Point point) {
 
 bool ChartRecorderControls::OnLeftButtonUp() {
   if (m_index < 0) return false;
-  ChartRecorderRecord& r = m_doc.m_chartrecorders[m_index];
-  if (int* flag = PressedFlag(r, m_states.ChartRecorders()[m_index], m_button, m_field)) *flag = 0;
-  m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, m_index);
+  const int index = m_index;
+  const bool print = m_button == Button::Print;
+  ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
+  if (int* flag = PressedFlag(r, m_states.ChartRecorders()[index], m_button, m_field)) *flag = 0;
+  m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, index);
   Reset();
+  if (print) m_services.PrintChartRec(index);
   return true;
 }
 

@@ -25,7 +25,8 @@ public:
 
   // Client-area pixels; true when a recorder's button took the press.
   bool OnLeftButtonDown(Point point);
-  // True when a press of ours ended; the button comes up again.
+  // True when a press of ours ended; the button comes up again, and a
+  // released Print button prints its recorder.
   bool OnLeftButtonUp();
   // Pass step: the held button's repeats.
   void AdvanceControls();

@@ -20,6 +20,7 @@ public:
   virtual void QuitProgram() = 0;
   virtual void SaveProject() = 0;
   virtual void InvalidateControl(ScreenObjectKind kind, int index) = 0;
+  virtual void PrintChartRec(int index) = 0;
 };
 
 // The actions' services on the view's run-time core: the data log, the
@@ -40,6 +41,7 @@ public:
   void LogDataToFile() override;
   void StartChartRecorderAction(const std::string& label) override;
   void HaltChartRecorderAction(const std::string& label) override;
+  void PrintChartRec(int index) override { m_window.PrintChartRec(index); }
   void StartPIController(int index) override { m_picontrollers.StartPIController(index); }
   void HaltPIController(int index) override { m_picontrollers.HaltPIController(index); }
   void SetPIControllerSetPoint(int index, long long setpoint) override {

@@ -12,6 +12,7 @@
 #include "platform/profile.h"
 #include "platform/text_mem_file.h"
 #include "runloop/view_runtime.h"
+#include "ui/printer_chooser.h"
 
 class QWidget;
 
@@ -19,8 +20,6 @@ namespace korvix {
 
 class CMainFrame;
 
-// Asks the user for the printer and the pages; null when cancelled.
-using PrinterChooser = std::function<std::unique_ptr<QPrinter>(QWidget* parent)>;
 std::unique_ptr<QPrinter> ChoosePrinterByDialog(QWidget* parent);
 
 // The data log's commands: the Data Logging editor of the Run-Loop menu,

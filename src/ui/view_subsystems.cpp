@@ -125,4 +125,11 @@ void CViewSubsystems::SaveProject() {
 
 void CViewSubsystems::InvalidateControl(ScreenObjectKind, int) { m_frame.View()->viewport()->update(); }
 
+void CViewSubsystems::PrintChartRec(int index) {
+  PageView& page = m_runloop->Page();
+  const ChartMemory* memory = page.m_chartmemories ? &page.m_chartmemories->Memory(index) : nullptr;
+  ChartRecorderPrint document(m_doc, m_frame.View()->State(), page.m_runstates, index, memory, m_messages);
+  PrintChartRecorder(&m_frame, m_chartprinter, document);
+}
+
 }  // namespace korvix

@@ -16,6 +16,7 @@
 #include "platform/profile.h"
 #include "platform/wall_clock.h"
 #include "runmode/run_mode_parts.h"
+#include "ui/chart_recorder_printing.h"
 #include "ui/conditional_editors_ui.h"
 #include "ui/data_log_ui.h"
 #include "ui/editor_pass_wait.h"
@@ -54,6 +55,7 @@ public:
   CScriptEditorsUi& ScriptEditors() { return *m_scripteditors; }
   CConditionalEditorsUi& ConditionalEditors() { return *m_conditionaleditors; }
   CDataLogUi& DataLog() { return *m_datalog; }
+  void SetChartPrinterChooser(PrinterChooser chooser) { m_chartprinter = std::move(chooser); }
 
 private:
   // Made by the Run-Loop once its label values exist.
@@ -68,12 +70,14 @@ private:
   void QuitProgram() override;
   void SaveProject() override;
   void InvalidateControl(ScreenObjectKind kind, int index) override;
+  void PrintChartRec(int index) override;
 
   CMainFrame& m_frame;
   CKorvixDoc& m_doc;
   Profile& m_profile;
   MessageSink& m_messages;
   std::function<void()> m_saveproject;
+  PrinterChooser m_chartprinter = ChooseChartPrinterByDialog;
   // These need nothing of the rest.
   MonotonicClock m_clock;
   PulseSoundPlayer m_sound;

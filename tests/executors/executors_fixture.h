@@ -37,6 +37,7 @@ public:
   void LogDataToFile() override { calls.push_back("log"); }
   void StartChartRecorderAction(const std::string& label) override { calls.push_back("chart on " + label); }
   void HaltChartRecorderAction(const std::string& label) override { calls.push_back("chart off " + label); }
+  void PrintChartRec(int index) override { calls.push_back("chart print " + std::to_string(index)); }
   void StartPIController(int index) override { calls.push_back("pi on " + std::to_string(index)); }
   void HaltPIController(int index) override { calls.push_back("pi off " + std::to_string(index)); }
   void SetPIControllerSetPoint(int index, long long setpoint) override {

@@ -20,6 +20,7 @@ public:
   void QuitProgram() override { calls.push_back("quit"); }
   void SaveProject() override { calls.push_back("save"); }
   void InvalidateControl(ScreenObjectKind, int) override {}
+  void PrintChartRec(int index) override { calls.push_back("chart print " + std::to_string(index)); }
 };
 
 // The Run-Loop against the module simulator with the executors and the

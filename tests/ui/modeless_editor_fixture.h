@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -71,8 +72,9 @@ protected:
 };
 
 // Plays the user while an editor's loop runs: each step acts once its
-// condition holds. Steps that never come true close every editor, so a
-// fault fails the test instead of hanging it.
+// condition holds. Steps that never come true, or an editor still open long
+// after the last step (its Close refused), close every editor, so a fault
+// fails the test instead of hanging it.
 class UserSteps final : public QObject {
 public:
   using Ready = std::function<bool()>;
@@ -89,13 +91,25 @@ public:
 private:
   static constexpr int kMaxTicks = 20000;
 
+  static bool AnEditorOpen() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(), [](QWidget* window) {
+      return qobject_cast<ModelessEditorDialog*>(window) != nullptr && window->isVisible();
+    });
+  }
+
   void Tick() {
-    if (m_steps.empty()) return m_timer.stop();
+    if (m_steps.empty() && !AnEditorOpen()) return m_timer.stop();
     if (++m_ticks > kMaxTicks) {
-      ADD_FAILURE() << m_steps.size() << " steps never came due";
+      if (m_steps.empty())
+        ADD_FAILURE() << "an editor stayed open after the last step";
+      else
+        ADD_FAILURE() << m_steps.size() << " steps never came due";
       m_steps.clear();
+      m_timer.stop();
       return m_giveup();
     }
+    if (m_steps.empty()) return;
     if (!m_steps.front().first()) return;
     const Act act = std::move(m_steps.front().second);
     m_steps.pop_front();

@@ -161,5 +161,18 @@ TEST_F(RunModeInputTest, AnInputWindowWithoutKeypadTakesTheKeyboard) {
   EXPECT_EQ(window.valuetext.find('x'), std::string::npos);
 }
 
+TEST_F(RunModeInputTest, AChartRecordersPrintButtonPrintsOnItsReleaseOnly) {
+  doc.m_chartrecorders.Add();
+  ChartRecorderGeometry chart{doc, view.State(), states};
+  const QPoint print = Centre(chart.ChartPrintButtonRect(0));
+  Press(print);
+  EXPECT_TRUE(services.calls.empty());
+  Release(print);
+  EXPECT_EQ(services.calls, std::vector<std::string>{"chart print 0"});
+  // Another of its buttons prints nothing.
+  Click(Centre(chart.ChartToEndButtonRect(0)));
+  EXPECT_EQ(services.calls.size(), 1u);
+}
+
 }  // namespace
 }  // namespace korvix::testing

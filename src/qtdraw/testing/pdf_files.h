@@ -25,6 +25,19 @@ inline std::unique_ptr<QPrinter> MakePdfPrinter(const std::string& path, int fir
   return printer;
 }
 
+// A printer that writes a PDF file at 600 dpi on a sheet of `width` x
+// `height` inches printed to its edges, so the page is exactly the sheet.
+inline std::unique_ptr<QPrinter> MakeFullPagePdfPrinter(const std::string& path, double width, double height) {
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setResolution(600);
+  printer->setOutputFormat(QPrinter::PdfFormat);
+  printer->setOutputFileName(QString::fromStdString(path));
+  printer->setPageSize(QPageSize(QSizeF(width, height), QPageSize::Inch));
+  printer->setFullPage(true);
+  printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+  return printer;
+}
+
 inline std::string CommandOutput(const std::string& command) {
   std::string output;
   FILE* pipe = ::popen(command.c_str(), "r");
@@ -56,16 +69,25 @@ struct PdfPageImage {
   int At(int x, int y) const { return static_cast<unsigned char>(pixels[static_cast<std::size_t>(y) * width + x]); }
 };
 
-inline PdfPageImage RenderPdfPage(const std::string& path, int page, int dpi) {
+// `crop`, when given, is "-x X -y Y -W W -H H" in pixels at `dpi`.
+inline PdfPageImage RenderPdfPage(const std::string& path, int page, int dpi, const std::string& crop = {}) {
   const std::string n = std::to_string(page);
-  const std::string pgm = CommandOutput("pdftoppm -gray -r " + std::to_string(dpi) + " -f " + n + " -l " + n + " '" +
-                                        path + "' 2>/dev/null");
+  const std::string pgm = CommandOutput("pdftoppm -gray -r " + std::to_string(dpi) + " -f " + n + " -l " + n + " " +
+                                        crop + " '" + path + "' 2>/dev/null");
   PdfPageImage image;
   int maxval = 0;
   int consumed = 0;
   if (std::sscanf(pgm.c_str(), "P5 %d %d %d%n", &image.width, &image.height, &maxval, &consumed) != 3) return {};
   image.pixels = pgm.substr(static_cast<std::size_t>(consumed) + 1);
   return image;
+}
+
+// Only the area of width x height pixels at (x, y) of the page rendered at
+// `dpi`, without smoothing, so every pixel is what was drawn there.
+inline PdfPageImage RenderPdfArea(const std::string& path, int page, int dpi, int x, int y, int width, int height) {
+  return RenderPdfPage(path, page, dpi,
+                       "-aa no -aaVector no -x " + std::to_string(x) + " -y " + std::to_string(y) + " -W " +
+                           std::to_string(width) + " -H " + std::to_string(height));
 }
 
 }  // namespace korvix

@@ -16,20 +16,6 @@ namespace korvix {
 
 namespace {
 
-constexpr Colour Shade(int red, int green, int blue) { return static_cast<Colour>(Rgb(red, green, blue)); }
-
-constexpr Colour kPlotBackground = Rgb(0, 0, 76);
-constexpr Colour kGridColour = Rgb(0, 153, 153);
-constexpr Colour kCursorColour = Grey(153);
-constexpr Colour kReadoutCaptionColour = Rgb(0, 204, 204);
-constexpr Colour kReadoutValueColour = Rgb(255, 255, 0);
-
-constexpr std::array kFrameTopLeftThin{Shade(51, 51, 76), Shade(0, 0, 25)};
-constexpr std::array kFrameBottomRightThin{Shade(153, 153, 179), Shade(204, 204, 230)};
-constexpr std::array kFrameTopLeftThick{Shade(76, 76, 102), Shade(51, 51, 76), Shade(25, 25, 51), Shade(0, 0, 25)};
-constexpr std::array kFrameBottomRightThick{Shade(127, 127, 153), Shade(153, 153, 179), Shade(179, 179, 204),
-                                            Shade(204, 204, 230)};
-
 constexpr char kCursor1Caption[] = "Cursor 1  ";
 constexpr char kDeltaCaption[] = "Delta  ";
 constexpr char kCursor2Caption[] = "Cursor 2  ";
@@ -45,8 +31,10 @@ void Line(DeviceContext& dc, int x1, int y1, int x2, int y2) {
   dc.LineTo({x2, y2});
 }
 
-void DrawGrid(DeviceContext& dc, const ChartRecorderRecord& r, const Rect& a, int cw) {
-  SelectedPen pen(dc, SolidPen(1, kGridColour));
+// On paper a division line gets a short stroke at every fifth, where the
+// screen sets a single dot that a printer would hardly show.
+void DrawGrid(DeviceContext& dc, const ChartRecorderRecord& r, const Rect& a, int cw, const ChartScheme& scheme) {
+  SelectedPen pen(dc, SolidPen(1, scheme.grid));
   const int L = a.left, T = a.top, R = a.right, B = a.bottom;
   const int W = R - L, H = B - T;
   const int vfifths = Divisions(r.vdivisions) * 5;
@@ -65,40 +53,54 @@ void DrawGrid(DeviceContext& dc, const ChartRecorderRecord& r, const Rect& a, in
     Line(dc, x, B - 1, x, B - cw / 4 - 1);
     Line(dc, x, midy - cw / 8, x, midy + cw / 8 + 1);
   }
+  const int stroke = std::max(cw / 16, 1);
   for (int row = 1; row < vfifths / 5; ++row) {
     const int y = B - row * (H - 1) / (vfifths / 5) - 1;
-    for (int k = 0; k <= hfifths; ++k) dc.SetPixel({L + k * (W - 1) / hfifths, y}, kGridColour);
+    for (int k = 0; k <= hfifths; ++k) {
+      const int x = L + k * (W - 1) / hfifths;
+      if (scheme.printed)
+        Line(dc, x, y - stroke, x, y + stroke + 1);
+      else
+        dc.SetPixel({x, y}, scheme.grid);
+    }
   }
   for (int col = 1; col < hfifths / 5; ++col) {
     const int x = L + col * (W - 1) / (hfifths / 5);
-    for (int k = 0; k <= vfifths; ++k) dc.SetPixel({x, B - k * (H - 1) / vfifths - 1}, kGridColour);
+    for (int k = 0; k <= vfifths; ++k) {
+      const int y = B - k * (H - 1) / vfifths - 1;
+      if (scheme.printed)
+        Line(dc, x - stroke, y, x + stroke + 1, y);
+      else
+        dc.SetPixel({x, y}, scheme.grid);
+    }
   }
 }
 
 // A small triangle hanging from the top edge at the middle column.
-void DrawCentreMarker(DeviceContext& dc, const Rect& a, int ch) {
+void DrawCentreMarker(DeviceContext& dc, const Rect& a, int ch, const ChartScheme& scheme) {
   const int rows = ch / 5 + 1;
   const int mid = (a.left + a.right) / 2;
   for (int j = 0; j < rows; ++j) {
     const int half = rows - 1 - j;
     const int y = a.top + j;
     {
-      SelectedPen pen(dc, SolidPen(1, Rgb(153, 153, 0)));
+      SelectedPen pen(dc, SolidPen(1, scheme.marker));
       Line(dc, mid - half, y, mid + half + 1, y);
     }
-    dc.SetPixel({mid - half, y}, Rgb(102, 102, 0));
-    dc.SetPixel({mid + half, y}, Rgb(51, 51, 0));
-    if (half == 0) dc.SetPixel({mid, y}, Rgb(25, 25, 0));
+    dc.SetPixel({mid - half, y}, scheme.markerleft);
+    dc.SetPixel({mid + half, y}, scheme.markerright);
+    if (half == 0) dc.SetPixel({mid, y}, scheme.markertip);
   }
   for (int j = 0; j < std::min(rows, 2); ++j) {
     const int half = rows - 1 - j;
     if (half < 2) break;
-    SelectedPen pen(dc, SolidPen(1, j == 0 ? Rgb(204, 204, 0) : Rgb(255, 255, 0)));
+    SelectedPen pen(dc, SolidPen(1, scheme.markerhighlights[static_cast<std::size_t>(j)]));
     Line(dc, mid - half + 1, a.top + j, mid + half, a.top + j);
   }
 }
 
-void DrawCursors(DeviceContext& dc, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a) {
+void DrawCursors(DeviceContext& dc, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a,
+                 const ChartScheme& scheme) {
   const int W = Width(a), H = Height(a);
   const double ph = (W - 1) / (Divisions(r.hdivisions) * 100.0);
   const double pv = (H - 1) / (Divisions(r.vdivisions) * 100.0);
@@ -106,10 +108,20 @@ void DrawCursors(DeviceContext& dc, const ChartRecorderRecord& r, ChartRecorderR
     const double c = HundredthsOf(*cursor);
     if (r.cursortime != 0) {
       const int x = a.left + static_cast<int>(c * ph);
-      for (int k = 0; k < H / 3; ++k) dc.SetPixel({x, a.top + 3 * k}, kCursorColour);
+      if (scheme.printed) {
+        SelectedPen pen(dc, SolidPen(1, scheme.cursor));
+        Line(dc, x, a.top, x, a.bottom);
+      } else {
+        for (int k = 0; k < H / 3; ++k) dc.SetPixel({x, a.top + 3 * k}, scheme.cursor);
+      }
     } else if (r.cursorunits != 0) {
       const int y = a.bottom - static_cast<int>(c * pv) - 1;
-      for (int k = 0; k < W / 3; ++k) dc.SetPixel({a.left + 3 * k, y}, kCursorColour);
+      if (scheme.printed) {
+        SelectedPen pen(dc, SolidPen(1, scheme.cursor));
+        Line(dc, a.left, y, a.right, y);
+      } else {
+        for (int k = 0; k < W / 3; ++k) dc.SetPixel({a.left + 3 * k, y}, scheme.cursor);
+      }
     }
   }
   state.prevcursor1 = r.cursor1;
@@ -117,11 +129,11 @@ void DrawCursors(DeviceContext& dc, const ChartRecorderRecord& r, ChartRecorderR
 }
 
 void DrawReadouts(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a,
-                  int cw, int ch) {
+                  int cw, int ch, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
-  SelectedBackgroundMode mode(dc, BackgroundMode::Opaque);
-  SelectedBackgroundColour background(dc, kPlotBackground);
+  SelectedBackgroundMode mode(dc, scheme.readoutbackground ? BackgroundMode::Opaque : BackgroundMode::Transparent);
+  SelectedBackgroundColour background(dc, scheme.readoutbackground.value_or(scheme.plot));
   const int top = a.bottom - ch / 2;
   const auto widthOf = [&](const std::string& text) { return dc.GetTextExtent(text).cx; };
   const auto put = [&](const std::string& text, int left, Colour colour) {
@@ -131,21 +143,22 @@ void DrawReadouts(DrawingContext& context, const ChartRecorderRecord& r, ChartRe
     return rect;
   };
   const int c1left = a.left + cw / 2;
-  const Rect c1caption = put(kCursor1Caption, c1left, kReadoutCaptionColour);
-  state.cursor1textrect = put(r.cursor1, c1caption.right, kReadoutValueColour);
+  const Rect c1caption = put(kCursor1Caption, c1left, scheme.readoutcaption);
+  state.cursor1textrect = put(r.cursor1, c1caption.right, scheme.readoutvalue);
 
   const int deltawidth = widthOf(kDeltaCaption) + widthOf(r.delta);
-  const Rect dcaption = put(kDeltaCaption, (a.left + a.right) / 2 - deltawidth / 2, kReadoutCaptionColour);
-  state.deltatextrect = put(r.delta, dcaption.right, kReadoutValueColour);
+  const Rect dcaption = put(kDeltaCaption, (a.left + a.right) / 2 - deltawidth / 2, scheme.readoutcaption);
+  state.deltatextrect = put(r.delta, dcaption.right, scheme.readoutvalue);
 
   const int c2left = a.right - cw / 2 - widthOf(r.cursor2);
-  put(kCursor2Caption, c2left - widthOf(kCursor2Caption), kReadoutCaptionColour);
-  state.cursor2textrect = put(r.cursor2, c2left, kReadoutValueColour);
+  put(kCursor2Caption, c2left - widthOf(kCursor2Caption), scheme.readoutcaption);
+  state.cursor2textrect = put(r.cursor2, c2left, scheme.readoutvalue);
 }
 
 }  // namespace
 
-void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces) {
+void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces,
+                 const ChartScheme& scheme) {
   const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
@@ -153,13 +166,12 @@ void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const Cha
   const Size cell = FontCellSize(r.sizecode);
   const int cw = cell.cx * Z;
   const int ch = cell.cy * Z;
-  const int pw = Z == 1 ? 2 : 4;
+  const bool thick = DoubleEdges(context.view);
+  const int pw = scheme.PlotFrameDepth(thick);
   {
-    SelectedPen pen(dc, SolidPen(1, kPlotBackground));
-    if (DoubleEdges(context.view))
-      DrawEdgedFace(dc, plot, kPlotBackground, kFrameTopLeftThick, kFrameBottomRightThick);
-    else
-      DrawEdgedFace(dc, plot, kPlotBackground, kFrameTopLeftThin, kFrameBottomRightThin);
+    SelectedPen pen(dc, SolidPen(1, scheme.plot));
+    const ChartEdges& edges = scheme.PlotEdges(thick);
+    DrawEdgedFace(dc, plot, scheme.plot, edges.topleft, edges.bottomright);
   }
   const Rect a = Inflated(plot, -pw, -pw);
   if (IsEmpty(a)) {
@@ -169,18 +181,18 @@ void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const Cha
 
   SavedState saved(dc);
   ClipInside(dc, a);
-  if (memory != nullptr && BuildChartTraces(*memory, state, r, a, traces) == ChartWalk::Drawn) {
+  if (memory != nullptr && BuildChartTraces(*memory, state, r, a, traces, scheme.printed) == ChartWalk::Drawn) {
     for (int f = 0; f < r.fields.Count(); ++f) {
       const auto& run = traces.runs[static_cast<std::size_t>(f)];
       if (run.size() < 2) continue;
-      SelectedPen pen(dc, SolidPen(1, static_cast<Colour>(r.fields[f].colour)));
+      SelectedPen pen(dc, SolidPen(scheme.tracewidth, scheme.trace.value_or(static_cast<Colour>(r.fields[f].colour))));
       dc.Polyline(run);
     }
   }
-  DrawGrid(dc, r, a, cw);
-  DrawCentreMarker(dc, a, ch);
-  DrawCursors(dc, r, state, a);
-  if (r.cursornone == 0) DrawReadouts(context, r, state, a, cw, ch);
+  DrawGrid(dc, r, a, cw, scheme);
+  DrawCentreMarker(dc, a, ch, scheme);
+  DrawCursors(dc, r, state, a, scheme);
+  if (r.cursornone == 0) DrawReadouts(context, r, state, a, cw, ch, scheme);
   state.redrawtraces = 0;
 }
 

@@ -17,26 +17,12 @@ namespace korvix {
 
 namespace {
 
-constexpr Colour Shade(int red, int green, int blue) { return static_cast<Colour>(Rgb(red, green, blue)); }
-
-constexpr Colour kFaceColour = Rgb(102, 102, 115);
-constexpr Colour kCardColour = Grey(153);
-constexpr Colour kCardOutline = Rgb(51, 51, 76);
-constexpr Colour kValueBoxColour = Grey(192);
-constexpr Colour kValueTextColour = Rgb(0, 0, 128);
-constexpr Colour kBandTextColour = Rgb(255, 255, 0);
 constexpr Colour kArrowColour = Rgb(51, 51, 153);
 constexpr Colour kArrowLight = Rgb(204, 204, 255);
 constexpr Colour kArrowShadow = Rgb(0, 0, 51);
 constexpr Colour kIconFill = Rgb(51, 153, 51);
 constexpr Colour kIconOutline = Rgb(51, 102, 51);
 constexpr Colour kIconLight = Rgb(204, 255, 204);
-
-constexpr std::array kFaceLitThin{Shade(204, 204, 230), Shade(153, 153, 179)};
-constexpr std::array kFaceShadedThin{Shade(0, 0, 25), Shade(51, 51, 76)};
-constexpr std::array kFaceLitThick{Shade(204, 204, 230), Shade(179, 179, 204), Shade(153, 153, 179),
-                                   Shade(127, 127, 153)};
-constexpr std::array kFaceShadedThick{Shade(0, 0, 25), Shade(25, 25, 51), Shade(51, 51, 76), Shade(76, 76, 102)};
 
 constexpr char kUnitDivCaption[] = "Unit/Div";
 constexpr char kPositionCaption[] = "Position";
@@ -132,7 +118,7 @@ void DrawArrow(DeviceContext& dc, const Rect& square, bool up, int pressed) {
 }
 
 void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, int index, int f, const Rect& obj,
-                    const Rect& plot, const Cell& cell) {
+                    const Rect& plot, const Cell& cell, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
   ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   ChartRecorderField& field = r.fields[f];
@@ -151,19 +137,24 @@ void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, in
   field.positionbox = valueBox(positionline);
   {
     SelectedFont font(dc, ChartValueFont(r, context.view));
-    SelectedTextColour colour(dc, kValueTextColour);
+    SelectedTextColour colour(dc, scheme.valuetext);
     SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
     for (const auto& [box, text] :
          {std::pair{field.unitdivbox, &field.unitdiv}, {field.positionbox, &field.position}}) {
-      DrawBevelSunken(context.view, box.left, box.top, box.right, box.bottom, dc, kValueBoxColour);
+      if (scheme.valueboxedges) {
+        SelectedPen pen(dc, SolidPen(1, scheme.valuebox));
+        DrawEdgedFace(dc, box, scheme.valuebox, scheme.valueboxedges->topleft, scheme.valueboxedges->bottomright);
+      } else {
+        DrawBevelSunken(context.view, box.left, box.top, box.right, box.bottom, dc, scheme.valuebox);
+      }
       dc.DrawText(*text, box, kOneLineCentred);
       dc.ExcludeClipRect(box);
     }
   }
-  dc.FillRect(card, kFaceColour);
+  dc.FillRect(card, scheme.face);
   {
-    SelectedPen pen(dc, SolidPen(1, kCardOutline));
-    SelectedBrush brush(dc, SolidBrush(kCardColour));
+    SelectedPen pen(dc, SolidPen(1, scheme.cardoutline));
+    SelectedBrush brush(dc, SolidBrush(scheme.card));
     // Corners cut by half a cell stand in for the rounded card.
     const int k = cw / 2;
     const std::array<Point, 8> corners{Point{card.left + k, card.top},
@@ -180,17 +171,19 @@ void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, in
     SelectedFont font(dc, ChartTitleFont(r, context.view));
     SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
     {
-      SelectedTextColour colour(dc, static_cast<Colour>(field.colour));
+      SelectedTextColour colour(dc, scheme.cardtitle.value_or(static_cast<Colour>(field.colour)));
       dc.DrawText(field.label, title, kOneLineCentred);
     }
     SelectedTextColour colour(dc, Grey(0));
     dc.DrawText(kUnitDivCaption, unitline, kOneLineLeft);
     dc.DrawText(kPositionCaption, positionline, kOneLineLeft);
   }
-  DrawArrow(dc, geometry.ChartFieldUpperUpRect(index, f), true, field.unitdivuppressed);
-  DrawArrow(dc, geometry.ChartFieldUpperDownRect(index, f), false, field.unitdivdownpressed);
-  DrawArrow(dc, geometry.ChartFieldLowerUpRect(index, f), true, field.positionuppressed);
-  DrawArrow(dc, geometry.ChartFieldLowerDownRect(index, f), false, field.positiondownpressed);
+  if (!scheme.printed) {
+    DrawArrow(dc, geometry.ChartFieldUpperUpRect(index, f), true, field.unitdivuppressed);
+    DrawArrow(dc, geometry.ChartFieldUpperDownRect(index, f), false, field.unitdivdownpressed);
+    DrawArrow(dc, geometry.ChartFieldLowerUpRect(index, f), true, field.positionuppressed);
+    DrawArrow(dc, geometry.ChartFieldLowerDownRect(index, f), false, field.positiondownpressed);
+  }
   dc.ExcludeClipRect(card);
 }
 
@@ -217,20 +210,18 @@ void DrawStrip(DrawingContext& context, ChartRecorderGeometry& geometry, int ind
   DrawLabelButton(context, geometry.ChartPrintButtonRect(index), state.printpressed, kPrintLabel);
 }
 
-void DrawFace(DrawingContext& context, const Rect& obj) {
+void DrawFace(DrawingContext& context, const Rect& obj, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
-  SelectedPen pen(dc, SolidPen(1, kFaceColour));
-  if (DoubleEdges(context.view))
-    DrawEdgedFace(dc, obj, kFaceColour, kFaceLitThick, kFaceShadedThick);
-  else
-    DrawEdgedFace(dc, obj, kFaceColour, kFaceLitThin, kFaceShadedThin);
+  SelectedPen pen(dc, SolidPen(1, scheme.face));
+  const ChartEdges& edges = scheme.FaceEdges(DoubleEdges(context.view));
+  DrawEdgedFace(dc, obj, scheme.face, edges.topleft, edges.bottomright);
 }
 
 void DrawBand(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& obj,
-              const Rect& plot) {
+              const Rect& plot, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
-  SelectedTextColour colour(dc, kBandTextColour);
+  SelectedTextColour colour(dc, scheme.bandtext);
   SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
   const std::string timedivtext = r.timediv + kSecDivSuffix;
   const int datewidth = dc.GetTextExtent(r.windowdate).cx;
@@ -266,14 +257,14 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 }  // namespace
 
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces) {
+                       const ChartMemory* memory, ChartTraces& traces, const ChartScheme& scheme) {
   const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;
   const Size size = FontCellSize(r.sizecode);
-  const Cell cell{size.cx * Z, size.cy * Z, Z == 1 ? 2 : 4};
-  const Rect plot = geometry.ChartPlotRect(index);
+  const Cell cell{size.cx * Z, size.cy * Z, scheme.PlotFrameDepth(DoubleEdges(context.view))};
+  const Rect plot = scheme.printed ? PrintedChartPlotRect(obj, cell.cw, cell.ch) : geometry.ChartPlotRect(index);
   state.plotrect = Inflated(plot, 1, 1);
   if (!dc.RectVisible(obj)) return;
 
@@ -285,14 +276,14 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
     onlytime = !dc.RectVisible(obj);
   }
   if (!onlytime) {
-    for (int f = 0; f < r.fields.Count(); ++f) DrawLegendCard(context, geometry, index, f, obj, plot, cell);
-    DrawStrip(context, geometry, index);
+    for (int f = 0; f < r.fields.Count(); ++f) DrawLegendCard(context, geometry, index, f, obj, plot, cell, scheme);
+    if (!scheme.printed) DrawStrip(context, geometry, index);
   }
-  DrawFace(context, obj);
-  DrawBand(context, r, state, obj, plot);
+  DrawFace(context, obj, scheme);
+  DrawBand(context, r, state, obj, plot, scheme);
   if (onlytime) return;
-  DrawGroupCaptions(context, geometry, index, plot);
-  if (dc.RectVisible(state.plotrect)) CR_DrawData(context, index, plot, memory, traces);
+  if (!scheme.printed) DrawGroupCaptions(context, geometry, index, plot);
+  if (dc.RectVisible(state.plotrect)) CR_DrawData(context, index, plot, memory, traces, scheme);
 }
 
 }  // namespace korvix

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "recording/chart_memory.h"
+#include "render/chart/chart_scheme.h"
 #include "render/chart/chart_traces.h"
 #include "render/chart_recorder_geometry.h"
 #include "render/drawing_context.h"
@@ -12,8 +13,9 @@ namespace korvix {
 // their pressed looks, and the trace area from `memory` (none: no traces).
 // Each button, value box and card is cut out of the clip region once drawn,
 // so the face fill never covers it; an invalid area that lies wholly inside
-// the time readout repaints only the face and band there.
+// the time readout repaints only the face and band there. A printed
+// `scheme` lays the recorder out for paper at `obj` instead.
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces);
+                       const ChartMemory* memory, ChartTraces& traces, const ChartScheme& scheme = kScreenChartScheme);
 
 }  // namespace korvix

@@ -1,0 +1,83 @@
+#include "ui/chart_recorder_printing.h"
+
+#include <gtest/gtest.h>
+
+#include <QPrintDialog>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+
+#include "modal_driver.h"
+#include "platform/testing/recording_message_sink.h"
+#include "qtdraw/testing/pdf_files.h"
+
+namespace korvix {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ChartRecorderPrintingTest : public ::testing::Test {
+protected:
+  ChartRecorderPrintingTest() {
+    m_dir = fs::temp_directory_path() / ("korvix_chart_printing_" + std::to_string(::getpid()));
+    fs::create_directories(m_dir);
+    m_doc.m_chartrecorders[m_doc.m_chartrecorders.Add()].windowdate = "02/03/25";
+  }
+  ~ChartRecorderPrintingTest() override { fs::remove_all(m_dir); }
+
+  void Print(const PrinterChooser& chooser) {
+    ChartRecorderPrint document(m_doc, m_view, m_states, 0, nullptr, m_sink);
+    PrintChartRecorder(nullptr, chooser, document);
+  }
+
+  fs::path m_dir;
+  CKorvixDoc m_doc;
+  ViewState m_view;
+  ObjectRunStates m_states;
+  RecordingMessageSink m_sink;
+};
+
+TEST_F(ChartRecorderPrintingTest, TheChosenPrinterGetsOnePageNamedChartRecorder) {
+  const std::string pdf = (m_dir / "chart.pdf").string();
+  Print([&](QWidget*) { return MakePdfPrinter(pdf); });
+  ASSERT_EQ(PdfPageCount(pdf), 1);
+  EXPECT_NE(PdfPageText(pdf, 1).find("02/03/25"), std::string::npos);
+  EXPECT_NE(CommandOutput("pdfinfo '" + pdf + "'").find("ChartRecorder"), std::string::npos);
+  EXPECT_TRUE(m_sink.shown.empty());
+}
+
+TEST_F(ChartRecorderPrintingTest, ACancelledDialogOrAPrinterThatCannotStartPrintsAndSaysNothing) {
+  const std::string unwritable = (m_dir / "missing" / "chart.pdf").string();
+  const PrinterChooser choosers[] = {
+      [](QWidget*) { return std::unique_ptr<QPrinter>(); },
+      [&](QWidget*) { return MakePdfPrinter(unwritable); },
+  };
+  for (const PrinterChooser& chooser : choosers) Print(chooser);
+  EXPECT_TRUE(fs::is_empty(m_dir));
+  EXPECT_TRUE(m_sink.shown.empty());
+}
+
+TEST_F(ChartRecorderPrintingTest, TheDialogOffersNoPagesToChooseButKeepsPrintingToAFile) {
+  bool pagerange = true;
+  bool selection = true;
+  bool currentpage = true;
+  bool tofile = false;
+  testing::ModalDriver<QPrintDialog> driver([&](QPrintDialog& dialog) {
+    pagerange = dialog.testOption(QAbstractPrintDialog::PrintPageRange);
+    selection = dialog.testOption(QAbstractPrintDialog::PrintSelection);
+    currentpage = dialog.testOption(QAbstractPrintDialog::PrintCurrentPage);
+    tofile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
+    dialog.reject();
+  });
+  EXPECT_EQ(ChooseChartPrinterByDialog(nullptr), nullptr);
+  EXPECT_EQ(driver.served, 1);
+  EXPECT_FALSE(pagerange);
+  EXPECT_FALSE(selection);
+  EXPECT_FALSE(currentpage);
+  EXPECT_TRUE(tofile);
+}
+
+}  // namespace
+}  // namespace korvix
