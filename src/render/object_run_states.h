@@ -9,6 +9,7 @@
 
 #include "document/kind_traits.h"
 #include "document/record_basics.h"
+#include "render/chart_trace_layer.h"
 
 namespace korvix {
 
@@ -112,6 +113,7 @@ public:
   std::string* DrawnValue(ScreenObjectKind kind, int index);
 
   VariableRunStates& Variables() { return m_variables; }
+  RunStateList<ChartTraceLayer>& ChartTraceLayers() { return m_chartlayers; }
 
   // The object's state goes with it, so the later objects keep theirs.
   void Remove(ScreenObjectKind kind, int index);
@@ -128,6 +130,7 @@ private:
 
   decltype(ListsOf(std::make_index_sequence<kObjectKindCount>{})) m_objects;
   VariableRunStates m_variables;
+  RunStateList<ChartTraceLayer> m_chartlayers;
 };
 
 }  // namespace korvix

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRegion>
 #include <functional>
 #include <memory>
 
@@ -80,6 +81,9 @@ private:
   CLiveLinkListener m_livelink;
   SystemWallClock m_wall;
   QueuedMessageSink m_recordmessages;
+  // What the Run-Loop invalidated without erasing since the last paint, in
+  // client pixels.
+  QRegion m_quietregion;
   std::unique_ptr<ViewRuntime> m_runtime;
 };
 

@@ -263,7 +263,7 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 }  // namespace
 
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces) {
+                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages) {
   ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;
@@ -271,9 +271,17 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
   const Cell cell{size.cx * Z, size.cy * Z, Z == 1 ? 2 : 4};
   const Rect plot = geometry.ChartPlotRect(index);
   r.plotrect = Inflated(plot, 1, 1);
+  SavedState saved(dc);
+  // A pending update of the traces goes first, and nothing after it may
+  // paint over them. Only the area itself is cut out: the paint starts on a
+  // fresh image, where the face must still fill the pixel ring around it.
+  const bool updated = r.redrawtraces != 0;
+  if (updated) {
+    CR_DrawData(context, index, plot, memory, traces, messages);
+    dc.ExcludeClipRect(plot);
+  }
   if (!dc.RectVisible(obj)) return;
 
-  SavedState saved(dc);
   bool onlytime = false;
   {
     SavedState timeonly(dc);
@@ -288,7 +296,7 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
   DrawBand(context, r, obj, plot);
   if (onlytime) return;
   DrawGroupCaptions(context, geometry, index, plot);
-  if (dc.RectVisible(r.plotrect)) CR_DrawData(context, index, plot, memory, traces);
+  if (!updated && dc.RectVisible(r.plotrect)) CR_DrawData(context, index, plot, memory, traces, messages);
 }
 
 }  // namespace korvix

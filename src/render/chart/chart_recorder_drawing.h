@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/message_sink.h"
 #include "recording/chart_memory.h"
 #include "render/chart/chart_traces.h"
 #include "render/chart_recorder_geometry.h"
@@ -9,11 +10,12 @@ namespace korvix {
 
 // Paints Chart Recorder `index`, whose object rectangle is `obj`: its face, the band with the shown date,
 // time and Time/Div, a legend card per data field, the strip of buttons with
-// their pressed looks, and the trace area from `memory` (none: no traces).
+// their pressed looks, and the trace area from `memory` (none: no traces),
+// which reports a damaged memory to `messages`.
 // Each button, value box and card is cut out of the clip region once drawn,
 // so the face fill never covers it; an invalid area that lies wholly inside
 // the time readout repaints only the face and band there.
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces);
+                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages = nullptr);
 
 }  // namespace korvix
