@@ -32,11 +32,12 @@ struct Recording {
   FakeMillisecondClock ticks;
   RunClock clock{wall, ticks};
   RecordingMessageSink sink;
+  ObjectRunStates states;
 };
 
 void BM_ChartWriteWrapped(benchmark::State& state) {
   Recording r;
-  ChartMemories memories(r.doc, r.labels, r.clock, r.sink);
+  ChartMemories memories(r.doc, r.states, r.labels, r.clock, r.sink);
   const int index = r.doc.m_chartrecorders.Add();
   ChartRecorderRecord& recorder = r.doc.m_chartrecorders[index];
   for (int f = 0; f < kMaxChartRecorderFields; ++f)
@@ -59,7 +60,7 @@ BENCHMARK(BM_ChartWriteWrapped);
 
 void BM_ReadChartRecord(benchmark::State& state) {
   Recording r;
-  ChartMemories memories(r.doc, r.labels, r.clock, r.sink);
+  ChartMemories memories(r.doc, r.states, r.labels, r.clock, r.sink);
   const int index = r.doc.m_chartrecorders.Add();
   ChartRecorderRecord& recorder = r.doc.m_chartrecorders[index];
   for (int f = 0; f < kMaxChartRecorderFields; ++f)

@@ -25,7 +25,8 @@ struct ChartRecorderField {
 
 using ChartRecorderFieldList = RecordList<ChartRecorderField, kMaxChartRecorderFields, 0>;
 
-// Members in stored order, then the run-time members that are never stored.
+// Members in stored order. What a recorder holds only while it runs or is
+// shown lives beside the record, in the view's run-time states.
 struct ChartRecorderRecord {
   int stacknum = 0;
   int x = 0;
@@ -70,37 +71,6 @@ struct ChartRecorderRecord {
   int field42 = 0;
   std::string idlabel;
   int autostart = 1;
-
-  int readmark = 0;
-  int oldestrec = 0;
-  int writepos = 0;
-  int wrapped = 0;
-  std::string prevcursor1;
-  std::string prevcursor2;
-  Rect daterect;
-  Rect timerect;
-  Rect timedivrect;
-  Rect cursor1textrect;
-  Rect cursor2textrect;
-  Rect deltatextrect;
-  Rect plotrect;
-  int presstime = 0;
-  int lastscan = 0;
-  int lastfollow = 0;
-  int redrawtraces = 0;
-  int windowheld = 0;
-  int tostartpressed = 0;
-  int toendpressed = 0;
-  int stepbackpressed = 0;
-  int stepforwardpressed = 0;
-  int cursor1downpressed = 0;
-  int cursor1uppressed = 0;
-  int cursor2downpressed = 0;
-  int cursor2uppressed = 0;
-  int timedivdownpressed = 0;
-  int timedivuppressed = 0;
-  int printpressed = 0;
-  int running = 0;
 };
 
 }  // namespace korvix

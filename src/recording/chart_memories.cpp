@@ -23,45 +23,65 @@ constexpr int64_t kSpanUnitMs[] = {1000, 60000, 3600000, 86400000};
 
 }  // namespace
 
-ChartMemories::ChartMemories(CKorvixDoc& doc, LabelReader& labels, RunClock& clock, MessageSink& sink,
-                             std::size_t limit)
-    : m_doc(doc), m_labels(labels), m_clock(clock), m_sink(sink), m_memories(kMemoryCount, ChartMemory(limit)) {}
+ChartMemories::ChartMemories(CKorvixDoc& doc, ObjectRunStates& states, LabelReader& labels, RunClock& clock,
+                             MessageSink& sink, std::size_t limit)
+    : m_doc(doc),
+      m_states(states),
+      m_labels(labels),
+      m_clock(clock),
+      m_sink(sink),
+      m_memories(kMemoryCount, ChartMemory(limit)),
+      m_clipboardbooks(kClipboardSlots) {}
 
 ChartRecorderRecord& ChartMemories::RecordOf(int index) {
   if (index < kMaxChartRecorders) return m_doc.m_chartrecorders[index];
   return m_doc.m_chartrecorders.Spare(index - kMaxChartRecorders);
 }
 
+ChartMemoryBooks& ChartMemories::Books(int index) {
+  if (index < kMaxChartRecorders) return StateOf(index);
+  return m_clipboardbooks.at(static_cast<std::size_t>(index - kMaxChartRecorders));
+}
+
 bool ChartMemories::SampleChartRecorder(int index, uint32_t tick) {
-  ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
-  if (!r.running || r.fields.Count() == 0) return false;
+  const ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = StateOf(index);
+  if (!state.running || r.fields.Count() == 0) return false;
   // A rate below 1 ms samples every round rather than dividing by zero.
   const uint32_t rate = r.scanrate > 0 ? static_cast<uint32_t>(r.scanrate) : 1;
-  const uint32_t last = static_cast<uint32_t>(r.lastscan);
+  const uint32_t last = static_cast<uint32_t>(state.lastscan);
   const uint32_t elapsed = ElapsedMs(tick, last);
   if (elapsed < rate) return false;
-  r.lastscan = static_cast<int>(last + elapsed / rate * rate);
+  state.lastscan = static_cast<int>(last + elapsed / rate * rate);
   ChartWrite(index);
   return true;
 }
 
 void ChartMemories::StartChartRecorder(int index, uint32_t tick) {
   ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
-  r.running = 1;
+  ChartRecorderRunState& state = StateOf(index);
+  state.running = 1;
   m_clock.SetBaseTime(m_clock.m_datetext, m_clock.m_timetext);
   r.windowdate = m_clock.m_datetext;
   r.windowtime = m_clock.m_timetext;
   ResetMemory(index);
-  r.lastscan = static_cast<int>(tick - static_cast<uint32_t>(r.scanrate));
+  state.lastscan = static_cast<int>(tick - static_cast<uint32_t>(r.scanrate));
 }
 
 void ChartMemories::HaltChartRecorders() {
-  for (ChartRecorderRecord& r : m_doc.m_chartrecorders) r.running = 0;
+  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) HaltChartRecorder(i);
 }
+
+void ChartMemories::HaltChartRecorder(int index) { StateOf(index).running = 0; }
+
+bool ChartMemories::IsRunning(int index) { return StateOf(index).running != 0; }
 
 void ChartMemories::EmptyAll() {
   for (ChartMemory& memory : m_memories) memory.Empty();
-  for (ChartRecorderRecord& r : m_doc.m_chartrecorders) {
+  for (ChartMemoryBooks& books : m_clipboardbooks) books = {};
+  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
+    Books(i) = {};
+    ChartRecorderRecord& r = m_doc.m_chartrecorders[i];
     r.windowdate = kNoWindowDate;
     r.windowtime = kNoWindowTime;
   }
@@ -69,12 +89,8 @@ void ChartMemories::EmptyAll() {
 
 void ChartMemories::ResetMemory(int index) {
   Memory(index).Empty();
-  ChartRecorderRecord& r = RecordOf(index);
-  r.oldestrec = 0;
-  r.readmark = 0;
-  r.writepos = 0;
-  r.wrapped = 0;
-  r.starttime.clear();
+  Books(index) = {};
+  RecordOf(index).starttime.clear();
 }
 
 bool ChartMemories::SpanExceeded(const ChartRecorderRecord& r) const {
@@ -85,18 +101,19 @@ bool ChartMemories::SpanExceeded(const ChartRecorderRecord& r) const {
 
 void ChartMemories::ChartWrite(int index) {
   ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
+  ChartMemoryBooks& books = Books(index);
   ChartMemory& memory = Memory(index);
   m_clock.UpdateTimestamp();
   // Books that point past the samples (a memory emptied under a recorder)
   // start again rather than leave a gap.
-  if (static_cast<std::size_t>(r.writepos) > memory.Length() || r.writepos < 0) ResetMemory(index);
+  if (static_cast<std::size_t>(books.writepos) > memory.Length() || books.writepos < 0) ResetMemory(index);
   if (r.starttime.empty()) {
     r.startdate = m_clock.m_datetext;
     r.starttime = m_clock.m_timetext;
   }
   r.lastdate = m_clock.m_datetext;
   r.lasttime = m_clock.m_timetext;
-  if (!r.wrapped && SpanExceeded(r)) r.wrapped = 1;
+  if (!books.wrapped && SpanExceeded(r)) books.wrapped = 1;
 
   std::string record = m_clock.m_datetext + "," + m_clock.m_timetext + ",";
   for (int k = 0; k < r.fields.Count(); ++k) {
@@ -107,10 +124,10 @@ void ChartMemories::ChartWrite(int index) {
   }
   record += "\r\n";
 
-  memory.Seek(static_cast<std::size_t>(r.writepos));
+  memory.Seek(static_cast<std::size_t>(books.writepos));
   if (!WriteChartMemory(index, record)) return;
-  r.writepos = static_cast<int>(memory.Position());
-  if (!r.wrapped) return;
+  books.writepos = static_cast<int>(memory.Position());
+  if (!books.wrapped) return;
 
   // The new record overwrote the front of the oldest one; what is left of
   // that one is no record any more.
@@ -120,38 +137,38 @@ void ChartMemories::ChartWrite(int index) {
       Report(kChartWriteErrorMessage);
       break;
     }
-    AfterByte(memory, r, true);
+    AfterByte(memory, books, true);
     if (byte == '\n') break;
   }
-  r.oldestrec = static_cast<int>(memory.Position());
+  books.oldestrec = static_cast<int>(memory.Position());
   r.startdate = ReadChartField(index);
   r.starttime = ReadChartField(index);
 }
 
-void ChartMemories::AfterByte(ChartMemory& memory, ChartRecorderRecord& r, bool wraps) {
+void ChartMemories::AfterByte(ChartMemory& memory, ChartMemoryBooks& books, bool wraps) {
   if (wraps && memory.Position() == memory.Length()) memory.Seek(0);
-  if (memory.Position() == static_cast<std::size_t>(r.readmark)) {
-    ++r.readmark;
-    if (static_cast<std::size_t>(r.readmark) == memory.Length()) r.readmark = 0;
+  if (memory.Position() == static_cast<std::size_t>(books.readmark)) {
+    ++books.readmark;
+    if (static_cast<std::size_t>(books.readmark) == memory.Length()) books.readmark = 0;
   }
 }
 
 int ChartMemories::WriteChartMemory(int index, const std::string& text) {
   ChartMemory& memory = Memory(index);
-  ChartRecorderRecord& r = RecordOf(index);
+  ChartMemoryBooks& books = Books(index);
   for (const char byte : text) {
     if (!memory.Put(byte)) {
       MemoryFilled(index);
       return 0;
     }
-    AfterByte(memory, r, r.wrapped != 0);
+    AfterByte(memory, books, books.wrapped != 0);
   }
   return 1;
 }
 
 std::string ChartMemories::ReadChartField(int index) {
   ChartMemory& memory = Memory(index);
-  const bool wraps = RecordOf(index).wrapped != 0;
+  const bool wraps = Books(index).wrapped != 0;
   std::string field;
   for (;;) {
     char byte = 0;
@@ -168,7 +185,7 @@ std::string ChartMemories::ReadChartField(int index) {
 
 void ChartMemories::MemorySeekRev(int index) {
   ChartMemory& memory = Memory(index);
-  if (RecordOf(index).wrapped && memory.Position() == 0) {
+  if (Books(index).wrapped && memory.Position() == 0) {
     // An empty wrapped memory has no last byte to step to.
     if (memory.Length() > 0) memory.Seek(memory.Length() - 1);
   } else if (memory.Position() > 0) {
@@ -180,13 +197,18 @@ void ChartMemories::MemorySeekRev(int index) {
 
 void ChartMemories::TransferChartMemory(int from, int to) {
   if (from == to) return;
+  Books(to) = Books(from);
+  MoveBytes(from, to);
+}
+
+void ChartMemories::MoveBytes(int from, int to) {
   ChartMemory& source = Memory(from);
   if (!Memory(to).Assign(source.Bytes())) MemoryFilled(to);
   source.Seek(source.Length());
 }
 
 void ChartMemories::RemoveChartMemory(int index, int count) {
-  for (int k = index; k + 1 < count; ++k) TransferChartMemory(k + 1, k);
+  for (int k = index; k + 1 < count; ++k) MoveBytes(k + 1, k);
   if (count > 0) Memory(count - 1).Empty();
 }
 

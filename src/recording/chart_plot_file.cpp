@@ -44,13 +44,13 @@ std::string_view Trimmed(std::string_view text) {
 
 // The samples in the order they were taken, round the end of a wrapped
 // memory.
-std::string RecordedBytes(const ChartMemory& memory, const ChartRecorderRecord& r) {
+std::string RecordedBytes(const ChartMemory& memory, const ChartMemoryBooks& books) {
   const std::string& bytes = memory.Bytes();
-  const std::size_t oldest = static_cast<std::size_t>(std::max(r.oldestrec, 0));
-  const std::size_t write = static_cast<std::size_t>(std::max(r.writepos, 0));
+  const std::size_t oldest = static_cast<std::size_t>(std::max(books.oldestrec, 0));
+  const std::size_t write = static_cast<std::size_t>(std::max(books.writepos, 0));
   if (oldest > bytes.size() || write > bytes.size() || oldest == write) return {};
   if (oldest < write) return bytes.substr(oldest, write - oldest);
-  if (r.wrapped == 0) return {};
+  if (books.wrapped == 0) return {};
   return bytes.substr(oldest) + bytes.substr(0, write);
 }
 
@@ -77,19 +77,19 @@ std::string UnpaddedChartValue(std::string_view value) {
   return sign + std::string(value);
 }
 
-std::string ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& r) {
-  return *ChartPlotText(memory, r, [](std::size_t) { return true; });
+std::string ChartPlotText(const ChartMemory& memory, const ChartMemoryBooks& books, const ChartRecorderRecord& r) {
+  return *ChartPlotText(memory, books, r, [](std::size_t) { return true; });
 }
 
-std::optional<std::string> ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& r,
-                                         const PlotProgress& progress) {
+std::optional<std::string> ChartPlotText(const ChartMemory& memory, const ChartMemoryBooks& books,
+                                         const ChartRecorderRecord& r, const PlotProgress& progress) {
   std::string text(kHeaderStart);
   for (int f = 0; f < r.fields.Count(); ++f) {
     if (f > 0) text += ',';
     text += r.fields[f].label;
   }
   text += kLineEnd;
-  const std::string recorded = RecordedBytes(memory, r);
+  const std::string recorded = RecordedBytes(memory, books);
   std::vector<std::string_view> lines = Split(recorded, '\n');
   // The split leaves an empty piece after the last LF.
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
@@ -107,12 +107,13 @@ std::optional<std::string> ChartPlotText(const ChartMemory& memory, const ChartR
   return text;
 }
 
-std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory) {
-  return RecallChartPlot(text, r, memory, [](std::size_t) { return true; });
+std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory,
+                                           ChartMemoryBooks& books) {
+  return RecallChartPlot(text, r, memory, books, [](std::size_t) { return true; });
 }
 
 std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory,
-                                           const PlotProgress& progress) {
+                                           ChartMemoryBooks& books, const PlotProgress& progress) {
   if (text.empty()) return std::string(kNoPlotDataMessage);
   const std::size_t headerend = text.find('\n');
   const std::string_view header = WithoutCr(text.substr(0, headerend));
@@ -154,7 +155,7 @@ std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderR
   r.fields = fields;
   r.windowdate = kNoWindowDate;
   r.windowtime = kNoWindowTime;
-  r.oldestrec = r.readmark = r.writepos = r.wrapped = 0;
+  books = {};
   if (samples.empty()) return std::nullopt;
 
   const std::string_view data = samples;
@@ -165,7 +166,7 @@ std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderR
   r.windowtime = r.lasttime = newest.time;
   r.startdate = oldest.date;
   r.starttime = oldest.time;
-  r.readmark = r.writepos = static_cast<int>(samples.size());
+  books.readmark = books.writepos = static_cast<int>(samples.size());
   return std::nullopt;
 }
 

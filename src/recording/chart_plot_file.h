@@ -8,6 +8,7 @@
 
 #include "document/chart_recorder_record.h"
 #include "recording/chart_memory.h"
+#include "recording/chart_memory_books.h"
 
 namespace korvix {
 
@@ -24,15 +25,15 @@ std::string UnpaddedChartValue(std::string_view value);
 // The whole plot file of a recorder: the header "Date,Time," with the
 // fields' labels, then its samples from the oldest complete one to the
 // newest, every line ended by CR LF.
-std::string ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& r);
+std::string ChartPlotText(const ChartMemory& memory, const ChartMemoryBooks& books, const ChartRecorderRecord& r);
 
 // Told how many bytes of the samples are done, between records or chunks;
 // false stops the work.
 using PlotProgress = std::function<bool(std::size_t done)>;
 
 // As above, asking `progress` after every record; nothing once it stopped.
-std::optional<std::string> ChartPlotText(const ChartMemory& memory, const ChartRecorderRecord& r,
-                                         const PlotProgress& progress);
+std::optional<std::string> ChartPlotText(const ChartMemory& memory, const ChartMemoryBooks& books,
+                                         const ChartRecorderRecord& r, const PlotProgress& progress);
 
 // Takes a plot file's text into the recorder: its header's labels become
 // the data fields (a label that stays in its slot keeps its colour and
@@ -41,12 +42,13 @@ std::optional<std::string> ChartPlotText(const ChartMemory& memory, const ChartR
 // "Time", a header ended by LF alone keeps its last label) and a last line
 // without a line end gets one. A refused file leaves recorder and memory as
 // they were and gives the message.
-std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory);
+std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory,
+                                           ChartMemoryBooks& books);
 
 // As above, asking `progress` after every 4096 bytes of samples with the
 // bytes of `text` done; once it
 // stopped, recorder and memory stay as they were and there is no message.
 std::optional<std::string> RecallChartPlot(std::string_view text, ChartRecorderRecord& r, ChartMemory& memory,
-                                           const PlotProgress& progress);
+                                           ChartMemoryBooks& books, const PlotProgress& progress);
 
 }  // namespace korvix

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
 #include <string>
 #include <tuple>
 #include <type_traits>
 #include <utility>
-#include <vector>
 
 #include "document/kind_traits.h"
 #include "document/record_basics.h"
+#include "recording/chart_memory_books.h"
 #include "render/chart_trace_layer.h"
 
 namespace korvix {
@@ -32,6 +33,42 @@ struct LinkedRunState : ObjectRunState {
 // A gauge that repaints only its moving part when its value changes.
 struct NeedleRunState : LinkedRunState {
   std::string uneditedtext = "0";  // the value text as last drawn
+};
+
+// A Chart Recorder while shown and run: the books of its samples, the
+// cursor texts and readout rectangles of its last drawing, its buttons'
+// pressed looks and the stamps of its scans and presses.
+struct ChartRecorderRunState : ObjectRunState, ChartMemoryBooks {
+  std::string prevcursor1;
+  std::string prevcursor2;
+  Rect daterect;
+  Rect timerect;
+  Rect timedivrect;
+  Rect cursor1textrect;
+  Rect cursor2textrect;
+  Rect deltatextrect;
+  Rect plotrect;
+  int presstime = 0;
+  int lastscan = 0;
+  int lastfollow = 0;
+  int redrawtraces = 0;
+  // The operator moved the shown window, so the newest sample no longer
+  // pulls it along.
+  int windowheld = 0;
+  int tostartpressed = 0;
+  int toendpressed = 0;
+  int stepbackpressed = 0;
+  int stepforwardpressed = 0;
+  int cursor1downpressed = 0;
+  int cursor1uppressed = 0;
+  int cursor2downpressed = 0;
+  int cursor2uppressed = 0;
+  int timedivdownpressed = 0;
+  int timedivuppressed = 0;
+  int printpressed = 0;
+  int running = 0;
+  // The trace area as the screen last showed it.
+  ChartTraceLayer traces;
 };
 
 // What a Variable carries at run time beside its record.
@@ -68,12 +105,16 @@ constexpr bool IsLinkedKind(ScreenObjectKind kind) {
 }
 
 template <ScreenObjectKind K>
-using RunStateOf = std::conditional_t<IsNeedleKind(K), NeedleRunState,
-                                      std::conditional_t<IsLinkedKind(K), LinkedRunState, ObjectRunState>>;
+using RunStateOf =
+    std::conditional_t<K == ScreenObjectKind::ChartRecorder, ChartRecorderRunState,
+                       std::conditional_t<IsNeedleKind(K), NeedleRunState,
+                                          std::conditional_t<IsLinkedKind(K), LinkedRunState, ObjectRunState>>>;
 
 // One state per record of a list, by the record's index. It grows as its
 // list does, so a record added anywhere starts with a fresh state; a removal
-// must be passed on so the later records keep theirs.
+// must be passed on so the later records keep theirs. Growing never moves
+// the states already made, so one held while a later record's state is
+// first asked for stays valid.
 template <class State>
 class RunStateList {
 public:
@@ -93,7 +134,7 @@ public:
   auto end() { return m_states.end(); }
 
 private:
-  std::vector<State> m_states;
+  std::deque<State> m_states;
 };
 
 using VariableRunStates = RunStateList<VariableRunState>;
@@ -113,7 +154,7 @@ public:
   std::string* DrawnValue(ScreenObjectKind kind, int index);
 
   VariableRunStates& Variables() { return m_variables; }
-  RunStateList<ChartTraceLayer>& ChartTraceLayers() { return m_chartlayers; }
+  RunStateList<ChartRecorderRunState>& ChartRecorders() { return Of<ScreenObjectKind::ChartRecorder>(); }
 
   // The object's state goes with it, so the later objects keep theirs.
   void Remove(ScreenObjectKind kind, int index);
@@ -130,7 +171,6 @@ private:
 
   decltype(ListsOf(std::make_index_sequence<kObjectKindCount>{})) m_objects;
   VariableRunStates m_variables;
-  RunStateList<ChartTraceLayer> m_chartlayers;
 };
 
 }  // namespace korvix

@@ -73,7 +73,7 @@ bool PageView::OnEraseBkgnd(DeviceContext& dc) {
   ForgetDrawnValues<ScreenObjectKind::WindVane>(m_runstates, m_doc.m_windvanes);
   m_pivottrackerstates.ForgetDrawn();
   if (!m_quietpaint)
-    for (ChartRecorderRecord& r : m_doc.m_chartrecorders) r.redrawtraces = 0;
+    for (ChartRecorderRunState& state : m_runstates.ChartRecorders()) state.redrawtraces = 0;
   return true;
 }
 

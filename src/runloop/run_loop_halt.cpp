@@ -52,11 +52,11 @@ void ViewRuntime::ResetRunState(bool wasrunning) {
   // The samples stay, so that the plot of the run can still be saved.
   m_charts.HaltChartRecorders();
   for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
-    ChartRecorderRecord& r = m_doc.m_chartrecorders[i];
-    r.tostartpressed = r.toendpressed = r.stepbackpressed = r.stepforwardpressed = 0;
-    r.cursor1downpressed = r.cursor1uppressed = r.cursor2downpressed = r.cursor2uppressed = 0;
-    r.timedivdownpressed = r.timedivuppressed = r.printpressed = 0;
-    Invalidate(ScreenObjectKind::ChartRecorder, i, r.page);
+    ChartRecorderRunState& state = m_runstates.ChartRecorders()[i];
+    state.tostartpressed = state.toendpressed = state.stepbackpressed = state.stepforwardpressed = 0;
+    state.cursor1downpressed = state.cursor1uppressed = state.cursor2downpressed = state.cursor2uppressed = 0;
+    state.timedivdownpressed = state.timedivuppressed = state.printpressed = 0;
+    Invalidate(ScreenObjectKind::ChartRecorder, i, m_doc.m_chartrecorders[i].page);
   }
 }
 

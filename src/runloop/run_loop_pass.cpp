@@ -138,16 +138,17 @@ void ViewRuntime::RecomputeStep() {
 void ViewRuntime::ChartStep() {
   for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
     ChartRecorderRecord& r = m_doc.m_chartrecorders[i];
-    if (r.running == 0 || r.fields.Count() == 0) continue;
+    ChartRecorderRunState& state = m_runstates.ChartRecorders()[i];
+    if (state.running == 0 || r.fields.Count() == 0) continue;
     const uint32_t now = m_clock.Now();
     if (!m_charts.SampleChartRecorder(i, now)) continue;
-    if (!OnCurrentPage(r.page) || r.windowheld != 0) continue;
-    if (ElapsedMs(now, static_cast<uint32_t>(r.lastfollow)) < kFollowMs) continue;
-    r.lastfollow = static_cast<int>(now);
+    if (!OnCurrentPage(r.page) || state.windowheld != 0) continue;
+    if (ElapsedMs(now, static_cast<uint32_t>(state.lastfollow)) < kFollowMs) continue;
+    state.lastfollow = static_cast<int>(now);
     // The newest sample stands at the middle, as a recalled plot shows it.
     r.windowdate = r.lastdate;
     r.windowtime = r.lasttime;
-    r.redrawtraces = 1;
+    state.redrawtraces = 1;
     m_window.InvalidateObject(ScreenObjectKind::ChartRecorder, i);
   }
 }

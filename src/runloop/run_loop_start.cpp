@@ -212,8 +212,9 @@ void ViewRuntime::StartChartRecorders(uint32_t now) {
     ChartRecorderRecord& r = m_doc.m_chartrecorders[i];
     if (r.autostart == 0) continue;
     m_charts.StartChartRecorder(i, now);
-    r.windowheld = 0;
-    r.lastfollow = static_cast<int>(now);
+    ChartRecorderRunState& state = m_runstates.ChartRecorders()[i];
+    state.windowheld = 0;
+    state.lastfollow = static_cast<int>(now);
     Invalidate(ScreenObjectKind::ChartRecorder, i, r.page);
   }
 }

@@ -57,19 +57,22 @@ ChartRecorderControls::Button ChartRecorderControls::Hit(int index, Point point,
   return Button::None;
 }
 
-int* ChartRecorderControls::PressedFlag(ChartRecorderRecord& r, Button button, int field) const {
+// The legend arrows' pressed looks are stored with their fields; the strip's
+// are not.
+int* ChartRecorderControls::PressedFlag(ChartRecorderRecord& r, ChartRecorderRunState& state, Button button,
+                                        int field) {
   switch (button) {
-    case Button::ToStart: return &r.tostartpressed;
-    case Button::StepBack: return &r.stepbackpressed;
-    case Button::StepForward: return &r.stepforwardpressed;
-    case Button::ToEnd: return &r.toendpressed;
-    case Button::Cursor1Down: return &r.cursor1downpressed;
-    case Button::Cursor1Up: return &r.cursor1uppressed;
-    case Button::Cursor2Down: return &r.cursor2downpressed;
-    case Button::Cursor2Up: return &r.cursor2uppressed;
-    case Button::TimeDivDown: return &r.timedivdownpressed;
-    case Button::TimeDivUp: return &r.timedivuppressed;
-    case Button::Print: return &r.printpressed;
+    case Button::ToStart: return &state.tostartpressed;
+    case Button::StepBack: return &state.stepbackpressed;
+    case Button::StepForward: return &state.stepforwardpressed;
+    case Button::ToEnd: return &state.toendpressed;
+    case Button::Cursor1Down: return &state.cursor1downpressed;
+    case Button::Cursor1Up: return &state.cursor1uppressed;
+    case Button::Cursor2Down: return &state.cursor2downpressed;
+    case Button::Cursor2Up: return &state.cursor2uppressed;
+    case Button::TimeDivDown: return &state.timedivdownpressed;
+    case Button::TimeDivUp: return &state.timedivuppressed;
+    case Button::Print: return &state.printpressed;
     case Button::UnitDivUp: return &r.fields[field].unitdivuppressed;
     case Button::UnitDivDown: return &r.fields[field].unitdivdownpressed;
     case Button::PositionUp: return &r.fields[field].positionuppressed;
@@ -113,8 +116,9 @@ bool ChartRecorderControls::OnLeftButtonDown(Point point) {
     m_field = field;
     m_repeating = false;
     m_lastrepeat = m_clock.Now();
-    r.presstime = static_cast<int>(m_lastrepeat);
-    if (int* flag = PressedFlag(r, button, field)) *flag = 1;
+    ChartRecorderRunState& state = m_states.ChartRecorders()[i];
+    state.presstime = static_cast<int>(m_lastrepeat);
+    if (int* flag = PressedFlag(r, state, button, field)) *flag = 1;
     Step(i, button, field, false);
     return true;
   }
@@ -124,7 +128,7 @@ bool ChartRecorderControls::OnLeftButtonDown(Point point) {
 bool ChartRecorderControls::OnLeftButtonUp() {
   if (m_index < 0) return false;
   ChartRecorderRecord& r = m_doc.m_chartrecorders[m_index];
-  if (int* flag = PressedFlag(r, m_button, m_field)) *flag = 0;
+  if (int* flag = PressedFlag(r, m_states.ChartRecorders()[m_index], m_button, m_field)) *flag = 0;
   m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, m_index);
   Reset();
   return true;
@@ -171,6 +175,7 @@ void ChartRecorderControls::SetCursorMode(ChartRecorderRecord& r, Button button)
 
 void ChartRecorderControls::Step(int index, Button button, int field, bool held) {
   ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = m_states.ChartRecorders()[index];
   const Rect plot = m_geometry.ChartPlotRect(index);
   const auto timeStep = [&] { return static_cast<int64_t>(ChartPlotTimeSpan(r, plot) * m_holdspeed); };
   switch (button) {
@@ -179,22 +184,22 @@ void ChartRecorderControls::Step(int index, Button button, int field, bool held)
         r.windowdate = r.startdate;
         r.windowtime = r.starttime;
       }
-      r.windowheld = 1;
+      state.windowheld = 1;
       break;
     case Button::StepBack:
       MoveWindow(r, -timeStep());
-      r.windowheld = 1;
+      state.windowheld = 1;
       break;
     case Button::StepForward:
       MoveWindow(r, timeStep());
-      r.windowheld = 1;
+      state.windowheld = 1;
       break;
     case Button::ToEnd:
       if (!r.lasttime.empty()) {
         r.windowdate = r.lastdate;
         r.windowtime = r.lasttime;
       }
-      r.windowheld = 0;
+      state.windowheld = 0;
       break;
     case Button::ModeNone:
     case Button::ModeTime:
@@ -225,7 +230,7 @@ void ChartRecorderControls::Step(int index, Button button, int field, bool held)
     case Button::None: break;
   }
   if (held && button != Button::UnitDivUp && button != Button::UnitDivDown) m_holdspeed += 1.0;
-  r.redrawtraces = 1;
+  state.redrawtraces = 1;
   m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, index);
 }
 

@@ -6,6 +6,7 @@
 #include "executors/run_services.h"
 #include "platform/millisecond_clock.h"
 #include "render/chart_recorder_geometry.h"
+#include "render/object_run_states.h"
 #include "render/rect.h"
 #include "render/view_state.h"
 
@@ -20,7 +21,7 @@ class ChartRecorderControls {
 public:
   ChartRecorderControls(CKorvixDoc& doc, const ViewState& view, ObjectRunStates& states, RunServices& services,
                         MillisecondClock& clock)
-      : m_doc(doc), m_geometry(doc, view, states), m_services(services), m_clock(clock) {}
+      : m_doc(doc), m_states(states), m_geometry(doc, view, states), m_services(services), m_clock(clock) {}
 
   // Client-area pixels; true when a recorder's button took the press.
   bool OnLeftButtonDown(Point point);
@@ -57,7 +58,7 @@ private:
   };
 
   Button Hit(int index, Point point, int& field) const;
-  int* PressedFlag(ChartRecorderRecord& r, Button button, int field) const;
+  static int* PressedFlag(ChartRecorderRecord& r, ChartRecorderRunState& state, Button button, int field);
   static bool Repeats(Button button);
   // One step of the button; `held` for the repeats of a held button.
   void Step(int index, Button button, int field, bool held);
@@ -66,6 +67,7 @@ private:
   void SetCursorMode(ChartRecorderRecord& r, Button button) const;
 
   CKorvixDoc& m_doc;
+  ObjectRunStates& m_states;
   ChartRecorderGeometry m_geometry;
   RunServices& m_services;
   MillisecondClock& m_clock;

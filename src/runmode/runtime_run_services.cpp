@@ -13,16 +13,16 @@ void RuntimeRunServices::LogDataToFile() {
 }
 
 void RuntimeRunServices::StartChartRecorderAction(const std::string& label) {
+  ChartMemories& charts = m_runtime.Charts();
   for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
-    const ChartRecorderRecord& recorder = m_doc.m_chartrecorders[i];
-    if (recorder.running || !LabelsEqual(recorder.idlabel, label)) continue;
-    m_runtime.Charts().StartChartRecorder(i, m_clock.Now());
+    if (charts.IsRunning(i) || !LabelsEqual(m_doc.m_chartrecorders[i].idlabel, label)) continue;
+    charts.StartChartRecorder(i, m_clock.Now());
   }
 }
 
 void RuntimeRunServices::HaltChartRecorderAction(const std::string& label) {
-  for (ChartRecorderRecord& recorder : m_doc.m_chartrecorders) {
-    if (LabelsEqual(recorder.idlabel, label)) recorder.running = 0;
+  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
+    if (LabelsEqual(m_doc.m_chartrecorders[i].idlabel, label)) m_runtime.Charts().HaltChartRecorder(i);
   }
 }
 

@@ -46,12 +46,13 @@ PlotProgress ChartPlotRequests::Progress(BusyProgress& busy) {
 
 // The file is replaced in one step only once the whole text stands, so a
 // cancel or a failed write keeps the plot saved before.
-void ChartPlotRequests::Save(const std::string& path, const ChartMemory& memory, const ChartRecorderRecord& r) {
+void ChartPlotRequests::Save(const std::string& path, const ChartMemory& memory, const ChartMemoryBooks& books,
+                             const ChartRecorderRecord& r) {
   if (!Confirmed(kSaveCaption, kSaveQuestion)) return;
   CSystemBusyDlg busy(m_mainwindow);
   busy.Show(kSavingText);
   busy.SetRange(0, static_cast<int>(memory.Length()));
-  const std::optional<std::string> text = ChartPlotText(memory, r, Progress(busy));
+  const std::optional<std::string> text = ChartPlotText(memory, books, r, Progress(busy));
   if (!text) return;
   AtomicWriteStage stage = AtomicWriteStage::Done;
   if (WriteFileAtomically(path, *text, &stage).empty()) return;
@@ -60,7 +61,8 @@ void ChartPlotRequests::Save(const std::string& path, const ChartMemory& memory,
                         MessageIcon::Exclamation);
 }
 
-bool ChartPlotRequests::Recall(const std::string& path, ChartMemory& memory, ChartRecorderRecord& r) {
+bool ChartPlotRequests::Recall(const std::string& path, ChartMemory& memory, ChartMemoryBooks& books,
+                               ChartRecorderRecord& r) {
   if (!Confirmed(kRecallCaption, kRecallQuestion)) return false;
   CSystemBusyDlg busy(m_mainwindow);
   busy.Show(kLoadingText);
@@ -72,7 +74,7 @@ bool ChartPlotRequests::Recall(const std::string& path, ChartMemory& memory, Cha
   busy.SetRange(0, static_cast<int>(text.size()));
   bool stopped = false;
   const PlotProgress progress = Progress(busy);
-  const std::optional<std::string> refusal = RecallChartPlot(text, r, memory, [&](std::size_t done) {
+  const std::optional<std::string> refusal = RecallChartPlot(text, r, memory, books, [&](std::size_t done) {
     stopped = !progress(done);
     return !stopped;
   });

@@ -8,6 +8,7 @@
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
 #include "recording/chart_memory.h"
+#include "recording/chart_memory_books.h"
 #include "recording/chart_plot_file.h"
 
 class QWidget;
@@ -31,9 +32,10 @@ class ChartPlotRequests {
 public:
   ChartPlotRequests(QWidget* mainwindow, EditorLoop& editors, MessageSink& messages, MillisecondClock& clock);
 
-  void Save(const std::string& path, const ChartMemory& memory, const ChartRecorderRecord& r);
+  void Save(const std::string& path, const ChartMemory& memory, const ChartMemoryBooks& books,
+            const ChartRecorderRecord& r);
   // True once the file's fields and samples are the recorder's.
-  bool Recall(const std::string& path, ChartMemory& memory, ChartRecorderRecord& r);
+  bool Recall(const std::string& path, ChartMemory& memory, ChartMemoryBooks& books, ChartRecorderRecord& r);
 
 private:
   bool Confirmed(const char* caption, const char* question);

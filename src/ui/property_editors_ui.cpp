@@ -126,6 +126,7 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
   refill(-1);
   ChartPlotRequests plotfile(m_parent, m_editors, m_messages, m_clock);
   const auto plotpath = [&] { return m_plots.expandlabels(dialog.TrimmedPlotFile()); };
+  ChartMemoryBooks& books = m_frame.page.m_runstates.ChartRecorders()[index];
 
   int remembered = -1;
   EditorPass pass;
@@ -144,10 +145,10 @@ void CPropertyEditors::EditChartRecorderProperties(int index) {
        }},
       {&dialog.m_moveup, [&] { move(-1); }},
       {&dialog.m_movedown, [&] { move(1); }},
-      {&dialog.m_save, [&] { plotfile.Save(plotpath(), m_plots.memory(index), r); }},
+      {&dialog.m_save, [&] { plotfile.Save(plotpath(), m_plots.memory(index), books, r); }},
       {&dialog.m_recall,
        [&] {
-         if (!plotfile.Recall(plotpath(), m_plots.memory(index), r)) return;
+         if (!plotfile.Recall(plotpath(), m_plots.memory(index), books, r)) return;
          dialog.ClearAutostart();
          refill(-1);
          doc.SetModifiedFlag();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fake_labels.h"
@@ -26,7 +27,7 @@ TEST(StoredChartValueTest, ValuesAreStoredAsOneFieldOfAtLeastFourCharacters) {
 class ChartMemoriesTest : public ::testing::Test {
 protected:
   explicit ChartMemoriesTest(std::size_t limit = ChartMemories::kDefaultLimit)
-      : m_memories(m_doc, m_labels, m_clock, m_sink, limit) {
+      : m_memories(m_doc, m_states, m_labels, m_clock, m_sink, limit) {
     m_wall.now.year = 2009;
     m_wall.now.month = 3;
     m_wall.now.day = 14;
@@ -51,6 +52,7 @@ protected:
   }
 
   ChartRecorderRecord& Recorder(int index) { return m_doc.m_chartrecorders[index]; }
+  ChartRecorderRunState& State(int index) { return m_states.ChartRecorders()[index]; }
   const std::string& Bytes(int index) { return m_memories.Memory(index).Bytes(); }
 
   // Reads the record at `offset` field by field, up to its "\n".
@@ -63,6 +65,7 @@ protected:
   }
 
   CKorvixDoc m_doc;
+  ObjectRunStates m_states;
   FakeLabels m_labels;
   FakeWallClock m_wall;
   FakeMillisecondClock m_ticks;
@@ -77,7 +80,7 @@ TEST_F(ChartMemoriesTest, TheFirstSampleComesInTheNextRoundAndSetsBothStamps) {
   m_wall.now.second = 5;
   m_clock.UpdateTimestamp();
   const int index = AddRecorder({"A", "B", "C"});
-  EXPECT_EQ(static_cast<uint32_t>(Recorder(index).lastscan), 9000u);
+  EXPECT_EQ(static_cast<uint32_t>(State(index).lastscan), 9000u);
   ASSERT_TRUE(m_memories.SampleChartRecorder(index, 10000));
   EXPECT_EQ(Bytes(index), "03/14/09,12:00:05.00,0005,-007,Error\r\n");
   const ChartRecorderRecord& r = Recorder(index);
@@ -85,7 +88,7 @@ TEST_F(ChartMemoriesTest, TheFirstSampleComesInTheNextRoundAndSetsBothStamps) {
   EXPECT_EQ(r.starttime, "12:00:05.00");
   EXPECT_EQ(r.lastdate, r.startdate);
   EXPECT_EQ(r.lasttime, r.starttime);
-  EXPECT_EQ(r.writepos, 38);
+  EXPECT_EQ(State(index).writepos, 38);
 }
 
 TEST_F(ChartMemoriesTest, MissedScansAreSkippedNotCaughtUp) {
@@ -123,30 +126,31 @@ TEST_F(ChartMemoriesTest, TheSampleThatPassesTheSpanWrapsAndOverwritesTheOldest)
   m_labels.values = {{"A", "5"}};
   const int index = AddRecorder({"A"});
   ChartRecorderRecord& r = Recorder(index);
+  ChartRecorderRunState& books = State(index);
   r.span = 10;
   r.spanunit = 0;
   constexpr std::size_t kRecord = 27;
   for (int second = 0; second <= 10; ++second) SampleAt(index, second);
-  EXPECT_EQ(r.wrapped, 0);  // exactly the span does not wrap
+  EXPECT_EQ(books.wrapped, 0);  // exactly the span does not wrap
   EXPECT_EQ(Bytes(index).size(), 11 * kRecord);
-  r.readmark = 30;  // a reader's bookmark in the second record
+  books.readmark = 30;  // a reader's bookmark in the second record
 
   SampleAt(index, 11);
-  EXPECT_EQ(r.wrapped, 1);
+  EXPECT_EQ(books.wrapped, 1);
   EXPECT_EQ(Bytes(index).size(), 11 * kRecord + 1);
-  EXPECT_EQ(r.writepos, 26);
-  EXPECT_EQ(r.oldestrec, 27);
+  EXPECT_EQ(books.writepos, 26);
+  EXPECT_EQ(books.oldestrec, 27);
   EXPECT_EQ(r.starttime, "12:00:01.00");
   EXPECT_EQ(r.lasttime, "12:00:11.00");
-  EXPECT_EQ(r.readmark, 30);  // not reached yet
+  EXPECT_EQ(books.readmark, 30);  // not reached yet
 
   SampleAt(index, 12);
   EXPECT_EQ(Bytes(index).size(), 11 * kRecord + 1);
-  EXPECT_EQ(r.writepos, 53);
-  EXPECT_EQ(r.oldestrec, 54);
+  EXPECT_EQ(books.writepos, 53);
+  EXPECT_EQ(books.oldestrec, 54);
   EXPECT_EQ(r.starttime, "12:00:02.00");
-  EXPECT_EQ(r.readmark, 55);  // pushed ahead of the writer
-  EXPECT_EQ(RecordAt(index, r.oldestrec), (std::vector<std::string>{"03/14/09", "12:00:02.00", "0005"}));
+  EXPECT_EQ(books.readmark, 55);  // pushed ahead of the writer
+  EXPECT_EQ(RecordAt(index, books.oldestrec), (std::vector<std::string>{"03/14/09", "12:00:02.00", "0005"}));
   // The record that went round the end reads on from offset 0.
   EXPECT_EQ(RecordAt(index, 11 * kRecord), (std::vector<std::string>{"03/14/09", "12:00:11.00", "0005"}));
   EXPECT_TRUE(m_sink.shown.empty());
@@ -176,7 +180,7 @@ TEST_F(ChartMemoriesTest, SeekingBackStepsRoundOnlyInAWrappedMemory) {
   EXPECT_EQ(memory.Position(), 0u);
   ASSERT_EQ(m_sink.shown.size(), 1u);
   EXPECT_EQ(m_sink.shown[0].text, "Illegal Operation in MemorySeekRev routine.");
-  Recorder(index).wrapped = 1;
+  State(index).wrapped = 1;
   m_memories.MemorySeekRev(index);
   EXPECT_EQ(memory.Position(), memory.Length() - 1);
 }
@@ -186,18 +190,18 @@ TEST_F(ChartMemoriesTest, HaltKeepsTheSamplesAndARestartEmptiesThem) {
   SampleAt(index, 1);
   SampleAt(index, 2);
   m_memories.HaltChartRecorders();
-  EXPECT_EQ(Recorder(index).running, 0);
+  EXPECT_EQ(State(index).running, 0);
   EXPECT_EQ(Bytes(index).size(), 54u);
-  ChartRecorderRecord& r = Recorder(index);
-  r.wrapped = 1;
-  r.readmark = 7;
+  ChartRecorderRunState& state = State(index);
+  state.wrapped = 1;
+  state.readmark = 7;
   m_ticks.now = 5000;
   m_memories.StartChartRecorder(index, m_ticks.now);
-  EXPECT_EQ(r.running, 1);
+  EXPECT_EQ(state.running, 1);
   EXPECT_TRUE(Bytes(index).empty());
-  EXPECT_EQ(static_cast<uint32_t>(r.lastscan), 4000u);
-  EXPECT_EQ(r.wrapped + r.readmark + r.writepos + r.oldestrec, 0);
-  EXPECT_EQ(r.starttime, "");
+  EXPECT_EQ(static_cast<uint32_t>(state.lastscan), 4000u);
+  EXPECT_EQ(state.wrapped + state.readmark + state.writepos + state.oldestrec, 0);
+  EXPECT_EQ(Recorder(index).starttime, "");
 }
 
 TEST_F(ChartMemoriesTest, SamplesTravelWithTheRecordThroughClipboardAndDelete) {
@@ -216,6 +220,36 @@ TEST_F(ChartMemoriesTest, SamplesTravelWithTheRecordThroughClipboardAndDelete) {
   EXPECT_EQ(Recorder(first).windowtime, "00:00:00.00");
 }
 
+// The books say where the samples lie, so a copy that left them behind would
+// read a pasted recorder's memory from the wrong places; a delete leaves
+// them to the run-time states, which move down with the records.
+TEST_F(ChartMemoriesTest, BooksTravelWithTheSamplesToTheClipboardAndBackButNotOnDelete) {
+  const int first = AddRecorder({"A"});
+  const int second = AddRecorder({"A"});
+  SampleAt(first, 1);
+  SampleAt(first, 2);
+  State(first).readmark = 27;
+  const ChartMemoryBooks copied = m_memories.Books(first);
+  m_memories.TransferChartMemory(first, kMaxChartRecorders);
+  const ChartMemoryBooks& clipboard = m_memories.Books(kMaxChartRecorders);
+  EXPECT_EQ(std::tuple(clipboard.readmark, clipboard.oldestrec, clipboard.writepos, clipboard.wrapped),
+            std::tuple(27, 0, 54, 0));
+
+  m_memories.TransferChartMemory(kMaxChartRecorders, second);
+  EXPECT_EQ(Bytes(second), Bytes(first));
+  EXPECT_EQ(State(second).writepos, copied.writepos);
+  EXPECT_EQ(State(second).readmark, copied.readmark);
+
+  State(second).readmark = 0;
+  m_memories.RemoveChartMemory(first, 2);
+  EXPECT_EQ(State(first).readmark, 27);
+  EXPECT_EQ(State(second).readmark, 0);
+
+  m_memories.EmptyAll();
+  EXPECT_EQ(m_memories.Books(kMaxChartRecorders).writepos, 0);
+  EXPECT_EQ(State(first).writepos + State(first).readmark, 0);
+}
+
 class SmallChartMemoriesTest : public ChartMemoriesTest {
 protected:
   SmallChartMemoriesTest() : ChartMemoriesTest(60) {}
@@ -232,8 +266,8 @@ TEST_F(SmallChartMemoriesTest, AFullMemoryIsGivenUpAndEveryRecorderHalts) {
   EXPECT_EQ(m_sink.shown[0].caption, "Memory Access Error");
   EXPECT_EQ(m_sink.shown[0].text,
             "The Chart Recorder memory has been filled up. \rAll Chart Recorders will be halted.");
-  EXPECT_EQ(Recorder(first).running, 0);
-  EXPECT_EQ(Recorder(second).running, 0);
+  EXPECT_EQ(State(first).running, 0);
+  EXPECT_EQ(State(second).running, 0);
   EXPECT_TRUE(Bytes(first).empty());
   // The next start records from the front again.
   m_memories.StartChartRecorder(first, m_ticks.now);

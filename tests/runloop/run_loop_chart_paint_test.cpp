@@ -32,8 +32,9 @@ TEST(RunLoopChartPaint, AMemoryFaultFoundWhilePaintingShowsAfterThePaintAndOnce)
 
   const std::string record = "01/01/25,00:00:01.00,5\r\n";
   ASSERT_TRUE(ui->Runtime().Charts().Memory(0).Assign(record));
-  r.writepos = static_cast<int>(record.size());
-  r.oldestrec = r.writepos + 100;  // past the end of the samples
+  ChartRecorderRunState& books = ui->Page().m_runstates.ChartRecorders()[0];
+  books.writepos = static_cast<int>(record.size());
+  books.oldestrec = books.writepos + 100;  // past the end of the samples
   frame.View()->viewport()->repaint();
   EXPECT_TRUE(sink.shown.empty());
   QCoreApplication::processEvents();

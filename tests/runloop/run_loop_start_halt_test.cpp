@@ -37,19 +37,19 @@ TEST_F(StartAndHalt, AHaltWhileStoppedResetsTheObjectsAndSendsNothing) {
   datawindow.valuetext = "12.5";
   SignalLampRecord& lamp = doc.m_signallamps[doc.m_signallamps.Add()];
   lamp.resetstate = 1;
-  ChartRecorderRecord& recorder = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
+  doc.m_chartrecorders.Add();
   doc.m_runexitsend = "AH\r\n";
   Open();
   datawindow.valuetext = "12.5";
   lamp.valuetext = "Off";
-  recorder.running = 1;
-  recorder.printpressed = 1;
+  runstates.ChartRecorders()[0].running = 1;
+  runstates.ChartRecorders()[0].printpressed = 1;
 
   runtime->HaltRunLoop();
   EXPECT_EQ(doc.m_datawindows[0].valuetext, "");
   EXPECT_EQ(doc.m_signallamps[0].valuetext, "On");
-  EXPECT_EQ(doc.m_chartrecorders[0].running, 0);
-  EXPECT_EQ(doc.m_chartrecorders[0].printpressed, 0);
+  EXPECT_EQ(runstates.ChartRecorders()[0].running, 0);
+  EXPECT_EQ(runstates.ChartRecorders()[0].printpressed, 0);
   EXPECT_EQ(wire.Written(), "");
 }
 
@@ -104,7 +104,7 @@ TEST_F(StartAndHalt, StartValuesAreSetAndTheHaltKeepsTheChartSamples) {
   EXPECT_EQ(doc.m_variables[0].valuetext, "0");
   EXPECT_EQ(doc.m_variables[1].valuetext, "0");
   EXPECT_EQ(doc.m_conditionals[0].armed, 1);
-  EXPECT_EQ(doc.m_chartrecorders[0].running, 0);
+  EXPECT_EQ(runstates.ChartRecorders()[0].running, 0);
   EXPECT_GT(runtime->Charts().Memory(0).Length(), 0u);
 }
 
@@ -117,7 +117,7 @@ TEST_F(StartAndHalt, ARecorderStartsShowingTheClockAndThenFollowsItsNewestSample
   recorder.fields.Add();
   recorder.fields[0].label = "Sampled";
   recorder.scanrate = 20;
-  recorder.windowheld = 1;
+  runstates.ChartRecorders()[0].windowheld = 1;
   Open();
 
   std::string started;
@@ -127,7 +127,7 @@ TEST_F(StartAndHalt, ARecorderStartsShowingTheClockAndThenFollowsItsNewestSample
     return r.starttime != r.lasttime && r.windowtime == r.lasttime;
   }));
   EXPECT_NE(started, "00:00:00.00");
-  EXPECT_EQ(doc.m_chartrecorders[0].windowheld, 0);
+  EXPECT_EQ(runstates.ChartRecorders()[0].windowheld, 0);
   EXPECT_EQ(doc.m_chartrecorders[0].windowdate, doc.m_chartrecorders[0].lastdate);
 }
 

@@ -144,9 +144,11 @@ protected:
   // The view's initial update: the port opens.
   void Open() {
     doc.m_replytimeout = 100;
-    runtime = std::make_unique<ViewRuntime>(
-        doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde,
-                             [this] { return std::make_unique<LoggingSerialPort>(wire); }});
+    RuntimeServices services{profile, sink, clock, wall, pump, window, popup, scripts, weblog, dde, [this] {
+                               return std::make_unique<LoggingSerialPort>(wire);
+                             }};
+    services.runstates = &runstates;
+    runtime = std::make_unique<ViewRuntime>(doc, services);
     runtime->OnInitialUpdate();
     ASSERT_EQ(doc.m_comport, 0);
     wire.Clear();
@@ -182,6 +184,7 @@ protected:
   NoWebLogThread weblog;
   NoDdeAdvisor dde;
   WireLog wire;
+  ObjectRunStates runstates;
   std::unique_ptr<ViewRuntime> runtime;
 
 private:

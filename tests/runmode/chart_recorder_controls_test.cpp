@@ -35,6 +35,7 @@ protected:
   }
 
   ChartRecorderRecord& R() { return doc.m_chartrecorders[0]; }
+  ChartRecorderRunState& S() { return states.ChartRecorders()[0]; }
   int64_t WindowMs() { return StampToMs(R().windowdate, R().windowtime) - StampToMs("01/01/25", "00:01:00.00"); }
   int TimeSpan() { return ChartPlotTimeSpan(R(), chart.ChartPlotRect(0)); }
 
@@ -70,12 +71,12 @@ TEST_F(ChartRecorderControlsTest, EachStripButtonMakesOneStepAndHoldsOrFollowsTh
   };
   for (const Case& c : cases) {
     R().windowtime = "00:01:00.00";
-    R().windowheld = 1 - c.windowheld;
-    R().redrawtraces = 0;
+    S().windowheld = 1 - c.windowheld;
+    S().redrawtraces = 0;
     Click(c.part());
     EXPECT_EQ(WindowMs(), c.window) << c.name;
-    EXPECT_EQ(R().windowheld, c.windowheld) << c.name;
-    EXPECT_EQ(R().redrawtraces, 1) << c.name;
+    EXPECT_EQ(S().windowheld, c.windowheld) << c.name;
+    EXPECT_EQ(S().redrawtraces, 1) << c.name;
   }
 }
 
@@ -133,7 +134,7 @@ TEST_F(ChartRecorderControlsTest, AHeldButtonRepeatsAfter250MsThenEvery100MsFast
   const int span = TimeSpan();
   const Point at = Centre(chart.ChartStepForwardButtonRect(0));
   ASSERT_TRUE(controls.OnLeftButtonDown(at, client));
-  EXPECT_EQ(R().stepforwardpressed, 1);
+  EXPECT_EQ(S().stepforwardpressed, 1);
   EXPECT_EQ(WindowMs(), span);
   clock.now += 249;
   controls.AdvanceControls();
@@ -148,7 +149,7 @@ TEST_F(ChartRecorderControlsTest, AHeldButtonRepeatsAfter250MsThenEvery100MsFast
   controls.AdvanceControls();
   EXPECT_EQ(WindowMs(), 4 * span);
   ASSERT_TRUE(controls.OnLeftButtonUp(at));
-  EXPECT_EQ(R().stepforwardpressed, 0);
+  EXPECT_EQ(S().stepforwardpressed, 0);
   clock.now += 1000;
   controls.AdvanceControls();
   EXPECT_EQ(WindowMs(), 4 * span);
@@ -160,9 +161,9 @@ TEST_F(ChartRecorderControlsTest, AHeldButtonRepeatsAfter250MsThenEvery100MsFast
 TEST_F(ChartRecorderControlsTest, PressedLooksLastUntilTheReleaseAndOtherPagesTakeNoPress) {
   const Point print = Centre(chart.ChartPrintButtonRect(0));
   ASSERT_TRUE(controls.OnLeftButtonDown(print, client));
-  EXPECT_EQ(R().printpressed, 1);
+  EXPECT_EQ(S().printpressed, 1);
   ASSERT_TRUE(controls.OnLeftButtonUp(print));
-  EXPECT_EQ(R().printpressed, 0);
+  EXPECT_EQ(S().printpressed, 0);
 
   const Point arrow = Centre(chart.ChartFieldLowerUpRect(0, 0));
   ASSERT_TRUE(controls.OnLeftButtonDown(arrow, client));

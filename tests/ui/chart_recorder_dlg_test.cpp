@@ -180,7 +180,7 @@ protected:
     Recorder().fields[0].colour = Rgb(0, 0, 255);
     Recorder().plotfile = " " + plot.string() + " ";
     ASSERT_TRUE(Memory().Assign(kSamples));
-    Recorder().writepos = Recorder().readmark = static_cast<int>(kSamples.size());
+    Books().writepos = Books().readmark = static_cast<int>(kSamples.size());
     Recorder().windowdate = Recorder().lastdate = Recorder().startdate = "09/14/25";
     Recorder().windowtime = Recorder().lasttime = "13:05:10.42";
     Recorder().starttime = "13:05:09.42";
@@ -188,6 +188,7 @@ protected:
   void TearDown() override { std::filesystem::remove_all(folder); }
 
   ChartMemory& Memory() { return subsystems->RunLoop().Runtime().Charts().Memory(0); }
+  ChartMemoryBooks& Books() { return subsystems->RunLoop().Runtime().Charts().Books(0); }
 
   // Presses the buttons in turn, each once the previous request is done
   // (the busy window no longer holds the editor), then closes the editor.
@@ -235,7 +236,7 @@ TEST_F(ChartPlotRequestsTest, RecallTakesASavedPlotBackAndABadFileChangesNothing
   Press({&CChartRecorderDlg::m_savebutton});
   Recorder().fields[1].label = "Valve";
   Memory().Assign("");
-  Recorder().writepos = Recorder().readmark = 0;
+  Books().writepos = Books().readmark = 0;
   Recorder().autostart = 1;
   doc.SetModifiedFlag(false);
   messages.shown.clear();

@@ -130,7 +130,8 @@ void DrawCursorLines(DeviceContext& dc, const ChartRecorderRecord& r, const Rect
   }
 }
 
-void DrawReadouts(DrawingContext& context, ChartRecorderRecord& r, const Rect& a, int cw, int ch) {
+void DrawReadouts(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a,
+                  int cw, int ch) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedBackgroundMode mode(dc, BackgroundMode::Opaque);
@@ -145,15 +146,15 @@ void DrawReadouts(DrawingContext& context, ChartRecorderRecord& r, const Rect& a
   };
   const int c1left = a.left + cw / 2;
   const Rect c1caption = put(kCursor1Caption, c1left, kReadoutCaptionColour);
-  r.cursor1textrect = put(r.cursor1, c1caption.right, kReadoutValueColour);
+  state.cursor1textrect = put(r.cursor1, c1caption.right, kReadoutValueColour);
 
   const int deltawidth = widthOf(kDeltaCaption) + widthOf(r.delta);
   const Rect dcaption = put(kDeltaCaption, (a.left + a.right) / 2 - deltawidth / 2, kReadoutCaptionColour);
-  r.deltatextrect = put(r.delta, dcaption.right, kReadoutValueColour);
+  state.deltatextrect = put(r.delta, dcaption.right, kReadoutValueColour);
 
   const int c2left = a.right - cw / 2 - widthOf(r.cursor2);
   put(kCursor2Caption, c2left - widthOf(kCursor2Caption), kReadoutCaptionColour);
-  r.cursor2textrect = put(r.cursor2, c2left, kReadoutValueColour);
+  state.cursor2textrect = put(r.cursor2, c2left, kReadoutValueColour);
 }
 
 void DrawRuns(DeviceContext& dc, const ChartRecorderRecord& r, const ChartTraceRuns& runs, const Colour* colour) {
@@ -184,7 +185,8 @@ ChartTraceLook LookOf(const ChartRecorderRecord& r, const ViewState& view) {
 // area then holds exactly what a full paint would have left.
 void PaintTraceArea(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory,
                     ChartTraces& traces, ChartTraceLayer* layer, bool update, MessageSink* messages) {
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;
   const Size cell = FontCellSize(r.sizecode);
@@ -210,7 +212,7 @@ void PaintTraceArea(DrawingContext& context, int index, const Rect& plot, const 
   }
   ChartWalk walk = ChartWalk::Drawn;
   if (memory != nullptr) {
-    walk = BuildChartTraces(*memory, r, a, traces);
+    walk = BuildChartTraces(*memory, state, r, a, traces);
   } else {
     for (auto& run : traces.runs) run.clear();
     traces.count = 0;
@@ -221,23 +223,24 @@ void PaintTraceArea(DrawingContext& context, int index, const Rect& plot, const 
   DrawGrid(dc, r, a, cw);
   DrawCentreMarker(dc, a, ch);
   DrawCursorLines(dc, r, a, r.cursor1, r.cursor2, kCursorColour);
-  r.prevcursor1 = r.cursor1;
-  r.prevcursor2 = r.cursor2;
+  state.prevcursor1 = r.cursor1;
+  state.prevcursor2 = r.cursor2;
   if (layer != nullptr) {
     layer->cursor1 = r.cursor1;
     layer->cursor2 = r.cursor2;
   }
-  if (r.cursornone == 0) DrawReadouts(context, r, a, cw, ch);
+  if (r.cursornone == 0) DrawReadouts(context, r, state, a, cw, ch);
 }
 
 }  // namespace
 
 void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces,
                  MessageSink* messages) {
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
-  ChartTraceLayer& layer = context.states.ChartTraceLayers()[index];
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
+  ChartTraceLayer& layer = state.traces;
   const ChartTraceLook look = LookOf(r, context.view);
-  const bool update = r.redrawtraces != 0 && layer.look == look;
+  const bool update = state.redrawtraces != 0 && layer.look == look;
   const bool kept = context.dc.DrawOnLayer(layer.pixels, plot, [&](DeviceContext& dc, bool fresh) {
     DrawingContext own{dc, context.doc, context.view, context.geometry, context.states};
     PaintTraceArea(own, index, plot, memory, traces, &layer, update && !fresh, messages);
@@ -247,7 +250,7 @@ void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const Cha
   } else {
     PaintTraceArea(context, index, plot, memory, traces, nullptr, false, messages);
   }
-  r.redrawtraces = 0;
+  state.redrawtraces = 0;
 }
 
 }  // namespace korvix

@@ -195,24 +195,26 @@ void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, in
 }
 
 void DrawStrip(DrawingContext& context, ChartRecorderGeometry& geometry, int index) {
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
-  DrawNavigationButton(context, geometry.ChartToStartButtonRect(index), r.tostartpressed, Icon::ToStart);
-  DrawNavigationButton(context, geometry.ChartStepBackButtonRect(index), r.stepbackpressed, Icon::StepBack);
-  DrawNavigationButton(context, geometry.ChartStepForwardButtonRect(index), r.stepforwardpressed, Icon::StepForward);
-  DrawNavigationButton(context, geometry.ChartToEndButtonRect(index), r.toendpressed, Icon::ToEnd);
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderRunState& state = context.states.ChartRecorders()[index];
+  DrawNavigationButton(context, geometry.ChartToStartButtonRect(index), state.tostartpressed, Icon::ToStart);
+  DrawNavigationButton(context, geometry.ChartStepBackButtonRect(index), state.stepbackpressed, Icon::StepBack);
+  DrawNavigationButton(context, geometry.ChartStepForwardButtonRect(index), state.stepforwardpressed,
+                       Icon::StepForward);
+  DrawNavigationButton(context, geometry.ChartToEndButtonRect(index), state.toendpressed, Icon::ToEnd);
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
   DrawLabelButton(context, geometry.ChartCursorModeRect(index), r.cursornone, kNoneLabel);
   DrawLabelButton(context, geometry.ChartCursorModeButton1Rect(index), r.cursortime, kTimeLabel);
   DrawLabelButton(context, geometry.ChartCursorModeButton2Rect(index), r.cursorunits, kUnitsLabel);
-  DrawLabelButton(context, geometry.ChartCursor1Rect(index), r.cursor1downpressed, kDownLabel);
-  DrawLabelButton(context, geometry.ChartCursor1ButtonRect(index), r.cursor1uppressed, kUpLabel);
-  DrawLabelButton(context, geometry.ChartCursor2Rect(index), r.cursor2downpressed, kDownLabel);
-  DrawLabelButton(context, geometry.ChartCursor2ButtonRect(index), r.cursor2uppressed, kUpLabel);
-  DrawLabelButton(context, geometry.ChartTimeDivRect(index), r.timedivdownpressed, kDownLabel);
-  DrawLabelButton(context, geometry.ChartTimeDivButtonRect(index), r.timedivuppressed, kUpLabel);
-  DrawLabelButton(context, geometry.ChartPrintButtonRect(index), r.printpressed, kPrintLabel);
+  DrawLabelButton(context, geometry.ChartCursor1Rect(index), state.cursor1downpressed, kDownLabel);
+  DrawLabelButton(context, geometry.ChartCursor1ButtonRect(index), state.cursor1uppressed, kUpLabel);
+  DrawLabelButton(context, geometry.ChartCursor2Rect(index), state.cursor2downpressed, kDownLabel);
+  DrawLabelButton(context, geometry.ChartCursor2ButtonRect(index), state.cursor2uppressed, kUpLabel);
+  DrawLabelButton(context, geometry.ChartTimeDivRect(index), state.timedivdownpressed, kDownLabel);
+  DrawLabelButton(context, geometry.ChartTimeDivButtonRect(index), state.timedivuppressed, kUpLabel);
+  DrawLabelButton(context, geometry.ChartPrintButtonRect(index), state.printpressed, kPrintLabel);
 }
 
 void DrawFace(DrawingContext& context, const Rect& obj) {
@@ -224,7 +226,8 @@ void DrawFace(DrawingContext& context, const Rect& obj) {
     DrawEdgedFace(dc, obj, kFaceColour, kFaceLitThin, kFaceShadedThin);
 }
 
-void DrawBand(DrawingContext& context, ChartRecorderRecord& r, const Rect& obj, const Rect& plot) {
+void DrawBand(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& obj,
+              const Rect& plot) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedTextColour colour(dc, kBandTextColour);
@@ -234,12 +237,12 @@ void DrawBand(DrawingContext& context, ChartRecorderRecord& r, const Rect& obj, 
   const int timewidth = dc.GetTextExtent(r.windowtime).cx;
   const int timedivwidth = dc.GetTextExtent(timedivtext).cx;
   const int middle = (plot.left + plot.right) / 2;
-  r.daterect = {plot.left, obj.top, plot.left + datewidth, plot.top};
-  r.timerect = {middle - timewidth / 2, obj.top, middle - timewidth / 2 + timewidth, plot.top};
-  r.timedivrect = {plot.right - timedivwidth, obj.top, plot.right, plot.top};
-  dc.DrawText(r.windowdate, r.daterect, kOneLineLeft);
-  dc.DrawText(r.windowtime, r.timerect, kOneLineCentred);
-  dc.DrawText(timedivtext, r.timedivrect, kOneLineLeft);
+  state.daterect = {plot.left, obj.top, plot.left + datewidth, plot.top};
+  state.timerect = {middle - timewidth / 2, obj.top, middle - timewidth / 2 + timewidth, plot.top};
+  state.timedivrect = {plot.right - timedivwidth, obj.top, plot.right, plot.top};
+  dc.DrawText(r.windowdate, state.daterect, kOneLineLeft);
+  dc.DrawText(r.windowtime, state.timerect, kOneLineCentred);
+  dc.DrawText(timedivtext, state.timedivrect, kOneLineLeft);
 }
 
 void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& plot) {
@@ -264,18 +267,19 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
                        const ChartMemory* memory, ChartTraces& traces, MessageSink* messages) {
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
   const int Z = context.view.m_fontfactor;
   const Size size = FontCellSize(r.sizecode);
   const Cell cell{size.cx * Z, size.cy * Z, Z == 1 ? 2 : 4};
   const Rect plot = geometry.ChartPlotRect(index);
-  r.plotrect = Inflated(plot, 1, 1);
+  state.plotrect = Inflated(plot, 1, 1);
   SavedState saved(dc);
   // A pending update of the traces goes first, and nothing after it may
   // paint over them. Only the area itself is cut out: the paint starts on a
   // fresh image, where the face must still fill the pixel ring around it.
-  const bool updated = r.redrawtraces != 0;
+  const bool updated = state.redrawtraces != 0;
   if (updated) {
     CR_DrawData(context, index, plot, memory, traces, messages);
     dc.ExcludeClipRect(plot);
@@ -285,7 +289,7 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
   bool onlytime = false;
   {
     SavedState timeonly(dc);
-    dc.ExcludeClipRect(r.timerect);
+    dc.ExcludeClipRect(state.timerect);
     onlytime = !dc.RectVisible(obj);
   }
   if (!onlytime) {
@@ -293,10 +297,10 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
     DrawStrip(context, geometry, index);
   }
   DrawFace(context, obj);
-  DrawBand(context, r, obj, plot);
+  DrawBand(context, r, state, obj, plot);
   if (onlytime) return;
   DrawGroupCaptions(context, geometry, index, plot);
-  if (!updated && dc.RectVisible(r.plotrect)) CR_DrawData(context, index, plot, memory, traces, messages);
+  if (!updated && dc.RectVisible(state.plotrect)) CR_DrawData(context, index, plot, memory, traces, messages);
 }
 
 }  // namespace korvix

@@ -28,12 +28,12 @@ double NumberOf(std::string_view text) {
 // The memory as a ring of records between oldestrec and writepos.
 class RecordRing {
 public:
-  RecordRing(const ChartMemory& memory, const ChartRecorderRecord& r)
+  RecordRing(const ChartMemory& memory, const ChartMemoryBooks& books)
       : m_bytes(memory.Bytes()),
         m_length(m_bytes.size()),
-        m_wrapped(r.wrapped != 0),
-        m_oldest(static_cast<std::size_t>(r.oldestrec)),
-        m_write(static_cast<std::size_t>(r.writepos)) {}
+        m_wrapped(books.wrapped != 0),
+        m_oldest(static_cast<std::size_t>(books.oldestrec)),
+        m_write(static_cast<std::size_t>(books.writepos)) {}
 
   bool BooksFit() const { return m_oldest < m_length && m_write <= m_length && (m_wrapped || m_oldest <= m_write); }
   std::size_t Oldest() const { return m_oldest; }
@@ -127,8 +127,8 @@ int ChartValueHeight(const std::string& value, double unitdiv, double positionpi
   return static_cast<int>(clamped);
 }
 
-ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, const Rect& area, ChartTraces& traces,
-                           bool keepreadmark) {
+ChartWalk BuildChartTraces(const ChartMemory& memory, ChartMemoryBooks& books, const ChartRecorderRecord& r,
+                           const Rect& area, ChartTraces& traces, bool keepreadmark) {
   const int numfields = r.fields.Count();
   for (auto& run : traces.runs) run.clear();
   traces.count = 0;
@@ -137,8 +137,8 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, co
   const int B = area.bottom;
   const int W = Width(area);
   const int H = Height(area);
-  if (memory.Length() == 0 || r.oldestrec == r.writepos || W < 2 || H < 2) return ChartWalk::Drawn;
-  const RecordRing ring(memory, r);
+  if (memory.Length() == 0 || books.oldestrec == books.writepos || W < 2 || H < 2) return ChartWalk::Drawn;
+  const RecordRing ring(memory, books);
   if (!ring.BooksFit()) return ChartWalk::Damaged;
 
   const double ph = (W - 1) / (std::max(r.hdivisions, 1) * 100.0);
@@ -162,8 +162,8 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, co
   };
 
   // The record to start from: the newest one older than the left edge.
-  std::size_t pos = static_cast<std::size_t>(r.readmark);
-  if (r.readmark < 0 || !ring.IsRecordStart(pos)) pos = ring.Oldest();
+  std::size_t pos = static_cast<std::size_t>(books.readmark);
+  if (books.readmark < 0 || !ring.IsRecordStart(pos)) pos = ring.Oldest();
   if (pos == ring.Write()) {
     if (const ChartWalk step = ring.StepBack(pos, pos); step != ChartWalk::Drawn) return step;
   }
@@ -176,7 +176,7 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, co
     if (const ChartWalk step = ring.StepBack(pos, pos); step != ChartWalk::Drawn) return step;
     ts = stampOf(pos);
   }
-  if (!keepreadmark) r.readmark = static_cast<int>(pos);
+  if (!keepreadmark) books.readmark = static_cast<int>(pos);
 
   // A window far from every sample (one never placed, days away) puts the
   // first column far outside the area either side; it is drawn there all

@@ -7,6 +7,7 @@
 #include "document/capacities.h"
 #include "document/chart_recorder_record.h"
 #include "recording/chart_memory.h"
+#include "recording/chart_memory_books.h"
 #include "render/rect.h"
 
 namespace korvix {
@@ -33,13 +34,13 @@ enum class ChartWalk {
 
 // Walks the recorder's memory over the window it shows (`windowdate` and
 // `windowtime` at the middle of `area`) and builds the runs. The walk
-// starts at the record `readmark` names and, unless `keepreadmark`, leaves
+// starts at the record the books' `readmark` names and, unless `keepreadmark`, leaves
 // it on the record it started from, so the next walk finds its place at
 // once. The column loop jumps over gaps in the recording and stops one
 // column past the right edge, so neither a gap of days nor a narrow area
 // costs more than the columns shown.
-ChartWalk BuildChartTraces(const ChartMemory& memory, ChartRecorderRecord& r, const Rect& area, ChartTraces& traces,
-                           bool keepreadmark = false);
+ChartWalk BuildChartTraces(const ChartMemory& memory, ChartMemoryBooks& books, const ChartRecorderRecord& r,
+                           const Rect& area, ChartTraces& traces, bool keepreadmark = false);
 
 // Height in pixels above the bottom of the trace area (0 to height - 1)
 // where a value text plots: value / unitdiv + position divisions. A value or

@@ -17,6 +17,7 @@ protected:
   ChartRecorderDrawingTest() { m_index = m_doc.m_chartrecorders.Add(); }
 
   ChartRecorderRecord& Recorder() { return m_doc.m_chartrecorders[m_index]; }
+  ChartRecorderRunState& State() { return m_states.ChartRecorders()[m_index]; }
 
   void Draw(const ChartMemory* memory = nullptr) {
     DrawingContext context{m_dc, m_doc, m_view, m_objects, m_states};
@@ -53,8 +54,8 @@ TEST_F(ChartRecorderDrawingTest, ARecorderWithoutFieldsShowsItsBandButtonsAndCap
   EXPECT_FALSE(Shows("Unit/Div"));
   EXPECT_FALSE(Shows("Cursor 1  "));
   const Rect plot = m_geometry.ChartPlotRect(m_index);
-  EXPECT_EQ(Recorder().plotrect, Inflated(plot, 1, 1));
-  EXPECT_EQ(Recorder().timerect.bottom, plot.top);
+  EXPECT_EQ(State().plotrect, Inflated(plot, 1, 1));
+  EXPECT_EQ(State().timerect.bottom, plot.top);
 }
 
 TEST_F(ChartRecorderDrawingTest, EachFieldHasACardWithItsValueBoxesCutOutOfTheClip) {
@@ -84,15 +85,16 @@ TEST_F(ChartRecorderDrawingTest, ReadoutsFollowTheCursorModeAndThePaintClearsThe
   r.cursor1 = "3.50";
   r.cursor2 = "6.50";
   r.delta = "3.00";
-  r.redrawtraces = 1;
+  ChartRecorderRunState& state = State();
+  state.redrawtraces = 1;
   Draw();
   for (const char* text : {"Cursor 1  ", "3.50", "Delta  ", "3.00", "Cursor 2  ", "6.50"})
     EXPECT_TRUE(Shows(text)) << text;
-  EXPECT_EQ(r.prevcursor1, "3.50");
-  EXPECT_EQ(r.redrawtraces, 0);
-  EXPECT_FALSE(IsEmpty(r.cursor1textrect));
-  EXPECT_LT(r.cursor1textrect.right, r.deltatextrect.left);
-  EXPECT_LT(r.deltatextrect.right, r.cursor2textrect.left);
+  EXPECT_EQ(state.prevcursor1, "3.50");
+  EXPECT_EQ(state.redrawtraces, 0);
+  EXPECT_FALSE(IsEmpty(state.cursor1textrect));
+  EXPECT_LT(state.cursor1textrect.right, state.deltatextrect.left);
+  EXPECT_LT(state.deltatextrect.right, state.cursor2textrect.left);
 }
 
 TEST_F(ChartRecorderDrawingTest, OddSettingsFromAFileDrawWithoutFailing) {
@@ -106,13 +108,13 @@ TEST_F(ChartRecorderDrawingTest, OddSettingsFromAFileDrawWithoutFailing) {
   std::string bytes = "garbage\r\n\n\n01/01/25,00:00:00.00,1\r\n";
   ChartMemory memory(1 << 16);
   ASSERT_TRUE(memory.Assign(bytes));
-  r.writepos = static_cast<int>(bytes.size());
+  State().writepos = static_cast<int>(bytes.size());
   Draw(&memory);
   m_view.SetFontFactor(2);
   r.widthfactor = 36;
   r.heightfactor = 8.2;
   Draw(&memory);
-  EXPECT_EQ(r.redrawtraces, 0);
+  EXPECT_EQ(State().redrawtraces, 0);
 }
 
 }  // namespace

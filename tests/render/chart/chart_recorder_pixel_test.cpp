@@ -81,6 +81,7 @@ protected:
   }
 
   ChartRecorderRecord& Recorder() { return m_doc.m_chartrecorders[m_index]; }
+  ChartRecorderRunState& State() { return m_states.ChartRecorders()[m_index]; }
 
   // Two minutes of samples every 0.5 s, written round a memory that keeps
   // only part of them, as a long recording leaves it.
@@ -100,12 +101,12 @@ protected:
     const std::string kept = records.substr(cut);
     const std::size_t split = kept.size() - (records.size() - starts[200]);
     const std::string bytes = kept.substr(split) + kept.substr(0, split);
-    ChartRecorderRecord& r = Recorder();
+    ChartRecorderRunState& books = State();
     ASSERT_TRUE(m_memory.Assign(bytes));
-    r.wrapped = 1;
-    r.writepos = static_cast<int>(records.size() - starts[200]);
-    r.oldestrec = static_cast<int>(r.writepos + (starts[41] - cut));
-    r.readmark = r.oldestrec;
+    books.wrapped = 1;
+    books.writepos = static_cast<int>(records.size() - starts[200]);
+    books.oldestrec = static_cast<int>(books.writepos + (starts[41] - cut));
+    books.readmark = books.oldestrec;
   }
 
   QImage Render() {
@@ -157,7 +158,7 @@ TEST_F(ChartRecorderPixelTest, UnitsCursorsAndAPressedButtonAtFontSize2LookAsThe
   r.cursor1 = "2.80";
   r.cursor2 = "5.20";
   r.delta = "2.40";
-  r.stepbackpressed = 1;
+  State().stepbackpressed = 1;
   r.fields[1].positionuppressed = 1;
   ExpectLooksLikeReference(Render(), ExactArea(), "recorder_units_cursors.png");
 }

@@ -53,7 +53,8 @@ protected:
   }
 
   ChartRecorderRecord& Recorder() { return m_doc.m_chartrecorders[0]; }
-  ChartTraceLayer& Layer() { return m_screenstates.ChartTraceLayers()[0]; }
+  ChartRecorderRunState& State() { return m_screenstates.ChartRecorders()[0]; }
+  ChartTraceLayer& Layer() { return State().traces; }
 
   // Lets time pass and writes one sample of fresh values.
   void Append(int ms) {
@@ -80,9 +81,10 @@ protected:
   // What the screen shows after an update, and what a paint from nothing
   // shows of the same recorder.
   void ExpectUpdateEqualsFullPaint(const std::string& step) {
-    Recorder().redrawtraces = 1;
+    State().redrawtraces = 1;
     const QImage updated = Paint(m_screenstates);
     ObjectRunStates fresh;
+    static_cast<ChartMemoryBooks&>(fresh.ChartRecorders()[0]) = State();
     const QImage full = Paint(fresh);
     ASSERT_EQ(updated, full) << step;
   }
@@ -93,9 +95,9 @@ protected:
   FakeMillisecondClock m_ticks;
   RunClock m_clock{m_wall, m_ticks};
   RecordingMessageSink m_sink;
-  ChartMemories m_memories{m_doc, m_labels, m_clock, m_sink};
   ViewState m_view;
   ObjectRunStates m_screenstates;
+  ChartMemories m_memories{m_doc, m_screenstates, m_labels, m_clock, m_sink};
   ObjectGeometry m_objects{m_doc, m_view, m_screenstates};
   ChartRecorderGeometry m_geometry{m_doc, m_view, m_screenstates};
   ChartTraces m_traces;
@@ -208,12 +210,13 @@ TEST_F(ChartTraceUpdateTest, ADamagedMemoryIsReportedOnceAndDrawsNoTraces) {
   for (const Case& c : cases) {
     m_sink.shown.clear();
     ASSERT_TRUE(m_memories.Memory(0).Assign(first + second));
-    r.wrapped = 0;
-    r.oldestrec = c.oldestrec;
-    r.readmark = c.readmark;
-    r.writepos = c.writepos;
+    ChartRecorderRunState& books = State();
+    books.wrapped = 0;
+    books.oldestrec = c.oldestrec;
+    books.readmark = c.readmark;
+    books.writepos = c.writepos;
     Paint(m_screenstates);
-    r.redrawtraces = 1;
+    books.redrawtraces = 1;
     Paint(m_screenstates);
     ASSERT_EQ(m_sink.shown.size(), 1u) << c.books;
     EXPECT_EQ(m_sink.shown[0].caption, "Memory Access Error");
@@ -223,8 +226,8 @@ TEST_F(ChartTraceUpdateTest, ADamagedMemoryIsReportedOnceAndDrawsNoTraces) {
       return run.empty();
     })) << c.books;
     // Sound books are quiet again, and the next damage is reported anew.
-    r.oldestrec = 0;
-    r.readmark = 0;
+    books.oldestrec = 0;
+    books.readmark = 0;
     Paint(m_screenstates);
     EXPECT_EQ(m_sink.shown.size(), 1u) << c.books;
   }

@@ -33,14 +33,15 @@ protected:
     std::string bytes;
     for (const std::string& record : records) bytes += record;
     ASSERT_TRUE(memory.Assign(bytes));
-    r.oldestrec = 0;
-    r.readmark = 0;
-    r.writepos = static_cast<int>(bytes.size());
+    books.oldestrec = 0;
+    books.readmark = 0;
+    books.writepos = static_cast<int>(bytes.size());
   }
 
-  ChartWalk Walk() { return BuildChartTraces(memory, r, area, traces); }
+  ChartWalk Walk() { return BuildChartTraces(memory, books, r, area, traces); }
 
   ChartRecorderRecord r;
+  ChartMemoryBooks books;
   ChartMemory memory{1 << 20};
   Rect area{0, 0, 501, 401};
   ChartTraces traces;
@@ -50,7 +51,7 @@ TEST_F(ChartTracesTest, AnEmptyMemoryOrOneWithoutACompleteRecordDrawsNoTraces) {
   EXPECT_EQ(Walk(), ChartWalk::Drawn);
   EXPECT_EQ(traces.count, 0);
   Fill({Record("00:00:30.00", "5")});
-  r.writepos = r.oldestrec;
+  books.writepos = books.oldestrec;
   EXPECT_EQ(Walk(), ChartWalk::Drawn);
   EXPECT_EQ(traces.count, 0);
 }
@@ -73,9 +74,9 @@ TEST_F(ChartTracesTest, TheWalkStartsOnTheNewestRecordOlderThanTheLeftEdge) {
   for (const Case& c : cases) {
     Fill(c.records);
     // A bookmark left anywhere in the memory finds the same start.
-    r.readmark = r.writepos;
+    books.readmark = books.writepos;
     ASSERT_EQ(Walk(), ChartWalk::Drawn);
-    EXPECT_EQ(r.readmark, c.readmark) << c.records.size() << " records";
+    EXPECT_EQ(books.readmark, c.readmark) << c.records.size() << " records";
   }
 }
 
@@ -179,20 +180,20 @@ TEST_F(ChartTracesTest, AWrappedMemoryIsWalkedFromItsOldestRecordRoundTheEnd) {
   const std::string overwritten = "5.00,9\r\n";
   const std::string oldest = Record("00:00:30.00", "1");
   ASSERT_TRUE(memory.Assign(newest + overwritten + oldest));
-  r.wrapped = 1;
-  r.oldestrec = static_cast<int>(newest.size() + overwritten.size());
-  r.writepos = static_cast<int>(newest.size());
-  r.readmark = r.writepos;
+  books.wrapped = 1;
+  books.oldestrec = static_cast<int>(newest.size() + overwritten.size());
+  books.writepos = static_cast<int>(newest.size());
+  books.readmark = books.writepos;
   ASSERT_EQ(Walk(), ChartWalk::Drawn);
   ASSERT_EQ(traces.count, 8);
   EXPECT_EQ(traces.runs[0][0].x, 101);
   EXPECT_EQ(traces.runs[0][4].x, 151);
-  EXPECT_EQ(r.readmark, r.oldestrec);
+  EXPECT_EQ(books.readmark, books.oldestrec);
 }
 
 TEST_F(ChartTracesTest, BooksOutsideTheMemoryAreReportedAsDamaged) {
   Fill({Record("00:00:30.00", "1")});
-  r.oldestrec = 5000;
+  books.oldestrec = 5000;
   EXPECT_EQ(Walk(), ChartWalk::Damaged);
   EXPECT_EQ(traces.count, 0);
 }

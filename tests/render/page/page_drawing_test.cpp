@@ -192,7 +192,7 @@ TEST_F(PageDrawingTest, ErasingFillsWithThePageColourAndMakesPointerKindsDrawWho
   const int vane = Add(m_doc.m_windvanes, 1, 0, 0, 0);
   m_doc.m_windvanes[vane].valuetext = "180";
   m_doc.m_chartrecorders.Add();
-  m_doc.m_chartrecorders[0].redrawtraces = 1;
+  m_page.m_runstates.ChartRecorders()[0].redrawtraces = 1;
 
   EXPECT_TRUE(m_page.OnEraseBkgnd(m_dc));
   ASSERT_EQ(m_dc.calls.size(), 1u);
@@ -201,7 +201,7 @@ TEST_F(PageDrawingTest, ErasingFillsWithThePageColourAndMakesPointerKindsDrawWho
   EXPECT_EQ(m_dc.calls[0].colour, Rgb(1, 2, 3));
   EXPECT_EQ(m_page.m_runstates.Of<ScreenObjectKind::DialGauge>()[dial].uneditedtext, "75");
   EXPECT_EQ(m_page.m_runstates.Of<ScreenObjectKind::WindVane>()[vane].uneditedtext, "180");
-  EXPECT_EQ(m_doc.m_chartrecorders[0].redrawtraces, 0);
+  EXPECT_EQ(m_page.m_runstates.ChartRecorders()[0].redrawtraces, 0);
 }
 
 TEST_F(PageDrawingTest, APageTheDocumentDoesNotHaveDrawsNothing) {
