@@ -1,8 +1,8 @@
 // Painting a Chart Recorder whose trace area is 1000 x 400 pixels with 8
 // fields over a wrapped memory of 10 000 samples, ten to a pixel column: the
-// whole recorder, and the paint after the window follows a new sample. Every
-// paint draws the whole trace area, since it goes into a fresh image after
-// an erase.
+// whole recorder drawn afresh, a new sample written and painted while the
+// window is held over it, and the paint after the window follows a new
+// sample. The trace area is kept between paints, so the last two update it.
 
 #include <QImage>
 #include <QRegion>
@@ -11,8 +11,12 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
+#include "platform/testing/fake_clocks.h"
+#include "platform/testing/recording_message_sink.h"
 #include "qtdraw/qt_device_context.h"
+#include "recording/chart_memories.h"
 #include "recording/time_stamps.h"
 #include "render/chart/chart_recorder_drawing.h"
 
@@ -23,8 +27,16 @@ constexpr int kFields = 8;
 constexpr int kSamples = 10000;
 constexpr int kSampleMs = 10;
 
+// Every field reads the same steady value.
+class SteadyLabels final : public LabelReader {
+public:
+  void GetLabelValue(std::string& out, std::string_view, bool) override { out = "12"; }
+};
+
+int64_t SampleMs(int i) { return StampToMs("01/01/25", "00:00:00.00") + static_cast<int64_t>(i) * kSampleMs; }
+
 std::string Sample(int i) {
-  const StampTexts stamp = MsToStamp(StampToMs("01/01/25", "00:00:00.00") + static_cast<int64_t>(i) * kSampleMs);
+  const StampTexts stamp = MsToStamp(SampleMs(i));
   std::string line = stamp.date + "," + stamp.time;
   // Slow waves, each field at its own pace, as measured quantities move.
   for (int f = 0; f < kFields; ++f) line += "," + std::to_string(static_cast<int>(35 * std::sin(i * (f + 1) / 700.0)));
@@ -54,7 +66,7 @@ struct Recorder {
     std::string older;
     std::string newer;
     for (int i = 500; i < kSamples + 500; ++i) (i < kSamples ? older : newer) += Sample(i);
-    memory.Assign(newer + older);
+    memories.Memory(index).Assign(newer + older);
     ChartRecorderRunState& books = states.ChartRecorders()[index];
     books.wrapped = 1;
     books.writepos = static_cast<int>(newer.size());
@@ -70,7 +82,17 @@ struct Recorder {
   void Paint() {
     QtDeviceContext dc(image, QRegion(obj.left, obj.top, Width(obj), Height(obj)));
     DrawingContext context{dc, doc, view, objects, states};
-    DrawChartRecorder(context, geometry, 0, obj, &memory, traces);
+    DrawChartRecorder(context, geometry, 0, obj, &memories.Memory(0), traces);
+  }
+
+  // The clocks a sample is stamped by, at ms.
+  void SetClock(int64_t ms) {
+    const StampTexts stamp = MsToStamp(ms);
+    wall.now.year = 2025;
+    wall.now.hour = std::stoi(stamp.time.substr(0, 2));
+    wall.now.minute = std::stoi(stamp.time.substr(3, 2));
+    wall.now.second = std::stoi(stamp.time.substr(6, 2));
+    ticks.now = static_cast<uint32_t>(ms % 1000);
   }
 
   CKorvixDoc doc;
@@ -78,7 +100,12 @@ struct Recorder {
   ObjectRunStates states;
   ObjectGeometry objects{doc, view, states};
   ChartRecorderGeometry geometry{doc, view, states};
-  ChartMemory memory{std::size_t{64} << 20};
+  SteadyLabels labels;
+  FakeWallClock wall;
+  FakeMillisecondClock ticks;
+  RunClock clock{wall, ticks};
+  RecordingMessageSink sink;
+  ChartMemories memories{doc, states, labels, clock, sink};
   ChartTraces traces;
   Rect obj;
   QImage image;
@@ -108,7 +135,32 @@ void ChartRecorderFollow(benchmark::State& state) {
   }
 }
 
+// One sample arrives while the window is held with the newest sample at its
+// middle, so each new one lands in view: it is written, and the recorder is
+// painted as the Run-Loop's invalidation asks.
+void ChartRecorderAppendHeld(benchmark::State& state) {
+  Recorder recorder;
+  ChartRecorderRecord& r = recorder.doc.m_chartrecorders[0];
+  int64_t newest = SampleMs(kSamples + 499);
+  r.windowtime = MsToStamp(newest).time;
+  recorder.Paint();
+  for (auto _ : state) {
+    newest += kSampleMs;
+    recorder.SetClock(newest);
+    recorder.memories.ChartWrite(0);
+    recorder.states.ChartRecorders()[0].redrawtraces = 1;
+    recorder.Paint();
+    benchmark::ClobberMemory();
+  }
+}
+
 BENCHMARK(ChartRecorderFullRedraw)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+// Fewer samples than half the window's, so every one lands in view.
+BENCHMARK(ChartRecorderAppendHeld)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2000)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(ChartRecorderFollow)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -136,8 +136,11 @@ double ScreenAngle(const Rect& bounds, Point p) {
   return std::atan2(cy - p.y, p.x - cx) * 180.0 / std::numbers::pi;
 }
 
-// The pixels of a one-pixel line from `from` up to but not including `to`.
-QPolygon LinePixels(Point from, Point to) {
+// The pixels within `keep` of a one-pixel line from `from` up to but not
+// including `to`. A line runs straight, so once it has left `keep` it never
+// comes back, and a line from far off costs no more than its visible part
+// to paint.
+QPolygon LinePixels(Point from, Point to, const QRect& keep) {
   QPolygon pixels;
   const int dx = std::abs(to.x - from.x);
   const int dy = -std::abs(to.y - from.y);
@@ -146,7 +149,11 @@ QPolygon LinePixels(Point from, Point to) {
   int error = dx + dy;
   Point p = from;
   while (p != to) {
-    pixels << QPoint(p.x, p.y);
+    if (keep.contains(p.x, p.y)) {
+      pixels << QPoint(p.x, p.y);
+    } else if (!pixels.isEmpty()) {
+      break;
+    }
     const int twice = 2 * error;
     if (twice >= dy) {
       error += dy;
@@ -176,6 +183,18 @@ private:
   QPoint m_offset;
   int m_dpi;
 };
+
+// The pixels of an area kept from one paint to the next.
+struct QtLayer final : OffscreenPicture {
+  QtLayer(QImage kept, int keptdpi) : image(std::move(kept)), dpi(keptdpi) {}
+  std::size_t Bytes() const override { return static_cast<std::size_t>(image.sizeInBytes()); }
+  QImage image;
+  int dpi;
+};
+
+// A layer costs four bytes a pixel for as long as its object is shown; an
+// area larger than this (a page zoomed far in) is drawn directly instead.
+constexpr qint64 kMaxLayerPixels = qint64{2048} * 2048;
 
 // Pixels around a picture's rectangle beyond half its larger side.
 constexpr int kPictureMargin = 16;
@@ -261,6 +280,7 @@ bool QtDeviceContext::ApplyClip(const QRect& reach) {
   m_clipreach = reach;
   const QRegion clip = ClipWithin(reach);
   m_clipvisible = !clip.isEmpty();
+  m_clipbounds = clip.boundingRect();
   if (m_clipvisible) m_painter.setClipRegion(clip);
   m_clipapplied = true;
   return m_clipvisible;
@@ -388,7 +408,7 @@ void QtDeviceContext::PaintLine(Point from, Point to) {
     m_painter.fillRect(QRect(from.x, top, 1, std::abs(to.y - from.y)), colour);
   } else {
     m_painter.setPen(QPen(colour, 0));
-    m_painter.drawPoints(LinePixels(from, to));
+    m_painter.drawPoints(LinePixels(from, to, m_clipbounds));
   }
 }
 
@@ -577,6 +597,25 @@ std::unique_ptr<OffscreenPicture> QtDeviceContext::MakePicture(const Rect& rect,
   const QRect bounds(QPoint(left, top), QPoint(right, bottom));
   const QPoint offset(left - margin, top - margin);
   return std::make_unique<QtPicture>(touched.copy(bounds), offset, m_dpi);
+}
+
+bool QtDeviceContext::DrawOnLayer(std::unique_ptr<OffscreenPicture>& layer, const Rect& rect,
+                                  const std::function<void(DeviceContext& dc, bool fresh)>& draw) {
+  if (IsEmpty(rect) || static_cast<qint64>(Width(rect)) * Height(rect) > kMaxLayerPixels) return false;
+  auto* own = dynamic_cast<QtLayer*>(layer.get());
+  const bool fresh = own == nullptr || own->image.size() != QSize(Width(rect), Height(rect)) || own->dpi != m_dpi;
+  if (fresh) {
+    auto made = std::make_unique<QtLayer>(QImage(Width(rect), Height(rect), QImage::Format_RGB32), m_dpi);
+    own = made.get();
+    layer = std::move(made);
+  }
+  {
+    const QRect area = ToQRect(rect);
+    QtDeviceContext dc(own->image, {rect.left, rect.top}, QRegion(area), m_dpi);
+    draw(dc, fresh);
+  }
+  if (ApplyClip(ToQRect(rect))) m_painter.drawImage(QPoint(rect.left, rect.top), own->image);
+  return true;
 }
 
 bool QtDeviceContext::DrawPicture(const OffscreenPicture& picture, Point origin) {

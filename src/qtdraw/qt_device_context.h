@@ -65,6 +65,8 @@ public:
   std::unique_ptr<OffscreenPicture> MakePicture(const Rect& rect, Colour background,
                                                 const std::function<void(DeviceContext&)>& draw) override;
   bool DrawPicture(const OffscreenPicture& picture, Point origin) override;
+  bool DrawOnLayer(std::unique_ptr<OffscreenPicture>& layer, const Rect& rect,
+                   const std::function<void(DeviceContext& dc, bool fresh)>& draw) override;
 
   // A printer's document starts and ends with this painter.
   QPainter& Painter() { return m_painter; }
@@ -123,6 +125,7 @@ private:
   bool m_clipapplied = false;
   QRect m_clipreach;           // the part of the clip region handed to the painter
   bool m_clipvisible = false;  // whether any of it is inside the clip region
+  QRect m_clipbounds;          // the bounds of what the painter may touch
 };
 
 }  // namespace korvix

@@ -151,6 +151,18 @@ public:
   // corner at origin, within the clip region; false, drawing nothing, when
   // another kind of context made it.
   virtual bool DrawPicture(const OffscreenPicture& /*picture*/, Point /*origin*/) { return false; }
+
+  // Lets draw update pixels kept from earlier paints of rect instead of
+  // starting afresh, then copies them onto this context within its clip
+  // region. layer is made, or made again when it no longer fits rect or
+  // this kind of context, and then draw is told the layer is fresh (its
+  // pixels are undefined). draw paints in page coordinates with the whole
+  // of rect as its clip region. False, drawing nothing, for a context that
+  // keeps no layers (a printer page); the caller then draws directly.
+  virtual bool DrawOnLayer(std::unique_ptr<OffscreenPicture>& /*layer*/, const Rect& /*rect*/,
+                           const std::function<void(DeviceContext& dc, bool fresh)>& /*draw*/) {
+    return false;
+  }
 };
 
 }  // namespace korvix

@@ -10,6 +10,7 @@
 #include "document/kind_traits.h"
 #include "document/record_basics.h"
 #include "recording/chart_memory_books.h"
+#include "render/chart_trace_layer.h"
 
 namespace korvix {
 
@@ -66,6 +67,8 @@ struct ChartRecorderRunState : ObjectRunState, ChartMemoryBooks {
   int timedivuppressed = 0;
   int printpressed = 0;
   int running = 0;
+  // The trace area as the screen last showed it.
+  ChartTraceLayer traces;
 };
 
 // What a Variable carries at run time beside its record.

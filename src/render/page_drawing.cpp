@@ -72,7 +72,8 @@ bool PageView::OnEraseBkgnd(DeviceContext& dc) {
   ForgetDrawnValues<ScreenObjectKind::DualHandGauge>(m_runstates, m_doc.m_dualhandgauges);
   ForgetDrawnValues<ScreenObjectKind::WindVane>(m_runstates, m_doc.m_windvanes);
   m_pivottrackerstates.ForgetDrawn();
-  for (ChartRecorderRunState& state : m_runstates.ChartRecorders()) state.redrawtraces = 0;
+  if (!m_quietpaint)
+    for (ChartRecorderRunState& state : m_runstates.ChartRecorders()) state.redrawtraces = 0;
   return true;
 }
 
@@ -169,7 +170,7 @@ void PageView::DrawDirectly(DrawingContext& context, ScreenObject object, const 
       return states ? DrawPIController(context, i, states->PIControllerReadingsOf(i)) : DrawPIController(context, i);
     case ScreenObjectKind::ChartRecorder:
       return DrawChartRecorder(context, m_chartgeometry, i, rect,
-                               m_chartmemories ? &m_chartmemories->Memory(i) : nullptr, m_chartraces);
+                               m_chartmemories ? &m_chartmemories->Memory(i) : nullptr, m_chartraces, m_paintmessages);
   }
 }
 

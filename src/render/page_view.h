@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "document/korvix_doc.h"
+#include "platform/message_sink.h"
 #include "recording/chart_memories.h"
 #include "render/bitmap_cache.h"
 #include "render/chart/chart_traces.h"
@@ -75,6 +76,15 @@ public:
   int m_redrawall = 0;
   // Where the Pivot Tracker's drawing leaves the area it covers.
   Region m_invalidrgn;
+  // Set for a paint that only invalidations without erasing asked for (a
+  // value, a Chart Recorder's step or follow): pending updates of the Chart
+  // Recorders' traces then survive the erase, since their areas keep what
+  // they last drew. Any other paint (an expose, a scroll, a resize, a page
+  // change) draws the traces in full.
+  bool m_quietpaint = false;
+  // Where a paint reports what it found wrong; it must not open a box of
+  // its own in the middle of a paint.
+  MessageSink* m_paintmessages = nullptr;
 
 private:
   void RecomputeScrollExtent(const std::vector<Rect>& rects);

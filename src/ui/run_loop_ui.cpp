@@ -48,6 +48,7 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
   m_runtime = std::make_unique<ViewRuntime>(doc, services);
   m_popupwindow.SetBox(&m_runtime->Popup());
   m_page.m_chartmemories = &m_runtime->Charts();
+  m_page.m_paintmessages = &m_passmessages;
   m_pump.SetNestedPass([this] { return !(m_editorsopen && m_editorsopen()) && m_runtime->NestedPassMayRun(); },
                        [this] { m_runtime->RunNestedPass(); });
 
@@ -105,7 +106,9 @@ void CRunLoopUi::ShowRunning(bool running) {
 
 void CRunLoopUi::InvalidateObject(ScreenObjectKind kind, int index) {
   ObjectRects rects(m_doc, m_view.State(), m_page.m_runstates);
-  m_pagewindow.InvalidateRect(rects.Of(kind, index), false);
+  const Rect rect = rects.Of(kind, index);
+  m_pagewindow.InvalidateRect(rect, false);
+  m_quietregion += QRect(rect.left, rect.top, Width(rect), Height(rect));
   m_pump.NotePaintQueued();
 }
 
@@ -123,6 +126,8 @@ void CRunLoopUi::Paint(QPainter& painter, const QRect& dirty) {
       dirty.translated(-m_view.State().m_scrollx, -m_view.State().m_scrolly).intersected(m_view.viewport()->rect());
   if (client.isEmpty()) return;
   QImage image(client.size(), QImage::Format_RGB32);
+  m_page.m_quietpaint = (QRegion(client) - m_quietregion).isEmpty();
+  m_quietregion = QRegion();
   {
     QtDeviceContext dc(image, {client.left(), client.top()}, QRegion(client));
     m_page.OnEraseBkgnd(dc);

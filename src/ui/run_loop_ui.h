@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRegion>
 #include <functional>
 #include <memory>
 
@@ -84,6 +85,9 @@ private:
   // What the data log and the COM link tell from inside a pass, shown once
   // the event loop gets to it, so that the box never holds the pass.
   QueuedMessageSink m_passmessages;
+  // What the Run-Loop invalidated without erasing since the last paint, in
+  // client pixels.
+  QRegion m_quietregion;
   std::unique_ptr<ViewRuntime> m_runtime;
 };
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "canvas.h"
@@ -258,6 +260,73 @@ TEST_F(DeviceContextTest, SetPixelPaintsOnePixel) {
   Paint([](QtDeviceContext& dc) { dc.SetPixel({7, 9}, kBlue); });
   EXPECT_EQ(InkBounds(), (Rect{7, 9, 8, 10}));
   EXPECT_EQ(At(7, 9), kBlue);
+}
+
+TEST_F(DeviceContextTest, ALineFromFarOutsidePaintsWhatItWouldDrawnWhole) {
+  const Rect window{0, 0, 64, 48};
+  struct Case {
+    Point from;
+    Point to;
+  };
+  const std::vector<Case> cases = {
+      {{-1200, -30}, {50, 40}},  // shallow, from far left into the window
+      {{20, 10}, {1190, 47}},    // out through the right edge
+      {{-1100, 5}, {1100, 44}},  // across the whole window
+      {{30, -1000}, {40, 60}},   // steep, from far above
+      {{-1100, 100}, {1100, 100}},
+  };
+  for (const Case& c : cases) {
+    m_image.fill(Qt::white);
+    Paint([&](QtDeviceContext& dc) {
+      dc.MoveTo(c.from);
+      dc.LineTo(c.to);
+    });
+    // The same line on an image large enough to hold all of it.
+    const Point origin{-1200, -1000};
+    QImage whole(2400, 1200, QImage::Format_RGB32);
+    whole.fill(Qt::white);
+    {
+      QtDeviceContext dc(whole, origin, QRegion(origin.x, origin.y, whole.width(), whole.height()));
+      dc.MoveTo(c.from);
+      dc.LineTo(c.to);
+    }
+    EXPECT_EQ(m_image, whole.copy(-origin.x, -origin.y, Width(window), Height(window)))
+        << c.from.x << "," << c.from.y << " to " << c.to.x << "," << c.to.y;
+  }
+}
+
+TEST_F(DeviceContextTest, ALayerKeepsItsPixelsBetweenPaintsUntilItNoLongerFits) {
+  std::unique_ptr<OffscreenPicture> layer;
+  const Rect area{10, 10, 30, 20};
+  const auto paint = [&](const Rect& rect, const std::function<void(DeviceContext&)>& draw) {
+    bool wasfresh = false;
+    m_image.fill(Qt::white);
+    Paint([&](QtDeviceContext& dc) {
+      EXPECT_TRUE(dc.DrawOnLayer(layer, rect, [&](DeviceContext& on, bool fresh) {
+        wasfresh = fresh;
+        draw(on);
+      }));
+    });
+    return wasfresh;
+  };
+  EXPECT_TRUE(paint(area, [&](DeviceContext& dc) { dc.FillRect(area, kRed); }));
+  // What the first paint left comes back under the second one's drawing.
+  EXPECT_FALSE(paint(area, [](DeviceContext& dc) { dc.SetPixel({12, 12}, kBlue); }));
+  EXPECT_EQ(InkBounds(), area);
+  EXPECT_EQ(At(11, 11), kRed);
+  EXPECT_EQ(At(12, 12), kBlue);
+  // The layer draws in page coordinates wherever the area lies.
+  EXPECT_FALSE(paint(Offset(area, 20, 20), [](DeviceContext&) {}));
+  EXPECT_EQ(At(32, 32), kBlue);
+  EXPECT_TRUE(paint({10, 10, 31, 20}, [](DeviceContext&) {}));
+
+  // The layer is drawn within the clip region and nowhere else.
+  m_image.fill(Qt::white);
+  Paint([&](QtDeviceContext& dc) {
+    dc.ExcludeClipRect({10, 10, 20, 20});
+    dc.DrawOnLayer(layer, {10, 10, 31, 20}, [](DeviceContext& on, bool) { on.FillRect({10, 10, 31, 20}, kRed); });
+  });
+  EXPECT_EQ(InkBounds(), (Rect{20, 10, 31, 20}));
 }
 
 }  // namespace

@@ -20,6 +20,19 @@ constexpr char kCursor1Caption[] = "Cursor 1  ";
 constexpr char kDeltaCaption[] = "Delta  ";
 constexpr char kCursor2Caption[] = "Cursor 2  ";
 
+constexpr char kMemoryAccessErrorCaption[] = "Memory Access Error";
+constexpr char kSeekRevMessage[] = "Illegal Operation in MemorySeekRev routine.";
+constexpr char kDrawDataMessage[] = "Error in CR_DrawData routine.";
+
+std::string FaultMessage(ChartWalk walk) {
+  switch (walk) {
+    case ChartWalk::Drawn: return {};
+    case ChartWalk::SeekFault: return kSeekRevMessage;
+    case ChartWalk::Damaged: return kDrawDataMessage;
+  }
+  return {};
+}
+
 // A grid of more divisions than this draws as this many, so that a damaged
 // file cannot make a paint loop for ever.
 constexpr int kMaxDrawnDivisions = 100;
@@ -99,33 +112,34 @@ void DrawCentreMarker(DeviceContext& dc, const Rect& a, int ch, const ChartSchem
   }
 }
 
-void DrawCursors(DeviceContext& dc, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a,
-                 const ChartScheme& scheme) {
+// The lines of both cursors at the positions their texts give, in colour:
+// the cursor colour, or the background to erase lines drawn before. Paper
+// gets solid lines, where the screen's dotted ones would hardly show.
+void DrawCursorLines(DeviceContext& dc, const ChartRecorderRecord& r, const Rect& a, const std::string& cursor1,
+                     const std::string& cursor2, Colour colour, bool solid) {
   const int W = Width(a), H = Height(a);
   const double ph = (W - 1) / (Divisions(r.hdivisions) * 100.0);
   const double pv = (H - 1) / (Divisions(r.vdivisions) * 100.0);
-  for (const std::string* cursor : {&r.cursor1, &r.cursor2}) {
+  for (const std::string* cursor : {&cursor1, &cursor2}) {
     const double c = HundredthsOf(*cursor);
     if (r.cursortime != 0) {
       const int x = a.left + static_cast<int>(c * ph);
-      if (scheme.printed) {
-        SelectedPen pen(dc, SolidPen(1, scheme.cursor));
+      if (solid) {
+        SelectedPen pen(dc, SolidPen(1, colour));
         Line(dc, x, a.top, x, a.bottom);
       } else {
-        for (int k = 0; k < H / 3; ++k) dc.SetPixel({x, a.top + 3 * k}, scheme.cursor);
+        for (int k = 0; k < H / 3; ++k) dc.SetPixel({x, a.top + 3 * k}, colour);
       }
     } else if (r.cursorunits != 0) {
       const int y = a.bottom - static_cast<int>(c * pv) - 1;
-      if (scheme.printed) {
-        SelectedPen pen(dc, SolidPen(1, scheme.cursor));
+      if (solid) {
+        SelectedPen pen(dc, SolidPen(1, colour));
         Line(dc, a.left, y, a.right, y);
       } else {
-        for (int k = 0; k < W / 3; ++k) dc.SetPixel({a.left + 3 * k, y}, scheme.cursor);
+        for (int k = 0; k < W / 3; ++k) dc.SetPixel({a.left + 3 * k, y}, colour);
       }
     }
   }
-  state.prevcursor1 = r.cursor1;
-  state.prevcursor2 = r.cursor2;
 }
 
 void DrawReadouts(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& a,
@@ -155,10 +169,36 @@ void DrawReadouts(DrawingContext& context, const ChartRecorderRecord& r, ChartRe
   state.cursor2textrect = put(r.cursor2, c2left, scheme.readoutvalue);
 }
 
-}  // namespace
+void DrawRuns(DeviceContext& dc, const ChartRecorderRecord& r, const ChartTraceRuns& runs, int width,
+              const Colour* colour) {
+  for (int f = 0; f < kMaxChartRecorderFields; ++f) {
+    const auto& run = runs[static_cast<std::size_t>(f)];
+    if (run.size() < 2) continue;
+    SelectedPen pen(dc, SolidPen(width, colour != nullptr ? *colour : static_cast<Colour>(r.fields[f].colour)));
+    dc.Polyline(run);
+  }
+}
 
-void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces,
-                 const ChartScheme& scheme) {
+void Report(MessageSink* messages, ChartTraceLayer* layer, const std::string& fault) {
+  if (layer != nullptr) {
+    if (layer->fault == fault) return;
+    layer->fault = fault;
+  }
+  if (messages != nullptr && !fault.empty()) messages->Show(kMemoryAccessErrorCaption, fault, MessageIcon::Exclamation);
+}
+
+ChartTraceLook LookOf(const ChartRecorderRecord& r, const ViewState& view) {
+  return {view.m_fontfactor, r.sizecode, r.hdivisions, r.vdivisions, r.cursornone, r.cursortime, r.cursorunits};
+}
+
+// Paints the trace area on dc: in full, or as an update of what layer says
+// was drawn there last. An update overdraws the old traces, the old cursor
+// lines and the readout band in the background colour before drawing
+// anything new, so that an old line never cuts through a new trace, and the
+// area then holds exactly what a full paint would have left.
+void PaintTraceArea(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory,
+                    ChartTraces& traces, ChartTraceLayer* layer, bool update, MessageSink* messages,
+                    const ChartScheme& scheme) {
   const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
@@ -168,31 +208,68 @@ void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const Cha
   const int ch = cell.cy * Z;
   const bool thick = DoubleEdges(context.view);
   const int pw = scheme.PlotFrameDepth(thick);
-  {
+  if (!update) {
     SelectedPen pen(dc, SolidPen(1, scheme.plot));
     const ChartEdges& edges = scheme.PlotEdges(thick);
     DrawEdgedFace(dc, plot, scheme.plot, edges.topleft, edges.bottomright);
   }
   const Rect a = Inflated(plot, -pw, -pw);
-  if (IsEmpty(a)) {
-    state.redrawtraces = 0;
-    return;
-  }
+  if (IsEmpty(a)) return;
 
   SavedState saved(dc);
   ClipInside(dc, a);
-  if (memory != nullptr && BuildChartTraces(*memory, state, r, a, traces, scheme.printed) == ChartWalk::Drawn) {
-    for (int f = 0; f < r.fields.Count(); ++f) {
-      const auto& run = traces.runs[static_cast<std::size_t>(f)];
-      if (run.size() < 2) continue;
-      SelectedPen pen(dc, SolidPen(scheme.tracewidth, scheme.trace.value_or(static_cast<Colour>(r.fields[f].colour))));
-      dc.Polyline(run);
-    }
+  if (update) {
+    DrawRuns(dc, r, layer->drawntraces, scheme.tracewidth, &scheme.plot);
+    DrawCursorLines(dc, r, a, layer->cursor1, layer->cursor2, scheme.plot, scheme.printed);
+    if (r.cursornone == 0) dc.FillRect({a.left, a.bottom - ch / 2, a.right, a.bottom}, scheme.plot);
   }
+  ChartWalk walk = ChartWalk::Drawn;
+  if (memory != nullptr) {
+    walk = BuildChartTraces(*memory, state, r, a, traces, scheme.printed);
+  } else {
+    for (auto& run : traces.runs) run.clear();
+    traces.count = 0;
+  }
+  DrawRuns(dc, r, traces.runs, scheme.tracewidth, scheme.trace ? &*scheme.trace : nullptr);
+  if (layer != nullptr) layer->drawntraces = traces.runs;
+  Report(messages, layer, FaultMessage(walk));
   DrawGrid(dc, r, a, cw, scheme);
   DrawCentreMarker(dc, a, ch, scheme);
-  DrawCursors(dc, r, state, a, scheme);
+  DrawCursorLines(dc, r, a, r.cursor1, r.cursor2, scheme.cursor, scheme.printed);
+  state.prevcursor1 = r.cursor1;
+  state.prevcursor2 = r.cursor2;
+  if (layer != nullptr) {
+    layer->cursor1 = r.cursor1;
+    layer->cursor2 = r.cursor2;
+  }
   if (r.cursornone == 0) DrawReadouts(context, r, state, a, cw, ch, scheme);
+}
+
+}  // namespace
+
+void CR_DrawData(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory, ChartTraces& traces,
+                 MessageSink* messages, const ChartScheme& scheme) {
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
+  // Paper keeps no image: a print draws every trace afresh and leaves the
+  // screen's kept image as it was.
+  if (scheme.printed) {
+    PaintTraceArea(context, index, plot, memory, traces, nullptr, false, messages, scheme);
+    state.redrawtraces = 0;
+    return;
+  }
+  ChartTraceLayer& layer = state.traces;
+  const ChartTraceLook look = LookOf(r, context.view);
+  const bool update = state.redrawtraces != 0 && layer.look == look;
+  const bool kept = context.dc.DrawOnLayer(layer.pixels, plot, [&](DeviceContext& dc, bool fresh) {
+    DrawingContext own{dc, context.doc, context.view, context.geometry, context.states};
+    PaintTraceArea(own, index, plot, memory, traces, &layer, update && !fresh, messages, scheme);
+  });
+  if (kept) {
+    layer.look = look;
+  } else {
+    PaintTraceArea(context, index, plot, memory, traces, nullptr, false, messages, scheme);
+  }
   state.redrawtraces = 0;
 }
 

@@ -257,7 +257,7 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 }  // namespace
 
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces, const ChartScheme& scheme) {
+                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages, const ChartScheme& scheme) {
   const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;
@@ -266,9 +266,17 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
   const Cell cell{size.cx * Z, size.cy * Z, scheme.PlotFrameDepth(DoubleEdges(context.view))};
   const Rect plot = scheme.printed ? PrintedChartPlotRect(obj, cell.cw, cell.ch) : geometry.ChartPlotRect(index);
   state.plotrect = Inflated(plot, 1, 1);
+  SavedState saved(dc);
+  // A pending update of the traces goes first, and nothing after it may
+  // paint over them. Only the area itself is cut out: the paint starts on a
+  // fresh image, where the face must still fill the pixel ring around it.
+  const bool updated = state.redrawtraces != 0;
+  if (updated) {
+    CR_DrawData(context, index, plot, memory, traces, messages, scheme);
+    dc.ExcludeClipRect(plot);
+  }
   if (!dc.RectVisible(obj)) return;
 
-  SavedState saved(dc);
   bool onlytime = false;
   {
     SavedState timeonly(dc);
@@ -283,7 +291,7 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
   DrawBand(context, r, state, obj, plot, scheme);
   if (onlytime) return;
   if (!scheme.printed) DrawGroupCaptions(context, geometry, index, plot);
-  if (dc.RectVisible(state.plotrect)) CR_DrawData(context, index, plot, memory, traces, scheme);
+  if (!updated && dc.RectVisible(state.plotrect)) CR_DrawData(context, index, plot, memory, traces, messages, scheme);
 }
 
 }  // namespace korvix

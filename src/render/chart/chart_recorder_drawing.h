@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/message_sink.h"
 #include "recording/chart_memory.h"
 #include "render/chart/chart_scheme.h"
 #include "render/chart/chart_traces.h"
@@ -10,12 +11,14 @@ namespace korvix {
 
 // Paints Chart Recorder `index`, whose object rectangle is `obj`: its face, the band with the shown date,
 // time and Time/Div, a legend card per data field, the strip of buttons with
-// their pressed looks, and the trace area from `memory` (none: no traces).
+// their pressed looks, and the trace area from `memory` (none: no traces),
+// which reports a damaged memory to `messages`.
 // Each button, value box and card is cut out of the clip region once drawn,
 // so the face fill never covers it; an invalid area that lies wholly inside
 // the time readout repaints only the face and band there. A printed
 // `scheme` lays the recorder out for paper at `obj` instead.
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces, const ChartScheme& scheme = kScreenChartScheme);
+                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages = nullptr,
+                       const ChartScheme& scheme = kScreenChartScheme);
 
 }  // namespace korvix

@@ -59,11 +59,11 @@ void ChartRecorderPrint::PrintPage(DeviceContext& dc, int) {
     const Rect plot = PrintedChartPlotRect(m_printed, cell.cx * view.m_fontfactor, cell.cy * view.m_fontfactor);
     const int depth = kPrintedChartScheme.PlotFrameDepth(DoubleEdges(view));
     const Rect area = Inflated(plot, -depth, -depth);
-    if (BuildChartTraces(*m_memory, states.ChartRecorders()[m_index], r, area, traces, true) == ChartWalk::Damaged)
+    if (BuildChartTraces(*m_memory, states.ChartRecorders()[m_index], r, area, traces, true) != ChartWalk::Drawn)
       m_messages.Show(kMemoryAccessErrorCaption, kPrintWalkError, MessageIcon::Exclamation);
   }
   SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
-  DrawChartRecorder(context, geometry, m_index, m_printed, m_memory, traces, kPrintedChartScheme);
+  DrawChartRecorder(context, geometry, m_index, m_printed, m_memory, traces, nullptr, kPrintedChartScheme);
 }
 
 }  // namespace korvix

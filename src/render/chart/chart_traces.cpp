@@ -67,16 +67,17 @@ public:
   }
 
   // The start of the record before the one at p (p is not the oldest).
-  bool StepBack(std::size_t p, std::size_t& previous) const {
+  ChartWalk StepBack(std::size_t p, std::size_t& previous) const {
+    if (p == 0 && !m_wrapped) return ChartWalk::SeekFault;
     std::size_t q = Back(p);
     for (std::size_t n = 0; n < m_length; ++n) {
-      if (q == m_oldest || m_bytes[Back(q)] == '\n') {
+      if (q == m_oldest || (q == 0 && !m_wrapped) || m_bytes[Back(q)] == '\n') {
         previous = q;
-        return true;
+        return ChartWalk::Drawn;
       }
       q = Back(q);
     }
-    return false;
+    return ChartWalk::Damaged;
   }
 
 private:
@@ -163,20 +164,24 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartMemoryBooks& books, c
   // The record to start from: the newest one older than the left edge.
   std::size_t pos = static_cast<std::size_t>(books.readmark);
   if (books.readmark < 0 || !ring.IsRecordStart(pos)) pos = ring.Oldest();
-  if (pos == ring.Write() && !ring.StepBack(pos, pos)) return ChartWalk::Damaged;
+  if (pos == ring.Write()) {
+    if (const ChartWalk step = ring.StepBack(pos, pos); step != ChartWalk::Drawn) return step;
+  }
   double ts = stampOf(pos);
   while (ts <= t0 && after != ring.Write()) {
     pos = after;
     ts = stampOf(pos);
   }
   while (ts >= t0 && pos != ring.Oldest()) {
-    if (!ring.StepBack(pos, pos)) return ChartWalk::Damaged;
+    if (const ChartWalk step = ring.StepBack(pos, pos); step != ChartWalk::Drawn) return step;
     ts = stampOf(pos);
   }
   if (!keepreadmark) books.readmark = static_cast<int>(pos);
 
-  double c = std::ceil((ts - t0) / mpp);
-  c = std::max(c, -kFarColumns);
+  // A window far from every sample (one never placed, days away) puts the
+  // first column far outside the area either side; it is drawn there all
+  // the same, but no further than pixel coordinates can go.
+  double c = std::clamp(std::ceil((ts - t0) / mpp), -kFarColumns, W + kFarColumns);
   double tc = t0 + c * mpp;
 
   std::vector<int> first(static_cast<std::size_t>(numfields));

@@ -16,16 +16,20 @@ namespace korvix {
 // run per field with the same number of points in each: every pixel column
 // that holds samples carries four points per field (its first, highest,
 // lowest and last value), so dense recordings cost no more than sparse ones.
+using ChartTraceRuns = std::array<std::vector<Point>, kMaxChartRecorderFields>;
+
 struct ChartTraces {
   // Four points per column: a run never holds more than 8192 points.
   static constexpr int kMaxColumns = 2048;
-  std::array<std::vector<Point>, kMaxChartRecorderFields> runs;
+  ChartTraceRuns runs;
   int count = 0;
 };
 
 enum class ChartWalk {
-  Drawn,    // the runs hold what the window shows (possibly nothing)
-  Damaged,  // the books do not match the memory; the runs are empty
+  Drawn,      // the runs hold what the window shows (possibly nothing)
+  Damaged,    // the books do not match the memory; the runs are empty
+  SeekFault,  // the walk had to step back before the start of an unwrapped
+              // memory; the runs are empty
 };
 
 // Walks the recorder's memory over the window it shows (`windowdate` and

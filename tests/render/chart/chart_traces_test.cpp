@@ -130,6 +130,35 @@ TEST_F(ChartTracesTest, DegenerateScalesAndRecordingsEndTheWalkWithinTheShownCol
   EXPECT_GT(traces.runs[0][8].x, 501);
 }
 
+TEST_F(ChartTracesTest, AWindowFarFromEverySampleTakesOneColumnJustOutsideTheArea) {
+  struct Case {
+    const char* date;  // of the window
+    const char* time;
+    bool right;  // the samples lie right of the area
+  };
+  const Case cases[] = {
+      {"00/00/00", "00:00:00.00", true},  // a window never placed
+      {"01/01/00", "00:00:00.00", true},
+      {"12/31/99", "23:59:59.99", false},
+      {"01/03/25", "00:00:00.00", false},
+  };
+  for (const Case& c : cases) {
+    Fill({Record("00:00:20.00", "1"), Record("00:00:30.00", "2"), Record("00:00:40.00", "3")});
+    r.windowdate = c.date;
+    r.windowtime = c.time;
+    ASSERT_EQ(Walk(), ChartWalk::Drawn) << c.date;
+    ASSERT_EQ(traces.count, 4) << c.date;
+    const int x = traces.runs[0][0].x;
+    if (c.right) {
+      EXPECT_GT(x, area.right) << c.date;
+      EXPECT_LT(x, area.right + (1 << 21)) << c.date;
+    } else {
+      EXPECT_LT(x, area.left) << c.date;
+      EXPECT_GT(x, area.left - (1 << 21)) << c.date;
+    }
+  }
+}
+
 TEST_F(ChartTracesTest, AWideAreaTakesAtMost2048Columns) {
   area = {0, 0, 3001, 401};
   r.timediv = "30.0";  // 100 ms a column
