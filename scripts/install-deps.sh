@@ -4,7 +4,7 @@
 # Usage: install-deps.sh [test|demo|cups]
 set -euo pipefail
 
-packages=(build-essential cmake ninja-build pkg-config
+packages=(build-essential cmake ninja-build pkg-config lld
           libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev libcurl4-openssl-dev libpulse-dev fonts-liberation python3
           python3-aiosmtpd poppler-utils zbar-tools openssl

@@ -3,6 +3,10 @@
 # every test: once as shipped (with the widget tests on the offscreen
 # platform), once under the address and undefined-behaviour sanitizers, and
 # the tests that start threads once more under the thread sanitizer.
+#
+# Most tests wait on peers, serial lines and timers and leave cores idle, so
+# the later stages' builds run beside the earlier stages, one after another,
+# on otherwise idle CPU time only, so that they never hold up a test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,30 +16,73 @@ export QT_QPA_PLATFORM=offscreen
 
 bash scripts/format.sh --check
 
+have_clang=false
+command -v clang++ >/dev/null && have_clang=true
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=ON -DKORVIX_BENCHMARKS=ON \
   -DKORVIX_WERROR=ON
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVIX_GUI=ON -DKORVIX_SANITIZE=ON \
+  -DKORVIX_WERROR=ON
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_TSAN=ON \
+  -DKORVIX_WERROR=ON
+# The fuzz targets, a few seconds each, where clang is there to build them.
+if $have_clang; then
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_FUZZ=ON \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+fi
+
+# A background build starts when the one started before it has ended, in a
+# process group of its own so that a failing stage stops it whole; its output
+# goes to ci-build.log in its build folder.
+idle=(chrt --idle 0)
+"${idle[@]}" true 2>/dev/null || idle=(nice -n 19)
+declare -A build_pid
+previous_build=""
+background_build() {
+  local dir=$1
+  shift
+  setsid --wait bash -c 'if [ -n "$1" ]; then tail --pid="$1" -f /dev/null; fi
+                  shift
+                  exec "$@"' \
+    _ "$previous_build" "${idle[@]}" cmake --build "$dir" -j "$jobs" "$@" >"$dir/ci-build.log" 2>&1 &
+  previous_build=$!
+  build_pid[$dir]=$!
+}
+await_build() {
+  local status=0
+  wait "${build_pid[$1]}" || status=$?
+  unset "build_pid[$1]"
+  cat "$1/ci-build.log"
+  return "$status"
+}
+corpus=""
+cleanup() {
+  local pid
+  for pid in "${build_pid[@]}"; do kill -- "-$pid" 2>/dev/null || true; done
+  if [ -n "$corpus" ]; then rm -rf "$corpus"; fi
+}
+trap cleanup EXIT
+
+background_build build-sanitize
+background_build build-tsan --target korvix_thread_tests
+if $have_clang; then
+  background_build build-fuzz --target project_load_fuzzer profile_read_fuzzer daqsim_config_fuzzer \
+    receive_fuzzer make_fuzz_corpus
+fi
+
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --timeout 600
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVIX_GUI=ON -DKORVIX_SANITIZE=ON \
-  -DKORVIX_WERROR=ON
-cmake --build build-sanitize -j "$jobs"
+await_build build-sanitize
 ctest --test-dir build-sanitize -j "$jobs" --output-on-failure --timeout 600
 
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_TSAN=ON \
-  -DKORVIX_WERROR=ON
-cmake --build build-tsan -j "$jobs" --target korvix_thread_tests
+await_build build-tsan
 TSAN_OPTIONS="suppressions=$PWD/tests/tsan.supp" \
   ctest --test-dir build-tsan -j "$jobs" -L threads --output-on-failure --timeout 600
 
-# The fuzz targets, a few seconds each, where clang is there to build them.
-if command -v clang++ >/dev/null; then
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_FUZZ=ON \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
-  cmake --build build-fuzz -j "$jobs" --target project_load_fuzzer profile_read_fuzzer daqsim_config_fuzzer \
-    receive_fuzzer make_fuzz_corpus
+if $have_clang; then
+  await_build build-fuzz
   corpus=$(mktemp -d "${TMPDIR:-/tmp}/korvix-fuzz.XXXXXX")
-  trap 'rm -rf "$corpus"' EXIT
   mkdir "$corpus/project" "$corpus/profile" "$corpus/daqsim" "$corpus/receive"
   build-fuzz/fuzz/make_fuzz_corpus "$corpus/project"
   cp fuzz/corpus/*.kvx "$corpus/project/"
