@@ -85,7 +85,12 @@ public:
     connect(&m_timer, &QTimer::timeout, this, [this] { Tick(); });
     m_timer.start();
   }
-  void Then(Ready ready, Act act) { m_steps.push_back({std::move(ready), std::move(act)}); }
+  // The timer stops once every step has run and the editors are closed, so a
+  // step queued after that must start it again or its editor waits for ever.
+  void Then(Ready ready, Act act) {
+    m_steps.push_back({std::move(ready), std::move(act)});
+    if (!m_timer.isActive()) m_timer.start();
+  }
   bool Done() const { return m_steps.empty(); }
 
 private:
