@@ -8,12 +8,10 @@ namespace korvix {
 
 namespace {
 
-constexpr const char* kMemoryAccessErrorCaption = "Memory Access Error";
 constexpr const char* kChartWriteErrorMessage = "Error in ChartWrite routine.";
 constexpr const char* kMemoryFilledMessage =
     "The Chart Recorder memory has been filled up. \rAll Chart Recorders will be halted.";
 constexpr const char* kUnexpectedEndMessage = "Unexpected end of Chart Recorder Memory.";
-constexpr const char* kSeekRevMessage = "Illegal Operation in MemorySeekRev routine.";
 
 constexpr const char* kEndOfRecord = "\n";
 constexpr const char* kNoWindowDate = "00/00/00";

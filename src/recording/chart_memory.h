@@ -5,6 +5,10 @@
 
 namespace korvix {
 
+// What a sample memory whose books do not fit reports, wherever it is read.
+inline constexpr char kMemoryAccessErrorCaption[] = "Memory Access Error";
+inline constexpr char kSeekRevMessage[] = "Illegal Operation in MemorySeekRev routine.";
+
 // A growable in-memory byte stream with one position, as a Chart Recorder's
 // samples live in. It refuses to grow past its limit, so a long span at a
 // fast scan rate halts the recorders instead of exhausting the machine.

@@ -20,8 +20,6 @@ constexpr char kCursor1Caption[] = "Cursor 1  ";
 constexpr char kDeltaCaption[] = "Delta  ";
 constexpr char kCursor2Caption[] = "Cursor 2  ";
 
-constexpr char kMemoryAccessErrorCaption[] = "Memory Access Error";
-constexpr char kSeekRevMessage[] = "Illegal Operation in MemorySeekRev routine.";
 constexpr char kDrawDataMessage[] = "Error in CR_DrawData routine.";
 
 std::string FaultMessage(ChartWalk walk) {

@@ -14,7 +14,6 @@ namespace korvix {
 
 namespace {
 
-constexpr const char* kMemoryAccessErrorCaption = "Memory Access Error";
 constexpr const char* kPrintWalkError = "Error in PrintChartRec routine.";
 
 }  // namespace
