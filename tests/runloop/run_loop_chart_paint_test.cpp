@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <memory>
 #include <string>
 
 #include "document/korvix_doc.h"
@@ -25,7 +26,7 @@ TEST(RunLoopChartPaint, AMemoryFaultFoundWhilePaintingShowsAfterThePaintAndOnce)
   r.y = 10;
   r.fields[r.fields.Add()].label = "T";
   doc.m_pages[1].objectcount = 1;
-  auto* ui = new CRunLoopUi(frame, doc, profile, sink);
+  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
   frame.resize(1000, 700);
   frame.show();
   QCoreApplication::processEvents();

@@ -95,7 +95,7 @@ TEST(RunLoopLinkMessages, TheBoxNeverHoldsThePass) {
     }
     doc.m_comport = 0;
     doc.m_autostartrunloop = 1;
-    auto* ui = new CRunLoopUi(frame, doc, profile, sink);
+    auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
     sink.runtime = &ui->Runtime();
     sink.doc = &doc;
     int ended = 0;
