@@ -143,12 +143,14 @@ TEST_F(PollLoop, WhileATalkersCollisionSettlesThePassYieldsToThePump) {
     datawindow.pollcommand = command;
   }
   Open();
+  // The line also counts as settling while a poll awaits its answer, so
+  // the pumps are counted only once a collision has been cancelled.
   int pumpswhilesettling = 0;
   ASSERT_TRUE(RunUntil([&] {
-    if (runtime->Link().LineSettling()) ++pumpswhilesettling;
+    const bool collided = wire.Written().find('*') != std::string::npos;
+    if (collided && runtime->Link().LineSettling()) ++pumpswhilesettling;
     return pumpswhilesettling >= 3;
   }));
-  EXPECT_NE(wire.Written().find('*'), std::string::npos);
   EXPECT_TRUE(sink.shown.empty());
 }
 
