@@ -149,8 +149,6 @@ TEST(RunLoopModal, TheDemoGoesOnLoggingWhileAWindowOfTheUsersIsOpen) {
     };
     const size_t time = column("Time");
     const size_t count = column("Count");
-    // The box was up for 30 intervals; a pause would show as a gap there.
-    ASSERT_GT(records.size(), 1u + kBoxOpenMs / 100);
     // Times are cut to tenths, so a record one interval late beside one on
     // time shows as three tenths apart.
     constexpr int kMostTenthsApart = 3;
@@ -166,6 +164,10 @@ TEST(RunLoopModal, TheDemoGoesOnLoggingWhileAWindowOfTheUsersIsOpen) {
       unchanged = records[r][count] == records[r - 1][count] ? unchanged + 1 : 0;
       EXPECT_LT(unchanged, kMostRecordsUnchanged) << "count " << records[r][count] << " at " << records[r][time];
     }
+    // The records span the 30 intervals the box was up, and a pause would
+    // show as a gap there. A loaded machine runs fewer passes, each writing
+    // at most one record, so the span is what is checked and not the count.
+    EXPECT_GE(TenthsOf(records.back()[time]) - TenthsOf(records[1][time]), kBoxOpenMs / 100);
   }
 }
 
