@@ -40,6 +40,7 @@ class IdleHost final : public PortSelection,
 public:
   RunLoopState run;
   int SelectedComPort() override { return 0; }
+  void SelectComPort(int) override {}
   void ForgetComPort() override {}
   bool IsReplyPending(char) override { return false; }
   void ServiceReplyTimeouts() override { ++timeouts; }

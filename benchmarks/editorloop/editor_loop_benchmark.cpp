@@ -50,7 +50,7 @@ void EditorOpenWhileTheConsolePolls(benchmark::State& state) {
   frame.show();
   testing::PtyPair pty;
   MapComPort(profile, 0, pty.SlavePath());
-  doc.m_comport = 0;
+  subsystems->RunLoop().Runtime().SelectComPort(0);
   ComLink& link = subsystems->RunLoop().Runtime().Link();
   if (link.OpenComPort(0) != 1) return state.SkipWithError("the port did not open");
   link.m_pollport = 1;

@@ -33,7 +33,7 @@ public:
   ComLink(const ComLink&) = delete;
   ComLink& operator=(const ComLink&) = delete;
 
-  // 1 when port n (0 = COM1) is open; m_comport is the caller's to set.
+  // 1 when port n (0 = COM1) is open; the caller records the selection.
   int OpenComPort(int n);
   // After a communications error closed and forgot the port (a device
   // unplugged and plugged back), opens it again: the port, or -1 when there

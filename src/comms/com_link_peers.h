@@ -37,12 +37,15 @@ enum class QueuedMessage { None, Paint, Other };
 // fault path or the after-send hook cannot reach more of the view than it
 // uses.
 
-// The port the project selected.
+// The port the user selected; it belongs to the session, not to the
+// project, so a new or opened project keeps it.
 class PortSelection {
 public:
   virtual ~PortSelection() = default;
   // 0 for COM1, -1 for none.
   virtual int SelectedComPort() = 0;
+  // Whoever opens a port records here which one it is (-1: none opened).
+  virtual void SelectComPort(int port) = 0;
   // After a fatal error the port is forgotten until the user selects one.
   virtual void ForgetComPort() = 0;
 };

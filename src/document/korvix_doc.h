@@ -131,9 +131,6 @@ public:
   // Set when a load ended with the newer-version refusal.
   bool m_loadfailed = false;
 
-  // The port the view has open, 0 for COM1, -1 for none; never stored.
-  int m_comport = -1;
-
 private:
   bool IsInSamplesFolder() const;
 

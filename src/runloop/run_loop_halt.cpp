@@ -15,7 +15,7 @@ void ViewRuntime::HaltRunLoop() {
   m_halting = true;
   const bool wasrunning = m_run.IsRunning();
   m_values.ClearPendingReplies();
-  if (wasrunning && m_doc.m_comport != -1 && m_link.IsOpen()) SendCommandLines(m_doc.m_runexitsend, false);
+  if (wasrunning && m_comport != -1 && m_link.IsOpen()) SendCommandLines(m_doc.m_runexitsend, false);
   ResetRunState(wasrunning);
   m_scripts.HangUpTelephone();
   m_run.SetRunning(false);

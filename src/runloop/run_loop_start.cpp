@@ -26,7 +26,7 @@ bool IsSpecial(const std::string& text) { return text == kErrorText || text == k
 
 void ViewRuntime::StartRunLoop() {
   if (m_run.IsRunning()) return;
-  if (m_doc.m_comport < 0) m_doc.m_comport = m_link.ReopenLostComPort();
+  if (m_comport < 0) m_comport = m_link.ReopenLostComPort();
   m_run.SetRunning(true);
   m_quit = false;
   m_ended = false;

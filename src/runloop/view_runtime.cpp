@@ -79,8 +79,8 @@ void ViewRuntime::OnInitialUpdate() {
   constexpr int kClearAtStartUp = 1;
   if (m_doc.m_logclearschedule == kClearAtStartUp) m_datalog.ClearDataLog(ExpandLabelRefs(m_doc.m_datalogfile));
 
-  const int port = m_doc.m_comport >= 0 ? m_doc.m_comport : DefaultComPort(m_profile);
-  if (!m_link.IsOpen() || port != m_doc.m_comport) m_doc.m_comport = m_link.OpenComPort(port) == 1 ? port : -1;
+  const int port = m_comport >= 0 ? m_comport : DefaultComPort(m_profile);
+  if (!m_link.IsOpen() || port != m_comport) m_comport = m_link.OpenComPort(port) == 1 ? port : -1;
 
   if (m_doc.m_autostartrunloop != 0) m_pump.PostRunLoopMessage(RunLoopMessage::Start);
 }

@@ -99,7 +99,8 @@ public:
 
   // A project was created or opened: the Run-Loop halts (resetting every
   // object), the data log is cleared when the project asks for it at
-  // start-up, and the project's port, else the profile's default, is opened.
+  // start-up, and the selected port is kept open, else the profile's default
+  // is opened.
   // A project set to start by itself posts the start message.
   void OnInitialUpdate();
 
@@ -137,8 +138,9 @@ public:
   uint32_t LastPollTime() const { return m_lastpoll; }
 
   // What the COM link needs of the view.
-  int SelectedComPort() override { return m_doc.m_comport; }
-  void ForgetComPort() override { m_doc.m_comport = -1; }
+  int SelectedComPort() override { return m_comport; }
+  void SelectComPort(int port) override { m_comport = port; }
+  void ForgetComPort() override { m_comport = -1; }
   bool IsReplyPending(char address) override { return m_values.IsReplyPending(address); }
   void ServiceReplyTimeouts() override { m_values.ServiceReplyTimeouts(); }
   void DispatchReceivedLines() override { m_values.DispatchReceivedLines(); }
@@ -236,6 +238,9 @@ private:
   ObjectRunStates& m_runstates;
   // Written only by the start and the halt.
   RunLoopState m_run;
+  // 0 for COM1, -1 for none. The project file does not hold it, so it lives
+  // as long as the view and survives a new or opened project.
+  int m_comport = -1;
 
   NumberTexts m_numbers;
   ComLink m_link;

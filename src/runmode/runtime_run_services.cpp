@@ -31,7 +31,8 @@ void RuntimeRunServices::ReopenComPort() {
   link.CloseComPort();
   // The port is forgotten when it will not open again, as after any port
   // failure.
-  if (m_doc.m_comport >= 0 && link.OpenComPort(m_doc.m_comport) != 1) m_doc.m_comport = -1;
+  const int port = m_runtime.SelectedComPort();
+  if (port >= 0 && link.OpenComPort(port) != 1) m_runtime.ForgetComPort();
 }
 
 }  // namespace korvix

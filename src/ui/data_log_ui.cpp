@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QPrinter>
 
 #include "properties/shared_checks.h"
@@ -28,7 +27,6 @@ constexpr const char* kViewLogPrompt = "View the data log file";
 constexpr const char* kViewLogTip = "ViewLog";
 constexpr const char* kPrintPrompt = "Print the log report";
 constexpr const char* kPrintTip = "Print";
-constexpr const char* kReportDocumentName = "Data Log Report";
 constexpr const char* kPrintFailedCaption = "Print";
 constexpr const char* kPrintFailedText = "The printer did not accept the Data Log Report.";
 constexpr const char* kLoadingText = "Loading file, please wait.";
@@ -53,16 +51,6 @@ private:
 };
 
 }  // namespace
-
-std::unique_ptr<QPrinter> ChoosePrinterByDialog(QWidget* parent) {
-  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  printer->setDocName(kReportDocumentName);
-  QPrintDialog dialog(printer.get(), parent);
-  dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-  dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-  if (dialog.exec() != QDialog::Accepted) return nullptr;
-  return printer;
-}
 
 CDataLogUi::CDataLogUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages, EditorLoop& editors,
                        ViewRuntime& runtime, PrinterChooser chooser)

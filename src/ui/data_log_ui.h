@@ -20,7 +20,7 @@ namespace korvix {
 
 class CMainFrame;
 
-std::unique_ptr<QPrinter> ChoosePrinterByDialog(QWidget* parent);
+inline constexpr char kReportDocumentName[] = "Data Log Report";
 
 // The data log's commands: the Data Logging editor of the Run-Loop menu,
 // the Data Log View, the report setup and the printed report. The log view,
@@ -31,7 +31,8 @@ class CDataLogUi final : public QObject {
 
 public:
   CDataLogUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages, EditorLoop& editors,
-             ViewRuntime& runtime, PrinterChooser chooser = ChoosePrinterByDialog);
+             ViewRuntime& runtime,
+             PrinterChooser chooser = PrintDialogChooser(PageChoice::PageRange, kReportDocumentName));
 
   void OnRunLoopDataLogging();
   void OnViewLogFile();

@@ -21,13 +21,13 @@ constexpr int kDeviceColumn = 1;
 
 }  // namespace
 
-bool ApplyPortSelection(CKorvixDoc& doc, ComLink& link, Profile& profile, MessageSink& messages, int port,
+bool ApplyPortSelection(PortSelection& ports, ComLink& link, Profile& profile, MessageSink& messages, int port,
                         const std::string& device) {
   MapComPort(profile, port, device);
   link.CloseComPort();
-  doc.m_comport = -1;
+  ports.ForgetComPort();
   if (link.OpenComPort(port) == 1) {
-    doc.m_comport = port;
+    ports.SelectComPort(port);
     return true;
   }
   // The link opens silently; without this the user would not learn why no
@@ -39,17 +39,17 @@ bool ApplyPortSelection(CKorvixDoc& doc, ComLink& link, Profile& profile, Messag
   return false;
 }
 
-CPortSelectionDlg::CPortSelectionDlg(CKorvixDoc& doc, ComLink& link, Profile& profile, MessageSink& messages,
+CPortSelectionDlg::CPortSelectionDlg(PortSelection& ports, ComLink& link, Profile& profile, MessageSink& messages,
                                      QWidget* parent)
     : QDialog(parent),
-      m_doc(doc),
+      m_selection(ports),
       m_link(link),
       m_profile(profile),
       m_messages(messages),
       m_ports(new QTreeWidget(this)),
       m_device(new QComboBox(this)),
       m_present(new QListWidget(this)),
-      m_comportbefore(doc.m_comport) {
+      m_comportbefore(ports.SelectedComPort()) {
   setWindowTitle("Port Selection");
   for (int n = 0; n < kComPortCount; ++n) m_mappingsbefore[static_cast<size_t>(n)] = ComPortMapping(profile, n);
 
@@ -82,7 +82,7 @@ CPortSelectionDlg::CPortSelectionDlg(CKorvixDoc& doc, ComLink& link, Profile& pr
   connect(buttons, &QDialogButtonBox::accepted, this, &CPortSelectionDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &CPortSelectionDlg::reject);
 
-  const int current = doc.m_comport >= 0 ? doc.m_comport : DefaultComPort(profile);
+  const int current = m_comportbefore >= 0 ? m_comportbefore : DefaultComPort(profile);
   SelectPort(current >= 0 && current < kComPortCount ? current : 0);
 }
 
@@ -96,7 +96,7 @@ QString CPortSelectionDlg::Device() const { return m_device->currentText().trimm
 
 void CPortSelectionDlg::accept() {
   m_applied = true;
-  if (ApplyPortSelection(m_doc, m_link, m_profile, m_messages, SelectedPort(), FromQString(Device())))
+  if (ApplyPortSelection(m_selection, m_link, m_profile, m_messages, SelectedPort(), FromQString(Device())))
     QDialog::accept();
 }
 
@@ -109,7 +109,7 @@ void CPortSelectionDlg::reject() {
       if (ComPortMapping(m_profile, n) != before) MapComPort(m_profile, n, before);
     }
     m_link.CloseComPort();
-    m_doc.m_comport = m_comportbefore >= 0 && m_link.OpenComPort(m_comportbefore) == 1 ? m_comportbefore : -1;
+    m_selection.SelectComPort(m_comportbefore >= 0 && m_link.OpenComPort(m_comportbefore) == 1 ? m_comportbefore : -1);
   }
   QDialog::reject();
 }

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "comms/com_link.h"
+#include "comms/com_link_peers.h"
 #include "comms/port_map.h"
-#include "document/korvix_doc.h"
 #include "platform/message_sink.h"
 #include "platform/profile.h"
 
@@ -18,10 +18,10 @@ class QTreeWidgetItem;
 namespace korvix {
 
 // Maps `port` to `device` (empty restores the default device), reopens the
-// link on it and records it in doc.m_comport. The old port is closed first,
-// so a failure leaves no port open and m_comport at -1. True when the port
-// is open.
-bool ApplyPortSelection(CKorvixDoc& doc, ComLink& link, Profile& profile, MessageSink& messages, int port,
+// link on it and records it as the selected port. The old port is closed
+// first, so a failure leaves no port open and none selected. True when the
+// port is open.
+bool ApplyPortSelection(PortSelection& ports, ComLink& link, Profile& profile, MessageSink& messages, int port,
                         const std::string& device);
 
 // Communicate > Port Selection: COM1 to COM9 with the device each maps to,
@@ -30,7 +30,7 @@ class CPortSelectionDlg final : public QDialog {
   Q_OBJECT
 
 public:
-  CPortSelectionDlg(CKorvixDoc& doc, ComLink& link, Profile& profile, MessageSink& messages, QWidget* parent = nullptr);
+  CPortSelectionDlg(PortSelection& ports, ComLink& link, Profile& profile, MessageSink& messages, QWidget* parent = nullptr);
 
   void SelectPort(int port);
   int SelectedPort() const;
@@ -47,7 +47,7 @@ private:
   void ShowDeviceOfSelectedPort(QTreeWidgetItem* previous);
   void ShowDeviceInPortList(const QString& device);
 
-  CKorvixDoc& m_doc;
+  PortSelection& m_selection;
   ComLink& m_link;
   Profile& m_profile;
   MessageSink& m_messages;

@@ -102,7 +102,8 @@ void CViewSubsystems::OnPortSelection() {
     m_messages.Show("Port Selection", "Halt the Run-Loop before selecting a port.", MessageIcon::Exclamation);
     return;
   }
-  CPortSelectionDlg dialog(m_doc, m_runloop->Runtime().Link(), m_profile, m_messages, &m_frame);
+  ViewRuntime& runtime = m_runloop->Runtime();
+  CPortSelectionDlg dialog(runtime, runtime.Link(), m_profile, m_messages, &m_frame);
   dialog.exec();
 }
 

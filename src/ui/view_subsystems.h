@@ -77,7 +77,8 @@ private:
   Profile& m_profile;
   MessageSink& m_messages;
   std::function<void()> m_saveproject;
-  PrinterChooser m_chartprinter = ChooseChartPrinterByDialog;
+  // A chart prints on one page: there are no pages to choose among.
+  PrinterChooser m_chartprinter = PrintDialogChooser(PageChoice::AllPages);
   // These need nothing of the rest.
   MonotonicClock m_clock;
   PulseSoundPlayer m_sound;

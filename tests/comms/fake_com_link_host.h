@@ -44,6 +44,7 @@ public:
   size_t shown_at_forget = 0;
 
   int SelectedComPort() override { return m_comport; }
+  void SelectComPort(int port) override { m_comport = port; }
   void ForgetComPort() override {
     calls.push_back("ForgetComPort");
     if (sink) shown_at_forget = sink->shown.size();

@@ -35,6 +35,7 @@ public:
   int m_comport = 0;
 
   int SelectedComPort() override { return m_comport; }
+  void SelectComPort(int port) override { m_comport = port; }
   void ForgetComPort() override { m_comport = -1; }
   bool IsReplyPending(char address) override { return values->IsReplyPending(address); }
   void ServiceReplyTimeouts() override { values->ServiceReplyTimeouts(); }

@@ -27,7 +27,6 @@ constexpr int kLimitMs = 30000;
 class OperatorSink final : public MessageSink {
 public:
   ViewRuntime* runtime = nullptr;
-  CKorvixDoc* doc = nullptr;
   std::vector<std::string> captions;
   std::vector<std::string> texts;
   bool runningatbox = false;
@@ -40,7 +39,7 @@ protected:
     captions.push_back(caption);
     texts.push_back(text);
     runningatbox = runtime->IsRunning();
-    portatbox = doc->m_comport;
+    portatbox = runtime->SelectedComPort();
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok);
     QTimer::singleShot(kBoxOpenMs, &box, [&box] { box.done(QMessageBox::Ok); });
@@ -93,11 +92,10 @@ TEST(RunLoopLinkMessages, TheBoxNeverHoldsThePass) {
       datawindow.idlabel = std::string("Counter") + command[0];
       datawindow.pollcommand = command;
     }
-    doc.m_comport = 0;
     doc.m_autostartrunloop = 1;
     auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
+    ui->Runtime().SelectComPort(0);
     sink.runtime = &ui->Runtime();
-    sink.doc = &doc;
     int ended = 0;
     ui->Pump().SetEnder([&ended] { ++ended; });
     frame.show();

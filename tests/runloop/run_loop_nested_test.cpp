@@ -45,12 +45,12 @@ TEST_F(NestedPasses, RunFromADispatchButNeverDuringStartHaltOrTheRunLoopsOwnMess
     } else if (ran[kDispatch] != kNotSeen) {
       // A command the operator's click sends while no port is selected: the
       // Run-Loop says so, waits for the user and halts.
-      doc.m_comport = -1;
+      runtime->ForgetComPort();
       runtime->Link().TransmitCommand("AT");
     }
   };
   runtime->StartRunLoop();
-  doc.m_comport = 0;
+  runtime->SelectComPort(0);
 
   bool halting = false;
   pump.onpump = [&] {

@@ -56,7 +56,7 @@ TEST(RunLoopWindow, AProjectSetToStartByItselfShowsTheModulesValueInTheWindow) {
   frame.show();
 
   frame.View()->OnInitialUpdate();  // opens COM1 and posts the start
-  EXPECT_EQ(doc.m_comport, 0);
+  EXPECT_EQ(ui->Runtime().SelectedComPort(), 0);
 
   const Rect rect = ObjectRects(doc, frame.View()->State(), ui->Page().m_runstates).Of(ScreenObjectKind::DataWindow, 0);
   QImage live;

@@ -150,7 +150,7 @@ protected:
     services.runstates = &runstates;
     runtime = std::make_unique<ViewRuntime>(doc, services);
     runtime->OnInitialUpdate();
-    ASSERT_EQ(doc.m_comport, 0);
+    ASSERT_EQ(runtime->SelectedComPort(), 0);
     wire.Clear();
   }
 

@@ -38,7 +38,7 @@ protected:
         doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, makerunmode, weblog, dde,
                              [this] { return std::make_unique<LoggingSerialPort>(wire); }});
     runtime->OnInitialUpdate();
-    ASSERT_EQ(doc.m_comport, 0);
+    ASSERT_EQ(runtime->SelectedComPort(), 0);
     wire.Clear();
   }
   void TearDown() override {
@@ -138,7 +138,7 @@ TEST_F(ExecutorsOnSimulator, ActionsReachTheRuntimeAndThePortIsBackAfterAProgram
   EXPECT_EQ(runtime->Popup().m_message, "Started");
   EXPECT_EQ(fakes.calls, std::vector<std::string>{"run helper --once"});
   EXPECT_EQ(windowactions.calls, std::vector<std::string>{"minimize"});
-  EXPECT_EQ(doc.m_comport, 0);
+  EXPECT_EQ(runtime->SelectedComPort(), 0);
   EXPECT_NE(doc.m_variables[0].valuetext.find("11"), std::string::npos);
 }
 

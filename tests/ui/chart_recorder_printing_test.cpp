@@ -71,7 +71,7 @@ TEST_F(ChartRecorderPrintingTest, TheDialogOffersNoPagesToChooseButKeepsPrinting
     tofile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
     dialog.reject();
   });
-  EXPECT_EQ(ChooseChartPrinterByDialog(nullptr), nullptr);
+  EXPECT_EQ(ChoosePrinterByDialog(nullptr, PageChoice::AllPages), nullptr);
   EXPECT_EQ(driver.served, 1);
   EXPECT_FALSE(pagerange);
   EXPECT_FALSE(selection);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTableView>
 
@@ -342,6 +343,27 @@ TEST_F(DataLogUiTest, PrintReportWritesTheChosenPrintersFile) {
   Trigger(ID_FILE_PRINT);
   ASSERT_EQ(PdfPageCount(pdf), 1);
   EXPECT_NE(PdfPageText(pdf, 1).find("Company Name"), std::string::npos);
+}
+
+// The report may run over many pages; its name suggests the file of a print
+// to a file.
+TEST_F(DataLogUiTest, PrintReportOffersAPageRangeForTheNamedReport) {
+  Write("Date,Time,Temp\r\n12/10/26,10:00:00,7\r\n");
+  bool pagerange = false;
+  bool tofile = false;
+  QString docname;
+  ModalDriver<QPrintDialog> driver([&](QPrintDialog& dialog) {
+    pagerange = dialog.testOption(QAbstractPrintDialog::PrintPageRange);
+    tofile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
+    docname = dialog.printer()->docName();
+    dialog.reject();
+  });
+  Trigger(ID_FILE_PRINT);
+  EXPECT_EQ(driver.served, 1);
+  EXPECT_TRUE(pagerange);
+  EXPECT_TRUE(tofile);
+  EXPECT_EQ(docname, "Data Log Report");
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(DataLogUiTest, ReportSetupStoresOnOkAndNothingOnCancel) {

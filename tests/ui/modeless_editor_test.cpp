@@ -105,7 +105,7 @@ TEST_F(ModelessEditorTest, TheMainWindowStaysBlockedUntilTheOutermostOfTwoNested
 TEST_F(ModelessEditorTest, AByteOnThePortWakesTheWaitingPassWhileTheConsolePolls) {
   PtyPair pty;
   MapComPort(profile, 0, pty.SlavePath());
-  doc.m_comport = 0;
+  subsystems->RunLoop().Runtime().SelectComPort(0);
   ComLink& link = subsystems->RunLoop().Runtime().Link();
   ASSERT_EQ(link.OpenComPort(0), 1);
   link.m_pollport = 1;
