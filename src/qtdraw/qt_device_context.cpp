@@ -136,22 +136,23 @@ double ScreenAngle(const Rect& bounds, Point p) {
   return std::atan2(cy - p.y, p.x - cx) * 180.0 / std::numbers::pi;
 }
 
-// The pixels within `keep` of a one-pixel line from `from` up to but not
-// including `to`. A line runs straight, so once it has left `keep` it never
-// comes back, and a line from far off costs no more than its visible part
-// to paint.
-QPolygon LinePixels(Point from, Point to, const QRect& keep) {
-  QPolygon pixels;
+// Appends the pixels within `keep` of a one-pixel line from `from` up to but
+// not including `to`. A line runs straight, so once it has left `keep` it
+// never comes back, and a line from far off costs no more than its visible
+// part to paint.
+void AppendLinePixels(Point from, Point to, const QRect& keep, QPolygon& pixels) {
   const int dx = std::abs(to.x - from.x);
   const int dy = -std::abs(to.y - from.y);
   const int sx = from.x < to.x ? 1 : -1;
   const int sy = from.y < to.y ? 1 : -1;
   int error = dx + dy;
   Point p = from;
+  bool entered = false;
   while (p != to) {
     if (keep.contains(p.x, p.y)) {
       pixels << QPoint(p.x, p.y);
-    } else if (!pixels.isEmpty()) {
+      entered = true;
+    } else if (entered) {
       break;
     }
     const int twice = 2 * error;
@@ -164,7 +165,6 @@ QPolygon LinePixels(Point from, Point to, const QRect& keep) {
       p.y += sy;
     }
   }
-  return pixels;
 }
 
 // Pixels that a drawing left untouched are transparent; every other pixel is
@@ -407,13 +407,43 @@ void QtDeviceContext::PaintLine(Point from, Point to) {
     const int top = from.y < to.y ? from.y : to.y + 1;
     m_painter.fillRect(QRect(from.x, top, 1, std::abs(to.y - from.y)), colour);
   } else {
+    QPolygon pixels;
+    AppendLinePixels(from, to, m_clipbounds, pixels);
     m_painter.setPen(QPen(colour, 0));
-    m_painter.drawPoints(LinePixels(from, to, m_clipbounds));
+    m_painter.drawPoints(pixels);
   }
 }
 
+// A recorder's trace is thousands of short segments: a one-pixel polyline
+// is clipped once and painted as two batches, its straight runs as bands and
+// its slanted segments as pixels, which leaves the same pixels as painting
+// segment by segment, since they all take one colour.
 void QtDeviceContext::Polyline(std::span<const Point> points) {
-  for (std::size_t i = 1; i < points.size(); ++i) PaintLine(points[i - 1], points[i]);
+  if (points.size() < 2 || m_state.pen.style == PenStyle::Null) return;
+  if (PenPixels(m_state.pen) > 1) {
+    for (std::size_t i = 1; i < points.size(); ++i) PaintLine(points[i - 1], points[i]);
+    return;
+  }
+  if (!ApplyClip(Reach(points))) return;
+  m_bands.clear();
+  m_pixels.clear();
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const Point from = points[i - 1];
+    const Point to = points[i];
+    if (from == to) continue;
+    if (from.y == to.y) {
+      m_bands.emplace_back(std::min(from.x, to.x + 1), from.y, std::abs(to.x - from.x), 1);
+    } else if (from.x == to.x) {
+      m_bands.emplace_back(from.x, std::min(from.y, to.y + 1), 1, std::abs(to.y - from.y));
+    } else {
+      AppendLinePixels(from, to, m_clipbounds, m_pixels);
+    }
+  }
+  if (!m_bands.empty()) FillRects(m_bands, m_state.pen.colour);
+  if (!m_pixels.isEmpty()) {
+    m_painter.setPen(QPen(ToQColor(m_state.pen.colour), 0));
+    m_painter.drawPoints(m_pixels);
+  }
 }
 
 void QtDeviceContext::Arc(const Rect& bounds, Point start, Point end) {

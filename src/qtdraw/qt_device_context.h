@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
 #include <QRegion>
 
 #include <cstdint>
@@ -126,6 +127,9 @@ private:
   QRect m_clipreach;           // the part of the clip region handed to the painter
   bool m_clipvisible = false;  // whether any of it is inside the clip region
   QRect m_clipbounds;          // the bounds of what the painter may touch
+  // A polyline's bands and pixels, kept so that each one reuses the storage.
+  std::vector<QRect> m_bands;
+  QPolygon m_pixels;
 };
 
 }  // namespace korvix
