@@ -1,6 +1,7 @@
 #include "render/chart/chart_traces.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -19,10 +20,42 @@ namespace {
 // overflow.
 constexpr double kFarColumns = 1 << 20;
 
+// Powers of ten up to the largest that a double holds exactly, read from a
+// table: a recorder reads a value of every field of every sample it shows.
+constexpr std::array<double, 23> kTens = [] {
+  std::array<double, 23> tens{};
+  double ten = 1;
+  for (double& t : tens) {
+    t = ten;
+    ten *= 10;
+  }
+  return tens;
+}();
+
 double NumberOf(std::string_view text) {
   NumberTexts texts;
   const double n = texts.ParseNumberText(text);
-  return n / std::pow(10.0, texts.m_decimals);
+  const auto decimals = static_cast<std::size_t>(texts.m_decimals);
+  return n / (decimals < kTens.size() ? kTens[decimals] : std::pow(10.0, texts.m_decimals));
+}
+
+// One record's fields. They point into the memory where the record lies in
+// one piece, as nearly all do, and into `joined` where it does not.
+struct Record {
+  std::vector<std::string_view> fields;
+  std::string joined;
+};
+
+// Splits [start, end) at its commas.
+void SplitFields(const char* start, const char* end, Record& record) {
+  record.fields.clear();
+  for (const char* field = start;;) {
+    const char* comma = static_cast<const char*>(std::memchr(field, ',', static_cast<std::size_t>(end - field)));
+    const char* stop = comma != nullptr ? comma : end;
+    record.fields.emplace_back(field, static_cast<std::size_t>(stop - field));
+    if (comma == nullptr) return;
+    field = comma + 1;
+  }
 }
 
 // The memory as a ring of records between oldestrec and writepos.
@@ -42,28 +75,25 @@ public:
     return p == m_oldest || (p < m_length && p != m_write && m_bytes[Back(p)] == '\n');
   }
 
-  // Reads the record at p into fields; returns where the next one starts.
-  // A record runs to its LF; a CR or comma ends a field.
-  std::size_t Read(std::size_t p, std::vector<std::string>& fields) const {
+  // Reads the record at p; returns where the next one starts. A record runs
+  // to its LF; a comma ends a field, and CRs are no part of any.
+  std::size_t Read(std::size_t p, Record& record) const {
     // Most records lie in one piece before the write position or the end.
     const std::size_t limit = p < m_write ? m_write : m_length;
     const char* start = m_bytes.data() + p;
     if (const void* lf = std::memchr(start, '\n', limit - p)) {
       const char* end = static_cast<const char*>(lf);
-      std::size_t count = 0;
-      for (const char* field = start;; ++count) {
-        const char* comma = static_cast<const char*>(std::memchr(field, ',', static_cast<std::size_t>(end - field)));
-        const char* stop = comma != nullptr ? comma : end;
-        if (fields.size() <= count) fields.emplace_back();
-        fields[count].assign(field, stop);
-        std::erase(fields[count], '\r');
-        if (comma == nullptr) break;
-        field = comma + 1;
+      const char* text = end > start && end[-1] == '\r' ? end - 1 : end;
+      if (std::memchr(start, '\r', static_cast<std::size_t>(text - start)) == nullptr) {
+        SplitFields(start, text, record);
+      } else {
+        record.joined.assign(start, text);
+        std::erase(record.joined, '\r');
+        SplitFields(record.joined.data(), record.joined.data() + record.joined.size(), record);
       }
-      fields.resize(count + 1);
       return Forward(static_cast<std::size_t>(end - m_bytes.data()));
     }
-    return ReadAcross(p, fields);
+    return ReadAcross(p, record);
   }
 
   // The start of the record before the one at p (p is not the oldest).
@@ -82,21 +112,28 @@ public:
 
 private:
   // A record that runs round the end of a wrapped memory, or one cut short.
-  std::size_t ReadAcross(std::size_t p, std::vector<std::string>& fields) const {
-    fields.assign(1, std::string());
+  std::size_t ReadAcross(std::size_t p, Record& record) const {
+    record.joined.clear();
+    std::size_t next = m_write;
     for (std::size_t n = 0; n < m_length; ++n) {
-      if (p == m_write && n > 0) return p;
+      if (p == m_write && n > 0) {
+        next = p;
+        break;
+      }
       const char c = m_bytes[p];
       p = Forward(p);
-      if (c == '\n') return p;
-      if (c == ',') {
-        fields.emplace_back();
-      } else if (c != '\r') {
-        fields.back().push_back(c);
+      if (c == '\n') {
+        next = p;
+        break;
       }
-      if (p == m_write) return p;
+      if (c != '\r') record.joined.push_back(c);
+      if (p == m_write) {
+        next = p;
+        break;
+      }
     }
-    return m_write;
+    SplitFields(record.joined.data(), record.joined.data() + record.joined.size(), record);
+    return next;
   }
 
   std::size_t Forward(std::size_t p) const {
@@ -119,7 +156,7 @@ struct FieldScale {
 
 }  // namespace
 
-int ChartValueHeight(const std::string& value, double unitdiv, double positionpixels, double pixelsperhundredth,
+int ChartValueHeight(std::string_view value, double unitdiv, double positionpixels, double pixelsperhundredth,
                      int height) {
   double y = positionpixels;
   if (unitdiv != 0) y += NumberOf(value) * pixelsperhundredth * 100.0 / unitdiv;
@@ -152,13 +189,12 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartMemoryBooks& books, c
   for (int f = 0; f < numfields; ++f)
     scales[static_cast<std::size_t>(f)] = {NumberOf(r.fields[f].unitdiv), HundredthsOf(r.fields[f].position) * pv};
 
-  std::vector<std::string> fields;
+  Record record;
+  const std::vector<std::string_view>& fields = record.fields;
   std::size_t after = 0;  // where the record in `fields` ends
   const auto stampOf = [&](std::size_t p) {
-    after = ring.Read(p, fields);
-    const std::string& date = fields[0];
-    const std::string time = fields.size() > 1 ? fields[1] : std::string();
-    return static_cast<double>(StampToMs(date, time) - tw);
+    after = ring.Read(p, record);
+    return static_cast<double>(StampToMs(fields[0], fields.size() > 1 ? fields[1] : std::string_view()) - tw);
   };
 
   // The record to start from: the newest one older than the left edge.
@@ -190,8 +226,7 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartMemoryBooks& books, c
   std::vector<int> last(first.size());
   const auto heightOf = [&](int f) {
     const std::size_t i = static_cast<std::size_t>(f);
-    const std::string empty;
-    const std::string& value = static_cast<std::size_t>(f) + 2 < fields.size() ? fields[i + 2] : empty;
+    const std::string_view value = i + 2 < fields.size() ? fields[i + 2] : std::string_view();
     return ChartValueHeight(value, scales[i].unitdiv, scales[i].position, pv, H);
   };
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/capacities.h"
@@ -45,7 +46,7 @@ ChartWalk BuildChartTraces(const ChartMemory& memory, ChartMemoryBooks& books, c
 // Height in pixels above the bottom of the trace area (0 to height - 1)
 // where a value text plots: value / unitdiv + position divisions. A value or
 // Unit/Div that is no number plots at the position.
-int ChartValueHeight(const std::string& value, double unitdiv, double positionpixels, double pixelsperhundredth,
+int ChartValueHeight(std::string_view value, double unitdiv, double positionpixels, double pixelsperhundredth,
                      int height);
 
 }  // namespace korvix
