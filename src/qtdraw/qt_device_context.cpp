@@ -250,6 +250,12 @@ Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchang
 // for its own part of the clip region, so the test for which exclusions
 // matter is kept to a few comparisons inline.
 QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
+  // A drawing wholly inside one rectangle cut out, as most are when a
+  // narrow strip is redrawn, is refused before any region is made.
+  for (std::size_t i = 0; i < m_state.exclusions; ++i) {
+    const Exclusion& exclusion = m_excluded[i];
+    if (!exclusion.shape && exclusion.bounds.contains(reach)) return {};
+  }
   QRegion clip = m_cliparea.intersected(reach);
   if (clip.isEmpty()) return clip;
   for (std::size_t i = 0; i < m_state.exclusions; ++i) {
