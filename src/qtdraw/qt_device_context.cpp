@@ -201,6 +201,9 @@ constexpr int kPictureMargin = 16;
 constexpr int kRowsPerBlend = 64;
 constexpr std::size_t kKeptWidths = 4096;
 
+// Cut-outs up to this many leave a clip region worth handing over whole.
+constexpr std::size_t kWholeClipCutOuts = 4;
+
 }  // namespace
 
 QtDeviceContext::QtDeviceContext(QPaintDevice& device, int dpi)
@@ -275,6 +278,7 @@ void QtDeviceContext::Exclude(const QRect& bounds, std::optional<QRegion> shape)
   m_excluded.push_back({bounds, std::move(shape)});
   m_state.exclusions = m_excluded.size();
   m_clipapplied = false;
+  m_wholeclipknown = false;
 }
 
 // Only the part of the clip region that the next drawing can reach is handed
@@ -283,6 +287,33 @@ void QtDeviceContext::Exclude(const QRect& bounds, std::optional<QRegion> shape)
 // A drawing whose reach lies wholly outside the clip region is skipped.
 bool QtDeviceContext::ApplyClip(const QRect& reach) {
   if (m_clipapplied && m_clipreach.contains(reach)) return m_clipvisible;
+  if (ApplyWholeClip(reach)) return true;
+  return ApplyClipWithin(reach);
+}
+
+// A context with few cut-outs, such as a kept layer drawn inside one area,
+// mostly has a clip region of one rectangle. Handed to the painter whole, it
+// serves every later drawing inside it, where hundreds of dots and ticks
+// would otherwise each set a region of their own.
+bool QtDeviceContext::ApplyWholeClip(const QRect& reach) {
+  if (!m_wholeclipknown) {
+    m_wholeclipknown = true;
+    m_wholeclip = QRect();
+    if (m_state.exclusions <= kWholeClipCutOuts) {
+      const QRegion clip = ClipWithin(m_cliparea.boundingRect());
+      if (clip.rectCount() == 1) m_wholeclip = clip.boundingRect();
+    }
+  }
+  if (m_wholeclip.isEmpty() || !m_wholeclip.contains(reach)) return false;
+  m_clipreach = m_wholeclip;
+  m_clipvisible = true;
+  m_clipbounds = m_wholeclip;
+  m_painter.setClipRect(m_wholeclip);
+  m_clipapplied = true;
+  return true;
+}
+
+bool QtDeviceContext::ApplyClipWithin(const QRect& reach) {
   m_clipreach = reach;
   const QRegion clip = ClipWithin(reach);
   m_clipvisible = !clip.isEmpty();
@@ -295,8 +326,8 @@ bool QtDeviceContext::ApplyClip(const QRect& reach) {
 // The clip region within area and nowhere else, for text that is cut off at
 // its rectangle.
 bool QtDeviceContext::ApplyClipExactly(const QRect& area) {
-  if (!m_clipapplied || m_clipreach != area) m_clipapplied = false;
-  return ApplyClip(area);
+  if (m_clipapplied && m_clipreach == area) return m_clipvisible;
+  return ApplyClipWithin(area);
 }
 
 // What a shape's pen can paint beyond its bounds, with a pixel to spare for
@@ -440,7 +471,15 @@ void QtDeviceContext::Polyline(std::span<const Point> points) {
     if (from.y == to.y) {
       m_bands.emplace_back(std::min(from.x, to.x + 1), from.y, std::abs(to.x - from.x), 1);
     } else if (from.x == to.x) {
-      m_bands.emplace_back(from.x, std::min(from.y, to.y + 1), 1, std::abs(to.y - from.y));
+      // A trace's column goes up and down in one place: its strokes meet
+      // or overlap, and one band covers them all.
+      const QRect band(from.x, std::min(from.y, to.y + 1), 1, std::abs(to.y - from.y));
+      QRect* previous = m_bands.empty() ? nullptr : &m_bands.back();
+      if (previous != nullptr && previous->width() == 1 && previous->left() == band.left() &&
+          previous->top() <= band.bottom() + 1 && band.top() <= previous->bottom() + 1)
+        *previous = previous->united(band);
+      else
+        m_bands.push_back(band);
     } else {
       AppendLinePixels(from, to, m_clipbounds, m_pixels);
     }
@@ -560,6 +599,7 @@ void QtDeviceContext::RestoreState() {
   m_state = std::move(m_saved.back());
   m_saved.pop_back();
   m_clipapplied = false;
+  m_wholeclipknown = false;
 }
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {
