@@ -136,22 +136,23 @@ double ScreenAngle(const Rect& bounds, Point p) {
   return std::atan2(cy - p.y, p.x - cx) * 180.0 / std::numbers::pi;
 }
 
-// The pixels within `keep` of a one-pixel line from `from` up to but not
-// including `to`. A line runs straight, so once it has left `keep` it never
-// comes back, and a line from far off costs no more than its visible part
-// to paint.
-QPolygon LinePixels(Point from, Point to, const QRect& keep) {
-  QPolygon pixels;
+// Appends the pixels within `keep` of a one-pixel line from `from` up to but
+// not including `to`. A line runs straight, so once it has left `keep` it
+// never comes back, and a line from far off costs no more than its visible
+// part to paint.
+void AppendLinePixels(Point from, Point to, const QRect& keep, QPolygon& pixels) {
   const int dx = std::abs(to.x - from.x);
   const int dy = -std::abs(to.y - from.y);
   const int sx = from.x < to.x ? 1 : -1;
   const int sy = from.y < to.y ? 1 : -1;
   int error = dx + dy;
   Point p = from;
+  bool entered = false;
   while (p != to) {
     if (keep.contains(p.x, p.y)) {
       pixels << QPoint(p.x, p.y);
-    } else if (!pixels.isEmpty()) {
+      entered = true;
+    } else if (entered) {
       break;
     }
     const int twice = 2 * error;
@@ -164,7 +165,6 @@ QPolygon LinePixels(Point from, Point to, const QRect& keep) {
       p.y += sy;
     }
   }
-  return pixels;
 }
 
 // Pixels that a drawing left untouched are transparent; every other pixel is
@@ -200,6 +200,9 @@ constexpr qint64 kMaxLayerPixels = qint64{2048} * 2048;
 constexpr int kPictureMargin = 16;
 constexpr int kRowsPerBlend = 64;
 constexpr std::size_t kKeptWidths = 4096;
+
+// Cut-outs up to this many leave a clip region worth handing over whole.
+constexpr std::size_t kWholeClipCutOuts = 4;
 
 }  // namespace
 
@@ -250,6 +253,12 @@ Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchang
 // for its own part of the clip region, so the test for which exclusions
 // matter is kept to a few comparisons inline.
 QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
+  // A drawing wholly inside one rectangle cut out, as most are when a
+  // narrow strip is redrawn, is refused before any region is made.
+  for (std::size_t i = 0; i < m_state.exclusions; ++i) {
+    const Exclusion& exclusion = m_excluded[i];
+    if (!exclusion.shape && exclusion.bounds.contains(reach)) return {};
+  }
   QRegion clip = m_cliparea.intersected(reach);
   if (clip.isEmpty()) return clip;
   for (std::size_t i = 0; i < m_state.exclusions; ++i) {
@@ -269,6 +278,7 @@ void QtDeviceContext::Exclude(const QRect& bounds, std::optional<QRegion> shape)
   m_excluded.push_back({bounds, std::move(shape)});
   m_state.exclusions = m_excluded.size();
   m_clipapplied = false;
+  m_wholeclipknown = false;
 }
 
 // Only the part of the clip region that the next drawing can reach is handed
@@ -277,6 +287,33 @@ void QtDeviceContext::Exclude(const QRect& bounds, std::optional<QRegion> shape)
 // A drawing whose reach lies wholly outside the clip region is skipped.
 bool QtDeviceContext::ApplyClip(const QRect& reach) {
   if (m_clipapplied && m_clipreach.contains(reach)) return m_clipvisible;
+  if (ApplyWholeClip(reach)) return true;
+  return ApplyClipWithin(reach);
+}
+
+// A context with few cut-outs, such as a kept layer drawn inside one area,
+// mostly has a clip region of one rectangle. Handed to the painter whole, it
+// serves every later drawing inside it, where hundreds of dots and ticks
+// would otherwise each set a region of their own.
+bool QtDeviceContext::ApplyWholeClip(const QRect& reach) {
+  if (!m_wholeclipknown) {
+    m_wholeclipknown = true;
+    m_wholeclip = QRect();
+    if (m_state.exclusions <= kWholeClipCutOuts) {
+      const QRegion clip = ClipWithin(m_cliparea.boundingRect());
+      if (clip.rectCount() == 1) m_wholeclip = clip.boundingRect();
+    }
+  }
+  if (m_wholeclip.isEmpty() || !m_wholeclip.contains(reach)) return false;
+  m_clipreach = m_wholeclip;
+  m_clipvisible = true;
+  m_clipbounds = m_wholeclip;
+  m_painter.setClipRect(m_wholeclip);
+  m_clipapplied = true;
+  return true;
+}
+
+bool QtDeviceContext::ApplyClipWithin(const QRect& reach) {
   m_clipreach = reach;
   const QRegion clip = ClipWithin(reach);
   m_clipvisible = !clip.isEmpty();
@@ -289,8 +326,8 @@ bool QtDeviceContext::ApplyClip(const QRect& reach) {
 // The clip region within area and nowhere else, for text that is cut off at
 // its rectangle.
 bool QtDeviceContext::ApplyClipExactly(const QRect& area) {
-  if (!m_clipapplied || m_clipreach != area) m_clipapplied = false;
-  return ApplyClip(area);
+  if (m_clipapplied && m_clipreach == area) return m_clipvisible;
+  return ApplyClipWithin(area);
 }
 
 // What a shape's pen can paint beyond its bounds, with a pixel to spare for
@@ -407,13 +444,51 @@ void QtDeviceContext::PaintLine(Point from, Point to) {
     const int top = from.y < to.y ? from.y : to.y + 1;
     m_painter.fillRect(QRect(from.x, top, 1, std::abs(to.y - from.y)), colour);
   } else {
+    QPolygon pixels;
+    AppendLinePixels(from, to, m_clipbounds, pixels);
     m_painter.setPen(QPen(colour, 0));
-    m_painter.drawPoints(LinePixels(from, to, m_clipbounds));
+    m_painter.drawPoints(pixels);
   }
 }
 
+// A recorder's trace is thousands of short segments: a one-pixel polyline
+// is clipped once and painted as two batches, its straight runs as bands and
+// its slanted segments as pixels, which leaves the same pixels as painting
+// segment by segment, since they all take one colour.
 void QtDeviceContext::Polyline(std::span<const Point> points) {
-  for (std::size_t i = 1; i < points.size(); ++i) PaintLine(points[i - 1], points[i]);
+  if (points.size() < 2 || m_state.pen.style == PenStyle::Null) return;
+  if (PenPixels(m_state.pen) > 1) {
+    for (std::size_t i = 1; i < points.size(); ++i) PaintLine(points[i - 1], points[i]);
+    return;
+  }
+  if (!ApplyClip(Reach(points))) return;
+  m_bands.clear();
+  m_pixels.clear();
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const Point from = points[i - 1];
+    const Point to = points[i];
+    if (from == to) continue;
+    if (from.y == to.y) {
+      m_bands.emplace_back(std::min(from.x, to.x + 1), from.y, std::abs(to.x - from.x), 1);
+    } else if (from.x == to.x) {
+      // A trace's column goes up and down in one place: its strokes meet
+      // or overlap, and one band covers them all.
+      const QRect band(from.x, std::min(from.y, to.y + 1), 1, std::abs(to.y - from.y));
+      QRect* previous = m_bands.empty() ? nullptr : &m_bands.back();
+      if (previous != nullptr && previous->width() == 1 && previous->left() == band.left() &&
+          previous->top() <= band.bottom() + 1 && band.top() <= previous->bottom() + 1)
+        *previous = previous->united(band);
+      else
+        m_bands.push_back(band);
+    } else {
+      AppendLinePixels(from, to, m_clipbounds, m_pixels);
+    }
+  }
+  if (!m_bands.empty()) FillRects(m_bands, m_state.pen.colour);
+  if (!m_pixels.isEmpty()) {
+    m_painter.setPen(QPen(ToQColor(m_state.pen.colour), 0));
+    m_painter.drawPoints(m_pixels);
+  }
 }
 
 void QtDeviceContext::Arc(const Rect& bounds, Point start, Point end) {
@@ -524,6 +599,7 @@ void QtDeviceContext::RestoreState() {
   m_state = std::move(m_saved.back());
   m_saved.pop_back();
   m_clipapplied = false;
+  m_wholeclipknown = false;
 }
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {

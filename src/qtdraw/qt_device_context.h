@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
 #include <QRegion>
 
 #include <cstdint>
@@ -100,6 +101,8 @@ private:
   QRegion ClipWithin(const QRect& reach) const;
   void Exclude(const QRect& bounds, std::optional<QRegion> shape);
   bool ApplyClip(const QRect& reach);
+  bool ApplyWholeClip(const QRect& reach);
+  bool ApplyClipWithin(const QRect& reach);
   bool ApplyClipExactly(const QRect& area);
   std::size_t FontIndex(const Font& font);
   const QFontMetrics& Metrics() const;
@@ -126,6 +129,12 @@ private:
   QRect m_clipreach;           // the part of the clip region handed to the painter
   bool m_clipvisible = false;  // whether any of it is inside the clip region
   QRect m_clipbounds;          // the bounds of what the painter may touch
+  // The clip region when it is one rectangle (else empty), once known.
+  bool m_wholeclipknown = false;
+  QRect m_wholeclip;
+  // A polyline's bands and pixels, kept so that each one reuses the storage.
+  std::vector<QRect> m_bands;
+  QPolygon m_pixels;
 };
 
 }  // namespace korvix

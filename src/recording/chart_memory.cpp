@@ -34,6 +34,7 @@ bool ChartMemory::Get(char& byte) {
 void ChartMemory::Empty() {
   std::string().swap(m_bytes);
   m_position = 0;
+  ++m_replacements;
 }
 
 bool ChartMemory::Assign(const std::string& bytes) {

@@ -29,6 +29,9 @@ public:
   void Empty();
 
   const std::string& Bytes() const { return m_bytes; }
+  // Counts the times the contents were emptied or replaced, so that a reader
+  // can tell records it read before from new ones at the same places.
+  std::size_t Replacements() const { return m_replacements; }
   // Replaces the contents; false (and emptied) when they exceed the limit.
   bool Assign(const std::string& bytes);
 
@@ -36,6 +39,7 @@ private:
   std::string m_bytes;
   std::size_t m_position = 0;
   std::size_t m_limit;
+  std::size_t m_replacements = 0;
 };
 
 // The text a sampled value is stored as: commas, CR and LF removed, so that

@@ -9,7 +9,7 @@ namespace {
 constexpr int64_t kMsPerDay = 86400000;
 
 // Two digits at `pos`, 0 where the text is short or holds no digits there.
-int TwoDigits(const std::string& text, std::size_t pos) {
+int TwoDigits(std::string_view text, std::size_t pos) {
   int value = 0;
   for (std::size_t i = pos; i < pos + 2 && i < text.size(); ++i) {
     if (text[i] < '0' || text[i] > '9') return value;
@@ -52,7 +52,7 @@ int64_t FloorDiv(int64_t a, int64_t b) { return a / b - ((a % b != 0) && ((a < 0
 
 }  // namespace
 
-int64_t StampToMs(const std::string& datetext, const std::string& timetext) {
+int64_t StampToMs(std::string_view datetext, std::string_view timetext) {
   const int month = TwoDigits(datetext, 0);
   const int day = TwoDigits(datetext, 3);
   const int year = 2000 + TwoDigits(datetext, 6);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace korvix {
 
@@ -15,7 +16,7 @@ struct StampTexts {
 // Milliseconds of that moment on one continuous calendar scale (whole days
 // since 1 January 1601), so that differences of two stamps are exact across
 // midnight, month and year ends. Missing or non-digit parts count as 0.
-int64_t StampToMs(const std::string& datetext, const std::string& timetext);
+int64_t StampToMs(std::string_view datetext, std::string_view timetext);
 
 // The inverse of StampToMs; years outside 2000..2099 keep their last two
 // digits.

@@ -75,13 +75,14 @@ std::string FormatInBase(int32_t n, int d, unsigned base) {
 int32_t NumberTexts::ParseNumberText(std::string_view text) {
   m_decimals = 0;
   if (text.empty()) return 0;
-  if (!AllOneOf(text, "-:.0123456789")) return 0;
 
   size_t i = 0;
   const bool negative = text[0] == '-';
   if (negative) i = 1;
   uint64_t acc = 0;
   size_t colons = 0;
+  // Any character outside "-:.0123456789" refuses the whole text; checked in
+  // the same pass, as recorders parse every sample of their window.
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (IsDigit(c)) {
@@ -95,7 +96,10 @@ int32_t NumberTexts::ParseNumberText(std::string_view text) {
         ++i;
         acc += static_cast<uint64_t>(text[i] - '0');
       }
-    }  // a "-" after the first character is skipped
+    } else if (c != '-') {  // a "-" after the first character is skipped
+      m_decimals = 0;
+      return 0;
+    }
     Saturate(acc);
   }
   if (colons == 1) acc *= 60;

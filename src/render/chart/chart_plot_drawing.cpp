@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "render/chart/chart_texts.h"
 #include "render/clip_inside.h"
@@ -110,15 +112,13 @@ void DrawCentreMarker(DeviceContext& dc, const Rect& a, int ch, const ChartSchem
   }
 }
 
-// The lines of both cursors at the positions their texts give, in colour:
-// the cursor colour, or the background to erase lines drawn before. Paper
-// gets solid lines, where the screen's dotted ones would hardly show.
-void DrawCursorLines(DeviceContext& dc, const ChartRecorderRecord& r, const Rect& a, const std::string& cursor1,
-                     const std::string& cursor2, Colour colour, bool solid) {
+// The lines of both cursors at the positions their texts give. Paper gets
+// solid lines, where the screen's dotted ones would hardly show.
+void DrawCursorLines(DeviceContext& dc, const ChartRecorderRecord& r, const Rect& a, Colour colour, bool solid) {
   const int W = Width(a), H = Height(a);
   const double ph = (W - 1) / (Divisions(r.hdivisions) * 100.0);
   const double pv = (H - 1) / (Divisions(r.vdivisions) * 100.0);
-  for (const std::string* cursor : {&cursor1, &cursor2}) {
+  for (const std::string* cursor : {&r.cursor1, &r.cursor2}) {
     const double c = HundredthsOf(*cursor);
     if (r.cursortime != 0) {
       const int x = a.left + static_cast<int>(c * ph);
@@ -167,13 +167,14 @@ void DrawReadouts(DrawingContext& context, const ChartRecorderRecord& r, ChartRe
   state.cursor2textrect = put(r.cursor2, c2left, scheme.readoutvalue);
 }
 
+// Each run from its point `from` on.
 void DrawRuns(DeviceContext& dc, const ChartRecorderRecord& r, const ChartTraceRuns& runs, int width,
-              const Colour* colour) {
+              const Colour* colour, std::size_t from = 0) {
   for (int f = 0; f < kMaxChartRecorderFields; ++f) {
     const auto& run = runs[static_cast<std::size_t>(f)];
-    if (run.size() < 2) continue;
+    if (run.size() < from + 2) continue;
     SelectedPen pen(dc, SolidPen(width, colour != nullptr ? *colour : static_cast<Colour>(r.fields[f].colour)));
-    dc.Polyline(run);
+    dc.Polyline(std::span<const Point>(run).subspan(from));
   }
 }
 
@@ -189,11 +190,56 @@ ChartTraceLook LookOf(const ChartRecorderRecord& r, const ViewState& view) {
   return {view.m_fontfactor, r.sizecode, r.hdivisions, r.vdivisions, r.cursornone, r.cursortime, r.cursorunits};
 }
 
+// Everything a layer's traces were drawn under besides their look: new
+// samples under the same only add to them.
+std::string SceneOf(const ChartRecorderRecord& r, const Rect& plot) {
+  std::string scene = r.windowdate + '|' + r.windowtime + '|' + r.timediv + '|' + r.cursor1 + '|' + r.cursor2 + '|' +
+                      r.delta + '|' + std::to_string(plot.left) + ',' + std::to_string(plot.top) + '|';
+  for (int f = 0; f < r.fields.Count(); ++f) {
+    const ChartRecorderField& field = r.fields[f];
+    scene += field.unitdiv + '|' + field.position + '|' + std::to_string(static_cast<Colour>(field.colour)) + '|';
+  }
+  return scene;
+}
+
+// Samples added under an unchanged scene change the traces only from the
+// last column they reached before: the walk takes up there, and only the
+// columns from it to the new last one are painted again, every layer of
+// the area in its order, clipped to them. False, with nothing drawn, when
+// the walk cannot take up.
+bool PaintAddedColumns(DrawingContext& context, int index, const Rect& a, const ChartMemory& memory,
+                       ChartTraces& traces, ChartTraceLayer& layer, const ChartScheme& scheme, int cw, int ch) {
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
+  const ChartWalkMark before = layer.drawnmark;
+  std::swap(traces.runs, layer.drawntraces);
+  traces.mark = before;
+  const bool resumed = ResumeChartTraces(memory, state, r, a, traces);
+  std::swap(traces.runs, layer.drawntraces);
+  if (!resumed) return false;
+  layer.drawnmark = traces.mark;
+  const int from = a.left + static_cast<int>(before.column);
+  const int to = a.left + static_cast<int>(traces.mark.column) + 1;
+  const Rect strip{std::max(from, a.left), a.top, std::min(to, a.right), a.bottom};
+  if (IsEmpty(strip)) return true;
+  DeviceContext& dc = context.dc;
+  SavedState saved(dc);
+  ClipInside(dc, strip);
+  dc.FillRect(strip, scheme.plot);
+  // The line into the first painted column starts at the column before it.
+  DrawRuns(dc, r, layer.drawntraces, scheme.tracewidth, scheme.trace ? &*scheme.trace : nullptr,
+           static_cast<std::size_t>(std::max(before.count - 1, 0)));
+  DrawGrid(dc, r, a, cw, scheme);
+  DrawCentreMarker(dc, a, ch, scheme);
+  DrawCursorLines(dc, r, a, scheme.cursor, scheme.printed);
+  if (r.cursornone == 0) DrawReadouts(context, r, state, a, cw, ch, scheme);
+  return true;
+}
+
 // Paints the trace area on dc: in full, or as an update of what layer says
-// was drawn there last. An update overdraws the old traces, the old cursor
-// lines and the readout band in the background colour before drawing
-// anything new, so that an old line never cuts through a new trace, and the
-// area then holds exactly what a full paint would have left.
+// was drawn there last. Samples added under the same scene are drawn into
+// their columns alone; any other change paints the area afresh, which
+// costs less than overdrawing every old trace and leaves the same pixels.
 void PaintTraceArea(DrawingContext& context, int index, const Rect& plot, const ChartMemory* memory,
                     ChartTraces& traces, ChartTraceLayer* layer, bool update, MessageSink* messages,
                     const ChartScheme& scheme) {
@@ -205,41 +251,40 @@ void PaintTraceArea(DrawingContext& context, int index, const Rect& plot, const 
   const int cw = cell.cx * Z;
   const int ch = cell.cy * Z;
   const bool thick = DoubleEdges(context.view);
-  const int pw = scheme.PlotFrameDepth(thick);
-  if (!update) {
+  const Rect a = Inflated(plot, -scheme.PlotFrameDepth(thick), -scheme.PlotFrameDepth(thick));
+  const std::string scene = layer != nullptr ? SceneOf(r, plot) : std::string();
+  if (update && memory != nullptr && layer->drawnscene == scene &&
+      PaintAddedColumns(context, index, a, *memory, traces, *layer, scheme, cw, ch))
+    return;
+  {
     SelectedPen pen(dc, SolidPen(1, scheme.plot));
     const ChartEdges& edges = scheme.PlotEdges(thick);
     DrawEdgedFace(dc, plot, scheme.plot, edges.topleft, edges.bottomright);
   }
-  const Rect a = Inflated(plot, -pw, -pw);
   if (IsEmpty(a)) return;
 
   SavedState saved(dc);
   ClipInside(dc, a);
-  if (update) {
-    DrawRuns(dc, r, layer->drawntraces, scheme.tracewidth, &scheme.plot);
-    DrawCursorLines(dc, r, a, layer->cursor1, layer->cursor2, scheme.plot, scheme.printed);
-    if (r.cursornone == 0) dc.FillRect({a.left, a.bottom - ch / 2, a.right, a.bottom}, scheme.plot);
-  }
   ChartWalk walk = ChartWalk::Drawn;
   if (memory != nullptr) {
     walk = BuildChartTraces(*memory, state, r, a, traces, scheme.printed);
   } else {
     for (auto& run : traces.runs) run.clear();
     traces.count = 0;
+    traces.mark = ChartWalkMark();
   }
   DrawRuns(dc, r, traces.runs, scheme.tracewidth, scheme.trace ? &*scheme.trace : nullptr);
-  if (layer != nullptr) layer->drawntraces = traces.runs;
+  if (layer != nullptr) {
+    std::swap(layer->drawntraces, traces.runs);
+    layer->drawnmark = traces.mark;
+    layer->drawnscene = scene;
+  }
   Report(messages, layer, FaultMessage(walk));
   DrawGrid(dc, r, a, cw, scheme);
   DrawCentreMarker(dc, a, ch, scheme);
-  DrawCursorLines(dc, r, a, r.cursor1, r.cursor2, scheme.cursor, scheme.printed);
+  DrawCursorLines(dc, r, a, scheme.cursor, scheme.printed);
   state.prevcursor1 = r.cursor1;
   state.prevcursor2 = r.cursor2;
-  if (layer != nullptr) {
-    layer->cursor1 = r.cursor1;
-    layer->cursor2 = r.cursor2;
-  }
   if (r.cursornone == 0) DrawReadouts(context, r, state, a, cw, ch, scheme);
 }
 

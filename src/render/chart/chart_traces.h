@@ -2,12 +2,14 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/capacities.h"
 #include "document/chart_recorder_record.h"
 #include "recording/chart_memory.h"
 #include "recording/chart_memory_books.h"
+#include "render/chart_trace_layer.h"
 #include "render/rect.h"
 
 namespace korvix {
@@ -23,6 +25,7 @@ struct ChartTraces {
   static constexpr int kMaxColumns = 2048;
   ChartTraceRuns runs;
   int count = 0;
+  ChartWalkMark mark;
 };
 
 enum class ChartWalk {
@@ -42,10 +45,19 @@ enum class ChartWalk {
 ChartWalk BuildChartTraces(const ChartMemory& memory, ChartMemoryBooks& books, const ChartRecorderRecord& r,
                            const Rect& area, ChartTraces& traces, bool keepreadmark = false);
 
+// Takes up the walk that built `traces` (its runs and mark) after samples
+// were added under the same window, scales and area: the last column is
+// built again and new ones after it, as a walk from the start would build
+// them. False, leaving `traces` as they were, when that cannot be so: the
+// memory was replaced or has lost records the walk read, or the walk's
+// start could still move.
+bool ResumeChartTraces(const ChartMemory& memory, const ChartMemoryBooks& books, const ChartRecorderRecord& r,
+                       const Rect& area, ChartTraces& traces);
+
 // Height in pixels above the bottom of the trace area (0 to height - 1)
 // where a value text plots: value / unitdiv + position divisions. A value or
 // Unit/Div that is no number plots at the position.
-int ChartValueHeight(const std::string& value, double unitdiv, double positionpixels, double pixelsperhundredth,
+int ChartValueHeight(std::string_view value, double unitdiv, double positionpixels, double pixelsperhundredth,
                      int height);
 
 }  // namespace korvix

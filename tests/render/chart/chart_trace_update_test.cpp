@@ -64,7 +64,9 @@ protected:
     m_wall.now.minute = std::stoi(stamp.time.substr(3, 2));
     m_wall.now.second = std::stoi(stamp.time.substr(6, 2));
     m_ticks.now = static_cast<uint32_t>(m_ms);
-    for (int f = 0; f < 3; ++f) m_labels.values["L" + std::to_string(f)] = std::to_string(m_random() % 120 - 60);
+    // Now and then a field reads no number, which plots at its position.
+    for (int f = 0; f < 3; ++f)
+      m_labels.values["L" + std::to_string(f)] = m_random() % 16 == 0 ? "N/A" : std::to_string(m_random() % 120 - 60);
     m_memories.ChartWrite(0);
   }
 
@@ -131,7 +133,9 @@ TEST_F(ChartTraceUpdateTest, AnUpdateAfterAnyChangeLeavesWhatAFullPaintWould) {
     switch (m_random() % 6) {
       case 0:
         what = "appended";
-        for (int n = static_cast<int>(m_random() % 5); n >= 0; --n) Append(50 + static_cast<int>(m_random() % 900));
+        // Samples 10 ms apart share a column; the others start new ones.
+        for (int n = static_cast<int>(m_random() % 5); n >= 0; --n)
+          Append(m_random() % 3 == 0 ? 10 : 50 + static_cast<int>(m_random() % 900));
         break;
       case 1:
         what = "followed";
