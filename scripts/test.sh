@@ -19,12 +19,16 @@ bash scripts/format.sh --check
 have_clang=false
 command -v clang++ >/dev/null && have_clang=true
 
+# Nobody reads variables in a debugger here: line tables alone keep the
+# sanitizers' stack traces readable, and compiling takes about a quarter less
+# CPU time than with full debug information.
+debug_info=(-DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG" -DCMAKE_CXX_FLAGS_DEBUG="-g1")
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=ON -DKORVIX_BENCHMARKS=ON \
-  -DKORVIX_WERROR=ON
+  -DKORVIX_WERROR=ON "${debug_info[@]}"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVIX_GUI=ON -DKORVIX_SANITIZE=ON \
-  -DKORVIX_WERROR=ON
+  -DKORVIX_WERROR=ON "${debug_info[@]}"
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_TSAN=ON \
-  -DKORVIX_WERROR=ON
+  -DKORVIX_WERROR=ON "${debug_info[@]}"
 # The fuzz targets, a few seconds each, where clang is there to build them.
 if $have_clang; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVIX_GUI=OFF -DKORVIX_FUZZ=ON \
