@@ -67,6 +67,7 @@ public:
   RunLoopState run;
   RunValues* values = nullptr;
   int SelectedComPort() override { return 0; }
+  void SelectComPort(int) override {}
   void ForgetComPort() override {}
   bool IsReplyPending(char address) override { return values->IsReplyPending(address); }
   void ServiceReplyTimeouts() override { values->ServiceReplyTimeouts(); }
