@@ -10,6 +10,10 @@ std::unique_ptr<QPrinter> ChoosePrinterByDialog(QWidget* parent, PageChoice page
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (!docname.empty()) printer->setDocName(ToQString(docname));
   QPrintDialog dialog(printer.get(), parent);
+  // The dialog on this platform shows its page range whatever the option
+  // says; a print of one page lets it name that page alone. Setting the
+  // bounds turns the option on, so it is set after them.
+  if (pages == PageChoice::AllPages) dialog.setMinMax(1, 1);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, pages == PageChoice::PageRange);
   // What the program prints has no selection or current page to offer.
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

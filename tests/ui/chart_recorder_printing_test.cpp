@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "modal_driver.h"
 #include "platform/testing/recording_message_sink.h"
@@ -64,11 +65,13 @@ TEST_F(ChartRecorderPrintingTest, TheDialogOffersNoPagesToChooseButKeepsPrinting
   bool selection = true;
   bool currentpage = true;
   bool tofile = false;
+  std::pair<int, int> pages;
   testing::ModalDriver<QPrintDialog> driver([&](QPrintDialog& dialog) {
     pagerange = dialog.testOption(QAbstractPrintDialog::PrintPageRange);
     selection = dialog.testOption(QAbstractPrintDialog::PrintSelection);
     currentpage = dialog.testOption(QAbstractPrintDialog::PrintCurrentPage);
     tofile = dialog.testOption(QAbstractPrintDialog::PrintToFile);
+    pages = {dialog.minPage(), dialog.maxPage()};
     dialog.reject();
   });
   EXPECT_EQ(ChoosePrinterByDialog(nullptr, PageChoice::AllPages), nullptr);
@@ -77,6 +80,7 @@ TEST_F(ChartRecorderPrintingTest, TheDialogOffersNoPagesToChooseButKeepsPrinting
   EXPECT_FALSE(selection);
   EXPECT_FALSE(currentpage);
   EXPECT_TRUE(tofile);
+  EXPECT_EQ(pages, std::make_pair(1, 1));
 }
 
 }  // namespace
