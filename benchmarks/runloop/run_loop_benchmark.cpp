@@ -118,7 +118,8 @@ struct PolledBank {
     doc.m_polldelay = 0;
     doc.m_reducedcpu = reducedcpu ? 1 : 0;
     MapComPort(profile, 0, simulator.DevicePath());
-    runtime.emplace(doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde});
+    runtime.emplace(
+        doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde});
     pump.runtime = &*runtime;
     runtime->OnInitialUpdate();
   }

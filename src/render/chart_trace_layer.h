@@ -29,10 +29,10 @@ struct ChartTraceLook {
 // and what the memory held then, so that a later walk over the same window
 // can take up from there when samples were only added.
 struct ChartWalkMark {
-  bool valid = false;     // a column was built
-  bool settled = false;   // a sample right of the left edge was read, so
-                          // new samples cannot move the first column
-  std::size_t start = 0;  // the record the walk started from
+  bool valid = false;      // a column was built
+  bool settled = false;    // a sample right of the left edge was read, so
+                           // new samples cannot move the first column
+  std::size_t start = 0;   // the record the walk started from
   std::size_t record = 0;  // the last column's first record
   double column = 0;       // its column, counted from the left edge
   double columntime = 0;   // its time from the window time

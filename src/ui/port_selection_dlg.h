@@ -30,7 +30,8 @@ class CPortSelectionDlg final : public QDialog {
   Q_OBJECT
 
 public:
-  CPortSelectionDlg(PortSelection& ports, ComLink& link, Profile& profile, MessageSink& messages, QWidget* parent = nullptr);
+  CPortSelectionDlg(PortSelection& ports, ComLink& link, Profile& profile, MessageSink& messages,
+                    QWidget* parent = nullptr);
 
   void SelectPort(int port);
   int SelectedPort() const;

@@ -144,9 +144,10 @@ protected:
   // The view's initial update: the port opens.
   void Open() {
     doc.m_replytimeout = 100;
-    RuntimeServices services{profile, sink, clock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde, [this] {
-                               return std::make_unique<LoggingSerialPort>(wire);
-                             }};
+    RuntimeServices services{
+        profile, sink, clock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde, [this] {
+          return std::make_unique<LoggingSerialPort>(wire);
+        }};
     services.runstates = &runstates;
     runtime = std::make_unique<ViewRuntime>(doc, services);
     runtime->OnInitialUpdate();

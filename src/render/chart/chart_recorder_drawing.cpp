@@ -257,7 +257,8 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 }  // namespace
 
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages, const ChartScheme& scheme) {
+                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages,
+                       const ChartScheme& scheme) {
   const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   ChartRecorderRunState& state = context.states.ChartRecorders()[index];
   DeviceContext& dc = context.dc;

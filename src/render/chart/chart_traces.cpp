@@ -180,8 +180,13 @@ class TraceWalker {
 public:
   TraceWalker(const ChartMemory& memory, const ChartMemoryBooks& books, const ChartRecorderRecord& r, const Rect& area,
               ChartTraces& traces)
-      : m_ring(memory, books), m_traces(traces), m_left(area.left), m_right(area.right),
-        m_bottom(area.bottom), m_width(Width(area)), m_height(Height(area)),
+      : m_ring(memory, books),
+        m_traces(traces),
+        m_left(area.left),
+        m_right(area.right),
+        m_bottom(area.bottom),
+        m_width(Width(area)),
+        m_height(Height(area)),
         m_numfields(static_cast<std::size_t>(r.fields.Count())) {
     const double ph = (m_width - 1) / (std::max(r.hdivisions, 1) * 100.0);
     m_pv = (m_height - 1) / (std::max(r.vdivisions, 1) * 100.0);
