@@ -31,7 +31,10 @@ struct SaveResult {
 // is safely on disk; then the document takes the path and is unmodified.
 SaveResult SaveProjectFile(CKorvixDoc& doc, const std::string& path);
 
-// Far beyond a project made within the capacities; a larger file (or a
+// Texts have no length in the file but their own 4-byte one, so no size
+// follows from the capacities alone: every list at its limit stores about
+// 93 MiB with its 13 million texts empty, and this bound leaves room for
+// such a project with texts of some 70 characters each. A larger file (or a
 // device that never ends) is refused before it is read into memory.
 inline constexpr size_t kMaxProjectFileBytes = size_t{1} << 30;
 

@@ -16,7 +16,8 @@ namespace korvix {
 namespace {
 
 constexpr char kNotAFileReason[] = "be opened: it is not a file";
-constexpr char kTooLargeReason[] = "be opened: it is larger than 1 GiB, more than the largest project Korvix can hold";
+constexpr char kTooLargeReason[] = "be opened: it is larger than 1 GiB, the most Korvix reads of a project file";
+static_assert(kMaxProjectFileBytes == size_t{1} << 30, "the refusal names the bound");
 constexpr size_t kGrowthStep = 1 << 16;
 
 void ReadSections(std::string_view bytes, CKorvixDoc& fresh) {

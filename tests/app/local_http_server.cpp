@@ -14,13 +14,15 @@ namespace korvix {
 
 namespace {
 
-void SendAll(int fd, const char* data, size_t size) {
+// False once the client has gone.
+bool SendAll(int fd, const char* data, size_t size) {
   while (size > 0) {
     const ssize_t sent = send(fd, data, size, MSG_NOSIGNAL);
-    if (sent <= 0) return;
+    if (sent <= 0) return false;
     data += sent;
     size -= static_cast<size_t>(sent);
   }
+  return true;
 }
 
 std::string HeaderValue(const std::string& request, const std::string& name) {
@@ -115,11 +117,21 @@ void LocalHttpServer::Answer(int client) {
     m_stalled.push_back(client);
     return;
   }
-  const std::string head = "HTTP/1.0 " + std::to_string(response.status) +
-                           " X\r\nContent-Length: " + std::to_string(response.body.size()) +
-                           "\r\nConnection: close\r\n\r\n";
-  SendAll(client, head.data(), head.size());
-  SendAll(client, response.body.data(), std::min(response.breakafter, response.body.size()));
+  const std::string length =
+      response.endless ? std::string() : "Content-Length: " + std::to_string(response.body.size()) + "\r\n";
+  const std::string head =
+      "HTTP/1.0 " + std::to_string(response.status) + " X\r\n" + length + "Connection: close\r\n\r\n";
+  bool open = SendAll(client, head.data(), head.size());
+  if (response.endless) {
+    while (open && !response.body.empty()) open = SendAll(client, response.body.data(), response.body.size());
+  } else {
+    const size_t sent = std::min({response.breakafter, response.holdafter, response.body.size()});
+    open = SendAll(client, response.body.data(), sent);
+    if (open && response.holdafter < response.body.size()) {
+      m_stalled.push_back(client);
+      return;
+    }
+  }
   close(client);
 }
 

@@ -20,6 +20,12 @@ public:
     size_t breakafter = std::string::npos;
     // Take the request and never answer.
     bool stall = false;
+    // Announce the whole body, send this many bytes and hold the connection
+    // open, as a transfer under way.
+    size_t holdafter = std::string::npos;
+    // Announce no length and send the body over and over until the client
+    // goes away.
+    bool endless = false;
   };
 
   LocalHttpServer();

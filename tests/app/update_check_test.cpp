@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <thread>
 
 #include "app/curl_http_fetcher.h"
 #include "app/update_check.h"
@@ -52,6 +53,14 @@ protected:
   size_t FilesInFolder() const {
     return static_cast<size_t>(
         std::distance(std::filesystem::directory_iterator(folder.Path()), std::filesystem::directory_iterator()));
+  }
+  // A file of the download in the folder that holds some of its bytes.
+  bool PartlyWritten() const {
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+      std::error_code ignored;
+      if (entry.file_size(ignored) > 0) return true;
+    }
+    return false;
   }
   void ExpectProfileUntouched() {
     EXPECT_EQ(Latest(), "15.3");
@@ -137,19 +146,20 @@ TEST_F(UpdateCheck, BrokenDownloadLeavesNoFileAndNoProfileChange) {
 TEST_F(UpdateCheck, OversizedOrUnsafeDownloadIsRefusedAndLeavesNoFile) {
   struct DownloadCase {
     const char* name;
-    std::string body;
+    LocalHttpServer::Response installer;
     mode_t foldermode;
   };
   const DownloadCase cases[] = {
-      {"over the cap", std::string(300000, 'x'), 0700},
-      {"empty", "", 0700},
-      {"folder others may write to", "installer", 0777},
+      {"over the cap", {200, std::string(300000, 'x')}, 0700},
+      {"endless", {.body = std::string(65536, 'x'), .endless = true}, 0700},
+      {"empty", {200, ""}, 0700},
+      {"folder others may write to", {200, "installer"}, 0777},
   };
   cap = 200000;
   for (const DownloadCase& c : cases) {
     messages.shown.clear();
     server.Serve("/software.html", {200, kPage});
-    server.Serve("/setup.exe", {200, c.body});
+    server.Serve("/setup.exe", c.installer);
     profile.WriteProfileString(kSection, "LatestVersion", "15.3");
     ASSERT_EQ(chmod(folder.Path().c_str(), c.foldermode), 0);
     EXPECT_EQ(Run(), 1) << c.name;
@@ -158,6 +168,29 @@ TEST_F(UpdateCheck, OversizedOrUnsafeDownloadIsRefusedAndLeavesNoFile) {
     ASSERT_EQ(messages.shown.size(), 1u) << c.name;
     EXPECT_EQ(messages.shown[0].text, "Error while downloading Korvix updates.");
   }
+}
+
+// The quit of a run cancels a download under way; what was written of it
+// goes with the cancel.
+TEST_F(UpdateCheck, DownloadCancelledMidwayLeavesNoFile) {
+  server.Serve("/software.html", {200, kPage});
+  server.Serve("/setup.exe", {.body = std::string(300000, 'x'), .holdafter = 100000});
+  profile.WriteProfileString(kSection, "LatestVersion", "15.3");
+  int result = -1;
+  std::thread check([&] { result = Run(); });
+  // Bounded, so that a download that never begins fails the test.
+  bool begun = false;
+  for (int tries = 0; tries < 2000 && !begun; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    begun = PartlyWritten();
+  }
+  cancel = true;
+  check.join();
+  ASSERT_TRUE(begun);
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(FilesInFolder(), 0u);
+  ExpectProfileUntouched();
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST(InstallerAddress, OnlySecureOrLoopback) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "runloop_fixture.h"
+#include "scratch_folder.h"
 
 namespace korvix::testing {
 namespace {
@@ -179,6 +180,52 @@ TEST_F(StartAndHalt, ADataLogIntervalShorterThanAPassWritesAtMostOneRecordEachPa
   EXPECT_LE(records, runtime->PassCount());
   // Missed intervals are skipped, not caught up.
   EXPECT_LT(records, static_cast<size_t>(elapsed / 10));
+}
+
+// An adapter unplugged during a run: the next start opens the port last
+// chosen again, says which device and why while it is away, and polls once
+// it is back under its name.
+TEST_F(StartAndHalt, AStartAfterAnUnplugOpensTheLostPortAgain) {
+  ScratchFolder folder;
+  const std::string adapter = folder / "ttyUSB0";
+  const auto plugin = [&] {
+    StartSimulator("module A delay 2\n  RD counter 0 99999\n");
+    std::filesystem::create_symlink(SimulatorDevice(), adapter);
+    MapComPort(profile, 0, adapter);
+  };
+  plugin();
+  DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+  datawindow.idlabel = "Counter";
+  datawindow.pollcommand = "ARD";
+  Open();
+
+  bool unplugged = false;
+  RunUntil([&] {
+    if (!unplugged && runtime->PollCount() >= 3) {
+      Unplug();
+      std::filesystem::remove(adapter);
+      unplugged = true;
+    }
+    return false;
+  });
+  ASSERT_TRUE(unplugged);
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption.rfind("Communications Error", 0), 0u) << sink.shown[0].caption;
+  EXPECT_EQ(runtime->SelectedComPort(), -1);
+
+  sink.shown.clear();
+  RunUntil([] { return false; });
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].text,
+            "COM port has not been selected.\rCannot open COM1 on " + adapter + ": No such file or directory.");
+  EXPECT_FALSE(runtime->IsRunning());
+
+  plugin();
+  sink.shown.clear();
+  const uint64_t polled = runtime->PollCount();
+  EXPECT_TRUE(RunUntil([&] { return runtime->PollCount() >= polled + 3; }));
+  EXPECT_EQ(runtime->SelectedComPort(), 0);
+  EXPECT_TRUE(sink.shown.empty());
 }
 
 TEST_F(StartAndHalt, AProjectSetToStartByItselfPostsTheStartMessage) {

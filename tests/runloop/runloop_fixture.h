@@ -133,6 +133,16 @@ protected:
     MapComPort(profile, 0, m_simulator->DevicePath());
   }
 
+  // The adapter goes away, as when it is unplugged: its line ends. A later
+  // StartSimulator plugs one in again.
+  void Unplug() {
+    m_simulator->Stop();
+    m_wire.join();
+    m_simulator.reset();
+  }
+
+  std::string SimulatorDevice() const { return m_simulator->DevicePath(); }
+
   void TearDown() override {
     runtime.reset();
     if (m_simulator) {
