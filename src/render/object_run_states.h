@@ -9,7 +9,7 @@
 
 #include "document/kind_traits.h"
 #include "document/record_basics.h"
-#include "recording/chart_memory_books.h"
+#include "render/chart_memory_books.h"
 #include "render/chart_trace_layer.h"
 
 namespace korvix {
