@@ -7,7 +7,7 @@
 #include "recording/chart_memories.h"
 #include "render/bitmap_cache.h"
 #include "render/chart/chart_traces.h"
-#include "render/control_run_states.h"
+#include "render/controls/control_run_states.h"
 #include "render/device_context.h"
 #include "render/drawing_context.h"
 #include "render/face_cache.h"
