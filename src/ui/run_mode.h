@@ -39,9 +39,9 @@ public:
   CRunMode(CKorvixDoc& doc, ViewRuntime& runtime, ObjectStates& objects, const RunModeWorld& world)
       : m_email(doc.m_emailserver, runtime.Popup(), world.mainwindow, world.wall),
         m_parts(doc, runtime,
-                RunModeSurroundings{world.view, objects.geometry, objects.inputwindows, world.clock, world.messages,
-                                    world.window,
-                                    OutsideActions{world.sound, world.programs, world.telephone, m_email, world.printer}}) {}
+                RunModeSurroundings{
+                    world.view, objects.geometry, objects.inputwindows, world.clock, world.messages, world.window,
+                    OutsideActions{world.sound, world.programs, world.telephone, m_email, world.printer}}) {}
   CRunMode(const CRunMode&) = delete;
   CRunMode& operator=(const CRunMode&) = delete;
 
