@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Checks the formatting, builds everything with warnings as errors and runs
-# every test: once as shipped (with the widget tests on the offscreen
-# platform), once under the address and undefined-behaviour sanitizers, and
-# the tests that start threads once more under the thread sanitizer.
+# Checks the formatting and the layering of the libraries, builds everything
+# with warnings as errors and runs every test: once as shipped (with the
+# widget tests on the offscreen platform), once under the address and
+# undefined-behaviour sanitizers, and the tests that start threads once more
+# under the thread sanitizer.
 #
 # Most tests wait on peers, serial lines and timers and leave cores idle, so
 # the later stages' builds run beside the earlier stages, one after another,
@@ -15,6 +16,7 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
 bash scripts/format.sh --check
+/usr/bin/python3 scripts/check-layers.py
 
 have_clang=false
 command -v clang++ >/dev/null && have_clang=true

@@ -141,7 +141,9 @@ int BuildAllKindsPage(CKorvixDoc& doc) {
 
 struct Screen {
   Screen(int factor, int (*build)(CKorvixDoc&))
-      : page(doc, view, window, [](const std::string&) -> std::optional<Bitmap> { return Picture(); }) {
+      : objects(doc, view),
+        page(
+            doc, view, window, [](const std::string&) -> std::optional<Bitmap> { return Picture(); }, objects) {
     view.SetFontFactor(factor);
     middle = build(doc);
   }
@@ -155,6 +157,7 @@ struct Screen {
   CKorvixDoc doc;
   ViewState view;
   ScreenWindow window;
+  ObjectStates objects;
   PageView page;
   QImage image{kScreenWidth, kScreenHeight, QImage::Format_RGB32};
   int middle = -1;

@@ -21,7 +21,9 @@ constexpr int KindIndex(ScreenObjectKind kind) { return static_cast<int>(kind); 
 // it shows or takes, as what each adds to its ID Label; its limit message;
 // its data-log column fields, in the order their columns are numbered; whether
 // the Run-Loop polls it with its `pollcommand`; whether it sends commands of
-// its own to the modules.
+// its own to the modules; whether the live-value server can push its value to
+// a hot link; whether it is a needle kind, which repaints only its moving part
+// when its value changes and so keeps the value it last drew.
 template <ScreenObjectKind K>
 struct KindTraits;
 
@@ -50,6 +52,8 @@ struct KindTraits<ScreenObjectKind::TextBox> {
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -64,6 +68,8 @@ struct KindTraits<ScreenObjectKind::ImageBox> {
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -78,6 +84,8 @@ struct KindTraits<ScreenObjectKind::DataWindow> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -92,6 +100,8 @@ struct KindTraits<ScreenObjectKind::TextWindow> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -106,6 +116,8 @@ struct KindTraits<ScreenObjectKind::InputWindow> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = true;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -120,6 +132,8 @@ struct KindTraits<ScreenObjectKind::LevelGauge> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -134,6 +148,8 @@ struct KindTraits<ScreenObjectKind::DialGauge> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = true;
 };
 
 template <>
@@ -148,6 +164,8 @@ struct KindTraits<ScreenObjectKind::MeterGauge> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = true;
 };
 
 template <>
@@ -162,6 +180,8 @@ struct KindTraits<ScreenObjectKind::VerticalGauge> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = true;
 };
 
 template <>
@@ -176,6 +196,8 @@ struct KindTraits<ScreenObjectKind::HorizontalGauge> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = true;
 };
 
 template <>
@@ -190,6 +212,8 @@ struct KindTraits<ScreenObjectKind::DualHandGauge> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = true;
 };
 
 template <>
@@ -204,6 +228,8 @@ struct KindTraits<ScreenObjectKind::WindVane> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = true;
 };
 
 template <>
@@ -219,6 +245,8 @@ struct KindTraits<ScreenObjectKind::PivotTracker> {
       {{&Record::logcolumn, 0}, {&Record::logcolumnrun, 1}, {&Record::logcolumnwater, 2}, {&Record::logcolumnsis, 3}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -233,6 +261,8 @@ struct KindTraits<ScreenObjectKind::SignalLamp> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -247,6 +277,8 @@ struct KindTraits<ScreenObjectKind::EventCounter> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -261,6 +293,8 @@ struct KindTraits<ScreenObjectKind::EventTimer> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -275,6 +309,8 @@ struct KindTraits<ScreenObjectKind::PushButton> {
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = true;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -289,6 +325,8 @@ struct KindTraits<ScreenObjectKind::ButtonArray> {
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = true;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -303,6 +341,8 @@ struct KindTraits<ScreenObjectKind::RockerSwitch> {
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = true;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -317,6 +357,8 @@ struct KindTraits<ScreenObjectKind::SliderControl> {
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = true;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 // The controller's column is released like every other kind's: a column
@@ -333,6 +375,8 @@ struct KindTraits<ScreenObjectKind::PIController> {
   static constexpr std::array<LogColumnField<Record>, 1> kLogColumns{{{&Record::logcolumn, 0}}};
   static constexpr bool kPolled = true;
   static constexpr bool kSendsCommands = true;
+  static constexpr bool kLinked = true;
+  static constexpr bool kNeedle = false;
 };
 
 template <>
@@ -347,6 +391,8 @@ struct KindTraits<ScreenObjectKind::ChartRecorder> {
   static constexpr std::array<LogColumnField<Record>, 0> kLogColumns{};
   static constexpr bool kPolled = false;
   static constexpr bool kSendsCommands = false;
+  static constexpr bool kLinked = false;
+  static constexpr bool kNeedle = false;
 };
 
 template <ScreenObjectKind K>
@@ -392,6 +438,18 @@ constexpr bool SendsCommands(ScreenObjectKind kind) {
   bool sends = false;
   VisitKind(kind, [&](auto tag) { sends = KindTraits<decltype(tag)::value>::kSendsCommands; });
   return sends;
+}
+
+constexpr bool IsLinkedKind(ScreenObjectKind kind) {
+  bool linked = false;
+  VisitKind(kind, [&](auto tag) { linked = KindTraits<decltype(tag)::value>::kLinked; });
+  return linked;
+}
+
+constexpr bool IsNeedleKind(ScreenObjectKind kind) {
+  bool needle = false;
+  VisitKind(kind, [&](auto tag) { needle = KindTraits<decltype(tag)::value>::kNeedle; });
+  return needle;
 }
 
 // Calls use(record) with record `index` of `kind`.

@@ -124,7 +124,7 @@ void CEditMouse::OnRButtonDown(Point point) {
   }
   m_editor.SelectOnly(object);
   m_page.m_tracker.m_rect = m_editor.ObjectRect(object);
-  OpenPropertyEditor(object);
+  m_editors.OpenPropertyEditor(object.kind, object.index);
 }
 
 bool CEditMouse::CanEditProperties() const { return m_page.m_numselected == 1 && !m_editor.Locked(); }
@@ -133,35 +133,7 @@ void CEditMouse::OnEditProperties() {
   if (!CanEditProperties()) return;
   for (const ScreenObject& object : m_editor.SelectedObjects()) {
     m_page.m_tracker.m_rect = m_editor.ObjectRect(object);
-    OpenPropertyEditor(object);
-  }
-}
-
-void CEditMouse::OpenPropertyEditor(ScreenObject object) {
-  const int i = object.index;
-  switch (object.kind) {
-    case ScreenObjectKind::TextBox: m_editors.EditTextBoxProperties(i); break;
-    case ScreenObjectKind::ImageBox: m_editors.EditImageBoxProperties(i); break;
-    case ScreenObjectKind::DataWindow: m_editors.EditDataWindowProperties(i); break;
-    case ScreenObjectKind::TextWindow: m_editors.EditTextWindowProperties(i); break;
-    case ScreenObjectKind::InputWindow: m_editors.EditInputWindowProperties(i); break;
-    case ScreenObjectKind::LevelGauge: m_editors.EditLevelGaugeProperties(i); break;
-    case ScreenObjectKind::DialGauge: m_editors.EditDialGaugeProperties(i); break;
-    case ScreenObjectKind::MeterGauge: m_editors.EditMeterGaugeProperties(i); break;
-    case ScreenObjectKind::VerticalGauge: m_editors.EditVerticalGaugeProperties(i); break;
-    case ScreenObjectKind::HorizontalGauge: m_editors.EditHorizontalGaugeProperties(i); break;
-    case ScreenObjectKind::DualHandGauge: m_editors.EditDualHandGaugeProperties(i); break;
-    case ScreenObjectKind::WindVane: m_editors.EditWindVaneProperties(i); break;
-    case ScreenObjectKind::PivotTracker: m_editors.EditPivotTrackerProperties(i); break;
-    case ScreenObjectKind::SignalLamp: m_editors.EditSignalLampProperties(i); break;
-    case ScreenObjectKind::EventCounter: m_editors.EditEventCounterProperties(i); break;
-    case ScreenObjectKind::EventTimer: m_editors.EditEventTimerProperties(i); break;
-    case ScreenObjectKind::PushButton: m_editors.EditPushButtonProperties(i); break;
-    case ScreenObjectKind::ButtonArray: m_editors.ConfigureButtonArray(i); break;
-    case ScreenObjectKind::RockerSwitch: m_editors.EditRockerSwitchProperties(i); break;
-    case ScreenObjectKind::SliderControl: m_editors.EditSliderControlProperties(i); break;
-    case ScreenObjectKind::PIController: m_editors.EditPIControllerProperties(i); break;
-    case ScreenObjectKind::ChartRecorder: m_editors.EditChartRecorderProperties(i); break;
+    m_editors.OpenPropertyEditor(object.kind, object.index);
   }
 }
 

@@ -42,7 +42,6 @@ public:
 
 private:
   void Cancel();
-  void OpenPropertyEditor(ScreenObject object);
 
   CKorvixDoc& m_doc;
   ViewState& m_view;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/screen_object_kind.h"
+
 namespace korvix {
 
 // The Chart Recorders' sample memories, one per record slot: the live
@@ -17,34 +19,13 @@ public:
   virtual void EmptyChartMemory(int index) = 0;
 };
 
-// The property editors of every kind, reached by object index. The
-// dialogs come later; until then each entry does nothing.
+// The property editors of every kind, reached by kind and object index; the
+// Button Array's is the modeless configuration of its sub buttons. Without a
+// program around the editor each does nothing.
 class PropertyEditors {
 public:
   virtual ~PropertyEditors() = default;
-  virtual void EditTextBoxProperties(int) {}
-  virtual void EditImageBoxProperties(int) {}
-  virtual void EditDataWindowProperties(int) {}
-  virtual void EditTextWindowProperties(int) {}
-  virtual void EditInputWindowProperties(int) {}
-  virtual void EditLevelGaugeProperties(int) {}
-  virtual void EditDialGaugeProperties(int) {}
-  virtual void EditMeterGaugeProperties(int) {}
-  virtual void EditVerticalGaugeProperties(int) {}
-  virtual void EditHorizontalGaugeProperties(int) {}
-  virtual void EditDualHandGaugeProperties(int) {}
-  virtual void EditWindVaneProperties(int) {}
-  virtual void EditPivotTrackerProperties(int) {}
-  virtual void EditSignalLampProperties(int) {}
-  virtual void EditEventCounterProperties(int) {}
-  virtual void EditEventTimerProperties(int) {}
-  virtual void EditPushButtonProperties(int) {}
-  virtual void EditRockerSwitchProperties(int) {}
-  virtual void EditSliderControlProperties(int) {}
-  virtual void EditPIControllerProperties(int) {}
-  virtual void EditChartRecorderProperties(int) {}
-  // The Button Array's modeless configuration of its sub buttons.
-  virtual void ConfigureButtonArray(int) {}
+  virtual void OpenPropertyEditor(ScreenObjectKind, int) {}
   // A right click on an empty place of the page.
   virtual void EditPageBackground() {}
 };

@@ -1,5 +1,6 @@
 #include "livelink/dde_server.h"
 
+#include "document/kind_traits.h"
 #include "livelink/link_frames.h"
 #include "texts/label_texts.h"
 
@@ -32,26 +33,17 @@ bool ReadFlag(const std::string& field, int& flag) {
   return true;
 }
 
-// The record types whose values can be linked, in the order the sweep
-// pushes them; fn(record, link) gets each record with its link state.
+// The linked kinds in kind order, then the Variables, the order the sweep
+// pushes them in; fn(record, link) gets each record with its link state.
 template <class Fn>
 void ForEachLinkable(CKorvixDoc& doc, ObjectRunStates& states, Fn fn) {
   const auto each = [&fn](auto& list, auto& links) {
     for (int i = 0; i < list.Count(); ++i) fn(list[i], links[i]);
   };
-  each(doc.m_datawindows, states.Of<ScreenObjectKind::DataWindow>());
-  each(doc.m_textwindows, states.Of<ScreenObjectKind::TextWindow>());
-  each(doc.m_inputwindows, states.Of<ScreenObjectKind::InputWindow>());
-  each(doc.m_levelgauges, states.Of<ScreenObjectKind::LevelGauge>());
-  each(doc.m_dialgauges, states.Of<ScreenObjectKind::DialGauge>());
-  each(doc.m_metergauges, states.Of<ScreenObjectKind::MeterGauge>());
-  each(doc.m_vertgauges, states.Of<ScreenObjectKind::VerticalGauge>());
-  each(doc.m_horzgauges, states.Of<ScreenObjectKind::HorizontalGauge>());
-  each(doc.m_dualhandgauges, states.Of<ScreenObjectKind::DualHandGauge>());
-  each(doc.m_windvanes, states.Of<ScreenObjectKind::WindVane>());
-  each(doc.m_eventcounters, states.Of<ScreenObjectKind::EventCounter>());
-  each(doc.m_eventtimers, states.Of<ScreenObjectKind::EventTimer>());
-  each(doc.m_picontrollers, states.Of<ScreenObjectKind::PIController>());
+  ForEachKind([&](auto tag) {
+    constexpr ScreenObjectKind kind = decltype(tag)::value;
+    if constexpr (KindTraits<kind>::kLinked) each(ListOf<kind>(doc), states.Of<kind>());
+  });
   each(doc.m_variables, states.Variables());
 }
 

@@ -9,8 +9,8 @@
 #include "expressions/label_reader.h"
 #include "platform/message_sink.h"
 #include "recording/chart_memory.h"
-#include "recording/chart_memory_books.h"
 #include "recording/run_clock.h"
+#include "render/chart_memory_books.h"
 #include "render/object_run_states.h"
 
 namespace korvix {

@@ -8,7 +8,7 @@
 
 #include "document/chart_recorder_record.h"
 #include "recording/chart_memory.h"
-#include "recording/chart_memory_books.h"
+#include "render/chart_memory_books.h"
 
 namespace korvix {
 

@@ -51,7 +51,7 @@ void DataLogSchedule::Start(uint32_t tick, const LocalDateTime& now) {
 bool DataLogSchedule::TimedRecordDue(uint32_t tick) {
   m_now += ElapsedMs(tick, m_lasttick);
   m_lasttick = tick;
-  if (m_interval == 0 || m_weblog.m_weblogreading.Get() != 0) return false;
+  if (m_interval == 0 || m_weblogreading.Get() != 0) return false;
   const int64_t behind = static_cast<int64_t>(m_now) - m_nextdue;
   if (behind < m_interval) return false;
   m_nextdue += behind / m_interval * m_interval;

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "document/korvix_doc.h"
-#include "document/web_log_progress.h"
 #include "platform/millisecond_clock.h"
+#include "platform/shared_value.h"
 #include "platform/wall_clock.h"
 
 namespace korvix {
@@ -15,8 +15,10 @@ namespace korvix {
 // on time. Missed intervals are skipped, never caught up.
 class DataLogSchedule {
 public:
-  // Nothing comes due while the web log reads the data log.
-  DataLogSchedule(CKorvixDoc& doc, const WebLogProgress& weblog) : m_doc(doc), m_weblog(weblog) {}
+  // Nothing comes due while `weblogreading`, the web-log upload's flag, says
+  // that it reads the data log.
+  DataLogSchedule(CKorvixDoc& doc, const SharedValue<int>& weblogreading)
+      : m_doc(doc), m_weblogreading(weblogreading) {}
 
   // At the start of a run: the interval from the "Log data every" text and
   // its unit, and the first record half a second past the start (50 ms with
@@ -32,7 +34,7 @@ public:
 
 private:
   CKorvixDoc& m_doc;
-  const WebLogProgress& m_weblog;
+  const SharedValue<int>& m_weblogreading;
   int64_t m_interval = 0;
   uint64_t m_now = 0;  // the counter, extended to 64 bits
   uint32_t m_lasttick = 0;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "document/korvix_doc.h"
-#include "render/control_run_states.h"
+#include "render/controls/control_run_states.h"
 #include "render/object_run_states.h"
 #include "render/rect.h"
 #include "render/screen_objects.h"

@@ -9,7 +9,7 @@
 
 #include "document/kind_traits.h"
 #include "document/record_basics.h"
-#include "recording/chart_memory_books.h"
+#include "render/chart_memory_books.h"
 #include "render/chart_trace_layer.h"
 
 namespace korvix {
@@ -79,36 +79,22 @@ struct VariableRunState {
   std::string ddelast;
 };
 
-constexpr bool IsNeedleKind(ScreenObjectKind kind) {
-  switch (kind) {
-    case ScreenObjectKind::DialGauge:
-    case ScreenObjectKind::MeterGauge:
-    case ScreenObjectKind::VerticalGauge:
-    case ScreenObjectKind::HorizontalGauge:
-    case ScreenObjectKind::DualHandGauge:
-    case ScreenObjectKind::WindVane: return true;
-    default: return false;
-  }
-}
-
-constexpr bool IsLinkedKind(ScreenObjectKind kind) {
-  switch (kind) {
-    case ScreenObjectKind::DataWindow:
-    case ScreenObjectKind::TextWindow:
-    case ScreenObjectKind::InputWindow:
-    case ScreenObjectKind::LevelGauge:
-    case ScreenObjectKind::EventCounter:
-    case ScreenObjectKind::EventTimer:
-    case ScreenObjectKind::PIController: return true;
-    default: return IsNeedleKind(kind);
-  }
-}
-
 template <ScreenObjectKind K>
 using RunStateOf =
     std::conditional_t<K == ScreenObjectKind::ChartRecorder, ChartRecorderRunState,
-                       std::conditional_t<IsNeedleKind(K), NeedleRunState,
-                                          std::conditional_t<IsLinkedKind(K), LinkedRunState, ObjectRunState>>>;
+                       std::conditional_t<KindTraits<K>::kNeedle, NeedleRunState,
+                                          std::conditional_t<KindTraits<K>::kLinked, LinkedRunState, ObjectRunState>>>;
+
+static_assert(
+    [] {
+      bool linked = true;
+      ForEachKind([&](auto tag) {
+        using Traits = KindTraits<decltype(tag)::value>;
+        linked = linked && (!Traits::kNeedle || Traits::kLinked);
+      });
+      return linked;
+    }(),
+    "a needle kind's state is a linked one");
 
 // One state per record of a list, by the record's index. It grows as its
 // list does, so a record added anywhere starts with a fresh state; a removal

@@ -123,7 +123,7 @@ void PageView::DrawObject(DrawingContext& context, ScreenObject object, const Re
 // The picture is made over the page colour, which shows wherever a drawing
 // is not opaque.
 bool PageView::DrawFace(DrawingContext& context, ScreenObject object, const Rect& rect) {
-  const std::optional<std::string> key = FaceKey(m_doc, m_view, m_controlstates, m_runstates, object, rect);
+  const std::optional<std::string> key = FaceKey(m_doc, m_view, m_run.controls, m_runstates, object, rect);
   if (!key) return false;
   const PageRecord* page = CurrentPage(m_doc);
   const auto background = static_cast<Colour>(page != nullptr ? page->bgcolor : kDefaultPageColor);
@@ -135,7 +135,7 @@ bool PageView::DrawFace(DrawingContext& context, ScreenObject object, const Rect
 
 void PageView::DrawDirectly(DrawingContext& context, ScreenObject object, const Rect& rect) {
   const int i = object.index;
-  const ControlRunStates* states = m_controlstates;
+  const ControlRunStates* states = m_run.controls;
   switch (object.kind) {
     case ScreenObjectKind::TextBox: return DrawTextBox(context, i);
     case ScreenObjectKind::ImageBox: return DrawImageBox(context, i, m_bitmaps.Get(m_doc.m_imageboxes[i].bitmapfile));
@@ -169,8 +169,8 @@ void PageView::DrawDirectly(DrawingContext& context, ScreenObject object, const 
     case ScreenObjectKind::PIController:
       return states ? DrawPIController(context, i, states->PIControllerReadingsOf(i)) : DrawPIController(context, i);
     case ScreenObjectKind::ChartRecorder:
-      return DrawChartRecorder(context, m_chartgeometry, i, rect,
-                               m_chartmemories ? &m_chartmemories->Memory(i) : nullptr, m_chartraces, m_paintmessages);
+      return DrawChartRecorder(context, m_chartgeometry, i, rect, m_run.charts ? &m_run.charts->Memory(i) : nullptr,
+                               m_chartraces, m_run.paintmessages);
   }
 }
 

@@ -2,13 +2,17 @@
 
 namespace korvix {
 
-PageView::PageView(CKorvixDoc& doc, ViewState& view, ViewWindow& window, BitmapCache::Loader loader)
-    : m_geometry(doc, view, m_runstates),
-      m_chartgeometry(doc, view, m_runstates),
+PageView::PageView(CKorvixDoc& doc, ViewState& view, ViewWindow& window, BitmapCache::Loader loader,
+                   ObjectStates& states, PageRunSources run)
+    : m_runstates(states.runstates),
+      m_geometry(states.geometry),
+      m_inputwindowstates(states.inputwindows),
+      m_chartgeometry(doc, view, states.runstates),
       m_bitmaps(std::move(loader)),
       m_doc(doc),
       m_view(view),
-      m_window(window) {
+      m_window(window),
+      m_run(run) {
   m_tracker.m_gridstep = view.m_gridsize;
 }
 

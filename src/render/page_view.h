@@ -7,7 +7,7 @@
 #include "recording/chart_memories.h"
 #include "render/bitmap_cache.h"
 #include "render/chart/chart_traces.h"
-#include "render/control_run_states.h"
+#include "render/controls/control_run_states.h"
 #include "render/device_context.h"
 #include "render/drawing_context.h"
 #include "render/face_cache.h"
@@ -15,6 +15,7 @@
 #include "render/input_window_state.h"
 #include "render/object_geometry.h"
 #include "render/object_run_states.h"
+#include "render/object_states.h"
 #include "render/object_tracker.h"
 #include "render/region.h"
 #include "render/screen_objects.h"
@@ -23,12 +24,25 @@
 
 namespace korvix {
 
+// What a page shows of the running program beside the project. A page drawn
+// on its own has none of it: it draws every control at rest and no traces.
+struct PageRunSources {
+  // How the operator's controls stand while the program runs them.
+  const ControlRunStates* controls = nullptr;
+  // The Chart Recorders' samples.
+  ChartMemories* charts = nullptr;
+  // Where a paint reports what it found wrong; it must not open a box of
+  // its own in the middle of a paint.
+  MessageSink* paintmessages = nullptr;
+};
+
 // What the program's view does with pages, apart from its toolkit: drawing
 // the current page, the selection with its tracker and the cursors over it.
 // The window hands in a device context for every paint.
 class PageView {
 public:
-  PageView(CKorvixDoc& doc, ViewState& view, ViewWindow& window, BitmapCache::Loader loader);
+  PageView(CKorvixDoc& doc, ViewState& view, ViewWindow& window, BitmapCache::Loader loader, ObjectStates& states,
+           PageRunSources run = {});
 
   // Paints the current page within the device context's clip region: open
   // keypads, then the objects front to back, each cut out of the clip region
@@ -55,21 +69,17 @@ public:
   // the window's default.
   bool OnSetCursor(Point point);
 
-  // Declared first: the geometries keep their rectangles in it.
-  ObjectRunStates m_runstates;
-  ObjectGeometry m_geometry;
+  // The view's, shared with the Run-Loop and the run-mode controls.
+  ObjectRunStates& m_runstates;
+  ObjectGeometry& m_geometry;
+  InputWindowRunStates& m_inputwindowstates;
   ChartRecorderGeometry m_chartgeometry;
   CObjectTracker m_tracker;
   BitmapCache m_bitmaps;
   // Pictures of the objects that cost most to draw; a page drawn with a
   // budget of 0 draws every object directly.
   FaceCache m_faces;
-  InputWindowRunStates m_inputwindowstates;
   PivotTrackerStates m_pivottrackerstates;
-  // Set while the program runs controls; none in a page drawn on its own.
-  const ControlRunStates* m_controlstates = nullptr;
-  // The Chart Recorders' samples; a page drawn without them shows no traces.
-  ChartMemories* m_chartmemories = nullptr;
   int m_numselected = 0;
   // Set by whatever changes which page is shown or what it holds: the next
   // OnDraw draws every object whatever the clip region.
@@ -82,9 +92,6 @@ public:
   // they last drew. Any other paint (an expose, a scroll, a resize, a page
   // change) draws the traces in full.
   bool m_quietpaint = false;
-  // Where a paint reports what it found wrong; it must not open a box of
-  // its own in the middle of a paint.
-  MessageSink* m_paintmessages = nullptr;
 
 private:
   void RecomputeScrollExtent(const std::vector<Rect>& rects);
@@ -100,6 +107,7 @@ private:
   CKorvixDoc& m_doc;
   ViewState& m_view;
   ViewWindow& m_window;
+  const PageRunSources m_run;
   Size m_scrollextent{-1, -1};
   ChartTraces m_chartraces;
 };

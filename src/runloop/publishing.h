@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/korvix_doc.h"
-#include "document/web_log_progress.h"
+#include "runloop/web_log_progress.h"
 
 namespace korvix {
 

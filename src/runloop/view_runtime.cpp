@@ -58,7 +58,7 @@ ViewRuntime::ViewRuntime(CKorvixDoc& doc, RuntimeServices services)
       m_runclock(services.wall, services.clock),
       m_datalog(doc, m_values.Values(), m_runclock, services.recordsink ? *services.recordsink : m_runmessages,
                 LogFilesOf(services, m_ownlogfiles), services.clock),
-      m_schedule(doc, m_weblogprogress),
+      m_schedule(doc, m_weblogprogress.m_weblogreading),
       m_charts(doc, m_runstates, m_values.Values(), m_runclock, m_runmessages),
       m_popupbox(services.popupwindow),
       m_scripts(services.scripts(*this)) {

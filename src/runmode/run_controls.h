@@ -10,7 +10,7 @@
 #include "executors/executors.h"
 #include "executors/run_services.h"
 #include "platform/millisecond_clock.h"
-#include "render/control_run_states.h"
+#include "render/controls/control_run_states.h"
 #include "render/controls/pi_controller.h"
 #include "render/input_window_state.h"
 #include "render/object_geometry.h"

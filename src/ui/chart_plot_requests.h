@@ -8,8 +8,8 @@
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
 #include "recording/chart_memory.h"
-#include "recording/chart_memory_books.h"
 #include "recording/chart_plot_file.h"
+#include "render/chart_memory_books.h"
 
 class QWidget;
 

@@ -64,9 +64,12 @@ unsigned KeyFlags(Qt::KeyboardModifiers modifiers) {
 
 // The dotted frames a move, a resize or a group drag shows while the
 // button is held, drawn over the page without touching it.
+// The focus rectangles of a drag over the viewport. The viewport owns it; it
+// keeps its own copy of what it shows, so it never reads an editor that has
+// gone before it.
 class CPageEditorUi::Feedback final : public QWidget {
 public:
-  Feedback(QWidget* parent, const CEditMouse& mouse) : QWidget(parent), m_mouse(mouse) {
+  explicit Feedback(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -74,17 +77,22 @@ public:
     show();
   }
 
+  void Show(const std::vector<Rect>& rects) {
+    m_rects = rects;
+    update();
+  }
+
 protected:
   void paintEvent(QPaintEvent*) override {
-    if (m_mouse.Feedback().empty()) return;
+    if (m_rects.empty()) return;
     QPainter painter(this);
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    for (const Rect& r : m_mouse.Feedback()) painter.drawRect(r.left, r.top, Width(r) - 1, Height(r) - 1);
+    for (const Rect& r : m_rects) painter.drawRect(r.left, r.top, Width(r) - 1, Height(r) - 1);
   }
 
 private:
-  const CEditMouse& m_mouse;
+  std::vector<Rect> m_rects;
 };
 
 PageDialogs PageDialogs::Standard() {
@@ -121,7 +129,7 @@ CPageEditorUi::CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page,
       m_dialogs(std::move(dialogs)),
       m_editor(doc, m_view.State(), page, window, messages, chartmemories),
       m_mouse(doc, m_view.State(), page, window, m_editor, editors),
-      m_feedback(new Feedback(m_view.viewport(), m_mouse)) {
+      m_feedback(new Feedback(m_view.viewport())) {
   AddPlaceMenu();
   AddEditMenu();
   AddPageMenu();
@@ -133,7 +141,10 @@ CPageEditorUi::CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page,
   UpdateCommands();
 }
 
-CPageEditorUi::~CPageEditorUi() { delete m_feedback; }
+// An editor that goes mid-drag leaves no rectangles behind.
+CPageEditorUi::~CPageEditorUi() {
+  if (m_feedback) m_feedback->Show({});
+}
 
 void CPageEditorUi::AddPlaceMenu() {
   ForEachKind([&](auto tag) {
@@ -272,7 +283,7 @@ void CPageEditorUi::Refresh() {
   UpdateCommands();
   m_feedback->setGeometry(m_view.viewport()->rect());
   m_feedback->raise();
-  m_feedback->update();
+  m_feedback->Show(m_mouse.Feedback());
 }
 
 bool CPageEditorUi::OnViewEvent(QEvent* event) {
@@ -300,7 +311,7 @@ bool CPageEditorUi::OnViewEvent(QEvent* event) {
       const Point point = PointOf(mouse);
       if (m_mouse.Tracking() || m_view.State().m_dragstate != 0) {
         m_mouse.OnMouseMove(point);
-        m_feedback->update();
+        m_feedback->Show(m_mouse.Feedback());
         return true;
       }
       if (!m_page.OnSetCursor(point)) m_view.viewport()->setCursor(Qt::ArrowCursor);

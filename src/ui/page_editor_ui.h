@@ -79,7 +79,8 @@ private:
   PageDialogs m_dialogs;
   CPageEditor m_editor;
   CEditMouse m_mouse;
-  QPointer<QWidget> m_feedback;
+  // The viewport's child: the viewport may go first.
+  QPointer<Feedback> m_feedback;
 };
 
 }  // namespace korvix

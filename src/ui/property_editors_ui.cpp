@@ -1,5 +1,9 @@
 #include "ui/property_editors_ui.h"
 
+#include <array>
+#include <cstddef>
+
+#include "document/kind_traits.h"
 #include "properties/button_array_configuration.h"
 #include "properties/chart_recorder_properties.h"
 #include "properties/name_list.h"
@@ -27,6 +31,50 @@
 
 namespace korvix {
 
+namespace {
+
+struct KindEditor {
+  ScreenObjectKind kind;
+  void (CPropertyEditors::*edit)(int index);
+};
+
+// The one place that gives a kind its editor, in kind order.
+constexpr std::array<KindEditor, kObjectKindCount> kKindEditors{{
+    {ScreenObjectKind::TextBox, &CPropertyEditors::EditTextBoxProperties},
+    {ScreenObjectKind::ImageBox, &CPropertyEditors::EditImageBoxProperties},
+    {ScreenObjectKind::DataWindow, &CPropertyEditors::EditDataWindowProperties},
+    {ScreenObjectKind::TextWindow, &CPropertyEditors::EditTextWindowProperties},
+    {ScreenObjectKind::InputWindow, &CPropertyEditors::EditInputWindowProperties},
+    {ScreenObjectKind::LevelGauge, &CPropertyEditors::EditLevelGaugeProperties},
+    {ScreenObjectKind::DialGauge, &CPropertyEditors::EditDialGaugeProperties},
+    {ScreenObjectKind::MeterGauge, &CPropertyEditors::EditMeterGaugeProperties},
+    {ScreenObjectKind::VerticalGauge, &CPropertyEditors::EditVerticalGaugeProperties},
+    {ScreenObjectKind::HorizontalGauge, &CPropertyEditors::EditHorizontalGaugeProperties},
+    {ScreenObjectKind::DualHandGauge, &CPropertyEditors::EditDualHandGaugeProperties},
+    {ScreenObjectKind::WindVane, &CPropertyEditors::EditWindVaneProperties},
+    {ScreenObjectKind::PivotTracker, &CPropertyEditors::EditPivotTrackerProperties},
+    {ScreenObjectKind::SignalLamp, &CPropertyEditors::EditSignalLampProperties},
+    {ScreenObjectKind::EventCounter, &CPropertyEditors::EditEventCounterProperties},
+    {ScreenObjectKind::EventTimer, &CPropertyEditors::EditEventTimerProperties},
+    {ScreenObjectKind::PushButton, &CPropertyEditors::EditPushButtonProperties},
+    {ScreenObjectKind::ButtonArray, &CPropertyEditors::ConfigureButtonArray},
+    {ScreenObjectKind::RockerSwitch, &CPropertyEditors::EditRockerSwitchProperties},
+    {ScreenObjectKind::SliderControl, &CPropertyEditors::EditSliderControlProperties},
+    {ScreenObjectKind::PIController, &CPropertyEditors::EditPIControllerProperties},
+    {ScreenObjectKind::ChartRecorder, &CPropertyEditors::EditChartRecorderProperties},
+}};
+
+static_assert(
+    [] {
+      for (std::size_t k = 0; k < kKindEditors.size(); ++k) {
+        if (KindIndex(kKindEditors[k].kind) != static_cast<int>(k) || kKindEditors[k].edit == nullptr) return false;
+      }
+      return true;
+    }(),
+    "every kind has its editor, at its kind's place");
+
+}  // namespace
+
 CPropertyEditors::CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser,
                                    EditorLoop& editors, EmailReporter& reports, ChartPlotAccess plots)
     : m_parent(parent),
@@ -36,6 +84,10 @@ CPropertyEditors::CPropertyEditors(QWidget* parent, PropertyFrame frame, Message
       m_editors(editors),
       m_reports(reports),
       m_plots(std::move(plots)) {}
+
+void CPropertyEditors::OpenPropertyEditor(ScreenObjectKind kind, int index) {
+  (this->*kKindEditors[static_cast<std::size_t>(KindIndex(kind))].edit)(index);
+}
 
 void CPropertyEditors::EditTextBoxProperties(int index) {
   EditProperties<ScreenObjectKind::TextBox>(m_frame, index, [this](TextBoxFields& fields) {

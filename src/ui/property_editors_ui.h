@@ -13,37 +13,40 @@ class QWidget;
 
 namespace korvix {
 
-// The property editors of the kinds that have their dialogs so far; the
-// others still do nothing. Each dialog is modal over `parent`, except the
-// Chart Recorder's and the Button Array's, which run in the view's modeless
-// editor loop. `reports` sends the e-mail dialog's test mail.
+// The property dialogs of every kind. Each dialog is modal over `parent`,
+// except the Chart Recorder's and the Button Array's, which run in the view's
+// modeless editor loop. `reports` sends the e-mail dialog's test mail.
 class CPropertyEditors final : public PropertyEditors {
 public:
   CPropertyEditors(QWidget* parent, PropertyFrame frame, MessageSink& messages, ColourChooser chooser,
                    EditorLoop& editors, EmailReporter& reports, ChartPlotAccess plots);
 
-  void EditTextBoxProperties(int index) override;
-  void EditImageBoxProperties(int index) override;
-  void EditDataWindowProperties(int index) override;
-  void EditTextWindowProperties(int index) override;
-  void EditLevelGaugeProperties(int index) override;
-  void EditDialGaugeProperties(int index) override;
-  void EditMeterGaugeProperties(int index) override;
-  void EditVerticalGaugeProperties(int index) override;
-  void EditHorizontalGaugeProperties(int index) override;
-  void EditDualHandGaugeProperties(int index) override;
-  void EditWindVaneProperties(int index) override;
-  void EditChartRecorderProperties(int index) override;
-  void EditRockerSwitchProperties(int index) override;
-  void EditSliderControlProperties(int index) override;
-  void EditSignalLampProperties(int index) override;
-  void EditEventCounterProperties(int index) override;
-  void EditEventTimerProperties(int index) override;
-  void EditPivotTrackerProperties(int index) override;
-  void EditPIControllerProperties(int index) override;
-  void EditInputWindowProperties(int index) override;
-  void EditPushButtonProperties(int index) override;
-  void ConfigureButtonArray(int index) override;
+  // Opens the editor the table in the source gives the kind.
+  void OpenPropertyEditor(ScreenObjectKind kind, int index) override;
+
+  // Each kind's editor, as that table names it.
+  void EditTextBoxProperties(int index);
+  void EditImageBoxProperties(int index);
+  void EditDataWindowProperties(int index);
+  void EditTextWindowProperties(int index);
+  void EditLevelGaugeProperties(int index);
+  void EditDialGaugeProperties(int index);
+  void EditMeterGaugeProperties(int index);
+  void EditVerticalGaugeProperties(int index);
+  void EditHorizontalGaugeProperties(int index);
+  void EditDualHandGaugeProperties(int index);
+  void EditWindVaneProperties(int index);
+  void EditChartRecorderProperties(int index);
+  void EditRockerSwitchProperties(int index);
+  void EditSliderControlProperties(int index);
+  void EditSignalLampProperties(int index);
+  void EditEventCounterProperties(int index);
+  void EditEventTimerProperties(int index);
+  void EditPivotTrackerProperties(int index);
+  void EditPIControllerProperties(int index);
+  void EditInputWindowProperties(int index);
+  void EditPushButtonProperties(int index);
+  void ConfigureButtonArray(int index);
 
 private:
   // The editor of a kind whose dialog offers the project's labels.

@@ -19,36 +19,26 @@ constexpr char kHaltRunLoopText[] = "Halt Run Loop";
 }  // namespace
 
 CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
-                       ScriptsMaker makescripts)
+                       std::optional<RunModeWorld> runmode)
     : m_frame(frame),
       m_view(*frame.View()),
       m_viewalive(frame.View()),
       m_doc(doc),
       m_pagewindow(*frame.View()),
-      m_page(doc, frame.View()->State(), m_pagewindow, &LoadBitmapFile),
+      m_objects(doc, frame.View()->State()),
       m_pump([this](RunLoopMessage message) { OnRunLoopMessage(message); }),
       m_popupwindow(&frame),
       m_weblogmessages(&frame, messages),
       m_weblog(m_weblogmessages, m_clock),
-      m_livelink(doc, m_page.m_runstates,
+      m_livelink(doc, m_objects.runstates,
                  [this](std::string& out, std::string_view name) {
                    return m_runtime && m_runtime->Values().Values().FindLabelValueQuietly(out, name);
                  }),
-      m_passmessages(this, messages) {
-  ScriptServicesMaker scripts = ExistingScripts(m_noscripts);
-  if (makescripts) {
-    scripts = [this, makescripts](ViewRuntime& runtime) -> ScriptServices& { return makescripts(runtime, m_page); };
-  }
-  RuntimeServices services{
-      profile,  messages,           m_clock, m_wall, m_pump, *this, m_popupwindow, std::move(scripts),
-      m_weblog, m_livelink.Server()};
-  services.recordsink = &m_passmessages;
-  services.linksink = &m_passmessages;
-  services.runstates = &m_page.m_runstates;
-  m_runtime = std::make_unique<ViewRuntime>(doc, services);
+      m_passmessages(this, messages),
+      m_runtime(MakeRuntime(profile, messages, std::move(runmode))),
+      m_page(doc, frame.View()->State(), m_pagewindow, &LoadBitmapFile, m_objects,
+             PageRunSources{m_runmode ? &m_runmode->Controls() : nullptr, &m_runtime->Charts(), &m_passmessages}) {
   m_popupwindow.SetBox(&m_runtime->Popup());
-  m_page.m_chartmemories = &m_runtime->Charts();
-  m_page.m_paintmessages = &m_passmessages;
   m_pump.SetNestedPass([this] { return !(m_editorsopen && m_editorsopen()) && m_runtime->NestedPassMayRun(); },
                        [this] { m_runtime->RunNestedPass(); });
 
@@ -64,6 +54,26 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
     UpdateCommands();
   });
   UpdateCommands();
+}
+
+// The runtime makes the run mode once its label values and link exist, so
+// that both are built whole.
+std::unique_ptr<ViewRuntime> CRunLoopUi::MakeRuntime(Profile& profile, MessageSink& messages,
+                                                     std::optional<RunModeWorld> runmode) {
+  ScriptServicesMaker scripts = ExistingScripts(m_noscripts);
+  if (runmode) {
+    scripts = [this, world = *runmode](ViewRuntime& runtime) -> ScriptServices& {
+      m_runmode = std::make_unique<CRunMode>(m_doc, runtime, m_objects, world);
+      return m_runmode->Scripts();
+    };
+  }
+  RuntimeServices services{
+      profile,  messages,           m_clock, m_wall, m_pump, *this, m_popupwindow, std::move(scripts),
+      m_weblog, m_livelink.Server()};
+  services.recordsink = &m_passmessages;
+  services.linksink = &m_passmessages;
+  services.runstates = &m_objects.runstates;
+  return std::make_unique<ViewRuntime>(m_doc, services);
 }
 
 CRunLoopUi::~CRunLoopUi() {

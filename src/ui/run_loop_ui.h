@@ -5,12 +5,14 @@
 #include <QRegion>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/message_sink.h"
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
 #include "platform/wall_clock.h"
 #include "publishing/web_log_upload.h"
+#include "render/object_states.h"
 #include "render/page_view.h"
 #include "runloop/publishing.h"
 #include "runloop/run_loop_services.h"
@@ -20,6 +22,7 @@
 #include "ui/popup_box_window.h"
 #include "ui/queued_message_sink.h"
 #include "ui/run_loop_pump.h"
+#include "ui/run_mode.h"
 #include "ui/waiting_message_sink.h"
 
 namespace korvix {
@@ -29,21 +32,22 @@ class CKorvixView;
 
 // The Run-Loop in the window: the Run-Loop menu's start and halt, the
 // private start and halt messages, the page drawn live as values arrive,
-// and the popup box beside it. It owns the view's run-time core and the
-// page view that draws the current page. Whoever makes it owns it.
+// and the popup box beside it. It owns the objects' states, the view's
+// run-time core, the run mode on it and the page view that draws the current
+// page from all of them. Whoever makes it owns it.
 class CRunLoopUi final : public QObject, private RuntimeWindow {
   Q_OBJECT
 
 public:
-  // Makes the executors on the runtime and the page it draws; without them
-  // a project runs without Scripts, Button Arrays and held controls.
-  using ScriptsMaker = std::function<ScriptServices&(ViewRuntime&, PageView&)>;
-
+  // Without `runmode` a project runs without Scripts, Button Arrays, e-mail
+  // reports and held controls.
   CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, MessageSink& messages,
-             ScriptsMaker makescripts = {});
+             std::optional<RunModeWorld> runmode = std::nullopt);
   ~CRunLoopUi() override;
 
   ViewRuntime& Runtime() { return *m_runtime; }
+  // Null when made without a run mode.
+  CRunMode* RunMode() { return m_runmode.get(); }
   PageView& Page() { return m_page; }
   ViewWindow& PageWindow() { return m_pagewindow; }
   QtMessagePump& Pump() { return m_pump; }
@@ -66,13 +70,15 @@ private:
   void Paint(QPainter& painter, const QRect& dirty);
   void UpdateCommands();
   void ShowRunning(bool running);
+  std::unique_ptr<ViewRuntime> MakeRuntime(Profile& profile, MessageSink& messages,
+                                           std::optional<RunModeWorld> runmode);
 
   CMainFrame& m_frame;
   CKorvixView& m_view;
   QPointer<CKorvixView> m_viewalive;
   CKorvixDoc& m_doc;
   PageEditorViewWindow m_pagewindow;
-  PageView m_page;
+  ObjectStates m_objects;
   QtMessagePump m_pump;
   std::function<bool()> m_editorsopen;
   PopupBoxWindow m_popupwindow;
@@ -88,7 +94,12 @@ private:
   // What the Run-Loop invalidated without erasing since the last paint, in
   // client pixels.
   QRegion m_quietregion;
+  // Made by the runtime once its values exist, and ended after it: the
+  // runtime calls into the run mode until it is gone.
+  std::unique_ptr<CRunMode> m_runmode;
   std::unique_ptr<ViewRuntime> m_runtime;
+  // Made last: it draws from everything above.
+  PageView m_page;
 };
 
 }  // namespace korvix

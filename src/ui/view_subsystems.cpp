@@ -21,19 +21,19 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       m_saveproject(std::move(saveproject)),
       m_telephone(profile),
       m_printer(std::make_unique<QtPrinterLabelTarget>()) {
-  m_runloop = std::make_unique<CRunLoopUi>(
-      frame, doc, profile, messages,
-      [this](ViewRuntime& runtime, PageView& page) -> ScriptServices& { return MakeRunMode(runtime, page); });
+  m_runloop = std::make_unique<CRunLoopUi>(frame, doc, profile, messages,
+                                           RunModeWorld{frame, frame.View()->State(), m_clock, m_wall, messages, *this,
+                                                        m_sound, m_programs, m_telephone, m_printer});
   ViewRuntime& runtime = m_runloop->Runtime();
-  m_runloop->Page().m_controlstates = &m_runmode->Controls();
-  m_runinput = std::make_unique<CRunModeInput>(*frame.View(), m_runmode->Controls(), [this] { return Running(); });
+  CRunMode& runmode = *m_runloop->RunMode();
+  m_runinput = std::make_unique<CRunModeInput>(*frame.View(), runmode.Controls(), [this] { return Running(); });
   m_editorwait = std::make_unique<QtPassWait>(runtime.Link());
   m_editorloop = std::make_unique<EditorLoop>(runtime.Link(), *m_editorwait, messages);
   m_runloop->SetEditorsOpen([this] { return m_editorloop->OpenEditors() > 0; });
   m_chartmemories = std::make_unique<RecorderChartMemories>(runtime.Charts());
   m_propertyeditors = std::make_unique<CPropertyEditors>(
       &frame, PropertyFrame{doc, frame.View()->State(), m_runloop->Page(), m_runloop->PageWindow(), *m_chartmemories},
-      messages, ColorSelectChooser(profile), *m_editorloop, *m_email,
+      messages, ColorSelectChooser(profile), *m_editorloop, runmode.Email(),
       ChartPlotAccess{[&runtime](int index) -> ChartMemory& { return runtime.Charts().Memory(index); },
                       [&runtime](const std::string& text) { return runtime.ExpandLabelRefs(text); }});
   m_weblogging = std::make_unique<CWebLoggingCommand>(frame, doc, messages, ColorSelectChooser(profile),
@@ -46,15 +46,14 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
   m_runloopsettings = std::make_unique<CRunLoopSettingsUi>(frame, doc, m_runloop->Page().m_runstates.Variables(),
                                                            messages, *m_editorloop, [this] { return Running(); });
   m_scripteditors = std::make_unique<CScriptEditorsUi>(frame, doc, profile, messages, *m_editorloop, *m_runloopsettings,
-                                                       *m_email, m_clock);
+                                                       runmode.Email(), m_clock);
   m_conditionaleditors =
       std::make_unique<CConditionalEditorsUi>(frame, doc, messages, *m_editorloop, *m_runloopsettings,
                                               [this](int script) { m_scripteditors->EditScriptConfiguration(script); });
   m_datalog = std::make_unique<CDataLogUi>(frame, doc, profile, messages, *m_editorloop, runtime);
 }
 
-// In reverse of the making: whatever refers to another goes before it. The
-// Run-Loop refers to the run-mode parts until it is gone.
+// In reverse of the making: whatever refers to another goes before it.
 CViewSubsystems::~CViewSubsystems() {
   if (m_view) m_view->SetInputHandler(nullptr);
   m_datalog.reset();
@@ -69,17 +68,6 @@ CViewSubsystems::~CViewSubsystems() {
   m_editorwait.reset();
   m_runinput.reset();
   m_runloop.reset();
-  m_runmode.reset();
-  m_email.reset();
-}
-
-ScriptServices& CViewSubsystems::MakeRunMode(ViewRuntime& runtime, PageView& page) {
-  m_email = std::make_unique<CEmailReports>(m_doc.m_emailserver, runtime.Popup(), m_frame, m_wall);
-  m_runmode = std::make_unique<RunModeParts>(
-      m_doc, runtime,
-      RunModeSurroundings{m_frame.View()->State(), page.m_geometry, page.m_inputwindowstates, m_clock, m_messages,
-                          *this, OutsideActions{m_sound, m_programs, m_telephone, *m_email, m_printer}});
-  return m_runmode->Scripts();
 }
 
 bool CViewSubsystems::OnViewEvent(QEvent* event) {
@@ -127,9 +115,8 @@ void CViewSubsystems::SaveProject() {
 void CViewSubsystems::InvalidateControl(ScreenObjectKind, int) { m_frame.View()->viewport()->update(); }
 
 void CViewSubsystems::PrintChartRec(int index) {
-  PageView& page = m_runloop->Page();
-  const ChartMemory* memory = page.m_chartmemories ? &page.m_chartmemories->Memory(index) : nullptr;
-  ChartRecorderPrint document(m_doc, m_frame.View()->State(), page.m_runstates, index, memory, m_messages);
+  ChartRecorderPrint document(m_doc, m_frame.View()->State(), m_runloop->Page().m_runstates, index,
+                              &m_runloop->Runtime().Charts().Memory(index), m_messages);
   PrintChartRecorder(&m_frame, m_chartprinter, document);
 }
 

@@ -15,12 +15,10 @@
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
 #include "platform/wall_clock.h"
-#include "runmode/run_mode_parts.h"
 #include "ui/chart_recorder_printing.h"
 #include "ui/conditional_editors_ui.h"
 #include "ui/data_log_ui.h"
 #include "ui/editor_pass_wait.h"
-#include "ui/email_reports.h"
 #include "ui/korvix_view.h"
 #include "ui/page_editor_ui.h"
 #include "ui/property_editors_ui.h"
@@ -58,8 +56,6 @@ public:
   void SetChartPrinterChooser(PrinterChooser chooser) { m_chartprinter = std::move(chooser); }
 
 private:
-  // Made by the Run-Loop once its label values exist.
-  ScriptServices& MakeRunMode(ViewRuntime& runtime, PageView& page);
   bool OnViewEvent(QEvent* event);
   bool Running();
   void OnPortSelection();
@@ -89,8 +85,6 @@ private:
   // The rest each need some of the others: the constructor makes them in
   // the order they need each other and the destructor ends them in reverse,
   // so the order they are declared in does not matter.
-  std::unique_ptr<CEmailReports> m_email;
-  std::unique_ptr<RunModeParts> m_runmode;
   std::unique_ptr<CRunLoopUi> m_runloop;
   std::unique_ptr<CRunModeInput> m_runinput;
   std::unique_ptr<QtPassWait> m_editorwait;

@@ -111,9 +111,9 @@ TEST_F(EditMouseBasicsTest, ALostFocusEndsAPressWithoutStoringIt) {
 
 struct RecordingEditors final : PropertyEditors {
   std::vector<std::pair<std::string, int>> opened;
-  void EditDialGaugeProperties(int i) override { opened.emplace_back("Dial Gauge", i); }
-  void EditChartRecorderProperties(int i) override { opened.emplace_back("Chart Recorder", i); }
-  void ConfigureButtonArray(int i) override { opened.emplace_back("Button Array", i); }
+  void OpenPropertyEditor(ScreenObjectKind kind, int i) override {
+    VisitKind(kind, [&](auto tag) { opened.emplace_back(std::string(KindTraits<decltype(tag)::value>::kName), i); });
+  }
   void EditPageBackground() override { opened.emplace_back("Page Background", -1); }
 };
 

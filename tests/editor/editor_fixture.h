@@ -54,7 +54,8 @@ protected:
   RecordingMessageSink messages;
   FakeViewWindow window;
   FakeChartMemories chartmemories;
-  PageView page{doc, view, window, [](const std::string&) { return std::optional<Bitmap>(); }};
+  ObjectStates objectstates{doc, view};
+  PageView page{doc, view, window, [](const std::string&) { return std::optional<Bitmap>(); }, objectstates};
   CPageEditor editor{doc, view, page, window, messages, chartmemories};
 
   void TearDown() override { EXPECT_TRUE(StackingIsValid(doc)); }

@@ -34,8 +34,8 @@ TEST(DataLogScheduleTest, IntervalsByUnitWithTenthsOfSeconds) {
     CKorvixDoc doc;
     doc.m_loginterval = c.text;
     doc.m_logintervalunit = c.unit;
-    WebLogProgress weblog;
-    DataLogSchedule schedule(doc, weblog);
+    SharedValue<int> weblogreading;
+    DataLogSchedule schedule(doc, weblogreading);
     schedule.Start(0, LocalDateTime{});
     EXPECT_EQ(schedule.IntervalMs(), c.ms) << c.text;
     EXPECT_EQ(doc.m_logintervalms != 0, c.ms != 0) << c.text;
@@ -55,8 +55,8 @@ TEST(DataLogScheduleTest, TheFirstRecordFollowsTheStartOrTheNextFullMinuteOrHour
     CKorvixDoc doc;
     doc.m_loginterval = c.text;
     doc.m_logintervalunit = c.unit;
-    WebLogProgress weblog;
-    DataLogSchedule schedule(doc, weblog);
+    SharedValue<int> weblogreading;
+    DataLogSchedule schedule(doc, weblogreading);
     schedule.Start(4000000000u, c.now);
     const std::vector<uint64_t> due = DueTimes(schedule, 4000000000u, 50, c.first);
     EXPECT_EQ(due, std::vector<uint64_t>{c.first}) << c.text << " unit " << c.unit;
@@ -67,8 +67,8 @@ TEST(DataLogScheduleTest, ALatePassWritesOnceAndSkipsTheMissedIntervals) {
   CKorvixDoc doc;
   doc.m_loginterval = "1";
   doc.m_logintervalunit = 0;
-  WebLogProgress weblog;
-  DataLogSchedule schedule(doc, weblog);
+  SharedValue<int> weblogreading;
+  DataLogSchedule schedule(doc, weblogreading);
   schedule.Start(0, LocalDateTime{});
   EXPECT_TRUE(schedule.TimedRecordDue(500));
   EXPECT_TRUE(schedule.TimedRecordDue(4200));  // three intervals missed
@@ -82,12 +82,12 @@ TEST(DataLogScheduleTest, NothingComesDueWhileTheWebLogReadsTheLog) {
   CKorvixDoc doc;
   doc.m_loginterval = "1";
   doc.m_logintervalunit = 0;
-  WebLogProgress weblog;
-  DataLogSchedule schedule(doc, weblog);
+  SharedValue<int> weblogreading;
+  DataLogSchedule schedule(doc, weblogreading);
   schedule.Start(0, LocalDateTime{});
-  weblog.m_weblogreading = 1;
+  weblogreading = 1;
   EXPECT_FALSE(schedule.TimedRecordDue(800));
-  weblog.m_weblogreading = 0;
+  weblogreading = 0;
   EXPECT_TRUE(schedule.TimedRecordDue(900));
 }
 
@@ -95,8 +95,8 @@ TEST(DataLogScheduleTest, FiftyDaysAreFiftyDaysAcrossTheCounterWrap) {
   CKorvixDoc doc;
   doc.m_loginterval = "50";
   doc.m_logintervalunit = 3;
-  WebLogProgress weblog;
-  DataLogSchedule schedule(doc, weblog);
+  SharedValue<int> weblogreading;
+  DataLogSchedule schedule(doc, weblogreading);
   schedule.Start(123456, AtMinuteSecond(0, 0));
   const uint64_t hour = 3600000;
   const uint64_t day = 24 * hour;

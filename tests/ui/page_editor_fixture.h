@@ -35,7 +35,9 @@ protected:
   CKorvixDoc doc;
   CMainFrame frame{profile};
   PageEditorViewWindow window{*frame.View()};
-  PageView page{doc, frame.View()->State(), window, [](const std::string&) { return std::optional<Bitmap>(); }};
+  ObjectStates objectstates{doc, frame.View()->State()};
+  PageView page{doc, frame.View()->State(), window, [](const std::string&) { return std::optional<Bitmap>(); },
+                objectstates};
   RecordingMessageSink messages;
   NoSampleMemories memories;
   PropertyEditors editors;

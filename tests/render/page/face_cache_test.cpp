@@ -36,11 +36,11 @@ protected:
   static constexpr int kWidth = 480;
   static constexpr int kHeight = 320;
 
-  FaceCacheTest() {
+  // Both pages read m_held, made only after the fixture's page: it is
+  // read at the first paint.
+  FaceCacheTest() : PageFixture(PageRunSources{&m_held}) {
     m_window.clientrect = {0, 0, kWidth, kHeight};
     m_direct.m_faces = FaceCache(0);
-    m_page.m_controlstates = &m_held;
-    m_direct.m_controlstates = &m_held;
   }
 
   static QImage Paint(PageView& page, std::optional<QRegion> area = std::nullopt, bool erase = true) {
@@ -66,7 +66,9 @@ protected:
   void ExpectSameAsDirect(const std::string& change) { EXPECT_EQ(Paint(m_page), Paint(m_direct)) << change; }
 
   HeldControls m_held;
-  PageView m_direct{m_doc, m_view, m_window, [](const std::string&) { return std::nullopt; }};
+  ObjectStates m_directobjects{m_doc, m_view};
+  PageView m_direct{m_doc,           m_view,   m_window, [](const std::string&) { return std::nullopt; },
+                    m_directobjects, {&m_held}};
   int m_dial = -1;
   int m_pi = -1;
 };

@@ -14,7 +14,17 @@ namespace korvix {
 // the bitmap files are whatever `bitmaps` holds.
 class PageFixture {
 protected:
-  PageFixture() {
+  // `run` is what the page shows of a running program.
+  explicit PageFixture(PageRunSources run = {})
+      : m_page(
+            m_doc, m_view, m_window,
+            [this](const std::string& file) -> std::optional<Bitmap> {
+              ++loads;
+              const auto found = bitmaps.find(file);
+              if (found == bitmaps.end()) return std::nullopt;
+              return found->second;
+            },
+            m_objects, run) {
     for (int i = 0; i < 3; ++i) m_doc.m_pages.Add();
   }
 
@@ -43,12 +53,8 @@ protected:
   FakeViewWindow m_window;
   std::map<std::string, Bitmap> bitmaps;
   int loads = 0;
-  PageView m_page{m_doc, m_view, m_window, [this](const std::string& file) -> std::optional<Bitmap> {
-                    ++loads;
-                    const auto found = bitmaps.find(file);
-                    if (found == bitmaps.end()) return std::nullopt;
-                    return found->second;
-                  }};
+  ObjectStates m_objects{m_doc, m_view};
+  PageView m_page;
 };
 
 }  // namespace korvix

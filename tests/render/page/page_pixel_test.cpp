@@ -32,11 +32,12 @@ protected:
   }
 
   // What the window does for a paint of the area.
-  void Paint(const QRegion& area) {
+  void Paint(const QRegion& area, PageView& page) {
     QtDeviceContext dc(m_image, area);
-    m_page.OnEraseBkgnd(dc);
-    m_page.OnDraw(dc);
+    page.OnEraseBkgnd(dc);
+    page.OnDraw(dc);
   }
+  void Paint(const QRegion& area) { Paint(area, m_page); }
   void Paint() { Paint(QRegion(m_image.rect())); }
 
   Colour At(int x, int y) const {
@@ -256,12 +257,11 @@ TEST_F(PagePixelTest, ControlsAreDrawnAsTheRunStatesHoldThem) {
   m_doc.m_eventtimers[0].manualbuttons = 1;
   Add(m_doc.m_picontrollers, 1, 0, 320, 200, "PI");
   HeldControls held;
-  m_page.m_controlstates = &held;
-  Paint();
+  PageView heldpage{m_doc, m_view, m_window, [](const std::string&) { return std::nullopt; }, m_objects, {&held}};
+  Paint(QRegion(m_image.rect()), heldpage);
   const QImage painted = m_image;
 
   // Each control drawn on its own in the held state on an empty page.
-  m_page.m_controlstates = nullptr;
   Paint();
   QImage expected(m_image.size(), QImage::Format_RGB32);
   {

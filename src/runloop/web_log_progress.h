@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/shared_value.h"
+#include "platform/shared_value.h"
 
 namespace korvix {
 
