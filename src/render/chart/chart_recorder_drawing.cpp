@@ -120,8 +120,10 @@ void DrawArrow(DeviceContext& dc, const Rect& square, bool up, int pressed) {
 void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, int index, int f, const Rect& obj,
                     const Rect& plot, const Cell& cell, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
-  ChartRecorderField& field = r.fields[f];
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderField& field = r.fields[f];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
+  const auto slot = static_cast<std::size_t>(f);
   const int cw = cell.cw;
   const int ch = cell.ch;
   const Rect card{plot.right + cw / 3, plot.top + Trunc(field.order * 2.1 * ch), obj.right - cw / 3 - 1,
@@ -133,14 +135,14 @@ void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, in
   const auto valueBox = [&](const Rect& l) {
     return Rect{l.right - (3 * cw + cell.pw), l.top + ch / 8 - cell.pw, l.right, l.bottom - ch / 8 + cell.pw};
   };
-  field.unitdivbox = valueBox(unitline);
-  field.positionbox = valueBox(positionline);
+  state.unitdivboxes[slot] = valueBox(unitline);
+  state.positionboxes[slot] = valueBox(positionline);
   {
     SelectedFont font(dc, ChartValueFont(r, context.view));
     SelectedTextColour colour(dc, scheme.valuetext);
     SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
     for (const auto& [box, text] :
-         {std::pair{field.unitdivbox, &field.unitdiv}, {field.positionbox, &field.position}}) {
+         {std::pair{state.unitdivboxes[slot], &field.unitdiv}, {state.positionboxes[slot], &field.position}}) {
       if (scheme.valueboxedges) {
         SelectedPen pen(dc, SolidPen(1, scheme.valuebox));
         DrawEdgedFace(dc, box, scheme.valuebox, scheme.valueboxedges->topleft, scheme.valueboxedges->bottomright);

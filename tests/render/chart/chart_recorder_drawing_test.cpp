@@ -72,8 +72,8 @@ TEST_F(ChartRecorderDrawingTest, EachFieldHasACardWithItsValueBoxesCutOutOfTheCl
   EXPECT_TRUE(Shows("Pump"));
   const std::vector<std::string> texts = Texts();
   EXPECT_EQ(std::count(texts.begin(), texts.end(), "2.50"), 2);
-  const Rect second = r.fields[1].unitdivbox;
-  EXPECT_GT(second.top, r.fields[0].unitdivbox.top);
+  const Rect second = State().unitdivboxes[1];
+  EXPECT_GT(second.top, State().unitdivboxes[0].top);
   const auto cuts = m_dc.Only(Op::ExcludeClipRect);
   EXPECT_TRUE(std::any_of(cuts.begin(), cuts.end(), [&](const auto& call) { return call.rect == second; }));
 }
