@@ -170,7 +170,8 @@ void PageView::DrawDirectly(DrawingContext& context, ScreenObject object, const 
       return states ? DrawPIController(context, i, states->PIControllerReadingsOf(i)) : DrawPIController(context, i);
     case ScreenObjectKind::ChartRecorder:
       return DrawChartRecorder(context, m_chartgeometry, i, rect,
-                               m_chartmemories ? &m_chartmemories->Memory(i) : nullptr, m_chartraces, m_paintmessages);
+                               m_chartmemories ? &m_chartmemories->Memory(i) : nullptr, m_chartraces, m_paintmessages,
+                               &m_window);
   }
 }
 

@@ -27,6 +27,7 @@ constexpr Colour kIconLight = Rgb(204, 255, 204);
 constexpr char kUnitDivCaption[] = "Unit/Div";
 constexpr char kPositionCaption[] = "Position";
 constexpr char kSecDivSuffix[] = " Sec/Div";
+constexpr char kMarginLetter[] = "X";
 constexpr char kCursorModeCaption[] = "Cursor Mode";
 constexpr char kCursor1Caption[] = "Cursor1";
 constexpr char kCursor2Caption[] = "Cursor2";
@@ -220,7 +221,7 @@ void DrawFace(DrawingContext& context, const Rect& obj, const ChartScheme& schem
 }
 
 void DrawBand(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& obj,
-              const Rect& plot, const ChartScheme& scheme) {
+              const Rect& plot, ViewWindow* window, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedTextColour colour(dc, scheme.bandtext);
@@ -232,7 +233,15 @@ void DrawBand(DrawingContext& context, const ChartRecorderRecord& r, ChartRecord
   const int middle = (plot.left + plot.right) / 2;
   state.daterect = {plot.left, obj.top, plot.left + datewidth, plot.top};
   state.timerect = {middle - timewidth / 2, obj.top, middle - timewidth / 2 + timewidth, plot.top};
-  state.timedivrect = {plot.right - timedivwidth, obj.top, plot.right, plot.top};
+  const Rect timedivrect{plot.right - timedivwidth, obj.top, plot.right, plot.top};
+  // The readout is clipped to what was invalidated for it, which is where
+  // the old one stood: a longer old text is cleared, and a longer new one
+  // shown whole, at the next paint.
+  if (window != nullptr && !IsEmpty(state.timedivrect) && Width(timedivrect) != Width(state.timedivrect)) {
+    const int x = dc.GetTextExtent(kMarginLetter).cx;
+    window->InvalidateRect(Inflated(state.timedivrect, x, 0), false);
+  }
+  state.timedivrect = timedivrect;
   dc.DrawText(r.windowdate, state.daterect, kOneLineLeft);
   dc.DrawText(r.windowtime, state.timerect, kOneLineCentred);
   dc.DrawText(timedivtext, state.timedivrect, kOneLineLeft);
@@ -259,7 +268,7 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 }  // namespace
 
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages,
+                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages, ViewWindow* window,
                        const ChartScheme& scheme) {
   const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   ChartRecorderRunState& state = context.states.ChartRecorders()[index];
@@ -291,7 +300,7 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
     if (!scheme.printed) DrawStrip(context, geometry, index);
   }
   DrawFace(context, obj, scheme);
-  DrawBand(context, r, state, obj, plot, scheme);
+  DrawBand(context, r, state, obj, plot, window, scheme);
   if (onlytime) return;
   if (!scheme.printed) DrawGroupCaptions(context, geometry, index, plot);
   if (!updated && dc.RectVisible(state.plotrect)) CR_DrawData(context, index, plot, memory, traces, messages, scheme);

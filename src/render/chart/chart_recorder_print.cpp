@@ -62,7 +62,7 @@ void ChartRecorderPrint::PrintPage(DeviceContext& dc, int) {
       m_messages.Show(kMemoryAccessErrorCaption, kPrintWalkError, MessageIcon::Exclamation);
   }
   SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
-  DrawChartRecorder(context, geometry, m_index, m_printed, m_memory, traces, nullptr, kPrintedChartScheme);
+  DrawChartRecorder(context, geometry, m_index, m_printed, m_memory, traces, nullptr, nullptr, kPrintedChartScheme);
 }
 
 }  // namespace korvix

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../page/fake_view_window.h"
 #include "render/chart/chart_recorder_drawing.h"
 #include "render/testing/recording_device_context.h"
 
@@ -21,7 +22,8 @@ protected:
 
   void Draw(const ChartMemory* memory = nullptr) {
     DrawingContext context{m_dc, m_doc, m_view, m_objects, m_states};
-    DrawChartRecorder(context, m_geometry, m_index, m_geometry.ObjectRectChartRecorder(m_index), memory, m_traces);
+    DrawChartRecorder(context, m_geometry, m_index, m_geometry.ObjectRectChartRecorder(m_index), memory, m_traces,
+                      nullptr, &m_window);
   }
 
   std::vector<std::string> Texts() const {
@@ -41,6 +43,7 @@ protected:
   ChartRecorderGeometry m_geometry{m_doc, m_view, m_states};
   ChartTraces m_traces;
   RecordingDeviceContext m_dc;
+  FakeViewWindow m_window;
   int m_index = 0;
 };
 
@@ -95,6 +98,29 @@ TEST_F(ChartRecorderDrawingTest, ReadoutsFollowTheCursorModeAndThePaintClearsThe
   EXPECT_FALSE(IsEmpty(state.cursor1textrect));
   EXPECT_LT(state.cursor1textrect.right, state.deltatextrect.left);
   EXPECT_LT(state.deltatextrect.right, state.cursor2textrect.left);
+}
+
+TEST_F(ChartRecorderDrawingTest, ATimeDivReadoutOfAnotherWidthInvalidatesWhereTheOldOneStoodGrownByAnX) {
+  struct Case {
+    const char* before;
+    const char* after;
+    bool invalidated;
+  };
+  const Case cases[] = {{"10.0", "5.0", true}, {"5.0", "10.0", true}, {"5.0", "5.1", false}};
+  const int x = RecordingDeviceContext::kCharWidth;
+  for (const Case& c : cases) {
+    Recorder().timediv = c.before;
+    Draw();
+    const Rect old = State().timedivrect;
+    m_window.invalidated.clear();
+    Recorder().timediv = c.after;
+    Draw();
+    const std::vector<FakeViewWindow::Invalidation> expected =
+        c.invalidated ? std::vector<FakeViewWindow::Invalidation>{{Inflated(old, x, 0), false}}
+                      : std::vector<FakeViewWindow::Invalidation>{};
+    EXPECT_EQ(m_window.invalidated, expected) << c.before << " to " << c.after;
+    EXPECT_EQ(State().timedivrect.right, m_geometry.ChartPlotRect(m_index).right) << c.after;
+  }
 }
 
 TEST_F(ChartRecorderDrawingTest, OddSettingsFromAFileDrawWithoutFailing) {
