@@ -293,10 +293,16 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
   {
     SavedState timeonly(dc);
     dc.ExcludeClipRect(state.timerect);
+    // The ring round an updated area is left to the face fill, which the
+    // time readout's repaint makes as well.
+    if (updated) dc.ExcludeClipRect(state.plotrect);
     onlytime = !dc.RectVisible(obj);
   }
   if (!onlytime) {
-    for (int f = 0; f < r.fields.Count(); ++f) DrawLegendCard(context, geometry, index, f, obj, plot, cell, scheme);
+    // A card is cut out of the clip once drawn: of two fields given the same
+    // row, the later one shows, as if drawn over the earlier.
+    for (int f = r.fields.Count() - 1; f >= 0; --f)
+      DrawLegendCard(context, geometry, index, f, obj, plot, cell, scheme);
     if (!scheme.printed) DrawStrip(context, geometry, index);
   }
   DrawFace(context, obj, scheme);

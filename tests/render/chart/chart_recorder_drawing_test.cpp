@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,17 @@ protected:
     DrawChartRecorder(context, m_geometry, m_index, m_geometry.ObjectRectChartRecorder(m_index), memory, m_traces,
                       nullptr, &m_window);
   }
+
+  // The next paint covers only `area` less `cuts`, as an invalidation
+  // leaves it.
+  void InvalidateOnly(const Rect& area, std::initializer_list<Rect> cuts = {}) {
+    m_dc = RecordingDeviceContext();
+    m_dc.clip = area;
+    for (const Rect& cut : cuts) m_dc.ExcludeClipRect(cut);
+    m_dc.calls.clear();
+  }
+
+  void AddField(const char* label) { Recorder().fields[Recorder().fields.Add()].label = label; }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
@@ -120,6 +132,49 @@ TEST_F(ChartRecorderDrawingTest, ATimeDivReadoutOfAnotherWidthInvalidatesWhereTh
                       : std::vector<FakeViewWindow::Invalidation>{};
     EXPECT_EQ(m_window.invalidated, expected) << c.before << " to " << c.after;
     EXPECT_EQ(State().timedivrect.right, m_geometry.ChartPlotRect(m_index).right) << c.after;
+  }
+}
+
+TEST_F(ChartRecorderDrawingTest, AnInvalidAreaInsideTheTimeReadoutRepaintsOnlyTheFaceAndTheBand) {
+  AddField("Tank1");
+  Recorder().windowtime = "13:05:09.42";
+  Draw();
+  InvalidateOnly(State().timerect);
+  Draw();
+  EXPECT_FALSE(Shows("Tank1"));
+  EXPECT_FALSE(Shows("Unit/Div"));
+  EXPECT_FALSE(Shows("Print"));
+  EXPECT_FALSE(Shows("Cursor Mode"));
+  EXPECT_TRUE(Shows("13:05:09.42"));
+  EXPECT_EQ(m_dc.Count(Op::Polygon), 0u);   // no card, arrow or button icon
+  EXPECT_EQ(m_dc.Count(Op::SetPixel), 0u);  // no grid
+
+  // A little more than the readout is a paint of the whole recorder.
+  InvalidateOnly(Inflated(State().timerect, 1, 0));
+  Draw();
+  EXPECT_TRUE(Shows("Tank1"));
+  EXPECT_TRUE(Shows("Print"));
+}
+
+// A window that follows its newest sample invalidates the time readout and
+// the trace area, whose update is drawn first: the ring round the area is
+// the face's, and the cards and buttons are left alone.
+TEST_F(ChartRecorderDrawingTest, AFollowsUpdateOfTheTraceAreaAndTheTimeReadoutSkipsTheCardsAndButtons) {
+  AddField("Tank1");
+  Draw();
+  const Rect time = State().timerect;
+  const Rect plotrect = State().plotrect;
+  const Rect bounds{plotrect.left, time.top, plotrect.right, plotrect.bottom};
+  const Rect left{bounds.left, bounds.top, time.left, plotrect.top};
+  const Rect right{time.right, bounds.top, bounds.right, plotrect.top};
+  for (const int pending : {1, 0}) {
+    State().redrawtraces = pending;
+    InvalidateOnly(bounds, {left, right});
+    Draw();
+    EXPECT_EQ(Shows("Tank1"), pending == 0) << pending;
+    EXPECT_EQ(Shows("Print"), pending == 0) << pending;
+    EXPECT_GT(m_dc.Count(Op::SetPixel), 0u) << pending;  // the trace area's grid
+    EXPECT_EQ(State().redrawtraces, 0) << pending;
   }
 }
 

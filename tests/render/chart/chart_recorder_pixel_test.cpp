@@ -163,5 +163,40 @@ TEST_F(ChartRecorderPixelTest, UnitsCursorsAndAPressedButtonAtFontSize2LookAsThe
   ExpectLooksLikeReference(Render(), ExactArea(), "recorder_units_cursors.png");
 }
 
+// Of two fields given the same legend row, the later one's card shows.
+TEST_F(ChartRecorderPixelTest, OfTwoFieldsOnTheSameLegendRowTheLaterOneShows) {
+  ChartRecorderRecord& r = Recorder();
+  r.fields[2].order = 0;  // "Steps", titled in white, over "Sine" in red
+  const QImage image = Render();
+  const Rect plot = m_geometry.ChartPlotRect(m_index);
+  const Rect obj = m_geometry.ObjectRectChartRecorder(m_index);
+  const int cw = 16;
+  const int title = static_cast<int>(0.6 * 45);
+  int red = 0;
+  int white = 0;
+  for (int y = plot.top; y < plot.top + title; ++y)
+    for (int x = plot.right + cw / 3; x < obj.right - cw / 3 - 1; ++x) {
+      const QRgb p = image.pixel(x, y);
+      if (qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60) ++red;
+      if (qRed(p) > 230 && qGreen(p) > 230 && qBlue(p) > 230) ++white;
+    }
+  EXPECT_EQ(red, 0);
+  EXPECT_GT(white, 0);
+}
+
+// A pending update of the traces is drawn before the face, which must not
+// cover it: a paint into a fresh image shows the area as a full one does.
+TEST_F(ChartRecorderPixelTest, APendingTraceUpdateIsNotCoveredByTheFace) {
+  RecordWrapped();
+  const Rect plot = m_geometry.ChartPlotRect(m_index);
+  const QRect area(plot.left, plot.top, Width(plot), Height(plot));
+  const QImage full = Render();
+  State().redrawtraces = 1;
+  const QImage updated = Render();
+  EXPECT_EQ(State().redrawtraces, 0);
+  EXPECT_EQ(updated.copy(area), full.copy(area));
+  EXPECT_NE(updated.pixel(area.center()), qRgb(102, 102, 115));
+}
+
 }  // namespace
 }  // namespace korvix
