@@ -60,10 +60,11 @@ public:
 
 private:
   void InvalidateObject(ScreenObjectKind kind, int index) override;
+  void InvalidateRect(const Rect& rect) override;
   void UpdateWindow() override;
   void DeselectAll() override;
   void OnRunLoopMessage(RunLoopMessage message);
-  void Paint(QPainter& painter, const QRect& dirty);
+  void Paint(QPainter& painter, const QRegion& dirty);
   void UpdateCommands();
   void ShowRunning(bool running);
 
