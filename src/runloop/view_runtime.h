@@ -163,6 +163,11 @@ public:
   void PostQuitMessage() override { m_pump.PostQuitMessage(); }
   bool OnIdle(int count) override { return m_pump.OnIdle(count); }
 
+  // Run-Loop start or "Start Chart Recorder": recorder `index` starts
+  // afresh with its window at the clock's texts, following its newest
+  // sample, and is redrawn.
+  void StartChartRecorder(int index);
+
   // ObjectActions
   void InvalidateObject(ScreenObjectKind kind, int index) override;
   ControlTriggers& Triggers() override { return m_scripts.Triggers(); }
@@ -187,7 +192,7 @@ private:
   void StartVariables();
   void StartGauges();
   void StartLampsAndCounters();
-  void StartChartRecorders(uint32_t now);
+  void StartChartRecorders();
 
   // One pass; false when the program is to end.
   bool RunPass();
