@@ -167,6 +167,8 @@ public:
   // afresh with its window at the clock's texts, following its newest
   // sample, and is redrawn.
   void StartChartRecorder(int index);
+  // An area of the current page, redrawn without erasing.
+  void InvalidateRect(const Rect& rect) { m_window.InvalidateRect(rect); }
 
   // ObjectActions
   void InvalidateObject(ScreenObjectKind kind, int index) override;

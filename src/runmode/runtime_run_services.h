@@ -47,6 +47,7 @@ public:
   }
   void ReopenComPort() override;
   void InvalidateControl(ScreenObjectKind kind, int index) override { m_window.InvalidateControl(kind, index); }
+  void InvalidateRect(const Rect& rect) override { m_runtime.InvalidateRect(rect); }
 
 private:
   CKorvixDoc& m_doc;
