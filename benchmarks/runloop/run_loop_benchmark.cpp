@@ -96,6 +96,7 @@ private:
 class NoWindow final : public RuntimeWindow {
 public:
   void InvalidateObject(ScreenObjectKind, int) override {}
+  void InvalidateRect(const Rect&) override {}
   void UpdateWindow() override {}
   void DeselectAll() override {}
 };

@@ -18,9 +18,6 @@ struct ChartRecorderField {
   int unitdivuppressed = 0;
   int positiondownpressed = 0;
   int positionuppressed = 0;
-  // Never stored.
-  Rect unitdivbox;
-  Rect positionbox;
 };
 
 using ChartRecorderFieldList = RecordList<ChartRecorderField, kMaxChartRecorderFields, 0>;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "document/record_basics.h"
 #include "document/screen_object_kind.h"
 
 namespace korvix {
@@ -32,6 +33,9 @@ public:
   virtual void ReopenComPort() = 0;
   // Only objects on the current page are redrawn.
   virtual void InvalidateControl(ScreenObjectKind kind, int index) = 0;
+  // A part of an object on the current page, in client pixels, redrawn
+  // without erasing.
+  virtual void InvalidateRect(const Rect& rect) = 0;
 };
 
 }  // namespace korvix

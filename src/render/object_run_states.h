@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <string>
@@ -7,6 +8,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "document/capacities.h"
 #include "document/kind_traits.h"
 #include "document/record_basics.h"
 #include "render/chart_memory_books.h"
@@ -48,6 +50,9 @@ struct ChartRecorderRunState : ObjectRunState, ChartMemoryBooks {
   Rect cursor2textrect;
   Rect deltatextrect;
   Rect plotrect;
+  // The Unit/Div and Position value boxes of each data field's card.
+  std::array<Rect, kMaxChartRecorderFields> unitdivboxes{};
+  std::array<Rect, kMaxChartRecorderFields> positionboxes{};
   int presstime = 0;
   int lastscan = 0;
   int lastfollow = 0;

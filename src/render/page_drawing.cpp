@@ -170,7 +170,7 @@ void PageView::DrawDirectly(DrawingContext& context, ScreenObject object, const 
       return states ? DrawPIController(context, i, states->PIControllerReadingsOf(i)) : DrawPIController(context, i);
     case ScreenObjectKind::ChartRecorder:
       return DrawChartRecorder(context, m_chartgeometry, i, rect, m_run.charts ? &m_run.charts->Memory(i) : nullptr,
-                               m_chartraces, m_run.paintmessages);
+                               m_chartraces, m_run.paintmessages, &m_window);
   }
 }
 

@@ -156,7 +156,10 @@ void ViewRuntime::ChartStep() {
     r.windowdate = r.lastdate;
     r.windowtime = r.lasttime;
     state.redrawtraces = 1;
-    m_window.InvalidateObject(ScreenObjectKind::ChartRecorder, i);
+    // The rest of the recorder stands still; a paint of the time readout
+    // alone leaves its cards and buttons undrawn.
+    m_window.InvalidateRect(state.timerect);
+    m_window.InvalidateRect(state.plotrect);
   }
 }
 

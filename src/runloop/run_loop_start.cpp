@@ -76,7 +76,7 @@ void ViewRuntime::StartAndRun() {
   if (m_doc.m_logclearschedule == kClearAtRunLoop) m_datalog.ClearDataLog(ExpandLabelRefs(m_doc.m_datalogfile));
 
   SetStartValues();
-  StartChartRecorders(now);
+  StartChartRecorders();
   m_scripts.StartControls();
 
   m_link.m_rxbuffer.clear();
@@ -208,16 +208,18 @@ void ViewRuntime::StartLampsAndCounters() {
   }
 }
 
-void ViewRuntime::StartChartRecorders(uint32_t now) {
-  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
-    ChartRecorderRecord& r = m_doc.m_chartrecorders[i];
-    if (r.autostart == 0) continue;
-    m_charts.StartChartRecorder(i, now);
-    ChartRecorderRunState& state = m_runstates.ChartRecorders()[i];
-    state.windowheld = 0;
-    state.lastfollow = static_cast<int>(now);
-    Invalidate(ScreenObjectKind::ChartRecorder, i, r.page);
-  }
+void ViewRuntime::StartChartRecorders() {
+  for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i)
+    if (m_doc.m_chartrecorders[i].autostart != 0) StartChartRecorder(i);
+}
+
+void ViewRuntime::StartChartRecorder(int index) {
+  const uint32_t now = m_clock.Now();
+  m_charts.StartChartRecorder(index, now);
+  ChartRecorderRunState& state = m_runstates.ChartRecorders()[index];
+  state.windowheld = 0;
+  state.lastfollow = static_cast<int>(now);
+  Invalidate(ScreenObjectKind::ChartRecorder, index, m_doc.m_chartrecorders[index].page);
 }
 
 void ViewRuntime::SendInitCommands() { SendCommandLines(m_doc.m_runinitsend, true); }

@@ -163,6 +163,13 @@ public:
   void PostQuitMessage() override { m_pump.PostQuitMessage(); }
   bool OnIdle(int count) override { return m_pump.OnIdle(count); }
 
+  // Run-Loop start or "Start Chart Recorder": recorder `index` starts
+  // afresh with its window at the clock's texts, following its newest
+  // sample, and is redrawn.
+  void StartChartRecorder(int index);
+  // An area of the current page, redrawn without erasing.
+  void InvalidateRect(const Rect& rect) { m_window.InvalidateRect(rect); }
+
   // ObjectActions
   void InvalidateObject(ScreenObjectKind kind, int index) override;
   ControlTriggers& Triggers() override { return m_scripts.Triggers(); }
@@ -187,7 +194,7 @@ private:
   void StartVariables();
   void StartGauges();
   void StartLampsAndCounters();
-  void StartChartRecorders(uint32_t now);
+  void StartChartRecorders();
 
   // One pass; false when the program is to end.
   bool RunPass();

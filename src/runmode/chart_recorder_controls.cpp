@@ -85,6 +85,66 @@ int* ChartRecorderControls::PressedFlag(ChartRecorderRecord& r, ChartRecorderRun
   return nullptr;
 }
 
+Rect ChartRecorderControls::ButtonRect(int index, Button button, int field) const {
+  switch (button) {
+    case Button::ToStart: return m_geometry.ChartToStartButtonRect(index);
+    case Button::StepBack: return m_geometry.ChartStepBackButtonRect(index);
+    case Button::StepForward: return m_geometry.ChartStepForwardButtonRect(index);
+    case Button::ToEnd: return m_geometry.ChartToEndButtonRect(index);
+    case Button::ModeNone: return m_geometry.ChartCursorModeRect(index);
+    case Button::ModeTime: return m_geometry.ChartCursorModeButton1Rect(index);
+    case Button::ModeUnits: return m_geometry.ChartCursorModeButton2Rect(index);
+    case Button::Cursor1Down: return m_geometry.ChartCursor1Rect(index);
+    case Button::Cursor1Up: return m_geometry.ChartCursor1ButtonRect(index);
+    case Button::Cursor2Down: return m_geometry.ChartCursor2Rect(index);
+    case Button::Cursor2Up: return m_geometry.ChartCursor2ButtonRect(index);
+    case Button::TimeDivDown: return m_geometry.ChartTimeDivRect(index);
+    case Button::TimeDivUp: return m_geometry.ChartTimeDivButtonRect(index);
+    case Button::Print: return m_geometry.ChartPrintButtonRect(index);
+    case Button::UnitDivUp: return m_geometry.ChartFieldUpperUpRect(index, field);
+    case Button::UnitDivDown: return m_geometry.ChartFieldUpperDownRect(index, field);
+    case Button::PositionUp: return m_geometry.ChartFieldLowerUpRect(index, field);
+    case Button::PositionDown: return m_geometry.ChartFieldLowerDownRect(index, field);
+    case Button::None: break;
+  }
+  return {};
+}
+
+// Where the drawing last put what a step of the button changes: the band's
+// texts, a value box or the Cursor Mode buttons, and the trace area.
+void ChartRecorderControls::InvalidateStep(int index, Button button, int field) {
+  const ChartRecorderRunState& state = m_states.ChartRecorders()[index];
+  const auto slot = static_cast<std::size_t>(std::max(field, 0));
+  switch (button) {
+    case Button::ToStart:
+    case Button::StepBack:
+    case Button::StepForward:
+    case Button::ToEnd:
+      m_services.InvalidateRect(state.daterect);
+      m_services.InvalidateRect(state.timerect);
+      break;
+    case Button::ModeNone:
+    case Button::ModeTime:
+    case Button::ModeUnits:
+      for (const Button mode : {Button::ModeNone, Button::ModeTime, Button::ModeUnits})
+        m_services.InvalidateRect(ButtonRect(index, mode, field));
+      break;
+    case Button::TimeDivDown:
+    case Button::TimeDivUp: m_services.InvalidateRect(state.timedivrect); break;
+    case Button::UnitDivUp:
+    case Button::UnitDivDown: m_services.InvalidateRect(state.unitdivboxes[slot]); break;
+    case Button::PositionUp:
+    case Button::PositionDown: m_services.InvalidateRect(state.positionboxes[slot]); break;
+    case Button::Cursor1Down:
+    case Button::Cursor1Up:
+    case Button::Cursor2Down:
+    case Button::Cursor2Up:
+    case Button::Print:
+    case Button::None: break;
+  }
+  m_services.InvalidateRect(state.plotrect);
+}
+
 bool ChartRecorderControls::Repeats(Button button) {
   switch (button) {
     case Button::StepBack:
@@ -118,7 +178,10 @@ bool ChartRecorderControls::OnLeftButtonDown(Point point) {
     m_lastrepeat = m_clock.Now();
     ChartRecorderRunState& state = m_states.ChartRecorders()[i];
     state.presstime = static_cast<int>(m_lastrepeat);
-    if (int* flag = PressedFlag(r, state, button, field)) *flag = 1;
+    if (int* flag = PressedFlag(r, state, button, field)) {
+      *flag = 1;
+      m_services.InvalidateRect(ButtonRect(i, button, field));
+    }
     Step(i, button, field, false);
     return true;
   }
@@ -130,8 +193,10 @@ bool ChartRecorderControls::OnLeftButtonUp() {
   const int index = m_index;
   const bool print = m_button == Button::Print;
   ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
-  if (int* flag = PressedFlag(r, m_states.ChartRecorders()[index], m_button, m_field)) *flag = 0;
-  m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, index);
+  if (int* flag = PressedFlag(r, m_states.ChartRecorders()[index], m_button, m_field)) {
+    *flag = 0;
+    m_services.InvalidateRect(ButtonRect(index, m_button, m_field));
+  }
   Reset();
   if (print) m_services.PrintChartRec(index);
   return true;
@@ -230,11 +295,11 @@ void ChartRecorderControls::Step(int index, Button button, int field, bool held)
       break;
     }
     case Button::Print:
-    case Button::None: break;
+    case Button::None: return;
   }
   if (held && button != Button::UnitDivUp && button != Button::UnitDivDown) m_holdspeed += 1.0;
   state.redrawtraces = 1;
-  m_services.InvalidateControl(ScreenObjectKind::ChartRecorder, index);
+  InvalidateStep(index, button, field);
 }
 
 }  // namespace korvix

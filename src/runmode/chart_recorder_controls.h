@@ -61,6 +61,8 @@ private:
   Button Hit(int index, Point point, int& field) const;
   static int* PressedFlag(ChartRecorderRecord& r, ChartRecorderRunState& state, Button button, int field);
   static bool Repeats(Button button);
+  Rect ButtonRect(int index, Button button, int field) const;
+  void InvalidateStep(int index, Button button, int field);
   // One step of the button; `held` for the repeats of a held button.
   void Step(int index, Button button, int field, bool held);
   void MoveWindow(ChartRecorderRecord& r, int64_t ms) const;

@@ -13,10 +13,9 @@ void RuntimeRunServices::LogDataToFile() {
 }
 
 void RuntimeRunServices::StartChartRecorderAction(const std::string& label) {
-  ChartMemories& charts = m_runtime.Charts();
   for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {
-    if (charts.IsRunning(i) || !LabelsEqual(m_doc.m_chartrecorders[i].idlabel, label)) continue;
-    charts.StartChartRecorder(i, m_clock.Now());
+    if (m_runtime.Charts().IsRunning(i) || !LabelsEqual(m_doc.m_chartrecorders[i].idlabel, label)) continue;
+    m_runtime.StartChartRecorder(i);
   }
 }
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "executors/run_services.h"
-#include "platform/millisecond_clock.h"
 #include "runloop/view_runtime.h"
 #include "runmode/pi_controllers.h"
 
@@ -28,9 +27,8 @@ public:
 // rest goes to the window.
 class RuntimeRunServices final : public RunServices {
 public:
-  RuntimeRunServices(CKorvixDoc& doc, ViewRuntime& runtime, PIControllers& picontrollers, MillisecondClock& clock,
-                     RunWindowActions& window)
-      : m_doc(doc), m_runtime(runtime), m_picontrollers(picontrollers), m_clock(clock), m_window(window) {}
+  RuntimeRunServices(CKorvixDoc& doc, ViewRuntime& runtime, PIControllers& picontrollers, RunWindowActions& window)
+      : m_doc(doc), m_runtime(runtime), m_picontrollers(picontrollers), m_window(window) {}
 
   void GotoPage(int page) override { m_window.GotoPage(page); }
   void MinimizeWindow() override { m_window.MinimizeWindow(); }
@@ -49,12 +47,12 @@ public:
   }
   void ReopenComPort() override;
   void InvalidateControl(ScreenObjectKind kind, int index) override { m_window.InvalidateControl(kind, index); }
+  void InvalidateRect(const Rect& rect) override { m_runtime.InvalidateRect(rect); }
 
 private:
   CKorvixDoc& m_doc;
   ViewRuntime& m_runtime;
   PIControllers& m_picontrollers;
-  MillisecondClock& m_clock;
   RunWindowActions& m_window;
 };
 

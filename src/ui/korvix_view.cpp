@@ -48,7 +48,7 @@ void CKorvixView::paintEvent(QPaintEvent* event) {
   painter.fillRect(event->rect(), Qt::white);
   if (!m_paint) return;
   painter.translate(-m_state.m_scrollx, -m_state.m_scrolly);
-  m_paint(painter, event->rect().translated(m_state.m_scrollx, m_state.m_scrolly));
+  m_paint(painter, event->region().translated(m_state.m_scrollx, m_state.m_scrolly));
 }
 
 void CKorvixView::resizeEvent(QResizeEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QRegion>
 #include <functional>
 #include <vector>
 
@@ -18,9 +19,10 @@ class CKorvixView final : public QAbstractScrollArea {
   Q_OBJECT
 
 public:
-  // Paints the visible part of the page; the painter is translated so that
-  // page pixels minus the scroll offset land in the viewport.
-  using PaintHandler = std::function<void(QPainter& painter, const QRect& dirty)>;
+  // Paints the visible part of the page that is invalid, in page pixels;
+  // the painter is translated so that page pixels minus the scroll offset
+  // land in the viewport.
+  using PaintHandler = std::function<void(QPainter& painter, const QRegion& dirty)>;
   // Sees every input event of the viewport first; true means handled.
   using InputHandler = std::function<bool(QEvent* event)>;
 

@@ -44,7 +44,7 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
 
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_START, kStartRunLoopText, [this] { OnRunLoopStart(); });
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_HALT, kHaltRunLoopText, [this] { OnRunLoopHalt(); });
-  m_view.SetPaintHandler([this](QPainter& painter, const QRect& dirty) { Paint(painter, dirty); });
+  m_view.SetPaintHandler([this](QPainter& painter, const QRegion& dirty) { Paint(painter, dirty); });
   m_view.AddInitialUpdateStep([this] {
     m_page.m_bitmaps.Clear();
     m_page.ForgetObjects();
@@ -115,8 +115,10 @@ void CRunLoopUi::ShowRunning(bool running) {
 }
 
 void CRunLoopUi::InvalidateObject(ScreenObjectKind kind, int index) {
-  ObjectRects rects(m_doc, m_view.State(), m_page.m_runstates);
-  const Rect rect = rects.Of(kind, index);
+  InvalidateRect(ObjectRects(m_doc, m_view.State(), m_page.m_runstates).Of(kind, index));
+}
+
+void CRunLoopUi::InvalidateRect(const Rect& rect) {
   m_pagewindow.InvalidateRect(rect, false);
   m_quietregion += QRect(rect.left, rect.top, Width(rect), Height(rect));
   m_pump.NotePaintQueued();
@@ -130,20 +132,23 @@ void CRunLoopUi::DeselectAll() { m_page.DeselectAll(); }
 // the drawing's own device context never shares the window with the
 // view's painter. The image is no larger than that area: a value's repaint
 // then costs no window-sized image, and the program keeps no heap the size
-// of its window after the first paint.
-void CRunLoopUi::Paint(QPainter& painter, const QRect& dirty) {
-  const QRect client =
+// of its window after the first paint. The drawing is clipped to the
+// invalid region itself, not its bounds, so that objects between two
+// invalid parts are left alone; the view's painter is clipped to it too.
+void CRunLoopUi::Paint(QPainter& painter, const QRegion& dirty) {
+  const QRegion client =
       dirty.translated(-m_view.State().m_scrollx, -m_view.State().m_scrolly).intersected(m_view.viewport()->rect());
   if (client.isEmpty()) return;
-  QImage image(client.size(), QImage::Format_RGB32);
-  m_page.m_quietpaint = (QRegion(client) - m_quietregion).isEmpty();
+  const QRect bounds = client.boundingRect();
+  QImage image(bounds.size(), QImage::Format_RGB32);
+  m_page.m_quietpaint = (client - m_quietregion).isEmpty();
   m_quietregion = QRegion();
   {
-    QtDeviceContext dc(image, {client.left(), client.top()}, QRegion(client));
+    QtDeviceContext dc(image, {bounds.left(), bounds.top()}, client);
     m_page.OnEraseBkgnd(dc);
     m_page.OnDraw(dc);
   }
-  painter.drawImage(client.topLeft() + QPoint(m_view.State().m_scrollx, m_view.State().m_scrolly), image);
+  painter.drawImage(bounds.topLeft() + QPoint(m_view.State().m_scrollx, m_view.State().m_scrolly), image);
 }
 
 }  // namespace korvix

@@ -64,10 +64,11 @@ public:
 
 private:
   void InvalidateObject(ScreenObjectKind kind, int index) override;
+  void InvalidateRect(const Rect& rect) override;
   void UpdateWindow() override;
   void DeselectAll() override;
   void OnRunLoopMessage(RunLoopMessage message);
-  void Paint(QPainter& painter, const QRect& dirty);
+  void Paint(QPainter& painter, const QRegion& dirty);
   void UpdateCommands();
   void ShowRunning(bool running);
   std::unique_ptr<ViewRuntime> MakeRuntime(Profile& profile, MessageSink& messages,

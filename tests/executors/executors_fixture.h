@@ -25,6 +25,7 @@ public:
   std::string programfailure;
   std::string dialfailure;
   int sendsinflight = 0;
+  std::vector<Rect> invalidated;
 
   void GotoPage(int page) override { calls.push_back("page " + std::to_string(page)); }
   void MinimizeWindow() override { calls.push_back("minimize"); }
@@ -45,6 +46,7 @@ public:
   }
   void ReopenComPort() override { calls.push_back("reopen"); }
   void InvalidateControl(ScreenObjectKind, int) override {}
+  void InvalidateRect(const Rect& rect) override { invalidated.push_back(rect); }
 
   bool PlaySoundFile(const std::string& path) override {
     calls.push_back("sound " + path);

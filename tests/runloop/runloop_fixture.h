@@ -63,8 +63,10 @@ private:
 class FakeRuntimeWindow final : public RuntimeWindow {
 public:
   std::vector<std::pair<ScreenObjectKind, int>> invalidated;
+  std::vector<Rect> invalidatedrects;
   int deselects = 0;
   void InvalidateObject(ScreenObjectKind kind, int index) override { invalidated.emplace_back(kind, index); }
+  void InvalidateRect(const Rect& rect) override { invalidatedrects.push_back(rect); }
   void UpdateWindow() override {}
   void DeselectAll() override { ++deselects; }
 };
@@ -155,7 +157,7 @@ protected:
   void Open() {
     doc.m_replytimeout = 100;
     RuntimeServices services{
-        profile, sink, clock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde, [this] {
+        profile, sink, *runclock, wall, pump, window, popup, ExistingScripts(scripts), weblog, dde, [this] {
           return std::make_unique<LoggingSerialPort>(wire);
         }};
     services.runstates = &runstates;
@@ -187,6 +189,8 @@ protected:
   MemoryProfile profile;
   RecordingMessageSink sink;
   MonotonicClock clock;
+  // The clock the run reads; a test may set its own before Open.
+  MillisecondClock* runclock = &clock;
   SystemWallClock wall;
   FakeMessagePump pump;
   FakeRuntimeWindow window;

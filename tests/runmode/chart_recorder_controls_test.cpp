@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "../executors/executors_fixture.h"
 #include "recording/time_stamps.h"
 #include "render/chart/chart_steps.h"
+#include "texts/number_texts.h"
 
 namespace korvix::testing {
 namespace {
@@ -114,6 +116,106 @@ TEST_F(ChartRecorderControlsTest, ScaleAndCursorButtonsStepWithinTheirBounds) {
   }
   // Cursor1 last stood at 0.00 and Cursor2 at 6.49.
   EXPECT_EQ(R().delta, "6.49");
+}
+
+// A held button's repeats step by the recorder's span for it times the
+// speed, which grows by one at every repeat; Unit/Div steps a decade's
+// digit each time.
+TEST_F(ChartRecorderControlsTest, HeldCursorPositionAndUnitDivButtonsStepBySpanTimesTheHoldSpeed) {
+  struct Case {
+    const char* name;
+    std::function<Rect()> part;
+    std::string* value;
+    const char* before;
+    int direction;
+    int span;                        // hundredths; 0 for a decade's digit
+    std::vector<std::string> steps;  // after the press and two repeats
+  };
+  ChartRecorderField& field = R().fields[0];
+  R().cursornone = 0;
+  R().cursortime = 1;
+  const Rect plot = chart.ChartPlotRect(0);
+  const int value = ChartPlotValueSpan(R(), plot);
+  const int height = ChartPlotHeightSpan(R(), plot);
+  const auto moved = [](int from, int direction, int span) {
+    std::vector<std::string> texts;
+    int at = from + direction;
+    texts.push_back(FormatNumberText(at, 2));
+    for (int speed = 1; speed <= 2; ++speed) texts.push_back(FormatNumberText(at += direction * span * speed, 2));
+    return texts;
+  };
+  const Case cases[] = {
+      {"Cursor1 up", [&] { return chart.ChartCursor1ButtonRect(0); }, &R().cursor1, "1.00", 1, value,
+       moved(100, 1, value)},
+      {"Cursor2 down", [&] { return chart.ChartCursor2Rect(0); }, &R().cursor2, "6.50", -1, value,
+       moved(650, -1, value)},
+      {"Position up", [&] { return chart.ChartFieldLowerUpRect(0, 0); }, &field.position, "4.00", 1, height,
+       moved(400, 1, height)},
+      {"Position down", [&] { return chart.ChartFieldLowerDownRect(0, 0); }, &field.position, "4.00", -1, height,
+       moved(400, -1, height)},
+      {"Unit/Div up",
+       [&] { return chart.ChartFieldUpperUpRect(0, 0); },
+       &field.unitdiv,
+       "9.98",
+       1,
+       0,
+       {"9.99", "10.0", "10.1"}},
+  };
+  ASSERT_GT(value, 1);
+  ASSERT_GT(height, 1);
+  for (const Case& c : cases) {
+    *c.value = c.before;
+    const Point at = Centre(c.part());
+    ASSERT_TRUE(controls.OnLeftButtonDown(at, client));
+    std::vector<std::string> seen{*c.value};
+    clock.now += 250;
+    controls.AdvanceControls();
+    seen.push_back(*c.value);
+    clock.now += 100;
+    controls.AdvanceControls();
+    seen.push_back(*c.value);
+    ASSERT_TRUE(controls.OnLeftButtonUp(at));
+    EXPECT_EQ(seen, c.steps) << c.name;
+  }
+}
+
+// A step invalidates the button pressed and what it changed where the
+// drawing last put it, and the trace area; the release, the button again.
+TEST_F(ChartRecorderControlsTest, EachStepInvalidatesItsButtonWhatItChangedAndTheTraceArea) {
+  ChartRecorderRunState& state = S();
+  state.daterect = {1, 1, 2, 2};
+  state.timerect = {3, 3, 4, 4};
+  state.timedivrect = {5, 5, 6, 6};
+  state.plotrect = {7, 7, 8, 8};
+  state.unitdivboxes[0] = {9, 9, 10, 10};
+  state.positionboxes[0] = {11, 11, 12, 12};
+  struct Case {
+    const char* name;
+    Rect button;
+    std::vector<Rect> invalidated;
+  };
+  const Rect tostart = chart.ChartToStartButtonRect(0);
+  const Rect timedivup = chart.ChartTimeDivButtonRect(0);
+  const Rect cursor1up = chart.ChartCursor1ButtonRect(0);
+  const Rect unitdivup = chart.ChartFieldUpperUpRect(0, 0);
+  const Rect positiondown = chart.ChartFieldLowerDownRect(0, 0);
+  const Rect modes[] = {chart.ChartCursorModeRect(0), chart.ChartCursorModeButton1Rect(0),
+                        chart.ChartCursorModeButton2Rect(0)};
+  const Rect print = chart.ChartPrintButtonRect(0);
+  const Case cases[] = {
+      {"to start", tostart, {tostart, state.daterect, state.timerect, state.plotrect, tostart}},
+      {"Time/Div up", timedivup, {timedivup, state.timedivrect, state.plotrect, timedivup}},
+      {"Cursor1 up", cursor1up, {cursor1up, state.plotrect, cursor1up}},
+      {"Unit/Div up", unitdivup, {unitdivup, state.unitdivboxes[0], state.plotrect, unitdivup}},
+      {"Position down", positiondown, {positiondown, state.positionboxes[0], state.plotrect, positiondown}},
+      {"Time cursors", modes[1], {modes[0], modes[1], modes[2], state.plotrect}},
+      {"Print", print, {print, print}},
+  };
+  for (const Case& c : cases) {
+    services.invalidated.clear();
+    Click(c.button);
+    EXPECT_EQ(services.invalidated, c.invalidated) << c.name;
+  }
 }
 
 TEST_F(ChartRecorderControlsTest, ACursorModeSetsItsCursorsAThirdInFromEachSide) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "../executors/executors_fixture.h"
 #include "../runloop/runloop_fixture.h"
@@ -34,9 +36,11 @@ protected:
           doc, made, RunModeSurroundings{view, geometry, inputs, clock, sink, windowactions, outside});
       return runmode->Scripts();
     };
-    runtime = std::make_unique<ViewRuntime>(
-        doc, RuntimeServices{profile, sink, clock, wall, pump, window, popup, makerunmode, weblog, dde,
-                             [this] { return std::make_unique<LoggingSerialPort>(wire); }});
+    RuntimeServices services{profile, sink, clock, wall, pump, window, popup, makerunmode, weblog, dde, [this] {
+                               return std::make_unique<LoggingSerialPort>(wire);
+                             }};
+    services.runstates = &runstates;
+    runtime = std::make_unique<ViewRuntime>(doc, services);
     runtime->OnInitialUpdate();
     ASSERT_EQ(runtime->SelectedComPort(), 0);
     wire.Clear();
@@ -140,6 +144,37 @@ TEST_F(ExecutorsOnSimulator, ActionsReachTheRuntimeAndThePortIsBackAfterAProgram
   EXPECT_EQ(windowactions.calls, std::vector<std::string>{"minimize"});
   EXPECT_EQ(runtime->SelectedComPort(), 0);
   EXPECT_NE(doc.m_variables[0].valuetext.find("11"), std::string::npos);
+}
+
+// The action starts a recorder as the Run-Loop's start does: afresh, its
+// window at the clock and following the newest sample again, and redrawn.
+TEST_F(ExecutorsOnSimulator, AStartChartRecorderActionPlacesTheWindowAsTheRunLoopStartDoes) {
+  StartSimulator("module A\n  T constant 11\n");
+  ChartRecorderRecord& recorder = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
+  recorder.idlabel = "chart";
+  recorder.autostart = 0;
+  AddStartScript({Step(28, "chart")});
+  OpenWithExecutors();
+  ChartRecorderRunState& state = runstates.ChartRecorders()[0];
+  state.windowheld = 1;
+  state.lastfollow = 0;
+  state.writepos = 5;
+  window.invalidated.clear();
+  int running = 0;
+  long redrawn = 0;
+  ASSERT_TRUE(RunUntil([&] {
+    running = state.running;
+    redrawn =
+        std::count(window.invalidated.begin(), window.invalidated.end(), std::pair{ScreenObjectKind::ChartRecorder, 0});
+    return !doc.m_scripts[0].isrunning;
+  }));
+  EXPECT_EQ(running, 1);
+  EXPECT_EQ(state.windowheld, 0);
+  EXPECT_NE(state.lastfollow, 0);
+  EXPECT_EQ(state.writepos, 0);
+  EXPECT_EQ(doc.m_chartrecorders[0].windowdate, runtime->Clock().m_datetext);
+  EXPECT_NE(doc.m_chartrecorders[0].windowtime, "00:00:00.00");
+  EXPECT_EQ(redrawn, 1);
 }
 
 }  // namespace

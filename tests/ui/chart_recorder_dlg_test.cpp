@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -156,6 +157,48 @@ TEST_F(ChartRecorderDlgTest, EscapeKeepsTheFieldsButNotTheSettingsAndTheRecorder
   EXPECT_DOUBLE_EQ(Recorder().heightfactor, static_cast<double>(minimum) / H);
 }
 
+// The samples hold the values in field-array order: a move changes only
+// the display order and keeps them, an added or removed field would not
+// fit them.
+TEST_F(ChartRecorderDlgTest, MovingAFieldKeepsTheSamplesAndAddingOrRemovingOneEmptiesThem) {
+  AddChartField(Recorder(), "Tank1");
+  AddChartField(Recorder(), "Pump");
+  ChartMemory& memory = subsystems->RunLoop().Runtime().Charts().Memory(0);
+  const std::string samples = "09/14/25,13:05:09.42,0005,-012\r\n";
+  ASSERT_TRUE(memory.Assign(samples));
+  std::vector<std::string> seen;
+  Then([](auto& d) { return d.m_current->count() == 2; }, [](auto& d) { d.m_current->setCurrentRow(1); });
+  Then([](auto& d) { return d.m_moveupbutton->isEnabled(); }, [](auto& d) { d.m_moveupbutton->click(); });
+  Then([](auto& d) { return d.m_current->currentRow() == 0; },
+       [&](auto& d) {
+         seen.push_back(memory.Bytes());
+         d.m_movedownbutton->click();
+       });
+  Then([](auto& d) { return d.m_current->currentRow() == 1; },
+       [&](auto& d) {
+         seen.push_back(memory.Bytes());
+         d.m_removebutton->click();
+       });
+  Then([](auto& d) { return d.m_current->count() == 1; },
+       [&](auto& d) {
+         seen.push_back(memory.Bytes());
+         memory.Assign(samples);
+         d.m_available->setCurrentRow(0);
+       });
+  Then([](auto& d) { return d.m_addbutton->isEnabled(); }, [](auto& d) { d.m_addbutton->click(); });
+  Then([](auto& d) { return d.m_current->count() == 2; },
+       [&](auto& d) {
+         seen.push_back(memory.Bytes());
+         d.m_closebutton->click();
+       });
+
+  OpenEditor();
+
+  EXPECT_TRUE(user.Done());
+  EXPECT_EQ(seen, (std::vector<std::string>{samples, samples, "", ""}));
+  EXPECT_TRUE(messages.shown.empty());
+}
+
 std::string FileText(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
@@ -230,6 +273,18 @@ TEST_F(ChartPlotRequestsTest, SaveIntoAMissingFolderSaysTheFileCouldNotBeOpened)
   ASSERT_EQ(messages.shown.size(), 2u);
   EXPECT_EQ(messages.shown[1].caption, "File Access Error");
   EXPECT_EQ(messages.shown[1].text, "The file " + Recorder().plotfile + " could not be opened.");
+}
+
+// The plot is written beside the file and put in its place in one step;
+// when that step fails, what stood there stays.
+TEST_F(ChartPlotRequestsTest, ASaveThatCannotWriteItsFileSaysSoAndLeavesWhatStoodThere) {
+  std::filesystem::create_directory(plot);
+  Press({&CChartRecorderDlg::m_savebutton});
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].caption, "File Access Error");
+  EXPECT_EQ(messages.shown[1].text, "Error while writing data to file.");
+  EXPECT_TRUE(std::filesystem::is_directory(plot));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 }
 
 TEST_F(ChartPlotRequestsTest, RecallTakesASavedPlotBackAndABadFileChangesNothing) {

@@ -127,7 +127,7 @@ TEST(KorvixView, ScrollsOverThePageAndStartsOverAtInitialUpdate) {
   int steps = 0;
   view->AddInitialUpdateStep([&steps] { ++steps; });
   QRect painted;
-  view->SetPaintHandler([&painted](QPainter&, const QRect& dirty) { painted = dirty; });
+  view->SetPaintHandler([&painted](QPainter&, const QRegion& dirty) { painted = dirty.boundingRect(); });
   view->SetPageExtent(QSize(5000, 4000));
   view->horizontalScrollBar()->setValue(300);
   view->verticalScrollBar()->setValue(200);

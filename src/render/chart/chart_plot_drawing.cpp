@@ -23,12 +23,14 @@ constexpr char kDeltaCaption[] = "Delta  ";
 constexpr char kCursor2Caption[] = "Cursor 2  ";
 
 constexpr char kDrawDataMessage[] = "Error in CR_DrawData routine.";
+constexpr char kPrintDataMessage[] = "Error in PrintChartRec routine.";
 
-std::string FaultMessage(ChartWalk walk) {
+// Damaged books are told as the fault of the routine that walked them.
+std::string FaultMessage(ChartWalk walk, bool printed) {
   switch (walk) {
     case ChartWalk::Drawn: return {};
     case ChartWalk::SeekFault: return kSeekRevMessage;
-    case ChartWalk::Damaged: return kDrawDataMessage;
+    case ChartWalk::Damaged: return printed ? kPrintDataMessage : kDrawDataMessage;
   }
   return {};
 }
@@ -279,7 +281,7 @@ void PaintTraceArea(DrawingContext& context, int index, const Rect& plot, const 
     layer->drawnmark = traces.mark;
     layer->drawnscene = scene;
   }
-  Report(messages, layer, FaultMessage(walk));
+  Report(messages, layer, FaultMessage(walk, scheme.printed));
   DrawGrid(dc, r, a, cw, scheme);
   DrawCentreMarker(dc, a, ch, scheme);
   DrawCursorLines(dc, r, a, scheme.cursor, scheme.printed);

@@ -27,6 +27,7 @@ constexpr Colour kIconLight = Rgb(204, 255, 204);
 constexpr char kUnitDivCaption[] = "Unit/Div";
 constexpr char kPositionCaption[] = "Position";
 constexpr char kSecDivSuffix[] = " Sec/Div";
+constexpr char kMarginLetter[] = "X";
 constexpr char kCursorModeCaption[] = "Cursor Mode";
 constexpr char kCursor1Caption[] = "Cursor1";
 constexpr char kCursor2Caption[] = "Cursor2";
@@ -120,8 +121,10 @@ void DrawArrow(DeviceContext& dc, const Rect& square, bool up, int pressed) {
 void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, int index, int f, const Rect& obj,
                     const Rect& plot, const Cell& cell, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
-  ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
-  ChartRecorderField& field = r.fields[f];
+  const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
+  const ChartRecorderField& field = r.fields[f];
+  ChartRecorderRunState& state = context.states.ChartRecorders()[index];
+  const auto slot = static_cast<std::size_t>(f);
   const int cw = cell.cw;
   const int ch = cell.ch;
   const Rect card{plot.right + cw / 3, plot.top + Trunc(field.order * 2.1 * ch), obj.right - cw / 3 - 1,
@@ -133,14 +136,14 @@ void DrawLegendCard(DrawingContext& context, ChartRecorderGeometry& geometry, in
   const auto valueBox = [&](const Rect& l) {
     return Rect{l.right - (3 * cw + cell.pw), l.top + ch / 8 - cell.pw, l.right, l.bottom - ch / 8 + cell.pw};
   };
-  field.unitdivbox = valueBox(unitline);
-  field.positionbox = valueBox(positionline);
+  state.unitdivboxes[slot] = valueBox(unitline);
+  state.positionboxes[slot] = valueBox(positionline);
   {
     SelectedFont font(dc, ChartValueFont(r, context.view));
     SelectedTextColour colour(dc, scheme.valuetext);
     SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
     for (const auto& [box, text] :
-         {std::pair{field.unitdivbox, &field.unitdiv}, {field.positionbox, &field.position}}) {
+         {std::pair{state.unitdivboxes[slot], &field.unitdiv}, {state.positionboxes[slot], &field.position}}) {
       if (scheme.valueboxedges) {
         SelectedPen pen(dc, SolidPen(1, scheme.valuebox));
         DrawEdgedFace(dc, box, scheme.valuebox, scheme.valueboxedges->topleft, scheme.valueboxedges->bottomright);
@@ -218,7 +221,7 @@ void DrawFace(DrawingContext& context, const Rect& obj, const ChartScheme& schem
 }
 
 void DrawBand(DrawingContext& context, const ChartRecorderRecord& r, ChartRecorderRunState& state, const Rect& obj,
-              const Rect& plot, const ChartScheme& scheme) {
+              const Rect& plot, ViewWindow* window, const ChartScheme& scheme) {
   DeviceContext& dc = context.dc;
   SelectedFont font(dc, ChartTextFont(r, context.view));
   SelectedTextColour colour(dc, scheme.bandtext);
@@ -230,7 +233,15 @@ void DrawBand(DrawingContext& context, const ChartRecorderRecord& r, ChartRecord
   const int middle = (plot.left + plot.right) / 2;
   state.daterect = {plot.left, obj.top, plot.left + datewidth, plot.top};
   state.timerect = {middle - timewidth / 2, obj.top, middle - timewidth / 2 + timewidth, plot.top};
-  state.timedivrect = {plot.right - timedivwidth, obj.top, plot.right, plot.top};
+  const Rect timedivrect{plot.right - timedivwidth, obj.top, plot.right, plot.top};
+  // The readout is clipped to what was invalidated for it, which is where
+  // the old one stood: a longer old text is cleared, and a longer new one
+  // shown whole, at the next paint.
+  if (window != nullptr && !IsEmpty(state.timedivrect) && Width(timedivrect) != Width(state.timedivrect)) {
+    const int x = dc.GetTextExtent(kMarginLetter).cx;
+    window->InvalidateRect(Inflated(state.timedivrect, x, 0), false);
+  }
+  state.timedivrect = timedivrect;
   dc.DrawText(r.windowdate, state.daterect, kOneLineLeft);
   dc.DrawText(r.windowtime, state.timerect, kOneLineCentred);
   dc.DrawText(timedivtext, state.timedivrect, kOneLineLeft);
@@ -257,7 +268,7 @@ void DrawGroupCaptions(DrawingContext& context, ChartRecorderGeometry& geometry,
 }  // namespace
 
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
-                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages,
+                       const ChartMemory* memory, ChartTraces& traces, MessageSink* messages, ViewWindow* window,
                        const ChartScheme& scheme) {
   const ChartRecorderRecord& r = context.doc.m_chartrecorders[index];
   ChartRecorderRunState& state = context.states.ChartRecorders()[index];
@@ -282,14 +293,20 @@ void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry,
   {
     SavedState timeonly(dc);
     dc.ExcludeClipRect(state.timerect);
+    // The ring round an updated area is left to the face fill, which the
+    // time readout's repaint makes as well.
+    if (updated) dc.ExcludeClipRect(state.plotrect);
     onlytime = !dc.RectVisible(obj);
   }
   if (!onlytime) {
-    for (int f = 0; f < r.fields.Count(); ++f) DrawLegendCard(context, geometry, index, f, obj, plot, cell, scheme);
+    // A card is cut out of the clip once drawn: of two fields given the same
+    // row, the later one shows, as if drawn over the earlier.
+    for (int f = r.fields.Count() - 1; f >= 0; --f)
+      DrawLegendCard(context, geometry, index, f, obj, plot, cell, scheme);
     if (!scheme.printed) DrawStrip(context, geometry, index);
   }
   DrawFace(context, obj, scheme);
-  DrawBand(context, r, state, obj, plot, scheme);
+  DrawBand(context, r, state, obj, plot, window, scheme);
   if (onlytime) return;
   if (!scheme.printed) DrawGroupCaptions(context, geometry, index, plot);
   if (!updated && dc.RectVisible(state.plotrect)) CR_DrawData(context, index, plot, memory, traces, messages, scheme);

@@ -6,6 +6,7 @@
 #include "render/chart/chart_traces.h"
 #include "render/chart_recorder_geometry.h"
 #include "render/drawing_context.h"
+#include "render/view_window.h"
 
 namespace korvix {
 
@@ -15,10 +16,12 @@ namespace korvix {
 // which reports a damaged memory to `messages`.
 // Each button, value box and card is cut out of the clip region once drawn,
 // so the face fill never covers it; an invalid area that lies wholly inside
-// the time readout repaints only the face and band there. A printed
+// the time readout repaints only the face and band there. A Time/Div
+// readout whose width changed has its old place, grown by an "X" on
+// either side, invalidated on `window` (none: nothing is). A printed
 // `scheme` lays the recorder out for paper at `obj` instead.
 void DrawChartRecorder(DrawingContext& context, ChartRecorderGeometry& geometry, int index, const Rect& obj,
                        const ChartMemory* memory, ChartTraces& traces, MessageSink* messages = nullptr,
-                       const ChartScheme& scheme = kScreenChartScheme);
+                       ViewWindow* window = nullptr, const ChartScheme& scheme = kScreenChartScheme);
 
 }  // namespace korvix

@@ -6,17 +6,10 @@
 #include "render/chart/chart_scheme.h"
 #include "render/chart_recorder_geometry.h"
 #include "render/drawing_context.h"
-#include "render/font_cell.h"
 #include "render/object_geometry.h"
 #include "render/selection.h"
 
 namespace korvix {
-
-namespace {
-
-constexpr const char* kPrintWalkError = "Error in PrintChartRec routine.";
-
-}  // namespace
 
 ChartRecorderPrint::ChartRecorderPrint(CKorvixDoc& doc, const ViewState& view, const ObjectRunStates& states, int index,
                                        const ChartMemory* memory, MessageSink& messages)
@@ -51,18 +44,8 @@ void ChartRecorderPrint::PrintPage(DeviceContext& dc, int) {
   ChartRecorderGeometry geometry(m_doc, view, states);
   DrawingContext context{dc, m_doc, view, objects, states};
   ChartTraces traces;
-
-  const ChartRecorderRecord& r = m_doc.m_chartrecorders[m_index];
-  if (m_memory != nullptr) {
-    const Size cell = FontCellSize(r.sizecode);
-    const Rect plot = PrintedChartPlotRect(m_printed, cell.cx * view.m_fontfactor, cell.cy * view.m_fontfactor);
-    const int depth = kPrintedChartScheme.PlotFrameDepth(DoubleEdges(view));
-    const Rect area = Inflated(plot, -depth, -depth);
-    if (BuildChartTraces(*m_memory, states.ChartRecorders()[m_index], r, area, traces, true) != ChartWalk::Drawn)
-      m_messages.Show(kMemoryAccessErrorCaption, kPrintWalkError, MessageIcon::Exclamation);
-  }
   SelectedBackgroundMode mode(dc, BackgroundMode::Transparent);
-  DrawChartRecorder(context, geometry, m_index, m_printed, m_memory, traces, nullptr, kPrintedChartScheme);
+  DrawChartRecorder(context, geometry, m_index, m_printed, m_memory, traces, &m_messages, nullptr, kPrintedChartScheme);
 }
 
 }  // namespace korvix

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,9 @@ namespace korvix {
 
 // Keeps every drawing call with the pen, brush, font and text colour that
 // were selected when it was made, so drawings can be checked call by call.
-// Text measures 8 pixels a character and 16 a line; RectVisible answers
-// `visible`.
+// Text measures 8 pixels a character and 16 a line. RectVisible answers
+// `visible`, or with a `clip` whether a rectangle shows in it less the
+// rectangles cut out since (the calls themselves are never clipped).
 class RecordingDeviceContext final : public DeviceContext {
 public:
   enum class Op {
@@ -51,6 +53,7 @@ public:
 
   std::vector<Call> calls;
   bool visible = true;
+  std::optional<Rect> clip;
 
   std::size_t Count(Op op) const {
     return static_cast<std::size_t>(
@@ -122,9 +125,12 @@ public:
   Size GetTextExtent(std::string_view text) override {
     return {static_cast<int>(text.size()) * kCharWidth, kLineHeight};
   }
-  void ExcludeClipRect(const Rect& rect) override { Record(Op::ExcludeClipRect).rect = rect; }
+  void ExcludeClipRect(const Rect& rect) override {
+    Record(Op::ExcludeClipRect).rect = rect;
+    m_state.cuts.push_back(rect);
+  }
   void SubtractClipRegion(const Region& region) override { Record(Op::SubtractClipRegion).region = region; }
-  bool RectVisible(const Rect&) override { return visible; }
+  bool RectVisible(const Rect& rect) override { return clip ? ShowsInClip(rect) : visible; }
   void SaveState() override { m_saved.push_back(m_state); }
   void RestoreState() override {
     if (m_saved.empty()) return;
@@ -146,7 +152,37 @@ private:
     BackgroundMode bkmode = BackgroundMode::Opaque;
     Colour bkcolour = Grey(255);
     Point position;
+    std::vector<Rect> cuts;
   };
+
+  // The part of the rectangle inside the clip is split into cells at every
+  // edge of a cut; it shows when one cell lies in no cut.
+  bool ShowsInClip(const Rect& rect) const {
+    const Rect area{std::max(rect.left, clip->left), std::max(rect.top, clip->top), std::min(rect.right, clip->right),
+                    std::min(rect.bottom, clip->bottom)};
+    if (IsEmpty(area)) return false;
+    std::vector<int> xs{area.left, area.right};
+    std::vector<int> ys{area.top, area.bottom};
+    for (const Rect& cut : m_state.cuts) {
+      for (const int x : {cut.left, cut.right})
+        if (x > area.left && x < area.right) xs.push_back(x);
+      for (const int y : {cut.top, cut.bottom})
+        if (y > area.top && y < area.bottom) ys.push_back(y);
+    }
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+    for (std::size_t i = 0; i + 1 < xs.size(); ++i)
+      for (std::size_t j = 0; j + 1 < ys.size(); ++j) {
+        const Rect cell{xs[i], ys[j], xs[i + 1], ys[j + 1]};
+        const bool covered = std::any_of(m_state.cuts.begin(), m_state.cuts.end(), [&](const Rect& cut) {
+          return cut.left <= cell.left && cut.top <= cell.top && cut.right >= cell.right && cut.bottom >= cell.bottom;
+        });
+        if (!covered) return true;
+      }
+    return false;
+  }
 
   template <class T>
   static T Swap(T& slot, T value) {

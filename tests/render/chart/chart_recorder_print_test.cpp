@@ -112,14 +112,30 @@ TEST_F(ChartRecorderPrintTest, ThePageIsInGreysWithThickBlackTracesAndNoButtonsA
 }
 
 TEST_F(ChartRecorderPrintTest, MemoryBooksThatDoNotFitTheSamplesAreReportedOnceAndThePagePrintsWithoutTraces) {
-  Record("01/01/25,00:00:01.00,1,2\r\n");
-  State().oldestrec = 1000;
-  Print();
-  ASSERT_EQ(m_sink.shown.size(), 1u);
-  EXPECT_EQ(m_sink.shown[0].caption, "Memory Access Error");
-  EXPECT_EQ(m_sink.shown[0].text, "Error in PrintChartRec routine.");
-  EXPECT_EQ(m_dc.Count(Op::Polyline), 0u);
-  EXPECT_GT(m_dc.Count(Op::DrawText), 0u);
+  const std::string first = "01/01/25,00:00:01.00,1,2\r\n";
+  const std::string second = "01/01/25,00:00:02.00,3,4\r\n";
+  struct Case {
+    const char* books;
+    int oldestrec;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"the oldest record past the end", 1000, "Error in PrintChartRec routine."},
+      {"a walk back before the start", static_cast<int>(first.size()), "Illegal Operation in MemorySeekRev routine."},
+  };
+  Recorder().windowtime = "00:00:00.00";
+  for (const Case& c : cases) {
+    m_sink.shown.clear();
+    m_dc = RecordingDeviceContext();
+    Record(first + second);
+    State().oldestrec = c.oldestrec;
+    Print();
+    ASSERT_EQ(m_sink.shown.size(), 1u) << c.books;
+    EXPECT_EQ(m_sink.shown[0].caption, "Memory Access Error") << c.books;
+    EXPECT_EQ(m_sink.shown[0].text, c.message) << c.books;
+    EXPECT_EQ(m_dc.Count(Op::Polyline), 0u) << c.books;
+    EXPECT_GT(m_dc.Count(Op::DrawText), 0u) << c.books;
+  }
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 #include "qtdraw/qt_device_context.h"
+#include "qtdraw/testing/reference_image.h"
 #include "render/controls/button_array.h"
 #include "render/controls/event_counter.h"
 #include "render/controls/event_timer.h"
@@ -26,8 +26,7 @@ constexpr QRgb kPage = 0xFF008080;
 // Glyph edges may come out a shade apart from one font build to another;
 // anything beyond a handful of pixels is a changed drawing (two rows of the
 // picture swapped differ in far more).
-constexpr int kChannelTolerance = 48;
-constexpr int kDifferingPixels = 12;
+constexpr ReferenceTolerance kTolerance{48, 12};
 
 const std::string kReference = std::string(KORVIX_CONTROLS_DATA) + "/controls_reference.png";
 
@@ -82,30 +81,10 @@ QImage DrawEveryControl() {
   return image;
 }
 
-int DifferingPixels(const QImage& drawn, const QImage& reference) {
-  int differing = 0;
-  for (int y = 0; y < kHeight; ++y)
-    for (int x = 0; x < kWidth; ++x) {
-      const QRgb a = drawn.pixel(x, y);
-      const QRgb b = reference.pixel(x, y);
-      if (std::abs(qRed(a) - qRed(b)) > kChannelTolerance || std::abs(qGreen(a) - qGreen(b)) > kChannelTolerance ||
-          std::abs(qBlue(a) - qBlue(b)) > kChannelTolerance)
-        ++differing;
-    }
-  return differing;
-}
-
 QImage Reference() { return QImage(QString::fromStdString(kReference)).convertToFormat(QImage::Format_RGB32); }
 
 TEST(ControlReferenceTest, OneOfEveryControlMatchesTheReferenceImage) {
-  const QImage drawn = DrawEveryControl();
-  if (std::getenv("KORVIX_UPDATE_REFERENCE")) {
-    ASSERT_TRUE(drawn.save(QString::fromStdString(kReference)));
-  }
-  const QImage reference = Reference();
-  ASSERT_FALSE(reference.isNull()) << kReference;
-  ASSERT_EQ(reference.size(), drawn.size());
-  EXPECT_LE(DifferingPixels(drawn, reference), kDifferingPixels);
+  ExpectLooksLikeReference(DrawEveryControl(), kReference, kTolerance);
 }
 
 // The comparison must see a slip as small as two neighbouring rows drawn in
@@ -118,7 +97,7 @@ TEST(ControlReferenceTest, TwoSwappedRowsDoNotMatchTheReference) {
     std::swap_ranges(reinterpret_cast<QRgb*>(swapped.scanLine(row)),
                      reinterpret_cast<QRgb*>(swapped.scanLine(row)) + kWidth,
                      reinterpret_cast<QRgb*>(swapped.scanLine(row + 1)));
-    EXPECT_GT(DifferingPixels(swapped, reference), kDifferingPixels) << "rows " << row << " and " << row + 1;
+    EXPECT_FALSE(LooksLikeReference(swapped, reference, kTolerance)) << "rows " << row << " and " << row + 1;
   }
 }
 

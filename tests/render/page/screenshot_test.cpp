@@ -1,15 +1,14 @@
 #include <QImage>
-#include <QString>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "page_fixture.h"
 #include "qtdraw/bitmap_file.h"
 #include "qtdraw/qt_device_context.h"
+#include "qtdraw/testing/reference_image.h"
 
 namespace korvix {
 namespace {
@@ -19,10 +18,9 @@ namespace fs = std::filesystem;
 const fs::path kDataFolder = KORVIX_PAGE_TEST_DATA;
 
 // Font rasterisation differs a little between machines: a pixel counts as
-// changed only when a channel moves by more than kChannelTolerance, and the
-// picture as changed when more than kChangedFraction of its pixels do.
-constexpr int kChannelTolerance = 48;
-constexpr double kChangedFraction = 0.015;
+// changed only when a channel moves by more than 48, and the picture as
+// changed when more than 1.5 % of its pixels do.
+constexpr ReferenceTolerance kTolerance{48, 0, 0.015};
 
 // A page with every kind drawn here, overlapping, selected, over a
 // background bitmap.
@@ -133,46 +131,14 @@ protected:
   }
 };
 
-double ChangedFraction(const QImage& a, const QImage& b) {
-  int changed = 0;
-  for (int y = 0; y < a.height(); ++y)
-    for (int x = 0; x < a.width(); ++x) {
-      const QRgb p = a.pixel(x, y);
-      const QRgb q = b.pixel(x, y);
-      if (std::abs(qRed(p) - qRed(q)) > kChannelTolerance || std::abs(qGreen(p) - qGreen(q)) > kChannelTolerance ||
-          std::abs(qBlue(p) - qBlue(q)) > kChannelTolerance)
-        ++changed;
-    }
-  return static_cast<double>(changed) / (a.width() * a.height());
-}
-
-// KORVIX_UPDATE_REFERENCE=1 writes a new reference after a deliberate change.
-void ExpectLooksLikeReference(const QImage& image, const std::string& name) {
-  const fs::path reference_file = kDataFolder / name;
-  if (std::getenv("KORVIX_UPDATE_REFERENCE") != nullptr) {
-    ASSERT_TRUE(image.save(QString::fromStdString(reference_file.string())));
-    GTEST_SKIP() << "reference written to " << reference_file;
-  }
-  QImage reference;
-  ASSERT_TRUE(reference.load(QString::fromStdString(reference_file.string()))) << reference_file;
-  reference = reference.convertToFormat(QImage::Format_RGB32);
-  ASSERT_EQ(reference.size(), image.size());
-  const double changed = ChangedFraction(image, reference);
-  if (changed > kChangedFraction) {
-    const fs::path actual = fs::temp_directory_path() / ("actual_" + name);
-    image.save(QString::fromStdString(actual.string()));
-    ADD_FAILURE() << changed * 100 << "% of the pixels differ from " << reference_file << "; this run drew " << actual;
-  }
-}
-
 TEST_F(ScreenshotTest, BoxesAndWindowsPageLooksAsItsReference) {
   BuildPage();
-  ExpectLooksLikeReference(Render(), "boxes_page.png");
+  ExpectLooksLikeReference(Render(), kDataFolder / "boxes_page.png", kTolerance);
 }
 
 TEST_F(ScreenshotTest, APageOfEveryKindLooksAsItsReference) {
   BuildEveryKindPage();
-  ExpectLooksLikeReference(Render(1200, 800), "every_kind_page.png");
+  ExpectLooksLikeReference(Render(1200, 800), kDataFolder / "every_kind_page.png", kTolerance);
 }
 
 }  // namespace
