@@ -83,14 +83,16 @@ CKorvixDoc BuildDemo() {
 
   ChartRecorderRecord& chart = Add(doc, doc.m_chartrecorders, 20, 320);
   chart.idlabel = "Trend";
-  chart.widthfactor = 30.0;
+  chart.widthfactor = 45.0;
   chart.heightfactor = 6.0;
   chart.scanrate = 500;
   chart.span = 1;
   chart.spanunit = 2;  // one hour
   for (const char* label : {"Temperature", "Pressure"}) {
-    ChartRecorderField& field = chart.fields[chart.fields.Add()];
+    const int index = chart.fields.Add();
+    ChartRecorderField& field = chart.fields[index];
     field.label = label;
+    field.order = index;  // each field its own legend card
   }
   chart.fields[1].colour = kColorBlue;
 
