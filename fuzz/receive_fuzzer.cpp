@@ -10,6 +10,7 @@
 #include "comms/run_loop_state.h"
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
+#include "dispatch/testing/forwarding_com_link_host.h"
 #include "document/korvix_doc.h"
 #include "platform/profile.h"
 #include "platform/testing/recording_message_sink.h"
@@ -56,43 +57,6 @@ private:
   std::uint32_t m_now = 0;
 };
 
-class Host final : public PortSelection,
-                   public RunLoopHalt,
-                   public ReplyTracking,
-                   public LabelValueAccess,
-                   public PopupDisplay,
-                   public ControlMirrors,
-                   public MessageQueue {
-public:
-  RunLoopState run;
-  RunValues* values = nullptr;
-  int SelectedComPort() override { return 0; }
-  void SelectComPort(int) override {}
-  void ForgetComPort() override {}
-  bool IsReplyPending(char address) override { return values->IsReplyPending(address); }
-  void ServiceReplyTimeouts() override { values->ServiceReplyTimeouts(); }
-  void DispatchReceivedLines() override { values->DispatchReceivedLines(); }
-  void HaltRunLoop() override {}
-  std::string ExpandLabelRefs(const std::string& text) override { return values->ExpandLabelRefs(text); }
-  void DeliverLabelValue(const std::string& label, const std::string& value) override {
-    values->DeliverLabelValue(label, value);
-  }
-  void ShowPopupBox(const std::string&, const std::string&) override {}
-  void SetModifiedFlag() override {}
-  int SliderControlCount() override { return 0; }
-  SliderMirror GetSliderControl(int) override { return {}; }
-  void SetSliderValueText(int, const std::string&) override {}
-  void InvalidateSliderControl(int) override {}
-  int RockerSwitchCount() override { return 0; }
-  RockerMirror GetRockerSwitch(int) override { return {}; }
-  void SetRockerStateText(int, const std::string&) override {}
-  void InvalidateRockerSwitch(int) override {}
-  QueuedMessage PeekQueuedMessage() override { return QueuedMessage::None; }
-  bool PumpMessage() override { return true; }
-  void PostQuitMessage() override {}
-  bool OnIdle(int) override { return false; }
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -107,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   RecordingMessageSink sink;
   testing::FakeValueHooks hooks;
-  Host host;
+  testing::ForwardingComLinkHost host;
   MemoryProfile profile;
   JumpingClock clock;
   NumberTexts numbers;

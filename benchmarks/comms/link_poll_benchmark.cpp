@@ -13,6 +13,7 @@
 #include "comms/com_link.h"
 #include "comms/port_map.h"
 #include "comms/run_loop_state.h"
+#include "comms/testing/idle_com_link_host.h"
 #include "daqsim/simulator.h"
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
@@ -30,38 +31,9 @@ constexpr size_t kReplyBytes = 6;  // letter, "1234", CR
 constexpr double kGapAfterLineMs = 2;
 
 // A view with nothing to do: no objects, no Run-Loop.
-class IdleHost final : public PortSelection,
-                       public RunLoopHalt,
-                       public ReplyTracking,
-                       public LabelValueAccess,
-                       public PopupDisplay,
-                       public ControlMirrors,
-                       public MessageQueue {
+class IdleHost final : public testing::IdleComLinkHost {
 public:
-  RunLoopState run;
-  int SelectedComPort() override { return 0; }
-  void SelectComPort(int) override {}
-  void ForgetComPort() override {}
-  bool IsReplyPending(char) override { return false; }
   void ServiceReplyTimeouts() override { ++timeouts; }
-  void DispatchReceivedLines() override {}
-  void HaltRunLoop() override {}
-  std::string ExpandLabelRefs(const std::string& text) override { return text; }
-  void DeliverLabelValue(const std::string&, const std::string&) override {}
-  void ShowPopupBox(const std::string&, const std::string&) override {}
-  void SetModifiedFlag() override {}
-  int SliderControlCount() override { return 0; }
-  SliderMirror GetSliderControl(int) override { return {}; }
-  void SetSliderValueText(int, const std::string&) override {}
-  void InvalidateSliderControl(int) override {}
-  int RockerSwitchCount() override { return 0; }
-  RockerMirror GetRockerSwitch(int) override { return {}; }
-  void SetRockerStateText(int, const std::string&) override {}
-  void InvalidateRockerSwitch(int) override {}
-  QueuedMessage PeekQueuedMessage() override { return QueuedMessage::None; }
-  bool PumpMessage() override { return true; }
-  void PostQuitMessage() override {}
-  bool OnIdle(int) override { return false; }
 
   int timeouts = 0;
 };

@@ -10,6 +10,7 @@
 #include "daqsim/simulator.h"
 #include "dispatch/com_link_services.h"
 #include "dispatch/run_values.h"
+#include "dispatch/testing/forwarding_com_link_host.h"
 #include "document/korvix_doc.h"
 #include "platform/millisecond_clock.h"
 #include "platform/profile.h"
@@ -19,47 +20,6 @@
 
 namespace korvix::testing {
 namespace {
-
-// The view's part of the link host, forwarding what the run-time values
-// serve; the rest is what a view without controls answers.
-class ForwardingHost final : public PortSelection,
-                             public RunLoopHalt,
-                             public ReplyTracking,
-                             public LabelValueAccess,
-                             public PopupDisplay,
-                             public ControlMirrors,
-                             public MessageQueue {
-public:
-  RunLoopState run;
-  RunValues* values = nullptr;
-  int m_comport = 0;
-
-  int SelectedComPort() override { return m_comport; }
-  void SelectComPort(int port) override { m_comport = port; }
-  void ForgetComPort() override { m_comport = -1; }
-  bool IsReplyPending(char address) override { return values->IsReplyPending(address); }
-  void ServiceReplyTimeouts() override { values->ServiceReplyTimeouts(); }
-  void DispatchReceivedLines() override { values->DispatchReceivedLines(); }
-  void HaltRunLoop() override {}
-  std::string ExpandLabelRefs(const std::string& text) override { return values->ExpandLabelRefs(text); }
-  void DeliverLabelValue(const std::string& label, const std::string& value) override {
-    values->DeliverLabelValue(label, value);
-  }
-  void ShowPopupBox(const std::string&, const std::string&) override {}
-  void SetModifiedFlag() override {}
-  int SliderControlCount() override { return 0; }
-  SliderMirror GetSliderControl(int) override { return {}; }
-  void SetSliderValueText(int, const std::string&) override {}
-  void InvalidateSliderControl(int) override {}
-  int RockerSwitchCount() override { return 0; }
-  RockerMirror GetRockerSwitch(int) override { return {}; }
-  void SetRockerStateText(int, const std::string&) override {}
-  void InvalidateRockerSwitch(int) override {}
-  QueuedMessage PeekQueuedMessage() override { return QueuedMessage::None; }
-  bool PumpMessage() override { return true; }
-  void PostQuitMessage() override {}
-  bool OnIdle(int) override { return false; }
-};
 
 TEST(EndToEnd, AReplyFromTheSimulatedModuleReachesBothObjectsThatAwaitIt) {
   daqsim::ConfigResult parsed = daqsim::ParseConfig("module C\n  T constant 23.5 C\n");
@@ -83,7 +43,7 @@ TEST(EndToEnd, AReplyFromTheSimulatedModuleReachesBothObjectsThatAwaitIt) {
 
   RecordingMessageSink sink;
   FakeValueHooks hooks;
-  ForwardingHost host;
+  ForwardingComLinkHost host;
   MemoryProfile profile;
   MonotonicClock clock;
   NumberTexts numbers;

@@ -5,7 +5,6 @@
 #include <unistd.h>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
@@ -19,6 +18,7 @@
 #include "daqsim/simulator.h"
 #include "document/korvix_doc.h"
 #include "document/project_file.h"
+#include "operator_sink.h"
 #include "platform/profile.h"
 #include "scratch_folder.h"
 #include "ui/korvix_view.h"
@@ -30,27 +30,6 @@ namespace {
 
 constexpr int kBoxOpenMs = 2000;
 constexpr int kLimitMs = 30000;
-
-// Shows each message as a real modal box that the operator leaves open for
-// two seconds, and notes how far the Run-Loop got meanwhile.
-class OperatorSink final : public MessageSink {
-public:
-  ViewRuntime* runtime = nullptr;
-  std::vector<std::string> texts;
-  uint64_t passesbefore = 0;
-  uint64_t passesafter = 0;
-
-protected:
-  MessageResult Present(const std::string&, const std::string& text, MessageIcon, MessageButtons) override {
-    texts.push_back(text);
-    QMessageBox box(QMessageBox::Warning, "File Access Error", QString::fromStdString(text), QMessageBox::Ok);
-    QTimer::singleShot(kBoxOpenMs, &box, [&box] { box.done(QMessageBox::Ok); });
-    passesbefore = runtime->PassCount();
-    box.exec();
-    passesafter = runtime->PassCount();
-    return MessageResult::Ok;
-  }
-};
 
 // A small RAM disk, filled up; removed with the test.
 class FullDisk {
@@ -93,7 +72,7 @@ TEST(RunLoopFullDisk, TheDemoKeepsPollingUnderOneBoxAndCatchesUpWhenSpaceReturns
 
   MemoryProfile profile;
   MapComPort(profile, 0, simulator.DevicePath());
-  OperatorSink sink;
+  OperatorSink sink(kBoxOpenMs);
   CKorvixDoc doc;
   CMainFrame frame(profile);
   ASSERT_TRUE(OpenProjectFile(KORVIX_SAMPLES_DIR "/Demo.kvx", doc).Ok());

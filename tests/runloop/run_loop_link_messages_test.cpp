@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QMessageBox>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -11,6 +10,7 @@
 #include "comms/port_map.h"
 #include "daqsim/simulator.h"
 #include "document/korvix_doc.h"
+#include "operator_sink.h"
 #include "platform/profile.h"
 #include "ui/korvix_view.h"
 #include "ui/main_frame.h"
@@ -21,34 +21,6 @@ namespace {
 
 constexpr int kBoxOpenMs = 1000;
 constexpr int kLimitMs = 30000;
-
-// Shows each message as a real modal box that the operator leaves open for
-// a second, and notes what the Run-Loop did meanwhile.
-class OperatorSink final : public MessageSink {
-public:
-  ViewRuntime* runtime = nullptr;
-  std::vector<std::string> captions;
-  std::vector<std::string> texts;
-  bool runningatbox = false;
-  int portatbox = 0;
-  uint64_t passesbefore = 0;
-  uint64_t passesafter = 0;
-
-protected:
-  MessageResult Present(const std::string& caption, const std::string& text, MessageIcon, MessageButtons) override {
-    captions.push_back(caption);
-    texts.push_back(text);
-    runningatbox = runtime->IsRunning();
-    portatbox = runtime->SelectedComPort();
-    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok);
-    QTimer::singleShot(kBoxOpenMs, &box, [&box] { box.done(QMessageBox::Ok); });
-    passesbefore = runtime->PassCount();
-    box.exec();
-    passesafter = runtime->PassCount();
-    return MessageResult::Ok;
-  }
-};
 
 struct LinkMessageCase {
   const char* name;
@@ -84,7 +56,7 @@ TEST(RunLoopLinkMessages, TheBoxNeverHoldsThePass) {
 
     MemoryProfile profile;
     MapComPort(profile, 0, simulator->DevicePath());
-    OperatorSink sink;
+    OperatorSink sink(kBoxOpenMs);
     CKorvixDoc doc;
     CMainFrame frame(profile);
     for (const char* command : {"ARD", "BRD"}) {
