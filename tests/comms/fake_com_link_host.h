@@ -5,24 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "comms/com_link_peers.h"
-#include "comms/run_loop_state.h"
+#include "comms/testing/idle_com_link_host.h"
 #include "platform/testing/recording_message_sink.h"
 
 namespace korvix::testing {
 
 // Records what the link asks of the view, in order, and plays a document
 // with the controls a test gives it.
-class FakeComLinkHost final : public PortSelection,
-                              public RunLoopHalt,
-                              public ReplyTracking,
-                              public LabelValueAccess,
-                              public PopupDisplay,
-                              public ControlMirrors,
-                              public MessageQueue {
+class FakeComLinkHost final : public IdleComLinkHost {
 public:
-  RunLoopState run;
-  int m_comport = 0;
   std::set<char> pending;
   std::vector<std::string> calls;
   std::vector<std::pair<std::string, std::string>> delivered;
