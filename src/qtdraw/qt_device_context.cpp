@@ -201,8 +201,9 @@ constexpr int kPictureMargin = 16;
 constexpr int kRowsPerBlend = 64;
 constexpr std::size_t kKeptWidths = 4096;
 
-// Cut-outs up to this many leave a clip region worth handing over whole.
-constexpr std::size_t kWholeClipCutOuts = 4;
+// A clip region of up to this many rectangles is worth keeping whole and
+// handing to the painter.
+constexpr int kWholeClipRects = 16;
 
 }  // namespace
 
@@ -252,7 +253,8 @@ Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchang
 // A full page holds hundreds of exclusions and every object's drawing asks
 // for its own part of the clip region, so the test for which exclusions
 // matter is kept to a few comparisons inline.
-QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
+QRegion QtDeviceContext::ClipWithin(const QRect& reach) {
+  if (const QRegion* whole = WholeClip()) return whole->intersected(reach);
   // A drawing wholly inside one rectangle cut out, as most are when a
   // narrow strip is redrawn, is refused before any region is made.
   for (std::size_t i = 0; i < m_state.exclusions; ++i) {
@@ -273,52 +275,71 @@ QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
   return clip;
 }
 
+// Cut-outs are only ever added at the end or taken back from it, so the
+// region of each number of them, once made, holds until that many are cut
+// afresh, and a restored state finds its own.
+const QRegion* QtDeviceContext::MakeWholeClip() {
+  const std::size_t count = m_state.exclusions;
+  const QRect area = m_cliparea.boundingRect();
+  while (m_wholes.size() <= count) {
+    const std::size_t k = m_wholes.size();
+    if (k == 0) {
+      m_wholes.push_back(m_cliparea);
+      continue;
+    }
+    const Exclusion& exclusion = m_excluded[k - 1];
+    QRegion next = m_wholes.back();
+    if (exclusion.bounds.intersects(area)) next -= exclusion.shape ? *exclusion.shape : QRegion(exclusion.bounds);
+    if (next.rectCount() > kWholeClipRects) {
+      m_wholelimit = k;
+      return nullptr;
+    }
+    m_wholes.push_back(std::move(next));
+  }
+  return &m_wholes[count];
+}
+
 void QtDeviceContext::Exclude(const QRect& bounds, std::optional<QRegion> shape) {
-  m_excluded.resize(m_state.exclusions);
+  const std::size_t at = m_state.exclusions;
+  m_excluded.resize(at);
+  if (m_wholes.size() > at + 1) m_wholes.resize(at + 1);
+  if (m_wholelimit > at) m_wholelimit = SIZE_MAX;
   m_excluded.push_back({bounds, std::move(shape)});
   m_state.exclusions = m_excluded.size();
   m_clipapplied = false;
-  m_wholeclipknown = false;
 }
 
-// Only the part of the clip region that the next drawing can reach is handed
-// to the painter, and kept while the drawings stay inside it: one object's
-// strokes rarely leave its face.
+// A clip region of one rectangle is handed to the painter once and serves
+// every later drawing, where hundreds of dots, ticks and labels would
+// otherwise each set a region of their own. Otherwise only the part that the
+// next drawing can reach is handed over, and kept while the drawings stay
+// inside it: one object's strokes rarely leave its face.
 // A drawing whose reach lies wholly outside the clip region is skipped.
 bool QtDeviceContext::ApplyClip(const QRect& reach) {
-  if (m_clipapplied && m_clipreach.contains(reach)) return m_clipvisible;
-  if (ApplyWholeClip(reach)) return true;
-  return ApplyClipWithin(reach);
-}
-
-// A context with few cut-outs, such as a kept layer drawn inside one area,
-// mostly has a clip region of one rectangle. Handed to the painter whole, it
-// serves every later drawing inside it, where hundreds of dots and ticks
-// would otherwise each set a region of their own.
-bool QtDeviceContext::ApplyWholeClip(const QRect& reach) {
-  if (!m_wholeclipknown) {
-    m_wholeclipknown = true;
-    m_wholeclip = QRect();
-    if (m_state.exclusions <= kWholeClipCutOuts) {
-      const QRegion clip = ClipWithin(m_cliparea.boundingRect());
-      if (clip.rectCount() == 1) m_wholeclip = clip.boundingRect();
+  const QRegion* whole = WholeClip();
+  if (whole && !whole->intersects(reach)) return false;
+  if (whole && whole->rectCount() == 1) {
+    m_clipbounds = whole->boundingRect();
+    if (m_handedover != *whole) {
+      m_painter.setClipRect(m_clipbounds);
+      m_handedover = *whole;
+      m_clipapplied = false;
     }
+    return true;
   }
-  if (m_wholeclip.isEmpty() || !m_wholeclip.contains(reach)) return false;
-  m_clipreach = m_wholeclip;
-  m_clipvisible = true;
-  m_clipbounds = m_wholeclip;
-  m_painter.setClipRect(m_wholeclip);
-  m_clipapplied = true;
-  return true;
+  if (m_clipapplied && m_clipreach.contains(reach)) return m_clipvisible;
+  return ApplyClipWithin(reach);
 }
 
 bool QtDeviceContext::ApplyClipWithin(const QRect& reach) {
   m_clipreach = reach;
   const QRegion clip = ClipWithin(reach);
   m_clipvisible = !clip.isEmpty();
-  m_clipbounds = clip.boundingRect();
-  if (m_clipvisible) m_painter.setClipRegion(clip);
+  if (m_clipvisible) {
+    m_clipbounds = clip.boundingRect();
+    m_painter.setClipRegion(clip);
+    m_handedover.reset();
+  }
   m_clipapplied = true;
   return m_clipvisible;
 }
@@ -590,7 +611,12 @@ void QtDeviceContext::SubtractClipRegion(const Region& region) {
   Exclude(bounds, std::move(cut));
 }
 
-bool QtDeviceContext::RectVisible(const Rect& rect) { return !IsEmpty(rect) && !ClipWithin(ToQRect(rect)).isEmpty(); }
+bool QtDeviceContext::RectVisible(const Rect& rect) {
+  if (IsEmpty(rect)) return false;
+  const QRect area = ToQRect(rect);
+  if (const QRegion* whole = WholeClip()) return whole->intersects(area);
+  return !ClipWithin(area).isEmpty();
+}
 
 void QtDeviceContext::SaveState() { m_saved.push_back(m_state); }
 
@@ -599,7 +625,6 @@ void QtDeviceContext::RestoreState() {
   m_state = std::move(m_saved.back());
   m_saved.pop_back();
   m_clipapplied = false;
-  m_wholeclipknown = false;
 }
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {

@@ -235,6 +235,47 @@ TEST_F(DeviceContextTest, ExclusionsMadeAfterARestoreKeepThoseFromBeforeTheSave)
   EXPECT_EQ(At(40, 0), kRed);
 }
 
+// Drawing inside the saved state makes the clip region with its cut-out;
+// once restored, that cut-out and its region are gone, whatever is cut next.
+TEST_F(DeviceContextTest, ACutOutTakenBackByARestoreNoLongerClips) {
+  Paint([](QtDeviceContext& dc) {
+    dc.ExcludeClipRect({0, 0, 10, 10});
+    dc.SaveState();
+    dc.ExcludeClipRect({20, 0, 30, 10});
+    dc.FillRect({0, 20, 64, 30}, kBlue);
+    dc.RestoreState();
+    dc.ExcludeClipRect({40, 0, 50, 10});
+    dc.FillRect({0, 0, 64, 10}, kRed);
+  });
+  EXPECT_EQ(At(5, 5), kWhite);
+  EXPECT_EQ(At(25, 5), kRed);
+  EXPECT_EQ(At(45, 5), kWhite);
+  EXPECT_EQ(At(35, 5), kRed);
+  EXPECT_EQ(At(25, 25), kBlue);
+}
+
+// A checkerboard of cut-outs makes a clip region of many rectangles, and
+// taking them back one save at a time leaves each level as it was.
+TEST_F(DeviceContextTest, ManyCutOutsClipExactlyAndComeBackLevelByLevel) {
+  std::vector<bool> visible;
+  Paint([&visible](QtDeviceContext& dc) {
+    dc.SaveState();
+    for (int row = 0; row < 6; ++row)
+      for (int column = row % 2; column < 8; column += 2)
+        dc.ExcludeClipRect({column * 8, row * 8, column * 8 + 8, row * 8 + 8});
+    dc.FillRect({0, 0, 64, 24}, kBlue);
+    visible = {dc.RectVisible({1, 1, 7, 7}), dc.RectVisible({9, 1, 15, 7})};
+    dc.RestoreState();
+    dc.FillRect({0, 24, 64, 48}, kRed);
+  });
+  EXPECT_EQ(visible, (std::vector<bool>{false, true}));
+  for (int row = 0; row < 3; ++row)
+    for (int column = 0; column < 8; ++column)
+      EXPECT_EQ(At(column * 8 + 4, row * 8 + 4), (row + column) % 2 == 0 ? kWhite : kBlue) << row << "," << column;
+  EXPECT_EQ(At(4, 28), kRed);
+  EXPECT_EQ(At(12, 28), kRed);
+}
+
 TEST_F(DeviceContextTest, ClipAreaGivenAtTheStartLimitsPaintingAndVisibility) {
   bool outside = true;
   {
@@ -244,6 +285,21 @@ TEST_F(DeviceContextTest, ClipAreaGivenAtTheStartLimitsPaintingAndVisibility) {
   }
   EXPECT_FALSE(outside);
   EXPECT_EQ(InkBounds(), (Rect{0, 0, 10, 10}));
+}
+
+// Text wholly outside the clip area is skipped; what follows it is not.
+TEST_F(DeviceContextTest, ASlantedLineAfterTextOutsideTheClipAreaIsDrawn) {
+  {
+    QtDeviceContext dc(m_image, QRegion(0, 0, 32, 48));
+    dc.FillRect({0, 40, 8, 48}, kRed);
+    dc.DrawText("Hidden", {40, 0, 64, 12}, TextFormat::SingleLine);
+    SelectedPen pen(dc, SolidPen(1, kBlack));
+    dc.MoveTo({0, 0});
+    dc.LineTo({20, 20});
+  }
+  EXPECT_EQ(At(5, 5), kBlack);
+  EXPECT_EQ(At(19, 19), kBlack);
+  EXPECT_EQ(InkBounds(), (Rect{0, 0, 20, 48}));
 }
 
 TEST_F(DeviceContextTest, FocusRectInvertsDotsOfTheBorderAndErasesWhenDrawnTwice) {
