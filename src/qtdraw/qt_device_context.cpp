@@ -12,6 +12,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "qtdraw/kept_text.h"
 #include "qtdraw/qt_fonts.h"
 
 namespace korvix {
@@ -226,14 +227,29 @@ Pen QtDeviceContext::SelectPen(const Pen& pen) { return std::exchange(m_state.pe
 
 Brush QtDeviceContext::SelectBrush(const Brush& brush) { return std::exchange(m_state.brush, brush); }
 
-// A page selects the same few fonts again for every object; each is made
-// and measured once per context.
+// A page selects the same few fonts again for every object, and every paint
+// makes contexts afresh: each font is made and measured once for a
+// resolution and kind of device, and looked up once per context.
 std::size_t QtDeviceContext::FontIndex(const Font& font) {
   for (std::size_t i = 0; i < m_fonts.size(); ++i)
     if (m_fonts[i].font == font) return i;
-  QFont qfont = MakeQtFont(font, m_dpi);
-  QFontMetrics metrics(qfont, m_painter.device());
-  m_fonts.push_back({font, std::move(qfont), std::move(metrics)});
+  const QPaintDevice& device = *m_painter.device();
+  std::string key = font.face;
+  for (const int number : {font.pointtenths, m_dpi, device.logicalDpiY(), device.devType()})
+    key.append(reinterpret_cast<const char*>(&number), sizeof number);
+  static std::mutex guard;
+  // A few dozen at most, never destroyed: fonts must not outlive the
+  // application's font database at exit.
+  static auto* made = new std::unordered_map<std::string, QtFont>();
+  const std::lock_guard lock(guard);
+  auto found = made->find(key);
+  if (found == made->end()) {
+    QFont qfont = MakeQtFont(font, m_dpi);
+    QFontMetrics metrics(qfont, &device);
+    const int keptnumber = KeptText::FontOf(qfont, device);
+    found = made->emplace(std::move(key), QtFont{font, std::move(qfont), std::move(metrics), keptnumber}).first;
+  }
+  m_fonts.push_back(found->second);
   return m_fonts.size() - 1;
 }
 
@@ -543,6 +559,19 @@ int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextForma
 
   const QRect area = ToQRect(rect);
   const QString string = FromLines(text);
+  const QtFont& font = m_fonts[m_state.fontindex];
+  const KeptText kept(string, flags, area.width(), font.keptnumber, font.qfont, *m_painter.device(),
+                      m_painter.layoutDirection());
+  if (!kept) return DrawTextAfresh(string, area, flags);
+  const QRect drawn = kept.Bounds(area);
+  if (!ApplyClipExactly(area)) return drawn.height();
+  PrepareText();
+  if (m_state.bkmode == BackgroundMode::Opaque) m_painter.fillRect(drawn, ToQColor(m_state.bkcolour));
+  kept.Draw(m_painter, area);
+  return drawn.height();
+}
+
+int QtDeviceContext::DrawTextAfresh(const QString& string, const QRect& area, int flags) {
   if (!ApplyClipExactly(area)) return Metrics().boundingRect(area, flags, string).height();
   PrepareText();
   if (m_state.bkmode == BackgroundMode::Opaque)

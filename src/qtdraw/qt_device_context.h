@@ -89,6 +89,7 @@ private:
     Font font;
     QFont qfont;
     QFontMetrics metrics;
+    int keptnumber;  // for KeptText
   };
 
   // A rectangle cut out is kept as its bounds alone: a page cuts out
@@ -118,6 +119,7 @@ private:
   void FillRects(const std::vector<QRect>& rects, Colour colour);
   bool PrepareFigure(const QRect& reach);
   void PrepareText();
+  int DrawTextAfresh(const QString& string, const QRect& area, int flags);
 
   QPainter m_painter;
   int m_dpi;
