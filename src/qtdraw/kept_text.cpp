@@ -131,7 +131,9 @@ qreal Down(int flags, qreal room, qreal extent) {
 
 int KeptText::FontOf(const QFont& font, const QPaintDevice& device) {
   const std::lock_guard lock(Guard());
-  const QString key = font.key() + QStringLiteral("|%1|%2|%3").arg(device.logicalDpiX()).arg(device.logicalDpiY()).arg(device.devType());
+  const QString key =
+      font.key() +
+      QStringLiteral("|%1|%2|%3").arg(device.logicalDpiX()).arg(device.logicalDpiY()).arg(device.devType());
   auto& fonts = Fonts();
   const auto found = fonts.constFind(key);
   if (found != fonts.cend()) return *found;

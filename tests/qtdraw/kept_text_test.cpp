@@ -38,8 +38,7 @@ QImage DrawnKept(const QString& text, int flags, const QRect& area, const QFont&
   painter.setClipRect(area);
   painter.setFont(font);
   painter.setPen(Qt::black);
-  const KeptText kept(text, flags, area.width(), KeptText::FontOf(font, image), font, image,
-                      painter.layoutDirection());
+  const KeptText kept(text, flags, area.width(), KeptText::FontOf(font, image), font, image, painter.layoutDirection());
   EXPECT_TRUE(kept) << text.toStdString();
   if (!kept) return image;
   drawn = kept.Bounds(area);
@@ -59,8 +58,8 @@ TEST(KeptTextTest, DrawsExactlyWhatQtsDrawTextDraws) {
                                    QStringLiteral("Tab\there, wrapped in a narrow box"),
                                    QStringLiteral("x")};
   const std::vector<int> aligns{Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-  const std::vector<int> layouts{Qt::TextSingleLine | Qt::AlignVCenter, Qt::TextSingleLine | Qt::AlignTop,
-                                 Qt::AlignTop, Qt::AlignTop | Qt::TextWordWrap};
+  const std::vector<int> layouts{Qt::TextSingleLine | Qt::AlignVCenter, Qt::TextSingleLine | Qt::AlignTop, Qt::AlignTop,
+                                 Qt::AlignTop | Qt::TextWordWrap};
   const std::vector<QRect> areas{QRect(5, 7, 151, 41), QRect(3, 2, 60, 23), QRect(10, 10, 200, 100)};
   const std::vector<QFont> fonts{MakeQtFont({std::string(kFaceArial), 100}, 96),
                                  MakeQtFont({std::string(kFaceTimesNewRoman), 155}, 96),
@@ -105,9 +104,9 @@ TEST(KeptTextTest, LeavesToQtWhatItWouldNotDrawTheSame) {
       {QString::fromUtf8("\u05e9\u05dc\u05d5\u05dd"), 0, Qt::LayoutDirectionAuto, false},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(static_cast<bool>(KeptText(c.text, c.flags, 100, KeptText::FontOf(font, device), font, device,
-                                         c.direction)),
-              c.kept)
+    EXPECT_EQ(
+        static_cast<bool>(KeptText(c.text, c.flags, 100, KeptText::FontOf(font, device), font, device, c.direction)),
+        c.kept)
         << c.text.toStdString() << " flags " << c.flags;
 }
 
