@@ -140,10 +140,13 @@ private:
   // it is a few rectangles; from m_wholelimit cut-outs on it is not.
   std::vector<QRegion> m_wholes;
   std::size_t m_wholelimit = SIZE_MAX;
-  // The whole clip region that the painter holds, if it holds one.
+  // The whole clip region that the painter holds, if it holds one; else the
+  // part of the clip region it holds.
   std::optional<QRegion> m_handedover;
+  QRegion m_clipregion;
   // A polyline's bands and pixels, kept so that each one reuses the storage.
   std::vector<QRect> m_bands;
+  std::vector<QRect> m_cut;  // rectangles cut to the clip region
   QPolygon m_pixels;
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -274,6 +275,43 @@ TEST_F(DeviceContextTest, ManyCutOutsClipExactlyAndComeBackLevelByLevel) {
       EXPECT_EQ(At(column * 8 + 4, row * 8 + 4), (row + column) % 2 == 0 ? kWhite : kBlue) << row << "," << column;
   EXPECT_EQ(At(4, 28), kRed);
   EXPECT_EQ(At(12, 28), kRed);
+}
+
+// Under a clip region of several rectangles each figure leaves exactly the
+// pixels it leaves unclipped, where the region lets it.
+TEST_F(DeviceContextTest, FiguresUnderARaggedClipKeepTheirPixelsInsideIt) {
+  const std::vector<Rect> cuts{{0, 0, 20, 14}, {40, 0, 64, 20}, {10, 30, 30, 48}, {28, 18, 36, 26}};
+  const std::vector<Point> trace{{2, 40}, {12, 40}, {12, 8}, {30, 30}, {30, 44}, {60, 44}, {50, 4}};
+  const std::vector<std::function<void(QtDeviceContext&)>> figures{
+      [](QtDeviceContext& dc) {
+        SelectedPen pen(dc, SolidPen(1, kBlue));
+        SelectedBrush brush(dc, SolidBrush(kRed));
+        dc.Ellipse({4, 2, 60, 46});
+      },
+      [&trace](QtDeviceContext& dc) {
+        SelectedPen pen(dc, SolidPen(1, kBlue));
+        dc.Polyline(trace);
+        dc.FillRect({0, 0, 3, 3}, kBlack);
+      },
+  };
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    m_image.fill(Qt::white);
+    Paint(figures[i]);
+    const QImage whole = m_image;
+    m_image.fill(Qt::white);
+    Paint([&](QtDeviceContext& dc) {
+      for (const Rect& cut : cuts) dc.ExcludeClipRect(cut);
+      figures[i](dc);
+    });
+    for (int y = 0; y < m_image.height(); ++y)
+      for (int x = 0; x < m_image.width(); ++x) {
+        const bool cut = std::any_of(cuts.begin(), cuts.end(), [&](const Rect& r) {
+          return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
+        });
+        ASSERT_EQ(m_image.pixel(x, y), cut ? qRgb(255, 255, 255) : whole.pixel(x, y))
+            << "figure " << i << " at " << x << "," << y;
+      }
+  }
 }
 
 TEST_F(DeviceContextTest, ClipAreaGivenAtTheStartLimitsPaintingAndVisibility) {
