@@ -343,7 +343,10 @@ bool QtDeviceContext::ApplyClip(const QRect& reach) {
     }
     return true;
   }
-  if (m_clipapplied && m_clipreach.contains(reach)) return m_clipvisible;
+  if (m_clipapplied && m_clipreach.contains(reach)) {
+    m_clipfresh = false;
+    return m_clipvisible;
+  }
   return ApplyClipWithin(reach);
 }
 
@@ -355,6 +358,7 @@ bool QtDeviceContext::ApplyClipWithin(const QRect& reach) {
     m_clipbounds = clip.boundingRect();
     m_painter.setClipRegion(clip);
     m_clipregion = clip;
+    m_clipfresh = true;
     m_handedover.reset();
   }
   m_clipapplied = true;
@@ -364,7 +368,10 @@ bool QtDeviceContext::ApplyClipWithin(const QRect& reach) {
 // The clip region within area and nowhere else, for text that is cut off at
 // its rectangle.
 bool QtDeviceContext::ApplyClipExactly(const QRect& area) {
-  if (m_clipapplied && m_clipreach == area) return m_clipvisible;
+  if (m_clipapplied && m_clipreach == area) {
+    m_clipfresh = false;
+    return m_clipvisible;
+  }
   return ApplyClipWithin(area);
 }
 
@@ -421,12 +428,16 @@ void QtDeviceContext::PaintFrame(const Rect& rect) {
 
 // In one call, as a row of an ellipse costs Qt more to set up than to fill.
 // A clip region of several rectangles costs the painter a table as tall as
-// the device and every row a walk through it, so the rectangles are cut to
-// the region here and filled within its bounds: the same pixels.
+// the device, made when it is first drawn through, and every row a walk
+// through it. In a repaint cut into a few areas, where each drawing's part
+// of the clip region differs from the last, rows under a part nothing has
+// drawn through yet are cut to it here instead and filled within its
+// bounds: the same pixels. On a full page the part is mostly drawn through
+// anyway, and cutting would only add to it.
 void QtDeviceContext::FillRects(const std::vector<QRect>& rects, Colour colour) {
   m_painter.setPen(Qt::NoPen);
   m_painter.setBrush(ToQColor(colour));
-  if (m_handedover || m_clipregion.rectCount() <= 1) {
+  if (m_handedover || !m_clipfresh || m_clipregion.rectCount() <= 1 || WholeClip() == nullptr) {
     m_painter.drawRects(rects.data(), static_cast<int>(rects.size()));
     return;
   }

@@ -144,6 +144,7 @@ private:
   // part of the clip region it holds.
   std::optional<QRegion> m_handedover;
   QRegion m_clipregion;
+  bool m_clipfresh = false;  // whether nothing has drawn through it yet
   // A polyline's bands and pixels, kept so that each one reuses the storage.
   std::vector<QRect> m_bands;
   std::vector<QRect> m_cut;  // rectangles cut to the clip region
