@@ -271,22 +271,26 @@ Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchang
 // matter is kept to a few comparisons inline.
 QRegion QtDeviceContext::ClipWithin(const QRect& reach) {
   if (const QRegion* whole = WholeClip()) return whole->intersected(reach);
-  // A drawing wholly inside one rectangle cut out, as most are when a
-  // narrow strip is redrawn, is refused before any region is made.
-  for (std::size_t i = 0; i < m_state.exclusions; ++i) {
-    const Exclusion& exclusion = m_excluded[i];
-    if (!exclusion.shape && exclusion.bounds.contains(reach)) return {};
-  }
-  QRegion clip = m_cliparea.intersected(reach);
-  if (clip.isEmpty()) return clip;
+  // One pass finds the cut-outs that meet the drawing; one wholly around it,
+  // as most are when a narrow strip is redrawn, refuses it before any region
+  // is made.
+  m_meeting.clear();
   for (std::size_t i = 0; i < m_state.exclusions; ++i) {
     const Exclusion& exclusion = m_excluded[i];
     const QRect& bounds = exclusion.bounds;
     if (bounds.left() > reach.right() || reach.left() > bounds.right() || bounds.top() > reach.bottom() ||
         reach.top() > bounds.bottom())
       continue;
-    clip -= exclusion.shape ? *exclusion.shape : QRegion(bounds);
+    if (!exclusion.shape && bounds.left() <= reach.left() && reach.right() <= bounds.right() &&
+        bounds.top() <= reach.top() && reach.bottom() <= bounds.bottom())
+      return {};
+    m_meeting.push_back(i);
+  }
+  QRegion clip = m_cliparea.intersected(reach);
+  for (const std::size_t i : m_meeting) {
     if (clip.isEmpty()) break;
+    const Exclusion& exclusion = m_excluded[i];
+    clip -= exclusion.shape ? *exclusion.shape : QRegion(exclusion.bounds);
   }
   return clip;
 }

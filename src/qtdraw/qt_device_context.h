@@ -147,7 +147,8 @@ private:
   bool m_clipfresh = false;  // whether nothing has drawn through it yet
   // A polyline's bands and pixels, kept so that each one reuses the storage.
   std::vector<QRect> m_bands;
-  std::vector<QRect> m_cut;  // rectangles cut to the clip region
+  std::vector<QRect> m_cut;            // rectangles cut to the clip region
+  std::vector<std::size_t> m_meeting;  // cut-outs that meet a drawing
   QPolygon m_pixels;
 };
 
