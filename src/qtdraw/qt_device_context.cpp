@@ -12,6 +12,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "qtdraw/kept_text.h"
 #include "qtdraw/qt_fonts.h"
 
 namespace korvix {
@@ -201,8 +202,9 @@ constexpr int kPictureMargin = 16;
 constexpr int kRowsPerBlend = 64;
 constexpr std::size_t kKeptWidths = 4096;
 
-// Cut-outs up to this many leave a clip region worth handing over whole.
-constexpr std::size_t kWholeClipCutOuts = 4;
+// A clip region of up to this many rectangles is worth keeping whole and
+// handing to the painter.
+constexpr int kWholeClipRects = 16;
 
 }  // namespace
 
@@ -225,14 +227,29 @@ Pen QtDeviceContext::SelectPen(const Pen& pen) { return std::exchange(m_state.pe
 
 Brush QtDeviceContext::SelectBrush(const Brush& brush) { return std::exchange(m_state.brush, brush); }
 
-// A page selects the same few fonts again for every object; each is made
-// and measured once per context.
+// A page selects the same few fonts again for every object, and every paint
+// makes contexts afresh: each font is made and measured once for a
+// resolution and kind of device, and looked up once per context.
 std::size_t QtDeviceContext::FontIndex(const Font& font) {
   for (std::size_t i = 0; i < m_fonts.size(); ++i)
     if (m_fonts[i].font == font) return i;
-  QFont qfont = MakeQtFont(font, m_dpi);
-  QFontMetrics metrics(qfont, m_painter.device());
-  m_fonts.push_back({font, std::move(qfont), std::move(metrics)});
+  const QPaintDevice& device = *m_painter.device();
+  std::string key = font.face;
+  for (const int number : {font.pointtenths, m_dpi, device.logicalDpiY(), device.devType()})
+    key.append(reinterpret_cast<const char*>(&number), sizeof number);
+  static std::mutex guard;
+  // A few dozen at most, never destroyed: fonts must not outlive the
+  // application's font database at exit.
+  static auto* made = new std::unordered_map<std::string, QtFont>();
+  const std::lock_guard lock(guard);
+  auto found = made->find(key);
+  if (found == made->end()) {
+    QFont qfont = MakeQtFont(font, m_dpi);
+    QFontMetrics metrics(qfont, &device);
+    const int keptnumber = KeptText::FontOf(qfont, device);
+    found = made->emplace(std::move(key), QtFont{font, std::move(qfont), std::move(metrics), keptnumber}).first;
+  }
+  m_fonts.push_back(found->second);
   return m_fonts.size() - 1;
 }
 
@@ -252,73 +269,102 @@ Colour QtDeviceContext::SetBackgroundColour(Colour colour) { return std::exchang
 // A full page holds hundreds of exclusions and every object's drawing asks
 // for its own part of the clip region, so the test for which exclusions
 // matter is kept to a few comparisons inline.
-QRegion QtDeviceContext::ClipWithin(const QRect& reach) const {
-  // A drawing wholly inside one rectangle cut out, as most are when a
-  // narrow strip is redrawn, is refused before any region is made.
-  for (std::size_t i = 0; i < m_state.exclusions; ++i) {
-    const Exclusion& exclusion = m_excluded[i];
-    if (!exclusion.shape && exclusion.bounds.contains(reach)) return {};
-  }
-  QRegion clip = m_cliparea.intersected(reach);
-  if (clip.isEmpty()) return clip;
+QRegion QtDeviceContext::ClipWithin(const QRect& reach) {
+  if (const QRegion* whole = WholeClip()) return whole->intersected(reach);
+  // One pass finds the cut-outs that meet the drawing; one wholly around it,
+  // as most are when a narrow strip is redrawn, refuses it before any region
+  // is made.
+  m_meeting.clear();
   for (std::size_t i = 0; i < m_state.exclusions; ++i) {
     const Exclusion& exclusion = m_excluded[i];
     const QRect& bounds = exclusion.bounds;
     if (bounds.left() > reach.right() || reach.left() > bounds.right() || bounds.top() > reach.bottom() ||
         reach.top() > bounds.bottom())
       continue;
-    clip -= exclusion.shape ? *exclusion.shape : QRegion(bounds);
+    if (!exclusion.shape && bounds.left() <= reach.left() && reach.right() <= bounds.right() &&
+        bounds.top() <= reach.top() && reach.bottom() <= bounds.bottom())
+      return {};
+    m_meeting.push_back(i);
+  }
+  QRegion clip = m_cliparea.intersected(reach);
+  for (const std::size_t i : m_meeting) {
     if (clip.isEmpty()) break;
+    const Exclusion& exclusion = m_excluded[i];
+    clip -= exclusion.shape ? *exclusion.shape : QRegion(exclusion.bounds);
   }
   return clip;
 }
 
+// Cut-outs are only ever added at the end or taken back from it, so the
+// region of each number of them, once made, holds until that many are cut
+// afresh, and a restored state finds its own.
+const QRegion* QtDeviceContext::MakeWholeClip() {
+  const std::size_t count = m_state.exclusions;
+  const QRect area = m_cliparea.boundingRect();
+  while (m_wholes.size() <= count) {
+    const std::size_t k = m_wholes.size();
+    if (k == 0) {
+      m_wholes.push_back(m_cliparea);
+      continue;
+    }
+    const Exclusion& exclusion = m_excluded[k - 1];
+    QRegion next = m_wholes.back();
+    if (exclusion.bounds.intersects(area)) next -= exclusion.shape ? *exclusion.shape : QRegion(exclusion.bounds);
+    if (next.rectCount() > kWholeClipRects) {
+      m_wholelimit = k;
+      return nullptr;
+    }
+    m_wholes.push_back(std::move(next));
+  }
+  return &m_wholes[count];
+}
+
 void QtDeviceContext::Exclude(const QRect& bounds, std::optional<QRegion> shape) {
-  m_excluded.resize(m_state.exclusions);
+  const std::size_t at = m_state.exclusions;
+  m_excluded.resize(at);
+  if (m_wholes.size() > at + 1) m_wholes.resize(at + 1);
+  if (m_wholelimit > at) m_wholelimit = SIZE_MAX;
   m_excluded.push_back({bounds, std::move(shape)});
   m_state.exclusions = m_excluded.size();
   m_clipapplied = false;
-  m_wholeclipknown = false;
 }
 
-// Only the part of the clip region that the next drawing can reach is handed
-// to the painter, and kept while the drawings stay inside it: one object's
-// strokes rarely leave its face.
+// A clip region of one rectangle is handed to the painter once and serves
+// every later drawing, where hundreds of dots, ticks and labels would
+// otherwise each set a region of their own. Otherwise only the part that the
+// next drawing can reach is handed over, and kept while the drawings stay
+// inside it: one object's strokes rarely leave its face.
 // A drawing whose reach lies wholly outside the clip region is skipped.
 bool QtDeviceContext::ApplyClip(const QRect& reach) {
-  if (m_clipapplied && m_clipreach.contains(reach)) return m_clipvisible;
-  if (ApplyWholeClip(reach)) return true;
-  return ApplyClipWithin(reach);
-}
-
-// A context with few cut-outs, such as a kept layer drawn inside one area,
-// mostly has a clip region of one rectangle. Handed to the painter whole, it
-// serves every later drawing inside it, where hundreds of dots and ticks
-// would otherwise each set a region of their own.
-bool QtDeviceContext::ApplyWholeClip(const QRect& reach) {
-  if (!m_wholeclipknown) {
-    m_wholeclipknown = true;
-    m_wholeclip = QRect();
-    if (m_state.exclusions <= kWholeClipCutOuts) {
-      const QRegion clip = ClipWithin(m_cliparea.boundingRect());
-      if (clip.rectCount() == 1) m_wholeclip = clip.boundingRect();
+  const QRegion* whole = WholeClip();
+  if (whole && !whole->intersects(reach)) return false;
+  if (whole && whole->rectCount() == 1) {
+    m_clipbounds = whole->boundingRect();
+    if (m_handedover != *whole) {
+      m_painter.setClipRect(m_clipbounds);
+      m_handedover = *whole;
+      m_clipapplied = false;
     }
+    return true;
   }
-  if (m_wholeclip.isEmpty() || !m_wholeclip.contains(reach)) return false;
-  m_clipreach = m_wholeclip;
-  m_clipvisible = true;
-  m_clipbounds = m_wholeclip;
-  m_painter.setClipRect(m_wholeclip);
-  m_clipapplied = true;
-  return true;
+  if (m_clipapplied && m_clipreach.contains(reach)) {
+    m_clipfresh = false;
+    return m_clipvisible;
+  }
+  return ApplyClipWithin(reach);
 }
 
 bool QtDeviceContext::ApplyClipWithin(const QRect& reach) {
   m_clipreach = reach;
   const QRegion clip = ClipWithin(reach);
   m_clipvisible = !clip.isEmpty();
-  m_clipbounds = clip.boundingRect();
-  if (m_clipvisible) m_painter.setClipRegion(clip);
+  if (m_clipvisible) {
+    m_clipbounds = clip.boundingRect();
+    m_painter.setClipRegion(clip);
+    m_clipregion = clip;
+    m_clipfresh = true;
+    m_handedover.reset();
+  }
   m_clipapplied = true;
   return m_clipvisible;
 }
@@ -326,7 +372,10 @@ bool QtDeviceContext::ApplyClipWithin(const QRect& reach) {
 // The clip region within area and nowhere else, for text that is cut off at
 // its rectangle.
 bool QtDeviceContext::ApplyClipExactly(const QRect& area) {
-  if (m_clipapplied && m_clipreach == area) return m_clipvisible;
+  if (m_clipapplied && m_clipreach == area) {
+    m_clipfresh = false;
+    return m_clipvisible;
+  }
   return ApplyClipWithin(area);
 }
 
@@ -382,10 +431,30 @@ void QtDeviceContext::PaintFrame(const Rect& rect) {
 }
 
 // In one call, as a row of an ellipse costs Qt more to set up than to fill.
+// A clip region of several rectangles costs the painter a table as tall as
+// the device, made when it is first drawn through, and every row a walk
+// through it. In a repaint cut into a few areas, where each drawing's part
+// of the clip region differs from the last, rows under a part nothing has
+// drawn through yet are cut to it here instead and filled within its
+// bounds: the same pixels. On a full page the part is mostly drawn through
+// anyway, and cutting would only add to it.
 void QtDeviceContext::FillRects(const std::vector<QRect>& rects, Colour colour) {
   m_painter.setPen(Qt::NoPen);
   m_painter.setBrush(ToQColor(colour));
-  m_painter.drawRects(rects.data(), static_cast<int>(rects.size()));
+  if (m_handedover || !m_clipfresh || m_clipregion.rectCount() <= 1 || WholeClip() == nullptr) {
+    m_painter.drawRects(rects.data(), static_cast<int>(rects.size()));
+    return;
+  }
+  m_cut.clear();
+  for (const QRect& rect : rects) {
+    if (!rect.intersects(m_clipbounds)) continue;
+    for (const QRect& part : m_clipregion)
+      if (const QRect piece = rect & part; !piece.isEmpty()) m_cut.push_back(piece);
+  }
+  if (m_cut.empty()) return;
+  m_painter.setClipRect(m_clipbounds);
+  m_painter.drawRects(m_cut.data(), static_cast<int>(m_cut.size()));
+  m_painter.setClipRegion(m_clipregion);
 }
 
 void QtDeviceContext::Rectangle(const Rect& rect) {
@@ -522,6 +591,19 @@ int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextForma
 
   const QRect area = ToQRect(rect);
   const QString string = FromLines(text);
+  const QtFont& font = m_fonts[m_state.fontindex];
+  const KeptText kept(string, flags, area.width(), font.keptnumber, font.qfont, *m_painter.device(),
+                      m_painter.layoutDirection());
+  if (!kept) return DrawTextAfresh(string, area, flags);
+  const QRect drawn = kept.Bounds(area);
+  if (!ApplyClipExactly(area)) return drawn.height();
+  PrepareText();
+  if (m_state.bkmode == BackgroundMode::Opaque) m_painter.fillRect(drawn, ToQColor(m_state.bkcolour));
+  kept.Draw(m_painter, area);
+  return drawn.height();
+}
+
+int QtDeviceContext::DrawTextAfresh(const QString& string, const QRect& area, int flags) {
   if (!ApplyClipExactly(area)) return Metrics().boundingRect(area, flags, string).height();
   PrepareText();
   if (m_state.bkmode == BackgroundMode::Opaque)
@@ -590,7 +672,12 @@ void QtDeviceContext::SubtractClipRegion(const Region& region) {
   Exclude(bounds, std::move(cut));
 }
 
-bool QtDeviceContext::RectVisible(const Rect& rect) { return !IsEmpty(rect) && !ClipWithin(ToQRect(rect)).isEmpty(); }
+bool QtDeviceContext::RectVisible(const Rect& rect) {
+  if (IsEmpty(rect)) return false;
+  const QRect area = ToQRect(rect);
+  if (const QRegion* whole = WholeClip()) return whole->intersects(area);
+  return !ClipWithin(area).isEmpty();
+}
 
 void QtDeviceContext::SaveState() { m_saved.push_back(m_state); }
 
@@ -599,7 +686,6 @@ void QtDeviceContext::RestoreState() {
   m_state = std::move(m_saved.back());
   m_saved.pop_back();
   m_clipapplied = false;
-  m_wholeclipknown = false;
 }
 
 void QtDeviceContext::DrawBitmap(const Bitmap& bitmap, Point origin) {

@@ -89,6 +89,7 @@ private:
     Font font;
     QFont qfont;
     QFontMetrics metrics;
+    int keptnumber;  // for KeptText
   };
 
   // A rectangle cut out is kept as its bounds alone: a page cuts out
@@ -98,10 +99,15 @@ private:
     std::optional<QRegion> shape;
   };
 
-  QRegion ClipWithin(const QRect& reach) const;
+  QRegion ClipWithin(const QRect& reach);
+  const QRegion* WholeClip() {
+    if (m_state.exclusions >= m_wholelimit) return nullptr;
+    if (m_state.exclusions < m_wholes.size()) return &m_wholes[m_state.exclusions];
+    return MakeWholeClip();
+  }
+  const QRegion* MakeWholeClip();
   void Exclude(const QRect& bounds, std::optional<QRegion> shape);
   bool ApplyClip(const QRect& reach);
-  bool ApplyWholeClip(const QRect& reach);
   bool ApplyClipWithin(const QRect& reach);
   bool ApplyClipExactly(const QRect& area);
   std::size_t FontIndex(const Font& font);
@@ -113,6 +119,7 @@ private:
   void FillRects(const std::vector<QRect>& rects, Colour colour);
   bool PrepareFigure(const QRect& reach);
   void PrepareText();
+  int DrawTextAfresh(const QString& string, const QRect& area, int flags);
 
   QPainter m_painter;
   int m_dpi;
@@ -129,11 +136,19 @@ private:
   QRect m_clipreach;           // the part of the clip region handed to the painter
   bool m_clipvisible = false;  // whether any of it is inside the clip region
   QRect m_clipbounds;          // the bounds of what the painter may touch
-  // The clip region when it is one rectangle (else empty), once known.
-  bool m_wholeclipknown = false;
-  QRect m_wholeclip;
+  // The whole clip region less the first k cut-outs at m_wholes[k], while
+  // it is a few rectangles; from m_wholelimit cut-outs on it is not.
+  std::vector<QRegion> m_wholes;
+  std::size_t m_wholelimit = SIZE_MAX;
+  // The whole clip region that the painter holds, if it holds one; else the
+  // part of the clip region it holds.
+  std::optional<QRegion> m_handedover;
+  QRegion m_clipregion;
+  bool m_clipfresh = false;  // whether nothing has drawn through it yet
   // A polyline's bands and pixels, kept so that each one reuses the storage.
   std::vector<QRect> m_bands;
+  std::vector<QRect> m_cut;            // rectangles cut to the clip region
+  std::vector<std::size_t> m_meeting;  // cut-outs that meet a drawing
   QPolygon m_pixels;
 };
 

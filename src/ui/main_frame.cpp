@@ -29,6 +29,16 @@ constexpr int kStatusPaneWidth = 60;
 constexpr int kDefaultWidth = 1024;
 constexpr int kDefaultHeight = 720;
 
+// The style's icons come in every size up to 128 pixels, each held as a
+// pixmap for as long as the icon lives: several times what a toolbar shows.
+// Only the toolbar's own size is kept, for plain and double-density screens.
+QIcon ToolBarIcon(const QStyle& style, const QToolBar& toolbar, QStyle::StandardPixmap which) {
+  const QIcon full = style.standardIcon(which, nullptr, &toolbar);
+  QIcon icon;
+  for (const qreal ratio : {1.0, 2.0}) icon.addPixmap(full.pixmap(toolbar.iconSize(), ratio));
+  return icon;
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(Profile& profile, QWidget* parent)
@@ -153,7 +163,7 @@ void CMainFrame::AddSeparator(int menu) {
 void CMainFrame::AddToolBarButton(CommandId id, QStyle::StandardPixmap icon) {
   QAction* action = CommandAction(id);
   if (!action) return;
-  action->setIcon(style()->standardIcon(icon));
+  action->setIcon(ToolBarIcon(*style(), *m_toolbar, icon));
   m_toolbar->addAction(action);
 }
 
@@ -162,7 +172,7 @@ QAction* CMainFrame::AddToolBarCommand(CommandId id, const std::string& prompt, 
   QAction* action = MakeAction(id, prompt, std::move(handler));
   action->setStatusTip(ToQString(prompt));
   action->setToolTip(ToQString(tooltip));
-  action->setIcon(style()->standardIcon(icon));
+  action->setIcon(ToolBarIcon(*style(), *m_toolbar, icon));
   m_toolbar->addAction(action);
   return action;
 }

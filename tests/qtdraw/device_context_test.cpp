@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -235,6 +236,84 @@ TEST_F(DeviceContextTest, ExclusionsMadeAfterARestoreKeepThoseFromBeforeTheSave)
   EXPECT_EQ(At(40, 0), kRed);
 }
 
+// Drawing inside the saved state makes the clip region with its cut-out;
+// once restored, that cut-out and its region are gone, whatever is cut next.
+TEST_F(DeviceContextTest, ACutOutTakenBackByARestoreNoLongerClips) {
+  Paint([](QtDeviceContext& dc) {
+    dc.ExcludeClipRect({0, 0, 10, 10});
+    dc.SaveState();
+    dc.ExcludeClipRect({20, 0, 30, 10});
+    dc.FillRect({0, 20, 64, 30}, kBlue);
+    dc.RestoreState();
+    dc.ExcludeClipRect({40, 0, 50, 10});
+    dc.FillRect({0, 0, 64, 10}, kRed);
+  });
+  EXPECT_EQ(At(5, 5), kWhite);
+  EXPECT_EQ(At(25, 5), kRed);
+  EXPECT_EQ(At(45, 5), kWhite);
+  EXPECT_EQ(At(35, 5), kRed);
+  EXPECT_EQ(At(25, 25), kBlue);
+}
+
+// A checkerboard of cut-outs makes a clip region of many rectangles, and
+// taking them back one save at a time leaves each level as it was.
+TEST_F(DeviceContextTest, ManyCutOutsClipExactlyAndComeBackLevelByLevel) {
+  std::vector<bool> visible;
+  Paint([&visible](QtDeviceContext& dc) {
+    dc.SaveState();
+    for (int row = 0; row < 6; ++row)
+      for (int column = row % 2; column < 8; column += 2)
+        dc.ExcludeClipRect({column * 8, row * 8, column * 8 + 8, row * 8 + 8});
+    dc.FillRect({0, 0, 64, 24}, kBlue);
+    visible = {dc.RectVisible({1, 1, 7, 7}), dc.RectVisible({9, 1, 15, 7})};
+    dc.RestoreState();
+    dc.FillRect({0, 24, 64, 48}, kRed);
+  });
+  EXPECT_EQ(visible, (std::vector<bool>{false, true}));
+  for (int row = 0; row < 3; ++row)
+    for (int column = 0; column < 8; ++column)
+      EXPECT_EQ(At(column * 8 + 4, row * 8 + 4), (row + column) % 2 == 0 ? kWhite : kBlue) << row << "," << column;
+  EXPECT_EQ(At(4, 28), kRed);
+  EXPECT_EQ(At(12, 28), kRed);
+}
+
+// Under a clip region of several rectangles each figure leaves exactly the
+// pixels it leaves unclipped, where the region lets it.
+TEST_F(DeviceContextTest, FiguresUnderARaggedClipKeepTheirPixelsInsideIt) {
+  const std::vector<Rect> cuts{{0, 0, 20, 14}, {40, 0, 64, 20}, {10, 30, 30, 48}, {28, 18, 36, 26}};
+  const std::vector<Point> trace{{2, 40}, {12, 40}, {12, 8}, {30, 30}, {30, 44}, {60, 44}, {50, 4}};
+  const std::vector<std::function<void(QtDeviceContext&)>> figures{
+      [](QtDeviceContext& dc) {
+        SelectedPen pen(dc, SolidPen(1, kBlue));
+        SelectedBrush brush(dc, SolidBrush(kRed));
+        dc.Ellipse({4, 2, 60, 46});
+      },
+      [&trace](QtDeviceContext& dc) {
+        SelectedPen pen(dc, SolidPen(1, kBlue));
+        dc.Polyline(trace);
+        dc.FillRect({0, 0, 3, 3}, kBlack);
+      },
+  };
+  for (std::size_t i = 0; i < figures.size(); ++i) {
+    m_image.fill(Qt::white);
+    Paint(figures[i]);
+    const QImage whole = m_image;
+    m_image.fill(Qt::white);
+    Paint([&](QtDeviceContext& dc) {
+      for (const Rect& cut : cuts) dc.ExcludeClipRect(cut);
+      figures[i](dc);
+    });
+    for (int y = 0; y < m_image.height(); ++y)
+      for (int x = 0; x < m_image.width(); ++x) {
+        const bool cut = std::any_of(cuts.begin(), cuts.end(), [&](const Rect& r) {
+          return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
+        });
+        ASSERT_EQ(m_image.pixel(x, y), cut ? qRgb(255, 255, 255) : whole.pixel(x, y))
+            << "figure " << i << " at " << x << "," << y;
+      }
+  }
+}
+
 TEST_F(DeviceContextTest, ClipAreaGivenAtTheStartLimitsPaintingAndVisibility) {
   bool outside = true;
   {
@@ -244,6 +323,21 @@ TEST_F(DeviceContextTest, ClipAreaGivenAtTheStartLimitsPaintingAndVisibility) {
   }
   EXPECT_FALSE(outside);
   EXPECT_EQ(InkBounds(), (Rect{0, 0, 10, 10}));
+}
+
+// Text wholly outside the clip area is skipped; what follows it is not.
+TEST_F(DeviceContextTest, ASlantedLineAfterTextOutsideTheClipAreaIsDrawn) {
+  {
+    QtDeviceContext dc(m_image, QRegion(0, 0, 32, 48));
+    dc.FillRect({0, 40, 8, 48}, kRed);
+    dc.DrawText("Hidden", {40, 0, 64, 12}, TextFormat::SingleLine);
+    SelectedPen pen(dc, SolidPen(1, kBlack));
+    dc.MoveTo({0, 0});
+    dc.LineTo({20, 20});
+  }
+  EXPECT_EQ(At(5, 5), kBlack);
+  EXPECT_EQ(At(19, 19), kBlack);
+  EXPECT_EQ(InkBounds(), (Rect{0, 0, 20, 48}));
 }
 
 TEST_F(DeviceContextTest, FocusRectInvertsDotsOfTheBorderAndErasesWhenDrawnTwice) {

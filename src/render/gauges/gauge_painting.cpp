@@ -145,7 +145,9 @@ Rect Union(const Rect& a, const Rect& b) {
 
 void ClipToAreas(DeviceContext& dc, const Rect& whole, std::span<const Rect> areas) {
   // The edges of the areas cut `whole` into cells; every cell that no area
-  // covers is excluded.
+  // covers is excluded. Neighbouring cells go as one rectangle, a run along
+  // its row grown down over the rows that repeat it, as every cut-out costs
+  // each later drawing a test.
   std::set<int> xs{whole.left, whole.right};
   std::set<int> ys{whole.top, whole.bottom};
   for (const Rect& area : areas) {
@@ -157,16 +159,36 @@ void ClipToAreas(DeviceContext& dc, const Rect& whole, std::span<const Rect> are
   }
   const std::vector<int> columns(xs.begin(), xs.end());
   const std::vector<int> rows(ys.begin(), ys.end());
+  std::vector<Rect> growing;
   for (std::size_t j = 0; j + 1 < rows.size(); ++j) {
+    std::vector<Rect> runs;
     for (std::size_t i = 0; i + 1 < columns.size(); ++i) {
       const Rect cell{columns[i], rows[j], columns[i + 1], rows[j + 1]};
       const bool covered = std::any_of(areas.begin(), areas.end(), [&cell](const Rect& area) {
         return !IsEmpty(area) && area.left <= cell.left && cell.right <= area.right && area.top <= cell.top &&
                cell.bottom <= area.bottom;
       });
-      if (!covered) dc.ExcludeClipRect(cell);
+      if (covered) continue;
+      if (!runs.empty() && runs.back().right == cell.left)
+        runs.back().right = cell.right;
+      else
+        runs.push_back(cell);
     }
+    std::vector<Rect> next;
+    for (Rect run : runs) {
+      const auto above = std::find_if(growing.begin(), growing.end(), [&run](const Rect& r) {
+        return r.left == run.left && r.right == run.right && r.bottom == run.top;
+      });
+      if (above != growing.end()) {
+        run.top = above->top;
+        growing.erase(above);
+      }
+      next.push_back(run);
+    }
+    for (const Rect& done : growing) dc.ExcludeClipRect(done);
+    growing = std::move(next);
   }
+  for (const Rect& done : growing) dc.ExcludeClipRect(done);
 }
 
 int StrokeWidth(const ViewState& view) { return view.m_fontfactor; }
