@@ -64,10 +64,12 @@ constexpr std::array<KindEditor, kObjectKindCount> kKindEditors{{
     {ScreenObjectKind::ChartRecorder, &CPropertyEditors::EditChartRecorderProperties},
 }};
 
+// A short table leaves entries of the first kind at the end, which this
+// finds too; a member pointer is no constant to test under the sanitizers.
 static_assert(
     [] {
       for (std::size_t k = 0; k < kKindEditors.size(); ++k) {
-        if (KindIndex(kKindEditors[k].kind) != static_cast<int>(k) || kKindEditors[k].edit == nullptr) return false;
+        if (KindIndex(kKindEditors[k].kind) != static_cast<int>(k)) return false;
       }
       return true;
     }(),
