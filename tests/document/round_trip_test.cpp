@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <string>
+
 #include "document/project_file.h"
 #include "project_filler.h"
 
@@ -48,6 +52,21 @@ TEST(RoundTrip, TextsAtEveryLengthBoundaryComeBackByteForByte) {
     ASSERT_TRUE(LoadProject(stored, loaded).Ok()) << length;
     EXPECT_EQ(loaded.m_projectnote, text) << length;
     EXPECT_EQ(loaded.m_variables[0].valuetext, text) << length;
+  }
+}
+
+// Files saved by the program, kept in the repository, store again as the
+// very bytes they hold: what the records keep is what the file stores.
+TEST(RoundTrip, HeldProjectFilesStoreAsTheirOwnBytes) {
+  for (const char* name : {"Samples/Demo.kvx", "fuzz/corpus/empty.kvx", "fuzz/corpus/screens.kvx",
+                           "fuzz/corpus/automation.kvx"}) {
+    std::ifstream in(std::string(KORVIX_SOURCE_DIR) + "/" + name, std::ios::binary);
+    ASSERT_TRUE(in) << name;
+    const std::string held{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    CKorvixDoc doc;
+    const LoadResult result = LoadProject(held, doc);
+    ASSERT_TRUE(result.Ok()) << name << ": " << result.message;
+    EXPECT_TRUE(StoreProject(doc) == held) << name;
   }
 }
 
