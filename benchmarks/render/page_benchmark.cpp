@@ -218,6 +218,21 @@ void OneGaugeUpdate(benchmark::State& state) {
   }
 }
 
+// A delivered value differs from every one before it, and the window's
+// repaint erases its area first, as the running program's does.
+void OneGaugeNewValue(benchmark::State& state) {
+  Screen screen(1, BuildAllKindsPage);
+  screen.Paint(QRegion(0, 0, kScreenWidth, kScreenHeight));
+  const QRegion area = RegionOf(screen.page.m_geometry.ObjectRectDialGauge(screen.middle));
+  int value = 0;
+  for (auto _ : state) {
+    value = (value + 1) % 100000;
+    screen.doc.m_dialgauges[screen.middle].valuetext = std::to_string(value % 100) + "." + std::to_string(value / 100);
+    screen.Paint(area);
+    benchmark::ClobberMemory();
+  }
+}
+
 // Every mouse move puts the gauge a few pixels further along its row and
 // repaints, erasing first, the rectangle it left and the one it entered.
 void DragOneGauge(benchmark::State& state) {
@@ -247,6 +262,7 @@ BENCHMARK(FullPageOfEveryKind)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 BENCHMARK(OneGaugeUpdate)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(OneGaugeNewValue)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(DragOneGauge)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 // The table, then how many times the boxes page the page of every kind takes

@@ -31,6 +31,7 @@ bool FaceCache::Draw(DeviceContext& dc, const std::string& key, const Rect& rect
     return entry.picture != nullptr && dc.DrawPicture(*entry.picture, origin);
   }
   if (IsEmpty(rect)) return false;
+  if (!SeenBefore(full)) return false;
   const std::size_t estimate = static_cast<std::size_t>(Width(rect)) * Height(rect) * kBytesPerPixel;
   if (!MakeRoom(estimate + full.size())) return false;
   std::unique_ptr<OffscreenPicture> picture = dc.MakePicture(rect, background, draw);
@@ -42,6 +43,18 @@ bool FaceCache::Draw(DeviceContext& dc, const std::string& key, const Rect& rect
   m_entries.push_front({full, std::move(picture), m_paint});
   m_index.emplace(std::move(full), m_entries.begin());
   return drawn;
+}
+
+// A picture costs a drawing into it and a copy out, so one is made only for a
+// drawing that has come round a second time; a value that changes at every
+// paint is drawn directly and never fills the budget with its old pictures.
+bool FaceCache::SeenBefore(const std::string& key) {
+  constexpr std::size_t kSeenLimit = 8192;
+  const std::size_t hash = std::hash<std::string>{}(key);
+  if (m_seen.erase(hash) != 0) return true;
+  if (m_seen.size() >= kSeenLimit) m_seen.clear();
+  m_seen.insert(hash);
+  return false;
 }
 
 bool FaceCache::MakeRoom(std::size_t bytes) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "render/device_context.h"
 
@@ -46,6 +47,7 @@ private:
     std::uint64_t paint = 0;
   };
 
+  bool SeenBefore(const std::string& key);
   bool MakeRoom(std::size_t bytes);
 
   std::size_t m_budget;
@@ -53,6 +55,7 @@ private:
   std::uint64_t m_paint = 0;
   std::list<Entry> m_entries;  // most recently drawn first
   std::unordered_map<std::string, std::list<Entry>::iterator> m_index;
+  std::unordered_set<std::size_t> m_seen;  // keys drawn directly once
 };
 
 }  // namespace korvix

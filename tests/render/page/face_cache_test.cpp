@@ -134,6 +134,23 @@ TEST_F(FaceCacheTest, AValueRepaintWithoutErasingEndsAsTheWholePage) {
   EXPECT_EQ(image, Paint(m_direct));
 }
 
+// A value that is new at every paint is drawn directly: no picture is made
+// for it, so the budget is not filled with its past values. One that comes
+// round again is kept.
+TEST_F(FaceCacheTest, OnlyADrawingThatComesRoundAgainIsKept) {
+  BuildPage();
+  Paint(m_page);
+  Paint(m_page);
+  const std::size_t settled = m_page.m_faces.Count();
+  for (int value = 0; value < 20; ++value) {
+    m_doc.m_dialgauges[m_dial].valuetext = std::to_string(value);
+    EXPECT_EQ(Paint(m_page), Paint(m_direct)) << value;
+  }
+  EXPECT_EQ(m_page.m_faces.Count(), settled);
+  Paint(m_page);
+  EXPECT_EQ(m_page.m_faces.Count(), settled + 1);
+}
+
 // 2000 objects of the costly kinds at Font Size X 3 cover the page many
 // times over: the pictures stay within the budget, those that do not fit
 // are drawn directly, and the page is the same.
