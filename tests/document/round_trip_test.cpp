@@ -58,8 +58,8 @@ TEST(RoundTrip, TextsAtEveryLengthBoundaryComeBackByteForByte) {
 // Files saved by the program, kept in the repository, store again as the
 // very bytes they hold: what the records keep is what the file stores.
 TEST(RoundTrip, HeldProjectFilesStoreAsTheirOwnBytes) {
-  for (const char* name : {"Samples/Demo.kvx", "fuzz/corpus/empty.kvx", "fuzz/corpus/screens.kvx",
-                           "fuzz/corpus/automation.kvx"}) {
+  for (const char* name :
+       {"Samples/Demo.kvx", "fuzz/corpus/empty.kvx", "fuzz/corpus/screens.kvx", "fuzz/corpus/automation.kvx"}) {
     std::ifstream in(std::string(KORVIX_SOURCE_DIR) + "/" + name, std::ios::binary);
     ASSERT_TRUE(in) << name;
     const std::string held{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
