@@ -81,16 +81,27 @@ TEST_F(ChartTracesTest, TheWalkStartsOnTheNewestRecordOlderThanTheLeftEdge) {
 }
 
 TEST_F(ChartTracesTest, ValuesPlotAsUnitsPerDivisionAboveThePositionClampedToTheArea) {
+  // Two more fields at the same position, whose Unit/Div of 0 or no number
+  // would divide by zero: every value of theirs plots at the position.
+  for (const char* unitdiv : {"0", "ten"}) {
+    ChartRecorderField field = r.fields[0];
+    field.unitdiv = unitdiv;
+    r.fields.Add(field);
+  }
   // Column 51 of the area is 00:00:20.10 and more; 30 with 10 units per
   // division, 1 division up: 4 of 8 divisions, 200 of 400 pixel rows.
-  Fill({Record("00:00:20.10", "30"), Record("00:00:20.20", "1000"), Record("00:00:20.40", "-1000"),
-        Record("00:00:20.60", "Error")});
+  Fill({Record("00:00:20.10", "30,30,30"), Record("00:00:20.20", "1000,1000,1000"),
+        Record("00:00:20.40", "-1000,-1000,-1000"), Record("00:00:20.60", "Error,Error,Error")});
   ASSERT_EQ(Walk(), ChartWalk::Drawn);
   const std::vector<Point> expected{{51, 200}, {51, 200}, {51, 200}, {51, 200}, {52, 0},   {52, 0},
                                     {52, 0},   {52, 0},   {53, 400}, {53, 400}, {53, 400}, {53, 400},
                                     {54, 350}, {54, 350}, {54, 350}, {54, 350}};
   EXPECT_EQ(traces.runs[0], expected);
   EXPECT_EQ(traces.count, 16);
+  std::vector<Point> atposition;
+  for (int x = 51; x <= 54; ++x) atposition.insert(atposition.end(), 4, Point{x, 350});
+  EXPECT_EQ(traces.runs[1], atposition);
+  EXPECT_EQ(traces.runs[2], atposition);
 }
 
 TEST_F(ChartTracesTest, SamplesInOneColumnGiveTheirFirstHighestLowestAndLast) {
