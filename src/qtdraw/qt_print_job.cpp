@@ -1,5 +1,6 @@
 #include "qtdraw/qt_print_job.h"
 
+#include <QFile>
 #include <QPrinter>
 
 namespace korvix {
@@ -35,9 +36,14 @@ bool QtPrintJob::EndDoc() {
   return m_printer.printerState() != QPrinter::Error && m_printer.printerState() != QPrinter::Aborted;
 }
 
+// Qt's PDF engine, and the CUPS one built on it, cannot abort: they hand
+// over what was drawn when the painter ends. A file is then removed, so
+// that no document missing its last pages is left looking complete.
 void QtPrintJob::Abort() {
-  m_printer.abort();
+  const bool aborted = m_printer.abort();
   m_dc.reset();
+  const QString file = m_printer.outputFileName();
+  if (!aborted && m_printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) QFile::remove(file);
 }
 
 PageRange QtPrintJob::ChosenRange(const QPrinter& printer) {

@@ -102,5 +102,48 @@ TEST_F(PrintJobTest, APrinterThatCannotStartTheDocumentFailsTheJob) {
   EXPECT_EQ(document.m_ended, 1);
 }
 
+// A printer job whose page `failing` cannot be finished.
+class PageFailingJob final : public PrintJob {
+public:
+  PageFailingJob(QPrinter& printer, int failing) : m_job(printer), m_failing(failing) {}
+  PrintPageMetrics Metrics() override { return m_job.Metrics(); }
+  DeviceContext* StartPage() override {
+    ++m_started;
+    return m_job.StartPage();
+  }
+  bool EndPage() override { return m_started != m_failing && m_job.EndPage(); }
+  bool EndDoc() override {
+    ++m_enddocs;
+    return m_job.EndDoc();
+  }
+  void Abort() override {
+    ++m_aborts;
+    m_job.Abort();
+  }
+
+  QtPrintJob m_job;
+  int m_failing;
+  int m_started = 0;
+  int m_enddocs = 0;
+  int m_aborts = 0;
+};
+
+TEST_F(PrintJobTest, APageThePrinterCannotFinishAbortsTheJobThere) {
+  for (int failing : {1, 2}) {
+    SCOPED_TRACE(failing);
+    auto printer = MakePdfPrinter(Pdf());
+    PageFailingJob job(*printer, failing);
+    NumberedPages document(3);
+    EXPECT_EQ(PrintDocument(job, document, {}), PrintOutcome::Failed);
+    EXPECT_EQ(job.m_started, failing);
+    EXPECT_EQ(document.m_prepared.back(), failing);
+    EXPECT_EQ(job.m_aborts, 1);
+    EXPECT_EQ(job.m_enddocs, 0);
+    EXPECT_EQ(document.m_ended, 1);
+    // The pages printed before are not handed over as a document.
+    EXPECT_FALSE(fs::exists(Pdf()));
+  }
+}
+
 }  // namespace
 }  // namespace korvix

@@ -316,5 +316,21 @@ TEST_F(ChartPlotRequestsTest, RecallTakesASavedPlotBackAndABadFileChangesNothing
   EXPECT_EQ(Memory().Bytes(), kept);
 }
 
+TEST_F(ChartPlotRequestsTest, RecallOfAFileThatCannotBeOpenedSaysSoAndLeavesTheRecorderAsItWas) {
+  Recorder().plotfile = (folder / "missing" / "plot.txt").string();
+  const ChartRecorderRecord before = Recorder();
+  Press({&CChartRecorderDlg::m_recallbutton});
+  ASSERT_EQ(messages.shown.size(), 2u);
+  EXPECT_EQ(messages.shown[1].caption, "File Access Error");
+  EXPECT_EQ(messages.shown[1].text, "The file " + Recorder().plotfile + " could not be opened.");
+  EXPECT_EQ(ChartFieldLines(Recorder()), (std::vector<std::string>{"Tank1", "Pump"}));
+  EXPECT_EQ(Recorder().fields[0].colour, Rgb(0, 0, 255));
+  EXPECT_EQ(Memory().Bytes(), kSamples);
+  EXPECT_EQ(Books().writepos, static_cast<int>(kSamples.size()));
+  EXPECT_EQ(Recorder().windowtime, before.windowtime);
+  EXPECT_EQ(Recorder().starttime, before.starttime);
+  EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
 }  // namespace
 }  // namespace korvix::testing

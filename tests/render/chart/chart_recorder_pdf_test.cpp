@@ -2,13 +2,16 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "platform/testing/recording_message_sink.h"
 #include "qtdraw/qt_print_job.h"
 #include "qtdraw/testing/pdf_files.h"
+#include "recording/chart_plot_file.h"
 #include "render/chart/chart_recorder_print.h"
 #include "render/chart/chart_scheme.h"
 #include "render/font_cell.h"
@@ -184,6 +187,53 @@ TEST_F(ChartRecorderPdfTest, PrintingLeavesTheViewsReadPositionAndDrawnRectangle
   EXPECT_EQ(State().plotrect, (Rect{1, 2, 3, 4}));
   EXPECT_EQ(State().timerect, (Rect{5, 6, 7, 8}));
   EXPECT_EQ(State().redrawtraces, 1);
+}
+
+// Settings a project file may hold that the editor never writes: each
+// prints one page and saves the plot, and says nothing.
+TEST_F(ChartRecorderPdfTest, OddSettingsFromAFilePrintOnePageAndSaveWithoutAMessage) {
+  struct Case {
+    const char* name;
+    std::function<void(ChartRecorderRecord&)> odd;
+  };
+  const Case cases[] = {
+      {"no width", [](ChartRecorderRecord& r) { r.widthfactor = 0; }},
+      {"no height", [](ChartRecorderRecord& r) { r.heightfactor = 0; }},
+      {"neither width nor height", [](ChartRecorderRecord& r) { r.widthfactor = r.heightfactor = 0; }},
+      {"size code 0", [](ChartRecorderRecord& r) { r.sizecode = 0; }},
+      {"1 and 25 divisions",
+       [](ChartRecorderRecord& r) {
+         r.hdivisions = 1;
+         r.vdivisions = 25;
+       }},
+      {"no divisions", [](ChartRecorderRecord& r) { r.hdivisions = r.vdivisions = 0; }},
+      {"a window date and time that are no stamp",
+       [](ChartRecorderRecord& r) {
+         r.windowdate = "someday";
+         r.windowtime = "noon";
+       }},
+  };
+  const ChartRecorderRecord plain = Recorder();
+  RecordFlatSamples();
+  // Samples dated with no stamp, as an edited plot file gives them.
+  std::string bytes = m_memory.Bytes();
+  bytes.replace(0, 8, "someday");
+  bytes.replace(bytes.find("01/01/25,00:00:30.00"), 20, "01/01/25,half past 0");
+  ASSERT_TRUE(m_memory.Assign(bytes));
+  State().writepos = static_cast<int>(bytes.size());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove(Pdf());
+    Recorder() = plain;
+    c.odd(Recorder());
+    Print();
+    EXPECT_EQ(PdfPageCount(Pdf()), 1);
+    const std::string saved = ChartPlotText(m_memory, State(), Recorder());
+    EXPECT_EQ(saved.substr(0, 17), "Date,Time,Level\r\n");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 121);
+    for (const auto& shown : m_sink.shown) ADD_FAILURE() << shown.caption << ": " << shown.text;
+    m_sink.shown.clear();
+  }
 }
 
 }  // namespace

@@ -81,16 +81,27 @@ TEST_F(ChartTracesTest, TheWalkStartsOnTheNewestRecordOlderThanTheLeftEdge) {
 }
 
 TEST_F(ChartTracesTest, ValuesPlotAsUnitsPerDivisionAboveThePositionClampedToTheArea) {
+  // Two more fields at the same position, whose Unit/Div of 0 or no number
+  // would divide by zero: every value of theirs plots at the position.
+  for (const char* unitdiv : {"0", "ten"}) {
+    ChartRecorderField field = r.fields[0];
+    field.unitdiv = unitdiv;
+    r.fields.Add(field);
+  }
   // Column 51 of the area is 00:00:20.10 and more; 30 with 10 units per
   // division, 1 division up: 4 of 8 divisions, 200 of 400 pixel rows.
-  Fill({Record("00:00:20.10", "30"), Record("00:00:20.20", "1000"), Record("00:00:20.40", "-1000"),
-        Record("00:00:20.60", "Error")});
+  Fill({Record("00:00:20.10", "30,30,30"), Record("00:00:20.20", "1000,1000,1000"),
+        Record("00:00:20.40", "-1000,-1000,-1000"), Record("00:00:20.60", "Error,Error,Error")});
   ASSERT_EQ(Walk(), ChartWalk::Drawn);
   const std::vector<Point> expected{{51, 200}, {51, 200}, {51, 200}, {51, 200}, {52, 0},   {52, 0},
                                     {52, 0},   {52, 0},   {53, 400}, {53, 400}, {53, 400}, {53, 400},
                                     {54, 350}, {54, 350}, {54, 350}, {54, 350}};
   EXPECT_EQ(traces.runs[0], expected);
   EXPECT_EQ(traces.count, 16);
+  std::vector<Point> atposition;
+  for (int x = 51; x <= 54; ++x) atposition.insert(atposition.end(), 4, Point{x, 350});
+  EXPECT_EQ(traces.runs[1], atposition);
+  EXPECT_EQ(traces.runs[2], atposition);
 }
 
 TEST_F(ChartTracesTest, SamplesInOneColumnGiveTheirFirstHighestLowestAndLast) {
@@ -189,6 +200,58 @@ TEST_F(ChartTracesTest, AWrappedMemoryIsWalkedFromItsOldestRecordRoundTheEnd) {
   EXPECT_EQ(traces.runs[0][0].x, 101);
   EXPECT_EQ(traces.runs[0][4].x, 151);
   EXPECT_EQ(books.readmark, books.oldestrec);
+}
+
+// Records reach the memory with other line ends than the writer's CR LF
+// from a recalled plot file, which is stored as it stands, and a record
+// runs round the end of a wrapped memory from the first sample that wraps
+// it. Each is read to its LF and plots as its CR LF form would.
+TEST_F(ChartTracesTest, EveryRecordIsReadToItsLfWhereverItsLineEndsAndWhereverItLies) {
+  const std::vector<std::string> plain{Record("00:00:20.10", "30"), Record("00:00:30.00", "-10"),
+                                       Record("00:00:40.00", "1000")};
+  Fill(plain);
+  ASSERT_EQ(Walk(), ChartWalk::Drawn);
+  ASSERT_EQ(traces.count, 12);
+  const ChartTraceRuns expected = traces.runs;
+
+  struct Case {
+    const char* name;
+    std::string bytes;  // the records oldest first, each in one piece
+    std::size_t split;  // this many bytes of the newest record lie at the
+                        // memory's end, the rest at its front; 0: unwrapped
+  };
+  const std::string newest = plain[2];
+  const Case cases[] = {
+      {"LF only", "01/01/25,00:00:20.10,30\n01/01/25,00:00:30.00,-10\n01/01/25,00:00:40.00,1000\n", 0},
+      {"CR LF and LF mixed", plain[0] + "01/01/25,00:00:30.00,-10\n" + newest, 0},
+      {"a CR before CR LF", "01/01/25,00:00:20.10,30\r\r\n" + plain[1] + newest, 0},
+      {"round the end after one byte", plain[0] + plain[1] + newest, 1},
+      {"round the end between CR and LF", plain[0] + plain[1] + newest, newest.size() - 1},
+      {"LF only round the end", plain[0] + plain[1] + "01/01/25,00:00:40.00,1000\n", 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.split == 0) {
+      Fill({c.bytes});
+    } else {
+      // As the writer leaves it: the newest record's head at the end, its
+      // tail at the front over what is left of an overwritten record.
+      const std::size_t newestsize = c.bytes.size() - c.bytes.rfind('\n', c.bytes.size() - 2) - 1;
+      const std::string older = c.bytes.substr(0, c.bytes.size() - newestsize);
+      const std::string head = c.bytes.substr(older.size(), c.split);
+      const std::string tail = c.bytes.substr(older.size() + c.split);
+      const std::string overwritten = "0:05.00,7\r\n";
+      ASSERT_TRUE(memory.Assign(tail + overwritten + older + head));
+      books.wrapped = 1;
+      books.writepos = static_cast<int>(tail.size());
+      books.oldestrec = static_cast<int>(tail.size() + overwritten.size());
+      books.readmark = books.writepos;
+    }
+    ASSERT_EQ(Walk(), ChartWalk::Drawn);
+    EXPECT_EQ(traces.count, 12);
+    EXPECT_EQ(traces.runs, expected);
+    books = ChartMemoryBooks();
+  }
 }
 
 TEST_F(ChartTracesTest, BooksOutsideTheMemoryAreReportedAsDamaged) {
