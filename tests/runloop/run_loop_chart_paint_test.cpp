@@ -17,22 +17,35 @@
 namespace korvix::testing {
 namespace {
 
-// A message box opened inside a paint would run an event loop in the middle
-// of it; what a paint finds wrong waits until the paint is over.
-TEST(RunLoopChartPaint, AMemoryFaultFoundWhilePaintingShowsAfterThePaintAndOnce) {
+// One Chart Recorder of one field on the first page of a shown window.
+class RunLoopChartPaint : public ::testing::Test {
+protected:
+  RunLoopChartPaint() {
+    ChartRecorderRecord& r = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
+    r.x = 10;
+    r.y = 10;
+    r.fields[r.fields.Add()].label = "T";
+    doc.m_pages[1].objectcount = 1;
+  }
+
+  void Show() {
+    ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
+    frame.resize(1000, 700);
+    frame.show();
+    QCoreApplication::processEvents();
+  }
+
   MemoryProfile profile;
   RecordingMessageSink sink;
   CKorvixDoc doc;
-  CMainFrame frame(profile);
-  ChartRecorderRecord& r = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
-  r.x = 10;
-  r.y = 10;
-  r.fields[r.fields.Add()].label = "T";
-  doc.m_pages[1].objectcount = 1;
-  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
-  frame.resize(1000, 700);
-  frame.show();
-  QCoreApplication::processEvents();
+  CMainFrame frame{profile};
+  std::unique_ptr<CRunLoopUi> ui;
+};
+
+// A message box opened inside a paint would run an event loop in the middle
+// of it; what a paint finds wrong waits until the paint is over.
+TEST_F(RunLoopChartPaint, AMemoryFaultFoundWhilePaintingShowsAfterThePaintAndOnce) {
+  Show();
 
   const std::string record = "01/01/25,00:00:01.00,5\r\n";
   ASSERT_TRUE(ui->Runtime().Charts().Memory(0).Assign(record));
@@ -56,25 +69,14 @@ TEST(RunLoopChartPaint, AMemoryFaultFoundWhilePaintingShowsAfterThePaintAndOnce)
 // window system asks for as well draws the area afresh. An old sample
 // changed in place, as no writer does, shows which of the two a paint did:
 // the update leaves its column as it was drawn.
-TEST(RunLoopChartPaint, OnlyAPaintOfTheRunLoopsOwnInvalidationsUpdatesTheKeptTraceArea) {
-  MemoryProfile profile;
-  RecordingMessageSink sink;
-  CKorvixDoc doc;
-  CMainFrame frame(profile);
-  ChartRecorderRecord& r = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
-  r.x = 10;
-  r.y = 10;
-  r.fields[r.fields.Add()].label = "T";
+TEST_F(RunLoopChartPaint, OnlyAPaintOfTheRunLoopsOwnInvalidationsUpdatesTheKeptTraceArea) {
+  ChartRecorderRecord& r = doc.m_chartrecorders[0];
   r.windowdate = "01/01/25";
   r.windowtime = "00:01:00.00";
   r.timediv = "10.0";
-  doc.m_pages[1].objectcount = 1;
-  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
-  frame.resize(1000, 700);
-  frame.show();
+  Show();
   // A window just shown asks for a paint of its own a turn of the event
   // loop after its first; it would join the paints below.
-  QCoreApplication::processEvents();
   QCoreApplication::processEvents();
 
   const std::string samples = "01/01/25,00:00:30.00,0005\r\n01/01/25,00:00:40.00,0005\r\n01/01/25,00:00:50.00,0005\r\n";
