@@ -95,7 +95,9 @@ if $have_clang; then
   printf '[Configuration]\nTransmitTimeout=60000\n\n[Ports]\nCOM1=/dev/ttyUSB0\n' >"$corpus/profile/seed.ini"
   printf 'module A-C delay 5\n  RD counter 0 9\n  RT sine 15 25 20000 2\nmodule p\n  fault talk\n' \
     >"$corpus/daqsim/seed.txt"
-  build-fuzz/fuzz/project_load_fuzzer -max_total_time=5 -rss_limit_mb=4096 "$corpus/project"
+  # Without a length the fuzzer would cut the full-limits project to 1 MiB.
+  build-fuzz/fuzz/project_load_fuzzer -max_total_time=5 -rss_limit_mb=4096 \
+    -max_len="$(stat -c %s "$corpus/project/full-limits.kvx")" "$corpus/project"
   build-fuzz/fuzz/profile_read_fuzzer -max_total_time=3 "$corpus/profile"
   printf 'A23.5\rB?\r' >"$corpus/receive/seed.txt"
   build-fuzz/fuzz/daqsim_config_fuzzer -max_total_time=3 "$corpus/daqsim"
