@@ -48,12 +48,12 @@ private:
   Sections m_sections;
 };
 
-// An INI file, read once when opened and rewritten atomically after every
-// change, so that a crash never leaves half a profile behind.
 // Reads a profile file's text: what an INI writer of ours produces, and what
 // a user's editor may add (blank lines, comments, CR LF line ends).
 ProfileSections ParseProfileText(std::istream& in);
 
+// An INI file, read once when opened and rewritten atomically after every
+// change, so that a crash never leaves half a profile behind.
 class IniProfile final : public MemoryProfile {
 public:
   explicit IniProfile(std::string path);
