@@ -39,7 +39,9 @@ fi
 
 # A background build starts when the one started before it has ended, in a
 # process group of its own so that a failing stage stops it whole; its output
-# goes to ci-build.log in its build folder.
+# goes to ci-build.log in its build folder. A new session is also a new
+# scheduling group where the kernel groups sessions, sharing the CPU evenly
+# with the foreground whatever its own priority, so the group is niced too.
 idle=(chrt --idle 0)
 "${idle[@]}" true 2>/dev/null || idle=(nice -n 19)
 declare -A build_pid
@@ -49,6 +51,7 @@ background_build() {
   shift
   setsid --wait bash -c 'if [ -n "$1" ]; then tail --pid="$1" -f /dev/null; fi
                   shift
+                  echo 19 >/proc/self/autogroup 2>/dev/null || true
                   exec "$@"' \
     _ "$previous_build" "${idle[@]}" cmake --build "$dir" -j "$jobs" "$@" >"$dir/ci-build.log" 2>&1 &
   previous_build=$!
