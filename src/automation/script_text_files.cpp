@@ -151,7 +151,7 @@ enum class Parse { Done, Invalid, Quit };
 TextFileOutcome Import(const TextFileJob& job, const FileTexts& texts, TextMemFile& memfile,
                        const std::function<Parse()>& parse, const std::function<void()>& commit) {
   if (!Agreed(job, texts.importcaption, texts.importquestion)) return TextFileOutcome::Declined;
-  if (!memfile.LoadTextFile(job.filename)) return TextFileOutcome::Failed;
+  if (!memfile.LoadTextFile(job.filename, job.missing)) return TextFileOutcome::Failed;
   const Parse parsed = ReadFileStart(memfile) ? parse() : Parse::Invalid;
   memfile.Empty();
   if (parsed == Parse::Quit) return TextFileOutcome::Quit;

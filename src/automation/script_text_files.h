@@ -32,6 +32,9 @@ struct TextFileJob {
   MessageSink& sink;
   BusyProgress* busy = nullptr;  // exports only; none shows no progress
   PumpStep pump = {};            // none: nothing to pump
+  // Imports: the program's own file is made empty when missing; a file the
+  // user named is not.
+  MissingFile missing = MissingFile::Create;
 };
 
 // Every visible Script as a block: an empty line, its label, an empty line,

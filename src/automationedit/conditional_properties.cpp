@@ -31,7 +31,7 @@ ConditionalFields ConditionalFieldsOf(const ConditionalRecord& conditional) {
 
 std::optional<ConditionalField> CheckConditionalFields(MessageSink& sink, ConditionalFields& fields,
                                                        const std::string& namelist) {
-  fields.m_idlabel = TrimEntry(fields.m_idlabel);
+  fields.m_idlabel = TrimWhiteSpace(fields.m_idlabel);
   // Shown cleaned even when the label is refused.
   NormalizeExpression(fields.m_expression);
   if (const auto refused = LabelRefusal(sink, fields.m_idlabel)) return refused;

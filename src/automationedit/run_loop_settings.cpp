@@ -46,7 +46,7 @@ std::string NormaliseCommandText(std::string text) {
 }
 
 bool CheckRunLoopInitFields(MessageSink& sink, RunLoopInitFields& fields) {
-  fields.m_startscript = TrimEntry(fields.m_startscript);
+  fields.m_startscript = TrimWhiteSpace(fields.m_startscript);
   fields.m_initcommands = NormaliseCommandText(std::move(fields.m_initcommands));
   fields.m_exitcommands = NormaliseCommandText(std::move(fields.m_exitcommands));
   return CheckBraceNames(sink, fields.m_startscript) != 0;

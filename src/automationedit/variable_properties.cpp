@@ -39,7 +39,7 @@ VariableFields VariableFieldsOf(const VariableRecord& variable) {
 }
 
 bool CheckVariableFields(MessageSink& sink, const CKorvixDoc& doc, int index, VariableFields& fields) {
-  fields.m_idlabel = TrimEntry(fields.m_idlabel);
+  fields.m_idlabel = TrimWhiteSpace(fields.m_idlabel);
   if (!CheckIdLabel(sink, fields.m_idlabel)) return false;
   for (int i = 0; i < doc.m_variables.Count(); ++i) {
     if (i != index && LabelsEqual(doc.m_variables[i].idlabel, fields.m_idlabel)) {

@@ -58,8 +58,9 @@ std::string FinishField(std::string_view gathered) {
 // waiting, so only that is retried.
 bool WorthRetrying(int error) { return error == EWOULDBLOCK || error == EAGAIN || error == EINTR; }
 
-int OpenLocked(const std::string& name, int& error) {
-  const int fd = ::open(name.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+int OpenLocked(const std::string& name, MissingFile missing, int& error) {
+  const int create = missing == MissingFile::Create ? O_CREAT : 0;
+  const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | create, 0666);
   if (fd < 0) {
     error = errno;
     return -1;
@@ -86,14 +87,14 @@ void TextMemFile::Assign(std::string bytes) {
   m_data = std::move(bytes);
 }
 
-bool TextMemFile::LoadTextFile(const std::string& name) {
+bool TextMemFile::LoadTextFile(const std::string& name, MissingFile missing) {
   Empty();
   const uint32_t first = m_clock.Now();
   int error = 0;
-  int fd = OpenLocked(name, error);
+  int fd = OpenLocked(name, missing, error);
   while (fd < 0 && WorthRetrying(error) && ElapsedMs(m_clock.Now(), first) <= kOpenRetryMs) {
     m_clock.SleepMs(kOpenRetryPauseMs);
-    fd = OpenLocked(name, error);
+    fd = OpenLocked(name, missing, error);
   }
   if (fd < 0) {
     m_sink.Show(kFileAccessCaption, CouldNotOpen(name), MessageIcon::Exclamation);

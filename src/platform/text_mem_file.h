@@ -12,6 +12,9 @@ namespace korvix {
 // What ReadMemFileLine returns at a line feed: a field never holds a lone LF.
 constexpr std::string_view kEndOfLineMark = "\n";
 
+// Whether loading a file that is not there makes it, empty.
+enum class MissingFile { Create, Refuse };
+
 // A whole text file held in memory and read back field by field. One user at
 // a time: each empties it when done.
 class TextMemFile {
@@ -19,10 +22,11 @@ public:
   TextMemFile(MessageSink& sink, MillisecondClock& clock) : m_sink(sink), m_clock(clock) {}
 
   // Copies the file into memory and positions at its start. The file is
-  // created when missing and held with an exclusive lock while it is read,
-  // retrying a held lock for up to 1000 ms. False after the failure was
-  // reported ("File Access Error"); the memory is empty then.
-  bool LoadTextFile(const std::string& name);
+  // created when missing unless `missing` refuses that, and held with an
+  // exclusive lock while it is read, retrying a held lock for up to 1000 ms.
+  // False after the failure was reported ("File Access Error"); the memory
+  // is empty then.
+  bool LoadTextFile(const std::string& name, MissingFile missing = MissingFile::Create);
 
   // The next field: text up to a "," or a CR, trimmed of white space, each
   // ESC turned into CR LF and blanks next to a line break dropped. A LF gives

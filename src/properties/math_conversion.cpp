@@ -12,8 +12,8 @@ OkCheck<MathConversionField> CheckMathConversion(MessageSink& sink, MathConversi
     return {MathConversionField::Target, true};
   if (!ReportEntryProblem(sink, TextLengthProblem(entry.formula, kMathFormulaLimit)))
     return {MathConversionField::Formula};
-  entry.target = TrimEntry(entry.target);
-  entry.formula = TrimEntry(entry.formula);
+  entry.target = TrimWhiteSpace(entry.target);
+  entry.formula = TrimWhiteSpace(entry.formula);
   if (!CheckMathFormula(sink, entry.formula, namelist)) return {MathConversionField::Formula};
   return {};
 }

@@ -21,6 +21,12 @@ double LeadingValue(std::string_view text) {
   return value;
 }
 
+std::string TrimEnds(std::string_view text, std::string_view cut) {
+  const auto first = text.find_first_not_of(cut);
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(cut) - first + 1));
+}
+
 }  // namespace
 
 std::optional<std::string> CharacterSetProblem(std::string_view text, std::string_view allowed, bool wholenumber) {
@@ -50,11 +56,8 @@ std::optional<std::string> OwnLabelProblem(std::string_view target, std::string_
   return std::nullopt;
 }
 
-std::string TrimEntry(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t\r\n";
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos) return {};
-  return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
-}
+std::string TrimEntry(std::string_view text) { return TrimEnds(text, " "); }
+
+std::string TrimWhiteSpace(std::string_view text) { return TrimEnds(text, " \t\r\n"); }
 
 }  // namespace korvix

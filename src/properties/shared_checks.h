@@ -27,8 +27,12 @@ std::optional<std::string> VariablesProblem(std::string_view text);
 std::optional<std::string> OwnLabelProblem(std::string_view target, std::string_view ownlabel,
                                            std::string_view message);
 
-// The text without blanks, tabs and line breaks at either end, as the
-// dialogs clean label, command and formula fields before checking them.
+// The text without blanks at either end, as the dialogs clean label,
+// command, formula and file fields before checking them. A tab or line break
+// at an end stays, for the checks to refuse: it is no part of a name.
 std::string TrimEntry(std::string_view text);
+// The text without blanks, tabs and line breaks at either end, for the few
+// fields whose editors clear all white space around them.
+std::string TrimWhiteSpace(std::string_view text);
 
 }  // namespace korvix

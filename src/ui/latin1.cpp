@@ -30,4 +30,8 @@ std::string FromDisplayText(const QString& text) {
   return stored;
 }
 
+QString ToWindowTitle(const std::string& text) {
+  return ToQString(text).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
+
 }  // namespace korvix

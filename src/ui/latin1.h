@@ -18,4 +18,8 @@ QString ToDisplayText(const std::string& text);
 // The other way: each "\n" of a multi-line field is stored as "\r\n".
 std::string FromDisplayText(const QString& text);
 
+// A window title that shows the text as given: Qt takes "[*]" for the place
+// of the modified mark, and a doubled one for the three characters.
+QString ToWindowTitle(const std::string& text);
+
 }  // namespace korvix

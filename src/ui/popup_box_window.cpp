@@ -22,10 +22,12 @@ void PopupBoxWindow::Create(const std::string& title, const std::string& message
   auto* dialog = new QDialog(m_parent);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   dialog->setModal(false);
-  dialog->setWindowTitle(ToQString(title));
+  dialog->setWindowTitle(ToWindowTitle(title));
   auto* layout = new QVBoxLayout(dialog);
   auto* text = new QLabel(ToDisplayText(message), dialog);
   text->setObjectName("message");
+  // A Script's or a server's words, shown as they are, markup or not.
+  text->setTextFormat(Qt::PlainText);
   layout->addWidget(text);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
   QPushButton* halt = buttons->addButton(QString::fromLatin1(kHaltText), QDialogButtonBox::ActionRole);

@@ -147,7 +147,7 @@ bool CKorvixApp::DoSave(const std::string& path) {
     return false;
   }
   RememberRecent(path);
-  m_frame->setWindowTitle(ToQString(ProjectTitle(path) + kTitleSuffix));
+  m_frame->setWindowTitle(ToWindowTitle(ProjectTitle(path) + kTitleSuffix));
   return true;
 }
 
@@ -162,7 +162,7 @@ bool CKorvixApp::SaveModified() {
 }
 
 void CKorvixApp::AfterProjectChange() {
-  m_frame->setWindowTitle(ToQString(ProjectTitle(m_doc->GetPathName()) + kTitleSuffix));
+  m_frame->setWindowTitle(ToWindowTitle(ProjectTitle(m_doc->GetPathName()) + kTitleSuffix));
   m_frame->View()->OnInitialUpdate();
 }
 

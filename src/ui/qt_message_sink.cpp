@@ -32,6 +32,9 @@ MessageResult QtMessageSink::Present(const std::string& caption, const std::stri
   const bool question = buttons != MessageButtons::Ok;
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToDisplayText(text),
                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+  // Messages carry texts from outside (a server's reply, a file's name, a
+  // Script's words): what looks like markup is shown as typed.
+  box.setTextFormat(Qt::PlainText);
   if (buttons == MessageButtons::YesNoDefaultNo) box.setDefaultButton(QMessageBox::No);
   const int answer = box.exec();
   if (buttons == MessageButtons::Ok) return MessageResult::Ok;

@@ -20,7 +20,12 @@ constexpr const char* kColoursText = "Using these Colors:";
 constexpr const char* kOnText = "on";
 constexpr int kMinimumWidthUnits = 230;
 
-QLabel* Prompt(std::string_view text, QWidget* parent) { return new QLabel(ToDisplayText(std::string(text)), parent); }
+// Some prompts name steps in angle brackets, which are no markup.
+QLabel* Prompt(std::string_view text, QWidget* parent) {
+  auto* label = new QLabel(ToDisplayText(std::string(text)), parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
 }  // namespace
 
 CScriptStepDlg::CScriptStepDlg(QWidget* parent, MessageSink& messages, ColourChooser chooser, int code,

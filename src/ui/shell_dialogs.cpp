@@ -48,9 +48,13 @@ std::string QtShellDialogs::AskSaveFileName(QWidget* parent, const std::string& 
 }
 
 SaveChoice QtShellDialogs::AskSaveChanges(QWidget* parent, const std::string& projectname) {
-  const QMessageBox::StandardButton answer = QMessageBox::question(
-      parent, QString::fromLatin1(kProgramCaption), QString::fromLatin1(kSaveChangesText).arg(ToQString(projectname)),
-      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+  QMessageBox box(QMessageBox::Question, QString::fromLatin1(kProgramCaption),
+                  QString::fromLatin1(kSaveChangesText).arg(ToQString(projectname)),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+  // A file may be named anything, tags included.
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Yes);
+  const int answer = box.exec();
   if (answer == QMessageBox::Yes) return SaveChoice::Save;
   if (answer == QMessageBox::No) return SaveChoice::Discard;
   return SaveChoice::Cancel;

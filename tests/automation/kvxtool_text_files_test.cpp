@@ -82,6 +82,36 @@ TEST(KvxToolTextFiles, ExportsImportsAndRefusesThroughTheBinary) {
   }
 }
 
+// The tool imports a file the user typed: a slip in its name must not leave
+// an empty file behind and be blamed on the file's format.
+TEST(KvxToolTextFiles, AnInputThatCannotBeReadExitsTwoWithItsReasonAndCreatesNothing) {
+  ScratchFolder folder;
+  const std::string project = (folder / "p.kvx").string();
+  CKorvixDoc doc = testing::AlarmProject();
+  ASSERT_TRUE(SaveProjectFile(doc, project).ok);
+  std::filesystem::create_directory(folder / "folder");
+  const std::string out = (folder / "out.kvx").string();
+  struct Case {
+    std::filesystem::path in;
+    std::string reason;
+  } cases[] = {
+      {folder / "Scripts.txt", "No such file or directory"},
+      {folder / "no" / "such", "No such file or directory"},
+      {folder / "folder", "not a regular file"},
+  };
+  for (const char* importer : {"import-scripts", "import-conditionals"}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(importer) + " " + c.in.string());
+      const bool wasthere = std::filesystem::exists(c.in);
+      const ToolRun run = Tool(folder, std::string(importer) + " " + project + " " + c.in.string() + " " + out);
+      EXPECT_EQ(run.status, 2);
+      EXPECT_EQ(run.errors, "kvxtool: cannot read " + c.in.string() + ": " + c.reason + "\n");
+      EXPECT_EQ(std::filesystem::exists(c.in), wasthere);
+      EXPECT_FALSE(std::filesystem::exists(out));
+    }
+  }
+}
+
 TEST(KvxToolTextFiles, WarningsStillSucceed) {
   ScratchFolder folder;
   CKorvixDoc doc;

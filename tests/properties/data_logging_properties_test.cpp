@@ -50,7 +50,7 @@ TEST(DataLoggingFieldsTest, FileNamesAreTrimmedAndRefusalsPutTheFocusOnTheirFiel
   DataLoggingFields fields{"1", kSeconds, "  Log {Day}.txt ", " Over.txt\t", 2};
   EXPECT_TRUE(CheckDataLoggingFields(fields, sink).Accepted());
   EXPECT_EQ(fields.datalogfile, "Log {Day}.txt");
-  EXPECT_EQ(fields.overflowfile, "Over.txt");
+  EXPECT_EQ(fields.overflowfile, "Over.txt\t") << "only blanks are cut";
 
   struct Case {
     DataLoggingFields fields;

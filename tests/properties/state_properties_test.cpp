@@ -136,7 +136,7 @@ TEST(StateObjectProperties, ALampTrimsItsLabelAndTextsAndChecksTheirBraces) {
   const OkCheck<F> check = CheckSignalLampFields(fields, sink);
   EXPECT_EQ(check.focus, F::ThirdText);
   EXPECT_EQ(fields.idlabel, "Lamp 1");
-  EXPECT_EQ(fields.ontext, "ON");
+  EXPECT_EQ(fields.ontext, "ON\r\n") << "blanks are cut, line breaks are the user's";
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].text, kBraces);
 }

@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TextWindowProperties, TheIdLabelIsTrimmedAndOtherwiseStoredAsTyped) {
   RecordingMessageSink sink;
   TextWindowFields fields;
-  fields.idlabel = " \tTank 1 ";
+  fields.idlabel = "  Tank 1 ";
   EXPECT_TRUE(CheckTextWindowFields(fields, sink).Accepted());
   EXPECT_EQ(fields.idlabel, "Tank 1");
 }

@@ -33,10 +33,10 @@ std::string ReadLine(int fd) {
 }  // namespace
 
 SmtpPeer::SmtpPeer(const std::string& mode, const std::string& outdir, const std::string& certdir,
-                   const std::string& user, const std::string& password) {
+                   const std::string& user, const std::string& password, const std::string& refusal) {
   std::vector<std::string> words = {
       "/usr/bin/python3",   KORVIX_SMTP_PEER, mode, outdir,       "--cert", certdir + "/cert.pem", "--key",
-      certdir + "/key.pem", "--user",         user, "--password", password};
+      certdir + "/key.pem", "--user",         user, "--password", password, "--refusal",           refusal};
   std::vector<char*> argv;
   for (std::string& word : words) argv.push_back(word.data());
   argv.push_back(nullptr);

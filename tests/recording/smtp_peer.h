@@ -11,8 +11,9 @@ namespace korvix {
 class SmtpPeer {
 public:
   // mode: "none", "starttls", "tls" or "silent"; a user requires a login.
+  // The recipient refused@test.invalid gets `refusal` as the reply.
   SmtpPeer(const std::string& mode, const std::string& outdir, const std::string& certdir, const std::string& user = "",
-           const std::string& password = "");
+           const std::string& password = "", const std::string& refusal = "550 Server refused; try later");
   ~SmtpPeer();
   SmtpPeer(const SmtpPeer&) = delete;
   SmtpPeer& operator=(const SmtpPeer&) = delete;

@@ -3,7 +3,8 @@
 Prints "READY <port>" once it listens and runs until its standard input is
 closed (or 60 s have passed). Every message it takes is written to
 OUTDIR/<n>.msg: the MAIL FROM address, the recipients, an empty line, then
-the content bytes as received. The recipient refused@test.invalid is refused.
+the content bytes as received. The recipient refused@test.invalid is refused,
+with the reply given by --refusal.
 Mode "silent" accepts connections and never answers.
 """
 import argparse
@@ -50,7 +51,7 @@ def smtp(args, port):
     class Handler:
         async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
             if address == REFUSED:
-                return "550 Server refused; try later"
+                return args.refusal
             envelope.rcpt_tos.append(address)
             return "250 OK"
 
@@ -93,6 +94,7 @@ def main():
     parser.add_argument("--key")
     parser.add_argument("--user", default="")
     parser.add_argument("--password", default="")
+    parser.add_argument("--refusal", default="550 Server refused; try later")
     args = parser.parse_args()
     port = free_port()
     stop = silent(port) if args.mode == "silent" else smtp(args, port)

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include "app/new_in_version.h"
+#include "shown_text.h"
 #include "ui/new_in_version_dlg.h"
 #include "ui/qt_message_sink.h"
 #include "ui/shell_dialogs.h"
@@ -98,6 +99,19 @@ TEST(QtShellDialogs, SaveQuestionMapsItsThreeAnswers) {
     EXPECT_EQ(dialogs.AskSaveChanges(nullptr, "plant.kvx"), expected);
     EXPECT_EQ(text, QStringLiteral("Save changes to plant.kvx?"));
   }
+}
+
+TEST(QtShellDialogs, SaveQuestionShowsAFileNameThatLooksLikeMarkupAsItIs) {
+  QtShellDialogs dialogs;
+  QString shown;
+  QTimer::singleShot(0, [&shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    shown = testing::ShownText(box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")));
+    box->button(QMessageBox::Cancel)->click();
+  });
+  EXPECT_EQ(dialogs.AskSaveChanges(nullptr, "<b>plant</b> &amp; co.kvx"), SaveChoice::Cancel);
+  EXPECT_EQ(shown, QStringLiteral("Save changes to <b>plant</b> &amp; co.kvx?"));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWindow>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -89,6 +90,16 @@ TEST_F(ProjectCommands, OpenModifySaveAndReopenThroughTheWindow) {
   EXPECT_EQ(app->Document().GetPathName(), path);
   EXPECT_EQ(app->Document().m_textboxes.Count(), 3);
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// A file may be named like markup or like Qt's place of the modified mark.
+TEST_F(ProjectCommands, TheTitleShowsTheProjectsNameAsItIs) {
+  const std::string path = MakeProject(folder / "home/Tank [*] &amp; <b>1.kvx", 1);
+  auto app = Start({path});
+  ASSERT_TRUE(started);
+  app->MainFrame()->show();
+  ASSERT_NE(app->MainFrame()->windowHandle(), nullptr);
+  EXPECT_EQ(app->MainFrame()->windowHandle()->title(), QStringLiteral("Tank [*] &amp; <b>1.kvx - Korvix"));
 }
 
 TEST_F(ProjectCommands, ClosingAModifiedProjectAsksFirst) {

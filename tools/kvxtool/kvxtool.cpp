@@ -10,10 +10,19 @@
 // Exit status: 0 done, 1 the file was refused (made by a version this one can
 // not read, or a text file the import rejects), 2 a file could not be read or
 // written, or bad usage. Messages go to standard error as "caption: text".
+// Unlike the program's own import, which makes its Scripts.txt when missing,
+// an import's IN must be there: a mistyped name creates nothing.
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -161,16 +170,39 @@ int ExportText(const std::string& project, const std::string& out, ExportRoutine
   return ExitFor(routine(doc, korvix::TextFileJob{out, sink}));
 }
 
+// Why a file the user named cannot be read, or none when it can. Opened
+// without blocking, so that a pipe with no writer gives its answer at once.
+std::optional<std::string> UnreadableReason(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    return std::strerror(errno);
+  }
+  struct stat info {};
+  const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+  ::close(fd);
+  if (!regular) {
+    return "not a regular file";
+  }
+  return std::nullopt;
+}
+
 int ImportText(const std::string& project, const std::string& in, const std::string& out, ImportRoutine routine) {
   korvix::CKorvixDoc doc;
   const korvix::LoadResult loaded = korvix::OpenProjectFile(project, doc);
   if (!loaded.Ok()) {
     return Failure(loaded);
   }
+  if (const std::optional<std::string> reason = UnreadableReason(in)) {
+    std::cerr << "kvxtool: cannot read " << in << ": " << *reason << '\n';
+    return kExitUnreadable;
+  }
   TerminalSink sink;
   korvix::MonotonicClock clock;
   korvix::TextMemFile memfile(sink, clock);
-  const korvix::TextFileOutcome outcome = routine(doc, korvix::TextFileJob{in, sink}, memfile);
+  korvix::TextFileJob job{in, sink};
+  // Should it vanish after the look above, it still is not made.
+  job.missing = korvix::MissingFile::Refuse;
+  const korvix::TextFileOutcome outcome = routine(doc, job, memfile);
   if (outcome != korvix::TextFileOutcome::Done) {
     return ExitFor(outcome);
   }
