@@ -16,6 +16,8 @@ namespace korvix {
 class DdeTransport {
 public:
   virtual ~DdeTransport() = default;
+  // A frame that cannot go out may end the conversation from inside the
+  // call, through OnDdeTerminate.
   virtual void Post(int client, const std::string& frame) = 0;
   // Ends the connection once what was posted to it has gone out.
   virtual void Close(int client) = 0;

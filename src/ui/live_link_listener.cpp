@@ -8,11 +8,13 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "platform/private_folder.h"
 
@@ -216,7 +218,15 @@ void CLiveLinkListener::ServeFrames(int id) {
       if (peer.frames.Overlong()) m_dde.OnDdeTerminate(id, false);
       return;
     }
-    if (!ServeFrame(id, peer, *line)) {
+    m_serving = id;
+    const bool served = ServeFrame(id, peer, *line);
+    m_serving = 0;
+    const Ending ending = std::exchange(m_servingend, Ending::None);
+    if (ending != Ending::None) {
+      End(id, ending);
+      return;
+    }
+    if (!served) {
       m_dde.OnDdeTerminate(id, false);
       return;
     }
@@ -235,6 +245,8 @@ bool CLiveLinkListener::ServeFrame(int id, Peer& peer, const std::string& line) 
 void CLiveLinkListener::Post(int client, const std::string& frame) {
   const auto found = m_peers.find(client);
   if (found == m_peers.end() || found->second.fd < 0) return;
+  // Ended while its frame is served: nothing more goes to it.
+  if (client == m_serving && m_servingend != Ending::None) return;
   Peer& peer = found->second;
   peer.outbox += frame;
   if (!SendSome(peer.fd, peer.outbox) || peer.outbox.size() > kMaxUnread) {
@@ -269,7 +281,21 @@ void CLiveLinkListener::OnWritable(int id) {
   }
 }
 
-void CLiveLinkListener::Close(int client) {
+// A frame's handler may end its own conversation, as when the answer it
+// posts cannot go out; the connection then outlives the handler.
+void CLiveLinkListener::End(int id, Ending how) {
+  if (m_serving != 0 && id == m_serving) {
+    m_servingend = std::max(m_servingend, how);
+    return;
+  }
+  if (how == Ending::Close) {
+    CloseNow(id);
+  } else {
+    DropNow(id);
+  }
+}
+
+void CLiveLinkListener::CloseNow(int client) {
   const auto found = m_peers.find(client);
   if (found == m_peers.end()) return;
   Peer peer = std::move(found->second);
@@ -289,7 +315,7 @@ void CLiveLinkListener::Close(int client) {
 
 // Also ends a conversation whose closing is still sending: a client that
 // stopped reading would otherwise hold its unread answers for ever.
-void CLiveLinkListener::Drop(int id) {
+void CLiveLinkListener::DropNow(int id) {
   for (std::map<int, Peer>* peers : {&m_peers, &m_closing}) {
     const auto found = peers->find(id);
     if (found == peers->end()) continue;

@@ -43,6 +43,8 @@ private:
     LinkFrameSplitter frames;
     bool initiated = false;
   };
+  // Close lets what was posted go out first; Drop abandons it.
+  enum class Ending { None, Close, Drop };
 
   void Listen(const std::string& folder);
   void OnNewConnection();
@@ -51,8 +53,11 @@ private:
   bool ServeFrame(int id, Peer& peer, const std::string& line);
   void OnWritable(int id);
   void Post(int client, const std::string& frame) override;
-  void Close(int client) override;
-  void Drop(int id);
+  void Close(int client) override { End(client, Ending::Close); }
+  void Drop(int id) { End(id, Ending::Drop); }
+  void End(int id, Ending how);
+  void CloseNow(int id);
+  void DropNow(int id);
   static void Release(Peer& peer);
   void StopListening();
   int PendingCount() const;
@@ -65,6 +70,11 @@ private:
   // Closed conversations whose last frames are still on their way out.
   std::map<int, Peer> m_closing;
   int m_nextid = 1;
+  // The connection one of whose frames is being served, 0 for none, and
+  // how it is to end once that frame's handling has returned: the handler
+  // and its callers still hold it.
+  int m_serving = 0;
+  Ending m_servingend = Ending::None;
 };
 
 }  // namespace korvix

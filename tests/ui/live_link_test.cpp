@@ -81,6 +81,20 @@ private:
   QProcess m_process;
 };
 
+// A plain socket connected to the listener, for clients that do what the
+// documented one never does; -1 when it cannot connect.
+int ConnectTo(const QString& socketpath, int flags = 0) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | flags, 0);
+  if (fd < 0) return -1;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const std::string path = socketpath.toStdString();
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return fd;
+  ::close(fd);
+  return -1;
+}
+
 class LiveLink : public ::testing::Test {
 protected:
   LiveLink() {
@@ -213,13 +227,8 @@ TEST_F(LiveLink, AtMostEightConnectionsWaitForTheirInitiate) {
 // already on its way is still there to read, then the end.
 TEST_F(LiveLink, AClientThatStopsReadingIsDropped) {
   Listen();
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+  const int fd = ConnectTo(listener->SocketPath(), SOCK_NONBLOCK);
   ASSERT_GE(fd, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  const std::string path = listener->SocketPath().toStdString();
-  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-  ASSERT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   const std::string request = "REQUEST\tCF_TEXT\tTemp\n";
   const std::string answer = "DATA\tTemp\t1\t0\tCF_TEXT\t23.5%0D%0A\n";
   std::string out = "INITIATE\tKorvix\tPlant.kvx\n";
@@ -249,6 +258,50 @@ TEST_F(LiveLink, AClientThatStopsReadingIsDropped) {
   EXPECT_EQ(in.rfind("ACK\tINITIATE\tKorvix\tPlant.kvx\n" + answer, 0), 0u);
   EXPECT_LT(in.size(), answer.size() * kRequests);
   EXPECT_TRUE(listener->IsListening());
+}
+
+// Clients that hang up before the answer to what they sent, or in the
+// middle of a frame: each ends only its own conversation.
+TEST_F(LiveLink, ClientsThatHangUpEarlyLeaveTheServerServing) {
+  Listen();
+  const std::string initiate = "INITIATE\tKorvix\tPlant.kvx\n";
+  struct Case {
+    const char* name;
+    std::string answered;  // sent, and its answer read, first
+    std::string sent;      // then sent just before hanging up
+  };
+  const std::vector<Case> cases = {
+      {"fire and forget", "", initiate},
+      {"in the INITIATE", "", "INITIATE\tKorvix\tPla"},
+      {"in a later frame", initiate, "REQUEST\tCF_TEXT\tTe"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (int i = 0; i < 40; ++i) {
+      const int fd = ConnectTo(listener->SocketPath());
+      ASSERT_GE(fd, 0);
+      if (!c.answered.empty()) {
+        ASSERT_EQ(::send(fd, c.answered.data(), c.answered.size(), MSG_NOSIGNAL),
+                  static_cast<ssize_t>(c.answered.size()));
+        char byte = 0;
+        QElapsedTimer timer;
+        timer.start();
+        while (::recv(fd, &byte, 1, MSG_DONTWAIT) != 1 && timer.elapsed() < kPatienceMs)
+          QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_EQ(byte, 'A');
+      }
+      ASSERT_EQ(::send(fd, c.sent.data(), c.sent.size(), MSG_NOSIGNAL), static_cast<ssize_t>(c.sent.size()));
+      ::close(fd);
+      // Served before the next one comes, so that the eight places for
+      // connections waiting for their INITIATE never fill.
+      for (int turn = 0; turn < 3; ++turn) QCoreApplication::processEvents();
+    }
+  }
+  ASSERT_TRUE(listener->IsListening());
+  Client client(folder, "Plant.kvx");
+  client.Send("REQUEST\tCF_TEXT\tTemp");
+  EXPECT_EQ(client.Lines(2),
+            (std::vector<std::string>{"ACK\tINITIATE\tKorvix\tPlant.kvx", "DATA\tTemp\t1\t0\tCF_TEXT\t23.5%0D%0A"}));
 }
 
 TEST_F(LiveLink, SocatSpeaksTheProtocolToo) {
