@@ -2,7 +2,8 @@
 // second beside the bound the protocol sets, and the CPU the loop's thread
 // uses, with and without the reduced-CPU setting. Then a bank where one
 // module talks over the others: polls per second and the longest time the
-// event loop waited for its turn.
+// event loop waited for its turn. Last a module that streams without end:
+// the longest wait of the event loop until the stream ends the run.
 
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
@@ -225,6 +226,43 @@ void RunLoopWithATalker(benchmark::State& state) {
 }
 
 BENCHMARK(RunLoopWithATalker)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
+
+// After its first command the module sends without a line end for ever; the
+// run goes on until the saturation error halts it.
+const char kStreamerBank[] = "module A delay 2\n  RD constant 1\n  fault stream\n";
+
+void RunLoopWithAStreamer(benchmark::State& state) {
+  daqsim::Simulator simulator(*daqsim::ParseConfig(kStreamerBank).config);
+  std::string error;
+  if (!simulator.Open(error)) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  std::thread wire([&simulator] { simulator.Run(); });
+
+  PolledBank bank(simulator, 1, false);
+  ViewRuntime& runtime = *bank.runtime;
+  TimedPump& pump = bank.pump;
+
+  double seconds = 0;
+  double longest = 0;
+  double stalls = 0;
+  for (auto _ : state) {
+    pump.first = {};
+    runtime.StartRunLoop();
+    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - pump.first).count();
+    longest = std::max(longest, pump.longestgapms);
+    stalls += pump.longgaps;
+  }
+  state.counters["run_until_error_s"] = seconds;
+  state.counters["longest_event_wait_ms"] = longest;
+  state.counters["event_waits_over_50ms"] = stalls;
+  state.counters["errors"] = static_cast<double>(bank.sink.shown.size());
+  simulator.Stop();
+  wire.join();
+}
+
+BENCHMARK(RunLoopWithAStreamer)->Iterations(1)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace korvix

@@ -22,6 +22,10 @@ void ApplyCurlWorkerOptions(const CurlLibrary& lib, CURL* curl, const CurlTimeou
   lib.easysetopt(curl, CURLOPT_CONNECTTIMEOUT, timeouts.connectseconds);
   lib.easysetopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
   lib.easysetopt(curl, CURLOPT_LOW_SPEED_TIME, timeouts.stallseconds);
+  // The speed check watches the data only; the replies around it (the login,
+  // and the one that confirms the upload after the last byte) would each be
+  // awaited for libcurl's own minute.
+  lib.easysetopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, timeouts.stallseconds);
   lib.easysetopt(curl, CURLOPT_XFERINFOFUNCTION, &WatchCancel);
   lib.easysetopt(curl, CURLOPT_XFERINFODATA, cancel);
   lib.easysetopt(curl, CURLOPT_NOPROGRESS, 0L);

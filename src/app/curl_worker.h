@@ -11,7 +11,8 @@ namespace korvix {
 
 struct CurlTimeouts {
   long connectseconds = 20;
-  // A transfer slower than one byte per second for this long is dead.
+  // A transfer slower than one byte per second for this long is dead, and
+  // so is a server that leaves a command this long without its reply.
   long stallseconds = 30;
 };
 

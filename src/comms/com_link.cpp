@@ -48,6 +48,7 @@ void ComLink::CloseComPort() {
   m_settling = false;
   m_awaiting = false;
   m_settlelines.clear();
+  DropOpenLine();
   if (!m_comhandle) return;
   m_comhandle->Purge();
   m_comhandle->Close();

@@ -55,16 +55,18 @@ public:
   // most `ms`, and returns at once: like a collision's wait, it runs on
   // without the caller and every other send or wait first waits it out.
   void AwaitPollReply(uint32_t ms, const std::string& expected);
-  // True while a collision's wait or a poll's reply wait runs on; ends it
-  // once its time is up.
+  // True while a collision's wait or a poll's reply wait runs on, or a
+  // line is still coming in; ends a wait once its time is up.
   bool LineSettling();
   // A new run: no module is known to keep colliding.
   void ResetCollisionWatch() { m_collisions.Clear(); }
   void MirrorSentSliderValue(const std::string& sent);
   // Reads the rest of the line that begins with `line`; true when a line was
-  // stored in m_rxbuffer.
+  // stored in m_rxbuffer. A line that takes longer than one turn to come in
+  // is left open, so that the window has its turn, and the next poll of the
+  // port reads on: its saturation time runs on meanwhile.
   bool ReadReplyLine(std::string line);
-  // 1 when a line was read.
+  // 1 when a line was read (or the open one ended).
   int PollComPort();
   void WaitForReply(uint32_t ms, const std::string& expected);
   // 0 when the quit message was seen.
@@ -112,6 +114,8 @@ private:
   void SetIoTime(int offset_ms = 0);
   void WaitSinceIo(int ms);
   std::string RewriteNumber(std::string text);
+  bool ReadOpenLine();
+  void DropOpenLine();
   void StoreLine(const std::string& line);
   void RemoveCancelAnswers();
   bool LastLineStartsWith(char first) const;
@@ -147,6 +151,12 @@ private:
   char m_awaited = 0;
   uint32_t m_awaitstart = 0;
   uint32_t m_awaitms = 0;
+  // A line still coming in: what came so far, when its first byte came and
+  // when the link last read it.
+  bool m_lineopen = false;
+  std::string m_openline;
+  uint32_t m_linestart = 0;
+  uint32_t m_linelook = 0;
   CollisionWatch m_collisions;
   int m_lostport = -1;
   std::string m_reopenfailure;

@@ -12,6 +12,9 @@ namespace {
 constexpr uint32_t kLineSilenceMs = 100;
 // Input that never pauses this long is a stream, not replies.
 constexpr uint32_t kSaturationMs = 2000;
+// A line still coming in is read this long at a time, and the window has its
+// turn in between.
+constexpr uint32_t kReadTurnMs = 20;
 // The next command may start 2 ms after a received line instead of 5.
 constexpr int kAfterLineCredit = -3;
 
@@ -23,43 +26,69 @@ std::chrono::microseconds MsLeft(uint32_t limit, uint32_t elapsed) {
 
 bool ComLink::ReadReplyLine(std::string line) {
   if (!PortSelected()) return false;
+  m_openline = std::move(line);
+  m_lineopen = true;
+  m_linestart = m_clock.Now();
+  m_linelook = m_linestart;
+  SetIoTime();
+  return ReadOpenLine();
+}
+
+bool ComLink::ReadOpenLine() {
   RealtimePriority priority;
   priority.Raise();
-  const uint32_t start = m_clock.Now();
-  bool ended = !line.empty() && line.back() == '\r';
+  const uint32_t turn = m_clock.Now();
+  // Left unread this long, the line may have paused where the link could not
+  // see it: that time does not count as streaming.
+  const uint32_t away = ElapsedMs(turn, m_linelook);
+  if (away >= kLineSilenceMs) m_linestart += away;
+  bool ended = !m_openline.empty() && m_openline.back() == '\r';
   while (!ended) {
-    if (ElapsedMs(m_clock.Now(), start) > kSaturationMs) {
+    const uint32_t now = m_clock.Now();
+    if (ElapsedMs(now, m_linestart) > kSaturationMs) {
       ReportFailure(Failure::LineSaturated, priority);
       return false;
     }
-    SetIoTime();
+    const uint32_t reading = ElapsedMs(now, turn);
+    if (reading >= kReadTurnMs) {
+      m_linelook = now;
+      return false;
+    }
     uint8_t byte = 0;
-    for (;;) {
-      const SerialRead read = m_comhandle ? m_comhandle->ReadByte(byte) : SerialRead::Failed;
-      if (read == SerialRead::Failed) {
-        ReportFailure(Failure::LineRead, priority);
-        return false;
-      }
-      if (read == SerialRead::Byte) break;
+    const SerialRead read = m_comhandle ? m_comhandle->ReadByte(byte) : SerialRead::Failed;
+    if (read == SerialRead::Failed) {
+      ReportFailure(Failure::LineRead, priority);
+      return false;
+    }
+    if (read == SerialRead::Byte) {
+      SetIoTime();
+    } else {
       const uint32_t quiet = ElapsedMs(m_clock.Now(), m_iotime);
-      if (quiet >= kLineSilenceMs) {
-        byte = '\r';
-        break;
+      if (quiet < kLineSilenceMs) {
+        m_comhandle->WaitReadable(std::min(MsLeft(kLineSilenceMs, quiet), MsLeft(kReadTurnMs, reading)));
+        continue;
       }
-      m_comhandle->WaitReadable(MsLeft(kLineSilenceMs, quiet));
+      byte = '\r';
     }
     if (byte == '\0') continue;
     ended = byte == '\r';
     // A runaway line keeps its head and its end, never more than the bound.
-    if (ended || line.size() < kMaxLineBytes - 1) line.push_back(static_cast<char>(byte));
+    if (ended || m_openline.size() < kMaxLineBytes - 1) m_openline.push_back(static_cast<char>(byte));
   }
+  m_lineopen = false;
+  std::string line;
+  line.swap(m_openline);
   if ((static_cast<unsigned char>(line[0]) & 0x80) != 0) line.erase(0, 1);
   if (line.size() >= 2 && line[1] != '?') m_collisions.NoteReply(line[0]);
   if (m_awaiting && line[0] == m_awaited) m_awaiting = false;
   StoreLine(line);
   SetIoTime(kAfterLineCredit);
-  priority.Drop();
   return true;
+}
+
+void ComLink::DropOpenLine() {
+  m_lineopen = false;
+  m_openline.clear();
 }
 
 void ComLink::StoreLine(const std::string& line) {
@@ -79,6 +108,7 @@ int ComLink::PollComPort() {
   // Whoever reads the line after a run left a collision's wait behind gets
   // the lines of that wait once it is over.
   EndCollisionWaitIfDue();
+  if (m_lineopen) return ReadOpenLine() ? 1 : 0;
   uint8_t byte = 0;
   const SerialRead read = m_comhandle ? m_comhandle->ReadByte(byte) : SerialRead::Failed;
   if (read == SerialRead::Failed) {
@@ -112,7 +142,9 @@ void ComLink::AwaitLine(uint32_t ms, const std::string& expected) {
       if (!text.empty() && LastLineStartsWith(text[0])) return;
       continue;
     }
-    if (IsOpen()) m_comhandle->WaitReadable(MsLeft(ms, elapsed));
+    // An open line's bytes are waited for where it is read on; one still
+    // open when the time is up is read on by whoever reads next.
+    if (IsOpen() && !m_lineopen) m_comhandle->WaitReadable(MsLeft(ms, elapsed));
   }
   m_replies.ServiceReplyTimeouts();
 }
@@ -166,6 +198,7 @@ void ComLink::FlushComInput() {
   m_settling = false;
   m_awaiting = false;
   m_settlelines.clear();
+  DropOpenLine();
   m_rxbuffer.clear();
 }
 

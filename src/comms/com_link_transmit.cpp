@@ -90,10 +90,14 @@ int ComLink::Transmit(std::string text, bool leavesettling) {
   SettleLine();
   // Let a module that is still talking finish first.
   const uint32_t busy_since = m_clock.Now();
-  while (PollComPort() == 1 && IsOpen()) {
+  for (;;) {
+    const bool read = PollComPort() == 1;
+    if (!IsOpen()) return 0;
+    if (!read && !m_lineopen) break;
+    // A poll leaves a line that is still coming in to later passes.
+    if (m_lineopen && leavesettling) return 0;
     if (ElapsedMs(m_clock.Now(), busy_since) > kBusyLineMs) return 0;
   }
-  if (!IsOpen()) return 0;
 
   if (m_run.IsRunning()) {
     m_replies.DispatchReceivedLines();
@@ -173,7 +177,7 @@ bool ComLink::LineSettling() {
   if (m_awaiting && ElapsedMs(m_clock.Now(), m_awaitstart) >= m_awaitms) m_awaiting = false;
   const bool settling = m_settling || m_awaiting;
   if (waiting && !settling) m_replies.ServiceReplyTimeouts();
-  return settling;
+  return settling || m_lineopen;
 }
 
 void ComLink::EndCollisionWaitIfDue() {

@@ -223,7 +223,10 @@ TEST_F(LinkOnPty, AFarEndClosedInsideALineIsALineFailure) {
     }
     pty.CloseMaster();
   });
-  link.PollComPort();
+  // Polled as the pump polls, a turn at a time, until the line is done with.
+  do {
+    link.PollComPort();
+  } while (link.IsOpen() && link.LineSettling());
   talker.join();
   ASSERT_EQ(sink.shown.size(), 1u);
   EXPECT_EQ(sink.shown[0].caption, "Communications Error 202");

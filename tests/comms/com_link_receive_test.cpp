@@ -104,6 +104,20 @@ TEST_F(LinkOnPty, ASendDuringAPollsReplyWaitGoesOutAfterTheReply) {
   EXPECT_EQ(pty.Received(), "C1\r");
 }
 
+// A line left open while nobody read the port (a run halted in the middle
+// of it) may have paused unseen: that time is no saturation, and the line
+// ends on the silence found when it is read again.
+TEST_F(LinkOnPty, ALineLeftUnreadIsNoStream) {
+  pty.SendDelivered("A12");
+  EXPECT_EQ(link.PollComPort(), 0);
+  EXPECT_TRUE(link.LineSettling());
+  std::this_thread::sleep_for(milliseconds(2100));
+  EXPECT_EQ(link.PollComPort(), 1);
+  EXPECT_EQ(link.m_rxbuffer, "A12\r");
+  EXPECT_TRUE(sink.shown.empty());
+  EXPECT_TRUE(link.IsOpen());
+}
+
 TEST_F(LinkOnPty, PollReadsOneLineOrNothing) {
   EXPECT_EQ(link.PollComPort(), 0);
   pty.SendDelivered("\n");

@@ -109,6 +109,27 @@ TEST_F(LinkWithSimulator, ATalkingModuleCancelsTheCommand) {
   EXPECT_TRUE(link.IsOpen());
 }
 
+// A reply that takes longer than one turn of reading comes in over several
+// polls of the port and is stored whole; a command meanwhile waits for its
+// end instead of cutting into it.
+TEST_F(LinkWithSimulator, ALineLongerThanATurnArrivesWholeAndACommandWaitsForItsEnd) {
+  const std::string answer(60, '4');
+  Start("module A\n  * constant " + answer + "\nmodule B\n  * constant 5\n");
+  ASSERT_EQ(link.TransmitCommand("A1"), 1);
+  // At 9600 baud the reply takes some 60 ms, three turns of reading.
+  for (int i = 0; i < 3000 && !link.LineSettling(); ++i) {
+    EXPECT_EQ(link.PollComPort(), 0);
+    link.WaitReadable(1);
+  }
+  ASSERT_TRUE(link.LineSettling());
+  EXPECT_EQ(link.m_rxbuffer, "");
+  EXPECT_EQ(link.TransmitCommand("B1"), 1);
+  EXPECT_EQ(link.m_rxbuffer, "A" + answer + "\r");
+  link.WaitForReply(3000, "B");
+  EXPECT_EQ(link.m_rxbuffer, "A" + answer + "\rB5\r");
+  EXPECT_TRUE(sink.shown.empty());
+}
+
 TEST_F(LinkWithSimulator, AStreamingModuleSaturatesTheLine) {
   Start("module A\n  * constant 5\n  fault stream\n");
   host.run.SetRunning(true);

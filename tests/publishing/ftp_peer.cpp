@@ -13,7 +13,20 @@
 
 namespace korvix {
 
-FtpPeer::FtpPeer(const std::string& root, bool stall, int port) {
+namespace {
+
+const char* ModeArgument(FtpPeerMode mode) {
+  switch (mode) {
+    case FtpPeerMode::Normal: break;
+    case FtpPeerMode::Stall: return "--stall";
+    case FtpPeerMode::NoFinalReply: return "--no-final-reply";
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+FtpPeer::FtpPeer(const std::string& root, FtpPeerMode mode, int port) {
   int in[2];
   int out[2];
   if (::pipe(in) != 0 || ::pipe(out) != 0) throw std::runtime_error("pipe failed");
@@ -24,8 +37,8 @@ FtpPeer::FtpPeer(const std::string& root, bool stall, int port) {
     ::close(in[1]);
     ::close(out[0]);
     const std::string portarg = std::to_string(port);
-    ::execl("/usr/bin/python3", "python3", KORVIX_FTP_PEER_SCRIPT, root.c_str(), portarg.c_str(),
-            stall ? "--stall" : static_cast<char*>(nullptr), static_cast<char*>(nullptr));
+    ::execl("/usr/bin/python3", "python3", KORVIX_FTP_PEER_SCRIPT, root.c_str(), portarg.c_str(), ModeArgument(mode),
+            static_cast<char*>(nullptr));
     ::_exit(127);
   }
   ::close(in[0]);

@@ -6,12 +6,16 @@
 
 namespace korvix {
 
+// How the server treats an upload: takes it; never reads it (a hung
+// server); or takes it and never gives the reply that ends the transfer.
+enum class FtpPeerMode { Normal, Stall, NoFinalReply };
+
 // The Python FTP server of ftp_peer.py, serving `root` on 127.0.0.1 for the
-// life of this object; a stalling one never reads an upload. `port` 0 is
-// any free one; a port it cannot have throws.
+// life of this object. `port` 0 is any free one; a port it cannot have
+// throws.
 class FtpPeer {
 public:
-  explicit FtpPeer(const std::string& root, bool stall = false, int port = 0);
+  explicit FtpPeer(const std::string& root, FtpPeerMode mode = FtpPeerMode::Normal, int port = 0);
   ~FtpPeer();
   FtpPeer(const FtpPeer&) = delete;
   FtpPeer& operator=(const FtpPeer&) = delete;

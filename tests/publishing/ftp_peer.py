@@ -1,11 +1,13 @@
 """FTP server for the upload tests, on 127.0.0.1 only.
 
-Usage: ftp_peer.py ROOT [PORT] [--stall]
+Usage: ftp_peer.py ROOT [PORT] [--stall | --no-final-reply]
 Users (password "secret"), all at home in ROOT, which holds the folder "www":
   full      may do everything
   nowrite   may not store files
   nodelete  may not delete files
 With --stall, uploads are accepted but never read, as on a hung server.
+With --no-final-reply, uploads are read and stored, but the reply that ends
+the transfer (226) never comes, as from a server that hangs after the data.
 Prints the port it listens on, then serves until stdin closes.
 """
 import logging
@@ -15,7 +17,7 @@ import threading
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import DTPHandler, FTPHandler
-from pyftpdlib.log import config_logging
+from pyftpdlib.log import config_logging, logger
 from pyftpdlib.servers import FTPServer
 
 
@@ -24,9 +26,16 @@ class StallingDTPHandler(DTPHandler):
         return False
 
 
+class NoFinalReplyHandler(FTPHandler):
+    def respond(self, resp, logfun=logger.debug):
+        if not resp.startswith("226 "):
+            super().respond(resp, logfun)
+
+
 def main():
     config_logging(level=logging.ERROR)
-    args = [a for a in sys.argv[1:] if a != "--stall"]
+    modes = ("--stall", "--no-final-reply")
+    args = [a for a in sys.argv[1:] if a not in modes]
     root = args[0]
     port = int(args[1]) if len(args) > 1 else 0
     os.makedirs(os.path.join(root, "www"), exist_ok=True)
@@ -34,7 +43,7 @@ def main():
     authorizer.add_user("full", "secret", root, perm="elradfmw")
     authorizer.add_user("nowrite", "secret", root, perm="elradfm")
     authorizer.add_user("nodelete", "secret", root, perm="elrafmw")
-    handler = FTPHandler
+    handler = NoFinalReplyHandler if "--no-final-reply" in sys.argv else FTPHandler
     handler.authorizer = authorizer
     handler.passive_ports = None
     handler.masquerade_address = None

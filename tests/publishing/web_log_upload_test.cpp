@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ftp_peer.h"
+#include "platform/millisecond_clock.h"
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
 #include "publishing/ftp_upload.h"
@@ -148,7 +149,7 @@ TEST_F(WebLogUpload, EmptyLogMakesNoPage) {
 TEST(WebLogUploadStalled, ExitCancelsTheTransferAndAStartMeanwhileWaits) {
   ScratchFolder serverroot;
   ScratchFolder work;
-  FtpPeer peer(serverroot.Path(), true);
+  FtpPeer peer(serverroot.Path(), FtpPeerMode::Stall);
   std::string log = "n,value\r\n";
   while (log.size() < 4'000'000) log += "1,23.5\r\n";
   WriteFile(work / "log.csv", log);
@@ -178,6 +179,49 @@ TEST(WebLogUploadStalled, ExitCancelsTheTransferAndAStartMeanwhileWaits) {
   ASSERT_EQ(ended.wait_for(std::chrono::seconds(20)), std::future_status::ready);
   EXPECT_EQ(progress.m_weblogbusy.Get(), 0);
   EXPECT_TRUE(sink.shown.empty());
+}
+
+// A server that takes the page and never gives the reply that ends the
+// transfer holds the upload only as long as the limit without progress (a
+// second here), not the minute libcurl would wait for a reply by itself. The
+// failure is silent, and the next upload's interval counts from its end.
+TEST(WebLogUploadUnanswered, EndsAtTheLimitAndTheNextIntervalCountsFromTheFailure) {
+  constexpr long kLimitSeconds = 1;
+  ScratchFolder serverroot;
+  ScratchFolder work;
+  FtpPeer peer(serverroot.Path(), FtpPeerMode::NoFinalReply);
+  WriteFile(work / "log.csv", kLog);
+  CKorvixDoc doc;
+  WebLogProgress progress;
+  doc.m_ftpaddress = "127.0.0.1";
+  doc.m_ftpport = peer.Port();
+  doc.m_ftpuser = "full";
+  doc.m_ftppassword = "secret";
+  doc.m_ftpfolder = "www";
+  progress.m_weblogpath = work / "log.csv";
+  MonotonicClock clock;
+  RecordingMessageSink sink;
+  FtpWebLogThread thread(sink, clock, work.Path(), CurlTimeouts{5, kLimitSeconds});
+  progress.m_weblogbusy.Set(1);
+  progress.m_weblogreading.Set(1);
+  const uint32_t started = clock.Now();
+  thread.Start(doc, progress);
+
+  // Far short of libcurl's own minute; should it come to that, leaving the
+  // test cancels the transfer.
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (thread.IsRunning() && std::chrono::steady_clock::now() < limit) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  ASSERT_FALSE(thread.IsRunning());
+  const uint32_t ended = clock.Now();
+  EXPECT_EQ(ReadFile(serverroot / "www/WebLog.html"), ReadFile(work / kWebLogLocalName));
+  EXPECT_EQ(progress.m_weblogbusy.Get(), 0);
+  EXPECT_EQ(progress.m_weblogreading.Get(), 0);
+  EXPECT_TRUE(sink.shown.empty());
+  const uint32_t done = progress.m_weblogdone.Get();
+  EXPECT_GE(done - started, static_cast<uint32_t>(kLimitSeconds * 1000));
+  EXPECT_LE(done - started, ended - started);
 }
 
 TEST(FtpUpload, TestFileIsStoredAndDeletedInOneSession) {

@@ -104,5 +104,67 @@ TEST(RunLoopLinkMessages, TheBoxNeverHoldsThePass) {
   }
 }
 
+// A module that streams without ever ending its line: the window keeps its
+// turns while the stream is read, and once the stream has run for the
+// saturation time the run ends and the box says why.
+TEST(RunLoopLinkMessages, AStreamLeavesTheWindowItsTurnsUntilItsMessage) {
+  daqsim::ConfigResult parsed = daqsim::ParseConfig("module A delay 2\n  RD constant 1\n  fault stream\n");
+  ASSERT_TRUE(parsed.config) << parsed.error;
+  daqsim::Simulator simulator(*parsed.config);
+  std::string error;
+  ASSERT_TRUE(simulator.Open(error)) << error;
+  std::thread wire([&] { simulator.Run(); });
+
+  MemoryProfile profile;
+  MapComPort(profile, 0, simulator.DevicePath());
+  OperatorSink sink(kBoxOpenMs);
+  CKorvixDoc doc;
+  CMainFrame frame(profile);
+  DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+  datawindow.idlabel = "Streaming";
+  datawindow.pollcommand = "ARD";
+  doc.m_autostartrunloop = 1;
+  auto ui = std::make_unique<CRunLoopUi>(frame, doc, profile, sink);
+  ui->Runtime().SelectComPort(0);
+  sink.runtime = &ui->Runtime();
+  int ended = 0;
+  ui->Pump().SetEnder([&ended] { ++ended; });
+  frame.show();
+  frame.View()->OnInitialUpdate();
+
+  // The first poll sets the module streaming; from then on until the box,
+  // every turn the window gets lets this timer tick once.
+  int turns = 0;
+  QTimer turn;
+  QObject::connect(&turn, &QTimer::timeout, [&] {
+    if (ui->Runtime().IsRunning() && ui->Runtime().PollCount() > 0 && sink.texts.empty()) ++turns;
+  });
+  turn.start(1);
+  QElapsedTimer limit;
+  limit.start();
+  QTimer check;
+  QEventLoop waiting;
+  QObject::connect(&check, &QTimer::timeout, [&] {
+    if ((!sink.texts.empty() && !ui->Runtime().IsRunning()) || limit.elapsed() > kLimitMs) waiting.quit();
+  });
+  check.start(20);
+  waiting.exec();
+  check.stop();
+  turn.stop();
+  if (ui->Runtime().IsRunning()) ui->OnRunLoopHalt();
+  simulator.Stop();
+  wire.join();
+
+  ASSERT_EQ(sink.texts.size(), 1u);
+  EXPECT_EQ(sink.captions[0], "Communications Error 201");
+  EXPECT_EQ(sink.texts[0], "COM1 is being saturated by continuous streaming data.");
+  EXPECT_FALSE(sink.runningatbox);
+  EXPECT_EQ(sink.portatbox, -1);
+  // Read a short turn at a time, the two seconds give the window many turns;
+  // read in one go, they give it none.
+  EXPECT_GE(turns, 10);
+  EXPECT_EQ(ended, 0);
+}
+
 }  // namespace
 }  // namespace korvix::testing

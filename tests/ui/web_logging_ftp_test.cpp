@@ -24,7 +24,7 @@ TEST(WebLoggingFtp, TestButtonTriesARealServerAndLeavesNothingThere) {
   std::unique_ptr<FtpPeer> peer;
   for (int port = 99; port > 21 && !peer; --port) {
     try {
-      peer = std::make_unique<FtpPeer>(root.Path(), false, port);
+      peer = std::make_unique<FtpPeer>(root.Path(), FtpPeerMode::Normal, port);
     } catch (const std::runtime_error&) {
     }
   }
