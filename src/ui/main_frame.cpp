@@ -56,6 +56,11 @@ CMainFrame::CMainFrame(Profile& profile, QWidget* parent)
   resize(kDefaultWidth, kDefaultHeight);
 }
 
+// The window leaves the screen while the frame is whole: the view's lost
+// focus that this brings reaches parts that use the frame, as they do at any
+// other time.
+CMainFrame::~CMainFrame() { hide(); }
+
 void CMainFrame::BuildMenus() {
   for (int i = 0; i < kTopMenuCount; ++i) {
     m_menus[static_cast<size_t>(i)] = menuBar()->addMenu(QString::fromLatin1(kTopMenuTitles[i]));

@@ -29,6 +29,7 @@ public:
   static constexpr int kStatusPaneCount = 9;
 
   explicit CMainFrame(Profile& profile, QWidget* parent = nullptr);
+  ~CMainFrame() override;
 
   CKorvixView* View() const { return m_view; }
 
