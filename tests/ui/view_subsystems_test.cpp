@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 
 #include <functional>
 #include <vector>
@@ -113,6 +115,67 @@ TEST_F(ViewSubsystemsTest, AnInputWindowOpenedByAClickTakesTheKeyboardInRunMode)
   EXPECT_EQ(window.valuetext, "42");
   EXPECT_EQ(doubled, "84");
   EXPECT_TRUE(messages.shown.empty());
+}
+
+// The editors of the Run-Loop menu, the data log's view and its printed
+// report, and the placing of new objects are there in edit mode only:
+// greyed in the menus while the Run-Loop runs, and on the toolbar, whose
+// buttons then take no click.
+TEST_F(ViewSubsystemsTest, WhileTheRunLoopRunsItsEditorsAndTheLogCommandsAreGreyed) {
+  const CommandId editors[] = {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP, ID_RUNLOOP_CPU_USAGE,
+                               ID_RUNLOOP_VARIABLES,      ID_RUNLOOP_SCRIPTS,       ID_RUNLOOP_CONDITIONALS,
+                               ID_RUNLOOP_DATA_LOGGING,   ID_RUNLOOP_WEBLOGGING};
+  const CommandId toolbar[] = {ID_VIEW_LOG_FILE, ID_FILE_PRINT};
+  frame.InsertStartupMenuItems();
+  ShowActive();
+  QMenu* runloop = frame.TopMenu(kRunLoopMenu);
+  const auto enabled = [&](CommandId id) { return frame.CommandAction(id)->isEnabled(); };
+  const auto button = [&](CommandId id) { return frame.ToolBar()->widgetForAction(frame.CommandAction(id)); };
+  // The toolbar first: no menu has opened to bring it up to date.
+  const auto expectall = [&](bool running) {
+    for (CommandId id : toolbar) {
+      EXPECT_EQ(enabled(id), !running) << id;
+      ASSERT_NE(button(id), nullptr) << id;
+      EXPECT_EQ(button(id)->isEnabled(), !running) << id;
+    }
+    runloop->popup(QPoint(0, 0));
+    for (CommandId id : editors) EXPECT_EQ(enabled(id), !running) << id;
+    runloop->hide();
+    frame.TopMenu(kPlaceObjectMenu)->popup(QPoint(0, 0));
+    ForEachKind([&](auto tag) { EXPECT_EQ(enabled(PlaceCommand(tag.value)), !running) << PlaceCommand(tag.value); });
+    frame.TopMenu(kPlaceObjectMenu)->hide();
+  };
+  expectall(false);
+  int opened = 0;
+  QTimer dialogs;
+  dialogs.setInterval(0);
+  QObject::connect(&dialogs, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      ++opened;
+      modal->close();
+    }
+  });
+  dialogs.start();
+  WhileRunning({[&] {
+    expectall(true);
+    for (CommandId id : toolbar) QTest::mouseClick(button(id), Qt::LeftButton);
+  }});
+  EXPECT_EQ(opened, 0);
+  expectall(false);
+  EXPECT_TRUE(messages.shown.empty());
+}
+
+// Each button of the toolbar shows its own picture: the print button a
+// printer, not the disk of the project's Save.
+TEST_F(ViewSubsystemsTest, TheToolbarButtonsShowPicturesOfTheirOwn) {
+  const QSize size = frame.ToolBar()->iconSize();
+  std::vector<QImage> pictures{frame.style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(size).toImage()};
+  for (CommandId id : {ID_VIEW_LOG_FILE, ID_FILE_PRINT}) {
+    const QImage picture = frame.CommandAction(id)->icon().pixmap(size).toImage();
+    ASSERT_FALSE(picture.isNull()) << id;
+    for (const QImage& other : pictures) EXPECT_NE(picture.convertToFormat(other.format()), other) << id;
+    pictures.push_back(picture);
+  }
 }
 
 }  // namespace
