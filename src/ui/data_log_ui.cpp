@@ -1,8 +1,8 @@
 #include "ui/data_log_ui.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QPrinter>
+#include <QToolBar>
 
 #include "properties/shared_checks.h"
 #include "qtdraw/qt_font_measure.h"
@@ -17,6 +17,7 @@
 #include "ui/log_view_dlg.h"
 #include "ui/main_frame.h"
 #include "ui/system_busy_dlg.h"
+#include "ui/toolbar_icons.h"
 
 namespace korvix {
 
@@ -62,18 +63,14 @@ CDataLogUi::CDataLogUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
       m_runtime(runtime),
       m_chooser(std::move(chooser)),
       m_memfile(messages, m_clock) {
+  // Greyed with the Run-Loop menu's other editors.
   frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_DATA_LOGGING, kDataLoggingText, [this] { OnRunLoopDataLogging(); });
   frame.AddToolBarCommand(
       ID_VIEW_LOG_FILE, kViewLogPrompt, kViewLogTip, [this] { OnViewLogFile(); }, QStyle::SP_FileDialogContentsView);
   frame.AddToolBarCommand(
-      ID_FILE_PRINT, kPrintPrompt, kPrintTip, [this] { OnFilePrint(); }, QStyle::SP_DialogSaveButton);
-  connect(frame.TopMenu(kRunLoopMenu), &QMenu::aboutToShow, this, &CDataLogUi::UpdateCommands);
-  // The Run-Loop's start and halt switch their own commands; ours follow.
-  for (CommandId id : {ID_RUNLOOP_START, ID_RUNLOOP_HALT}) {
-    if (QAction* action = frame.CommandAction(id))
-      connect(action, &QAction::changed, this, &CDataLogUi::UpdateCommands);
-  }
-  UpdateCommands();
+      ID_FILE_PRINT, kPrintPrompt, kPrintTip, [this] { OnFilePrint(); }, PrinterIcon(frame.ToolBar()->iconSize()));
+  connect(&frame, &CMainFrame::CommandUpdate, this, &CDataLogUi::OnUpdateViewLogFile);
+  OnUpdateViewLogFile();
 }
 
 bool CDataLogUi::EditMode() { return !m_runtime.IsRunning() && m_doc.m_lockon == 0; }
@@ -82,13 +79,10 @@ bool CDataLogUi::EditMode() { return !m_runtime.IsRunning() && m_doc.m_lockon ==
 // shut as it keeps the editors.
 bool CDataLogUi::ViewLogAllowed() { return EditMode(); }
 
-void CDataLogUi::UpdateCommands() {
-  const auto enable = [this](CommandId id, bool enabled) {
-    if (QAction* action = m_frame.CommandAction(id)) action->setEnabled(enabled);
-  };
-  enable(ID_RUNLOOP_DATA_LOGGING, EditMode());
-  enable(ID_VIEW_LOG_FILE, ViewLogAllowed());
-  enable(ID_FILE_PRINT, ViewLogAllowed());
+void CDataLogUi::OnUpdateViewLogFile() {
+  for (CommandId id : {ID_VIEW_LOG_FILE, ID_FILE_PRINT}) {
+    if (QAction* action = m_frame.CommandAction(id)) action->setEnabled(ViewLogAllowed());
+  }
 }
 
 void CDataLogUi::OnViewLogFile() {

@@ -39,7 +39,9 @@ public:
   void OnFilePrint();
   void ViewDataLog();
   void EditLogReportSetup();
-  void UpdateCommands();
+  // Enables "View the data log file" and the report's print while the
+  // Run-Loop is stopped and the project unlocked.
+  void OnUpdateViewLogFile();
   void SetPrinterChooser(PrinterChooser chooser) { m_chooser = std::move(chooser); }
 
 private:

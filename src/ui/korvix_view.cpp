@@ -62,9 +62,31 @@ void CKorvixView::scrollContentsBy(int, int) {
   viewport()->update();
 }
 
+// The viewport hands the focus to the view, so its keys and its lost focus
+// come to the view's own handlers below; a key sent to the viewport anyway
+// goes on to them unhandled.
 bool CKorvixView::viewportEvent(QEvent* event) {
-  if (m_input && event->type() != QEvent::Paint && m_input(event)) return true;
+  switch (event->type()) {
+    case QEvent::Paint:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: break;
+    default:
+      if (m_input && m_input(event)) return true;
+  }
   return QAbstractScrollArea::viewportEvent(event);
+}
+
+// The keys the page editor and the run-mode controls leave scroll the page.
+void CKorvixView::keyPressEvent(QKeyEvent* event) {
+  if (m_input && m_input(event)) return;
+  QAbstractScrollArea::keyPressEvent(event);
+}
+
+void CKorvixView::focusOutEvent(QFocusEvent* event) {
+  if (m_input) m_input(event);
+  QAbstractScrollArea::focusOutEvent(event);
 }
 
 void CKorvixView::UpdateScrollRanges() {

@@ -23,7 +23,8 @@ public:
   // the painter is translated so that page pixels minus the scroll offset
   // land in the viewport.
   using PaintHandler = std::function<void(QPainter& painter, const QRegion& dirty)>;
-  // Sees every input event of the viewport first; true means handled.
+  // Sees every mouse event of the viewport, and every key and lost focus of
+  // the view, first; true means handled.
   using InputHandler = std::function<bool(QEvent* event)>;
 
   explicit CKorvixView(Profile& profile, QWidget* parent = nullptr);
@@ -54,6 +55,8 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   bool viewportEvent(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
 private:
   void UpdateScrollRanges();

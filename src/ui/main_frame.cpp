@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -56,9 +57,16 @@ CMainFrame::CMainFrame(Profile& profile, QWidget* parent)
   resize(kDefaultWidth, kDefaultHeight);
 }
 
+// The window leaves the screen while the frame is whole: the view's lost
+// focus that this brings reaches parts that use the frame, as they do at any
+// other time.
+CMainFrame::~CMainFrame() { hide(); }
+
 void CMainFrame::BuildMenus() {
   for (int i = 0; i < kTopMenuCount; ++i) {
-    m_menus[static_cast<size_t>(i)] = menuBar()->addMenu(QString::fromLatin1(kTopMenuTitles[i]));
+    QMenu* menu = menuBar()->addMenu(QString::fromLatin1(kTopMenuTitles[i]));
+    connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+    m_menus[static_cast<size_t>(i)] = menu;
   }
   BuildFileTail();
   BuildViewMenu();
@@ -169,10 +177,15 @@ void CMainFrame::AddToolBarButton(CommandId id, QStyle::StandardPixmap icon) {
 
 QAction* CMainFrame::AddToolBarCommand(CommandId id, const std::string& prompt, const std::string& tooltip,
                                        std::function<void()> handler, QStyle::StandardPixmap icon) {
+  return AddToolBarCommand(id, prompt, tooltip, std::move(handler), ToolBarIcon(*style(), *m_toolbar, icon));
+}
+
+QAction* CMainFrame::AddToolBarCommand(CommandId id, const std::string& prompt, const std::string& tooltip,
+                                       std::function<void()> handler, const QIcon& icon) {
   QAction* action = MakeAction(id, prompt, std::move(handler));
   action->setStatusTip(ToQString(prompt));
   action->setToolTip(ToQString(tooltip));
-  action->setIcon(ToolBarIcon(*style(), *m_toolbar, icon));
+  action->setIcon(icon);
   m_toolbar->addAction(action);
   return action;
 }

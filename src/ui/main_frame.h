@@ -29,6 +29,7 @@ public:
   static constexpr int kStatusPaneCount = 9;
 
   explicit CMainFrame(Profile& profile, QWidget* parent = nullptr);
+  ~CMainFrame() override;
 
   CKorvixView* View() const { return m_view; }
 
@@ -45,6 +46,8 @@ public:
   // `tooltip` beside the button.
   QAction* AddToolBarCommand(CommandId id, const std::string& prompt, const std::string& tooltip,
                              std::function<void()> handler, QStyle::StandardPixmap icon);
+  QAction* AddToolBarCommand(CommandId id, const std::string& prompt, const std::string& tooltip,
+                             std::function<void()> handler, const QIcon& icon);
 
   // Gives a command its handler without a menu item, for items that
   // start-up puts in place by position.
@@ -69,7 +72,14 @@ public:
   // Asked before the window closes; false keeps it open.
   void SetCloseGuard(std::function<bool()> guard) { m_closeguard = std::move(guard); }
 
+  // The state the commands follow changed (a run started or ended, another
+  // project was opened): the toolbar, which no menu opening refreshes, shows
+  // it at once. The menus do the same each time one opens.
+  void UpdateCommands() { emit CommandUpdate(); }
+
 signals:
+  // Every command sets itself enabled or greyed from the program's state.
+  void CommandUpdate();
   // The user switched a bar on or off.
   void ToolBarToggled(bool shown);
   void StatusBarToggled(bool shown);

@@ -28,6 +28,9 @@ public:
   // opened it, which stays usable meanwhile.
   void ShowEditor();
 
+  // The editor shown last of those still open: the one the user works in.
+  static ModelessEditorDialog* Innermost() { return s_innermost; }
+
   bool IsOpen() const override { return m_open == 1; }
   void DisableWindow() override;
   void EnableWindowAndFocus() override;

@@ -5,7 +5,6 @@
 #include <QFocusEvent>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -138,6 +137,7 @@ CPageEditorUi::CPageEditorUi(CMainFrame& frame, CKorvixDoc& doc, PageView& page,
     m_editor.OnInitialUpdate();
     Refresh();
   });
+  connect(&m_frame, &CMainFrame::CommandUpdate, this, &CPageEditorUi::UpdateCommands);
   UpdateCommands();
 }
 
@@ -150,7 +150,7 @@ void CPageEditorUi::AddPlaceMenu() {
   ForEachKind([&](auto tag) {
     constexpr ScreenObjectKind K = decltype(tag)::value;
     auto place = [this] {
-      if (m_editor.Locked()) return;
+      if (!PlacingAllowed()) return;
       m_editor.Place(K);
       Refresh();
     };
@@ -162,7 +162,6 @@ void CPageEditorUi::AddPlaceMenu() {
         if (end == K) m_frame.AddSeparator(kPlaceObjectMenu);
     }
   });
-  connect(m_frame.TopMenu(kPlaceObjectMenu), &QMenu::aboutToShow, this, &CPageEditorUi::UpdateCommands);
 }
 
 void CPageEditorUi::AddEditMenu() {
@@ -191,7 +190,6 @@ void CPageEditorUi::AddEditMenu() {
     m_mouse.OnEditProperties();
     Refresh();
   });
-  connect(m_frame.TopMenu(kEditMenu), &QMenu::aboutToShow, this, &CPageEditorUi::UpdateCommands);
 }
 
 void CPageEditorUi::AddPageMenu() {
@@ -216,7 +214,6 @@ void CPageEditorUi::AddPageMenu() {
   m_frame.AddSeparator(kPageMenu);
   m_frame.AddCommand(kPageMenu, ID_PAGE_BACKGROUND_COLOR, kPageColorText, [this] { OnPageColorAsked(); });
   m_frame.AddCommand(kPageMenu, ID_PAGE_BACKGROUND_BITMAP, kPageBitmapText, [this] { OnPageBitmapAsked(); });
-  connect(m_frame.TopMenu(kPageMenu), &QMenu::aboutToShow, this, &CPageEditorUi::UpdateCommands);
 }
 
 void CPageEditorUi::OnPageDeleteAsked() {
@@ -260,7 +257,7 @@ void CPageEditorUi::UpdateCommands() {
   const auto enable = [this](CommandId id, bool enabled) {
     if (QAction* action = m_frame.CommandAction(id)) action->setEnabled(enabled);
   };
-  ForEachKind([&](auto tag) { enable(PlaceCommand(tag.value), unlocked); });
+  ForEachKind([&](auto tag) { enable(PlaceCommand(tag.value), PlacingAllowed()); });
   enable(ID_EDIT_CUT, unlocked && selection);
   enable(ID_EDIT_COPY, selection);
   enable(ID_EDIT_PASTE, unlocked && !m_editor.ClipboardEmpty());
@@ -278,6 +275,8 @@ void CPageEditorUi::UpdateCommands() {
   enable(ID_PAGE_BACKGROUND_COLOR, unlocked);
   enable(ID_PAGE_BACKGROUND_BITMAP, unlocked);
 }
+
+bool CPageEditorUi::PlacingAllowed() const { return !m_editor.Locked() && !(m_running && m_running()); }
 
 void CPageEditorUi::Refresh() {
   UpdateCommands();

@@ -54,6 +54,10 @@ public:
   CPageEditor& Editor() { return m_editor; }
   CEditMouse& Mouse() { return m_mouse; }
 
+  // New objects are placed in edit mode only; `running` tells whether the
+  // Run-Loop runs.
+  void SetRunning(std::function<bool()> running) { m_running = std::move(running); }
+
   // Sees the view's input first; true when the editor used the event.
   bool OnViewEvent(QEvent* event);
   // Enables the commands as the selection, the clipboard and the lock allow.
@@ -69,6 +73,7 @@ private:
   void OnPageMoveAsked();
   void OnPageColorAsked();
   void OnPageBitmapAsked();
+  bool PlacingAllowed() const;
   void Refresh();
 
   CMainFrame& m_frame;
@@ -77,6 +82,7 @@ private:
   PageView& m_page;
   MessageSink& m_messages;
   PageDialogs m_dialogs;
+  std::function<bool()> m_running;
   CPageEditor m_editor;
   CEditMouse m_mouse;
   // The viewport's child: the viewport may go first.

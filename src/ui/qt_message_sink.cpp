@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "ui/latin1.h"
+#include "ui/modeless_editor_dialog.h"
 
 namespace korvix {
 
@@ -21,14 +22,31 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// Whether `window` was opened from `over`, or is it.
+bool OpenedFrom(const QWidget* window, const QWidget* over) {
+  for (; window != nullptr; window = window->parentWidget())
+    if (window == over) return true;
+  return false;
+}
+
 }  // namespace
+
+// A message belongs to the window it is about, and returns the focus to it
+// when it is answered. That is the modal window the user opened, as the
+// Run-Loop goes on behind it and may report from there; but an editor
+// nested in the modal outermost editor is not modal itself, and is the one
+// the user works in.
+QWidget* QtMessageSink::Owner() const {
+  QWidget* modal = QApplication::activeModalWidget();
+  QWidget* editor = ModelessEditorDialog::Innermost();
+  if (editor != nullptr && (modal == nullptr || OpenedFrom(editor, modal))) return editor;
+  if (modal != nullptr) return modal;
+  return m_owner ? m_owner : QApplication::activeWindow();
+}
 
 MessageResult QtMessageSink::Present(const std::string& caption, const std::string& text, MessageIcon icon,
                                      MessageButtons buttons) {
-  // The Run-Loop goes on behind a modal window the user opened and may
-  // report from there; owned by that window, the message stays above it.
-  QWidget* owner = QApplication::activeModalWidget();
-  if (!owner) owner = m_owner ? m_owner : QApplication::activeWindow();
+  QWidget* owner = Owner();
   const bool question = buttons != MessageButtons::Ok;
   QMessageBox box(ToQtIcon(icon), ToQString(caption), ToDisplayText(text),
                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);

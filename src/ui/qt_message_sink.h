@@ -6,7 +6,8 @@ class QWidget;
 
 namespace korvix {
 
-// Modal message boxes over the program's main window.
+// Modal message boxes over the window the message is about, else the
+// program's main window.
 class QtMessageSink final : public MessageSink {
 public:
   explicit QtMessageSink(QWidget* owner = nullptr) : m_owner(owner) {}
@@ -17,6 +18,8 @@ protected:
                         MessageButtons buttons) override;
 
 private:
+  QWidget* Owner() const;
+
   QWidget* m_owner;
 };
 

@@ -1,7 +1,6 @@
 #include "ui/run_loop_settings_ui.h"
 
 #include <QAction>
-#include <QMenu>
 
 #include "app/command_ids.h"
 #include "automationedit/run_loop_settings.h"
@@ -23,9 +22,9 @@ constexpr char kInitializationText[] = "Initialization";
 constexpr char kPollingSetupText[] = "Polling Setup";
 constexpr char kCpuUsageText[] = "CPU Usage";
 constexpr char kVariablesText[] = "Variables";
-constexpr CommandId kEditModeCommands[] = {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP,
-                                           ID_RUNLOOP_CPU_USAGE,      ID_RUNLOOP_VARIABLES,
-                                           ID_RUNLOOP_SCRIPTS,        ID_RUNLOOP_CONDITIONALS};
+constexpr CommandId kEditModeCommands[] = {ID_RUNLOOP_INITIALIZATION, ID_RUNLOOP_POLLING_SETUP, ID_RUNLOOP_CPU_USAGE,
+                                           ID_RUNLOOP_VARIABLES,      ID_RUNLOOP_SCRIPTS,       ID_RUNLOOP_CONDITIONALS,
+                                           ID_RUNLOOP_DATA_LOGGING,   ID_RUNLOOP_WEBLOGGING};
 }  // namespace
 
 CRunLoopSettingsUi::CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, VariableRunStates& variables,
@@ -51,9 +50,10 @@ CRunLoopSettingsUi::CRunLoopSettingsUi(CMainFrame& frame, CKorvixDoc& doc, Varia
                      guarded(&CRunLoopSettingsUi::OnRunLoopCpuUsage));
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_VARIABLES, kVariablesText,
                      guarded(&CRunLoopSettingsUi::OnRunLoopVariables));
-  // The state is asked for when the menu opens, as it can change by a
-  // Script, a message or a loaded project without this object hearing of it.
-  connect(m_frame.TopMenu(kRunLoopMenu), &QMenu::aboutToShow, this, &CRunLoopSettingsUi::OnUpdateEditModeCommand);
+  // The state is asked for each time the frame updates its commands, as it
+  // can change by a Script, a message or a loaded project without this
+  // object hearing of it.
+  connect(&m_frame, &CMainFrame::CommandUpdate, this, &CRunLoopSettingsUi::OnUpdateEditModeCommand);
   OnUpdateEditModeCommand();
 }
 

@@ -35,8 +35,8 @@ public:
   void OnRunLoopCpuUsage();
 
   bool EditModeCommandEnabled() const;
-  // Sets these commands, Run-Loop > Scripts and Conditionals by
-  // EditModeCommandEnabled.
+  // Sets these commands and Run-Loop > Scripts, Conditionals, Data Logging
+  // and Web Logging by EditModeCommandEnabled.
   void OnUpdateEditModeCommand();
 
 private:

@@ -44,6 +44,7 @@ CRunLoopUi::CRunLoopUi(CMainFrame& frame, CKorvixDoc& doc, Profile& profile, Mes
 
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_START, kStartRunLoopText, [this] { OnRunLoopStart(); });
   m_frame.AddCommand(kRunLoopMenu, ID_RUNLOOP_HALT, kHaltRunLoopText, [this] { OnRunLoopHalt(); });
+  connect(&m_frame, &CMainFrame::CommandUpdate, this, [this] { ShowRunning(m_runtime->IsRunning()); });
   m_view.SetPaintHandler([this](QPainter& painter, const QRegion& dirty) { Paint(painter, dirty); });
   m_view.AddInitialUpdateStep([this] {
     m_page.m_bitmaps.Clear();
@@ -88,6 +89,9 @@ void CRunLoopUi::OnRunLoopStart() {
   if (m_runtime->IsRunning()) return;
   m_pump.RunGuarded([this] {
     ShowRunning(true);
+    // The other commands ask the runtime whether it runs, which it does
+    // from its first pass on, and that pass dispatches this.
+    QMetaObject::invokeMethod(this, &CRunLoopUi::UpdateCommands, Qt::QueuedConnection);
     m_runtime->StartRunLoop();
   });
   UpdateCommands();
@@ -107,7 +111,7 @@ void CRunLoopUi::OnRunLoopMessage(RunLoopMessage message) {
   }
 }
 
-void CRunLoopUi::UpdateCommands() { ShowRunning(m_runtime->IsRunning()); }
+void CRunLoopUi::UpdateCommands() { m_frame.UpdateCommands(); }
 
 void CRunLoopUi::ShowRunning(bool running) {
   if (QAction* start = m_frame.CommandAction(ID_RUNLOOP_START)) start->setEnabled(!running);

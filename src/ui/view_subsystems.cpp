@@ -40,6 +40,7 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
                                                       [this] { return !Running() && m_doc.m_lockon == 0; });
   m_editor = std::make_unique<CPageEditorUi>(frame, doc, m_runloop->Page(), m_runloop->PageWindow(), messages,
                                              *m_chartmemories, *m_propertyeditors);
+  m_editor->SetRunning([this] { return Running(); });
   m_view = frame.View();
   m_view->SetInputHandler([this](QEvent* event) { return OnViewEvent(event); });
   frame.AddCommand(kCommunicateMenu, ID_PORT_SELECTION, "Port Selection", [this] { OnPortSelection(); });
@@ -51,6 +52,7 @@ CViewSubsystems::CViewSubsystems(CMainFrame& frame, CKorvixDoc& doc, Profile& pr
       std::make_unique<CConditionalEditorsUi>(frame, doc, messages, *m_editorloop, *m_runloopsettings,
                                               [this](int script) { m_scripteditors->EditScriptConfiguration(script); });
   m_datalog = std::make_unique<CDataLogUi>(frame, doc, profile, messages, *m_editorloop, runtime);
+  frame.UpdateCommands();
 }
 
 // In reverse of the making: whatever refers to another goes before it.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QPrintDialog>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <unistd.h>
 
@@ -81,6 +83,36 @@ TEST_F(ChartRecorderPrintingTest, TheDialogOffersNoPagesToChooseButKeepsPrinting
   EXPECT_FALSE(currentpage);
   EXPECT_TRUE(tofile);
   EXPECT_EQ(pages, std::make_pair(1, 1));
+}
+
+// What the user can pick in the dialog as it is shown, its options opened:
+// the chart's one page offers no choice of pages at all, the data log's
+// report a range of them.
+TEST_F(ChartRecorderPrintingTest, TheShownDialogOffersPagesOnlyToAPrintThatHasThem) {
+  const struct {
+    PageChoice pages;
+    QStringList offered;
+  } cases[] = {
+      {PageChoice::AllPages, {}},
+      {PageChoice::PageRange, {"Print all", "Pages from"}},
+  };
+  for (const auto& c : cases) {
+    QStringList offered;
+    testing::ModalDriver<QPrintDialog> driver([&](QPrintDialog& dialog) {
+      for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text().contains("Options")) button->click();
+      for (QRadioButton* choice : dialog.findChildren<QRadioButton*>()) {
+        const QString text = choice->text().remove('&');
+        if (choice->isVisibleTo(&dialog) && choice->isEnabled() &&
+            QStringList{"Print all", "Pages from", "Pages", "Current Page", "Selection"}.contains(text))
+          offered << text;
+      }
+      dialog.reject();
+    });
+    EXPECT_EQ(ChoosePrinterByDialog(nullptr, c.pages), nullptr);
+    EXPECT_EQ(driver.served, 1);
+    EXPECT_EQ(offered, c.offered) << static_cast<int>(c.pages);
+  }
 }
 
 }  // namespace

@@ -328,8 +328,9 @@ TEST_F(DataLogUiTest, TheLogCommandsWaitForEditModeAndAnUnlockedProject) {
     EXPECT_TRUE(frame.CommandAction(id)->isEnabled());
   }
   EXPECT_EQ(frame.CommandAction(ID_VIEW_LOG_FILE)->toolTip(), "ViewLog");
+  // As a locked project opens.
   doc.m_lockon = 1;
-  Ui().UpdateCommands();
+  frame.View()->OnInitialUpdate();
   for (CommandId id : {ID_RUNLOOP_DATA_LOGGING, ID_VIEW_LOG_FILE, ID_FILE_PRINT})
     EXPECT_FALSE(frame.CommandAction(id)->isEnabled());
 }

@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <memory>
 #include <optional>
@@ -27,8 +28,9 @@ struct NoSampleMemories final : ChartMemoryHook {
   void EmptyChartMemory(int) override {}
 };
 
-// The real frame and view, with the page editor installed, driven by the
-// mouse and key events the viewport would get.
+// The real frame and view, with the page editor installed, driven as the
+// user drives them: the clicks land on the viewport, and leave the focus
+// where the keys then go.
 class PageEditorUiTest : public ::testing::Test {
 protected:
   MemoryProfile profile;
@@ -53,6 +55,8 @@ protected:
     frame.View()->SetInputHandler([this](QEvent* event) { return ui->OnViewEvent(event); });
     frame.InsertStartupMenuItems();
     frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
   }
 
   void TearDown() override {
@@ -80,9 +84,12 @@ protected:
   Rect RectOf(ScreenObject object) { return ui->Editor().ObjectRect(object); }
 
   void Mouse(QEvent::Type type, Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers modifiers = {}) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-    QMouseEvent event(type, QPointF(at), QPointF(Viewport()->mapToGlobal(at)), button, held, modifiers);
-    QApplication::sendEvent(Viewport(), &event);
+    switch (type) {
+      case QEvent::MouseButtonPress: QTest::mousePress(Viewport(), button, modifiers, at); break;
+      case QEvent::MouseButtonRelease: QTest::mouseRelease(Viewport(), button, modifiers, at); break;
+      case QEvent::MouseButtonDblClick: QTest::mouseDClick(Viewport(), button, modifiers, at); break;
+      default: FAIL() << "not a button event: " << type;
+    }
   }
   void Press(QPoint at, Qt::KeyboardModifiers modifiers = {}) {
     Mouse(QEvent::MouseButtonPress, Qt::LeftButton, at, modifiers);
@@ -103,9 +110,11 @@ protected:
     MoveTo(to);
     Release(to);
   }
-  void Key(int key) {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(Viewport(), &event);
+  // Typed into whatever holds the focus.
+  void Key(Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, key);
   }
 
   static QPoint Inside(const Rect& r) { return {r.left + Width(r) / 2, r.top + Height(r) / 2}; }

@@ -1,5 +1,7 @@
 #include "page_editor_fixture.h"
 
+#include <QScrollBar>
+
 namespace korvix {
 namespace {
 
@@ -149,8 +151,8 @@ TEST_F(PageEditorMouseTest, ADoubleClickIsAPressAndALostFocusEndsADrag) {
   const QPoint from = Inside(RectOf(Lamp(0)));
   Press(from);
   MoveTo(from + QPoint(80, 80));
-  QFocusEvent out(QEvent::FocusOut);
-  QApplication::sendEvent(Viewport(), &out);
+  ASSERT_NE(QApplication::focusWidget(), nullptr);
+  QApplication::focusWidget()->clearFocus();
   Release(from + QPoint(80, 80));
   EXPECT_EQ(doc.m_signallamps[0].x, 100);
   EXPECT_FALSE(ui->Mouse().Tracking());
@@ -167,6 +169,25 @@ TEST_F(PageEditorMouseTest, ArrowKeysNudgeTheSelection) {
   EXPECT_EQ(doc.m_signallamps[0].y, 110);
   EXPECT_EQ(doc.m_signallamps[2].x, 405);
   EXPECT_EQ(doc.m_signallamps[1].x, 250);
+}
+
+// The keys that move a selection scroll the page while nothing is selected,
+// and only then.
+TEST_F(PageEditorMouseTest, ArrowKeysScrollThePageWithoutASelection) {
+  PlaceThreeLamps();
+  doc.m_signallamps[1].y = 3000;
+  frame.View()->SetPageExtent(QSize(1500, 4000));
+  QScrollBar* scroll = frame.View()->verticalScrollBar();
+  Click(Inside(RectOf(Lamp(0))));
+  Key(Qt::Key_Down);
+  EXPECT_EQ(scroll->value(), 0);
+  EXPECT_EQ(doc.m_signallamps[0].y, 105);
+
+  Click({900, 600});
+  ASSERT_EQ(page.m_numselected, 0);
+  Key(Qt::Key_Down);
+  EXPECT_GT(scroll->value(), 0);
+  EXPECT_EQ(doc.m_signallamps[0].y, 105);
 }
 
 }  // namespace

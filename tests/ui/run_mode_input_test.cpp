@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTest>
 
 #include "../executors/executors_fixture.h"
 #include "platform/profile.h"
@@ -24,7 +24,8 @@ public:
 };
 
 // The real view with the run-mode input installed as its input handler;
-// events go to its viewport as the window system would send them.
+// the clicks go to its viewport, the keys to where a click left the focus,
+// as the window system would send them.
 class RunModeInputTest : public ExecutorsFixture, public ::testing::Test {
 protected:
   RunModeInputTest() {
@@ -148,13 +149,13 @@ TEST_F(RunModeInputTest, AnInputWindowWithoutKeypadTakesTheKeyboard) {
   window.idlabel = "target";
   window.keypadsize = 0;
   window.actiontext = "AT{target}";
-  Click(Centre(geometry.ObjectRectInputWindowEditButton(0)));
-  for (const char* text : {"1", "x", "2"}) {
-    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, text);
-    QApplication::sendEvent(Viewport(), &key);
-  }
-  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-  QApplication::sendEvent(Viewport(), &enter);
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  QTest::mouseClick(Viewport(), Qt::LeftButton, {}, Centre(geometry.ObjectRectInputWindowEditButton(0)));
+  QWidget* focus = QApplication::focusWidget();
+  ASSERT_NE(focus, nullptr);
+  QTest::keyClicks(focus, "1x2");
+  QTest::keyClick(focus, Qt::Key_Return);
   values.ServicePendingSends();
   ASSERT_EQ(hooks.sent.size(), 1u);
   EXPECT_EQ(hooks.sent[0], "AT" + window.valuetext);
