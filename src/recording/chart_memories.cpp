@@ -59,6 +59,7 @@ void ChartMemories::StartChartRecorder(int index, uint32_t tick) {
   ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
   ChartRecorderRunState& state = StateOf(index);
   state.running = 1;
+  m_clock.UpdateTimestamp();
   m_clock.SetBaseTime(m_clock.m_datetext, m_clock.m_timetext);
   r.windowdate = m_clock.m_datetext;
   r.windowtime = m_clock.m_timetext;

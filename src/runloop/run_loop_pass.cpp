@@ -190,10 +190,10 @@ void ViewRuntime::PivotTrackerStep() {
 }
 
 void ViewRuntime::ClockStep() {
-  const int second = m_wall.Now().second;
-  if (second == m_clocksecond) return;
-  m_clocksecond = second;
-  UpdateClockTexts();
+  const LocalDateTime now = m_wall.Now();
+  if (now.second == m_clocksecond) return;
+  m_clocksecond = now.second;
+  UpdateClockTexts(now);
   for (const char* name : kClockNames) m_values.RunConditionalsFor(name);
 }
 

@@ -228,7 +228,8 @@ private:
   bool OnCurrentPage(int page) const { return page == m_doc.m_curpage; }
   void Invalidate(ScreenObjectKind kind, int index, int page);
   void Reformat(std::string& valuetext, const ValueConversion& conversion);
-  void UpdateClockTexts();
+  // The run clock's texts and those the clock names read, from one reading.
+  void UpdateClockTexts(const LocalDateTime& now);
 
   CKorvixDoc& m_doc;
   Profile& m_profile;
