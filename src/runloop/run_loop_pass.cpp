@@ -164,7 +164,13 @@ void ViewRuntime::ChartStep() {
 }
 
 void ViewRuntime::DataLogStep() {
-  if (m_schedule.TimedRecordDue(m_clock.Now())) m_datalog.WriteDataLogRecord(ExpandLabelRefs(m_doc.m_datalogfile));
+  if (m_schedule.TimedRecordDue(m_clock.Now())) WriteDataLogRecord();
+}
+
+void ViewRuntime::WriteDataLogRecord() {
+  if (!Recording()) return;
+  const std::string path = ExpandLabelRefs(m_doc.m_datalogfile);
+  if (Recording()) m_datalog.WriteDataLogRecord(path);
 }
 
 void ViewRuntime::WebLogStep() {

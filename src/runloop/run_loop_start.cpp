@@ -214,6 +214,7 @@ void ViewRuntime::StartChartRecorders() {
 }
 
 void ViewRuntime::StartChartRecorder(int index) {
+  if (!Recording()) return;
   const uint32_t now = m_clock.Now();
   m_charts.StartChartRecorder(index, now);
   ChartRecorderRunState& state = m_runstates.ChartRecorders()[index];
