@@ -482,8 +482,10 @@ TEST(RunEndedByAnErrorTest, NothingIsRecordedAfterTheIllegalOperationMessage) {
       script.steps.Add(step);
     doc.m_runinitscript = script.idlabel;
 
+    // Made before the window, whose run-time core tells it to the end.
+    QtMessageSink messages;
     CMainFrame frame{profile};
-    QtMessageSink messages(&frame);
+    messages.SetOwner(&frame);
     CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
     frame.show();
     ViewRuntime& runtime = subsystems->RunLoop().Runtime();
