@@ -20,7 +20,7 @@ public:
   virtual void SaveProject() = 0;
   virtual void ShowPopupBox(const std::string& title, const std::string& message) = 0;
   // WriteDataLogRecord with the data-log file name expanded, whether or not
-  // the web log is reading the file.
+  // the web log is reading the file; nothing once the halt has begun.
   virtual void LogDataToFile() = 0;
   virtual void StartChartRecorderAction(const std::string& label) = 0;
   virtual void HaltChartRecorderAction(const std::string& label) = 0;

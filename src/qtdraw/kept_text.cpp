@@ -1,6 +1,6 @@
 #include "qtdraw/kept_text.h"
 
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QHash>
 #include <QPaintDevice>
 #include <QPainter>
@@ -8,8 +8,9 @@
 #include <QTextOption>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
+
+#include "qtdraw/qt_fonts.h"
 
 namespace korvix {
 
@@ -61,37 +62,82 @@ std::size_t qHash(const Key& key, std::size_t seed) {
   return qHashMulti(seed, key.font, key.flags, key.width, static_cast<int>(key.direction), key.text);
 }
 
+// A part of a text: where it starts and how long it is.
+struct Part {
+  qsizetype start;
+  qsizetype length;
+};
+
+// Where drawText breaks the text it laid out into lines: each line without
+// its line break and, where a line was wrapped, without the blanks it was
+// wrapped at, which drawText counts in no line's width.
+std::vector<Part> BreakLines(const QString& laid, int flags, int width, const QFont& font, const QPaintDevice& device,
+                             Qt::LayoutDirection direction) {
+  QTextLayout layout(laid, font, &device);
+  QTextOption option;
+  option.setTextDirection(direction);
+  option.setAlignment(Qt::AlignLeft);
+  layout.setTextOption(option);
+  const qreal linewidth = WrapsWords(flags) ? std::max<qreal>(0, width) : kUnwrappedWidth;
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) line.setLineWidth(linewidth);
+  layout.endLayout();
+  std::vector<Part> lines;
+  for (int i = 0; i < layout.lineCount(); ++i) {
+    const QTextLine line = layout.lineAt(i);
+    Part part{line.textStart(), line.textLength()};
+    const auto last = [&] { return laid.at(part.start + part.length - 1); };
+    if (part.length > 0 && last() == QChar::LineSeparator) {
+      --part.length;
+    } else if (i + 1 < layout.lineCount()) {
+      while (part.length > 0 && last() == QLatin1Char(' ')) --part.length;
+    }
+    lines.push_back(part);
+  }
+  return lines;
+}
+
 }  // namespace
 
-// Lines stand on whole pixels, one font leading apart, and each is placed
-// across the area by its own advance, as drawText places them.
+// A text's lines, each laid out as drawText lays out a text of that one line
+// and placed across the area by its own advance as drawText places it, one
+// line height below the one before.
 struct KeptText::Entry {
-  Entry(const QString& text, int flags, int width, const QFont& font, const QPaintDevice& device,
-        Qt::LayoutDirection direction)
-      : layout(text, font, &device) {
-    QTextOption option;
-    option.setTextDirection(direction);
-    option.setAlignment(Qt::AlignLeft);
-    layout.setTextOption(option);
-    layout.setCacheEnabled(true);
-    const qreal linewidth = WrapsWords(flags) ? std::max<qreal>(0, width) : kUnwrappedWidth;
-    const qreal leading = QFontMetricsF(font, &device).leading();
-    height = -leading;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-      line.setLineWidth(linewidth);
-      height = std::ceil(height + leading);
-      line.setPosition(QPointF(0, height));
-      height += line.ascent() + line.descent();
-      textwidth = std::max(textwidth, line.naturalTextWidth());
+  struct Line {
+    Line(const QString& text, const QFont& font, const QPaintDevice& device, Qt::LayoutDirection direction, int linetop)
+        : layout(text, font, &device), top(linetop) {
+      QTextOption option;
+      option.setTextDirection(direction);
+      option.setAlignment(Qt::AlignLeft);
+      layout.setTextOption(option);
+      layout.setCacheEnabled(true);
+      layout.beginLayout();
+      QTextLine line = layout.createLine();
+      line.setLineWidth(kUnwrappedWidth);
+      layout.endLayout();
+      advance = line.horizontalAdvance();
+      width = line.naturalTextWidth();
+      height = line.ascent() + line.descent();
     }
-    layout.endLayout();
-    for (int i = 0; i < layout.lineCount(); ++i) advances.push_back(layout.lineAt(i).horizontalAdvance());
+    QTextLayout layout;
+    int top;
+    qreal advance = 0;
+    qreal width = 0;
+    qreal height = 0;
+  };
+
+  Entry(const QString& text, int flags, int width, const QFont& font, const QPaintDevice& device,
+        Qt::LayoutDirection direction) {
+    const int lineheight = LineHeight(QFontMetrics(font, &device));
+    int top = 0;
+    for (const Part& part : BreakLines(text, flags, width, font, device, direction)) {
+      lines.push_back(std::make_unique<Line>(text.mid(part.start, part.length), font, device, direction, top));
+      height = top + lines.back()->height;
+      top += lineheight;
+    }
   }
 
-  QTextLayout layout;
-  std::vector<qreal> advances;
-  qreal textwidth = 0;
+  std::vector<std::unique_ptr<Line>> lines;
   qreal height = 0;
 };
 
@@ -157,19 +203,33 @@ KeptText::KeptText(const QString& text, int flags, int width, int fontnumber, co
   layouts.insert(std::move(key), m_entry);
 }
 
+std::vector<QString> KeptText::Lines(const QString& text, int flags, int width, const QFont& font,
+                                     const QPaintDevice& device, Qt::LayoutDirection direction) {
+  // The laid-out string keeps every character of the text in its place.
+  std::vector<QString> lines;
+  for (const Part& part : BreakLines(LaidOutString(text, flags), flags, width, font, device, direction))
+    lines.push_back(text.mid(part.start, part.length));
+  return lines;
+}
+
 QRect KeptText::Bounds(const QRect& area) const {
   const QRectF r(area);
-  return QRectF(r.x() + Across(m_flags, r.width(), m_entry->textwidth),
-                r.y() + Down(m_flags, r.height(), m_entry->height), m_entry->textwidth, m_entry->height)
-      .toAlignedRect();
+  const qreal down = Down(m_flags, r.height(), m_entry->height);
+  QRect bounds;
+  for (const auto& line : m_entry->lines) {
+    bounds |=
+        QRectF(r.x() + Across(m_flags, r.width(), line->width), r.y() + down + line->top, line->width, line->height)
+            .toAlignedRect();
+  }
+  return bounds;
 }
 
 void KeptText::Draw(QPainter& painter, const QRect& area) const {
   const QRectF r(area);
-  const qreal y = r.y() + Down(m_flags, r.height(), m_entry->height);
-  for (int i = 0; i < m_entry->layout.lineCount(); ++i) {
-    const qreal x = r.x() + Across(m_flags, r.width(), m_entry->advances[static_cast<std::size_t>(i)]);
-    m_entry->layout.lineAt(i).draw(&painter, QPointF(x, y));
+  const qreal down = Down(m_flags, r.height(), m_entry->height);
+  for (const auto& line : m_entry->lines) {
+    line->layout.lineAt(0).draw(&painter,
+                                QPointF(r.x() + Across(m_flags, r.width(), line->advance), r.y() + down + line->top));
   }
 }
 

@@ -6,19 +6,22 @@
 
 #include <memory>
 #include <mutex>
+#include <vector>
 
 class QPaintDevice;
 class QPainter;
 
 namespace korvix {
 
-// Text laid out line by line as QPainter::drawText(rect, flags, text) lays
-// it out, kept from one paint to the next: pages draw the same labels and
-// values again and again, and laying a text out and shaping it costs Qt
-// more than drawing its glyphs. The layouts are shared by every context and
-// thread, a bounded number of them. Texts whose drawing this does not
-// repeat exactly (mnemonic underlines, right-to-left layout, text beyond
-// Latin-1, length variants, empty text) are left to Qt.
+// Text broken into lines as QPainter::drawText(rect, flags, text) breaks it,
+// each line drawn as drawText draws a text of that one line and the lines
+// one line height (LineHeight) apart, kept from one paint to the next:
+// pages draw the same labels and values again and again, and laying a text
+// out and shaping it costs Qt more than drawing its glyphs. The layouts are
+// shared by every context and thread, a bounded number of them. Texts whose
+// lines this does not draw as drawText draws them (mnemonic underlines,
+// right-to-left layout, text beyond Latin-1, length variants, empty text)
+// are left to the caller.
 class KeptText {
 public:
   // The number that stands for the font on the device in every lookup.
@@ -41,6 +44,11 @@ public:
   void Draw(QPainter& painter, const QRect& area) const;
 
   struct Entry;
+
+  // The lines of a text left to the caller, broken as kept layouts break
+  // theirs: the caller draws them one by one, one line height apart.
+  static std::vector<QString> Lines(const QString& text, int flags, int width, const QFont& font,
+                                    const QPaintDevice& device, Qt::LayoutDirection direction);
 
 private:
   std::unique_lock<std::mutex> m_lock;

@@ -603,26 +603,46 @@ int QtDeviceContext::DrawText(std::string_view text, const Rect& rect, TextForma
   return drawn.height();
 }
 
+// Each line as Qt draws it alone, and the lines one line height apart as
+// the kept layouts set them.
 int QtDeviceContext::DrawTextAfresh(const QString& string, const QRect& area, int flags) {
-  if (!ApplyClipExactly(area)) return Metrics().boundingRect(area, flags, string).height();
-  PrepareText();
-  if (m_state.bkmode == BackgroundMode::Opaque)
-    m_painter.fillRect(m_painter.boundingRect(area, flags, string), ToQColor(m_state.bkcolour));
+  const QtFont& font = m_fonts[m_state.fontindex];
+  const std::vector<QString> lines =
+      (flags & Qt::TextSingleLine) != 0
+          ? std::vector<QString>{string}
+          : KeptText::Lines(string, flags, area.width(), font.qfont, *m_painter.device(), m_painter.layoutDirection());
+  const int lineflags = flags & ~Qt::TextWordWrap;
+  const int lineheight = LineHeight(font.metrics);
+  const bool visible = ApplyClipExactly(area);
+  if (visible) PrepareText();
   QRect drawn;
-  m_painter.drawText(area, flags, string, &drawn);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const QRect linearea =
+        lines.size() == 1 ? area
+                          : QRect(area.left(), area.top() + static_cast<int>(i) * lineheight, area.width(), lineheight);
+    if (!visible) {
+      drawn |= font.metrics.boundingRect(linearea, lineflags, lines[i]);
+      continue;
+    }
+    if (m_state.bkmode == BackgroundMode::Opaque)
+      m_painter.fillRect(m_painter.boundingRect(linearea, lineflags, lines[i]), ToQColor(m_state.bkcolour));
+    QRect line;
+    m_painter.drawText(linearea, lineflags, lines[i], &line);
+    drawn |= line;
+  }
   return drawn.height();
 }
 
 void QtDeviceContext::JustifiedTextOut(Point origin, std::string_view text, int extra) {
   const QString string = FromBytes(text);
   const QFontMetrics& metrics = Metrics();
-  const int height = metrics.height();
+  const int height = LineHeight(metrics);
   if (!ApplyClip(QRect(origin.x - height, origin.y - height, metrics.horizontalAdvance(string) + extra + 2 * height,
                        3 * height)))
     return;
   PrepareText();
   if (m_state.bkmode == BackgroundMode::Opaque)
-    m_painter.fillRect(QRect(origin.x, origin.y, metrics.horizontalAdvance(string) + extra, metrics.height()),
+    m_painter.fillRect(QRect(origin.x, origin.y, metrics.horizontalAdvance(string) + extra, height),
                        ToQColor(m_state.bkcolour));
   const int baseline = origin.y + metrics.ascent();
   const auto spaces = static_cast<int>(string.count(QLatin1Char(' ')));
@@ -653,11 +673,11 @@ Size QtDeviceContext::GetTextExtent(std::string_view text) {
   static std::mutex guard;
   static std::unordered_map<std::string, int> widths;
   const std::lock_guard lock(guard);
-  if (const auto found = widths.find(key); found != widths.end()) return {found->second, metrics.height()};
+  if (const auto found = widths.find(key); found != widths.end()) return {found->second, LineHeight(metrics)};
   if (widths.size() >= kKeptWidths) widths.clear();
   const int width = metrics.horizontalAdvance(FromBytes(text));
   widths.emplace(std::move(key), width);
-  return {width, metrics.height()};
+  return {width, LineHeight(metrics)};
 }
 
 void QtDeviceContext::ExcludeClipRect(const Rect& rect) {

@@ -6,7 +6,9 @@
 
 namespace korvix {
 
-int QtFontMeasure::LineHeight(const Font& font, int dpi) { return QFontMetrics(MakeQtFont(font, dpi)).height(); }
+int QtFontMeasure::LineHeight(const Font& font, int dpi) {
+  return korvix::LineHeight(QFontMetrics(MakeQtFont(font, dpi)));
+}
 
 int QtFontMeasure::AverageCharWidth(const Font& font, int dpi) {
   return QFontMetrics(MakeQtFont(font, dpi)).averageCharWidth();

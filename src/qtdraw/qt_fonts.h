@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 
 #include "render/device_context.h"
@@ -16,5 +17,10 @@ QString QtFontFamily(std::string_view face);
 int FontPixelSize(int pointtenths, int dpi);
 
 QFont MakeQtFont(const Font& font, int dpi);
+
+// The height of one line of text in the font: what GetTextExtent and
+// FontMeasure report, and how far apart DrawText sets the lines of a text,
+// so that a text measured line by line takes the room it is drawn in.
+inline int LineHeight(const QFontMetrics& metrics) { return metrics.height(); }
 
 }  // namespace korvix

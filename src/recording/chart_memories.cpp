@@ -59,6 +59,7 @@ void ChartMemories::StartChartRecorder(int index, uint32_t tick) {
   ChartRecorderRecord& r = m_doc.m_chartrecorders[index];
   ChartRecorderRunState& state = StateOf(index);
   state.running = 1;
+  m_clock.UpdateTimestamp();
   m_clock.SetBaseTime(m_clock.m_datetext, m_clock.m_timetext);
   r.windowdate = m_clock.m_datetext;
   r.windowtime = m_clock.m_timetext;
@@ -102,6 +103,18 @@ void ChartMemories::ChartWrite(int index) {
   ChartMemoryBooks& books = Books(index);
   ChartMemory& memory = Memory(index);
   m_clock.UpdateTimestamp();
+  std::string record = m_clock.m_datetext + "," + m_clock.m_timetext + ",";
+  for (int k = 0; k < r.fields.Count(); ++k) {
+    if (k > 0) record += ',';
+    std::string value;
+    m_labels.GetLabelValue(value, r.fields[k].label, false);
+    record += StoredChartValue(std::move(value));
+  }
+  record += "\r\n";
+  // A field whose label does not exist ends the run as it is read, and the
+  // fields after it read what the halt left: that is no sample of the run.
+  if (StateOf(index).running == 0) return;
+
   // Books that point past the samples (a memory emptied under a recorder)
   // start again rather than leave a gap.
   if (static_cast<std::size_t>(books.writepos) > memory.Length() || books.writepos < 0) ResetMemory(index);
@@ -112,15 +125,6 @@ void ChartMemories::ChartWrite(int index) {
   r.lastdate = m_clock.m_datetext;
   r.lasttime = m_clock.m_timetext;
   if (!books.wrapped && SpanExceeded(r)) books.wrapped = 1;
-
-  std::string record = m_clock.m_datetext + "," + m_clock.m_timetext + ",";
-  for (int k = 0; k < r.fields.Count(); ++k) {
-    if (k > 0) record += ',';
-    std::string value;
-    m_labels.GetLabelValue(value, r.fields[k].label, false);
-    record += StoredChartValue(std::move(value));
-  }
-  record += "\r\n";
 
   memory.Seek(static_cast<std::size_t>(books.writepos));
   if (!WriteChartMemory(index, record)) return;

@@ -35,9 +35,9 @@ public:
   // interval has passed, the scan stamp skips the missed intervals and one
   // sample is written. True when a sample was taken.
   bool SampleChartRecorder(int index, uint32_t tick);
-  // Run-Loop start or "Start Chart Recorder": the shown window at the
-  // clock's texts, an empty memory, the first sample in the next round. The
-  // base time comes from the clock's texts.
+  // Run-Loop start or "Start Chart Recorder": the shown window and the base
+  // time at the clock's texts of this moment, an empty memory, the first
+  // sample in the next round.
   void StartChartRecorder(int index, uint32_t tick);
   // Every live recorder stops; the samples stay to be viewed and saved.
   void HaltChartRecorders();

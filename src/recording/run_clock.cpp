@@ -16,36 +16,35 @@ constexpr uint32_t kAlignLimitMs = 1100;
 
 }  // namespace
 
-void RunClock::AlignToSecond() {
-  // Raised so that no other thread delays us between seeing the edge and
-  // taking the tick; where the system refuses, the edge is merely less exact.
+LocalDateTime RunClock::AlignToSecond() {
+  // Raised so that the edge is seen as it comes; where the system refuses,
+  // the run merely starts a little after it.
   RealtimePriority priority;
   priority.Raise();
   const int second = m_wall.Now().second;
   const uint32_t start = m_ticks.Now();
-  while (m_wall.Now().second == second && ElapsedMs(m_ticks.Now(), start) < kAlignLimitMs) {
-  }
-  m_secondedge = m_ticks.Now();
+  LocalDateTime now;
+  do {
+    now = m_wall.Now();
+  } while (now.second == second && ElapsedMs(m_ticks.Now(), start) < kAlignLimitMs);
   priority.Drop();
-  UpdateTimestamp();
+  SetTimestamp(now);
+  return now;
 }
 
-void RunClock::UpdateTimestamp() {
-  // Both clocks are read back to back so that the hundredths belong to the
-  // second shown.
-  RealtimePriority priority;
-  priority.Raise();
+LocalDateTime RunClock::UpdateTimestamp() {
   const LocalDateTime now = m_wall.Now();
-  const uint32_t tick = m_ticks.Now();
-  priority.Drop();
+  SetTimestamp(now);
+  return now;
+}
 
-  const int hundredths = static_cast<int>(ElapsedMs(tick, m_secondedge) % 1000 / 10);
+void RunClock::SetTimestamp(const LocalDateTime& now) {
   char date[16];
   char seconds[16];
   std::snprintf(date, sizeof date, "%02d/%02d/%02d", now.month % 100, now.day % 100, now.year % 100);
   std::snprintf(seconds, sizeof seconds, "%02d:%02d:%02d", now.hour % 100, now.minute % 100, now.second % 100);
   char time[24];
-  std::snprintf(time, sizeof time, "%s.%02d", seconds, hundredths);
+  std::snprintf(time, sizeof time, "%s.%02d", seconds, now.millisecond % 1000 / 10);
   m_datetext = date;
   m_secondtext = seconds;
   m_timetext = time;

@@ -10,18 +10,22 @@ namespace korvix {
 
 // The run-time clock: the date and time texts that the data log, the Chart
 // Recorders and the clock names show, and the millisecond scale that plot
-// windows are measured on. Date and whole seconds come from the wall clock;
-// the hundredths come from the millisecond counter counted from the second
-// edge that AlignToSecond caught, so they run smoothly between updates.
+// windows are measured on.
 class RunClock {
 public:
   RunClock(WallClock& wall, MillisecondClock& ticks) : m_wall(wall), m_ticks(ticks) {}
 
   // Waits for the next wall-clock second edge (at most a little over one
-  // second) and takes that tick as the start of the hundredths.
-  void AlignToSecond();
+  // second), so that a run's timing starts on a whole second, and takes the
+  // texts of the reading that saw it, which is returned.
+  LocalDateTime AlignToSecond();
 
-  void UpdateTimestamp();
+  // Date, time and hundredths all from one reading of the wall clock, which
+  // is returned: a stamp put together from two readings, or from two
+  // clocks, can name the second before the one its hundredths belong to.
+  LocalDateTime UpdateTimestamp();
+  // The texts of a reading already taken.
+  void SetTimestamp(const LocalDateTime& now);
 
   // Base of TimeTextToMs and MsToTimeText.
   void SetBaseTime(const std::string& datetext, const std::string& timetext);
@@ -35,7 +39,6 @@ public:
 private:
   WallClock& m_wall;
   MillisecondClock& m_ticks;
-  uint32_t m_secondedge = 0;
   int64_t m_basems = 0;
 };
 

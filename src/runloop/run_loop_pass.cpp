@@ -164,7 +164,13 @@ void ViewRuntime::ChartStep() {
 }
 
 void ViewRuntime::DataLogStep() {
-  if (m_schedule.TimedRecordDue(m_clock.Now())) m_datalog.WriteDataLogRecord(ExpandLabelRefs(m_doc.m_datalogfile));
+  if (m_schedule.TimedRecordDue(m_clock.Now())) WriteDataLogRecord();
+}
+
+void ViewRuntime::WriteDataLogRecord() {
+  if (!Recording()) return;
+  const std::string path = ExpandLabelRefs(m_doc.m_datalogfile);
+  if (Recording()) m_datalog.WriteDataLogRecord(path);
 }
 
 void ViewRuntime::WebLogStep() {
@@ -190,10 +196,10 @@ void ViewRuntime::PivotTrackerStep() {
 }
 
 void ViewRuntime::ClockStep() {
-  const int second = m_wall.Now().second;
-  if (second == m_clocksecond) return;
-  m_clocksecond = second;
-  UpdateClockTexts();
+  const LocalDateTime now = m_wall.Now();
+  if (now.second == m_clocksecond) return;
+  m_clocksecond = now.second;
+  UpdateClockTexts(now);
   for (const char* name : kClockNames) m_values.RunConditionalsFor(name);
 }
 

@@ -56,9 +56,9 @@ void ViewRuntime::StartAndRun() {
   m_values.State().m_transmittimeout = ProfileMs(m_profile, kTransmitTimeoutKey, kDefaultTransmitTimeout);
   m_values.State().m_transmitrepeat = ProfileMs(m_profile, kTransmitRepeatKey, kDefaultTransmitRepeat);
 
-  m_runclock.AlignToSecond();
-  UpdateClockTexts();
-  m_clocksecond = m_wall.Now().second;
+  const LocalDateTime edge = m_runclock.AlignToSecond();
+  UpdateClockTexts(edge);
+  m_clocksecond = edge.second;
 
   const uint32_t now = m_clock.Now();
   m_schedule.Start(now, m_wall.Now());
@@ -214,6 +214,7 @@ void ViewRuntime::StartChartRecorders() {
 }
 
 void ViewRuntime::StartChartRecorder(int index) {
+  if (!Recording()) return;
   const uint32_t now = m_clock.Now();
   m_charts.StartChartRecorder(index, now);
   ChartRecorderRunState& state = m_runstates.ChartRecorders()[index];

@@ -145,9 +145,9 @@ void ViewRuntime::Reformat(std::string& valuetext, const ValueConversion& conver
   m_refresher.Refresh(valuetext, conversion);
 }
 
-void ViewRuntime::UpdateClockTexts() {
-  m_runclock.UpdateTimestamp();
-  m_values.State().m_clock.Set(m_wall.Now());
+void ViewRuntime::UpdateClockTexts(const LocalDateTime& now) {
+  m_runclock.SetTimestamp(now);
+  m_values.State().m_clock.Set(now);
 }
 
 int ViewRuntime::PolledCount() {

@@ -165,8 +165,13 @@ public:
 
   // Run-Loop start or "Start Chart Recorder": recorder `index` starts
   // afresh with its window at the clock's texts, following its newest
-  // sample, and is redrawn.
+  // sample, and is redrawn. Not once the halt has begun.
   void StartChartRecorder(int index);
+  // The timed record or a "Log Data to File": one data log record of the
+  // running plant, to the data log file named now. None once the halt has
+  // begun, nor when naming the file began it (a label that does not
+  // exist): the values are then the halt's.
+  void WriteDataLogRecord();
   // An area of the current page, redrawn without erasing.
   void InvalidateRect(const Rect& rect) { m_window.InvalidateRect(rect); }
 
@@ -209,6 +214,8 @@ private:
 
   // Halt.
   void ResetRunState(bool wasrunning);
+  // Running, and no halt begun: what the plant shows is the run's.
+  bool Recording() const { return m_run.IsRunning() && !m_halting; }
 
   // The lines of a command text, each sent with the waits modules need
   // between commands; false when a quit ended the pumping.
@@ -228,7 +235,8 @@ private:
   bool OnCurrentPage(int page) const { return page == m_doc.m_curpage; }
   void Invalidate(ScreenObjectKind kind, int index, int page);
   void Reformat(std::string& valuetext, const ValueConversion& conversion);
-  void UpdateClockTexts();
+  // The run clock's texts and those the clock names read, from one reading.
+  void UpdateClockTexts(const LocalDateTime& now);
 
   CKorvixDoc& m_doc;
   Profile& m_profile;

@@ -8,9 +8,7 @@ void RuntimeRunServices::ShowPopupBox(const std::string& title, const std::strin
   m_runtime.Popup().Show(title, message);
 }
 
-void RuntimeRunServices::LogDataToFile() {
-  m_runtime.Log().WriteDataLogRecord(m_runtime.Values().ExpandLabelRefs(m_doc.m_datalogfile));
-}
+void RuntimeRunServices::LogDataToFile() { m_runtime.WriteDataLogRecord(); }
 
 void RuntimeRunServices::StartChartRecorderAction(const std::string& label) {
   for (int i = 0; i < m_doc.m_chartrecorders.Count(); ++i) {

@@ -1,14 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPageSize>
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "qtdraw/printer_label_target.h"
+#include "qtdraw/qt_font_measure.h"
+#include "qtdraw/qt_fonts.h"
+#include "qtdraw/testing/pdf_files.h"
 #include "recording/code128.h"
 #include "recording/label_print_queue.h"
 
@@ -139,6 +144,57 @@ TEST_F(LabelPdfTest, BarsAreWholeModulesAndTheBlockIsCentred) {
   const std::string text = Output("pdftotext -layout '" + Pdf(0) + "' -");
   EXPECT_NE(text.find("Lot 7"), std::string::npos);
   EXPECT_NE(text.find("Line two"), std::string::npos);
+}
+
+// The text block is laid out from its lines' measured heights, the sum of
+// them and half the last; however many lines there are, the drawn lines stay
+// in that block, so none runs into the bar code below it.
+TEST_F(LabelPdfTest, EveryLineOfTheTextStaysInsideTheMeasuredBlockAboveTheBarCode) {
+  constexpr int kFineDpi = 1200;
+  constexpr int kFontSize = 120;
+  const Font font{std::string(kFaceArial), kFontSize};
+  const std::string barcode = "LOT42";
+  for (const int count : {1, 3, 20}) {
+    std::string text;
+    std::vector<Size> extents;
+    QtFontMeasure fonts;
+    const QFontMetrics metrics(MakeQtFont(font, kFineDpi));
+    for (int line = 1; line <= count; ++line) {
+      const std::string words = "Jumpy gypsy " + std::to_string(line);
+      text += (line > 1 ? "\r\n" : "") + words;
+      extents.push_back({metrics.horizontalAdvance(QString::fromStdString(words)), fonts.LineHeight(font, kFineDpi)});
+    }
+    const std::string pdf = m_folder + "/lines" + std::to_string(count) + ".pdf";
+    QtPrinterLabelTarget target([&](const std::string&) {
+      auto printer = MakeFullPagePdfPrinter(pdf, 4, 5);
+      printer->setResolution(kFineDpi);
+      return printer;
+    });
+    LabelPrintQueue queue(target);
+    queue.Add("Zebra", text, kFontSize, barcode, 10);
+    queue.Flush();
+
+    const LabelPageMetrics page{4 * kFineDpi, 5 * kFineDpi, kFineDpi, kFineDpi};
+    const Rect block = LayOutLabel(page, extents, Code128Data(barcode).size(), 10).text;
+    // Glyph boxes on the device's pixels.
+    const auto pixels = [](double points) { return static_cast<int>(std::lround(points * kFineDpi / 72)); };
+    const std::vector<PdfWord> words = PdfPageWords(pdf, 1);
+    ASSERT_EQ(words.size(), static_cast<std::size_t>(3 * count)) << count << " lines";
+    for (std::size_t i = 0; i < words.size(); ++i) {
+      const PdfWord& word = words[i];
+      const int line = static_cast<int>(i / 3);
+      const std::string what =
+          std::to_string(count) + " lines, \"" + word.text + "\" of line " + std::to_string(line + 1);
+      EXPECT_EQ(word.text, i % 3 == 0 ? "Jumpy" : i % 3 == 1 ? "gypsy" : std::to_string(line + 1)) << what;
+      // Line k stands where the heights of the lines above it end.
+      const int linetop = block.top + line * extents[0].cy;
+      EXPECT_GE(pixels(word.xmin), block.left) << what;
+      EXPECT_LE(pixels(word.xmax), block.right) << what;
+      EXPECT_GE(pixels(word.ymin), linetop) << what;
+      EXPECT_LE(pixels(word.ymax), linetop + extents[0].cy) << what;
+      EXPECT_LE(pixels(word.ymax), block.bottom) << what;
+    }
+  }
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
@@ -110,6 +113,81 @@ TEST_F(LogReportPdfTest, ShadingGreysRowsAndGridlinesFrameCells) {
   const Counts framed = count(1, 0);
   EXPECT_GT(shaded.grey, plain.grey + 10000);
   EXPECT_GT(framed.dark, plain.dark + 5000);
+}
+
+// The header is measured as its lines, one line height each, and drawn
+// centred in that rectangle; the page number and the field titles follow
+// below it. Every line of each stays in its own measured place, whatever
+// the header's length.
+TEST_F(LogReportPdfTest, HeaderPageNumberAndTitlesStayInsideTheirMeasuredRectangles) {
+  constexpr int kDpi = 600;
+  const auto lines = [](int count) {
+    std::string title;
+    for (int line = 1; line <= count; ++line)
+      title += (line > 1 ? "\r\n" : "") + ("Jumpy gypsy " + std::to_string(line));
+    return title;
+  };
+  const std::string defaulttitle = m_settings.m_reporttitle;
+  for (const std::string& title : {lines(1), defaulttitle, lines(3), lines(12)}) {
+    m_settings.m_reporttitle = title;
+    m_settings.m_reportpagepos = 2;  // top-mid, right under the header
+    fs::remove(Pdf());
+    auto printer = MakeFullPagePdfPrinter(Pdf(), 8.5, 11);
+    {
+      QtPrintJob job(*printer);
+      QtFontMeasure fonts;
+      LogReportDocument document(m_settings, Log(), m_memfile, fonts);
+      ASSERT_EQ(PrintDocument(job, document, {1, 1}), PrintOutcome::Printed);
+    }
+
+    // The first page as the report laid it out.
+    QtFontMeasure fonts;
+    LogReportLayout layout(m_settings,
+                           MeasureLogReport(m_settings, {static_cast<int>(8.5 * kDpi), 11 * kDpi, kDpi, kDpi}, fonts));
+    ASSERT_TRUE(m_memfile.LoadTextFile(Log()));
+    layout.ReadTitles(m_memfile);
+    const ReportPage page = layout.LayOutPage(1, m_memfile);
+    m_memfile.Empty();
+    ASSERT_EQ(page.texts.size(), 2u);
+    const Rect header = page.texts[0].rect;
+    const int headerline = MeasureLogReport(m_settings, {0, 0, kDpi, kDpi}, fonts).headerline;
+    // Each text's lines, and the rectangle each line was measured in.
+    std::vector<std::pair<std::string, Rect>> expected;
+    int top = header.top;
+    for (std::size_t from = 0; from <= title.size();) {
+      const std::size_t end = std::min(title.find("\r\n", from), title.size());
+      expected.emplace_back(title.substr(from, end - from), Rect{header.left, top, header.right, top + headerline});
+      top += headerline;
+      from = end + 2;
+    }
+    ASSERT_EQ(top, header.bottom);
+    expected.emplace_back("Page 1", page.texts[1].rect);
+    for (const std::string column : {"Date", "Time", "Flow"}) {
+      const auto cell =
+          std::find_if(page.cells.begin(), page.cells.end(), [&](const ReportCell& c) { return c.text == column; });
+      ASSERT_NE(cell, page.cells.end());
+      expected.emplace_back(column, cell->rect);
+    }
+
+    // Glyph boxes on the device's pixels.
+    const auto pixels = [](double points) { return static_cast<int>(std::lround(points * kDpi / 72)); };
+    const std::vector<PdfWord> words = PdfPageWords(Pdf(), 1);
+    std::size_t at = 0;
+    for (const auto& [text, rect] : expected) {
+      std::istringstream split(text);
+      for (std::string word; split >> word; ++at) {
+        ASSERT_LT(at, words.size());
+        const PdfWord& drawn = words[at];
+        const std::string what = "\"" + drawn.text + "\" of \"" + text + "\" in a header of " +
+                                 std::to_string(expected.size() - 4) + " lines";
+        EXPECT_EQ(drawn.text, word) << what;
+        EXPECT_GE(pixels(drawn.xmin), rect.left) << what;
+        EXPECT_LE(pixels(drawn.xmax), rect.right) << what;
+        EXPECT_GE(pixels(drawn.ymin), rect.top) << what;
+        EXPECT_LE(pixels(drawn.ymax), rect.bottom) << what;
+      }
+    }
+  }
 }
 
 }  // namespace

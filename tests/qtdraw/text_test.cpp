@@ -89,6 +89,44 @@ TEST_F(TextTest, WordBreakWrapsAtSpacesAndSingleLineDoesNot) {
   EXPECT_GT(Height(InkBounds()), 2 * Height(single));  // a stored line break
 }
 
+// A text measured line by line, GetTextExtent's height a line, takes the
+// room it is drawn in: its lines stand one such height apart, whether the
+// text breaks at its line breaks or at the rectangle's width, and whether
+// the context keeps its layout or leaves it to Qt (a text with a prefix).
+TEST_F(TextTest, LinesStandOneMeasuredLineHeightApart) {
+  struct Case {
+    const char* line;
+    const char* text;
+    TextFormat format;
+    Rect rect;
+  };
+  const Rect narrow{20, 2, 60, 78};
+  for (const Case& c : {Case{"Xg", "Xg\r\nXg\r\nXg", TextFormat::NoPrefix, kBox},
+                        Case{"Xg", "Xg Xg Xg", TextFormat::WordBreak | TextFormat::NoPrefix, narrow},
+                        Case{"X&&g", "X&&g\r\nX&&g\r\nX&&g", TextFormat::Left, kBox},
+                        Case{"X&&g", "X&&g X&&g X&&g", TextFormat::WordBreak, narrow}}) {
+    const Rect top{c.rect.left, 2, c.rect.right, 78};
+    m_image.fill(Qt::white);
+    Draw(c.line, top, c.format);
+    const Rect one = InkBounds();
+    m_image.fill(Qt::white);
+    int lineheight = 0;
+    int drawn = 0;
+    Paint([&](QtDeviceContext& dc) {
+      dc.SetBackgroundMode(BackgroundMode::Transparent);
+      dc.SelectFont({std::string(kFaceArial), 120});
+      lineheight = dc.GetTextExtent(c.line).cy;
+      drawn = dc.DrawText(c.text, top, c.format);
+    });
+    const Rect three = InkBounds();
+    EXPECT_EQ(three.top, one.top) << c.text;
+    EXPECT_EQ(three.bottom, one.bottom + 2 * lineheight) << c.text;
+    EXPECT_EQ(three.left, one.left) << c.text;
+    EXPECT_LE(drawn, 3 * lineheight + 1) << c.text;
+    EXPECT_GE(drawn, 3 * lineheight - 1) << c.text;
+  }
+}
+
 TEST_F(TextTest, TextIsClippedToItsRectangle) {
   const Rect small{20, 10, 40, 20};
   Draw("Overflowing", small, TextFormat::Left);

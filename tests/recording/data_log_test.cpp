@@ -144,7 +144,7 @@ TEST_F(DataLogTest, AnIntervalWithADecimalPointLogsTenthsOfTheRunClock) {
   };
   for (const Case& c : {Case{"0.5", "12:00:05.3"}, Case{"1", "12:00:05"}, Case{"1.0", "12:00:05.3"}}) {
     m_doc.m_loginterval = c.interval;
-    m_ticks.now = 379;  // hundredths 37
+    m_wall.now.millisecond = 379;  // hundredths 37
     m_datalog.WriteDataLogRecord(m_log);
     const std::string log = Log();
     EXPECT_EQ(log.substr(log.rfind(",12:") + 1), std::string(c.time) + ",23.5\r\n") << c.interval;

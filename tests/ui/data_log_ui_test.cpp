@@ -6,16 +6,21 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QTableView>
+#include <QTimer>
 
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 
+#include "automation/step_codes.h"
 #include "document/korvix_doc.h"
 #include "modal_driver.h"
 #include "modeless_editor_fixture.h"
@@ -27,6 +32,7 @@
 #include "ui/log_report_setup_dlg.h"
 #include "ui/log_view_dlg.h"
 #include "ui/main_frame.h"
+#include "ui/qt_message_sink.h"
 #include "ui/system_busy_dlg.h"
 #include "ui/view_subsystems.h"
 #include "widget_input.h"
@@ -425,6 +431,92 @@ TEST(LogReportSetupDlgTest, OkStoresAllFourteenFieldsAndRefusesAnOverlongHeader)
             (std::vector<int>{1, 2, 3, 4, 2, 3, 4, 2, 1, 6, 2}));
   EXPECT_TRUE(ok.grid && ok.shading);
   EXPECT_EQ(ok.title, "Plant\r\nNorth");
+}
+
+ScriptStep Step(int code, const std::string& param1, const std::string& param2 = "") {
+  ScriptStep step = NewScriptStep(code);
+  step.param1 = param1;
+  step.param2 = param2;
+  return step;
+}
+
+std::string FileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A run ended by a label that does not exist, in the program's own window
+// with its own message boxes: the user takes a while to press OK, and
+// nothing is recorded after, neither a data log record nor a Chart
+// Recorder sample of the halted values.
+TEST(RunEndedByAnErrorTest, NothingIsRecordedAfterTheIllegalOperationMessage) {
+  struct Case {
+    const char* what;
+    const char* formula;  // of the Math Conversion after the pause
+    const char* field;    // the Chart Recorder's
+  };
+  for (const Case& c : {Case{"a Math Conversion step", "{Levle} * 2", "Level"},
+                        Case{"a Chart Recorder field", "{Level} * 2", "Levle"}}) {
+    const fs::path dir = fs::temp_directory_path() / ("korvix_run_end_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    MemoryProfile profile;
+    CKorvixDoc doc;
+    doc.m_datalogfile = (dir / "DataLog.txt").string();
+    doc.m_loginterval = "0.1";
+    doc.m_logintervalunit = 0;
+    doc.m_logfieldcount = 3;
+    doc.m_logcoltime = 0;
+    VariableRecord& level = doc.m_variables[doc.m_variables.Add()];
+    level.idlabel = "Level";
+    level.valuetext = "21";
+    level.resetonrun = 0;
+    level.logcolumn = 2;
+    SignalLampRecord& lamp = doc.m_signallamps[doc.m_signallamps.Add()];
+    lamp.idlabel = "Lamp";
+    lamp.logcolumn = 1;
+    ChartRecorderRecord& recorder = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
+    recorder.idlabel = "Chart";
+    recorder.fields[recorder.fields.Add()].label = c.field;
+    ScriptRecord& script = doc.m_scripts[doc.m_scripts.Add()];
+    script.idlabel = "atstart";
+    for (const ScriptStep& step : {Step(16, "Lamp"), Step(2, "350"), Step(20, "Level", c.formula)})
+      script.steps.Add(step);
+    doc.m_runinitscript = script.idlabel;
+
+    // Made before the window, whose run-time core tells it to the end.
+    QtMessageSink messages;
+    CMainFrame frame{profile};
+    messages.SetOwner(&frame);
+    CViewSubsystems* subsystems = new CViewSubsystems(frame, doc, profile, messages, {});
+    frame.show();
+    ViewRuntime& runtime = subsystems->RunLoop().Runtime();
+    std::string caption;
+    std::string logatmessage;
+    std::string samplesatmessage;
+    ModalDriver<QMessageBox> user([&](QMessageBox& box) {
+      caption = box.windowTitle().toStdString();
+      logatmessage = FileText(doc.m_datalogfile);
+      samplesatmessage = runtime.Charts().Memory(0).Bytes();
+      // Long enough for the next timed record to fall due meanwhile.
+      QTimer::singleShot(300, &box, [&box] { box.button(QMessageBox::Ok)->click(); });
+    });
+    QTimer::singleShot(20000, &frame, [&] { runtime.HaltRunLoop(); });
+    frame.CommandAction(ID_RUNLOOP_START)->trigger();
+
+    EXPECT_FALSE(runtime.IsRunning()) << c.what;
+    EXPECT_EQ(user.served, 1) << c.what;
+    EXPECT_EQ(caption, "Illegal Operation") << c.what;
+    EXPECT_EQ(FileText(doc.m_datalogfile), logatmessage) << c.what;
+    EXPECT_EQ(runtime.Charts().Memory(0).Bytes(), samplesatmessage) << c.what;
+    // Every record is of the running plant: the lamp on, the level as read.
+    std::istringstream records(logatmessage);
+    std::string line;
+    std::getline(records, line);
+    int count = 0;
+    for (; std::getline(records, line); ++count) EXPECT_EQ(line.substr(line.find(',')), ",On,21\r") << c.what;
+    EXPECT_EQ(count > 0, std::string(c.field) == "Level") << c.what;
+    fs::remove_all(dir);
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace korvix {
 
@@ -53,6 +54,34 @@ inline std::string CommandOutput(const std::string& command) {
 inline std::string PdfPageText(const std::string& path, int page) {
   const std::string n = std::to_string(page);
   return CommandOutput("pdftotext -f " + n + " -l " + n + " -layout '" + path + "' - 2>/dev/null");
+}
+
+// A word of a page and the box its glyphs stand in (from each glyph's
+// origin and advance across, from the font's ascent to its descent down),
+// in points from the page's top-left corner.
+struct PdfWord {
+  std::string text;
+  double xmin = 0;
+  double ymin = 0;
+  double xmax = 0;
+  double ymax = 0;
+};
+
+inline std::vector<PdfWord> PdfPageWords(const std::string& path, int page) {
+  const std::string n = std::to_string(page);
+  const std::string html = CommandOutput("pdftotext -bbox -f " + n + " -l " + n + " '" + path + "' - 2>/dev/null");
+  std::vector<PdfWord> words;
+  for (std::size_t at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
+    PdfWord word;
+    int consumed = 0;
+    if (std::sscanf(html.c_str() + at, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">%n", &word.xmin,
+                    &word.ymin, &word.xmax, &word.ymax, &consumed) != 4)
+      continue;
+    const std::size_t start = at + static_cast<std::size_t>(consumed);
+    word.text = html.substr(start, html.find("</word>", start) - start);
+    words.push_back(std::move(word));
+  }
+  return words;
 }
 
 inline int PdfPageCount(const std::string& path) {

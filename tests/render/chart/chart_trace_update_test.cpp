@@ -63,6 +63,7 @@ protected:
     m_wall.now.hour = std::stoi(stamp.time.substr(0, 2));
     m_wall.now.minute = std::stoi(stamp.time.substr(3, 2));
     m_wall.now.second = std::stoi(stamp.time.substr(6, 2));
+    m_wall.now.millisecond = static_cast<int>(m_ms % 1000);
     m_ticks.now = static_cast<uint32_t>(m_ms);
     // Now and then a field reads no number, which plots at its position.
     for (int f = 0; f < 3; ++f)
