@@ -46,6 +46,12 @@ void ViewRuntime::StartAndRun() {
   m_window.DeselectAll();
   m_window.UpdateWindow();
   m_link.FlushComInput();
+  // A Communications Error in the flush has halted the run already: nothing
+  // of the start may follow its halt.
+  if (!m_run.IsRunning()) {
+    if (m_quit) EndForQuit();
+    return;
+  }
   m_values.ClearPendingReplies();
   m_link.ResetCollisionWatch();
   m_values.State().m_recdata.clear();

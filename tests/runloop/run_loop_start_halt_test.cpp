@@ -228,6 +228,43 @@ TEST_F(StartAndHalt, AStartAfterAnUnplugOpensTheLostPortAgain) {
   EXPECT_TRUE(sink.shown.empty());
 }
 
+// A module still streaming when a run starts ends that run in its first
+// flush; nothing of the start may follow the halt.
+TEST_F(StartAndHalt, AStartThatEndsInItsFirstFlushStartsNothingAfterTheHalt) {
+  StartSimulator("module A delay 2\n  RD constant 1\n  fault stream\n");
+  DataWindowRecord& datawindow = doc.m_datawindows[doc.m_datawindows.Add()];
+  datawindow.idlabel = "Streaming";
+  datawindow.pollcommand = "ARD";
+  VariableRecord& always = doc.m_variables[doc.m_variables.Add()];
+  always.idlabel = "Always";
+  always.resetonrun = 0;
+  always.valuetext = "5";
+  ConditionalRecord& conditional = doc.m_conditionals[doc.m_conditionals.Add()];
+  conditional.idlabel = "Watch";
+  conditional.expression = "{Always}>1";
+  doc.m_scripts[doc.m_scripts.Add()].idlabel = "Watch\xA0";
+  ChartRecorderRecord& recorder = doc.m_chartrecorders[doc.m_chartrecorders.Add()];
+  recorder.fields.Add();
+  recorder.fields[0].label = "Streaming";
+  Open();
+
+  // The first run's poll sets the module streaming until the run ends.
+  RunUntil([] { return false; });
+  ASSERT_EQ(sink.shown.size(), 1u);
+  ASSERT_EQ(sink.shown[0].caption, "Communications Error 201");
+
+  sink.shown.clear();
+  doc.m_conditionals[0].armed = 1;
+  const uint64_t polled = runtime->PollCount();
+  RunUntil([] { return false; });
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0].caption, "Communications Error 401");
+  EXPECT_FALSE(runtime->IsRunning());
+  EXPECT_EQ(runstates.ChartRecorders()[0].running, 0);
+  EXPECT_EQ(doc.m_conditionals[0].armed, 1);
+  EXPECT_EQ(runtime->PollCount(), polled);
+}
+
 TEST_F(StartAndHalt, AProjectSetToStartByItselfPostsTheStartMessage) {
   StartSimulator("module A\n  * constant ok\n");
   doc.m_autostartrunloop = 1;
