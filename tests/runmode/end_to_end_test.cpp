@@ -154,7 +154,8 @@ TEST_F(ExecutorsOnSimulator, AStartScriptThatNamesNoScriptHaltsTheRunWithItsMess
     const char* label;
     const char* message;
   } cases[] = {
-      {"absent", "An attempt to use Object ID Label \r\"absent\" which does not exist. \rKorvix will now exit Run-Loop."},
+      {"absent",
+       "An attempt to use Object ID Label \r\"absent\" which does not exist. \rKorvix will now exit Run-Loop."},
       {"reading", "\"reading\" is not the ID Label of a Script. \rKorvix will now exit Run-Loop."},
   };
   StartSimulator("module A\n  T constant 11\n");
