@@ -77,6 +77,9 @@ void ReceiveDispatcher::OfferPolled(const std::string& line) {
     PolledState& polled = m_state.Polled(K, i);
     polled.awaiting = 0;
     polled.replystate = 0;
+    // The retry limit counts misses in a row; a module that answered, even
+    // without a value, has not missed since.
+    polled.retries = 0;
     if (K == ScreenObjectKind::DataWindow && line.size() > 2 &&
         std::string_view(kNoValueReplies).find(line[2]) != std::string_view::npos) {
       continue;

@@ -15,6 +15,9 @@ namespace {
 // The name the program greets the server with.
 constexpr const char* kGreetingName = "Korvix";
 constexpr const char* kEndOfData = ".\r\n";
+constexpr int kPlainSmtpPort = 25;
+constexpr int kSubmissionPort = 587;
+constexpr int kImplicitTlsPort = 465;
 
 struct Upload {
   const std::string& data;
@@ -45,11 +48,18 @@ int WatchStop(void* userdata, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
   return static_cast<const std::atomic<bool>*>(userdata)->load() ? 1 : 0;
 }
 
+// libcurl's own port for smtp:// is 25 whatever the mode, while STARTTLS is
+// served on the submission port.
+int UsualPort(int security) {
+  if (security == kMailSecurityStartTls) return kSubmissionPort;
+  if (security == kMailSecurityTls) return kImplicitTlsPort;
+  return kPlainSmtpPort;
+}
+
 std::string Address(const MailRequest& request) {
   const char* scheme = request.security == kMailSecurityTls ? "smtps://" : "smtp://";
-  std::string url = scheme + request.server;
-  if (request.port != 0) url += ":" + std::to_string(request.port);
-  return url + "/" + kGreetingName;
+  const int port = request.port != 0 ? request.port : UsualPort(request.security);
+  return scheme + request.server + ":" + std::to_string(port) + "/" + kGreetingName;
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ inline constexpr int kMailSecurityTls = 3;
 
 struct MailRequest {
   std::string server;
-  int port = 0;  // 0: the scheme's own port
+  int port = 0;  // 0: the mode's usual port, 25, 587 or 465
   int security = kMailSecurityNone;
   std::string user;  // "": no login
   std::string password;

@@ -2,6 +2,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "dispatch/run_values.h"
 #include "document/korvix_doc.h"
@@ -126,6 +127,45 @@ TEST_F(ReceiveDispatcherTest, ADataWindowTakesANoValueReplyWithoutShowingIt) {
   EXPECT_EQ(doc.m_variables[0].valuetext, "B123");  // delivered whole
   EXPECT_EQ(doc.m_datawindows[0].valuetext, "123");
   EXPECT_EQ(hooks.calls, std::vector<std::string>{"SetButtonArray B=B123"});
+}
+
+// Only misses in a row count against the retry limit: any reply the module
+// gives, even one without a value, starts the count again.
+TEST_F(ReceiveDispatcherTest, AReplyBetweenMissedPollsStartsTheRetryCountAgain) {
+  const struct {
+    ScreenObjectKind kind;
+    std::vector<const char*> polls;  // each answered with its line, or "" for a miss
+    bool error;
+  } cases[] = {
+      {ScreenObjectKind::DataWindow, {"", "A21.5\r", ""}, false},
+      {ScreenObjectKind::DataWindow, {"", ""}, true},
+      {ScreenObjectKind::DataWindow, {"", "A21.5\r", "", ""}, true},
+      {ScreenObjectKind::DataWindow, {"", "A1G\r", "", "A21.5\r", ""}, false},
+      {ScreenObjectKind::DialGauge, {"", "A21.5\r", "", "A21.5\r", ""}, false},
+      {ScreenObjectKind::DialGauge, {"", "A21.5\r", "", ""}, true},
+  };
+  doc.m_pollretries = 1;
+  doc.m_replytimeout = 2500;
+  AddPolled(doc.m_datawindows, "Window", "ART");
+  AddPolled(doc.m_dialgauges, "Dial", "ART");
+  for (size_t n = 0; n < std::size(cases); ++n) {
+    const auto& c = cases[n];
+    SCOPED_TRACE(n);
+    run.State().Polled(c.kind, 0).retries = 0;
+    doc.m_datawindows[0].valuetext = doc.m_dialgauges[0].valuetext = "";
+    const std::string& shown =
+        c.kind == ScreenObjectKind::DataWindow ? doc.m_datawindows[0].valuetext : doc.m_dialgauges[0].valuetext;
+    bool error = false;
+    for (const char* reply : c.polls) {
+      Await(c.kind, 0);
+      run.State().Polled(c.kind, 0).senttime = clock.now;
+      if (*reply != '\0') Receive(reply);
+      clock.now += 2500;
+      run.ServiceReplyTimeouts();
+      error = error || shown == "Error";
+    }
+    EXPECT_EQ(error, c.error);
+  }
 }
 
 TEST_F(ReceiveDispatcherTest, AResetNoticeWithRetransmitFlushesAndSendsTheInitCommands) {

@@ -1,5 +1,10 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <cctype>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -16,6 +21,17 @@ namespace korvix {
 namespace {
 
 constexpr auto kResultTimeout = std::chrono::seconds(30);
+
+bool LoopbackListens(int port) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<uint16_t>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const bool listens = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  close(fd);
+  return listens;
+}
 
 struct Result {
   bool failed;
@@ -140,6 +156,30 @@ TEST_F(MailDeliveryTest, RefusalsAndSilenceGiveOneFailureEach) {
   EXPECT_EQ(results[2].text.substr(0, 4), "535 ");
   EXPECT_FALSE(results[3].text.empty());
   EXPECT_EQ(Delivered(1), "");
+}
+
+// Port 0 takes the mode's usual port; with nothing listening there the
+// failure names the port that was tried.
+TEST_F(MailDeliveryTest, PortZeroIsTheModesUsualPort) {
+  const struct {
+    int security;
+    int port;
+  } cases[] = {{kMailSecurityNone, 25}, {kMailSecurityStartTls, 587}, {kMailSecurityTls, 465}};
+  for (const auto& c : cases) {
+    if (LoopbackListens(c.port)) GTEST_SKIP() << "a server listens on loopback port " << c.port;
+  }
+  auto transport = Transport();
+  for (const auto& c : cases) ASSERT_TRUE(transport->Send(Request(0, c.security)).accepted);
+  const auto results = WaitForResults(std::size(cases));
+  ASSERT_EQ(results.size(), std::size(cases));
+  for (size_t i = 0; i < results.size(); ++i) {
+    SCOPED_TRACE(cases[i].port);
+    EXPECT_TRUE(results[i].failed);
+    const std::string named = "port " + std::to_string(cases[i].port);
+    const size_t at = results[i].text.find(named);
+    ASSERT_NE(at, std::string::npos) << results[i].text;
+    EXPECT_FALSE(std::isdigit(static_cast<unsigned char>(results[i].text[at + named.size()]))) << results[i].text;
+  }
 }
 
 TEST_F(MailDeliveryTest, SendsGoOutInTheOrderTheyCame) {

@@ -146,6 +146,34 @@ TEST_F(ExecutorsOnSimulator, ActionsReachTheRuntimeAndThePortIsBackAfterAProgram
   EXPECT_NE(doc.m_variables[0].valuetext.find("11"), std::string::npos);
 }
 
+// A start Script that names no Script ends the run before its first round,
+// with the unknown-label halt when nothing bears the label and with the
+// missing-Script halt when another kind of object does.
+TEST_F(ExecutorsOnSimulator, AStartScriptThatNamesNoScriptHaltsTheRunWithItsMessage) {
+  const struct {
+    const char* label;
+    const char* message;
+  } cases[] = {
+      {"absent",
+       "An attempt to use Object ID Label \r\"absent\" which does not exist. \rKorvix will now exit Run-Loop."},
+      {"reading", "\"reading\" is not the ID Label of a Script. \rKorvix will now exit Run-Loop."},
+  };
+  StartSimulator("module A\n  T constant 11\n");
+  doc.m_scripts[doc.m_scripts.Add()].idlabel = "present";
+  doc.m_variables[doc.m_variables.Add()].idlabel = "reading";
+  OpenWithExecutors();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.label);
+    sink.shown.clear();
+    doc.m_runinitscript = c.label;
+    EXPECT_FALSE(RunUntil([] { return false; }));
+    ASSERT_EQ(sink.shown.size(), 1U);
+    EXPECT_EQ(sink.shown[0].caption, "Illegal Operation");
+    EXPECT_EQ(sink.shown[0].text, c.message);
+    EXPECT_FALSE(runtime->IsRunning());
+  }
+}
+
 // The action starts a recorder as the Run-Loop's start does: afresh, its
 // window at the clock and following the newest sample again, and redrawn.
 TEST_F(ExecutorsOnSimulator, AStartChartRecorderActionPlacesTheWindowAsTheRunLoopStartDoes) {
