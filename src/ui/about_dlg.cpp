@@ -12,7 +12,6 @@ namespace korvix {
 namespace {
 constexpr char kCaption[] = "About Korvix";
 constexpr char kVersionPrefix[] = "Korvix Version ";
-constexpr char kHelpPage[] = "About_Korvix.html";
 }  // namespace
 
 CAboutDlg::CAboutDlg(const std::string& versiontext, QWidget* parent) : QDialog(parent) {
@@ -24,7 +23,9 @@ CAboutDlg::CAboutDlg(const std::string& versiontext, QWidget* parent) : QDialog(
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  AddHelpKey(this, kHelpPage);
+  // A dialog of a few lines has no help page of its own: F1 opens the
+  // contents.
+  AddHelpKey(this, "");
 }
 
 }  // namespace korvix

@@ -11,7 +11,6 @@
 namespace korvix {
 
 namespace {
-constexpr char kHelpPage[] = "New_in_this_Version.html";
 constexpr int kTextWidth = 460;
 }  // namespace
 
@@ -28,7 +27,9 @@ CNewInVersionDlg::CNewInVersionDlg(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  AddHelpKey(this, kHelpPage);
+  // A dialog of a few lines has no help page of its own: F1 opens the
+  // contents.
+  AddHelpKey(this, "");
 }
 
 }  // namespace korvix
