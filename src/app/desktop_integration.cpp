@@ -119,6 +119,7 @@ std::string DesktopEntryText(const std::string& executable) {
        << "Comment=Operator screens for DAQ Modules\n"
        << "Exec=" << QuoteExec(executable) << " %f\n"
        << "Icon=korvix\n"
+       << "Keywords=DAQ;HMI;operator;serial;\n"
        << "MimeType=" << kProjectMimeType << ";\n"
        << "Terminal=false\n"
        << "Categories=Development;Engineering;\n";
