@@ -16,20 +16,23 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/korvix.svg DESTINATION ${CMAKE_INSTALL_
 
 # The desktop entry and the MIME package are written by the code that writes
 # them for one user, for the program's path below the prefix the install is
-# given (which `cmake --install --prefix` may change after configuring).
-set(korvix_desktop_staging ${PROJECT_BINARY_DIR}/desktop-files)
+# given (which `cmake --install --prefix` may change after configuring), in
+# a folder of each install's own, so that two at once do not meet.
 install(CODE "
-  file(MAKE_DIRECTORY \"${korvix_desktop_staging}\")
+  string(RANDOM LENGTH 8 staging)
+  set(staging \"${PROJECT_BINARY_DIR}/desktop-files-\${staging}\")
+  file(MAKE_DIRECTORY \"\${staging}\")
   execute_process(COMMAND \"$<TARGET_FILE:korvix_desktop_files>\"
-                          \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/korvix\" \"${korvix_desktop_staging}\"
+                          \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/korvix\" \"\${staging}\"
                   RESULT_VARIABLE written)
   if(NOT written EQUAL 0)
     message(FATAL_ERROR \"The desktop entry could not be made\")
   endif()
-  file(INSTALL \"${korvix_desktop_staging}/korvix.desktop\"
+  file(INSTALL \"\${staging}/korvix.desktop\"
        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
-  file(INSTALL \"${korvix_desktop_staging}/korvix.xml\"
+  file(INSTALL \"\${staging}/korvix.xml\"
        DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime/packages\")
+  file(REMOVE_RECURSE \"\${staging}\")
 ")
 
 # Manual pages and the changelog go compressed, without time stamps, as

@@ -45,8 +45,8 @@ QByteArray ReadPage(const HelpLookup& lookup) {
 }
 
 QString MessagePage(const std::string& message) {
-  QString html = QStringLiteral("<html><head><title>%1</title></head><body><h1>%1</h1>")
-                     .arg(QString::fromLatin1(kNotShownTitle));
+  QString html =
+      QStringLiteral("<html><head><title>%1</title></head><body><h1>%1</h1>").arg(QString::fromLatin1(kNotShownTitle));
   for (const QString& line : ToQString(message).split('\n', Qt::SkipEmptyParts))
     html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
   return html + QStringLiteral("</body></html>");
@@ -88,8 +88,9 @@ std::vector<ListedPage> PagesOfStartPage(const QTextDocument& start) {
 // Without a start page: every page of the folder, by its title.
 std::vector<ListedPage> PagesOfFolder(const HelpPlace& place) {
   std::vector<ListedPage> pages;
-  const QStringList names = QDir(QString::fromLocal8Bit(place.folder.c_str()))
-                                .entryList({QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+  const QStringList names =
+      QDir(QString::fromLocal8Bit(place.folder.c_str()))
+          .entryList({QStringLiteral("*.htm"), QStringLiteral("*.html")}, QDir::Files, QDir::Name);
   for (const QString& name : names) {
     const HelpLookup lookup = LookUpHelpTopic(place, FromQString(name));
     if (lookup.status != HelpLookupStatus::Found) continue;

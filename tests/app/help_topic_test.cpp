@@ -112,8 +112,7 @@ TEST_F(HelpTopic, AFolderThatIsMissingOrLeadsOutOfThePrefixIsTold) {
   EXPECT_NE(message.find("outside " + place.prefix), std::string::npos) << message;
   // Within the prefix a linked folder is as good as the folder itself.
   std::filesystem::create_directory_symlink(place.folder, folder / "usr/share/korvix/samehelp");
-  EXPECT_EQ(LookUpHelpTopic({folder / "usr/share/korvix/samehelp", place.prefix}, "").status,
-            HelpLookupStatus::Found);
+  EXPECT_EQ(LookUpHelpTopic({folder / "usr/share/korvix/samehelp", place.prefix}, "").status, HelpLookupStatus::Found);
 }
 
 TEST_F(HelpTopic, AFolderOrPageTheUserMayNotReadIsTold) {

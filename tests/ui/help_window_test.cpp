@@ -116,7 +116,8 @@ TEST_F(HelpWindowTest, APageThatCannotBeShownIsToldByNameAndPlace) {
   ClickLink("Missing");
   EXPECT_EQ(Window().windowTitle(), "Help page not shown - Korvix Help");
   EXPECT_TRUE(Text().contains("\"Missing.htm\"")) << Text().toStdString();
-  EXPECT_TRUE(Text().contains(QString::fromStdString(help.folder + ", which holds no such page"))) << Text().toStdString();
+  EXPECT_TRUE(Text().contains(QString::fromStdString(help.folder + ", which holds no such page")))
+      << Text().toStdString();
 
   // A link that climbs out of the folder reaches no file there.
   ShowHelpTopic("DataWindow.htm");
