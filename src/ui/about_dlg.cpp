@@ -12,6 +12,7 @@ namespace korvix {
 namespace {
 constexpr char kCaption[] = "About Korvix";
 constexpr char kVersionPrefix[] = "Korvix Version ";
+constexpr char kHelpPage[] = "About_Korvix.html";
 }  // namespace
 
 CAboutDlg::CAboutDlg(const std::string& versiontext, QWidget* parent) : QDialog(parent) {
@@ -23,9 +24,7 @@ CAboutDlg::CAboutDlg(const std::string& versiontext, QWidget* parent) : QDialog(
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  // A dialog of a few lines has no help page of its own: F1 opens the
-  // contents.
-  AddHelpKey(this, "");
+  AddHelpKey(this, kHelpPage);
 }
 
 }  // namespace korvix

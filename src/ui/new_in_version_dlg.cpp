@@ -11,6 +11,7 @@
 namespace korvix {
 
 namespace {
+constexpr char kHelpPage[] = "New_in_this_Version.html";
 constexpr int kTextWidth = 460;
 }  // namespace
 
@@ -27,9 +28,7 @@ CNewInVersionDlg::CNewInVersionDlg(QWidget* parent) : QDialog(parent) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  // A dialog of a few lines has no help page of its own: F1 opens the
-  // contents.
-  AddHelpKey(this, "");
+  AddHelpKey(this, kHelpPage);
 }
 
 }  // namespace korvix

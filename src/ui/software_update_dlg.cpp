@@ -14,6 +14,7 @@ constexpr char kCaption[] = "Korvix Update";
 constexpr char kText[] = "An important software update for Korvix is now available. Click below to install.";
 constexpr char kInstallButton[] = "Install";
 constexpr char kNotNowButton[] = "Not Now";
+constexpr char kHelpPage[] = "Korvix_Update.html";
 }  // namespace
 
 CSoftwareUpdateDlg::CSoftwareUpdateDlg(QWidget* parent) : QDialog(parent) {
@@ -29,9 +30,7 @@ CSoftwareUpdateDlg::CSoftwareUpdateDlg(QWidget* parent) : QDialog(parent) {
   layout->addWidget(buttons);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  // A dialog of a few lines has no help page of its own: F1 opens the
-  // contents.
-  AddHelpKey(this, "");
+  AddHelpKey(this, kHelpPage);
 }
 
 }  // namespace korvix

@@ -3,8 +3,8 @@
 
 topics: every topic the program opens has a page, and every page is either
         opened by a topic or linked from the start page. The topics are the
-        ".htm" names in the sources (help topic pages are named so; the
-        program's other HTML files end in ".html") and the start page.
+        names of HTML files in the sources but the files the program writes
+        itself (OTHER_HTML).
 links:  every link of every page leads to a page in help/, and a link with
         "#name" to an id or name that page has; nothing leads outside.
 
@@ -18,7 +18,9 @@ import sys
 import urllib.parse
 
 START_PAGE = "index.html"
-TOPIC = re.compile(r'"([A-Za-z0-9_-]+\.htm)"')
+TOPIC = re.compile(r'"([A-Za-z0-9_-]+\.html?)"')
+# The web log's pages, local, remote and the test upload's.
+OTHER_HTML = {"KorvixWebLog.html", "WebLog.html", "korvixweblogtestfile.html"}
 
 
 class Page(html.parser.HTMLParser):
@@ -48,7 +50,8 @@ def code_topics(srcdir):
     for path in sorted(srcdir.rglob("*")):
         if path.suffix in (".cpp", ".h"):
             for topic in TOPIC.findall(path.read_text(encoding="latin-1")):
-                topics.setdefault(topic, path.relative_to(srcdir.parent))
+                if topic not in OTHER_HTML:
+                    topics.setdefault(topic, path.relative_to(srcdir.parent))
     return topics
 
 
