@@ -29,7 +29,7 @@ constexpr char kForwardText[] = "Forward";
 constexpr char kHomeText[] = "Contents";
 constexpr int kWidth = 900;
 constexpr int kHeight = 640;
-constexpr int kListWidth = 230;
+constexpr int kListWidth = 280;
 
 // What a page's bytes say, parsed without loading anything the page names.
 void ParsePage(QTextDocument& document, const std::string& page, const QByteArray& bytes) {
