@@ -187,12 +187,13 @@ void CHelpWindow::SetPlace(const HelpPlace& place) {
   const HelpPlace& current = m_browser->Place();
   if (current.folder == place.folder && current.prefix == place.prefix) return;
   m_browser->SetPlace(place);
-  m_browser->clearHistory();
-  m_listfilled = false;
+  m_newplace = true;
 }
 
 void CHelpWindow::ShowTopic(const std::string& page) {
-  if (!m_listfilled) FillPageList();
+  const bool newplace = m_newplace;
+  m_newplace = false;
+  if (newplace) FillPageList();
   const std::string name = page.empty() ? kHelpStartPage : page;
   const QUrl url = HelpBrowser::PageUrl(name);
   // The same page again is read again: it may have been mended meanwhile.
@@ -202,11 +203,12 @@ void CHelpWindow::ShowTopic(const std::string& page) {
   } else {
     m_browser->setSource(url);
   }
+  // Pages of another folder are not to be gone back to.
+  if (newplace) m_browser->clearHistory();
   emit PageShown(ToQString(name));
 }
 
 void CHelpWindow::FillPageList() {
-  m_listfilled = true;
   const QSignalBlocker quiet(m_pages);
   m_pages->clear();
   const HelpLookup start = LookUpHelpTopic(m_browser->Place(), {});

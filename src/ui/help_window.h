@@ -69,7 +69,7 @@ private:
   QListWidget* m_pages;
   QPushButton* m_back;
   QPushButton* m_forward;
-  bool m_listfilled = false;
+  bool m_newplace = true;  // the page list and the history are still those of another place
 };
 
 }  // namespace korvix

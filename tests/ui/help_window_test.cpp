@@ -72,6 +72,13 @@ protected:
 };
 
 TEST_F(HelpWindowTest, HelpFilesShowsTheStartPageWithItsPageListAndLinksLeadBackAndForth) {
+  // A page of another help folder shown before is no page to go back to.
+  QTemporaryDir other;
+  Write(other.path().toStdString() + "/Other.htm", "<html><body>other</body></html>");
+  SetHelpFolder({other.path().toStdString(), other.path().toStdString()});
+  ShowHelpTopic("Other.htm");
+  SetHelpFolder(help);
+
   ShowHelpTopic("");
   ASSERT_TRUE(Window().isVisible());
   EXPECT_EQ(Shown(), "index.html");
