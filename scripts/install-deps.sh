@@ -12,8 +12,9 @@ packages=(build-essential cmake ninja-build pkg-config lld
 demo=(xvfb xauth imagemagick)
 case "${1:-test}" in
   demo) packages+=("${demo[@]}") ;;
-  # The script test runs the demo and types into its window.
-  test) packages+=("${demo[@]}" xdotool clang-format) ;;
+  # The script tests run the program and type into its windows; the install
+  # tests check the desktop entry and the Debian package.
+  test) packages+=("${demo[@]}" xdotool clang-format desktop-file-utils lintian) ;;
   cups) packages+=(cups-daemon cups-client) ;;
 esac
 

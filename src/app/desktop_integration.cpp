@@ -21,6 +21,7 @@ constexpr char kDesktopEntryFile[] = "/applications/korvix.desktop";
 constexpr char kMimePackageFile[] = "/mime/packages/korvix.xml";
 constexpr char kMimeCacheTool[] = "update-mime-database";
 constexpr char kDesktopCacheTool[] = "update-desktop-database";
+constexpr char kDefaultDataDirs[] = "/usr/local/share/:/usr/share/";
 
 // Quoting of an Exec key: the path in double quotes with the reserved
 // characters escaped, and "%" doubled because it starts field codes.
@@ -32,31 +33,6 @@ std::string QuoteExec(const std::string& path) {
     quoted += c;
   }
   return quoted + "\"";
-}
-
-std::string DesktopEntryText(const std::string& executable) {
-  std::ostringstream text;
-  text << "[Desktop Entry]\n"
-       << "Type=Application\n"
-       << "Name=Korvix\n"
-       << "Comment=Operator screens for DAQ Modules\n"
-       << "Exec=" << QuoteExec(executable) << " %f\n"
-       << "MimeType=" << kProjectMimeType << ";\n"
-       << "Terminal=false\n"
-       << "Categories=Development;Engineering;\n";
-  return text.str();
-}
-
-std::string MimePackageText() {
-  std::ostringstream text;
-  text << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-       << "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-       << "  <mime-type type=\"" << kProjectMimeType << "\">\n"
-       << "    <comment>Korvix project</comment>\n"
-       << "    <glob pattern=\"*.kvx\"/>\n"
-       << "  </mime-type>\n"
-       << "</mime-info>\n";
-  return text.str();
 }
 
 bool ReadWhole(const std::string& path, std::string& text) {
@@ -134,6 +110,46 @@ void RefreshCaches(const DesktopIntegration& where, std::string& error) {
 }
 
 }  // namespace
+
+std::string DesktopEntryText(const std::string& executable) {
+  std::ostringstream text;
+  text << "[Desktop Entry]\n"
+       << "Type=Application\n"
+       << "Name=Korvix\n"
+       << "Comment=Operator screens for DAQ Modules\n"
+       << "Exec=" << QuoteExec(executable) << " %f\n"
+       << "Icon=korvix\n"
+       << "Keywords=DAQ;HMI;operator;serial;\n"
+       << "MimeType=" << kProjectMimeType << ";\n"
+       << "Terminal=false\n"
+       << "Categories=Development;Engineering;\n";
+  return text.str();
+}
+
+std::string MimePackageText() {
+  std::ostringstream text;
+  text << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+       << "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+       << "  <mime-type type=\"" << kProjectMimeType << "\">\n"
+       << "    <comment>Korvix project</comment>\n"
+       << "    <glob pattern=\"*.kvx\"/>\n"
+       << "  </mime-type>\n"
+       << "</mime-info>\n";
+  return text.str();
+}
+
+bool DesktopReadsInstalledEntry(const std::string& prefix, const char* xdgdatadirs) {
+  struct stat info {};
+  const std::string share = prefix + "/share";
+  if (stat((share + kDesktopEntryFile).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  std::stringstream folders(xdgdatadirs && *xdgdatadirs ? xdgdatadirs : kDefaultDataDirs);
+  std::string folder;
+  while (std::getline(folders, folder, ':')) {
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (folder == share) return true;
+  }
+  return false;
+}
 
 std::string DesktopIntegration::DesktopEntryPath() const { return datahome + kDesktopEntryFile; }
 std::string DesktopIntegration::MimePackagePath() const { return datahome + kMimePackageFile; }

@@ -18,6 +18,15 @@ struct DesktopIntegration {
   std::string MimePackagePath() const;
 };
 
+// The two files' texts, the same as installed and as written for one user.
+std::string DesktopEntryText(const std::string& executable);
+std::string MimePackageText();
+
+// True when the desktop reads the entry installed with the program below
+// `prefix`: it is there, and <prefix>/share is one of `xdgdatadirs` (null:
+// the desktop's own default).
+bool DesktopReadsInstalledEntry(const std::string& prefix, const char* xdgdatadirs);
+
 // $XDG_DATA_HOME, else ~/.local/share.
 std::string DefaultDataHome();
 

@@ -4,7 +4,6 @@
 
 #include "app/profile_keys.h"
 #include "app/recent_file_list.h"
-#include "document/korvix_doc.h"
 
 namespace korvix {
 
@@ -21,10 +20,10 @@ bool IsRegularFile(const std::string& path) {
 
 }  // namespace
 
-std::string ChooseFirstProject(Profile& profile, const std::string& commandlinefile, const std::string& currentdir) {
+std::string ChooseFirstProject(Profile& profile, const std::string& commandlinefile, const std::string& samplesfolder) {
   if (!commandlinefile.empty()) return commandlinefile;
   if (profile.GetProfileString(kConfigurationSection, kDemoVersionKey) != kDemoVersion) {
-    const std::string demo = currentdir + "/" + kSamplesFolderName + "/" + kDemoProject;
+    const std::string demo = samplesfolder + "/" + kDemoProject;
     if (IsRegularFile(demo)) {
       profile.WriteProfileString(kConfigurationSection, kDemoVersionKey, kDemoVersion);
       return demo;

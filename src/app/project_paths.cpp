@@ -2,8 +2,6 @@
 
 #include <filesystem>
 
-#include "document/korvix_doc.h"
-
 namespace korvix {
 
 namespace {
@@ -18,16 +16,17 @@ std::string AbsoluteProjectPath(const std::string& path, const std::string& curr
   return full.lexically_normal().string();
 }
 
-bool IsSamplesProject(const std::string& path, const std::string& installfolder) {
-  if (path.empty() || installfolder.empty()) return false;
+bool IsSamplesProject(const std::string& path, const std::string& samplesfolder) {
+  if (path.empty() || samplesfolder.empty()) return false;
+  // A folder named with a closing slash is the same folder.
   const std::filesystem::path samples =
-      (std::filesystem::path(AbsoluteProjectPath(installfolder, "/")) / kSamplesFolderName).lexically_normal();
+      std::filesystem::path(AbsoluteProjectPath(samplesfolder + "/.", "/")).parent_path();
   return std::filesystem::path(AbsoluteProjectPath(path, "/")).parent_path() == samples;
 }
 
-std::string SaveAsSuggestion(const std::string& path, const std::string& installfolder, const std::string& homedir) {
+std::string SaveAsSuggestion(const std::string& path, const std::string& samplesfolder, const std::string& homedir) {
   if (path.empty()) return (std::filesystem::path(homedir) / (std::string(kUntitled) + kProjectExtension)).string();
-  if (IsSamplesProject(path, installfolder))
+  if (IsSamplesProject(path, samplesfolder))
     return (std::filesystem::path(homedir) / std::filesystem::path(path).filename()).string();
   return path;
 }

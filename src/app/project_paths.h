@@ -8,13 +8,13 @@ namespace korvix {
 // has one name in the recent-file list.
 std::string AbsoluteProjectPath(const std::string& path, const std::string& currentdir);
 
-// True when `path` lies in the shipped Samples folder of `installfolder`.
-bool IsSamplesProject(const std::string& path, const std::string& installfolder);
+// True when `path` lies in the folder of the shipped samples.
+bool IsSamplesProject(const std::string& path, const std::string& samplesfolder);
 
 // The name Save As proposes: the project's own path, except that a shipped
 // sample goes below the user's home folder so the original stays intact;
 // "Untitled.kvx" there for a project never saved.
-std::string SaveAsSuggestion(const std::string& path, const std::string& installfolder, const std::string& homedir);
+std::string SaveAsSuggestion(const std::string& path, const std::string& samplesfolder, const std::string& homedir);
 
 // A chosen file name without any extension gets the project extension.
 std::string WithProjectExtension(const std::string& path);

@@ -17,19 +17,19 @@ void CKorvixDoc::DeleteContents() { TakeProject(CKorvixDoc()); }
 
 void CKorvixDoc::TakeProject(CKorvixDoc&& loaded) {
   std::string pathname = std::move(m_pathname);
-  std::string installfolder = std::move(m_installfolder);
+  std::string samplesfolder = std::move(m_samplesfolder);
   *this = std::move(loaded);
   m_pathname = std::move(pathname);
-  m_installfolder = std::move(installfolder);
+  m_samplesfolder = std::move(samplesfolder);
   m_modified = false;
 }
 
 bool CKorvixDoc::IsInSamplesFolder() const {
-  if (m_installfolder.empty() || m_pathname.empty()) {
+  if (m_samplesfolder.empty() || m_pathname.empty()) {
     return false;
   }
   namespace fs = std::filesystem;
-  const fs::path samples = (fs::absolute(m_installfolder) / kSamplesFolderName).lexically_normal();
+  const fs::path samples = (fs::absolute(m_samplesfolder) / ".").lexically_normal().parent_path();
   const fs::path folder = fs::absolute(m_pathname).lexically_normal().parent_path();
   return folder == samples;
 }

@@ -44,9 +44,6 @@ using ConditionalList = RecordList<ConditionalRecord, kMaxConditionals, kListSpa
 using VariableList = RecordList<VariableRecord, kMaxVariables, kListSpareSlots>;
 using DataParserList = RecordList<DataParserRecord, kMaxDataParsers, kListSpareSlots>;
 
-// The folder below the installation that holds the shipped sample projects.
-constexpr const char* kSamplesFolderName = "Samples";
-
 // Everything a project holds, for as long as it is open. Each list's count
 // is the live count that the project file's header stores.
 class CKorvixDoc : public DataLogSettings, public SecuritySettings, public RunLoopSettings, public WebLogSettings {
@@ -57,19 +54,19 @@ public:
   void SetModifiedFlag(bool modified = true);
 
   // Empties every list and restores the project defaults; the path name
-  // and the installation's Samples folder stay.
+  // and the shipped samples folder stay.
   void DeleteContents();
 
   // Replaces the project with a loaded one; the path name and the
-  // installation folder stay, and the document is unmodified.
+  // samples folder stay, and the document is unmodified.
   void TakeProject(CKorvixDoc&& loaded);
 
   const std::string& GetPathName() const { return m_pathname; }
   void SetPathName(const std::string& path) { m_pathname = path; }
 
-  // The installation folder; projects in its Samples folder are never
-  // marked modified.
-  void SetInstallFolder(const std::string& folder) { m_installfolder = folder; }
+  // The folder of the shipped sample projects, which are never marked
+  // modified.
+  void SetSamplesFolder(const std::string& folder) { m_samplesfolder = folder; }
 
   // Header members.
   int m_header1 = 0;
@@ -135,7 +132,7 @@ private:
   bool IsInSamplesFolder() const;
 
   std::string m_pathname;
-  std::string m_installfolder;
+  std::string m_samplesfolder;
   bool m_modified = false;
 };
 

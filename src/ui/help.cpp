@@ -1,28 +1,51 @@
 #include "ui/help.h"
 
-#include <QDesktopServices>
+#include <QApplication>
+#include <QPointer>
 #include <QShortcut>
-#include <QUrl>
 #include <QWidget>
 
-#include "app/help_topic.h"
-#include "ui/latin1.h"
+#include "ui/help_window.h"
 
 namespace korvix {
 
 namespace {
-std::string& HelpFolder() {
-  static std::string folder;
-  return folder;
+
+HelpPlace& Place() {
+  static HelpPlace place;
+  return place;
 }
+
+QPointer<CHelpWindow>& Window() {
+  static QPointer<CHelpWindow> window;
+  return window;
+}
+
+// Windows go before the application that shows them.
+void DeleteHelpWindow() { delete Window().data(); }
+
 }  // namespace
 
-void SetHelpFolder(const std::string& folder) { HelpFolder() = folder; }
+void SetHelpFolder(const HelpPlace& place) {
+  Place() = place;
+  if (Window()) Window()->SetPlace(place);
+}
+
+CHelpWindow& HelpWindow() {
+  if (!Window()) {
+    static bool cleanupadded = false;
+    if (!cleanupadded) qAddPostRoutine(&DeleteHelpWindow);
+    cleanupadded = true;
+    Window() = new CHelpWindow;
+    Window()->SetPlace(Place());
+  }
+  return *Window();
+}
 
 void ShowHelpTopic(const std::string& page) {
-  if (HelpFolder().empty()) return;
-  const std::string file = HelpTopicFile(HelpFolder(), page);
-  if (!file.empty()) QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(file)));
+  CHelpWindow& window = HelpWindow();
+  window.ShowTopic(page);
+  window.Present(QApplication::activeModalWidget());
 }
 
 void AddHelpKey(QWidget* widget, const std::string& page) {

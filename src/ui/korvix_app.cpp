@@ -10,7 +10,6 @@
 #include "app/curl_http_fetcher.h"
 #include "app/desktop_integration.h"
 #include "app/first_project.h"
-#include "app/help_topic.h"
 #include "app/init_application.h"
 #include "app/new_in_version.h"
 #include "app/process_start.h"
@@ -34,7 +33,7 @@ bool StartInstaller(const std::string& file, std::string& error) { return StartD
 
 }  // namespace
 
-ShellEnvironment ShellEnvironment::FromSystem() {
+ShellEnvironment ShellEnvironment::FromSystem(const BuildTree& built) {
   ShellEnvironment env;
   std::error_code ignored;
   env.currentdir = std::filesystem::current_path(ignored).string();
@@ -42,7 +41,10 @@ ShellEnvironment ShellEnvironment::FromSystem() {
   env.homedir = home ? home : "";
   env.datahome = DefaultDataHome();
   env.executable = RunningExecutable();
-  env.helpfolder = InstalledHelpFolder(env.executable);
+  const InstallLayout layout = LayoutOf(env.executable, built);
+  env.help = layout.help;
+  env.samplesfolder = layout.samplesfolder;
+  env.writedesktopentry = !layout.installed || !DesktopReadsInstalledEntry(layout.prefix, std::getenv("XDG_DATA_DIRS"));
   env.updatebaseurl = UpdateBaseUrl();
   env.installerfile = UpdateInstallerFile();
   return env;
@@ -57,7 +59,7 @@ CKorvixApp::CKorvixApp(Profile& profile, MessageSink& messages, WallClock& clock
       m_env(std::move(environment)),
       m_workermessages(this, messages),
       m_startinstaller(&StartInstaller) {
-  SetHelpFolder(m_env.helpfolder);
+  SetHelpFolder(m_env.help);
 }
 
 CKorvixApp::~CKorvixApp() {
@@ -83,9 +85,10 @@ bool CKorvixApp::InitInstance(const std::vector<std::string>& arguments) {
   m_recentloaded = true;
   if (!RunUpdateGate()) return false;
 
-  // Opening projects from the file manager is this program's job; a failure
-  // costs only that convenience, so it is told but does not stop the start.
-  if (!InstallDesktopIntegration(desktop, error)) std::cerr << "korvix: " << error << '\n';
+  // Opening projects from the file manager is this program's job where no
+  // installed entry does it; a failure costs only that convenience, so it is
+  // told but does not stop the start.
+  if (m_env.writedesktopentry && !InstallDesktopIntegration(desktop, error)) std::cerr << "korvix: " << error << '\n';
 
   CreateMainFrame();
   OnFileNew();
@@ -93,7 +96,7 @@ bool CKorvixApp::InitInstance(const std::vector<std::string>& arguments) {
   m_frame->show();
 
   if (TakeNewInVersionTurn(m_profile)) m_dialogs.ShowNewInVersion(m_frame.get());
-  const std::string first = ChooseFirstProject(m_profile, command.filename, m_env.currentdir);
+  const std::string first = ChooseFirstProject(m_profile, command.filename, m_env.samplesfolder);
   if (!first.empty()) OpenDocumentFile(first);
   return !m_ending;
 }
@@ -132,7 +135,7 @@ void CKorvixApp::WaitForUpdateCheck() {
 
 void CKorvixApp::CreateMainFrame() {
   m_doc = std::make_unique<CKorvixDoc>();
-  m_doc->SetInstallFolder(m_env.currentdir);
+  m_doc->SetSamplesFolder(m_env.samplesfolder);
   m_frame = std::make_unique<CMainFrame>(m_profile);
   AddFileCommands();
   auto* subsystems = new CViewSubsystems(*m_frame, *m_doc, m_profile, m_messages, [this] { OnFileSave(); });

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/install_layout.h"
 #include "app/recent_file_list.h"
 #include "document/korvix_doc.h"
 #include "platform/message_sink.h"
@@ -27,12 +28,15 @@ struct ShellEnvironment {
   std::string homedir;
   std::string datahome;  // XDG data folder for the desktop entry
   std::string executable;
-  std::string helpfolder;
+  HelpPlace help;
+  std::string samplesfolder;
   std::string updatebaseurl;  // empty: no update checks
   std::string installerfile;
+  // False where the desktop reads the entry installed with the program.
+  bool writedesktopentry = true;
   bool refreshdesktopcaches = true;
 
-  static ShellEnvironment FromSystem();
+  static ShellEnvironment FromSystem(const BuildTree& built);
 };
 
 // The application object: brings the program up in a fixed order, owns the

@@ -47,7 +47,10 @@ int main(int argc, char* argv[]) {
   korvix::QtMessageSink messages;
   korvix::SystemWallClock clock;
   korvix::QtShellDialogs dialogs;
-  korvix::CKorvixApp korvixapp(profile, messages, clock, dialogs, korvix::ShellEnvironment::FromSystem());
+  // Run where it was built, the program takes its help and samples from
+  // the source tree.
+  const korvix::BuildTree built{KORVIX_BUILD_PROGRAM_FOLDER, KORVIX_SOURCE_FOLDER};
+  korvix::CKorvixApp korvixapp(profile, messages, clock, dialogs, korvix::ShellEnvironment::FromSystem(built));
   // Armed before start-up so that a start-up dialog is in the picture too.
   bool shotdone = false;
   int shotresult = 0;

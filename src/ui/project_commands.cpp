@@ -128,12 +128,12 @@ bool CKorvixApp::PassSecurityLock() {
 
 bool CKorvixApp::OnFileSave() {
   const std::string path = m_doc->GetPathName();
-  if (path.empty() || IsSamplesProject(path, m_env.currentdir)) return OnFileSaveAs();
+  if (path.empty() || IsSamplesProject(path, m_env.samplesfolder)) return OnFileSaveAs();
   return DoSave(path);
 }
 
 bool CKorvixApp::OnFileSaveAs() {
-  const std::string suggested = SaveAsSuggestion(m_doc->GetPathName(), m_env.currentdir, m_env.homedir);
+  const std::string suggested = SaveAsSuggestion(m_doc->GetPathName(), m_env.samplesfolder, m_env.homedir);
   const std::string chosen = WithProjectExtension(m_dialogs.AskSaveFileName(m_frame.get(), suggested));
   if (chosen.empty()) return false;
   return DoSave(AbsoluteProjectPath(chosen, m_env.currentdir));

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "app/desktop_integration.h"
-#include "app/help_topic.h"
 #include "app/process_start.h"
 #include "scratch_folder.h"
 
@@ -82,17 +81,17 @@ TEST(ProcessStart, StartsWithoutWaitingAndReportsWhatCannotStart) {
   EXPECT_FALSE(StartDetachedProcess(folder / "plain", {}, error));
 }
 
-TEST(HelpTopic, OpensInstalledPagesOnly) {
+TEST(DesktopIntegration, AnInstalledEntryCountsWhereTheDesktopReadsItsPrefix) {
   ScratchFolder folder;
-  const std::string help = InstalledHelpFolder(folder / "bin/korvix");
-  EXPECT_EQ(help, folder / "share/korvix/help");
-  EXPECT_EQ(HelpTopicFile(help, ""), "");
-  WriteFile(help + "/index.html", "<html/>");
-  WriteFile(help + "/Data_Window.html", "<html/>");
-  EXPECT_EQ(HelpTopicFile(help, ""), help + "/index.html");
-  EXPECT_EQ(HelpTopicFile(help, "Data_Window.html"), help + "/Data_Window.html");
-  EXPECT_EQ(HelpTopicFile(help, "Missing.html"), "");
-  EXPECT_EQ(HelpTopicFile(help, "../../bin/korvix"), "");
+  const std::string prefix = folder / "usr";
+  const std::string dirs = folder / "other/share:" + prefix + "/share/";
+  EXPECT_FALSE(DesktopReadsInstalledEntry(prefix, dirs.c_str()));  // nothing installed there
+  WriteFile(prefix + "/share/applications/korvix.desktop", DesktopEntryText(prefix + "/bin/korvix"));
+  EXPECT_TRUE(DesktopReadsInstalledEntry(prefix, dirs.c_str()));
+  EXPECT_FALSE(DesktopReadsInstalledEntry(prefix, (folder / "other/share").c_str()));
+  // Unset, the desktop reads /usr/local/share and /usr/share only.
+  EXPECT_FALSE(DesktopReadsInstalledEntry(prefix, nullptr));
+  EXPECT_FALSE(DesktopReadsInstalledEntry(prefix, ""));
 }
 
 }  // namespace

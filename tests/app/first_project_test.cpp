@@ -11,7 +11,7 @@ namespace {
 class FirstProject : public ::testing::Test {
 protected:
   void SetUp() override {
-    demo = folder / "Samples/Demo.kvx";
+    demo = folder / "samples/Demo.kvx";
     WriteFile(demo, "demo");
     profile.WriteProfileString("Recent File List", "File1", "/projects/last.kvx");
   }
@@ -21,25 +21,25 @@ protected:
 };
 
 TEST_F(FirstProject, CommandLineFileWinsAndLeavesTheDemoForLater) {
-  EXPECT_EQ(ChooseFirstProject(profile, "/x/plant.kvx", folder.Path()), "/x/plant.kvx");
+  EXPECT_EQ(ChooseFirstProject(profile, "/x/plant.kvx", folder / "samples"), "/x/plant.kvx");
   EXPECT_EQ(profile.GetProfileString("Configuration", "DemoVersion"), "");
-  EXPECT_EQ(ChooseFirstProject(profile, "", folder.Path()), demo);
+  EXPECT_EQ(ChooseFirstProject(profile, "", folder / "samples"), demo);
 }
 
 TEST_F(FirstProject, DemoOncePerDemoVersionThenTheMostRecentFile) {
-  EXPECT_EQ(ChooseFirstProject(profile, "", folder.Path()), demo);
+  EXPECT_EQ(ChooseFirstProject(profile, "", folder / "samples"), demo);
   EXPECT_EQ(profile.GetProfileString("Configuration", "DemoVersion"), "8.1");
-  EXPECT_EQ(ChooseFirstProject(profile, "", folder.Path()), "/projects/last.kvx");
+  EXPECT_EQ(ChooseFirstProject(profile, "", folder / "samples"), "/projects/last.kvx");
   profile.WriteProfileString("Configuration", "DemoVersion", "8.0");
-  EXPECT_EQ(ChooseFirstProject(profile, "", folder.Path()), demo);
+  EXPECT_EQ(ChooseFirstProject(profile, "", folder / "samples"), demo);
 }
 
 TEST_F(FirstProject, MissingDemoFallsBackWithoutUsingUpItsTurn) {
   ScratchFolder elsewhere;
-  EXPECT_EQ(ChooseFirstProject(profile, "", elsewhere.Path()), "/projects/last.kvx");
+  EXPECT_EQ(ChooseFirstProject(profile, "", elsewhere / "samples"), "/projects/last.kvx");
   EXPECT_EQ(profile.GetProfileString("Configuration", "DemoVersion"), "");
   MemoryProfile empty;
-  EXPECT_EQ(ChooseFirstProject(empty, "", elsewhere.Path()), "");
+  EXPECT_EQ(ChooseFirstProject(empty, "", elsewhere / "samples"), "");
 }
 
 TEST(RecentFileList, KeepsFourNewestFirstWithoutDuplicates) {

@@ -6,15 +6,15 @@ namespace korvix {
 namespace {
 
 TEST(ProjectPaths, SamplesFolderAndSaveSuggestion) {
-  EXPECT_TRUE(IsSamplesProject("/opt/kvx/Samples/Demo.kvx", "/opt/kvx"));
-  EXPECT_TRUE(IsSamplesProject("/opt/kvx/x/../Samples/Demo.kvx", "/opt/kvx/"));
-  EXPECT_FALSE(IsSamplesProject("/opt/kvx/Samples/more/Demo.kvx", "/opt/kvx"));
-  EXPECT_FALSE(IsSamplesProject("/home/op/Samples/Demo.kvx", "/opt/kvx"));
-  EXPECT_FALSE(IsSamplesProject("", "/opt/kvx"));
+  EXPECT_TRUE(IsSamplesProject("/opt/kvx/samples/Demo.kvx", "/opt/kvx/samples"));
+  EXPECT_TRUE(IsSamplesProject("/opt/kvx/x/../samples/Demo.kvx", "/opt/kvx/samples/"));
+  EXPECT_FALSE(IsSamplesProject("/opt/kvx/samples/more/Demo.kvx", "/opt/kvx/samples"));
+  EXPECT_FALSE(IsSamplesProject("/home/op/samples/Demo.kvx", "/opt/kvx/samples"));
+  EXPECT_FALSE(IsSamplesProject("", "/opt/kvx/samples"));
 
-  EXPECT_EQ(SaveAsSuggestion("/opt/kvx/Samples/Demo.kvx", "/opt/kvx", "/home/op"), "/home/op/Demo.kvx");
-  EXPECT_EQ(SaveAsSuggestion("/data/plant.kvx", "/opt/kvx", "/home/op"), "/data/plant.kvx");
-  EXPECT_EQ(SaveAsSuggestion("", "/opt/kvx", "/home/op"), "/home/op/Untitled.kvx");
+  EXPECT_EQ(SaveAsSuggestion("/opt/kvx/samples/Demo.kvx", "/opt/kvx/samples", "/home/op"), "/home/op/Demo.kvx");
+  EXPECT_EQ(SaveAsSuggestion("/data/plant.kvx", "/opt/kvx/samples", "/home/op"), "/data/plant.kvx");
+  EXPECT_EQ(SaveAsSuggestion("", "/opt/kvx/samples", "/home/op"), "/home/op/Untitled.kvx");
 }
 
 TEST(ProjectPaths, NamesAndExtensions) {

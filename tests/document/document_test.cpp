@@ -163,15 +163,15 @@ TEST(Document, DeleteContentsRestoresTheProjectDefaultsAndKeepsThePath) {
 
 TEST(Document, AProjectInTheInstalledSamplesFolderIsNeverMarkedModified) {
   CKorvixDoc doc;
-  doc.SetInstallFolder("/opt/korvix");
-  doc.SetPathName("/opt/korvix/Samples/Demo.kvx");
+  doc.SetSamplesFolder("/opt/korvix/share/korvix/samples");
+  doc.SetPathName("/opt/korvix/share/korvix/samples/Demo.kvx");
   doc.SetModifiedFlag(true);
   EXPECT_FALSE(doc.IsModified());
 
   // Only the project's own folder counts, whatever the current directory.
   const auto here = std::filesystem::current_path();
   std::filesystem::current_path("/");
-  doc.SetPathName("/home/user/Samples/Demo.kvx");
+  doc.SetPathName("/home/user/samples/Demo.kvx");
   doc.SetModifiedFlag(true);
   std::filesystem::current_path(here);
   EXPECT_TRUE(doc.IsModified());

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QDesktopServices>
+#include <QFile>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QUrl>
 
 #include "ui/help.h"
+#include "ui/help_window.h"
 
 namespace korvix {
 
-// A scratch help folder holding one page, and every page the program asks
-// the desktop to open while it lives.
+// A scratch help folder holding one page, and every page the help window
+// is asked to show while it lives.
 class HelpPageCatcher final : public QObject {
   Q_OBJECT
 
@@ -19,18 +19,19 @@ public:
   explicit HelpPageCatcher(const QString& page) {
     QFile file(m_folder.filePath(page));
     file.open(QIODevice::WriteOnly);
-    SetHelpFolder(m_folder.path().toStdString());
-    QDesktopServices::setUrlHandler("file", this, "Open");
+    file.write("<html><body><p>" + page.toLatin1() + "</p></body></html>");
+    SetHelpFolder({m_folder.path().toStdString(), m_folder.path().toStdString()});
+    connect(&HelpWindow(), &CHelpWindow::PageShown, this, &HelpPageCatcher::Open);
   }
   ~HelpPageCatcher() override {
-    QDesktopServices::unsetUrlHandler("file");
+    HelpWindow().close();
     SetHelpFolder({});
   }
 
   QStringList m_opened;
 
 public slots:
-  void Open(const QUrl& url) { m_opened << url.fileName(); }
+  void Open(const QString& page) { m_opened << page; }
 
 private:
   QTemporaryDir m_folder;

@@ -9,6 +9,8 @@
 #include "platform/testing/fake_clocks.h"
 #include "platform/testing/recording_message_sink.h"
 #include "scratch_folder.h"
+#include "ui/help.h"
+#include "ui/help_window.h"
 #include "ui/korvix_app.h"
 #include "ui/main_frame.h"
 
@@ -29,7 +31,8 @@ protected:
     env.homedir = folder / "home";
     env.datahome = folder / "data";
     env.executable = "/usr/bin/korvix";
-    env.helpfolder = folder / "help";
+    env.help = {folder / "help", folder.Path()};
+    env.samplesfolder = folder / "samples";
     env.updatebaseurl = server.BaseUrl();
     env.installerfile = folder / "KorvixUpdate.exe";
     env.refreshdesktopcaches = false;
@@ -92,8 +95,22 @@ TEST_F(KorvixApp, NormalStartShowsTheWindowAndEnsuresTheDesktopEntry) {
   EXPECT_EQ(app->MainFrame()->CommandAction(ID_HELP_FILES)->data().toInt(), 32034);
   app->MainFrame()->CommandAction(ID_APP_ABOUT)->trigger();
   EXPECT_EQ(dialogs.abouts, 1);
-  app->MainFrame()->CommandAction(ID_HELP_FILES)->trigger();  // no help installed: nothing happens
+  // No help installed: the help window says so, and nothing else happens.
+  app->MainFrame()->CommandAction(ID_HELP_FILES)->trigger();
   EXPECT_TRUE(messages.shown.empty());
+  EXPECT_TRUE(HelpWindow().isVisible());
+  EXPECT_TRUE(HelpWindow().Browser()->toPlainText().contains(QString::fromStdString(env.help.folder)));
+  HelpWindow().close();
+  EXPECT_EQ(app->ExitInstance(), 0);
+}
+
+TEST_F(KorvixApp, AnInstalledEntryTheDesktopReadsIsNotWrittenAgainForTheUser) {
+  env.writedesktopentry = false;
+  auto app = MakeApp();
+  app->InitApplication();
+  ASSERT_TRUE(app->InitInstance({}));
+  EXPECT_FALSE(std::filesystem::exists(folder / "data/applications/korvix.desktop"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "data/mime/packages/korvix.xml"));
   EXPECT_EQ(app->ExitInstance(), 0);
 }
 

@@ -31,7 +31,9 @@ protected:
     env.datahome = folder / "data";
     env.executable = "/usr/bin/korvix";
     env.refreshdesktopcaches = false;
-    std::filesystem::create_directories(env.currentdir + "/Samples");
+    env.samplesfolder = folder / "share/korvix/samples";
+    std::filesystem::create_directories(env.currentdir);
+    std::filesystem::create_directories(env.samplesfolder);
     std::filesystem::create_directories(env.homedir);
   }
 
@@ -174,7 +176,7 @@ TEST_F(ProjectCommands, SaveThatFailsIsReportedAndKeepsTheChanges) {
 }
 
 TEST_F(ProjectCommands, SampleProjectIsNeverModifiedAndSavesBelowHome) {
-  const std::string sample = MakeProject(env.currentdir + "/Samples/Tank.kvx", 1);
+  const std::string sample = MakeProject(env.samplesfolder + "/Tank.kvx", 1);
   auto app = Start({sample});
   Modify(*app);
   EXPECT_FALSE(app->Document().IsModified());
@@ -201,7 +203,7 @@ TEST_F(ProjectCommands, BadCommandLineFileLeavesAnEmptyProjectRunning) {
 }
 
 TEST_F(ProjectCommands, FirstProjectOrder) {
-  const std::string demo = MakeProject(env.currentdir + "/Samples/Demo.kvx", 5);
+  const std::string demo = MakeProject(env.samplesfolder + "/Demo.kvx", 5);
   const std::string named = MakeProject(folder / "home/named.kvx", 6);
   const std::string recent = MakeProject(folder / "home/recent.kvx", 7);
   profile.WriteProfileString("Recent File List", "File1", recent);
