@@ -42,8 +42,9 @@ protected:
     });
   }
 
-  // Long enough that the talker has begun before the link reads back.
-  const std::string m_command = "A" + std::string(59, '5');
+  // Long enough that the talker has begun before the link reads back, even
+  // when the far end's thread waits a while for a core on a loaded machine.
+  const std::string m_command = "A" + std::string(249, '5');
 
   PtyPair pty;
   MemoryProfile profile;
